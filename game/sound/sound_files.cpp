@@ -1,0 +1,11 @@
+// Names of the sound files, in load order.
+#include "sound_files.h"
+
+namespace kelvaro {
+
+std::array<std::string_view, 7> soundFileNames()
+{
+    return {"win.wav", "lose.wav", "ready.wav", "moving.wav", "hurryup.wav", "sfyrixtra.wav", "music.wav"};
+}
+
+} // namespace kelvaro

@@ -1,0 +1,31 @@
+// A level as the game plays it: byte cells, the three marks applied.
+#pragma once
+
+#include "grid.h"
+#include "result.h"
+
+#include <cstdint>
+#include <filesystem>
+#include <istream>
+
+namespace kelvaro {
+
+struct GameLevel {
+    Grid<std::uint8_t> maze;
+    std::uint8_t jewelx = 0;
+    std::uint8_t jewely = 0;
+    std::uint8_t goalx = 0;
+    std::uint8_t goaly = 0;
+    std::uint8_t playerx = 0;
+    std::uint8_t playery = 0;
+    std::int16_t timeleft = 0;
+};
+
+// Reads a level the way the game does: empty and non-numeric fields as 0, bytes
+// for the sizes, positions and cells, then the marks jewel, goal and start.
+Result<GameLevel> readGameLevel(std::istream& in);
+
+// The same from a file; a missing file is LevelError::Kind::not_found.
+Result<GameLevel> loadGameLevel(const std::filesystem::path& file);
+
+} // namespace kelvaro

@@ -1,0 +1,30 @@
+// What went wrong while reading or writing a level file, and where.
+#pragma once
+
+#include <string>
+
+namespace kelvaro {
+
+struct LevelError {
+    enum class Kind {
+        not_found,     // the file (or its folder) does not exist
+        unreadable,    // the file exists but cannot be opened or read
+        not_a_number,  // a field the reader needs as a whole number holds something else
+        out_of_range,  // a number outside what its field accepts
+        early_end,     // the file ends before every value was read
+        mark_outside,  // the jewel, goal or start lies outside the grid
+        bad_name,      // a level name that would leave the maps folder
+        write_failed,  // the file could not be written whole
+    };
+
+    Kind kind;
+    int line = 0;        // 1-based line of the file, 0 when no line applies
+    std::string detail;  // a sentence for a person, without the file's name
+
+    // "line 12: ..." or just the detail when no line applies.
+    std::string describe() const {
+        return line > 0 ? "line " + std::to_string(line) + ": " + detail : detail;
+    }
+};
+
+} // namespace kelvaro

@@ -1,0 +1,133 @@
+// Reading and writing the values of a level file under a reader's rules.
+#include "level_record.h"
+
+#include "field_reader.h"
+
+namespace kelvaro {
+namespace {
+
+constexpr Range kByte{0, 255};
+constexpr Range kShort{-32768, 32767};
+
+const char* const kHeaderNames[header_count] = {
+    "highest column index", "highest row index", "jewel column", "jewel row",
+    "goal column",          "goal row",          "start column", "start row",
+    "time limit",
+};
+
+LevelError fieldError(LevelError::Kind kind, int line, std::string detail)
+{
+    return LevelError{kind, line, std::move(detail)};
+}
+
+// One value under the rules; an error names the value and its line.
+// The name is made only when it is needed, so that the cells cost no strings.
+template <typename Name>
+Result<std::optional<std::int32_t>> takeValue(const Field& field, const ReadRules& rules, Range range, Name name)
+{
+    switch (field.kind) {
+    case Field::Kind::empty:
+        if (rules.empty_reads_zero)
+            return std::optional<std::int32_t>(0);
+        return std::optional<std::int32_t>();
+    case Field::Kind::text:
+        if (rules.text_reads_zero)
+            return std::optional<std::int32_t>(0);
+        return fieldError(LevelError::Kind::not_a_number, field.line,
+                          "the " + name() + " \"" + field.text + "\" is not a whole number");
+    case Field::Kind::number:
+        break;
+    }
+    if (!field.whole && !rules.text_reads_zero)
+        return fieldError(LevelError::Kind::not_a_number, field.line,
+                          "the " + name() + " \"" + field.text + "\" is not a whole number");
+    if (field.value < range.low || field.value > range.high)
+        return fieldError(LevelError::Kind::out_of_range, field.line,
+                          "the " + name() + " " + field.text + " is outside " + std::to_string(range.low) +
+                              " to " + std::to_string(range.high));
+    return std::optional<std::int32_t>(static_cast<std::int32_t>(field.value));
+}
+
+LevelError earlyEnd(const FieldReader& reader, const std::string& missing)
+{
+    if (reader.failed())
+        return fieldError(LevelError::Kind::unreadable, reader.line(), "the file could not be read to its end");
+    return fieldError(LevelError::Kind::early_end, reader.line(), "the file ends before the " + missing);
+}
+
+} // namespace
+
+const char* headerName(Header field) { return kHeaderNames[static_cast<int>(field)]; }
+
+const ReadRules& gameRules()
+{
+    static const ReadRules rules{true, true,
+                                 {kByte, kByte, kByte, kByte, kByte, kByte, kByte, kByte, kShort},
+                                 kByte};
+    return rules;
+}
+
+const ReadRules& editorRules()
+{
+    static const ReadRules rules{false, false,
+                                 {kByte, kByte, kShort, kShort, kShort, kShort, kShort, kShort, kShort},
+                                 kShort};
+    return rules;
+}
+
+Result<LevelRecord> readRecord(std::istream& in, const ReadRules& rules)
+{
+    FieldReader reader(in);
+    LevelRecord record;
+
+    for (int i = 0; i < header_count; ++i) {
+        const auto name = [i] { return std::string(kHeaderNames[i]); };
+        const std::optional<Field> field = reader.next();
+        if (!field)
+            return earlyEnd(reader, name());
+        auto value = takeValue(*field, rules, rules.header[i], name);
+        if (!value)
+            return value.error();
+        record.header[i] = value.value();
+        record.header_line[i] = field->line;
+    }
+    // An empty size line stands for 0 for either reader: a grid always has a size.
+    for (Header size : {Header::maxx, Header::maxy})
+        if (!record[size])
+            record[size] = 0;
+
+    const std::size_t count =
+        static_cast<std::size_t>(record.maxx() + 1) * static_cast<std::size_t>(record.maxy() + 1);
+    record.cells.reserve(count);
+    for (std::size_t i = 0; i < count; ++i) {
+        const auto name = [i, rows = record.maxy() + 1] {
+            return "cell (" + std::to_string(i / rows) + ", " + std::to_string(i % rows) + ")";
+        };
+        const std::optional<Field> field = reader.next();
+        if (!field)
+            return earlyEnd(reader, name());
+        auto value = takeValue(*field, rules, rules.cell, name);
+        if (!value)
+            return value.error();
+        record.cells.push_back(value.value());
+    }
+    return record;
+}
+
+std::string writeRecord(const LevelRecord& record)
+{
+    std::string out;
+    out.reserve((record.cells.size() + header_count) * 4);
+    auto put = [&out](const std::optional<std::int32_t>& value) {
+        if (value)
+            out += std::to_string(*value);
+        out += "\r\n";
+    };
+    for (const auto& value : record.header)
+        put(value);
+    for (const auto& value : record.cells)
+        put(value);
+    return out;
+}
+
+} // namespace kelvaro
