@@ -1,22 +1,293 @@
-// The game's main window: caption, black client area of fixed size, green text.
+// The game's main window: widgets placed as designed, mirrored from the model after every event.
 #include "main_window.h"
 
+#include "assets/art.h"
+#include "level/level_files.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
-#include <QPalette>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
 
 namespace kelvaro {
+namespace {
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), client_(new QWidget(this))
+Surface toSurface(const QImage& image)
 {
+    Surface surface(image.width(), image.height());
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        std::copy(line, line + image.width(), surface.data() + static_cast<std::size_t>(y) * image.width());
+    }
+    return surface;
+}
+
+// The window's own drawing surface, shown as it stands, pixel for pixel.
+class Playfield : public QWidget {
+public:
+    Playfield(const Controls& controls, QWidget* parent) : QWidget(parent), controls_(controls)
+    {
+        setAttribute(Qt::WA_OpaquePaintEvent);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        const Surface& s = controls_.form1;
+        const QImage image(reinterpret_cast<const uchar*>(s.data()), s.width(), s.height(),
+                           s.width() * static_cast<int>(sizeof(Pixel)), QImage::Format_ARGB32);
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage(event->rect(), image, event->rect());
+    }
+
+private:
+    const Controls& controls_;
+};
+
+QColor toColor(Pixel p) { return QColor::fromRgb(p); }
+
+QFont windowFont(double points)
+{
+    QFont font("Liberation Sans");
+    font.setBold(true);
+    font.setPixelSize(static_cast<int>(points * 96.0 / 72.0 + 0.5));  // the designed size at 96 dpi
+    return font;
+}
+
+std::optional<Key> arrowOrCtrl(int qt_key)
+{
+    switch (qt_key) {
+    case Qt::Key_Left: return Key::left;
+    case Qt::Key_Right: return Key::right;
+    case Qt::Key_Up: return Key::up;
+    case Qt::Key_Down: return Key::down;
+    case Qt::Key_Control: return Key::ctrl;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+Images loadImages()
+{
+    auto load = [](const char* name) { return toSurface(artImage(name)); };
+    Images images;
+    images.picture1 = load("wall");
+    images.picture2 = load("jewel");
+    images.picture3 = load("goal");
+    images.picture9 = load("blank");
+    images.picture10 = load("crate");
+    images.picture5 = load("player_right");
+    images.picture6 = load("player_left");
+    images.picture4 = load("player_up");
+    images.picture7 = load("player_down");
+    images.picture13 = load("ready");
+    images.picture12 = load("sad");
+    images.picture11 = load("title");
+    return images;
+}
+
+MainWindow::MainWindow(std::filesystem::path program_dir, SoundPort* sound, QWidget* parent)
+    : QMainWindow(parent), program_dir_(std::move(program_dir)), images_(loadImages()), dialogs_(this)
+{
+    clock_.start();
+    const std::filesystem::path dir = program_dir_;
+    form_ = std::make_unique<Form1>(
+        images_, Form1::Ports{
+                     sound ? *sound : silent_, keys_, dialogs_, [this] { return ticks(); },
+                     [dir](int n) { return loadGameLevel(gameLevelFile(dir, n)); },
+                     [dir](int n) { return gameLevelFile(dir, n).string(); },
+                     [] { std::exit(0); },
+                 });
+    dialogs_.after_close = [this] {
+        form_->advance();
+        sync();
+    };
+
     setWindowTitle("KELVARO");
+    setWindowIcon(QIcon(QPixmap::fromImage(artImage("icon_256"))));
+    buildControls();
+    buildMenus();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    pacer_.setSingleShot(true);
+    pacer_.setTimerType(Qt::PreciseTimer);
+    connect(&pacer_, &QTimer::timeout, this, [this] {
+        form_->advance();
+        sync();
+    });
+    qApp->installEventFilter(this);  // key preview: the window sees every key first
+    sync();
+}
+
+MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
+
+std::uint32_t MainWindow::ticks() const { return static_cast<std::uint32_t>(clock_.elapsed()); }
+
+void MainWindow::buildControls()
+{
+    client_ = new Playfield(form_->controls, this);
     client_->setFixedSize(client_width, client_height);
     QPalette palette = client_->palette();
     palette.setColor(QPalette::Window, Qt::black);
-    palette.setColor(QPalette::WindowText, QColor(0, 255, 0));
     client_->setPalette(palette);
-    client_->setAutoFillBackground(true);
     setCentralWidget(client_);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    Controls& c = form_->controls;
+    for (LabelControl* model : {&c.label1, &c.label2, &c.label3, &c.label4, &c.label5, &c.label6, &c.label7}) {
+        auto* label = new QLabel(client_);
+        label->setAutoFillBackground(true);
+        label->setFont(windowFont(model->font_points));
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        labels_[model] = label;
+    }
+    const std::pair<ButtonControl*, Command> buttons[] = {
+        {&c.command1, Command::command1}, {&c.command2, Command::command2}, {&c.command3, Command::command3}};
+    for (auto [model, command] : buttons) {
+        auto* button = new QPushButton(QString::fromStdString(model->caption), client_);
+        button->setFont(windowFont(13.5));
+        button->setAutoDefault(true);  // Enter presses the button that has the focus
+        connect(button, &QPushButton::clicked, this, [this, command = command] { run(command); });
+        buttons_[model] = button;
+    }
+    auto picture = [this](const Surface& image, const PictureControl& place) {
+        auto* label = new QLabel(client_);
+        const QImage copy(reinterpret_cast<const uchar*>(image.data()), image.width(), image.height(),
+                          image.width() * static_cast<int>(sizeof(Pixel)), QImage::Format_ARGB32);
+        label->setPixmap(QPixmap::fromImage(copy.copy()));
+        label->setAlignment(Qt::AlignCenter);
+        label->setGeometry(static_cast<int>(place.place.left), static_cast<int>(place.place.top), place.place.width,
+                           place.place.height);
+        return label;
+    };
+    picture11_ = picture(images_.picture11, c.picture11);
+    picture12_ = picture(images_.picture12, c.picture12);
+}
+
+QAction* MainWindow::addItem(QMenu* menu, const char* caption, const QKeySequence& key, Command command)
+{
+    QAction* action = menu->addAction(caption);
+    action->setShortcut(key);
+    action->setShortcutContext(Qt::ApplicationShortcut);
+    connect(action, &QAction::triggered, this, [this, command] { run(command); });
+    actions_[command] = action;
+    return action;
+}
+
+void MainWindow::buildMenus()
+{
+    QMenu* game = menuBar()->addMenu("Game");
+    addItem(game, "New game", Qt::Key_F2, Command::m_ngame);
+    addItem(game, "End game", Qt::Key_F4, Command::m_endgame);
+    addItem(game, "Restart level", Qt::Key_F3, Command::m_rlevel);
+    addItem(game, "Exit", QKeySequence(Qt::CTRL | Qt::Key_X), Command::m_exit);
+    QMenu* options = menuBar()->addMenu("Options");
+    addItem(options, "Sound", QKeySequence(Qt::CTRL | Qt::Key_M), Command::m_sound)->setCheckable(true);
+    QMenu* help = menuBar()->addMenu("Help");
+    addItem(help, "Game help", Qt::Key_F1, Command::m_ghelp);
+    addItem(help, "About...", Qt::Key_F5, Command::m_about);
+}
+
+void MainWindow::start()
+{
+    form_->Form_Load();
+    sync();
+}
+
+void MainWindow::run(Command command)
+{
+    form_->post(command);
+    sync();
+}
+
+void MainWindow::sync()
+{
+    Controls& c = form_->controls;
+    for (auto& [model, label] : labels_) {
+        label->setText(QString::fromStdString(model->caption));
+        label->setGeometry(static_cast<int>(model->place.left), static_cast<int>(model->place.top),
+                           model->place.width, model->place.height);
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::Window, Qt::black);
+        palette.setColor(QPalette::WindowText, toColor(model->colour));
+        label->setPalette(palette);
+        label->setVisible(model->visible);
+    }
+    for (auto& [model, button] : buttons_) {
+        button->setGeometry(qRound(model->place.left), qRound(model->place.top), model->place.width,
+                            model->place.height);
+        button->setVisible(model->visible);
+    }
+    picture12_->move(static_cast<int>(c.picture12.place.left), static_cast<int>(c.picture12.place.top));
+    picture12_->setVisible(c.picture12.visible);
+    picture11_->setVisible(c.picture11.visible);
+
+    const std::pair<Command, const MenuItem*> items[] = {
+        {Command::m_ngame, &c.m_ngame}, {Command::m_endgame, &c.m_endgame}, {Command::m_rlevel, &c.m_rlevel},
+        {Command::m_exit, &c.m_exit},   {Command::m_sound, &c.m_sound},     {Command::m_ghelp, &c.m_ghelp},
+        {Command::m_about, &c.m_about}};
+    for (auto [command, item] : items) {
+        actions_[command]->setEnabled(item->enabled);
+        actions_[command]->setChecked(item->checked);
+    }
+
+    if (c.focus != Focus::none) {
+        ButtonControl* target = c.focus == Focus::command1 ? &c.command1
+                                : c.focus == Focus::command2 ? &c.command2
+                                                             : &c.command3;
+        buttons_[target]->setFocus();
+        c.focus = Focus::none;
+    }
+
+    if (painted_version_ != c.form1_version) {
+        painted_version_ = c.form1_version;
+        client_->update();
+    }
+
+    if (const auto due = form_->nextDue()) {
+        const auto wait = static_cast<std::int32_t>(*due - ticks());
+        pacer_.start(std::max(wait, 0));
+    } else {
+        pacer_.stop();
+    }
+}
+
+bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
+{
+    if (const auto key = arrowOrCtrl(event->key())) {
+        if (!event->isAutoRepeat())
+            keys_.set(*key, pressed);
+        return *key != Key::ctrl;  // arrows must not move the focus between buttons
+    }
+    if (pressed && event->text().size() == 1 && event->text()[0].unicode() < 128) {
+        form_->Form_KeyPress(static_cast<char>(event->text()[0].unicode()));
+        sync();
+    }
+    return false;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+        // Only keys aimed at this window: what is typed into a dialog never reaches the game.
+        auto* widget = qobject_cast<QWidget*>(watched);
+        if (widget && widget->window() == this && widget->isWindow() == (widget == this))
+            return handleKey(static_cast<QKeyEvent*>(event), type == QEvent::KeyPress);
+    }
+    if ((type == QEvent::WindowDeactivate && watched == this) || type == QEvent::ApplicationDeactivate)
+        keys_.clear();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
 }
 
 } // namespace kelvaro

@@ -10,7 +10,7 @@ class MainWindowTest : public QObject {
 private slots:
     void captionAndClientArea()
     {
-        MainWindow window;
+        MainWindow window(QCoreApplication::applicationDirPath().toStdString());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.windowTitle(), QString("KELVARO"));

@@ -1,0 +1,11 @@
+// Loading the built-in pictures.
+#include "art.h"
+
+namespace kelvaro {
+
+QImage artImage(const QString& name)
+{
+    return QImage(":/images/" + name + ".png").convertToFormat(QImage::Format_ARGB32);
+}
+
+} // namespace kelvaro

@@ -1,0 +1,133 @@
+// The game engine: the level start, the play loop, the animations and the outcomes.
+#pragma once
+
+#include "controls.h"
+#include "images.h"
+#include "ports.h"
+#include "surface.h"
+
+#include "level/grid.h"
+#include "level/level_error.h"
+
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+namespace kelvaro {
+
+struct CellPos {
+    int x;
+    int y;
+    bool operator==(const CellPos&) const = default;
+};
+
+// The tiles of spiral ring k (1 for the outermost inner ring), in drawing order.
+std::vector<CellPos> spiralRing(int maxx, int maxy, int k);
+
+// A state machine driven by the window's event loop: the original's loops that
+// yielded to window events become phases that return to the event loop instead.
+// A level start or a stop replaces the run, so a replaced run can do nothing more.
+class Engine {
+public:
+    enum class Phase {
+        idle,         // no run: idle, won or lost
+        spiral_ring,  // drawing a ring of READY! tiles; window events wait
+        spiral_gap,   // between two rings: window events are handled
+        spiral_wait,  // the 700 ms after the last tile; window events wait
+        playing,      // the play loop between steps
+        animating,    // a walk or a push between frames
+    };
+    enum class Animation { walk, push_obstacle, push_jewel };
+
+    Engine(Controls& controls, const Images& images, SoundPort& sound, const KeyState& keys, TickSource ticks,
+           LevelLoader loader);
+
+    // --- the game's module-level state, under its own names ---
+    Grid<std::uint8_t> maze;
+    std::uint8_t maxx = 0, maxy = 0;
+    std::uint8_t jewelx = 0, jewely = 0;
+    std::uint8_t goalx = 0, goaly = 0;
+    std::uint8_t playerx = 0, playery = 0;
+    std::int16_t timeleft = 0;
+    std::uint8_t playerdir = 0;
+    std::uint8_t paused = 0;
+    std::uint8_t level = 0;
+    bool playing = false;
+    bool timeup = false;
+    std::uint32_t lasttick = 0;
+    Surface picture8;  // the back buffer, holding only the part of the playfield the window shows
+    int picture8_width = 0;
+    int picture8_height = 0;
+
+    // Reads the level and starts its run; a failure is returned for the window to report.
+    std::optional<LevelError> startlevel(int number);
+    void stopgame();
+    void levelwon();
+    void levellost();
+
+    // Gives the engine the processor: draws what is due, takes a step of the play loop,
+    // checks the outcome. Cheap when nothing is due.
+    void advance();
+    // When the engine next has something due, or nothing while it only waits for events.
+    std::optional<std::uint32_t> nextDue() const;
+    // False inside a ring of the start effect and during its last wait: the original
+    // handled no window events there, so the window holds them back.
+    bool acceptsEvents() const;
+    // A modal box or window is open: the run is suspended in its handler until it closes.
+    void suspend() { ++suspended_; }
+    void resume() { --suspended_; }
+    bool suspended() const { return suspended_ > 0; }
+
+    Phase phase() const { return phase_; }
+    int spiralTiles() const { return tiles_drawn_; }
+    // Where the moving image of the current animation was last drawn (tests and benchmarks).
+    int animationCounter() const { return counter_; }
+
+    void playOnce(Sound sound);
+    void startMusic();
+    void stopMusicAndRewind();
+
+private:
+    void drawspiral();
+    void putTile(CellPos at);
+    void finishSpiral();
+    void beginPlayloop();
+    void pass();
+    void step();
+    bool tryWalk();
+    bool tryPush();
+    void startAnimation(Animation kind, int fx, int fy);
+    void frame();
+    void finishAnimation();
+    void outcomeChecks();
+
+    std::uint8_t cellAt(int x, int y) const;
+    void redraw();
+    void composeBackground(int skip_code);
+    void drawFrameOfStrip(int frame, int px, int py);
+    void copyToWindow();
+    std::uint32_t now() const { return ticks_(); }
+
+    Controls& controls_;
+    const Images& images_;
+    SoundPort& sound_;
+    const KeyState& keys_;
+    TickSource ticks_;
+    LevelLoader loader_;
+
+    Phase phase_ = Phase::idle;
+    int suspended_ = 0;
+    // spiral
+    int ring_ = 0;
+    std::vector<CellPos> ring_tiles_;
+    std::size_t next_tile_ = 0;
+    int tiles_drawn_ = 0;
+    std::uint32_t wait_start_ = 0;
+    std::uint32_t wait_ms_ = 0;
+    // animation
+    Animation animation_ = Animation::walk;
+    int counter_ = 0;
+    int fx_ = 0, fy_ = 0;
+};
+
+} // namespace kelvaro

@@ -1,0 +1,101 @@
+// The main window's behaviour: its handlers, the pause key and the two timers, on the controls model.
+#pragma once
+
+#include "dialogs.h"
+
+#include "game/engine/engine.h"
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <random>
+#include <string>
+
+namespace kelvaro {
+
+enum class Command {
+    m_ngame,
+    m_endgame,
+    m_rlevel,
+    m_exit,
+    m_sound,
+    m_ghelp,
+    m_about,
+    command1,  // Next
+    command2,  // Abort
+    command3,  // Retry
+};
+
+// Whether an answer to New game counts as a number, and its value: plain decimals,
+// optionally signed, with a fraction and blanks around them.
+std::optional<double> numericAnswer(const std::string& answer);
+
+class Form1 {
+public:
+    struct Ports {
+        SoundPort& sound;
+        const KeyState& keys;
+        Dialogs& dialogs;
+        TickSource ticks;
+        LevelLoader loader;
+        std::function<std::string(int level)> level_file_name;  // for messages
+        std::function<void()> quit;                             // ends the program at once
+    };
+
+    Form1(const Images& images, Ports ports);
+
+    Controls controls;
+    Engine engine;
+
+    // Start-up, after the window is shown.
+    void Form_Load();
+
+    // A menu item, button or character key from the window. While the start effect
+    // draws a ring they wait, and take effect when the ring is complete.
+    void post(Command command);
+    void Form_KeyPress(char key);
+
+    // Runs whatever is due: timer ticks, held-back events, the engine.
+    void advance();
+    // When advance() next has something to do; nothing while only events can change anything.
+    std::optional<std::uint32_t> nextDue() const;
+
+    // The handlers, under the window's own names.
+    void m_ngame_Click();
+    void m_endgame_Click();
+    void m_rlevel_Click();
+    void m_exit_Click();
+    void m_sound_Click();
+    void m_ghelp_Click();
+    void m_about_Click();
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Timer1_Timer();
+    void Timer2_Timer();
+
+private:
+    struct Held {
+        std::optional<Command> command;
+        char key = 0;
+    };
+
+    bool holding() const;
+    void dispatch(const Held& event);
+    void flushHeld();
+    void fireTimers();
+    void askLevel();
+    void startlevel(int number);
+    void enterPause();
+    void resetReadouts();
+    void stopMusic();
+    // Opens a modal box: the run waits in its handler until the box closes.
+    template <typename Open>
+    void modal(Open open);
+
+    Ports ports_;
+    std::deque<Held> held_;
+    std::mt19937 random_;
+};
+
+} // namespace kelvaro

@@ -1,0 +1,81 @@
+// Message boxes, the input box and the small text windows, each application-modal.
+#include "qt_dialogs.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace kelvaro {
+namespace {
+
+template <typename Dialog, typename Finish>
+void openModal(Dialog* dialog, Finish finish)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, finish](int result) { finish(dialog, result); });
+    dialog->open();
+}
+
+} // namespace
+
+void QtDialogs::confirm(const std::string& text, const std::string& title, std::function<void(bool yes)> done)
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
+                                QMessageBox::Yes | QMessageBox::No, owner_);
+    openModal(box, [this, done](QMessageBox* b, int) {
+        done(b->clickedButton() == b->button(QMessageBox::Yes));
+        if (after_close)
+            after_close();
+    });
+}
+
+void QtDialogs::inputBox(const std::string& prompt, const std::string& title,
+                         std::function<void(const std::string& answer)> done)
+{
+    auto* input = new QInputDialog(owner_);
+    input->setWindowTitle(QString::fromStdString(title));
+    input->setLabelText(QString::fromStdString(prompt));
+    input->setTextValue(QString());
+    openModal(input, [this, done](QInputDialog* d, int result) {
+        done(result == QDialog::Accepted ? d->textValue().toStdString() : std::string());
+        if (after_close)
+            after_close();
+    });
+}
+
+void QtDialogs::message(const std::string& text, std::function<void()> done)
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                               QString::fromStdString(text), QMessageBox::Ok, owner_);
+    openModal(box, [this, done](QMessageBox*, int) {
+        done();
+        if (after_close)
+            after_close();
+    });
+}
+
+void QtDialogs::showHelp(std::function<void()> done)
+{
+    auto* window = new QDialog(owner_);
+    window->setWindowTitle("HELP");
+    openModal(window, [this, done](QDialog*, int) {
+        done();
+        if (after_close)
+            after_close();
+    });
+}
+
+void QtDialogs::showAbout(std::function<void()> done)
+{
+    auto* window = new QDialog(owner_);
+    window->setWindowTitle("About Kelvaro");
+    openModal(window, [this, done](QDialog*, int) {
+        done();
+        if (after_close)
+            after_close();
+    });
+}
+
+} // namespace kelvaro
