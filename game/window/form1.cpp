@@ -168,6 +168,15 @@ void Form1::Form_Load()
 {
     controls.m_endgame.enabled = false;
     controls.m_rlevel.enabled = false;
+    if (const std::optional<std::string> failure = ports_.initsound()) {
+        modal([&](auto closed) {
+            ports_.dialogs.message(*failure, [this, closed] {
+                closed();
+                ports_.quit();
+            });
+        });
+        return;
+    }
     engine.stopgame();
 }
 

@@ -40,6 +40,8 @@ public:
         LevelLoader loader;
         std::function<std::string(int level)> level_file_name;  // for messages
         std::function<void()> quit;                             // ends the program at once
+        // Loads the sounds; says what went wrong when one cannot be loaded.
+        std::function<std::optional<std::string>()> initsound = [] { return std::optional<std::string>(); };
     };
 
     Form1(const Images& images, Ports ports);
@@ -47,7 +49,8 @@ public:
     Controls controls;
     Engine engine;
 
-    // Start-up, after the window is shown.
+    // Start-up, after the window is shown: the sounds, then idle. A sound that cannot
+    // be loaded is reported and ends the program.
     void Form_Load();
 
     // A menu item, button or character key from the window. While the start effect
