@@ -92,22 +92,27 @@ Images loadImages()
     return images;
 }
 
-MainWindow::MainWindow(std::filesystem::path program_dir, SoundPort* sound, QWidget* parent)
-    : QMainWindow(parent), program_dir_(std::move(program_dir)), images_(loadImages()), dialogs_(this)
+MainWindow::MainWindow(std::filesystem::path program_dir, Options options, QWidget* parent)
+    : QMainWindow(parent), program_dir_(std::move(program_dir)), images_(loadImages()), dialogs_(this),
+      ticks_(std::move(options.ticks))
 {
     clock_.start();
+    if (!ticks_)
+        ticks_ = [this] { return static_cast<std::uint32_t>(clock_.elapsed()); };
     const std::filesystem::path dir = program_dir_;
-    form_ = std::make_unique<Form1>(
-        images_, Form1::Ports{
-                     sound ? *sound : silent_, keys_, dialogs_, [this] { return ticks(); },
-                     [dir](int n) { return loadGameLevel(gameLevelFile(dir, n)); },
-                     [dir](int n) { return gameLevelFile(dir, n).string(); },
-                     [] { std::exit(0); },
-                 });
-    dialogs_.after_close = [this] {
-        form_->advance();
-        sync();
+    Form1::Ports ports{
+        options.sound ? *options.sound : silent_,
+        keys_,
+        dialogs_,
+        [this] { return ticks(); },
+        [dir](int n) { return loadGameLevel(gameLevelFile(dir, n)); },
+        [dir](int n) { return gameLevelFile(dir, n).string(); },
+        [] { QCoreApplication::exit(0); },
     };
+    if (options.initsound)
+        ports.initsound = std::move(options.initsound);
+    form_ = std::make_unique<Form1>(images_, std::move(ports));
+    dialogs_.after_close = [this] { tick(); };
 
     setWindowTitle("KELVARO");
     setWindowIcon(QIcon(QPixmap::fromImage(artImage("icon_256"))));
@@ -117,17 +122,20 @@ MainWindow::MainWindow(std::filesystem::path program_dir, SoundPort* sound, QWid
 
     pacer_.setSingleShot(true);
     pacer_.setTimerType(Qt::PreciseTimer);
-    connect(&pacer_, &QTimer::timeout, this, [this] {
-        form_->advance();
-        sync();
-    });
+    connect(&pacer_, &QTimer::timeout, this, &MainWindow::tick);
     qApp->installEventFilter(this);  // key preview: the window sees every key first
     sync();
 }
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
-std::uint32_t MainWindow::ticks() const { return static_cast<std::uint32_t>(clock_.elapsed()); }
+std::uint32_t MainWindow::ticks() const { return ticks_(); }
+
+void MainWindow::tick()
+{
+    form_->advance();
+    sync();
+}
 
 void MainWindow::buildControls()
 {

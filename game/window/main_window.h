@@ -30,13 +30,20 @@ public:
 // The pictures as surfaces for the engine, loaded from the built-in resources.
 Images loadImages();
 
+struct MainWindowOptions {
+    SoundPort* sound = nullptr;                              // none: silent
+    std::function<std::optional<std::string>()> initsound;  // loads the sounds
+    TickSource ticks;                                        // none: the monotonic clock
+};
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     static constexpr int client_width = Controls::client_width;
     static constexpr int client_height = Controls::client_height;
 
-    MainWindow(std::filesystem::path program_dir, SoundPort* sound = nullptr, QWidget* parent = nullptr);
+    using Options = MainWindowOptions;
+    MainWindow(std::filesystem::path program_dir, Options options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     QWidget* clientArea() const { return client_; }
@@ -47,6 +54,8 @@ public:
     void start();
     // Mirrors the model onto the widgets and schedules the next due moment.
     void sync();
+    // Runs what is due now; the pacing timer calls it, and tests on a fake clock.
+    void tick();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -66,6 +75,7 @@ private:
     SilentSound silent_;
     QtDialogs dialogs_;
     QElapsedTimer clock_;
+    TickSource ticks_;
     std::unique_ptr<Form1> form_;
 
     QWidget* client_ = nullptr;

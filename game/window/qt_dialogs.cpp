@@ -1,6 +1,8 @@
 // Message boxes, the input box and the small text windows, each application-modal.
 #include "qt_dialogs.h"
 
+#include "text_window.h"
+
 #include <QDialog>
 #include <QGuiApplication>
 #include <QInputDialog>
@@ -58,8 +60,7 @@ void QtDialogs::message(const std::string& text, std::function<void()> done)
 
 void QtDialogs::showHelp(std::function<void()> done)
 {
-    auto* window = new QDialog(owner_);
-    window->setWindowTitle("HELP");
+    auto* window = TextWindow::help(owner_);
     openModal(window, [this, done](QDialog*, int) {
         done();
         if (after_close)
@@ -69,8 +70,7 @@ void QtDialogs::showHelp(std::function<void()> done)
 
 void QtDialogs::showAbout(std::function<void()> done)
 {
-    auto* window = new QDialog(owner_);
-    window->setWindowTitle("About Kelvaro");
+    auto* window = TextWindow::about(owner_);
     openModal(window, [this, done](QDialog*, int) {
         done();
         if (after_close)
