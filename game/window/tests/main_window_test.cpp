@@ -1,21 +1,266 @@
-// The game's main window as a person first sees it.
+// The real main window, offscreen, driven by key events on a fake clock from New game to a win and a loss.
 #include "game/window/main_window.h"
+#include "game/window/text_window.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+
 namespace kelvaro {
+namespace fs = std::filesystem;
+
+namespace {
+
+// Writes a level drawn in characters ('#' border, '.' blank, 'o' crate, '*' jewel, 'G' goal, 'S' start).
+void writeLevel(const fs::path& file, const std::vector<std::string>& rows, int time)
+{
+    int marks[6] = {};
+    for (int y = 0; y < int(rows.size()); ++y)
+        for (int x = 0; x < int(rows[y].size()); ++x) {
+            const char c = rows[y][x];
+            const int slot = c == '*' ? 0 : c == 'G' ? 2 : c == 'S' ? 4 : -1;
+            if (slot >= 0) {
+                marks[slot] = x;
+                marks[slot + 1] = y;
+            }
+        }
+    std::ofstream out(file, std::ios::binary);
+    out << rows[0].size() - 1 << "\r\n" << rows.size() - 1 << "\r\n";
+    for (int m : marks)
+        out << m << "\r\n";
+    out << time << "\r\n";
+    for (std::size_t x = 0; x < rows[0].size(); ++x)
+        for (const auto& row : rows)
+            out << (row[x] == '#' ? 1 : row[x] == 'o' ? 4 : 0) << "\r\n";
+}
+
+QLabel* labelWithText(QWidget* window, const QString& prefix)
+{
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (label->text().startsWith(prefix))
+            return label;
+    return nullptr;
+}
+
+QPushButton* button(QWidget* window, const QString& caption)
+{
+    for (QPushButton* b : window->findChildren<QPushButton*>())
+        if (b->text() == caption)
+            return b;
+    return nullptr;
+}
+
+} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
-private slots:
-    void captionAndClientArea()
+
+    fs::path dir_;
+    std::uint32_t now_ = 0xffffff00u;  // a few seconds before the tick count wraps
+    std::unique_ptr<MainWindow> window_;
+
+    // Moves the fake clock on, letting the window run whatever falls due, 5 ms at a time.
+    void run(int ms)
     {
-        MainWindow window(QCoreApplication::applicationDirPath().toStdString());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QString("KELVARO"));
-        QCOMPARE(window.clientArea()->size(), QSize(737, 534));
-        QCOMPARE(window.clientArea()->palette().color(QPalette::Window), QColor(Qt::black));
+        for (int t = 0; t < ms; t += 5) {
+            now_ += 5;
+            window_->tick();
+        }
+    }
+
+    // Where a key typed now goes first: the widget with the focus, else the window.
+    QWidget* keyTarget() const
+    {
+        return QApplication::focusWidget() ? QApplication::focusWidget() : window_.get();
+    }
+
+    void answerNewGame(const QString& answer)
+    {
+        QTest::keyClick(window_.get(), Qt::Key_F2);
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->windowTitle(), QString("Level selection"));
+        QCOMPARE(box->labelText(), QString("Enter the level number (1-50)"));
+        // Keys typed into the box never reach the game.
+        QTest::keyPress(box, Qt::Key_Right);
+        QVERIFY(!window_->keys().down(Key::right));
+        QTest::keyRelease(box, Qt::Key_Right);
+        box->setTextValue(answer);
+        box->accept();
+    }
+
+private slots:
+    void init()
+    {
+        dir_ = fs::temp_directory_path() / ("kelvaro-window-" + std::to_string(QCoreApplication::applicationPid()));
+        fs::remove_all(dir_);
+        fs::create_directories(dir_ / "Maps");
+        writeLevel(dir_ / "Maps" / "maze1.txt",
+                   {"########", "########", "##S.*G##", "##....##", "########", "########"}, 60);
+        writeLevel(dir_ / "Maps" / "maze2.txt",
+                   {"##########", "##########", "##S.....##", "##.o.*.G##", "##########", "##########"}, 2);
+        window_ = std::make_unique<MainWindow>(dir_, MainWindowOptions{nullptr, {}, [this] { return now_; }});
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        window_->start();
+    }
+
+    void cleanup()
+    {
+        window_.reset();
+        fs::remove_all(dir_);
+    }
+
+    void startsIdleAsDesigned()
+    {
+        QCOMPARE(window_->windowTitle(), QString("KELVARO"));
+        QCOMPARE(window_->clientArea()->size(), QSize(737, 534));
+        QCOMPARE(window_->clientArea()->pos().y(), window_->menuBar()->height());  // the menus lie outside it
+        const struct {
+            const char* text;
+            QRect place;
+            bool visible;
+        } labels[] = {
+            {"LEVEL :", {568, 24, 129, 25}, true},         {"TIME :", {568, 64, 121, 25}, true},
+            {"GAME PAUSED", {568, 104, 169, 25}, false},   {"Waiting to play ...", {104, 152, 169, 25}, true},
+            {"WINNER!", {568, 320, 150, 40}, false},       {"GAME OVER", {560, 352, 206, 40}, false},
+            {"P = PAUSE", {640, 504, 97, 25}, true},
+        };
+        for (const auto& expected : labels) {
+            QLabel* label = labelWithText(window_.get(), expected.text);
+            QVERIFY2(label, expected.text);
+            QCOMPARE(label->geometry(), expected.place);
+            QCOMPARE(label->isVisibleTo(window_.get()), expected.visible);
+            // Every caption fits its label.
+            QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= expected.place.width(), expected.text);
+        }
+        QCOMPARE(labelWithText(window_.get(), "GAME OVER")->palette().color(QPalette::WindowText), QColor(Qt::red));
+        for (const char* caption : {"Next", "Abort", "Retry"})
+            QVERIFY(!button(window_.get(), caption)->isVisibleTo(window_.get()));
+
+        QMap<QString, QAction*> items;
+        for (QAction* action : window_->findChildren<QAction*>())
+            items[action->text()] = action;
+        QCOMPARE(items["New game"]->shortcut(), QKeySequence(Qt::Key_F2));
+        QCOMPARE(items["End game"]->shortcut(), QKeySequence(Qt::Key_F4));
+        QCOMPARE(items["Restart level"]->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(items["Exit"]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_X));
+        QCOMPARE(items["Sound"]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
+        QCOMPARE(items["Game help"]->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(items["About..."]->shortcut(), QKeySequence(Qt::Key_F5));
+        QVERIFY(!items["End game"]->isEnabled());
+        QVERIFY(!items["Restart level"]->isEnabled());
+        QVERIFY(items["Sound"]->isChecked());
+    }
+
+    void playsALevelToAWinAndGoesOnWithNext()
+    {
+        answerNewGame("1");
+        QCOMPARE(labelWithText(window_.get(), "LEVEL")->text(), QString("LEVEL : 1"));
+        QCOMPARE(labelWithText(window_.get(), "TIME")->text(), QString("TIME : 60"));
+        QVERIFY(!labelWithText(window_.get(), "Waiting")->isVisibleTo(window_.get()));
+        run(24 * 10 + 700 + 10);  // the start effect: 24 tiles in two rings, then 0.7 s
+        QCOMPARE(window_->form().engine.phase(), Engine::Phase::playing);
+
+        // Hold Right and Ctrl: walk one cell, then push the jewel onto the goal.
+        QTest::keyPress(keyTarget(), Qt::Key_Right);
+        QTest::keyPress(keyTarget(), Qt::Key_Control);
+        run(1000);
+        QTest::keyRelease(keyTarget(), Qt::Key_Right);
+        QTest::keyRelease(keyTarget(), Qt::Key_Control);
+
+        QLabel* winner = labelWithText(window_.get(), "WINNER!");
+        QVERIFY(winner->isVisibleTo(window_.get()));
+        QCOMPARE(winner->pos(), QPoint(256 / 2 - 75, 192 / 2 - 20));
+        QPushButton* next = button(window_.get(), "Next");
+        QCOMPARE(next->pos(), QPoint(53 + 75 - 105, 76 + 56));
+        QCOMPARE(button(window_.get(), "Abort")->pos(), QPoint(53 + 75 + 8, 76 + 56));
+        QCOMPARE(QApplication::focusWidget(), next);
+
+        QTest::keyClick(next, Qt::Key_Return);  // Enter activates Next
+        QCOMPARE(labelWithText(window_.get(), "LEVEL")->text(), QString("LEVEL : 2"));
+        QVERIFY(!winner->isVisibleTo(window_.get()));
+    }
+
+    void losesALevelAndRetries()
+    {
+        answerNewGame("2.7");
+        run(2000);
+        // Keys held while the window loses the focus are forgotten.
+        QTest::keyPress(keyTarget(), Qt::Key_Down);
+        QVERIFY(window_->keys().down(Key::down));
+        QEvent deactivate(QEvent::WindowDeactivate);
+        QApplication::sendEvent(window_.get(), &deactivate);
+        QVERIFY(!window_->keys().down(Key::down));
+
+        run(2100);  // two seconds of countdown
+        QCOMPARE(labelWithText(window_.get(), "TIME")->text(), QString("TIME : 0"));
+        QLabel* over = labelWithText(window_.get(), "GAME OVER");
+        QVERIFY(over->isVisibleTo(window_.get()));
+        QCOMPARE(over->pos(), QPoint(320 / 2 - 103, 192 / 2 - 20));
+        QPushButton* retry = button(window_.get(), "Retry");
+        QCOMPARE(QApplication::focusWidget(), retry);
+        // P does nothing after a loss.
+        QTest::keyClick(keyTarget(), Qt::Key_P);
+        QVERIFY(!labelWithText(window_.get(), "GAME PAUSED")->isVisibleTo(window_.get()));
+
+        QTest::keyClick(retry, Qt::Key_Return);
+        QVERIFY(!over->isVisibleTo(window_.get()));
+        QCOMPARE(window_->form().engine.phase(), Engine::Phase::spiral_ring);
+    }
+
+    void helpAndAboutPauseThePlayAndShowTheirText()
+    {
+        answerNewGame("1");
+        run(1000);
+        QTest::keyClick(window_.get(), Qt::Key_F1);
+        auto* help = qobject_cast<TextWindow*>(QApplication::activeModalWidget());
+        QVERIFY(help);
+        QVERIFY(labelWithText(window_.get(), "GAME PAUSED")->isVisibleTo(window_.get()));
+        QCOMPARE(help->windowTitle(), QString("HELP"));
+        QCOMPARE(help->size(), QSize(196, 114));
+        QCOMPARE(help->palette().color(QPalette::Window), QColor(64, 0, 0));
+        QCOMPARE(help->palette().color(QPalette::WindowText), QColor(255, 255, 0));
+        QCOMPARE(help->lines(), QStringList({"", "  This is simple:", "  Move Kelvaro using the arrow keys.",
+                                             "  Use the Ctrl key to push the obstacles.",
+                                             "  If you move the ball on the 'goal' point",
+                                             "  before time expires,you win!"}));
+        for (const QString& line : help->lines())
+            QVERIFY2(help->fontMetrics().horizontalAdvance(line) <= 196, qPrintable(line));
+        help->reject();
+        run(100);
+        QVERIFY(labelWithText(window_.get(), "GAME PAUSED")->isVisibleTo(window_.get()));  // still paused
+
+        QTest::keyClick(window_.get(), Qt::Key_F5);
+        auto* about = qobject_cast<TextWindow*>(QApplication::activeModalWidget());
+        QVERIFY(about);
+        QCOMPARE(about->windowTitle(), QString("About Kelvaro"));
+        QCOMPARE(about->size(), QSize(280, 56));
+        QCOMPARE(about->lines().size(), 4);
+        QVERIFY(about->fontMetrics().height() * 4 <= 56);
+        about->reject();
+        QTest::keyClick(keyTarget(), Qt::Key_P);
+        QVERIFY(!labelWithText(window_.get(), "GAME PAUSED")->isVisibleTo(window_.get()));
+        QCOMPARE(window_->form().engine.paused, 0);
+    }
+
+    void aMissingLevelIsReportedAndLeadsToIdle()
+    {
+        answerNewGame("7");
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->text(), QString("Level file not found !"));
+        box->accept();
+        QVERIFY(!window_->form().engine.playing);
+        QVERIFY(window_->form().controls.timer1.enabled);
     }
 };
 
