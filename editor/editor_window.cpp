@@ -1,12 +1,206 @@
-// The level editor's window: caption and client area.
+// The level editor's window: builds the controls where the author knows them and
+// forwards clicks, mouse and typing to EditorState.
 #include "editor_window.h"
 
-namespace kelvaro {
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollArea>
 
-EditorWindow::EditorWindow(QWidget* parent) : QWidget(parent)
+#include <algorithm>
+
+namespace kelvaro {
+namespace {
+
+struct LabelControl {
+    const char* name;
+    const char* caption;
+    QRect rect;
+    bool wraps;
+};
+const LabelControl labels[] = {
+    {"counter", "", {384, 40, 153, 25}, false},
+    {"Label2", "X :", {600, 40, 17, 17}, false},
+    {"Label3", "Y :", {672, 40, 17, 17}, false},
+    {"Label4", "Time :", {592, 80, 33, 17}, false},
+    {"Label5", "sec.", {672, 80, 25, 17}, false},
+    {"Label1", "Filename :", {584, 122, 57, 17}, false},
+    {"Label6",
+     "Note 1: Level name must be \"mazeX\", where X a number from 1 to 50, e.g. maze5 or maze 41 .",
+     {560, 352, 201, 49}, true},
+    {"Label7", "Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !",
+     {560, 408, 209, 41}, true},
+};
+
+struct BoxControl {
+    const char* name;
+    std::string EditorTexts::*text;
+    QRect rect;
+};
+const BoxControl text_boxes[] = {
+    {"Text2", &EditorTexts::Text2, {624, 40, 33, 21}},
+    {"Text3", &EditorTexts::Text3, {696, 40, 33, 21}},
+    {"Text4", &EditorTexts::Text4, {632, 78, 33, 19}},
+    {"Text1", &EditorTexts::Text1, {640, 120, 105, 19}},
+};
+constexpr std::size_t time_box = 2;
+
+struct ButtonControl {
+    const char* name;
+    const char* caption;
+    QRect rect;
+    CommandResult (EditorState::*command)();
+};
+const ButtonControl buttons[] = {
+    {"Command1", "RESET", {584, 160, 161, 49}, &EditorState::reset},
+    {"Command3", "SAVE", {584, 224, 161, 49}, &EditorState::save},
+    {"Command2", "LOAD", {584, 288, 161, 49}, &EditorState::load},
+};
+
+constexpr QPoint canvas_origin{16, 88};
+// The canvas may be far larger than the window: it scrolls within the space left
+// of the notes, and grows downward with the window.
+constexpr int canvas_area_width = 536;
+
+QFont editorFont(int pixels)
 {
+    QFont font("DejaVu Sans");
+    font.setPixelSize(pixels);
+    return font;
+}
+
+std::filesystem::path programDir()
+{
+    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
+}
+
+} // namespace
+
+EditorWindow::EditorWindow(QWidget* parent) : EditorWindow(programDir(), parent) {}
+
+EditorWindow::EditorWindow(const std::filesystem::path& program_dir, QWidget* parent)
+    : QWidget(parent), state_(program_dir), pictures_(loadToolPictures())
+{
+    setObjectName("Form1");
     setWindowTitle("Kelvaro level editor v1.00");
-    setFixedSize(client_width, client_height);
+    setFont(editorFont(10));
+    resize(client_width, client_height);
+    setMinimumSize(client_width, client_height);
+    message_sink_ = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
+
+    shape1_ = new ShapeOutline(this);
+    buildPalette();
+    buildLabels();
+    buildBoxes();
+    buildButtons();
+    buildCanvas();
+    placeCanvasArea();
+
+    state_.formLoad();
+    mirror();
+}
+
+void EditorWindow::buildPalette()
+{
+    shape1_->setGeometry(0, shape1_top, shape1_size, shape1_size);
+    for (const ToolPlace& place : kelvaro::palette) {
+        auto* picture = new ToolPicture(place, pictures_[static_cast<std::size_t>(place.code)], this);
+        connect(picture, &ToolPicture::clicked, this, [this, code = place.code] {
+            state_.selectTool(code);
+            mirror();
+        });
+    }
+    shape1_->lower();  // drawn behind the pictures, as an outline on the form
+}
+
+void EditorWindow::buildLabels()
+{
+    for (const LabelControl& control : labels) {
+        auto* label = new QLabel(control.caption, this);
+        label->setObjectName(control.name);
+        label->setGeometry(control.rect);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(control.wraps);
+        if (label->objectName() == "counter")
+            counter_ = label;
+    }
+    counter_->setFont(editorFont(14));
+}
+
+void EditorWindow::buildBoxes()
+{
+    for (std::size_t i = 0; i < std::size(text_boxes); ++i) {
+        const BoxControl& control = text_boxes[i];
+        auto* box = new QLineEdit(QString::fromStdString(state_.texts.*control.text), this);
+        box->setObjectName(control.name);
+        box->setGeometry(control.rect);
+        box->setTextMargins(0, 0, 0, 0);
+        connect(box, &QLineEdit::textChanged, this,
+                [this, text = control.text](const QString& typed) { state_.texts.*text = typed.toStdString(); });
+        boxes_[i] = box;
+    }
+}
+
+void EditorWindow::buildButtons()
+{
+    for (const ButtonControl& control : buttons) {
+        auto* button = new QPushButton(control.caption, this);
+        button->setObjectName(control.name);
+        button->setGeometry(control.rect);
+        button->setFont(editorFont(13));
+        connect(button, &QPushButton::clicked, this, [this, command = control.command] { runCommand(command); });
+    }
+}
+
+void EditorWindow::buildCanvas()
+{
+    canvas_area_ = new QScrollArea(this);
+    canvas_area_->setObjectName("canvasArea");
+    canvas_area_->setFrameShape(QFrame::NoFrame);
+    canvas_area_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    canvas_ = new CanvasView(state_.canvas, pictures_, canvas_area_);
+    canvas_area_->setWidget(canvas_);
+    connect(canvas_, &CanvasView::pressed, this, [this](int x, int y) {
+        state_.mouseDown(x, y);
+        mirror();
+    });
+    connect(canvas_, &CanvasView::moved, this, [this](bool held, int x, int y) {
+        state_.mouseMove(held, x, y);
+        mirror(held);  // with no button held only the read-out changes
+    });
+}
+
+void EditorWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    placeCanvasArea();
+}
+
+void EditorWindow::placeCanvasArea()
+{
+    canvas_area_->setGeometry(canvas_origin.x(), canvas_origin.y(), canvas_area_width,
+                              std::max(0, height() - canvas_origin.y()));
+}
+
+void EditorWindow::runCommand(CommandResult (EditorState::*command)())
+{
+    const CommandResult result = (state_.*command)();
+    mirror();
+    if (!result.ok())
+        message_sink_(QString::fromStdString(result.message));
+}
+
+void EditorWindow::mirror(bool canvas_changed)
+{
+    if (canvas_changed)
+        canvas_->canvasChanged();
+    counter_->setText(QString::fromStdString(state_.counter));
+    shape1_->move(state_.shape1Left, shape1_top);
+    const QString time = QString::fromStdString(state_.texts.Text4);
+    if (boxes_[time_box]->text() != time)
+        boxes_[time_box]->setText(time);
 }
 
 } // namespace kelvaro

@@ -1,7 +1,19 @@
-// The level editor's window, Form1.
+// The level editor's window, Form1: a thin view over EditorState.
 #pragma once
 
+#include "editor_state.h"
+#include "editor_widgets.h"
+
+#include <QString>
 #include <QWidget>
+
+#include <array>
+#include <filesystem>
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QScrollArea;
 
 namespace kelvaro {
 
@@ -11,7 +23,38 @@ public:
     static constexpr int client_width = 775;
     static constexpr int client_height = 546;
 
+    // Shows a command's message to the author; tests put a recorder here.
+    using MessageSink = std::function<void(const QString&)>;
+
+    // The maps folder is the one beside the running program.
     explicit EditorWindow(QWidget* parent = nullptr);
+    explicit EditorWindow(const std::filesystem::path& program_dir, QWidget* parent = nullptr);
+
+    EditorState& state() { return state_; }
+    void setMessageSink(MessageSink sink) { message_sink_ = std::move(sink); }
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void buildPalette();
+    void buildLabels();
+    void buildBoxes();
+    void buildButtons();
+    void buildCanvas();
+    void placeCanvasArea();
+    void runCommand(CommandResult (EditorState::*command)());
+    // Shows the state on the controls: canvas, read-out, Shape1 and the time box.
+    void mirror(bool canvas_changed = true);
+
+    EditorState state_;
+    ToolPictures pictures_;
+    MessageSink message_sink_;
+    ShapeOutline* shape1_ = nullptr;
+    QLabel* counter_ = nullptr;
+    QScrollArea* canvas_area_ = nullptr;
+    CanvasView* canvas_ = nullptr;
+    std::array<QLineEdit*, 4> boxes_{};
 };
 
 } // namespace kelvaro

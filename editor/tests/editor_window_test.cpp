@@ -1,20 +1,271 @@
-// The editor's window as an author first sees it.
+// The editor's window driven as an author drives it: clicks, drags, typing and buttons.
 #include "editor/editor_window.h"
 
+#include "assets/art.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include <filesystem>
+#include <fstream>
+
 namespace kelvaro {
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Control {
+    const char* name;
+    QRect rect;
+    QString caption;
+};
+
+// Every control where the author knows it, with its text at start-up.
+const Control controls[] = {
+    {"border", {24, 24, 32, 32}, {}},
+    {"blank", {69, 24, 36, 36}, {}},
+    {"obstacle", {118, 24, 36, 36}, {}},
+    {"jewel", {166, 24, 36, 36}, {}},
+    {"goal", {215, 24, 36, 36}, {}},
+    {"start", {264, 24, 36, 36}, {}},
+    {"Shape1", {17, 16, 48, 48}, {}},
+    {"counter", {384, 40, 153, 25}, ""},
+    {"Label2", {600, 40, 17, 17}, "X :"},
+    {"Text2", {624, 40, 33, 21}, "15"},
+    {"Label3", {672, 40, 17, 17}, "Y :"},
+    {"Text3", {696, 40, 33, 21}, "15"},
+    {"Label4", {592, 80, 33, 17}, "Time :"},
+    {"Text4", {632, 78, 33, 19}, "75"},
+    {"Label5", {672, 80, 25, 17}, "sec."},
+    {"Label1", {584, 122, 57, 17}, "Filename :"},
+    {"Text1", {640, 120, 105, 19}, "maze1"},
+    {"Command1", {584, 160, 161, 49}, "RESET"},
+    {"Command3", {584, 224, 161, 49}, "SAVE"},
+    {"Command2", {584, 288, 161, 49}, "LOAD"},
+    {"Label6", {560, 352, 201, 49},
+     "Note 1: Level name must be \"mazeX\", where X a number from 1 to 50, e.g. maze5 or maze 41 ."},
+    {"Label7", {560, 408, 209, 41},
+     "Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !"},
+};
+
+QString captionOf(QWidget* widget)
+{
+    if (auto* label = qobject_cast<QLabel*>(widget))
+        return label->text();
+    if (auto* box = qobject_cast<QLineEdit*>(widget))
+        return box->text();
+    if (auto* button = qobject_cast<QPushButton*>(widget))
+        return button->text();
+    return {};
+}
+
+QImage cellOf(QWidget* canvas, int cx, int cy)
+{
+    return canvas->grab(QRect(cx * 32, cy * 32, 32, 32)).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage plain(const QColor& colour)
+{
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(colour);
+    return image;
+}
+
+} // namespace
 
 class EditorWindowTest : public QObject {
     Q_OBJECT
-private slots:
-    void captionAndClientArea()
+
+    QTemporaryDir program_;
+    std::unique_ptr<EditorWindow> window_;
+    QStringList messages_;
+
+    template <typename T = QWidget>
+    T* child(const char* name)
     {
-        EditorWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QCOMPARE(window.windowTitle(), QString("Kelvaro level editor v1.00"));
-        QCOMPARE(window.size(), QSize(775, 546));
+        T* found = window_->findChild<T*>(name);
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QWidget* canvas() { return child("Picture1"); }
+    EditorState& state() { return window_->state(); }
+    fs::path maps() const { return fs::path(program_.path().toStdString()) / "maps"; }
+
+    void type(const char* box, const QString& text)
+    {
+        auto* edit = child<QLineEdit>(box);
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    void click(const char* name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+
+private slots:
+    void init()
+    {
+        fs::create_directory(maps());
+        window_ = std::make_unique<EditorWindow>(fs::path(program_.path().toStdString()));
+        messages_.clear();
+        window_->setMessageSink([this](const QString& text) { messages_ << text; });
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+    }
+    void cleanup()
+    {
+        window_.reset();
+        fs::remove_all(maps());
+    }
+
+    void everyControlAtItsPlaceWithItsCaption()
+    {
+        QCOMPARE(window_->windowTitle(), QString("Kelvaro level editor v1.00"));
+        QCOMPARE(window_->size(), QSize(775, 546));
+        for (const Control& control : controls) {
+            QWidget* widget = child(control.name);
+            QVERIFY2(widget->geometry() == control.rect, control.name);
+            QVERIFY2(widget->isVisible(), control.name);
+            if (!control.caption.isNull())
+                QCOMPARE(captionOf(widget), control.caption);
+        }
+        QCOMPARE(canvas()->mapTo(window_.get(), QPoint(0, 0)), QPoint(16, 88));
+        QCOMPARE(canvas()->size(), QSize(512, 512));
+    }
+
+    void everyCaptionFitsItsControl()
+    {
+        for (auto* label : window_->findChildren<QLabel*>()) {
+            QCOMPARE(QFontInfo(label->font()).family(), QString("DejaVu Sans"));
+            const int flags = Qt::AlignLeft | Qt::AlignTop | (label->wordWrap() ? Qt::TextWordWrap : 0);
+            const QRect needed = label->fontMetrics().boundingRect(QRect(QPoint(), label->size()), flags, label->text());
+            QVERIFY2(needed.width() <= label->width() && needed.height() <= label->height(),
+                     qPrintable(label->objectName()));
+        }
+        for (auto* button : window_->findChildren<QPushButton*>())
+            QVERIFY(button->fontMetrics().horizontalAdvance(button->text()) < button->width() - 8);
+    }
+
+    void palettePicturesAreTheSharedArtwork()
+    {
+        const std::pair<const char*, const char*> art[] = {{"border", "wall"},  {"blank", "blank"}, {"obstacle", "crate"},
+                                                           {"jewel", "jewel"},   {"goal", "goal"},   {"start", "start"}};
+        for (auto [tool, name] : art) {
+            const QImage shared = artImage(name);
+            QVERIFY2(!shared.isNull(), name);
+            QWidget* picture = child(tool);
+            const QPoint inside = picture->width() == 36 ? QPoint(2, 2) : QPoint(0, 0);
+            const QImage shown =
+                picture->grab(QRect(inside, QSize(32, 32))).toImage().convertToFormat(QImage::Format_ARGB32);
+            QVERIFY2(shown == shared, tool);
+        }
+    }
+
+    void clickingAToolMovesShape1()
+    {
+        const std::pair<const char*, int> tools[] = {{"start", 5}, {"goal", 2}, {"jewel", 3},
+                                                     {"obstacle", 4}, {"blank", 0}, {"border", 1}};
+        for (auto [name, code] : tools) {
+            click(name);
+            QCOMPARE(state().tool, code);
+            QCOMPARE(child("Shape1")->geometry(), QRect(child(name)->x() - 7, 16, 48, 48));
+        }
+    }
+
+    void pressesPaintThroughTheLastColumnsFirstPixel()
+    {
+        click("obstacle");
+        QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(480, 100));
+        QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(480, 100));
+        QCOMPARE(state().maze().at(15, 3), AuthorCell(4));
+        QTest::mousePress(canvas(), Qt::RightButton, {}, QPoint(10, 100));  // any button paints
+        QTest::mouseRelease(canvas(), Qt::RightButton, {}, QPoint(10, 100));
+        QCOMPARE(state().maze().at(0, 3), AuthorCell(4));
+        const AuthorLevel before = state().level;
+        QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(481, 100));
+        QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(481, 100));
+        QCOMPARE(state().level, before);
+        QCOMPARE(cellOf(canvas(), 15, 3), plain(CanvasView::background));
+    }
+
+    void draggingPaintsAndTheReadOutFollows()
+    {
+        click("border");
+        QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(100, 140));
+        for (int x = 132; x <= 260; x += 32)
+            QTest::mouseMove(canvas(), QPoint(x, 140));
+        QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(260, 140));
+        for (int cx = 3; cx <= 8; ++cx) {
+            QCOMPARE(state().maze().at(cx, 4), AuthorCell(1));
+            QCOMPARE(cellOf(canvas(), cx, 4), artImage("wall"));
+        }
+        QTest::mouseMove(canvas(), QPoint(300, 300));
+        QCOMPARE(child<QLabel>("counter")->text(), QString("Current : 0"));
+        QCOMPARE(state().maze().at(9, 9), AuthorCell(0));
+    }
+
+    void saveAndLoadThroughTheBoxesAndButtons()
+    {
+        click("goal");
+        QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(200, 200));
+        type("Text1", "maze9");
+        type("Text4", "120");
+        click("Command3");
+        QVERIFY(messages_.isEmpty());
+        QVERIFY(fs::exists(maps() / "maze9.txt"));
+
+        type("Text4", "7");
+        type("Text2", "4");
+        type("Text3", "4");
+        click("Command1");  // RESET to 5 x 5 cells: the canvas shrinks
+        QCOMPARE(canvas()->size(), QSize(160, 160));
+        click("Command2");
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(child<QLineEdit>("Text4")->text(), QString("120"));
+        QCOMPARE(child<QLineEdit>("Text2")->text(), QString("4"));  // LOAD leaves the boxes
+        QCOMPARE(canvas()->size(), QSize(512, 512));
+        QCOMPARE(cellOf(canvas(), 6, 6), artImage("goal"));
+        QTest::mouseMove(canvas(), QPoint(200, 200));
+        QCOMPARE(child<QLabel>("counter")->text(), QString("Current : 2"));
+    }
+
+    void failuresAreShownAndLoseNothing()
+    {
+        click("obstacle");
+        QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(100, 100));
+        const AuthorLevel level = state().level;
+
+        type("Text2", "abc");
+        click("Command1");
+        type("Text1", "nothing");
+        click("Command2");
+        type("Text4", "1.5");
+        click("Command3");
+        QCOMPARE(messages_.size(), 3);
+        QVERIFY(messages_[0].startsWith("Could not make a new grid: the X box holds \"abc\""));
+        QCOMPARE(messages_[1], "Could not load nothing.txt from " + QString::fromStdString(maps().string()) +
+                                   ":\nthe file does not exist.\nThe level in the editor is unchanged.");
+        QVERIFY(messages_[2].contains("the time \"1.5\" is not a whole number"));
+        QCOMPARE(state().level, level);
+        QCOMPARE(cellOf(canvas(), 3, 3), artImage("crate"));
+        QVERIFY(!fs::exists(maps() / "nothing.txt"));
+    }
+
+    void theCanvasScrollsToReachEveryCell()
+    {
+        type("Text2", "255");
+        type("Text3", "255");
+        click("Command1");
+        QCOMPARE(canvas()->size(), QSize(8192, 8192));
+        auto* area = child("canvasArea");
+        QCOMPARE(area->geometry().topLeft(), QPoint(16, 88));
+        QVERIFY(area->geometry().right() < 560);  // clear of the notes
+        click("obstacle");
+        QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(254 * 32, 254 * 32));
+        QCOMPARE(state().maze().at(254, 254), AuthorCell(4));
+        QCOMPARE(cellOf(canvas(), 254, 254), artImage("crate"));
     }
 };
 

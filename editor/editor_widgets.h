@@ -1,0 +1,73 @@
+// The editor window's own controls: palette pictures, the Shape1 outline and the canvas.
+#pragma once
+
+#include "canvas_picture.h"
+#include "level/grid.h"
+#include "palette.h"
+
+#include <QFrame>
+#include <QImage>
+#include <QWidget>
+
+#include <array>
+
+namespace kelvaro {
+
+// The six 32 x 32 pictures by tool code, shared with the game's artwork.
+using ToolPictures = std::array<QImage, tool_count>;
+ToolPictures loadToolPictures();
+
+// A palette picture: the tool's image, unscaled, inside an optional sunken frame.
+class ToolPicture : public QFrame {
+    Q_OBJECT
+public:
+    ToolPicture(const ToolPlace& place, const QImage& image, QWidget* parent);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QImage image_;
+};
+
+// Shape1: a red one-pixel rectangle outline that lets clicks through.
+class ShapeOutline : public QWidget {
+    Q_OBJECT
+public:
+    explicit ShapeOutline(QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// Picture1: shows the canvas model cell by cell and reports the mouse in canvas pixels.
+// Only the exposed cells are drawn, so even a 256 x 256 grid costs little.
+class CanvasView : public QWidget {
+    Q_OBJECT
+public:
+    static inline const QColor background{64, 0, 0};
+
+    CanvasView(const Grid<CanvasPicture>& canvas, const ToolPictures& pictures, QWidget* parent);
+
+    // Fits the widget to the canvas model and shows what it holds now.
+    void canvasChanged();
+
+signals:
+    void pressed(int x, int y);
+    void moved(bool button_held, int x, int y);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    const Grid<CanvasPicture>& canvas_;
+    const ToolPictures& pictures_;
+};
+
+} // namespace kelvaro

@@ -1,0 +1,85 @@
+// RESET, LOAD and SAVE: the editor's commands on the whole level.
+#include "editor_input.h"
+#include "editor_state.h"
+
+#include "level/level_files.h"
+
+#include <cstdint>
+#include <system_error>
+#include <utility>
+
+namespace kelvaro {
+namespace fs = std::filesystem;
+namespace {
+
+std::string fileName(const std::string& typed) { return typed + ".txt"; }
+
+std::string loadFailure(const std::string& file, const fs::path& folder, const std::string& why)
+{
+    return "Could not load " + file + " from " + folder.string() + ":\n" + why +
+           ".\nThe level in the editor is unchanged.";
+}
+
+std::string saveFailure(const std::string& file, const fs::path& folder, const std::string& why)
+{
+    return "Could not save " + file + " in " + folder.string() + ":\n" + why +
+           ".\nNothing was written; the level in the editor is unchanged.";
+}
+
+} // namespace
+
+fs::path EditorState::levelFolder() const { return mapsFolder(program_dir_); }
+
+fs::path EditorState::levelFile() const { return fileIn(levelFolder(), fileName(texts.Text1)); }
+
+CommandResult EditorState::reset() { return newmaze(); }
+
+CommandResult EditorState::load()
+{
+    const std::string file = fileName(texts.Text1);
+    const fs::path folder = levelFolder();
+    if (auto problem = levelNameProblem(texts.Text1))
+        return {loadFailure(file, folder, *problem)};
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec))
+        return {loadFailure(file, folder, "the maps folder does not exist")};
+
+    // Read the whole file into a level of its own first, so a bad file costs nothing.
+    Result<AuthorLevel> read = loadAuthorLevel(levelFile());
+    if (!read)
+        return {loadFailure(file, folder, read.error().describe())};
+
+    level = std::move(read.value());
+    sizecanvas();
+    texts.Text4 = std::to_string(level.leveltime);
+    rendermaze();
+    return {};
+}
+
+CommandResult EditorState::save()
+{
+    const std::string file = fileName(texts.Text1);
+    const fs::path folder = levelFolder();
+    if (auto problem = levelNameProblem(texts.Text1))
+        return {saveFailure(file, folder, *problem)};
+    const std::optional<int> time = wholeNumberIn(texts.Text4, INT16_MIN, INT16_MAX);
+    if (!time)
+        return {saveFailure(file, folder,
+                            "the time \"" + texts.Text4 + "\" is not a whole number from -32768 to 32767")};
+
+    std::error_code ec;
+    if (!fs::is_directory(folder, ec)) {
+        fs::create_directories(folder, ec);
+        if (ec)
+            return {saveFailure(file, folder, "the maps folder could not be made: " + ec.message())};
+    }
+    const std::int16_t before = level.leveltime;
+    level.leveltime = static_cast<std::int16_t>(*time);
+    if (auto error = writeFileWhole(levelFile(), writeAuthorLevel(level))) {
+        level.leveltime = before;
+        return {saveFailure(file, folder, error->describe())};
+    }
+    return {};
+}
+
+} // namespace kelvaro
