@@ -184,7 +184,9 @@ void Engine::advance()
         if (elapsed(t, wait_start_) < wait_ms_)
             return;
         startMusic();
-        controls_.timer2.enable(now());
+        // A countdown a key started early may have run out between rings: it stays stopped.
+        if (!timeup)
+            controls_.timer2.enable(now());
         beginPlayloop();
         return;
     case Phase::playing: pass(); return;

@@ -70,6 +70,12 @@ void Form1::Form_KeyPress(char key)
 
 void Form1::dispatch(const Held& event)
 {
+    handle(event);
+    engine.advance();  // the loop's pass after its yield
+}
+
+void Form1::handle(const Held& event)
+{
     using Handler = void (Form1::*)();
     static constexpr Handler handlers[] = {
         &Form1::m_ngame_Click, &Form1::m_endgame_Click, &Form1::m_rlevel_Click, &Form1::m_exit_Click,
@@ -102,16 +108,21 @@ void Form1::dispatch(const Held& event)
             }
         }
     }
-    engine.advance();  // the loop's pass after its yield
 }
 
+// Every event that waited is handled in this one yield before the run goes on: a pass per
+// event would start the start effect's next ring after the first and hold the rest back.
 void Form1::flushHeld()
 {
+    bool handled = false;
     while (!held_.empty() && !holding()) {
         Held event = held_.front();
         held_.pop_front();
-        dispatch(event);
+        handle(event);
+        handled = true;
     }
+    if (handled)
+        engine.advance();  // the loop's pass after its yield
 }
 
 void Form1::fireTimers()

@@ -85,6 +85,7 @@ private:
 
     bool holding() const;
     void dispatch(const Held& event);
+    void handle(const Held& event);
     void flushHeld();
     void fireTimers();
     void askLevel();

@@ -1,0 +1,159 @@
+// Test doubles for the main window: boxes that stay open until the test answers them, and Form1 on the fakes.
+#pragma once
+
+#include "engine_fakes.h"
+
+#include "game/window/form1.h"
+
+#include <optional>
+#include <sstream>
+
+namespace kelvaro {
+
+class FakeDialogs : public Dialogs {
+public:
+    enum class Kind { confirm, input, message, help, about };
+    struct Box {
+        Kind kind;
+        std::string text;  // the prompt of an input box
+        std::string title;
+    };
+    std::vector<Box> opened;  // every box so far, in order
+    int stacked = 0;          // boxes opened while another was still open
+
+    bool isOpen() const { return pending_.has_value(); }
+    const Box& current() const { return opened.back(); }
+
+    void confirm(const std::string& text, const std::string& title, std::function<void(bool)> done) override
+    {
+        open({Kind::confirm, text, title}, [done](const std::string& a) { done(a == "yes"); });
+    }
+    void inputBox(const std::string& prompt, const std::string& title,
+                  std::function<void(const std::string&)> done) override
+    {
+        open({Kind::input, prompt, title}, done);
+    }
+    void message(const std::string& text, std::function<void()> done) override
+    {
+        open({Kind::message, text, ""}, [done](const std::string&) { done(); });
+    }
+    void showHelp(std::function<void()> done) override
+    {
+        open({Kind::help, "", "HELP"}, [done](const std::string&) { done(); });
+    }
+    void showAbout(std::function<void()> done) override
+    {
+        open({Kind::about, "", "About Kelvaro"}, [done](const std::string&) { done(); });
+    }
+
+    // Closes the open box with an answer: "yes" or "no" for a confirmation, the text for an
+    // input box ("" is Cancel), anything for the others.
+    void answer(const std::string& text)
+    {
+        if (!pending_)
+            return;
+        auto done = std::move(*pending_);
+        pending_.reset();  // the answer may open the next box
+        done(text);
+    }
+
+private:
+    void open(Box box, std::function<void(const std::string&)> done)
+    {
+        stacked += isOpen();
+        opened.push_back(std::move(box));
+        pending_ = std::move(done);
+    }
+
+    std::optional<std::function<void(const std::string&)>> pending_;
+};
+
+// Form1 after start-up, on a fake clock, fake keys, recorded sounds, drawn levels and fake boxes.
+struct Form1Rig {
+    explicit Form1Rig(std::uint32_t start = 1000)
+    {
+        clock.now = start;
+        form.Form_Load();
+    }
+
+    FakeClock clock;
+    FakeKeys keys;
+    SoundRecorder sound;
+    FakeLevels levels;
+    FakeDialogs dialogs;
+    Images images = codedImages();
+    int quits = 0;
+    Form1 form{images, Form1::Ports{sound, keys, dialogs, clock.source(), levels.loader(),
+                                    [](int n) { return "Maps/maze" + std::to_string(n) + ".txt"; },
+                                    [this] { ++quits; }}};
+    Controls& controls = form.controls;
+    Engine& engine = form.engine;
+
+    bool run(std::uint32_t ms) { return runFor(form, clock, ms); }
+    // What the window forwards, each followed by the pass the shell gives it after every event.
+    void click(Command command)
+    {
+        form.post(command);
+        form.advance();
+    }
+    void press(char key)
+    {
+        form.Form_KeyPress(key);
+        form.advance();
+    }
+    void answer(const std::string& text)
+    {
+        dialogs.answer(text);
+        form.advance();
+    }
+    void newGame(const std::string& number)
+    {
+        click(Command::m_ngame);
+        answer(number);
+    }
+    bool inSpiral() const
+    {
+        const Engine::Phase p = engine.phase();
+        return p == Engine::Phase::spiral_ring || p == Engine::Phase::spiral_gap || p == Engine::Phase::spiral_wait;
+    }
+    // Through the start effect; the play loop may already have ended (a level won at once).
+    bool toPlay()
+    {
+        for (int guard = 0; guard < 10000 && inSpiral(); ++guard)
+            run(10);
+        return !inSpiral();
+    }
+    // New game with `number`, drawn as `rows`, run to its play loop.
+    bool play(int number, const std::vector<std::string>& rows, std::int16_t time = 75)
+    {
+        levels.add(number, levelFrom(rows, time));
+        newGame(std::to_string(number));
+        return toPlay();
+    }
+};
+
+// The state a person could see or a later event could act on, in one line.
+inline std::string summary(const Form1Rig& rig)
+{
+    const Controls& k = rig.controls;
+    const Engine& e = rig.engine;
+    std::ostringstream out;
+    out << "phase " << static_cast<int>(e.phase()) << " playing " << e.playing << " paused " << int(e.paused)
+        << " timeup " << e.timeup << " level " << int(e.level) << " player " << int(e.playerx) << ","
+        << int(e.playery) << " dir " << int(e.playerdir) << " time " << e.timeleft << " | " << k.label1.caption
+        << " | " << k.label2.caption << " | shown";
+    const std::pair<const char*, bool> shown[] = {
+        {"label3", k.label3.visible},       {"label4", k.label4.visible},     {"label5", k.label5.visible},
+        {"label6", k.label6.visible},       {"command1", k.command1.visible}, {"command2", k.command2.visible},
+        {"command3", k.command3.visible},   {"picture12", k.picture12.visible}, {"timer1", k.timer1.enabled},
+        {"timer2", k.timer2.enabled},       {"endgame", k.m_endgame.enabled}, {"rlevel", k.m_rlevel.enabled},
+        {"sound", k.m_sound.checked},
+    };
+    for (const auto& [name, on] : shown)
+        if (on)
+            out << " " << name;
+    out << " | frame " << k.form1_version;
+    return out.str();
+}
+
+} // namespace kelvaro
