@@ -52,6 +52,23 @@ private:
     const Controls& controls_;
 };
 
+// A fixed picture, centred in its control, scaled pixel for pixel on dense screens.
+class Picture : public QWidget {
+public:
+    Picture(QImage image, QWidget* parent) : QWidget(parent), image_(std::move(image)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage((width() - image_.width()) / 2, (height() - image_.height()) / 2, image_);
+    }
+
+private:
+    QImage image_;
+};
+
 QColor toColor(Pixel p) { return QColor::fromRgb(p); }
 
 // The bounding box of the pixels in which `now` differs from `shown`, which is brought
@@ -210,14 +227,12 @@ void MainWindow::buildControls()
         buttons_[model] = button;
     }
     auto picture = [this](const Surface& image, const PictureControl& place) {
-        auto* label = new QLabel(client_);
         const QImage copy(reinterpret_cast<const uchar*>(image.data()), image.width(), image.height(),
                           image.width() * static_cast<int>(sizeof(Pixel)), QImage::Format_ARGB32);
-        label->setPixmap(QPixmap::fromImage(copy.copy()));
-        label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(static_cast<int>(place.place.left), static_cast<int>(place.place.top), place.place.width,
-                           place.place.height);
-        return label;
+        auto* widget = new Picture(copy.copy(), client_);
+        widget->setGeometry(static_cast<int>(place.place.left), static_cast<int>(place.place.top), place.place.width,
+                            place.place.height);
+        return widget;
     };
     picture11_ = picture(images_.picture11, c.picture11);
     picture12_ = picture(images_.picture12, c.picture12);

@@ -85,8 +85,8 @@ private:
     std::map<const LabelControl*, LabelControl> shown_labels_;
     std::map<const ButtonControl*, ButtonControl> shown_buttons_;
     std::map<const ButtonControl*, QPushButton*> buttons_;
-    QLabel* picture11_ = nullptr;
-    QLabel* picture12_ = nullptr;
+    QWidget* picture11_ = nullptr;
+    QWidget* picture12_ = nullptr;
     std::map<Command, QAction*> actions_;
     QTimer pacer_;
     std::uint64_t painted_version_ = ~0ull;
