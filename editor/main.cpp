@@ -1,11 +1,37 @@
 // kel_edit, the Kelvaro level editor.
 #include "editor/editor_window.h"
+#include "level/author_level.h"
+#include "level/level_files.h"
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// `kel_edit --self-test`: says whether the editor finds the maps folder beside it.
+int selfTest(const std::filesystem::path& dir)
+{
+    const std::filesystem::path maps = kelvaro::mapsFolder(dir);
+    const auto level = kelvaro::loadAuthorLevel(kelvaro::fileIn(maps, "maze1.txt"));
+    if (!level) {
+        std::fprintf(stderr, "kel_edit: maze1.txt cannot be loaded from %s: %s\n", maps.c_str(),
+                     level.error().describe().c_str());
+        return 1;
+    }
+    std::printf("maps: %s, maze1.txt loads (%d x %d cells)\n", maps.c_str(), level->maze.columns(), level->maze.rows());
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
+    if (argc == 2 && std::strcmp(argv[1], "--self-test") == 0)
+        return selfTest(QCoreApplication::applicationDirPath().toStdString());
     kelvaro::EditorWindow window;
     window.show();
     return app.exec();

@@ -1,15 +1,52 @@
 // Kelvaro, the game.
 #include "game/sound/sdl_sound.h"
 #include "game/window/main_window.h"
+#include "level/level_files.h"
 
 #include <QApplication>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+// `Kelvaro --self-test`: says whether the program finds its sounds and levels beside it,
+// for installers and packagers; the game itself takes no command line.
+int selfTest(const std::filesystem::path& dir)
+{
+    kelvaro::SdlSound sound;
+    if (const auto failure = sound.load(dir)) {
+        std::fprintf(stderr, "Kelvaro: %s\n", failure->c_str());
+        return 1;
+    }
+    std::printf("sounds: all seven found in %s%s\n", dir.c_str(), sound.silent() ? " (no sound device: silent)" : "");
+    int levels = 0;
+    for (int n = 1; n <= 50; ++n) {
+        const auto level = kelvaro::loadGameLevel(kelvaro::gameLevelFile(dir, n));
+        if (level)
+            ++levels;
+        else if (n == 1) {
+            std::fprintf(stderr, "Kelvaro: level 1 cannot be read from %s: %s\n",
+                         kelvaro::gameLevelFile(dir, n).c_str(), level.error().describe().c_str());
+            return 1;
+        }
+    }
+    std::printf("levels: %d of 50 readable in %s\n", levels, kelvaro::mapsFolder(dir).c_str());
+    return 0;
+}
+
+} // namespace
+
 int main(int argc, char* argv[])
 {
+    QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     app.setApplicationDisplayName("Kelvaro");
     const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
+    if (argc == 2 && std::strcmp(argv[1], "--self-test") == 0)
+        return selfTest(dir);
+
     kelvaro::SdlSound sound;
     kelvaro::MainWindow window(dir, {&sound, [&sound, dir] { return sound.load(dir); }, {}});
     window.show();

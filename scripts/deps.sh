@@ -8,7 +8,8 @@ packages=(
   libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  fonts-dejavu-core
+  fonts-dejavu-core fonts-liberation
+  appstream desktop-file-utils dpkg-dev
 )
 
 missing=()

@@ -13,6 +13,7 @@ struct Rect {
     double top;
     int width;
     int height;
+    bool operator==(const Rect&) const = default;
 };
 
 struct LabelControl {
@@ -21,22 +22,26 @@ struct LabelControl {
     bool visible;
     Pixel colour;         // text colour
     double font_points;   // all bold: 13.5 for the window's own font, 24 for banners, 12 for the hint
+    bool operator==(const LabelControl&) const = default;
 };
 
 struct ButtonControl {
     std::string caption;
     Rect place;
     bool visible = false;
+    bool operator==(const ButtonControl&) const = default;
 };
 
 struct PictureControl {
     Rect place;
     bool visible;
+    bool operator==(const PictureControl&) const = default;
 };
 
 struct MenuItem {
     bool enabled = true;
     bool checked = false;
+    bool operator==(const MenuItem&) const = default;
 };
 
 // A window timer: enabling a disabled timer starts its interval afresh, as the platform's did.

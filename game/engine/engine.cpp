@@ -64,6 +64,7 @@ std::optional<LevelError> Engine::startlevel(int number)
         return read.error();
     GameLevel& next = read.value();
     maze = std::move(next.maze);
+    ++maze_changes_;
     maxx = static_cast<std::uint8_t>(maze.maxx());
     maxy = static_cast<std::uint8_t>(maze.maxy());
     jewelx = next.jewelx;
@@ -238,6 +239,8 @@ std::uint8_t Engine::cellAt(int x, int y) const
 void Engine::step()
 {
     lasttick = now();
+    if (trace)
+        trace(lasttick, false);
     if (tryWalk() || tryPush())
         return;
     redraw();
@@ -275,6 +278,7 @@ bool Engine::tryPush()
         return false;
     maze.at(fx, fy) = blank;
     maze.at(gx, gy) = moving;
+    ++maze_changes_;
     if (moving == jewel) {
         jewelx = static_cast<std::uint8_t>(gx);
         jewely = static_cast<std::uint8_t>(gy);
@@ -300,6 +304,8 @@ void Engine::startAnimation(Animation kind, int fx, int fy)
 void Engine::frame()
 {
     lasttick = now();
+    if (trace)
+        trace(lasttick, true);
     counter_ += 2;
     const Direction d = directions[playerdir];
     const int shift = 2 * counter_;
@@ -361,9 +367,13 @@ void Engine::drawFrameOfStrip(int frame, int px, int py)
 
 void Engine::redraw()
 {
+    const Shown now_showing{controls_.form1_version, maze_changes_, playerx, playery, playerdir};
+    if (now_showing == shown_)
+        return;
     composeBackground(-1);
     drawFrameOfStrip(0, playerx * cell_size, playery * cell_size);
     copyToWindow();
+    shown_ = {controls_.form1_version, maze_changes_, playerx, playery, playerdir};
 }
 
 void Engine::copyToWindow()

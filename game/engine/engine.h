@@ -10,6 +10,7 @@
 #include "level/level_error.h"
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -128,6 +129,20 @@ private:
     Animation animation_ = Animation::walk;
     int counter_ = 0;
     int fx_ = 0, fy_ = 0;
+    // What the window showed after the last redraw: a redraw that would put the same
+    // pixels on an untouched window is skipped, so an idle step costs next to nothing.
+    struct Shown {
+        std::uint64_t form1_version = ~0ull;
+        std::uint64_t maze_changes = 0;
+        int playerx = -1, playery = -1, playerdir = -1;
+        bool operator==(const Shown&) const = default;
+    };
+    Shown shown_;
+    std::uint64_t maze_changes_ = 0;
+
+public:
+    // Called with the tick count at every step and every animation frame (benchmarks).
+    std::function<void(std::uint32_t tick, bool frame)> trace;
 };
 
 } // namespace kelvaro

@@ -13,6 +13,8 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <cstring>
+
 namespace kelvaro {
 namespace {
 
@@ -38,8 +40,9 @@ protected:
     void paintEvent(QPaintEvent* event) override
     {
         const Surface& s = controls_.form1;
+        // Every pixel is opaque: as RGB32 it is copied to the screen without conversion.
         const QImage image(reinterpret_cast<const uchar*>(s.data()), s.width(), s.height(),
-                           s.width() * static_cast<int>(sizeof(Pixel)), QImage::Format_ARGB32);
+                           s.width() * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32);
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(event->rect(), image, event->rect());
@@ -49,7 +52,54 @@ private:
     const Controls& controls_;
 };
 
+// A fixed picture, centred in its control, scaled pixel for pixel on dense screens.
+class Picture : public QWidget {
+public:
+    Picture(QImage image, QWidget* parent) : QWidget(parent), image_(std::move(image)) {}
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+        painter.drawImage((width() - image_.width()) / 2, (height() - image_.height()) / 2, image_);
+    }
+
+private:
+    QImage image_;
+};
+
 QColor toColor(Pixel p) { return QColor::fromRgb(p); }
+
+// The bounding box of the pixels in which `now` differs from `shown`, which is brought
+// up to date: a frame of play changes a few cells, and only they need painting again.
+QRect takeChanges(const Surface& now, Surface& shown)
+{
+    if (shown.width() != now.width() || shown.height() != now.height()) {
+        shown = now;
+        return QRect(0, 0, now.width(), now.height());
+    }
+    const int width = now.width();
+    int left = width, right = -1, top = -1, bottom = -1;
+    for (int y = 0; y < now.height(); ++y) {
+        const Pixel* a = now.data() + static_cast<std::size_t>(y) * width;
+        Pixel* b = shown.data() + static_cast<std::size_t>(y) * width;
+        if (std::memcmp(a, b, width * sizeof(Pixel)) == 0)
+            continue;
+        int first = 0, last = width - 1;
+        while (a[first] == b[first])
+            ++first;
+        while (a[last] == b[last])
+            --last;
+        std::memcpy(b + first, a + first, (last - first + 1) * sizeof(Pixel));
+        left = std::min(left, first);
+        right = std::max(right, last);
+        if (top < 0)
+            top = y;
+        bottom = y;
+    }
+    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
 
 QFont windowFont(double points)
 {
@@ -97,7 +147,8 @@ MainWindow::MainWindow(std::filesystem::path program_dir, Options options, QWidg
       ticks_(std::move(options.ticks))
 {
     clock_.start();
-    if (!ticks_)
+    own_clock_ = !ticks_;
+    if (own_clock_)
         ticks_ = [this] { return static_cast<std::uint32_t>(clock_.elapsed()); };
     const std::filesystem::path dir = program_dir_;
     Form1::Ports ports{
@@ -130,6 +181,18 @@ MainWindow::MainWindow(std::filesystem::path program_dir, Options options, QWidg
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
 std::uint32_t MainWindow::ticks() const { return ticks_(); }
+
+int MainWindow::millisecondsUntil(std::uint32_t due) const
+{
+    if (!own_clock_)
+        return std::max(static_cast<std::int32_t>(due - ticks()), 0);
+    // Wake up just after the tick count reaches `due`, not up to a millisecond later:
+    // waiting whole milliseconds from a reading taken mid-millisecond would stretch
+    // every 25 ms step to 26.
+    const qint64 now_ns = clock_.nsecsElapsed();
+    const qint64 due_ns = (now_ns / 1'000'000 + static_cast<std::int32_t>(due - ticks())) * 1'000'000;
+    return static_cast<int>(std::max<qint64>((due_ns - now_ns + 999'999) / 1'000'000, 0));
+}
 
 void MainWindow::tick()
 {
@@ -164,14 +227,12 @@ void MainWindow::buildControls()
         buttons_[model] = button;
     }
     auto picture = [this](const Surface& image, const PictureControl& place) {
-        auto* label = new QLabel(client_);
         const QImage copy(reinterpret_cast<const uchar*>(image.data()), image.width(), image.height(),
                           image.width() * static_cast<int>(sizeof(Pixel)), QImage::Format_ARGB32);
-        label->setPixmap(QPixmap::fromImage(copy.copy()));
-        label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(static_cast<int>(place.place.left), static_cast<int>(place.place.top), place.place.width,
-                           place.place.height);
-        return label;
+        auto* widget = new Picture(copy.copy(), client_);
+        widget->setGeometry(static_cast<int>(place.place.left), static_cast<int>(place.place.top), place.place.width,
+                            place.place.height);
+        return widget;
     };
     picture11_ = picture(images_.picture11, c.picture11);
     picture12_ = picture(images_.picture12, c.picture12);
@@ -215,8 +276,14 @@ void MainWindow::run(Command command)
 
 void MainWindow::sync()
 {
+    // Only what changed is passed on: setting a widget's palette or text repaints it,
+    // and this runs after every step.
     Controls& c = form_->controls;
     for (auto& [model, label] : labels_) {
+        auto [shown, fresh] = shown_labels_.try_emplace(model, *model);
+        if (!fresh && shown->second == *model)
+            continue;
+        shown->second = *model;
         label->setText(QString::fromStdString(model->caption));
         label->setGeometry(static_cast<int>(model->place.left), static_cast<int>(model->place.top),
                            model->place.width, model->place.height);
@@ -227,6 +294,10 @@ void MainWindow::sync()
         label->setVisible(model->visible);
     }
     for (auto& [model, button] : buttons_) {
+        auto [shown, fresh] = shown_buttons_.try_emplace(model, *model);
+        if (!fresh && shown->second == *model)
+            continue;
+        shown->second = *model;
         button->setGeometry(qRound(model->place.left), qRound(model->place.top), model->place.width,
                             model->place.height);
         button->setVisible(model->visible);
@@ -254,12 +325,13 @@ void MainWindow::sync()
 
     if (painted_version_ != c.form1_version) {
         painted_version_ = c.form1_version;
-        client_->update();
+        const QRect changed = takeChanges(c.form1, shown_form1_);
+        if (!changed.isEmpty())
+            client_->update(changed);
     }
 
     if (const auto due = form_->nextDue()) {
-        const auto wait = static_cast<std::int32_t>(*due - ticks());
-        pacer_.start(std::max(wait, 0));
+        pacer_.start(millisecondsUntil(*due));
     } else {
         pacer_.stop();
     }
@@ -286,7 +358,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         // Only keys aimed at this window: what is typed into a dialog never reaches the game.
         // A key goes first to the widget with the focus, then on to its parents if
         // unhandled: the game takes it at that first delivery, and only then.
-        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : QApplication::activeWindow();
+        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget == first && widget->window() == this)
             return handleKey(static_cast<QKeyEvent*>(event), type == QEvent::KeyPress);

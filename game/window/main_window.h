@@ -68,6 +68,7 @@ private:
     void run(Command command);
     bool handleKey(QKeyEvent* event, bool pressed);
     std::uint32_t ticks() const;
+    int millisecondsUntil(std::uint32_t due) const;
 
     std::filesystem::path program_dir_;
     Images images_;
@@ -76,16 +77,20 @@ private:
     QtDialogs dialogs_;
     QElapsedTimer clock_;
     TickSource ticks_;
+    bool own_clock_ = false;
     std::unique_ptr<Form1> form_;
 
     QWidget* client_ = nullptr;
     std::map<const LabelControl*, QLabel*> labels_;
+    std::map<const LabelControl*, LabelControl> shown_labels_;
+    std::map<const ButtonControl*, ButtonControl> shown_buttons_;
     std::map<const ButtonControl*, QPushButton*> buttons_;
-    QLabel* picture11_ = nullptr;
-    QLabel* picture12_ = nullptr;
+    QWidget* picture11_ = nullptr;
+    QWidget* picture12_ = nullptr;
     std::map<Command, QAction*> actions_;
     QTimer pacer_;
     std::uint64_t painted_version_ = ~0ull;
+    Surface shown_form1_;  // what the screen shows of the drawing surface
 };
 
 } // namespace kelvaro

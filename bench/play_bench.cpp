@@ -1,0 +1,166 @@
+// Plays a scripted level through the real main window and event loop (offscreen) and reports the
+// pacing of steps and frames, the frames drawn, the processor time of each phase and the memory.
+#include "game/window/main_window.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QInputDialog>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sys/resource.h>
+#include <map>
+#include <vector>
+
+namespace fs = std::filesystem;
+using namespace kelvaro;
+
+namespace {
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+long residentKiB()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return -1;
+}
+
+void wait(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+// An open room with a border frame, the player in a corner, a long time limit.
+void writeLevel(const fs::path& file, int maxx, int maxy)
+{
+    std::ofstream out(file, std::ios::binary);
+    out << maxx << "\r\n" << maxy << "\r\n5\r\n5\r\n7\r\n7\r\n2\r\n2\r\n3000\r\n";
+    for (int x = 0; x <= maxx; ++x)
+        for (int y = 0; y <= maxy; ++y)
+            out << ((x < 2 || y < 2 || x > maxx - 2 || y > maxy - 2) ? 1 : 0) << "\r\n";
+}
+
+struct Phase {
+    const char* name;
+    double cpu_percent;
+};
+
+Phase measure(const char* name, int ms)
+{
+    const double before = cpuSeconds();
+    wait(ms);
+    return {name, 100.0 * (cpuSeconds() - before) / (ms / 1000.0)};
+}
+
+void playOnce(const fs::path& dir, int level, int maxx, int maxy)
+{
+    // The start effect of a 256 x 256 level lasts over ten minutes (10 ms a tile); the
+    // benchmark lets the clock run 10 ms ahead at every reading until play begins.
+    QElapsedTimer clock;
+    clock.start();
+    std::uint32_t ahead = 0;
+    bool fast_forward = maxx > 100;
+    MainWindowOptions options;
+    if (fast_forward)
+        options.ticks = [&] {
+        if (fast_forward)
+            ahead += 10;
+        return static_cast<std::uint32_t>(clock.elapsed()) + ahead;
+    };
+    MainWindow window(dir, options);
+    window.show();
+    window.start();
+    std::vector<std::uint32_t> ticks;
+    int frames = 0;
+    window.form().engine.trace = [&](std::uint32_t tick, bool frame) {
+        ticks.push_back(tick);
+        frames += frame;
+    };
+
+    QTimer::singleShot(50, [level] {
+        if (auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            box->setTextValue(QString::number(level));
+            box->accept();
+        }
+    });
+    window.form().post(Command::m_ngame);
+    window.sync();
+    std::vector<Phase> phases;
+    phases.push_back(measure("start effect", 4000));
+    for (int waited = 0; waited < 120 && window.form().engine.phase() != Engine::Phase::playing; ++waited)
+        wait(1000);
+    fast_forward = false;
+    if (window.form().engine.phase() != Engine::Phase::playing) {
+        std::printf("the level did not start\n");
+        return;
+    }
+
+    window.keys().set(Key::left, true);
+    window.keys().set(Key::right, true);
+    ticks.clear();
+    frames = 0;
+    phases.push_back(measure("playing, keys held", 6000));
+    window.keys().clear();
+    std::vector<std::uint32_t> spacing;
+    for (std::size_t i = 1; i < ticks.size(); ++i)
+        spacing.push_back(ticks[i] - ticks[i - 1]);
+    std::sort(spacing.begin(), spacing.end());
+    const long rss = residentKiB();
+
+    phases.push_back(measure("playing, no key", 3000));
+    window.form().Form_KeyPress('p');
+    window.sync();
+    phases.push_back(measure("paused", 3000));
+    window.form().engine.stopgame();
+    window.sync();
+    phases.push_back(measure("idle", 3000));
+
+    std::printf("level %d x %d:\n", maxx + 1, maxy + 1);
+    if (!spacing.empty())
+        std::printf("  step and frame spacing: median %u ms, 99th percentile %u ms, minimum %u ms (%zu intervals)\n",
+                    spacing[spacing.size() / 2], spacing[spacing.size() * 99 / 100], spacing.front(),
+                    spacing.size());
+    std::map<std::uint32_t, int> histogram;
+    for (std::uint32_t gap : spacing)
+        ++histogram[gap];
+    std::printf("  spacing histogram:");
+    for (auto [gap, count] : histogram)
+        std::printf(" %u ms x %d,", gap, count);
+    std::printf("\n");
+    std::printf("  frames drawn while keys were held: %d in 6 s\n", frames);
+    for (const Phase& phase : phases)
+        std::printf("  processor time, %-20s %5.2f %% of one core\n", phase.name, phase.cpu_percent);
+    std::printf("  resident memory while playing: %ld KiB\n", rss);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
+    QApplication app(argc, argv);
+    const fs::path dir = fs::temp_directory_path() / ("kelvaro-play-bench-" + std::to_string(getpid()));
+    fs::create_directories(dir / "Maps");
+    writeLevel(dir / "Maps" / "maze1.txt", 16, 15);
+    writeLevel(dir / "Maps" / "maze2.txt", 255, 255);
+    playOnce(dir, 1, 16, 15);
+    if (argc < 2)
+        playOnce(dir, 2, 255, 255);
+    fs::remove_all(dir);
+    return 0;
+}
