@@ -9,7 +9,7 @@ Legend: '#' border, '.' or ' ' blank, 'o' obstacle (crate), '*' jewel, 'G' goal,
 """
 import sys
 
-CODES = {'#': 1, '.': 0, ' ': 0, 'o': 4, '*': 0, 'G': 0, 'S': 0}
+CODES = {'#': 1, '.': 0, ' ': 0, 'o': 4, '*': 3, 'G': 2, 'S': 0}
 
 
 def convert(drawing, time):

@@ -1,0 +1,37 @@
+// What kel_check finds out about one level file: each check's finding, ready to report.
+#pragma once
+
+#include "level/game_level.h"
+#include "level/level_error.h"
+#include "level/solver.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kelvaro {
+
+struct CellPosition {
+    int x;
+    int y;
+};
+
+struct LevelCheck {
+    std::optional<LevelError> read_error;  // set when the game could not read the file
+    GameLevel level;
+    std::vector<std::string> marks_outside;    // "start (0, 3)": marks the game would not draw
+    std::optional<CellPosition> frame_gap;      // an outermost-ring cell things could reach
+    std::vector<std::string> cell_faults;       // codes and counts a level made in the editor never has
+    Solution solution;
+
+    bool reads() const { return !read_error; }
+    bool solvable() const { return solution.verdict == Verdict::solvable; }
+    bool timeEnough() const;
+    bool passed() const;
+};
+
+LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits = {});
+LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits& limits = {});
+
+} // namespace kelvaro

@@ -1,0 +1,119 @@
+// Wording of kel_check's report: a line per check, short enough to take in at a glance.
+#include "level_report.h"
+
+#include <cstdio>
+
+namespace kelvaro {
+namespace {
+
+std::string joined(const std::vector<std::string>& parts)
+{
+    std::string text;
+    for (const auto& part : parts)
+        text += (text.empty() ? "" : ", ") + part;
+    return text;
+}
+
+std::string line(const char* what, const std::string& finding)
+{
+    char label[16];
+    std::snprintf(label, sizeof label, "%-12s", what);
+    return "  " + std::string(label) + finding + "\n";
+}
+
+std::string readsLine(const LevelCheck& check)
+{
+    if (!check.reads())
+        return line("reads", "no: " + check.read_error->describe());
+    const auto& maze = check.level.maze;
+    return line("reads", "yes, " + std::to_string(maze.columns()) + " x " + std::to_string(maze.rows()) + " cells");
+}
+
+std::string counted(int count, const char* one, const char* many)
+{
+    return std::to_string(count) + " " + (count == 1 ? one : many);
+}
+
+std::string solutionLine(const Solution& solution)
+{
+    if (solution.verdict != Verdict::solvable)
+        return line("solution", std::string("none: ") + verdictText(solution.verdict));
+    return line("solution", counted(solution.walks, "walk", "walks") + " + " + counted(solution.pushes, "push", "pushes") + " = " +
+                                counted(solution.actions(), "action", "actions") +
+                                (solution.shortest ? " (shortest)" : " (not proven shortest: limit reached)"));
+}
+
+std::string neededText(const Solution& solution)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f s", minimumTimeLimit(solution.leastMilliseconds()));
+    return text;
+}
+
+std::string timeLine(const LevelCheck& check)
+{
+    const std::string limit = std::to_string(check.level.timeleft) + " s";
+    if (!check.solvable())
+        return line("time limit", limit + ", not judged without a solution");
+    return line("time limit", limit + (check.timeEnough() ? ", enough (needs " : ", TOO SHORT (needs ") +
+                                  neededText(check.solution) + " or more)");
+}
+
+} // namespace
+
+std::string seconds(int milliseconds)
+{
+    std::string text = std::to_string(milliseconds / 1000);
+    if (int rest = milliseconds % 1000; rest != 0) {
+        char fraction[8];
+        std::snprintf(fraction, sizeof fraction, ".%03d", rest);
+        text += fraction;
+        while (text.back() == '0')
+            text.pop_back();
+    }
+    return text + " s";
+}
+
+std::string reportText(const std::string& name, const LevelCheck& check, bool with_moves)
+{
+    std::string text = name + ": " + (check.passed() ? "PASS" : "FAIL") + "\n" + readsLine(check);
+    if (!check.reads())
+        return text;
+    text += line("marks", check.marks_outside.empty() ? "start, jewel and goal inside the drawn area"
+                                                      : "outside the drawn area: " + joined(check.marks_outside));
+    text += line("frame", check.frame_gap ? "open at (" + std::to_string(check.frame_gap->x) + ", " +
+                                                std::to_string(check.frame_gap->y) + ")"
+                                          : "closed");
+    text += line("cells", check.cell_faults.empty() ? "one jewel, one goal, codes 0 to 4 only"
+                                                    : joined(check.cell_faults));
+    text += solutionLine(check.solution);
+    if (check.solvable())
+        text += line("least time", seconds(check.solution.leastMilliseconds()));
+    text += timeLine(check);
+    if (with_moves && check.solvable())
+        text += line("moves", movesText(check.solution.moves));
+    return text;
+}
+
+std::string markdownHeader()
+{
+    return "| Level | Size | Time limit | Walks | Pushes | Actions | Least time | Limit / least time |\n"
+           "|---|---|---|---|---|---|---|---|\n";
+}
+
+std::string markdownRow(const std::string& name, const LevelCheck& check)
+{
+    if (!check.reads() || !check.solvable())
+        return "| " + name + " | " + (check.reads() ? "" : "unreadable") + " | | | | | " +
+               verdictText(check.solution.verdict) + " | |\n";
+    const Solution& s = check.solution;
+    char ratio[16] = "-";
+    if (s.leastMilliseconds() > 0)
+        std::snprintf(ratio, sizeof ratio, "%.2f", check.level.timeleft * 1000.0 / s.leastMilliseconds());
+    return "| " + name + " | " + std::to_string(check.level.maze.columns()) + " x " +
+           std::to_string(check.level.maze.rows()) + " | " + std::to_string(check.level.timeleft) + " s | " +
+           std::to_string(s.walks) + " | " + std::to_string(s.pushes) + " | " + std::to_string(s.actions()) + " | " +
+           seconds(s.leastMilliseconds()) + " | " + ratio + " |\n";
+}
+
+} // namespace kelvaro

@@ -1,0 +1,20 @@
+// kel_check's words: a short block per level file, or a table row for the level list.
+#pragma once
+
+#include "level_check.h"
+
+#include <string>
+
+namespace kelvaro {
+
+// "2.025 s": the exact seconds of a millisecond count, without trailing zeros.
+std::string seconds(int milliseconds);
+
+// One block: the file and PASS or FAIL, then one line per check.
+std::string reportText(const std::string& name, const LevelCheck& check, bool with_moves);
+
+// A Markdown table of levels: the header, then one row per level.
+std::string markdownHeader();
+std::string markdownRow(const std::string& name, const LevelCheck& check);
+
+} // namespace kelvaro

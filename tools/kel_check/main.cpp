@@ -1,0 +1,74 @@
+// kel_check: tells a level author whether level files read, are closed, solvable and fairly timed.
+#include "level_check.h"
+#include "level_report.h"
+
+#include <charconv>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr const char* usage =
+    "usage: kel_check [--moves] [--markdown] [--limit STATES] FILE...\n"
+    "  Checks each level file as the game reads it; exits 0 only when every file passes.\n"
+    "  --moves      also print a shortest solution (r l u d walk, R L U D push)\n"
+    "  --markdown   print a table of the levels instead of the checks\n"
+    "  --limit N    states each search may hold (default 1000000)\n";
+
+struct Options {
+    bool moves = false;
+    bool markdown = false;
+    kelvaro::SolverLimits limits;
+    std::vector<std::string> files;
+};
+
+bool parse(int argc, char** argv, Options& options)
+{
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if (arg == "--moves") {
+            options.moves = true;
+        } else if (arg == "--markdown") {
+            options.markdown = true;
+        } else if (arg == "--limit" && i + 1 < argc) {
+            const std::string_view value = argv[++i];
+            auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), options.limits.max_states);
+            if (error != std::errc{} || end != value.data() + value.size() || options.limits.max_states == 0)
+                return false;
+        } else if (arg.starts_with("--")) {
+            return false;
+        } else {
+            options.files.emplace_back(arg);
+        }
+    }
+    return !options.files.empty();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    Options options;
+    if (!parse(argc, argv, options)) {
+        std::cerr << usage;
+        return 2;
+    }
+    int passed = 0;
+    if (options.markdown)
+        std::cout << kelvaro::markdownHeader();
+    for (const std::string& file : options.files) {
+        const kelvaro::LevelCheck check = kelvaro::checkLevelFile(file, options.limits);
+        passed += check.passed();
+        if (options.markdown)
+            std::cout << kelvaro::markdownRow(std::filesystem::path(file).stem().string(), check);
+        else
+            std::cout << kelvaro::reportText(file, check, options.moves) << "\n";
+    }
+    const auto total = static_cast<int>(options.files.size());
+    if (!options.markdown && total > 1)
+        std::cout << passed << " of " << total << " files pass\n";
+    return passed == total ? 0 : 1;
+}

@@ -1,0 +1,102 @@
+// kel_check's checks and words on a good level, broken files, an unsolvable level and poor frames or times.
+#include "level_check.h"
+#include "level_report.h"
+#include "level/cell_kind.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kelvaro {
+namespace {
+
+std::string fixture(const std::string& name) { return std::string(KEL_CHECK_DATA) + "/" + name; }
+
+bool has(const std::string& text, const std::string& part) { return text.find(part) != std::string::npos; }
+
+TEST(KelCheck, GoodLevelPassesEveryCheck)
+{
+    const LevelCheck check = checkLevelFile(fixture("good.txt"));
+    EXPECT_TRUE(check.passed());
+    const std::string text = reportText("good.txt", check, true);
+    EXPECT_TRUE(has(text, "good.txt: PASS\n")) << text;
+    EXPECT_TRUE(has(text, "reads       yes, 8 x 5 cells\n")) << text;
+    EXPECT_TRUE(has(text, "frame       closed\n")) << text;
+    EXPECT_TRUE(has(text, "solution    1 walk + 1 push = 2 actions (shortest)\n")) << text;
+    EXPECT_TRUE(has(text, "least time  0.45 s\n")) << text;
+    EXPECT_TRUE(has(text, "time limit  30 s, enough (needs 15.7 s or more)\n")) << text;
+    EXPECT_TRUE(has(text, "moves       rR\n")) << text;
+}
+
+TEST(KelCheck, BrokenFilesSayWhichLine)
+{
+    const LevelCheck bad_value = checkLevelFile(fixture("broken.txt"));
+    ASSERT_FALSE(bad_value.reads());
+    EXPECT_FALSE(bad_value.passed());
+    const std::string text = reportText("broken.txt", bad_value, false);
+    EXPECT_TRUE(has(text, "broken.txt: FAIL\n  reads       no: line 12: ")) << text;
+    EXPECT_FALSE(has(text, "solution")) << text;
+
+    const LevelCheck truncated = checkLevelFile(fixture("truncated.txt"));
+    EXPECT_FALSE(truncated.passed());
+    EXPECT_FALSE(truncated.reads());
+    EXPECT_FALSE(checkLevelFile(fixture("no such file.txt")).passed());
+}
+
+TEST(KelCheck, UnsolvableLevelFails)
+{
+    const LevelCheck check = checkLevelFile(fixture("unsolvable.txt"));
+    EXPECT_TRUE(check.reads());
+    EXPECT_FALSE(check.passed());
+    const std::string text = reportText("unsolvable.txt", check, true);
+    EXPECT_TRUE(has(text, "solution    none: unsolvable\n")) << text;
+    EXPECT_TRUE(has(text, "time limit  60 s, not judged without a solution\n")) << text;
+    EXPECT_FALSE(has(text, "moves")) << text;
+}
+
+TEST(KelCheck, TimeBelowTheRuleFails)
+{
+    // 2 actions need 0.45 s: the limit must be at least 1.5 x 0.45 + 15 = 15.675 s.
+    const LevelCheck check = checkLevelFile(fixture("short_time.txt"));
+    EXPECT_TRUE(check.solvable());
+    EXPECT_FALSE(check.passed());
+    EXPECT_TRUE(has(reportText("short_time.txt", check, false), "15 s, TOO SHORT (needs 15.7 s or more)"));
+}
+
+TEST(KelCheck, OpenFrameAndMarksOnTheHiddenRingFail)
+{
+    const LevelCheck check = checkLevelFile(fixture("open_frame.txt"));
+    EXPECT_TRUE(check.solvable());
+    EXPECT_FALSE(check.passed());
+    ASSERT_TRUE(check.frame_gap);
+    EXPECT_EQ(check.frame_gap->x, 6);
+    EXPECT_EQ(check.frame_gap->y, 2);
+
+    GameLevel hidden = check.level;
+    hidden.goalx = 0;
+    const LevelCheck marks = checkLevel(hidden);
+    ASSERT_EQ(marks.marks_outside.size(), 1u);
+    EXPECT_EQ(marks.marks_outside[0], "goal (0, 2)");
+}
+
+TEST(KelCheck, OddCellsAreReported)
+{
+    GameLevel level = checkLevelFile(fixture("good.txt")).level;
+    level.maze.at(3, 2) = 9;
+    level.maze.at(2, 1) = jewel;
+    const LevelCheck check = checkLevel(level);
+    EXPECT_FALSE(check.passed());
+    EXPECT_TRUE(has(reportText("odd.txt", check, false), "cells       1 cell(s) of code 9, 2 jewel cells\n"));
+}
+
+TEST(KelCheck, SecondsAndTableRows)
+{
+    EXPECT_EQ(seconds(675), "0.675 s");
+    EXPECT_EQ(seconds(4050), "4.05 s");
+    EXPECT_EQ(seconds(9000), "9 s");
+    const LevelCheck check = checkLevelFile(fixture("good.txt"));
+    EXPECT_EQ(markdownRow("good", check), "| good | 8 x 5 | 30 s | 1 | 1 | 2 | 0.45 s | 66.67 |\n");
+}
+
+} // namespace
+} // namespace kelvaro
