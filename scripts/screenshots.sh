@@ -20,7 +20,8 @@ mkdir -p "$out"
 display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 > /dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2> /dev/null; kill $program 2> /dev/null || true' EXIT
+program=""
+trap 'kill $xvfb 2> /dev/null; [[ -n $program ]] && kill $program 2> /dev/null; true' EXIT
 export DISPLAY=$display SDL_AUDIODRIVER=dummy
 sleep 1
 

@@ -20,10 +20,10 @@ std::string describeFailure(std::string_view file, const std::filesystem::path& 
 // Checks that a file is a WAV sound SDL can read, without a device to play it on.
 bool readable(const std::filesystem::path& file)
 {
-    SDL_AudioSpec spec;
+    SDL_AudioSpec format;
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (!SDL_LoadWAV(file.string().c_str(), &spec, &buffer, &length))
+    if (!SDL_LoadWAV(file.string().c_str(), &format, &buffer, &length))
         return false;
     SDL_FreeWAV(buffer);
     return true;

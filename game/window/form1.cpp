@@ -254,44 +254,39 @@ void Form1::askLevel()
     });
 }
 
+void Form1::ifSure(const char* title, std::function<void()> then)
+{
+    modal([this, title, then = std::move(then)](auto closed) {
+        ports_.dialogs.confirm(kSure, title, [closed, then](bool yes) {
+            closed();
+            if (yes)
+                then();
+        });
+    });
+}
+
 void Form1::m_endgame_Click()
 {
-    modal([this](auto closed) {
-        ports_.dialogs.confirm(kSure, "Exit current game", [this, closed](bool yes) {
-            closed();
-            if (!yes)
-                return;
-            stopMusic();
-            controls.label6.visible = true;
-            controls.timer2.disable();
-            resetReadouts();
-            engine.stopgame();
-        });
+    ifSure("Exit current game", [this] {
+        stopMusic();
+        controls.label6.visible = true;
+        controls.timer2.disable();
+        resetReadouts();
+        engine.stopgame();
     });
 }
 
 void Form1::m_rlevel_Click()
 {
-    modal([this](auto closed) {
-        ports_.dialogs.confirm(kSure, "Restart level ", [this, closed](bool yes) {
-            closed();
-            if (!yes)
-                return;
-            controls.timer2.disable();
-            startlevel(engine.level);
-        });
+    ifSure("Restart level ", [this] {
+        controls.timer2.disable();
+        startlevel(engine.level);
     });
 }
 
 void Form1::m_exit_Click()
 {
-    modal([this](auto closed) {
-        ports_.dialogs.confirm(kSure, "Exit Kelvaro", [this, closed](bool yes) {
-            closed();
-            if (yes)
-                ports_.quit();
-        });
-    });
+    ifSure("Exit Kelvaro", [this] { ports_.quit(); });
 }
 
 void Form1::m_sound_Click()
@@ -334,22 +329,17 @@ void Form1::Command1_Click()
 
 void Form1::Command2_Click()
 {
-    modal([this](auto closed) {
-        ports_.dialogs.confirm(kSure, "Exit current game", [this, closed](bool yes) {
-            closed();
-            if (!yes)
-                return;
-            stopMusic();
-            controls.label5.visible = false;
-            controls.command1.visible = false;
-            controls.command2.visible = false;
-            controls.command3.visible = false;
-            resetReadouts();
-            controls.label6.visible = true;
-            controls.label3.visible = false;
-            controls.picture12.visible = false;
-            engine.stopgame();
-        });
+    ifSure("Exit current game", [this] {
+        stopMusic();
+        controls.label5.visible = false;
+        controls.command1.visible = false;
+        controls.command2.visible = false;
+        controls.command3.visible = false;
+        resetReadouts();
+        controls.label6.visible = true;
+        controls.label3.visible = false;
+        controls.picture12.visible = false;
+        engine.stopgame();
     });
 }
 

@@ -93,6 +93,8 @@ private:
     void enterPause();
     void resetReadouts();
     void stopMusic();
+    // Asks "Are you sure?" under `title`; only Yes goes on.
+    void ifSure(const char* title, std::function<void()> then);
     // Opens a modal box: the run waits in its handler until the box closes.
     template <typename Open>
     void modal(Open open);

@@ -11,12 +11,17 @@
 namespace kelvaro {
 namespace {
 
+// Opens without a nested event loop; `finish` runs when the box closes, then the owner's after_close.
 template <typename Dialog, typename Finish>
-void openModal(Dialog* dialog, Finish finish)
+void openModal(Dialog* dialog, const QtDialogs* owner, Finish finish)
 {
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setWindowModality(Qt::ApplicationModal);
-    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, finish](int result) { finish(dialog, result); });
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, owner, finish](int result) {
+        finish(dialog, result);
+        if (owner->after_close)
+            owner->after_close();
+    });
     dialog->open();
 }
 
@@ -26,10 +31,8 @@ void QtDialogs::confirm(const std::string& text, const std::string& title, std::
 {
     auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
                                 QMessageBox::Yes | QMessageBox::No, owner_);
-    openModal(box, [this, done](QMessageBox* b, int) {
+    openModal(box, this, [done](QMessageBox* b, int) {
         done(b->clickedButton() == b->button(QMessageBox::Yes));
-        if (after_close)
-            after_close();
     });
 }
 
@@ -40,10 +43,8 @@ void QtDialogs::inputBox(const std::string& prompt, const std::string& title,
     input->setWindowTitle(QString::fromStdString(title));
     input->setLabelText(QString::fromStdString(prompt));
     input->setTextValue(QString());
-    openModal(input, [this, done](QInputDialog* d, int result) {
+    openModal(input, this, [done](QInputDialog* d, int result) {
         done(result == QDialog::Accepted ? d->textValue().toStdString() : std::string());
-        if (after_close)
-            after_close();
     });
 }
 
@@ -51,30 +52,24 @@ void QtDialogs::message(const std::string& text, std::function<void()> done)
 {
     auto* box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
                                QString::fromStdString(text), QMessageBox::Ok, owner_);
-    openModal(box, [this, done](QMessageBox*, int) {
+    openModal(box, this, [done](QMessageBox*, int) {
         done();
-        if (after_close)
-            after_close();
     });
 }
 
 void QtDialogs::showHelp(std::function<void()> done)
 {
     auto* window = TextWindow::help(owner_);
-    openModal(window, [this, done](QDialog*, int) {
+    openModal(window, this, [done](QDialog*, int) {
         done();
-        if (after_close)
-            after_close();
     });
 }
 
 void QtDialogs::showAbout(std::function<void()> done)
 {
     auto* window = TextWindow::about(owner_);
-    openModal(window, [this, done](QDialog*, int) {
+    openModal(window, this, [done](QDialog*, int) {
         done();
-        if (after_close)
-            after_close();
     });
 }
 
