@@ -27,14 +27,17 @@ sleep 1
 
 window() { for _ in $(seq 50); do xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1 && return; sleep 0.1; done; }
 shot() { import -window "$1" "$out/$2.png"; }
-# One step of play: an arrow key (with Ctrl for a push), held until the step has seen it.
+# One action of play: an arrow key (with Ctrl for a push), held until a step has seen it.
 act() {
   local key
   case ${1,,} in r) key=Right ;; l) key=Left ;; u) key=Up ;; d) key=Down ;; esac
+  # The arrow first: toward a crate or the jewel it only turns; then Ctrl pushes that way.
+  xdotool keydown "$key"
   [[ $1 == [RLUD] ]] && xdotool keydown ctrl
-  xdotool keydown "$key"; sleep 0.08; xdotool keyup "$key"
+  sleep 0.08
   [[ $1 == [RLUD] ]] && xdotool keyup ctrl
-  sleep 0.3
+  xdotool keyup "$key"
+  sleep 0.35
 }
 
 moves=$("$app/kel_check" --moves "$app/Maps/maze1.txt" | sed -n 's/^ *moves *:* *//p' | tr -d ' ')

@@ -358,7 +358,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         // Only keys aimed at this window: what is typed into a dialog never reaches the game.
         // A key goes first to the widget with the focus, then on to its parents if
         // unhandled: the game takes it at that first delivery, and only then.
-        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+        // (When the window is not the active one, the platform still hands its keys to the
+        // window's own focus widget.)
+        QWidget* first = QApplication::focusWidget() ? QApplication::focusWidget()
+                         : focusWidget()               ? focusWidget()
+                                                       : this;
         auto* widget = qobject_cast<QWidget*>(watched);
         if (widget && widget == first && widget->window() == this)
             return handleKey(static_cast<QKeyEvent*>(event), type == QEvent::KeyPress);

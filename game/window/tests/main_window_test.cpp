@@ -188,6 +188,14 @@ private slots:
         QTest::keyClick(next, Qt::Key_Return);  // Enter activates Next
         QCOMPARE(labelWithText(window_.get(), "LEVEL")->text(), QString("LEVEL : 2"));
         QVERIFY(!winner->isVisibleTo(window_.get()));
+
+        // The button that had the focus is gone: the arrow keys still reach the game.
+        run(40 * 10 + 700 + 10);
+        const int before = window_->form().engine.playerx;
+        QTest::keyPress(keyTarget(), Qt::Key_Right);
+        run(300);
+        QTest::keyRelease(keyTarget(), Qt::Key_Right);
+        QCOMPARE(int(window_->form().engine.playerx), before + 1);
     }
 
     void losesALevelAndRetries()
