@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the README's screenshots from the real programs under Xvfb: a level in play, the
-# same level won (played with the shortest solution kel_check finds), and the editor.
+# same level won (played with the shortest solution kel_check finds; LEVEL=N picks it,
+# 10 by default), and the editor.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/deps.sh
@@ -40,11 +41,12 @@ act() {
   sleep 0.35
 }
 
-moves=$("$app/kel_check" --moves "$app/Maps/maze1.txt" | sed -n 's/^ *moves *:* *//p' | tr -d ' ')
+level=${LEVEL:-10}
+moves=$("$app/kel_check" --moves "$app/Maps/maze$level.txt" | sed -n 's/^ *moves *:* *//p' | tr -d ' ')
 "$app/Kelvaro" & program=$!
 game=$(window KELVARO)
 xdotool windowfocus --sync "$game"
-xdotool key F2; sleep 0.5; xdotool type 1; xdotool key Return
+xdotool key F2; sleep 0.5; xdotool type "$level"; xdotool key Return
 sleep 4
 half=$(( ${#moves} / 2 ))
 for ((i = 0; i < ${#moves}; i++)); do
