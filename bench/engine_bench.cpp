@@ -23,12 +23,12 @@ Images benchImages()
 {
     Images images;
     Pixel colour = 0xff101010;
-    for (Surface* s : {&images.picture1, &images.picture2, &images.picture3, &images.picture9, &images.picture10,
-                       &images.picture13}) {
+    for (Surface* s : {&images.wall, &images.jewel, &images.goal, &images.blank, &images.crate,
+                       &images.readyTile}) {
         s->reset(32, 32, colour);
         colour += 0x00202020;
     }
-    for (Surface* s : {&images.picture4, &images.picture5, &images.picture6, &images.picture7})
+    for (Surface* s : {&images.playerUp, &images.playerRight, &images.playerLeft, &images.playerDown})
         s->reset(512, 32, 0xffc08040);
     return images;
 }

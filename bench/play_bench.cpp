@@ -87,7 +87,7 @@ void playOnce(const fs::path& dir, int level, int maxx, int maxy)
     window.start();
     std::vector<std::uint32_t> ticks;
     int frames = 0;
-    window.form().engine.trace = [&](std::uint32_t tick, bool frame) {
+    window.model().engine.trace = [&](std::uint32_t tick, bool frame) {
         ticks.push_back(tick);
         frames += frame;
     };
@@ -98,14 +98,14 @@ void playOnce(const fs::path& dir, int level, int maxx, int maxy)
             box->accept();
         }
     });
-    window.form().post(Command::m_ngame);
+    window.model().post(Command::newGameItem);
     window.sync();
     std::vector<Phase> phases;
     phases.push_back(measure("start effect", 4000));
-    for (int waited = 0; waited < 120 && window.form().engine.phase() != Engine::Phase::playing; ++waited)
+    for (int waited = 0; waited < 120 && window.model().engine.phase() != Engine::Phase::playing; ++waited)
         wait(1000);
     fast_forward = false;
-    if (window.form().engine.phase() != Engine::Phase::playing) {
+    if (window.model().engine.phase() != Engine::Phase::playing) {
         std::printf("the level did not start\n");
         return;
     }
@@ -123,10 +123,10 @@ void playOnce(const fs::path& dir, int level, int maxx, int maxy)
     const long rss = residentKiB();
 
     phases.push_back(measure("playing, no key", 3000));
-    window.form().Form_KeyPress('p');
+    window.model().onCharacterKey('p');
     window.sync();
     phases.push_back(measure("paused", 3000));
-    window.form().engine.stopgame();
+    window.model().engine.stopgame();
     window.sync();
     phases.push_back(measure("idle", 3000));
 

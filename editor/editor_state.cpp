@@ -35,11 +35,11 @@ std::string sizeProblem(const char* box, const std::string& text)
 
 } // namespace
 
-EditorState::EditorState(std::filesystem::path program_dir) : program_dir_(std::move(program_dir)) {}
+EditorState::EditorState(std::filesystem::path app_dir) : app_dir_(std::move(app_dir)) {}
 
 void EditorState::formLoad()
 {
-    shape1Left = toolPlace(border)->left - shape1_offset;
+    toolOutlineLeft = toolPlace(border)->left - tool_outline_offset;
     tool = border;
     newmaze();
 }
@@ -50,16 +50,16 @@ void EditorState::selectTool(int code)
     if (!place)
         return;
     tool = code;
-    shape1Left = place->left - shape1_offset;
+    toolOutlineLeft = place->left - tool_outline_offset;
 }
 
 CommandResult EditorState::newmaze()
 {
     // Sizes below 1 would address column or row -1; above 255 no level file can hold them.
-    const std::optional<int> u1 = wholeNumberIn(texts.Text2, 1, max_index);
-    const std::optional<int> u2 = wholeNumberIn(texts.Text3, 1, max_index);
+    const std::optional<int> u1 = wholeNumberIn(texts.xBox, 1, max_index);
+    const std::optional<int> u2 = wholeNumberIn(texts.yBox, 1, max_index);
     if (!u1 || !u2)
-        return {"Could not make a new grid: " + (u1 ? sizeProblem("Y", texts.Text3) : sizeProblem("X", texts.Text2)) +
+        return {"Could not make a new grid: " + (u1 ? sizeProblem("Y", texts.yBox) : sizeProblem("X", texts.xBox)) +
                 ".\nThe level in the editor is unchanged."};
 
     level.maze = Grid<AuthorCell>(*u1, *u2, AuthorCell(blank));
@@ -138,7 +138,7 @@ void EditorState::mouseMove(bool button_held, int x, int y)
     const int cx = x / cell_size;
     const int cy = y / cell_size;
     const AuthorCell& cell = level.maze.at(cx, cy);
-    counter = "Current : " + (cell ? std::to_string(*cell) : std::string());
+    cellReadout = "Current : " + (cell ? std::to_string(*cell) : std::string());
     if (button_held) {
         applyTool(cx, cy);
         rendermaze();

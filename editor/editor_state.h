@@ -13,10 +13,10 @@ namespace kelvaro {
 
 // The texts of the four boxes, as the window last gave them.
 struct EditorTexts {
-    std::string Text1 = "maze1";  // level name, without folder or ".txt"
-    std::string Text2 = "15";     // X: highest column index for RESET
-    std::string Text3 = "15";     // Y: highest row index for RESET
-    std::string Text4 = "75";     // time limit in seconds
+    std::string nameBox = "maze1";  // level name, without folder or ".txt"
+    std::string xBox = "15";        // X: highest column index for RESET
+    std::string yBox = "15";        // Y: highest row index for RESET
+    std::string timeBox = "75";     // time limit in seconds
 };
 
 // What a command leaves for the window to tell the author; empty when all went well.
@@ -28,29 +28,29 @@ struct CommandResult {
 
 class EditorState {
 public:
-    // The maps folder is looked for beside `program_dir` at every LOAD and SAVE.
-    explicit EditorState(std::filesystem::path program_dir);
+    // The maps folder is looked for beside `app_dir` at every LOAD and SAVE.
+    explicit EditorState(std::filesystem::path app_dir);
 
-    // Form_Load: Shape1 on the border tool, tool 1, a fresh grid from Text2 and Text3.
+    // At start: the tool outline on the border tool, tool 1, a fresh grid from xBox and yBox.
     void formLoad();
 
     // The palette pictures' _Click handlers; codes outside 0..5 are ignored.
     void selectTool(int code);
 
-    // Picture1_MouseDown and Picture1_MouseMove, in canvas pixels.
+    // A mouse press or move on the canvas, in canvas pixels.
     void mouseDown(int x, int y);
     void mouseMove(bool button_held, int x, int y);
 
-    CommandResult reset();  // Command1_Click, "RESET"
-    CommandResult load();   // Command2_Click, "LOAD"
-    CommandResult save();   // Command3_Click, "SAVE"
+    CommandResult reset();  // "RESET"
+    CommandResult load();   // "LOAD"
+    CommandResult save();   // "SAVE"
 
-    // A bordered grid sized from Text2 and Text3, or a message and no change.
+    // A bordered grid sized from xBox and yBox, or a message and no change.
     CommandResult newmaze();
     void sizecanvas();
     void rendermaze();
 
-    // Where LOAD and SAVE look: Text1 and ".txt" in the maps folder beside the program.
+    // Where LOAD and SAVE look: nameBox and ".txt" in the maps folder beside the program.
     std::filesystem::path levelFolder() const;
     std::filesystem::path levelFile() const;
 
@@ -59,9 +59,9 @@ public:
     AuthorLevel level;  // maze, the jewel, goal and start positions, leveltime
     int tool = border;
     EditorTexts texts;
-    std::string counter;  // the caption of the read-out under the palette
-    int shape1Left = 0;
-    // What each cell of Picture1 shows: the canvas keeps its last picture until
+    std::string cellReadout;  // the caption of the read-out under the palette
+    int toolOutlineLeft = 0;
+    // What each cell of the canvas shows: the canvas keeps its last picture until
     // sizecanvas empties it, so a cell whose code has no picture shows a stale one.
     Grid<CanvasPicture> canvas;
 
@@ -70,7 +70,7 @@ private:
     void applyTool(int cx, int cy);
     void placeItem(Coordinate& itemx, Coordinate& itemy, int cx, int cy);
 
-    std::filesystem::path program_dir_;
+    std::filesystem::path app_dir_;
 };
 
 } // namespace kelvaro

@@ -1,4 +1,4 @@
-// Drawing and mouse handling of the editor's palette pictures, Shape1 and canvas.
+// Drawing and mouse handling of the editor's palette pictures, tool outline and canvas.
 #include "editor_widgets.h"
 
 #include "assets/art.h"
@@ -76,13 +76,13 @@ void ToolPicture::mouseReleaseEvent(QMouseEvent* event)
         emit clicked();
 }
 
-ShapeOutline::ShapeOutline(QWidget* parent) : QWidget(parent)
+ToolOutline::ToolOutline(QWidget* parent) : QWidget(parent)
 {
-    setObjectName("Shape1");
+    setObjectName("toolOutline");
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
-void ShapeOutline::paintEvent(QPaintEvent*)
+void ToolOutline::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.setPen(QPen(QColor(255, 0, 0), 1));
@@ -92,7 +92,7 @@ void ShapeOutline::paintEvent(QPaintEvent*)
 CanvasView::CanvasView(const Grid<CanvasPicture>& canvas, const ToolPictures& pictures, QWidget* parent)
     : QWidget(parent), canvas_(canvas), pictures_(pictures)
 {
-    setObjectName("Picture1");
+    setObjectName("canvas");
     setMouseTracking(true);  // the read-out follows the pointer with no button held
     setAttribute(Qt::WA_OpaquePaintEvent);
     canvasChanged();

@@ -1,4 +1,4 @@
-// The editor window's own controls: palette pictures, the Shape1 outline and the canvas.
+// The editor window's own controls: palette pictures, the tool outline and the canvas.
 #pragma once
 
 #include "canvas_picture.h"
@@ -34,17 +34,17 @@ private:
     QImage image_;
 };
 
-// Shape1: a red one-pixel rectangle outline that lets clicks through.
-class ShapeOutline : public QWidget {
+// The tool outline: a red one-pixel rectangle outline that lets clicks through.
+class ToolOutline : public QWidget {
     Q_OBJECT
 public:
-    explicit ShapeOutline(QWidget* parent);
+    explicit ToolOutline(QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 };
 
-// Picture1: shows the canvas model cell by cell and reports the mouse in canvas pixels.
+// The canvas: shows the canvas model cell by cell and reports the mouse in canvas pixels.
 // Only the exposed cells are drawn, so even a 256 x 256 grid costs little.
 class CanvasView : public QWidget {
     Q_OBJECT

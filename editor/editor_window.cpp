@@ -21,16 +21,16 @@ struct LabelControl {
     bool wraps;
 };
 const LabelControl labels[] = {
-    {"counter", "", {384, 40, 153, 25}, false},
-    {"Label2", "X :", {600, 40, 17, 17}, false},
-    {"Label3", "Y :", {672, 40, 17, 17}, false},
-    {"Label4", "Time :", {592, 80, 33, 17}, false},
-    {"Label5", "sec.", {672, 80, 25, 17}, false},
-    {"Label1", "Filename :", {584, 122, 57, 17}, false},
-    {"Label6",
+    {"cellReadout", "", {384, 40, 153, 25}, false},
+    {"xLabel", "X :", {600, 40, 17, 17}, false},
+    {"yLabel", "Y :", {672, 40, 17, 17}, false},
+    {"timeLabel", "Time :", {592, 80, 33, 17}, false},
+    {"secondsLabel", "sec.", {672, 80, 25, 17}, false},
+    {"nameLabel", "Filename :", {584, 122, 57, 17}, false},
+    {"note1Label",
      "Note 1: Level name must be \"mazeX\", where X a number from 1 to 50, e.g. maze5 or maze 41 .",
      {560, 352, 201, 49}, true},
-    {"Label7", "Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !",
+    {"note2Label", "Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !",
      {560, 408, 209, 41}, true},
 };
 
@@ -40,10 +40,10 @@ struct BoxControl {
     QRect rect;
 };
 const BoxControl text_boxes[] = {
-    {"Text2", &EditorTexts::Text2, {624, 40, 33, 21}},
-    {"Text3", &EditorTexts::Text3, {696, 40, 33, 21}},
-    {"Text4", &EditorTexts::Text4, {632, 78, 33, 19}},
-    {"Text1", &EditorTexts::Text1, {640, 120, 105, 19}},
+    {"xBox", &EditorTexts::xBox, {624, 40, 33, 21}},
+    {"yBox", &EditorTexts::yBox, {696, 40, 33, 21}},
+    {"timeBox", &EditorTexts::timeBox, {632, 78, 33, 19}},
+    {"nameBox", &EditorTexts::nameBox, {640, 120, 105, 19}},
 };
 constexpr std::size_t time_box = 2;
 
@@ -54,9 +54,9 @@ struct ButtonControl {
     CommandResult (EditorState::*command)();
 };
 const ButtonControl buttons[] = {
-    {"Command1", "RESET", {584, 160, 161, 49}, &EditorState::reset},
-    {"Command3", "SAVE", {584, 224, 161, 49}, &EditorState::save},
-    {"Command2", "LOAD", {584, 288, 161, 49}, &EditorState::load},
+    {"resetButton", "RESET", {584, 160, 161, 49}, &EditorState::reset},
+    {"saveButton", "SAVE", {584, 224, 161, 49}, &EditorState::save},
+    {"loadButton", "LOAD", {584, 288, 161, 49}, &EditorState::load},
 };
 
 constexpr QPoint canvas_origin{16, 88};
@@ -80,17 +80,17 @@ std::filesystem::path programDir()
 
 EditorWindow::EditorWindow(QWidget* parent) : EditorWindow(programDir(), parent) {}
 
-EditorWindow::EditorWindow(const std::filesystem::path& program_dir, QWidget* parent)
-    : QWidget(parent), state_(program_dir), pictures_(loadToolPictures())
+EditorWindow::EditorWindow(const std::filesystem::path& app_dir, QWidget* parent)
+    : QWidget(parent), state_(app_dir), pictures_(loadToolPictures())
 {
-    setObjectName("Form1");
+    setObjectName("editorWindow");
     setWindowTitle("Kelvaro level editor v1.00");
     setFont(editorFont(10));
     resize(client_width, client_height);
     setMinimumSize(client_width, client_height);
     message_sink_ = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
 
-    shape1_ = new ShapeOutline(this);
+    toolOutline_ = new ToolOutline(this);
     buildPalette();
     buildLabels();
     buildBoxes();
@@ -104,7 +104,7 @@ EditorWindow::EditorWindow(const std::filesystem::path& program_dir, QWidget* pa
 
 void EditorWindow::buildPalette()
 {
-    shape1_->setGeometry(0, shape1_top, shape1_size, shape1_size);
+    toolOutline_->setGeometry(0, tool_outline_top, tool_outline_size, tool_outline_size);
     for (const ToolPlace& place : kelvaro::palette) {
         auto* picture = new ToolPicture(place, pictures_[static_cast<std::size_t>(place.code)], this);
         connect(picture, &ToolPicture::clicked, this, [this, code = place.code] {
@@ -112,7 +112,7 @@ void EditorWindow::buildPalette()
             mirror();
         });
     }
-    shape1_->lower();  // drawn behind the pictures, as an outline on the form
+    toolOutline_->lower();  // drawn behind the pictures, as an outline on the window
 }
 
 void EditorWindow::buildLabels()
@@ -123,10 +123,10 @@ void EditorWindow::buildLabels()
         label->setGeometry(control.rect);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(control.wraps);
-        if (label->objectName() == "counter")
-            counter_ = label;
+        if (label->objectName() == "cellReadout")
+            cellReadout_ = label;
     }
-    counter_->setFont(editorFont(14));
+    cellReadout_->setFont(editorFont(14));
 }
 
 void EditorWindow::buildBoxes()
@@ -196,9 +196,9 @@ void EditorWindow::mirror(bool canvas_changed)
 {
     if (canvas_changed)
         canvas_->canvasChanged();
-    counter_->setText(QString::fromStdString(state_.counter));
-    shape1_->move(state_.shape1Left, shape1_top);
-    const QString time = QString::fromStdString(state_.texts.Text4);
+    cellReadout_->setText(QString::fromStdString(state_.cellReadout));
+    toolOutline_->move(state_.toolOutlineLeft, tool_outline_top);
+    const QString time = QString::fromStdString(state_.texts.timeBox);
     if (boxes_[time_box]->text() != time)
         boxes_[time_box]->setText(time);
 }

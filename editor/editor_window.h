@@ -1,4 +1,4 @@
-// The level editor's window, Form1: a thin view over EditorState.
+// The level editor's window: a thin view over EditorState.
 #pragma once
 
 #include "editor_state.h"
@@ -28,7 +28,7 @@ public:
 
     // The maps folder is the one beside the running program.
     explicit EditorWindow(QWidget* parent = nullptr);
-    explicit EditorWindow(const std::filesystem::path& program_dir, QWidget* parent = nullptr);
+    explicit EditorWindow(const std::filesystem::path& app_dir, QWidget* parent = nullptr);
 
     EditorState& state() { return state_; }
     void setMessageSink(MessageSink sink) { message_sink_ = std::move(sink); }
@@ -44,14 +44,14 @@ private:
     void buildCanvas();
     void placeCanvasArea();
     void runCommand(CommandResult (EditorState::*command)());
-    // Shows the state on the controls: canvas, read-out, Shape1 and the time box.
+    // Shows the state on the controls: canvas, read-out, tool outline and the time box.
     void mirror(bool canvas_changed = true);
 
     EditorState state_;
     ToolPictures pictures_;
     MessageSink message_sink_;
-    ShapeOutline* shape1_ = nullptr;
-    QLabel* counter_ = nullptr;
+    ToolOutline* toolOutline_ = nullptr;
+    QLabel* cellReadout_ = nullptr;
     QScrollArea* canvas_area_ = nullptr;
     CanvasView* canvas_ = nullptr;
     std::array<QLineEdit*, 4> boxes_{};

@@ -28,17 +28,17 @@ std::string saveFailure(const std::string& file, const fs::path& folder, const s
 
 } // namespace
 
-fs::path EditorState::levelFolder() const { return mapsFolder(program_dir_); }
+fs::path EditorState::levelFolder() const { return mapsFolder(app_dir_); }
 
-fs::path EditorState::levelFile() const { return fileIn(levelFolder(), fileName(texts.Text1)); }
+fs::path EditorState::levelFile() const { return fileIn(levelFolder(), fileName(texts.nameBox)); }
 
 CommandResult EditorState::reset() { return newmaze(); }
 
 CommandResult EditorState::load()
 {
-    const std::string file = fileName(texts.Text1);
+    const std::string file = fileName(texts.nameBox);
     const fs::path folder = levelFolder();
-    if (auto problem = levelNameProblem(texts.Text1))
+    if (auto problem = levelNameProblem(texts.nameBox))
         return {loadFailure(file, folder, *problem)};
     std::error_code ec;
     if (!fs::is_directory(folder, ec))
@@ -51,21 +51,21 @@ CommandResult EditorState::load()
 
     level = std::move(read.value());
     sizecanvas();
-    texts.Text4 = std::to_string(level.leveltime);
+    texts.timeBox = std::to_string(level.leveltime);
     rendermaze();
     return {};
 }
 
 CommandResult EditorState::save()
 {
-    const std::string file = fileName(texts.Text1);
+    const std::string file = fileName(texts.nameBox);
     const fs::path folder = levelFolder();
-    if (auto problem = levelNameProblem(texts.Text1))
+    if (auto problem = levelNameProblem(texts.nameBox))
         return {saveFailure(file, folder, *problem)};
-    const std::optional<int> time = wholeNumberIn(texts.Text4, INT16_MIN, INT16_MAX);
+    const std::optional<int> time = wholeNumberIn(texts.timeBox, INT16_MIN, INT16_MAX);
     if (!time)
         return {saveFailure(file, folder,
-                            "the time \"" + texts.Text4 + "\" is not a whole number from -32768 to 32767")};
+                            "the time \"" + texts.timeBox + "\" is not a whole number from -32768 to 32767")};
 
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {

@@ -1,4 +1,4 @@
-// The editor's six tools: their codes, their places in the palette and Shape1's frame.
+// The editor's six tools: their codes, their places in the palette and the outline round the selected one.
 #pragma once
 
 #include "level/cell_kind.h"
@@ -26,10 +26,10 @@ inline constexpr std::array<ToolPlace, 6> palette = {{
     {start_tool, "start", 264, 24, 36, true},
 }};
 
-// Shape1 sits this far left of the selected tool, at a fixed top.
-inline constexpr int shape1_offset = 7;
-inline constexpr int shape1_top = 16;
-inline constexpr int shape1_size = 48;
+// The tool outline sits this far left of the selected tool, at a fixed top.
+inline constexpr int tool_outline_offset = 7;
+inline constexpr int tool_outline_top = 16;
+inline constexpr int tool_outline_size = 48;
 
 inline constexpr int tool_count = 6;
 

@@ -64,9 +64,9 @@ std::optional<fs::path> findIgnoringCase(const fs::path& dir, std::string_view n
     return dir / matches.front();
 }
 
-fs::path mapsFolder(const fs::path& program_dir)
+fs::path mapsFolder(const fs::path& app_dir)
 {
-    return findIgnoringCase(program_dir, "Maps").value_or(program_dir / "Maps");
+    return findIgnoringCase(app_dir, "Maps").value_or(app_dir / "Maps");
 }
 
 fs::path fileIn(const fs::path& dir, std::string_view name)
@@ -74,9 +74,9 @@ fs::path fileIn(const fs::path& dir, std::string_view name)
     return findIgnoringCase(dir, name).value_or(dir / fs::path(std::string(name)));
 }
 
-fs::path gameLevelFile(const fs::path& program_dir, int level)
+fs::path gameLevelFile(const fs::path& app_dir, int level)
 {
-    return fileIn(mapsFolder(program_dir), "maze" + std::to_string(level) + ".txt");
+    return fileIn(mapsFolder(app_dir), "maze" + std::to_string(level) + ".txt");
 }
 
 std::optional<LevelError> openLevelFile(const fs::path& file, std::ifstream& in)

@@ -17,13 +17,13 @@ std::optional<std::filesystem::path> findIgnoringCase(const std::filesystem::pat
 
 // The level folder beside the programs: the game says "Maps", the editor "maps";
 // on a file system that tells case apart both must reach the same folder.
-std::filesystem::path mapsFolder(const std::filesystem::path& program_dir);
+std::filesystem::path mapsFolder(const std::filesystem::path& app_dir);
 
 // The file `name` in `dir`, matched ignoring case when it exists, else as given.
 std::filesystem::path fileIn(const std::filesystem::path& dir, std::string_view name);
 
 // The game's level N: "maze" N ".txt" in the maps folder.
-std::filesystem::path gameLevelFile(const std::filesystem::path& program_dir, int level);
+std::filesystem::path gameLevelFile(const std::filesystem::path& app_dir, int level);
 
 // Opens a level file for reading, or says why it cannot be.
 std::optional<LevelError> openLevelFile(const std::filesystem::path& file, std::ifstream& in);

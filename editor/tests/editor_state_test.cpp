@@ -19,11 +19,11 @@ TEST_F(EditorTest, StartsWithABorderedSixteenBySixteenGrid)
             EXPECT_EQ(maze.at(x, y), AuthorCell(frame ? 1 : 0)) << x << ", " << y;
         }
     EXPECT_EQ(state.tool, 1);
-    EXPECT_EQ(state.shape1Left, 17);
+    EXPECT_EQ(state.toolOutlineLeft, 17);
     EXPECT_FALSE(state.level.jewelx || state.level.jewely || state.level.goalx || state.level.goaly ||
                  state.level.startx || state.level.starty);
     EXPECT_EQ(state.level.leveltime, 0);
-    EXPECT_EQ(state.counter, "");
+    EXPECT_EQ(state.cellReadout, "");
 }
 
 TEST_F(EditorTest, CanvasCoversTheGridButOnlyTheInnerCellsAreDrawn)
@@ -42,14 +42,14 @@ TEST_F(EditorTest, CanvasCoversTheGridButOnlyTheInnerCellsAreDrawn)
     EXPECT_EQ(state.canvas.at(13, 13), P::blank);
 }
 
-TEST_F(EditorTest, PaletteClickSelectsTheToolAndMovesShape1Only)
+TEST_F(EditorTest, PaletteClickSelectsTheToolAndMovesToolOutlineOnly)
 {
     const auto canvas = state.canvas;
     const std::pair<int, int> expected[] = {{0, 62}, {4, 111}, {3, 159}, {2, 208}, {5, 257}, {1, 17}};
     for (auto [code, left] : expected) {
         state.selectTool(code);
         EXPECT_EQ(state.tool, code);
-        EXPECT_EQ(state.shape1Left, left);
+        EXPECT_EQ(state.toolOutlineLeft, left);
     }
     state.selectTool(6);
     EXPECT_EQ(state.tool, 1);
@@ -87,9 +87,9 @@ TEST_F(EditorTest, DraggingACellToolPaintsEveryCellThePointerCrosses)
         EXPECT_EQ(state.canvas.at(x, 4), P::border) << x;
     }
     // The read-out is taken before the tool is applied.
-    EXPECT_EQ(state.counter, "Current : 0");
+    EXPECT_EQ(state.cellReadout, "Current : 0");
     state.mouseMove(true, px(8), px(4));
-    EXPECT_EQ(state.counter, "Current : 1");
+    EXPECT_EQ(state.cellReadout, "Current : 1");
 }
 
 TEST_F(EditorTest, MovingWithNoButtonOnlyChangesTheReadOut)
@@ -98,11 +98,11 @@ TEST_F(EditorTest, MovingWithNoButtonOnlyChangesTheReadOut)
     const AuthorLevel level = state.level;
     const auto canvas = state.canvas;
     state.mouseMove(false, px(5), px(5));
-    EXPECT_EQ(state.counter, "Current : 4");
+    EXPECT_EQ(state.cellReadout, "Current : 4");
     state.mouseMove(false, px(4), px(5));
-    EXPECT_EQ(state.counter, "Current : 0");
+    EXPECT_EQ(state.cellReadout, "Current : 0");
     state.mouseMove(false, 600, 20);  // beyond the grid: the read-out keeps its text
-    EXPECT_EQ(state.counter, "Current : 0");
+    EXPECT_EQ(state.cellReadout, "Current : 0");
     EXPECT_EQ(state.level, level);
     EXPECT_EQ(state.canvas, canvas);
 }
@@ -171,8 +171,8 @@ TEST_F(EditorTest, ItemsInTheOuterRingAreStoredButNotShown)
 
 TEST_F(EditorTest, TinyGridsDrawNothingAndTakePressesOnTheirFirstPixels)
 {
-    state.texts.Text2 = "1";
-    state.texts.Text3 = "1";
+    state.texts.xBox = "1";
+    state.texts.yBox = "1";
     ASSERT_TRUE(state.reset().ok());
     EXPECT_EQ(state.maze().cells(), std::vector<AuthorCell>(4, AuthorCell(1)));
     EXPECT_EQ(state.canvas.cells(), std::vector<CanvasPicture>(4, P::background));

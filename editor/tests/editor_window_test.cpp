@@ -32,23 +32,23 @@ const Control controls[] = {
     {"jewel", {166, 24, 36, 36}, {}},
     {"goal", {215, 24, 36, 36}, {}},
     {"start", {264, 24, 36, 36}, {}},
-    {"Shape1", {17, 16, 48, 48}, {}},
-    {"counter", {384, 40, 153, 25}, ""},
-    {"Label2", {600, 40, 17, 17}, "X :"},
-    {"Text2", {624, 40, 33, 21}, "15"},
-    {"Label3", {672, 40, 17, 17}, "Y :"},
-    {"Text3", {696, 40, 33, 21}, "15"},
-    {"Label4", {592, 80, 33, 17}, "Time :"},
-    {"Text4", {632, 78, 33, 19}, "75"},
-    {"Label5", {672, 80, 25, 17}, "sec."},
-    {"Label1", {584, 122, 57, 17}, "Filename :"},
-    {"Text1", {640, 120, 105, 19}, "maze1"},
-    {"Command1", {584, 160, 161, 49}, "RESET"},
-    {"Command3", {584, 224, 161, 49}, "SAVE"},
-    {"Command2", {584, 288, 161, 49}, "LOAD"},
-    {"Label6", {560, 352, 201, 49},
+    {"toolOutline", {17, 16, 48, 48}, {}},
+    {"cellReadout", {384, 40, 153, 25}, ""},
+    {"xLabel", {600, 40, 17, 17}, "X :"},
+    {"xBox", {624, 40, 33, 21}, "15"},
+    {"yLabel", {672, 40, 17, 17}, "Y :"},
+    {"yBox", {696, 40, 33, 21}, "15"},
+    {"timeLabel", {592, 80, 33, 17}, "Time :"},
+    {"timeBox", {632, 78, 33, 19}, "75"},
+    {"secondsLabel", {672, 80, 25, 17}, "sec."},
+    {"nameLabel", {584, 122, 57, 17}, "Filename :"},
+    {"nameBox", {640, 120, 105, 19}, "maze1"},
+    {"resetButton", {584, 160, 161, 49}, "RESET"},
+    {"saveButton", {584, 224, 161, 49}, "SAVE"},
+    {"loadButton", {584, 288, 161, 49}, "LOAD"},
+    {"note1Label", {560, 352, 201, 49},
      "Note 1: Level name must be \"mazeX\", where X a number from 1 to 50, e.g. maze5 or maze 41 ."},
-    {"Label7", {560, 408, 209, 41},
+    {"note2Label", {560, 408, 209, 41},
      "Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !"},
 };
 
@@ -80,7 +80,7 @@ QImage plain(const QColor& colour)
 class EditorWindowTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir program_;
+    QTemporaryDir app_folder_;
     std::unique_ptr<EditorWindow> window_;
     QStringList messages_;
 
@@ -92,9 +92,9 @@ class EditorWindowTest : public QObject {
             qFatal("no control %s", name);
         return found;
     }
-    QWidget* canvas() { return child("Picture1"); }
+    QWidget* canvas() { return child("canvas"); }
     EditorState& state() { return window_->state(); }
-    fs::path maps() const { return fs::path(program_.path().toStdString()) / "maps"; }
+    fs::path maps() const { return fs::path(app_folder_.path().toStdString()) / "maps"; }
 
     void type(const char* box, const QString& text)
     {
@@ -108,7 +108,7 @@ private slots:
     void init()
     {
         fs::create_directory(maps());
-        window_ = std::make_unique<EditorWindow>(fs::path(program_.path().toStdString()));
+        window_ = std::make_unique<EditorWindow>(fs::path(app_folder_.path().toStdString()));
         messages_.clear();
         window_->setMessageSink([this](const QString& text) { messages_ << text; });
         window_->show();
@@ -163,14 +163,14 @@ private slots:
         }
     }
 
-    void clickingAToolMovesShape1()
+    void clickingAToolMovesToolOutline()
     {
         const std::pair<const char*, int> tools[] = {{"start", 5}, {"goal", 2}, {"jewel", 3},
                                                      {"obstacle", 4}, {"blank", 0}, {"border", 1}};
         for (auto [name, code] : tools) {
             click(name);
             QCOMPARE(state().tool, code);
-            QCOMPARE(child("Shape1")->geometry(), QRect(child(name)->x() - 7, 16, 48, 48));
+            QCOMPARE(child("toolOutline")->geometry(), QRect(child(name)->x() - 7, 16, 48, 48));
         }
     }
 
@@ -202,7 +202,7 @@ private slots:
             QCOMPARE(cellOf(canvas(), cx, 4), artImage("wall"));
         }
         QTest::mouseMove(canvas(), QPoint(300, 300));
-        QCOMPARE(child<QLabel>("counter")->text(), QString("Current : 0"));
+        QCOMPARE(child<QLabel>("cellReadout")->text(), QString("Current : 0"));
         QCOMPARE(state().maze().at(9, 9), AuthorCell(0));
     }
 
@@ -210,25 +210,25 @@ private slots:
     {
         click("goal");
         QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(200, 200));
-        type("Text1", "maze9");
-        type("Text4", "120");
-        click("Command3");
+        type("nameBox", "maze9");
+        type("timeBox", "120");
+        click("saveButton");
         QVERIFY(messages_.isEmpty());
         QVERIFY(fs::exists(maps() / "maze9.txt"));
 
-        type("Text4", "7");
-        type("Text2", "4");
-        type("Text3", "4");
-        click("Command1");  // RESET to 5 x 5 cells: the canvas shrinks
+        type("timeBox", "7");
+        type("xBox", "4");
+        type("yBox", "4");
+        click("resetButton");  // RESET to 5 x 5 cells: the canvas shrinks
         QCOMPARE(canvas()->size(), QSize(160, 160));
-        click("Command2");
+        click("loadButton");
         QVERIFY(messages_.isEmpty());
-        QCOMPARE(child<QLineEdit>("Text4")->text(), QString("120"));
-        QCOMPARE(child<QLineEdit>("Text2")->text(), QString("4"));  // LOAD leaves the boxes
+        QCOMPARE(child<QLineEdit>("timeBox")->text(), QString("120"));
+        QCOMPARE(child<QLineEdit>("xBox")->text(), QString("4"));  // LOAD leaves the boxes
         QCOMPARE(canvas()->size(), QSize(512, 512));
         QCOMPARE(cellOf(canvas(), 6, 6), artImage("goal"));
         QTest::mouseMove(canvas(), QPoint(200, 200));
-        QCOMPARE(child<QLabel>("counter")->text(), QString("Current : 2"));
+        QCOMPARE(child<QLabel>("cellReadout")->text(), QString("Current : 2"));
     }
 
     void failuresAreShownAndLoseNothing()
@@ -237,12 +237,12 @@ private slots:
         QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(100, 100));
         const AuthorLevel level = state().level;
 
-        type("Text2", "abc");
-        click("Command1");
-        type("Text1", "nothing");
-        click("Command2");
-        type("Text4", "1.5");
-        click("Command3");
+        type("xBox", "abc");
+        click("resetButton");
+        type("nameBox", "nothing");
+        click("loadButton");
+        type("timeBox", "1.5");
+        click("saveButton");
         QCOMPARE(messages_.size(), 3);
         QVERIFY(messages_[0].startsWith("Could not make a new grid: the X box holds \"abc\""));
         QCOMPARE(messages_[1], "Could not load nothing.txt from " + QString::fromStdString(maps().string()) +
@@ -255,9 +255,9 @@ private slots:
 
     void theCanvasScrollsToReachEveryCell()
     {
-        type("Text2", "255");
-        type("Text3", "255");
-        click("Command1");
+        type("xBox", "255");
+        type("yBox", "255");
+        click("resetButton");
         QCOMPARE(canvas()->size(), QSize(8192, 8192));
         auto* area = child("canvasArea");
         QCOMPARE(area->geometry().topLeft(), QPoint(16, 88));

@@ -42,24 +42,24 @@ TEST_F(EditorTest, RoundTripRestoresTheLevelWithJewelAndGoalCodes)
     use(jewel, 3, 4);
     use(goal, 10, 11);
     use(start_tool, 2, 2);
-    state.texts.Text4 = "-12";
-    state.texts.Text1 = "maze9";
+    state.texts.timeBox = "-12";
+    state.texts.nameBox = "maze9";
     ASSERT_TRUE(state.save().ok());
 
     EditorState loaded(program);
     loaded.formLoad();
-    loaded.texts.Text1 = "maze9";
+    loaded.texts.nameBox = "maze9";
     ASSERT_TRUE(loaded.load().ok());
     AuthorLevel expected = state.level;
     expected.maze.at(3, 4) = 3;
     expected.maze.at(10, 11) = 2;
     EXPECT_EQ(loaded.level, expected);
-    EXPECT_EQ(loaded.texts.Text4, "-12");
+    EXPECT_EQ(loaded.texts.timeBox, "-12");
 
     loaded.mouseMove(false, px(3), px(4));
-    EXPECT_EQ(loaded.counter, "Current : 3");
+    EXPECT_EQ(loaded.cellReadout, "Current : 3");
     loaded.mouseMove(false, px(10), px(11));
-    EXPECT_EQ(loaded.counter, "Current : 2");
+    EXPECT_EQ(loaded.cellReadout, "Current : 2");
 
     ASSERT_TRUE(loaded.save().ok());
     EXPECT_EQ(slurp(maps / "maze9.txt"), writeAuthorLevel(expected));
@@ -71,7 +71,7 @@ TEST_F(EditorTest, TheGameReadsWhatTheEditorSaved)
     use(jewel, 4, 5);
     use(goal, 12, 3);
     use(start_tool, 2, 13);
-    state.texts.Text1 = "maze9";
+    state.texts.nameBox = "maze9";
     ASSERT_TRUE(state.save().ok());
 
     // The game says "Maps" where the editor says "maps": both reach this folder.
@@ -120,9 +120,9 @@ TEST_F(EditorTest, LoadFollowsTheFileAndLeavesTheBoxesAndTool)
     EXPECT_EQ(state.maze().maxy(), 19);
     EXPECT_EQ(state.canvas.columns() * 32, 320);
     EXPECT_EQ(state.canvas.rows() * 32, 640);
-    EXPECT_EQ(state.texts.Text2, "15");
-    EXPECT_EQ(state.texts.Text3, "15");
-    EXPECT_EQ(state.texts.Text4, "30");
+    EXPECT_EQ(state.texts.xBox, "15");
+    EXPECT_EQ(state.texts.yBox, "15");
+    EXPECT_EQ(state.texts.timeBox, "30");
     EXPECT_EQ(state.tool, goal);
     // The unset marks set cell (0, 0); an empty cell line stays empty and shows blank.
     EXPECT_EQ(state.maze().at(0, 0), AuthorCell(0));
@@ -130,7 +130,7 @@ TEST_F(EditorTest, LoadFollowsTheFileAndLeavesTheBoxesAndTool)
     EXPECT_EQ(state.canvas.at(1, 5), P::blank);
     EXPECT_EQ(state.canvas.at(1, 6), P::background);  // code 7 has no picture
     state.mouseMove(false, px(1), px(5));
-    EXPECT_EQ(state.counter, "Current : ");
+    EXPECT_EQ(state.cellReadout, "Current : ");
 
     ASSERT_TRUE(state.save().ok());
     const std::string saved = slurp(maps / "maze1.txt");
@@ -142,8 +142,8 @@ TEST_F(EditorTest, ResetBuildsTheTypedSizeAndKeepsTheRest)
 {
     use(jewel, 2, 2);
     state.selectTool(obstacle);
-    state.texts.Text2 = "4";
-    state.texts.Text3 = " 4 ";
+    state.texts.xBox = "4";
+    state.texts.yBox = " 4 ";
     ASSERT_TRUE(state.reset().ok());
     ASSERT_EQ(state.maze().columns(), 5);
     ASSERT_EQ(state.maze().rows(), 5);
@@ -156,7 +156,7 @@ TEST_F(EditorTest, ResetBuildsTheTypedSizeAndKeepsTheRest)
     EXPECT_EQ(state.level.jewelx, Coordinate(2));
 
     for (const char* size : {"1", "2", "3"}) {
-        state.texts.Text2 = state.texts.Text3 = size;
+        state.texts.xBox = state.texts.yBox = size;
         ASSERT_TRUE(state.reset().ok());
         for (const AuthorCell& cell : state.maze().cells())
             EXPECT_EQ(cell, AuthorCell(1)) << size;
@@ -165,7 +165,7 @@ TEST_F(EditorTest, ResetBuildsTheTypedSizeAndKeepsTheRest)
 
 TEST_F(EditorTest, AnEmptyNameMeansTheFileDotTxt)
 {
-    state.texts.Text1 = "";
+    state.texts.nameBox = "";
     ASSERT_TRUE(state.save().ok());
     EXPECT_TRUE(fs::exists(maps / ".txt"));
     use(obstacle, 5, 5);
@@ -182,14 +182,14 @@ TEST_F(EditorTest, TheMapsFolderIsFoundWhateverItsCase)
     EXPECT_FALSE(fs::exists(program / "maps"));
 
     // An existing file is replaced whatever the case it was typed in.
-    state.texts.Text1 = "MAZE1";
-    state.texts.Text4 = "5";
+    state.texts.nameBox = "MAZE1";
+    state.texts.timeBox = "5";
     ASSERT_TRUE(state.save().ok());
     EXPECT_EQ(slurp(program / "MAPS" / "maze1.txt"), defaultLevelFile("5"));
     EXPECT_EQ(entries(program / "MAPS"), 1);
 }
 
-// --- What the original editor did not survive -------------------------------
+// --- Input that must be refused or survived without harm ---------------------
 
 TEST_F(EditorTest, ResetRefusesSizesItCannotBuild)
 {
@@ -197,7 +197,7 @@ TEST_F(EditorTest, ResetRefusesSizesItCannotBuild)
     const AuthorLevel level = state.level;
     const auto canvas = state.canvas;
     for (const char* bad : {"abc", "", "0", "-3", "256", "2.5", "4x"}) {
-        state.texts.Text2 = bad;
+        state.texts.xBox = bad;
         const CommandResult result = state.reset();
         EXPECT_EQ(result.message, "Could not make a new grid: the X box holds \"" + std::string(bad) +
                                       "\", which is not a whole number from 1 to 255.\n"
@@ -205,12 +205,12 @@ TEST_F(EditorTest, ResetRefusesSizesItCannotBuild)
         EXPECT_EQ(state.level, level);
         EXPECT_EQ(state.canvas, canvas);
     }
-    state.texts.Text2 = "255";
-    state.texts.Text3 = "1e3";
+    state.texts.xBox = "255";
+    state.texts.yBox = "1e3";
     EXPECT_NE(state.reset().message.find("the Y box holds \"1e3\""), std::string::npos);
     EXPECT_EQ(state.level, level);
 
-    state.texts.Text3 = "255";  // the largest grid a level file can hold
+    state.texts.yBox = "255";  // the largest grid a level file can hold
     ASSERT_TRUE(state.reset().ok());
     EXPECT_EQ(state.canvas.columns() * 32, 8192);
 }
@@ -237,25 +237,25 @@ TEST_F(EditorTest, LoadOfABadFileNamesFileAndLineAndKeepsTheLevel)
     };
     use(obstacle, 5, 5);
     use(jewel, 6, 6);
-    state.texts.Text4 = "99";
+    state.texts.timeBox = "99";
     const AuthorLevel level = state.level;
     const auto canvas = state.canvas;
     for (const BadFile& bad : bad_files) {
-        state.texts.Text1 = bad.what;
+        state.texts.nameBox = bad.what;
         spill(maps / (std::string(bad.what) + ".txt"), lines(bad.values));
         const CommandResult result = state.load();
         EXPECT_EQ(result.message, "Could not load " + std::string(bad.what) + ".txt from " + maps.string() +
                                       ":\n" + bad.says + ".\nThe level in the editor is unchanged.");
         EXPECT_EQ(state.level, level) << bad.what;
         EXPECT_EQ(state.canvas, canvas) << bad.what;
-        EXPECT_EQ(state.texts.Text4, "99");
+        EXPECT_EQ(state.texts.timeBox, "99");
     }
 }
 
 TEST_F(EditorTest, LoadOfAMissingFileOrFolderSaysSo)
 {
     const AuthorLevel level = state.level;
-    state.texts.Text1 = "maze50";
+    state.texts.nameBox = "maze50";
     EXPECT_EQ(state.load().message, "Could not load maze50.txt from " + maps.string() +
                                         ":\nthe file does not exist.\nThe level in the editor is unchanged.");
     fs::remove(maps);
@@ -270,7 +270,7 @@ TEST_F(EditorTest, SaveRefusesATimeOutsideSixteenBits)
     const std::string before = slurp(maps / "maze1.txt");
     use(obstacle, 5, 5);
     for (const char* bad : {"abc", "", "1.5", "32768", "-32769", "7 sec"}) {
-        state.texts.Text4 = bad;
+        state.texts.timeBox = bad;
         EXPECT_EQ(state.save().message, "Could not save maze1.txt in " + maps.string() + ":\nthe time \"" +
                                             std::string(bad) +
                                             "\" is not a whole number from -32768 to 32767.\n"
@@ -278,7 +278,7 @@ TEST_F(EditorTest, SaveRefusesATimeOutsideSixteenBits)
         EXPECT_EQ(slurp(maps / "maze1.txt"), before);
         EXPECT_EQ(state.level.leveltime, 75);
     }
-    state.texts.Text4 = "-32768";
+    state.texts.timeBox = "-32768";
     ASSERT_TRUE(state.save().ok());
     EXPECT_EQ(state.level.leveltime, -32768);
 }
@@ -286,7 +286,7 @@ TEST_F(EditorTest, SaveRefusesATimeOutsideSixteenBits)
 TEST_F(EditorTest, SaveRefusesNamesThatLeaveTheMapsFolder)
 {
     for (const char* bad : {"../maze1", "sub/maze1", "..\\maze1", "   ", "a\nb"}) {
-        state.texts.Text1 = bad;
+        state.texts.nameBox = bad;
         const std::string message = state.save().message;
         EXPECT_EQ(message.rfind("Could not save " + std::string(bad) + ".txt in " + maps.string() + ":\n", 0), 0u);
         EXPECT_NE(message.find("a level name may not"), std::string::npos) << message;

@@ -59,7 +59,7 @@ struct TimerControl {
     void disable() { enabled = false; }
 };
 
-enum class Focus { none, command1, command2, command3 };
+enum class Focus { none, nextButton, abortButton, retryButton };
 
 inline constexpr Pixel green = 0xff00ff00;
 inline constexpr Pixel red = 0xffff0000;
@@ -68,40 +68,40 @@ struct Controls {
     static constexpr int client_width = 737;
     static constexpr int client_height = 534;
 
-    LabelControl label1{"LEVEL :", {568, 24, 129, 25}, true, green, 13.5};
-    LabelControl label2{"TIME :", {568, 64, 121, 25}, true, green, 13.5};
-    LabelControl label3{"GAME OVER", {560, 352, 206, 40}, false, red, 24};
-    LabelControl label4{"GAME PAUSED", {568, 104, 169, 25}, false, red, 13.5};
-    LabelControl label5{"WINNER!", {568, 320, 150, 40}, false, green, 24};
-    LabelControl label6{"Waiting to play ...", {104, 152, 169, 25}, true, green, 13.5};
-    LabelControl label7{"P = PAUSE", {640, 504, 97, 25}, true, green, 12};
-    ButtonControl command1{"Next", {96, 424, 97, 41}};
-    ButtonControl command2{"Abort", {216, 424, 97, 41}};
-    ButtonControl command3{"Retry", {328, 424, 97, 41}};
-    PictureControl picture11{{568, 152, 104, 154}, true};
-    PictureControl picture12{{672, 152, 116, 161}, false};
-    TimerControl timer1{100};
-    TimerControl timer2{1000};
+    LabelControl levelLabel{"LEVEL :", {568, 24, 129, 25}, true, green, 13.5};
+    LabelControl timeLabel{"TIME :", {568, 64, 121, 25}, true, green, 13.5};
+    LabelControl gameOverLabel{"GAME OVER", {560, 352, 206, 40}, false, red, 24};
+    LabelControl pausedLabel{"GAME PAUSED", {568, 104, 169, 25}, false, red, 13.5};
+    LabelControl winnerLabel{"WINNER!", {568, 320, 150, 40}, false, green, 24};
+    LabelControl bannerLabel{"Waiting to play ...", {104, 152, 169, 25}, true, green, 13.5};
+    LabelControl pauseHintLabel{"P = PAUSE", {640, 504, 97, 25}, true, green, 12};
+    ButtonControl nextButton{"Next", {96, 424, 97, 41}};
+    ButtonControl abortButton{"Abort", {216, 424, 97, 41}};
+    ButtonControl retryButton{"Retry", {328, 424, 97, 41}};
+    PictureControl titlePicture{{568, 152, 104, 154}, true};
+    PictureControl sadPicture{{672, 152, 116, 161}, false};
+    TimerControl bannerTimer{100};
+    TimerControl countdownTimer{1000};
 
-    MenuItem m_ngame;
-    MenuItem m_endgame;
-    MenuItem m_rlevel;
-    MenuItem m_exit;
-    MenuItem m_sound{true, true};
-    MenuItem m_ghelp;
-    MenuItem m_about;
+    MenuItem newGameItem;
+    MenuItem endGameItem;
+    MenuItem restartLevelItem;
+    MenuItem exitItem;
+    MenuItem soundItem{true, true};
+    MenuItem helpItem;
+    MenuItem aboutItem;
 
     Focus focus = Focus::none;
 
     // The window's own drawing surface: the playfield is copied here.
-    Surface form1{client_width, client_height};
-    // Raised whenever form1 changes, so the view repaints only then.
-    std::uint64_t form1_version = 0;
+    Surface windowSurface{client_width, client_height};
+    // Raised whenever windowSurface changes, so the view repaints only then.
+    std::uint64_t windowSurfaceVersion = 0;
 
-    void clearForm1()
+    void clearWindowSurface()
     {
-        form1.fill(black);
-        ++form1_version;
+        windowSurface.fill(black);
+        ++windowSurfaceVersion;
     }
 };
 

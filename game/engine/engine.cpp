@@ -32,19 +32,19 @@ Engine::Engine(Controls& controls, const Images& images, SoundPort& sound, const
 
 void Engine::playOnce(Sound sound)
 {
-    if (controls_.m_sound.checked)
+    if (controls_.soundItem.checked)
         sound_.playOnce(sound);
 }
 
 void Engine::startMusic()
 {
-    if (controls_.m_sound.checked)
+    if (controls_.soundItem.checked)
         sound_.playMusicLooping();
 }
 
 void Engine::stopMusicAndRewind()
 {
-    if (controls_.m_sound.checked) {
+    if (controls_.soundItem.checked) {
         sound_.stopMusic();
         sound_.rewindMusic();
     }
@@ -56,8 +56,8 @@ std::optional<LevelError> Engine::startlevel(int number)
 {
     phase_ = Phase::idle;  // whatever ran before is over for good
     timeup = false;
-    picture8.fill(black);
-    controls_.clearForm1();
+    backBuffer.fill(black);
+    controls_.clearWindowSurface();
 
     auto read = loader_(number);
     if (!read)
@@ -76,23 +76,23 @@ std::optional<LevelError> Engine::startlevel(int number)
     timeleft = next.timeleft;
 
     // The back buffer only ever needs what the window can show.
-    picture8_width = (maxx + 1) * cell_size;
-    picture8_height = (maxy + 1) * cell_size;
-    picture8.reset(std::min(picture8_width, Controls::client_width),
-                   std::min(picture8_height, Controls::client_height));
+    backBufferWidth = (maxx + 1) * cell_size;
+    backBufferHeight = (maxy + 1) * cell_size;
+    backBuffer.reset(std::min(backBufferWidth, Controls::client_width),
+                   std::min(backBufferHeight, Controls::client_height));
 
     playerdir = 0;
-    controls_.m_endgame.enabled = true;
-    controls_.m_rlevel.enabled = true;
+    controls_.endGameItem.enabled = true;
+    controls_.restartLevelItem.enabled = true;
     paused = 0;
-    for (LabelControl* label : {&controls_.label4, &controls_.label5, &controls_.label6})
+    for (LabelControl* label : {&controls_.pausedLabel, &controls_.winnerLabel, &controls_.bannerLabel})
         label->visible = false;
-    for (ButtonControl* button : {&controls_.command1, &controls_.command2, &controls_.command3})
+    for (ButtonControl* button : {&controls_.nextButton, &controls_.abortButton, &controls_.retryButton})
         button->visible = false;
-    controls_.picture12.visible = false;
-    controls_.label3.visible = false;
-    controls_.label1.caption = "LEVEL : " + std::to_string(number);
-    controls_.label2.caption = "TIME : " + std::to_string(timeleft);
+    controls_.sadPicture.visible = false;
+    controls_.gameOverLabel.visible = false;
+    controls_.levelLabel.caption = "LEVEL : " + std::to_string(number);
+    controls_.timeLabel.caption = "TIME : " + std::to_string(timeleft);
     playing = true;
     drawspiral();
     return std::nullopt;
@@ -101,8 +101,8 @@ std::optional<LevelError> Engine::startlevel(int number)
 void Engine::drawspiral()
 {
     playOnce(Sound::ready);
-    picture8.fill(black);
-    controls_.clearForm1();
+    backBuffer.fill(black);
+    controls_.clearWindowSurface();
     tiles_drawn_ = 0;
     ring_ = 1;
     ring_tiles_ = spiralRing(maxx, maxy, ring_);
@@ -114,8 +114,8 @@ void Engine::drawspiral()
 
 void Engine::putTile(CellPos at)
 {
-    controls_.form1.copy(images_.picture13, 0, 0, cell_size, cell_size, at.x * cell_size, at.y * cell_size);
-    ++controls_.form1_version;
+    controls_.windowSurface.copy(images_.readyTile, 0, 0, cell_size, cell_size, at.x * cell_size, at.y * cell_size);
+    ++controls_.windowSurfaceVersion;
     ++tiles_drawn_;
 }
 
@@ -187,7 +187,7 @@ void Engine::advance()
         startMusic();
         // A countdown a key started early may have run out between rings: it stays stopped.
         if (!timeup)
-            controls_.timer2.enable(now());
+            controls_.countdownTimer.enable(now());
         beginPlayloop();
         return;
     case Phase::playing: pass(); return;
@@ -221,7 +221,7 @@ void Engine::outcomeChecks()
 {
     if (jewelx == goalx && jewely == goaly) {
         playing = false;
-        controls_.timer2.disable();
+        controls_.countdownTimer.disable();
         phase_ = Phase::idle;
         levelwon();
     } else if (timeup) {
@@ -319,8 +319,8 @@ void Engine::frame()
         const bool jewel_moves = animation_ == Animation::push_jewel;
         composeBackground(jewel_moves ? jewel : obstacle);
         drawFrameOfStrip(0, playerx * cell_size, playery * cell_size);
-        const Surface& moving = jewel_moves ? images_.picture2 : images_.picture10;
-        picture8.copy(moving, 0, 0, cell_size, cell_size, fx_ * cell_size + shift * d.dx,
+        const Surface& moving = jewel_moves ? images_.jewel : images_.crate;
+        backBuffer.copy(moving, 0, 0, cell_size, cell_size, fx_ * cell_size + shift * d.dx,
                       fy_ * cell_size + shift * d.dy);
         break;
     }
@@ -347,39 +347,39 @@ void Engine::finishAnimation()
 void Engine::composeBackground(int skip_code)
 {
     // Only the cells the back buffer holds: a level wider than the window costs no more.
-    const int last_x = std::min<int>(maxx - 1, (picture8.width() - 1) / cell_size);
-    const int last_y = std::min<int>(maxy - 1, (picture8.height() - 1) / cell_size);
+    const int last_x = std::min<int>(maxx - 1, (backBuffer.width() - 1) / cell_size);
+    const int last_y = std::min<int>(maxy - 1, (backBuffer.height() - 1) / cell_size);
     for (int x = 1; x <= last_x; ++x) {
         for (int y = 1; y <= last_y; ++y) {
             const std::uint8_t code = maze.at(x, y);
             if (code == skip_code)
                 continue;
             if (const Surface* image = images_.cell(code))
-                picture8.copy(*image, 0, 0, cell_size, cell_size, x * cell_size, y * cell_size);
+                backBuffer.copy(*image, 0, 0, cell_size, cell_size, x * cell_size, y * cell_size);
         }
     }
 }
 
 void Engine::drawFrameOfStrip(int frame, int px, int py)
 {
-    picture8.copy(images_.strip(playerdir), frame * cell_size, 0, cell_size, cell_size, px, py);
+    backBuffer.copy(images_.strip(playerdir), frame * cell_size, 0, cell_size, cell_size, px, py);
 }
 
 void Engine::redraw()
 {
-    const Shown now_showing{controls_.form1_version, maze_changes_, playerx, playery, playerdir};
+    const Shown now_showing{controls_.windowSurfaceVersion, maze_changes_, playerx, playery, playerdir};
     if (now_showing == shown_)
         return;
     composeBackground(-1);
     drawFrameOfStrip(0, playerx * cell_size, playery * cell_size);
     copyToWindow();
-    shown_ = {controls_.form1_version, maze_changes_, playerx, playery, playerdir};
+    shown_ = {controls_.windowSurfaceVersion, maze_changes_, playerx, playery, playerdir};
 }
 
 void Engine::copyToWindow()
 {
-    controls_.form1.copy(picture8, 0, 0, picture8_width, picture8_height, 0, 0);
-    ++controls_.form1_version;
+    controls_.windowSurface.copy(backBuffer, 0, 0, backBufferWidth, backBufferHeight, 0, 0);
+    ++controls_.windowSurfaceVersion;
 }
 
 // ---------------------------------------------------------------- outcomes
@@ -387,54 +387,54 @@ void Engine::copyToWindow()
 void Engine::levelwon()
 {
     playOnce(Sound::win);
-    controls_.m_endgame.enabled = false;
-    controls_.m_rlevel.enabled = false;
-    LabelControl& label5 = controls_.label5;
-    label5.place.left = picture8_width / 2 - 75;
-    label5.place.top = picture8_height / 2 - 20;
-    label5.visible = true;
-    const double middle = label5.place.left + label5.place.width / 2.0;
-    controls_.command1.place.left = middle - 105;
-    controls_.command2.place.left = middle + 8;
-    controls_.command1.place.top = label5.place.top + 56;
-    controls_.command2.place.top = controls_.command1.place.top;
-    controls_.command1.visible = true;
-    controls_.command2.visible = true;
-    controls_.focus = Focus::command1;
+    controls_.endGameItem.enabled = false;
+    controls_.restartLevelItem.enabled = false;
+    LabelControl& winnerLabel = controls_.winnerLabel;
+    winnerLabel.place.left = backBufferWidth / 2 - 75;
+    winnerLabel.place.top = backBufferHeight / 2 - 20;
+    winnerLabel.visible = true;
+    const double middle = winnerLabel.place.left + winnerLabel.place.width / 2.0;
+    controls_.nextButton.place.left = middle - 105;
+    controls_.abortButton.place.left = middle + 8;
+    controls_.nextButton.place.top = winnerLabel.place.top + 56;
+    controls_.abortButton.place.top = controls_.nextButton.place.top;
+    controls_.nextButton.visible = true;
+    controls_.abortButton.visible = true;
+    controls_.focus = Focus::nextButton;
 }
 
 void Engine::levellost()
 {
     stopMusicAndRewind();
     playOnce(Sound::lose);
-    controls_.m_endgame.enabled = false;
-    controls_.m_rlevel.enabled = false;
-    LabelControl& label3 = controls_.label3;
-    PictureControl& picture12 = controls_.picture12;
-    label3.place.left = picture8_width / 2 - label3.place.width / 2;
-    label3.place.top = picture8_height / 2 - label3.place.height / 2;
-    const double middle = label3.place.left + label3.place.width / 2.0;
-    controls_.command2.place.left = middle - 105;
-    controls_.command3.place.left = middle + 8;
-    controls_.command2.place.top = label3.place.top + 56;
-    controls_.command3.place.top = controls_.command2.place.top;
-    picture12.place.left = label3.place.left + label3.place.width / 2 - picture12.place.width / 2;
-    picture12.place.top = controls_.command2.place.top + 48;
-    label3.visible = true;
-    controls_.command2.visible = true;
-    controls_.command3.visible = true;
-    picture12.visible = true;
-    controls_.focus = Focus::command3;
+    controls_.endGameItem.enabled = false;
+    controls_.restartLevelItem.enabled = false;
+    LabelControl& gameOverLabel = controls_.gameOverLabel;
+    PictureControl& sadPicture = controls_.sadPicture;
+    gameOverLabel.place.left = backBufferWidth / 2 - gameOverLabel.place.width / 2;
+    gameOverLabel.place.top = backBufferHeight / 2 - gameOverLabel.place.height / 2;
+    const double middle = gameOverLabel.place.left + gameOverLabel.place.width / 2.0;
+    controls_.abortButton.place.left = middle - 105;
+    controls_.retryButton.place.left = middle + 8;
+    controls_.abortButton.place.top = gameOverLabel.place.top + 56;
+    controls_.retryButton.place.top = controls_.abortButton.place.top;
+    sadPicture.place.left = gameOverLabel.place.left + gameOverLabel.place.width / 2 - sadPicture.place.width / 2;
+    sadPicture.place.top = controls_.abortButton.place.top + 48;
+    gameOverLabel.visible = true;
+    controls_.abortButton.visible = true;
+    controls_.retryButton.visible = true;
+    sadPicture.visible = true;
+    controls_.focus = Focus::retryButton;
 }
 
 void Engine::stopgame()
 {
-    controls_.m_rlevel.enabled = false;
-    controls_.m_endgame.enabled = false;
-    controls_.label4.visible = false;
+    controls_.restartLevelItem.enabled = false;
+    controls_.endGameItem.enabled = false;
+    controls_.pausedLabel.visible = false;
     playing = false;
-    controls_.clearForm1();
-    controls_.timer1.enable(now());
+    controls_.clearWindowSurface();
+    controls_.bannerTimer.enable(now());
     phase_ = Phase::idle;
 }
 

@@ -25,8 +25,8 @@ struct CellPos {
 // The tiles of spiral ring k (1 for the outermost inner ring), in drawing order.
 std::vector<CellPos> spiralRing(int maxx, int maxy, int k);
 
-// A state machine driven by the window's event loop: the original's loops that
-// yielded to window events become phases that return to the event loop instead.
+// A state machine driven by the window's event loop: each phase does what is due and
+// returns to the event loop, so the window stays responsive and no loop is ever nested.
 // A level start or a stop replaces the run, so a replaced run can do nothing more.
 class Engine {
 public:
@@ -56,9 +56,9 @@ public:
     bool playing = false;
     bool timeup = false;
     std::uint32_t lasttick = 0;
-    Surface picture8;  // the back buffer, holding only the part of the playfield the window shows
-    int picture8_width = 0;
-    int picture8_height = 0;
+    Surface backBuffer;  // the back buffer, holding only the part of the playfield the window shows
+    int backBufferWidth = 0;
+    int backBufferHeight = 0;
 
     // Reads the level and starts its run; a failure is returned for the window to report.
     std::optional<LevelError> startlevel(int number);
@@ -71,8 +71,8 @@ public:
     void advance();
     // When the engine next has something due, or nothing while it only waits for events.
     std::optional<std::uint32_t> nextDue() const;
-    // False inside a ring of the start effect and during its last wait: the original
-    // handled no window events there, so the window holds them back.
+    // False inside a ring of the start effect and during its last wait: input must not
+    // take effect there, so the window holds events back until the ring is done.
     bool acceptsEvents() const;
     // A modal box or window is open: the run is suspended in its handler until it closes.
     void suspend() { ++suspended_; }
@@ -132,7 +132,7 @@ private:
     // What the window showed after the last redraw: a redraw that would put the same
     // pixels on an untouched window is skipped, so an idle step costs next to nothing.
     struct Shown {
-        std::uint64_t form1_version = ~0ull;
+        std::uint64_t windowSurfaceVersion = ~0ull;
         std::uint64_t maze_changes = 0;
         int playerx = -1, playery = -1, playerdir = -1;
         bool operator==(const Shown&) const = default;

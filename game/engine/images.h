@@ -1,4 +1,4 @@
-// The game's pictures as surfaces, under the names the window gives them.
+// The game's pictures as surfaces.
 #pragma once
 
 #include "surface.h"
@@ -8,28 +8,28 @@
 namespace kelvaro {
 
 struct Images {
-    Surface picture1;   // border: the wall block
-    Surface picture2;   // jewel
-    Surface picture3;   // goal
-    Surface picture9;   // blank
-    Surface picture10;  // obstacle: the crate
-    Surface picture5;   // player strip, facing right
-    Surface picture6;   // facing left
-    Surface picture4;   // seen from behind, walking up
-    Surface picture7;   // facing the viewer, walking down
-    Surface picture13;  // READY!
-    Surface picture12;  // the sad figure
-    Surface picture11;  // the title picture
+    Surface wall;  // the border block
+    Surface jewel;
+    Surface goal;
+    Surface blank;
+    Surface crate;  // the obstacle
+    Surface playerRight;  // the player's strips: facing right
+    Surface playerLeft;   // facing left
+    Surface playerUp;     // seen from behind, walking up
+    Surface playerDown;   // facing the viewer, walking down
+    Surface readyTile;    // READY!
+    Surface sadPicture;   // the sad figure
+    Surface titlePicture;
 
     // The picture for a cell code, or nothing for codes the game does not draw.
     const Surface* cell(std::uint8_t code) const
     {
         switch (code) {
-        case 0: return &picture9;
-        case 1: return &picture1;
-        case 2: return &picture3;
-        case 3: return &picture2;
-        case 4: return &picture10;
+        case 0: return &blank;
+        case 1: return &wall;
+        case 2: return &goal;
+        case 3: return &jewel;
+        case 4: return &crate;
         default: return nullptr;
         }
     }
@@ -37,7 +37,7 @@ struct Images {
     // The player's strip for a facing: 0 right, 1 left, 2 up, 3 down.
     const Surface& strip(int playerdir) const
     {
-        const Surface* strips[4] = {&picture5, &picture6, &picture4, &picture7};
+        const Surface* strips[4] = {&playerRight, &playerLeft, &playerUp, &playerDown};
         return *strips[playerdir & 3];
     }
 };

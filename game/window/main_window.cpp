@@ -39,7 +39,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override
     {
-        const Surface& s = controls_.form1;
+        const Surface& s = controls_.windowSurface;
         // Every pixel is opaque: as RGB32 it is copied to the screen without conversion.
         const QImage image(reinterpret_cast<const uchar*>(s.data()), s.width(), s.height(),
                            s.width() * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32);
@@ -127,31 +127,31 @@ Images loadImages()
 {
     auto load = [](const char* name) { return toSurface(artImage(name)); };
     Images images;
-    images.picture1 = load("wall");
-    images.picture2 = load("jewel");
-    images.picture3 = load("goal");
-    images.picture9 = load("blank");
-    images.picture10 = load("crate");
-    images.picture5 = load("player_right");
-    images.picture6 = load("player_left");
-    images.picture4 = load("player_up");
-    images.picture7 = load("player_down");
-    images.picture13 = load("ready");
-    images.picture12 = load("sad");
-    images.picture11 = load("title");
+    images.wall = load("wall");
+    images.jewel = load("jewel");
+    images.goal = load("goal");
+    images.blank = load("blank");
+    images.crate = load("crate");
+    images.playerRight = load("player_right");
+    images.playerLeft = load("player_left");
+    images.playerUp = load("player_up");
+    images.playerDown = load("player_down");
+    images.readyTile = load("ready");
+    images.sadPicture = load("sad");
+    images.titlePicture = load("title");
     return images;
 }
 
-MainWindow::MainWindow(std::filesystem::path program_dir, Options options, QWidget* parent)
-    : QMainWindow(parent), program_dir_(std::move(program_dir)), images_(loadImages()), dialogs_(this),
+MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* parent)
+    : QMainWindow(parent), app_dir_(std::move(app_dir)), images_(loadImages()), dialogs_(this),
       ticks_(std::move(options.ticks))
 {
     clock_.start();
     own_clock_ = !ticks_;
     if (own_clock_)
         ticks_ = [this] { return static_cast<std::uint32_t>(clock_.elapsed()); };
-    const std::filesystem::path dir = program_dir_;
-    Form1::Ports ports{
+    const std::filesystem::path dir = app_dir_;
+    GameWindowModel::Ports ports{
         options.sound ? *options.sound : silent_,
         keys_,
         dialogs_,
@@ -162,7 +162,7 @@ MainWindow::MainWindow(std::filesystem::path program_dir, Options options, QWidg
     };
     if (options.initsound)
         ports.initsound = std::move(options.initsound);
-    form_ = std::make_unique<Form1>(images_, std::move(ports));
+    model_ = std::make_unique<GameWindowModel>(images_, std::move(ports));
     dialogs_.after_close = [this] { tick(); };
 
     setWindowTitle("KELVARO");
@@ -196,21 +196,21 @@ int MainWindow::millisecondsUntil(std::uint32_t due) const
 
 void MainWindow::tick()
 {
-    form_->advance();
+    model_->advance();
     sync();
 }
 
 void MainWindow::buildControls()
 {
-    client_ = new Playfield(form_->controls, this);
+    client_ = new Playfield(model_->controls, this);
     client_->setFixedSize(client_width, client_height);
     QPalette palette = client_->palette();
     palette.setColor(QPalette::Window, Qt::black);
     client_->setPalette(palette);
     setCentralWidget(client_);
 
-    Controls& c = form_->controls;
-    for (LabelControl* model : {&c.label1, &c.label2, &c.label3, &c.label4, &c.label5, &c.label6, &c.label7}) {
+    Controls& c = model_->controls;
+    for (LabelControl* model : {&c.levelLabel, &c.timeLabel, &c.gameOverLabel, &c.pausedLabel, &c.winnerLabel, &c.bannerLabel, &c.pauseHintLabel}) {
         auto* label = new QLabel(client_);
         label->setAutoFillBackground(true);
         label->setFont(windowFont(model->font_points));
@@ -218,7 +218,7 @@ void MainWindow::buildControls()
         labels_[model] = label;
     }
     const std::pair<ButtonControl*, Command> buttons[] = {
-        {&c.command1, Command::command1}, {&c.command2, Command::command2}, {&c.command3, Command::command3}};
+        {&c.nextButton, Command::nextButton}, {&c.abortButton, Command::abortButton}, {&c.retryButton, Command::retryButton}};
     for (auto [model, command] : buttons) {
         auto* button = new QPushButton(QString::fromStdString(model->caption), client_);
         button->setFont(windowFont(13.5));
@@ -234,8 +234,8 @@ void MainWindow::buildControls()
                             place.place.height);
         return widget;
     };
-    picture11_ = picture(images_.picture11, c.picture11);
-    picture12_ = picture(images_.picture12, c.picture12);
+    titlePicture_ = picture(images_.titlePicture, c.titlePicture);
+    sadPicture_ = picture(images_.sadPicture, c.sadPicture);
 }
 
 QAction* MainWindow::addItem(QMenu* menu, const char* caption, const QKeySequence& key, Command command)
@@ -251,26 +251,26 @@ QAction* MainWindow::addItem(QMenu* menu, const char* caption, const QKeySequenc
 void MainWindow::buildMenus()
 {
     QMenu* game = menuBar()->addMenu("Game");
-    addItem(game, "New game", Qt::Key_F2, Command::m_ngame);
-    addItem(game, "End game", Qt::Key_F4, Command::m_endgame);
-    addItem(game, "Restart level", Qt::Key_F3, Command::m_rlevel);
-    addItem(game, "Exit", QKeySequence(Qt::CTRL | Qt::Key_X), Command::m_exit);
+    addItem(game, "New game", Qt::Key_F2, Command::newGameItem);
+    addItem(game, "End game", Qt::Key_F4, Command::endGameItem);
+    addItem(game, "Restart level", Qt::Key_F3, Command::restartLevelItem);
+    addItem(game, "Exit", QKeySequence(Qt::CTRL | Qt::Key_X), Command::exitItem);
     QMenu* options = menuBar()->addMenu("Options");
-    addItem(options, "Sound", QKeySequence(Qt::CTRL | Qt::Key_M), Command::m_sound)->setCheckable(true);
+    addItem(options, "Sound", QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
     QMenu* help = menuBar()->addMenu("Help");
-    addItem(help, "Game help", Qt::Key_F1, Command::m_ghelp);
-    addItem(help, "About...", Qt::Key_F5, Command::m_about);
+    addItem(help, "Game help", Qt::Key_F1, Command::helpItem);
+    addItem(help, "About...", Qt::Key_F5, Command::aboutItem);
 }
 
 void MainWindow::start()
 {
-    form_->Form_Load();
+    model_->start();
     sync();
 }
 
 void MainWindow::run(Command command)
 {
-    form_->post(command);
+    model_->post(command);
     sync();
 }
 
@@ -278,7 +278,7 @@ void MainWindow::sync()
 {
     // Only what changed is passed on: setting a widget's palette or text repaints it,
     // and this runs after every step.
-    Controls& c = form_->controls;
+    Controls& c = model_->controls;
     for (auto& [model, label] : labels_) {
         auto [shown, fresh] = shown_labels_.try_emplace(model, *model);
         if (!fresh && shown->second == *model)
@@ -302,35 +302,35 @@ void MainWindow::sync()
                             model->place.height);
         button->setVisible(model->visible);
     }
-    picture12_->move(static_cast<int>(c.picture12.place.left), static_cast<int>(c.picture12.place.top));
-    picture12_->setVisible(c.picture12.visible);
-    picture11_->setVisible(c.picture11.visible);
+    sadPicture_->move(static_cast<int>(c.sadPicture.place.left), static_cast<int>(c.sadPicture.place.top));
+    sadPicture_->setVisible(c.sadPicture.visible);
+    titlePicture_->setVisible(c.titlePicture.visible);
 
     const std::pair<Command, const MenuItem*> items[] = {
-        {Command::m_ngame, &c.m_ngame}, {Command::m_endgame, &c.m_endgame}, {Command::m_rlevel, &c.m_rlevel},
-        {Command::m_exit, &c.m_exit},   {Command::m_sound, &c.m_sound},     {Command::m_ghelp, &c.m_ghelp},
-        {Command::m_about, &c.m_about}};
+        {Command::newGameItem, &c.newGameItem}, {Command::endGameItem, &c.endGameItem}, {Command::restartLevelItem, &c.restartLevelItem},
+        {Command::exitItem, &c.exitItem},   {Command::soundItem, &c.soundItem},     {Command::helpItem, &c.helpItem},
+        {Command::aboutItem, &c.aboutItem}};
     for (auto [command, item] : items) {
         actions_[command]->setEnabled(item->enabled);
         actions_[command]->setChecked(item->checked);
     }
 
     if (c.focus != Focus::none) {
-        ButtonControl* target = c.focus == Focus::command1 ? &c.command1
-                                : c.focus == Focus::command2 ? &c.command2
-                                                             : &c.command3;
+        ButtonControl* target = c.focus == Focus::nextButton ? &c.nextButton
+                                : c.focus == Focus::abortButton ? &c.abortButton
+                                                             : &c.retryButton;
         buttons_[target]->setFocus();
         c.focus = Focus::none;
     }
 
-    if (painted_version_ != c.form1_version) {
-        painted_version_ = c.form1_version;
-        const QRect changed = takeChanges(c.form1, shown_form1_);
+    if (painted_version_ != c.windowSurfaceVersion) {
+        painted_version_ = c.windowSurfaceVersion;
+        const QRect changed = takeChanges(c.windowSurface, shown_surface_);
         if (!changed.isEmpty())
             client_->update(changed);
     }
 
-    if (const auto due = form_->nextDue()) {
+    if (const auto due = model_->nextDue()) {
         pacer_.start(millisecondsUntil(*due));
     } else {
         pacer_.stop();
@@ -345,7 +345,7 @@ bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
         return *key != Key::ctrl;  // arrows must not move the focus between buttons
     }
     if (pressed && event->text().size() == 1 && event->text()[0].unicode() < 128) {
-        form_->Form_KeyPress(static_cast<char>(event->text()[0].unicode()));
+        model_->onCharacterKey(static_cast<char>(event->text()[0].unicode()));
         sync();
     }
     return false;

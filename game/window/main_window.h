@@ -1,7 +1,7 @@
-// The game's main window, Form1: a thin Qt view of the window's model that forwards input and time.
+// The game's main window: a thin Qt view of the window's model that forwards input and time.
 #pragma once
 
-#include "form1.h"
+#include "game_window_model.h"
 #include "key_table.h"
 #include "qt_dialogs.h"
 
@@ -43,11 +43,11 @@ public:
     static constexpr int client_height = Controls::client_height;
 
     using Options = MainWindowOptions;
-    MainWindow(std::filesystem::path program_dir, Options options = {}, QWidget* parent = nullptr);
+    MainWindow(std::filesystem::path app_dir, Options options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
     QWidget* clientArea() const { return client_; }
-    Form1& form() { return *form_; }
+    GameWindowModel& model() { return *model_; }
     KeyTable& keys() { return keys_; }
 
     // Start-up once the window is on screen.
@@ -70,7 +70,7 @@ private:
     std::uint32_t ticks() const;
     int millisecondsUntil(std::uint32_t due) const;
 
-    std::filesystem::path program_dir_;
+    std::filesystem::path app_dir_;
     Images images_;
     KeyTable keys_;
     SilentSound silent_;
@@ -78,19 +78,19 @@ private:
     QElapsedTimer clock_;
     TickSource ticks_;
     bool own_clock_ = false;
-    std::unique_ptr<Form1> form_;
+    std::unique_ptr<GameWindowModel> model_;
 
     QWidget* client_ = nullptr;
     std::map<const LabelControl*, QLabel*> labels_;
     std::map<const LabelControl*, LabelControl> shown_labels_;
     std::map<const ButtonControl*, ButtonControl> shown_buttons_;
     std::map<const ButtonControl*, QPushButton*> buttons_;
-    QWidget* picture11_ = nullptr;
-    QWidget* picture12_ = nullptr;
+    QWidget* titlePicture_ = nullptr;
+    QWidget* sadPicture_ = nullptr;
     std::map<Command, QAction*> actions_;
     QTimer pacer_;
     std::uint64_t painted_version_ = ~0ull;
-    Surface shown_form1_;  // what the screen shows of the drawing surface
+    Surface shown_surface_;  // what the screen shows of the drawing surface
 };
 
 } // namespace kelvaro

@@ -13,8 +13,8 @@ public:
 
     const QStringList& lines() const { return lines_; }
 
-    static TextWindow* help(QWidget* parent);   // Form4
-    static TextWindow* about(QWidget* parent);  // Form3
+    static TextWindow* help(QWidget* parent);
+    static TextWindow* about(QWidget* parent);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -151,13 +151,13 @@ inline constexpr Pixel strip(int playerdir, int frame) { return 0xff800000u + 0x
 inline Images codedImages()
 {
     Images images;
-    images.picture1 = Surface(32, 32, colour::border);
-    images.picture2 = Surface(32, 32, colour::jewel);
-    images.picture3 = Surface(32, 32, colour::goal);
-    images.picture9 = Surface(32, 32, colour::blank);
-    images.picture10 = Surface(32, 32, colour::obstacle);
-    images.picture13 = Surface(32, 32, colour::ready);
-    Surface* strips[] = {&images.picture5, &images.picture6, &images.picture4, &images.picture7};
+    images.wall = Surface(32, 32, colour::border);
+    images.jewel = Surface(32, 32, colour::jewel);
+    images.goal = Surface(32, 32, colour::goal);
+    images.blank = Surface(32, 32, colour::blank);
+    images.crate = Surface(32, 32, colour::obstacle);
+    images.readyTile = Surface(32, 32, colour::ready);
+    Surface* strips[] = {&images.playerRight, &images.playerLeft, &images.playerUp, &images.playerDown};
     for (int dir = 0; dir < 4; ++dir) {
         strips[dir]->reset(512, 32);
         for (int frame = 0; frame < 16; ++frame)
@@ -165,8 +165,8 @@ inline Images codedImages()
                 for (int x = 0; x < 32; ++x)
                     strips[dir]->at(32 * frame + x, y) = colour::strip(dir, frame);
     }
-    images.picture12 = Surface(112, 157, 0xff707070);
-    images.picture11 = Surface(100, 150, 0xff717171);
+    images.sadPicture = Surface(112, 157, 0xff707070);
+    images.titlePicture = Surface(100, 150, 0xff717171);
     return images;
 }
 

@@ -115,7 +115,7 @@ TEST(Animation, AWalkSlidesThePlayerThroughStripFramesOneToEight)
     rig.keys.releaseAll();
     for (int k = 1; k <= 8; ++k) {
         rig.run(25);
-        EXPECT_TRUE(drawnAt(rig.controls.form1, colour::strip(0, k), 96 + 4 * k, 160)) << "frame " << k;
+        EXPECT_TRUE(drawnAt(rig.controls.windowSurface, colour::strip(0, k), 96 + 4 * k, 160)) << "frame " << k;
         EXPECT_EQ(rig.engine.playerx, k < 8 ? 3 : 4) << "frame " << k;
     }
 }
@@ -132,8 +132,8 @@ TEST(Animation, APushSlidesTheObjectWhileThePlayerRestsFacingIt)
     EXPECT_EQ(rig.sound.count("moving"), 1);
     for (int k = 1; k <= 8; ++k) {
         rig.run(25);
-        EXPECT_TRUE(drawnAt(rig.controls.form1, colour::obstacle, 128 - 4 * k, 64)) << "frame " << k;
-        EXPECT_TRUE(drawnAt(rig.controls.form1, colour::strip(1, 0), 160, 64)) << "frame " << k;
+        EXPECT_TRUE(drawnAt(rig.controls.windowSurface, colour::obstacle, 128 - 4 * k, 64)) << "frame " << k;
+        EXPECT_TRUE(drawnAt(rig.controls.windowSurface, colour::strip(1, 0), 160, 64)) << "frame " << k;
     }
     EXPECT_EQ(rig.engine.playerx, 5);
 }
@@ -149,10 +149,10 @@ TEST(Animation, TheGoalShowsUnderTheArrivingJewelUntilTheLastFrame)
     rig.keys.releaseAll();
     for (int k = 1; k <= 8; ++k) {
         rig.run(25);
-        const Surface& window = rig.controls.form1;
+        const Surface& window = rig.controls.windowSurface;
         EXPECT_TRUE(drawnAt(window, colour::jewel, 96 + 4 * k, 32)) << "frame " << k;
         EXPECT_EQ(window.at(159, 40), k < 8 ? colour::goal : colour::jewel) << "frame " << k;
-        EXPECT_EQ(rig.controls.label5.visible, k == 8) << "frame " << k;
+        EXPECT_EQ(rig.controls.winnerLabel.visible, k == 8) << "frame " << k;
     }
 }
 
@@ -178,11 +178,11 @@ TEST(PlayLoop, AnOutcomeWaitsForTheAnimationAndAWinBeatsTimeUp)
         rig.engine.timeup = true;  // the countdown ran out during the push
         rig.run(150);
         EXPECT_TRUE(rig.engine.playing);
-        EXPECT_FALSE(rig.controls.label3.visible || rig.controls.label5.visible);
+        EXPECT_FALSE(rig.controls.gameOverLabel.visible || rig.controls.winnerLabel.visible);
         rig.run(25);
         EXPECT_FALSE(rig.engine.playing);
-        EXPECT_EQ(rig.controls.label5.visible, c.won);
-        EXPECT_EQ(rig.controls.label3.visible, !c.won);
+        EXPECT_EQ(rig.controls.winnerLabel.visible, c.won);
+        EXPECT_EQ(rig.controls.gameOverLabel.visible, !c.won);
         EXPECT_EQ(rig.sound.count("win") + rig.sound.count("lose"), 1);
     }
 }
@@ -191,7 +191,7 @@ TEST(PlayLoop, EveryPushAsksForItsSoundAndWalksAreSilent)
 {
     for (const bool sound_on : {true, false}) {
         EngineRig rig;
-        rig.controls.m_sound.checked = sound_on;
+        rig.controls.soundItem.checked = sound_on;
         rig.start(levelFrom({"############", "##@o......##", "##*......G##", "############"}));
         ASSERT_TRUE(rig.toPlay());
         rig.keys.hold({R, C});
@@ -230,9 +230,9 @@ TEST(Outcome, DisplaysAreCentredOnThePlayfield)
         rig.engine.timeup = !c.won;
         rig.run(1);
         Controls& k = rig.controls;
-        const LabelControl& banner = c.won ? k.label5 : k.label3;
-        const ButtonControl& left = c.won ? k.command1 : k.command2;
-        const ButtonControl& right = c.won ? k.command2 : k.command3;
+        const LabelControl& banner = c.won ? k.winnerLabel : k.gameOverLabel;
+        const ButtonControl& left = c.won ? k.nextButton : k.abortButton;
+        const ButtonControl& right = c.won ? k.abortButton : k.retryButton;
         EXPECT_TRUE(banner.visible && left.visible && right.visible);
         EXPECT_EQ(banner.place.left, c.banner.left);
         EXPECT_EQ(banner.place.top, c.banner.top);
@@ -240,18 +240,18 @@ TEST(Outcome, DisplaysAreCentredOnThePlayfield)
         EXPECT_EQ(left.place.top, c.left_button.top);
         EXPECT_EQ(right.place.left, c.right_button.left);
         EXPECT_EQ(right.place.top, c.right_button.top);
-        EXPECT_EQ(k.picture12.visible, !c.won);
+        EXPECT_EQ(k.sadPicture.visible, !c.won);
         if (!c.won) {
-            EXPECT_EQ(k.picture12.place.left, c.sad.left);
-            EXPECT_EQ(k.picture12.place.top, c.sad.top);
+            EXPECT_EQ(k.sadPicture.place.left, c.sad.left);
+            EXPECT_EQ(k.sadPicture.place.top, c.sad.top);
         }
-        EXPECT_EQ(k.command3.visible, !c.won);
-        EXPECT_EQ(k.command1.visible, c.won);
-        EXPECT_EQ(k.focus, c.won ? Focus::command1 : Focus::command3);
-        EXPECT_FALSE(k.m_endgame.enabled || k.m_rlevel.enabled);
+        EXPECT_EQ(k.retryButton.visible, !c.won);
+        EXPECT_EQ(k.nextButton.visible, c.won);
+        EXPECT_EQ(k.focus, c.won ? Focus::nextButton : Focus::retryButton);
+        EXPECT_FALSE(k.endGameItem.enabled || k.restartLevelItem.enabled);
         EXPECT_FALSE(rig.engine.playing);
         if (c.won) {
-            EXPECT_FALSE(k.timer2.enabled);
+            EXPECT_FALSE(k.countdownTimer.enabled);
         }
     }
 }

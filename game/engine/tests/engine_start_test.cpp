@@ -11,7 +11,7 @@ namespace {
 std::vector<CellPos> observedTiles(EngineRig& rig, int& rings)
 {
     std::vector<CellPos> tiles;
-    Surface& window = rig.controls.form1;
+    Surface& window = rig.controls.windowSurface;
     auto look = [&] {
         for (int y = 0; y <= rig.engine.maxy; ++y)
             for (int x = 0; x <= rig.engine.maxx; ++x)
@@ -99,11 +99,11 @@ TEST(Spiral, TenMillisecondsATileThenSevenHundredThenPlay)
         EXPECT_EQ(rig.sound.count("sfyrixtra"), 1);
         rig.run(699);
         EXPECT_EQ(rig.sound.count("music"), 0);
-        EXPECT_FALSE(rig.controls.timer2.enabled);
+        EXPECT_FALSE(rig.controls.countdownTimer.enabled);
         EXPECT_EQ(rig.engine.phase(), Engine::Phase::spiral_wait);
         rig.run(1);
         EXPECT_EQ(rig.sound.log, (std::vector<std::string>{"ready", "sfyrixtra", "music"}));
-        EXPECT_TRUE(rig.controls.timer2.enabled);
+        EXPECT_TRUE(rig.controls.countdownTimer.enabled);
         EXPECT_EQ(rig.engine.phase(), Engine::Phase::playing);
         EXPECT_EQ(rig.clock.now - c.start, static_cast<std::uint32_t>(10 * c.tiles + 700));
     }
@@ -122,31 +122,31 @@ TEST(LevelStart, ResetsTheRunTheReadoutsAndTheControls)
         EngineRig rig;
         Controls& k = rig.controls;
         // Leftovers of a finished, paused, timed-out run facing up.
-        for (LabelControl* label : {&k.label3, &k.label4, &k.label5, &k.label6})
+        for (LabelControl* label : {&k.gameOverLabel, &k.pausedLabel, &k.winnerLabel, &k.bannerLabel})
             label->visible = true;
-        for (ButtonControl* button : {&k.command1, &k.command2, &k.command3})
+        for (ButtonControl* button : {&k.nextButton, &k.abortButton, &k.retryButton})
             button->visible = true;
-        k.picture12.visible = true;
+        k.sadPicture.visible = true;
         rig.engine.paused = 1;
         rig.engine.timeup = true;
         rig.engine.playerdir = 2;
 
         rig.start(framedLevel(4, 3, c.time), c.number);
-        EXPECT_EQ(k.label1.caption, c.level_caption);
-        EXPECT_EQ(k.label2.caption, c.time_caption);
-        EXPECT_EQ(rig.engine.picture8_width, 160);
-        EXPECT_EQ(rig.engine.picture8_height, 128);
+        EXPECT_EQ(k.levelLabel.caption, c.level_caption);
+        EXPECT_EQ(k.timeLabel.caption, c.time_caption);
+        EXPECT_EQ(rig.engine.backBufferWidth, 160);
+        EXPECT_EQ(rig.engine.backBufferHeight, 128);
         EXPECT_TRUE(rig.engine.playing);
         EXPECT_FALSE(rig.engine.timeup);
         EXPECT_EQ(rig.engine.paused, 0);
         EXPECT_EQ(rig.engine.playerdir, 0);
-        EXPECT_TRUE(k.m_endgame.enabled && k.m_rlevel.enabled);
-        for (const LabelControl* label : {&k.label3, &k.label4, &k.label5, &k.label6})
+        EXPECT_TRUE(k.endGameItem.enabled && k.restartLevelItem.enabled);
+        for (const LabelControl* label : {&k.gameOverLabel, &k.pausedLabel, &k.winnerLabel, &k.bannerLabel})
             EXPECT_FALSE(label->visible) << label->caption;
-        for (const ButtonControl* button : {&k.command1, &k.command2, &k.command3})
+        for (const ButtonControl* button : {&k.nextButton, &k.abortButton, &k.retryButton})
             EXPECT_FALSE(button->visible) << button->caption;
-        EXPECT_FALSE(k.picture12.visible);
-        EXPECT_FALSE(k.timer2.enabled);  // only after the start effect
+        EXPECT_FALSE(k.sadPicture.visible);
+        EXPECT_FALSE(k.countdownTimer.enabled);  // only after the start effect
     }
 }
 
@@ -159,12 +159,12 @@ TEST(LevelStart, AFailedReadReturnsTheErrorLeavesTheReadoutsAndEndsTheRunInProgr
     const std::optional<LevelError> error = rig.engine.startlevel(5);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, LevelError::Kind::early_end);
-    EXPECT_EQ(rig.controls.label1.caption, "LEVEL : 4");
+    EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : 4");
     const int tiles = rig.engine.spiralTiles();
     rig.run(5000);
     EXPECT_EQ(rig.engine.spiralTiles(), tiles);
     EXPECT_EQ(rig.sound.count("sfyrixtra"), 0);
-    EXPECT_FALSE(rig.controls.timer2.enabled);
+    EXPECT_FALSE(rig.controls.countdownTimer.enabled);
 }
 
 } // namespace

@@ -57,8 +57,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.devicePixelRatio(), 2.0);
         window.start();
-        window.form().engine.level = 1;
-        window.form().post(Command::m_ngame);
+        window.model().engine.level = 1;
+        window.model().post(Command::newGameItem);
         auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
         QVERIFY(box);
         box->setTextValue("1");
@@ -67,7 +67,7 @@ private slots:
             now += 10;
             window.tick();
         }
-        QCOMPARE(window.form().engine.phase(), Engine::Phase::playing);
+        QCOMPARE(window.model().engine.phase(), Engine::Phase::playing);
 
         const QImage shot = window.clientArea()->grab().toImage();
         QCOMPARE(shot.size(), QSize(737 * 2, 534 * 2));

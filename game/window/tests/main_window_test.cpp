@@ -168,7 +168,7 @@ private slots:
         QCOMPARE(labelWithText(window_.get(), "TIME")->text(), QString("TIME : 60"));
         QVERIFY(!labelWithText(window_.get(), "Waiting")->isVisibleTo(window_.get()));
         run(24 * 10 + 700 + 10);  // the start effect: 24 tiles in two rings, then 0.7 s
-        QCOMPARE(window_->form().engine.phase(), Engine::Phase::playing);
+        QCOMPARE(window_->model().engine.phase(), Engine::Phase::playing);
 
         // Hold Right and Ctrl: walk one cell, then push the jewel onto the goal.
         QTest::keyPress(keyTarget(), Qt::Key_Right);
@@ -191,11 +191,11 @@ private slots:
 
         // The button that had the focus is gone: the arrow keys still reach the game.
         run(40 * 10 + 700 + 10);
-        const int before = window_->form().engine.playerx;
+        const int before = window_->model().engine.playerx;
         QTest::keyPress(keyTarget(), Qt::Key_Right);
         run(300);
         QTest::keyRelease(keyTarget(), Qt::Key_Right);
-        QCOMPARE(int(window_->form().engine.playerx), before + 1);
+        QCOMPARE(int(window_->model().engine.playerx), before + 1);
     }
 
     void losesALevelAndRetries()
@@ -222,7 +222,7 @@ private slots:
 
         QTest::keyClick(retry, Qt::Key_Return);
         QVERIFY(!over->isVisibleTo(window_.get()));
-        QCOMPARE(window_->form().engine.phase(), Engine::Phase::spiral_ring);
+        QCOMPARE(window_->model().engine.phase(), Engine::Phase::spiral_ring);
     }
 
     void helpAndAboutPauseThePlayAndShowTheirText()
@@ -257,7 +257,7 @@ private slots:
         about->reject();
         QTest::keyClick(keyTarget(), Qt::Key_P);
         QVERIFY(!labelWithText(window_.get(), "GAME PAUSED")->isVisibleTo(window_.get()));
-        QCOMPARE(window_->form().engine.paused, 0);
+        QCOMPARE(window_->model().engine.paused, 0);
     }
 
     void aMissingLevelIsReportedAndLeadsToIdle()
@@ -267,8 +267,8 @@ private slots:
         QVERIFY(box);
         QCOMPARE(box->text(), QString("Level file not found !"));
         box->accept();
-        QVERIFY(!window_->form().engine.playing);
-        QVERIFY(window_->form().controls.timer1.enabled);
+        QVERIFY(!window_->model().engine.playing);
+        QVERIFY(window_->model().controls.bannerTimer.enabled);
     }
 };
 

@@ -1,7 +1,7 @@
 // A randomized run of the main window on the fakes that checks, after every step, what must always hold.
 #pragma once
 
-#include "form1_fakes.h"
+#include "window_model_fakes.h"
 
 #include <random>
 
@@ -16,7 +16,7 @@ struct SoakReport {
 
 class Soak {
 public:
-    explicit Soak(std::uint32_t seed) : random_(seed)
+    explicit Soak(std::uint32_t seed) : rng_(seed)
     {
         // Many small levels, one large start effect, a level won at once, a second jewel, things in
         // the outer ring, a level too small and one too wide, and limits from the lowest to a few seconds.
@@ -47,11 +47,11 @@ public:
     SoakReport run(long steps)
     {
         for (report_.steps = 0; report_.steps < steps; ++report_.steps) {
-            const std::uint64_t frame_before = rig_.controls.form1_version;
+            const std::uint64_t frame_before = rig_.controls.windowSurfaceVersion;
             const bool idle_before = rig_.engine.phase() == Engine::Phase::idle;
             const bool input = act();
             pass();
-            if (idle_before && !input && rig_.controls.form1_version != frame_before)
+            if (idle_before && !input && rig_.controls.windowSurfaceVersion != frame_before)
                 fail("the window was drawn with no run alive");
             check();
         }
@@ -63,8 +63,8 @@ public:
     }
 
 private:
-    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-    bool chance(double p) { return std::bernoulli_distribution(p)(random_); }
+    int pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
+    bool chance(double p) { return std::bernoulli_distribution(p)(rng_); }
 
     // One thing a person might do; true when it reached the window.
     bool act()
@@ -89,12 +89,12 @@ private:
             }
         }
         if (chance(0.08)) {
-            rig_.form.Form_KeyPress("PpPpxq7 "[pick(8)]);
+            rig_.model.onCharacterKey("PpPpxq7 "[pick(8)]);
             return true;
         }
         if (chance(0.04)) {
             if (const std::optional<Command> command = someCommand()) {
-                rig_.form.post(*command);
+                rig_.model.post(*command);
                 return true;
             }
         }
@@ -106,11 +106,11 @@ private:
     {
         const Controls& k = rig_.controls;
         const std::pair<Command, bool> offered[] = {
-            {Command::m_ngame, true},          {Command::m_ngame, true},          {Command::m_endgame, k.m_endgame.enabled},
-            {Command::m_rlevel, k.m_rlevel.enabled}, {Command::m_exit, chance(0.2)}, {Command::m_sound, chance(0.5)},
-            {Command::m_ghelp, true},          {Command::m_about, true},          {Command::command1, k.command1.visible},
-            {Command::command1, k.command1.visible}, {Command::command2, k.command2.visible},
-            {Command::command3, k.command3.visible}, {Command::command3, k.command3.visible},
+            {Command::newGameItem, true},          {Command::newGameItem, true},          {Command::endGameItem, k.endGameItem.enabled},
+            {Command::restartLevelItem, k.restartLevelItem.enabled}, {Command::exitItem, chance(0.2)}, {Command::soundItem, chance(0.5)},
+            {Command::helpItem, true},          {Command::aboutItem, true},          {Command::nextButton, k.nextButton.visible},
+            {Command::nextButton, k.nextButton.visible}, {Command::abortButton, k.abortButton.visible},
+            {Command::retryButton, k.retryButton.visible}, {Command::retryButton, k.retryButton.visible},
         };
         const auto& [command, available] = offered[pick(static_cast<int>(std::size(offered)))];
         return available ? std::optional<Command>(command) : std::nullopt;
@@ -124,7 +124,7 @@ private:
         if (chance(0.5)) {
             const std::uint32_t end = rig_.clock.now + ms;
             for (int guard = 0; guard < 100000; ++guard) {
-                const std::optional<std::uint32_t> due = rig_.form.nextDue();
+                const std::optional<std::uint32_t> due = rig_.model.nextDue();
                 const bool in_time = due && static_cast<std::int32_t>(*due - end) <= 0;
                 if (in_time && static_cast<std::int32_t>(*due - rig_.clock.now) > 0)
                     rig_.clock.now = *due;
@@ -140,7 +140,7 @@ private:
         rig_.clock.now += ms;
         advanceOnce();
         for (int guard = 0; guard < 50; ++guard) {
-            const std::optional<std::uint32_t> due = rig_.form.nextDue();
+            const std::optional<std::uint32_t> due = rig_.model.nextDue();
             if (!due || static_cast<std::int32_t>(*due - rig_.clock.now) > 0)
                 return;
             advanceOnce();
@@ -150,7 +150,7 @@ private:
     void advanceOnce()
     {
         const bool animating = rig_.engine.phase() == Engine::Phase::animating;
-        rig_.form.advance();
+        rig_.model.advance();
         ++report_.advances;
         report_.animations += !animating && rig_.engine.phase() == Engine::Phase::animating;
         watchPacing();
@@ -181,18 +181,18 @@ private:
             outcome_run_ = rig_.levels.loaded;
             outcome_sounds_ = sounds;
         }
-        if (k.label5.visible && !won_) {
+        if (k.winnerLabel.visible && !won_) {
             ++report_.wins;
             if (e.jewelx != e.goalx || e.jewely != e.goaly)
                 fail("WINNER! without the jewel on the goal");
         }
-        if (k.label3.visible && !lost_) {
+        if (k.gameOverLabel.visible && !lost_) {
             ++report_.losses;
             if (!e.timeup)
                 fail("GAME OVER without the time being up");
         }
-        won_ = k.label5.visible;
-        lost_ = k.label3.visible;
+        won_ = k.winnerLabel.visible;
+        lost_ = k.gameOverLabel.visible;
     }
 
     void check()
@@ -205,15 +205,15 @@ private:
             fail("a box opened over another");
         if (rig_.levels.loaded > 0)
             checkGrid();
-        if (k.timer2.enabled && (!e.playing || e.timeup))
+        if (k.countdownTimer.enabled && (!e.playing || e.timeup))
             fail("the countdown runs with no level in play or after it ran out");
         if (rig_.engine.phase() != Engine::Phase::idle && !e.timeup &&
-            k.label2.caption != "TIME : " + std::to_string(e.timeleft))
+            k.timeLabel.caption != "TIME : " + std::to_string(e.timeleft))
             fail("the TIME read-out is not the time left");
-        // Timer1 itself may run on: Next or Retry left on show by a failed start lead into play without New game.
-        if (k.label6.visible && e.playing)
+        // The banner timer itself may run on: Next or Retry left on show by a failed start lead into play without New game.
+        if (k.bannerLabel.visible && e.playing)
             fail("the idle banner shows during play");
-        if (e.playing && rig_.engine.phase() != Engine::Phase::idle && k.label4.visible != (e.paused == 1))
+        if (e.playing && rig_.engine.phase() != Engine::Phase::idle && k.pausedLabel.visible != (e.paused == 1))
             fail("GAME PAUSED does not match the pause");
         checkOutcomeControls();
         if (rig_.inSpiral())
@@ -241,20 +241,20 @@ private:
     {
         const Controls& k = rig_.controls;
         const bool running = rig_.engine.phase() != Engine::Phase::idle;
-        const bool lost = k.label3.visible;
-        if (lost != k.command3.visible || lost != k.picture12.visible)
+        const bool lost = k.gameOverLabel.visible;
+        if (lost != k.retryButton.visible || lost != k.sadPicture.visible)
             fail("GAME OVER, Retry and the sad figure apart");
-        if (k.command1.visible && !k.label5.visible)
+        if (k.nextButton.visible && !k.winnerLabel.visible)
             fail("Next without WINNER!");
-        if (k.command2.visible != (k.command1.visible || k.command3.visible))
+        if (k.abortButton.visible != (k.nextButton.visible || k.retryButton.visible))
             fail("Abort alone or missing");
-        if (k.label5.visible && lost)
+        if (k.winnerLabel.visible && lost)
             fail("won and lost at once");
-        if (running && (k.label5.visible || lost || k.command1.visible || k.command2.visible))
+        if (running && (k.winnerLabel.visible || lost || k.nextButton.visible || k.abortButton.visible))
             fail("an outcome display during a run");
-        if (running && !(k.m_endgame.enabled && k.m_rlevel.enabled))
+        if (running && !(k.endGameItem.enabled && k.restartLevelItem.enabled))
             fail("End game or Restart level disabled during a run");
-        if ((k.command1.visible || lost) && (k.m_endgame.enabled || k.m_rlevel.enabled))
+        if ((k.nextButton.visible || lost) && (k.endGameItem.enabled || k.restartLevelItem.enabled))
             fail("End game or Restart level enabled after the outcome");
     }
 
@@ -265,7 +265,7 @@ private:
         const Engine& e = rig_.engine;
         for (int y = 0; y <= std::min<int>(e.maxy, 15); ++y)
             for (int x = 0; x <= std::min<int>(e.maxx, 22); ++x) {
-                const Pixel p = cellColour(rig_.controls.form1, x, y);
+                const Pixel p = cellColour(rig_.controls.windowSurface, x, y);
                 if (p != black && p != colour::ready) {
                     fail("a picture on the window during the start effect");
                     return;
@@ -280,8 +280,8 @@ private:
                                                summary(rig_) + "]");
     }
 
-    Form1Rig rig_{0xfffc0000u};  // the tick count wraps after about four minutes of play
-    std::mt19937 random_;
+    WindowModelRig rig_{0xfffc0000u};  // the tick count wraps after about four minutes of play
+    std::mt19937 rng_;
     SoakReport report_;
     std::uint32_t lasttick_ = 0;
     int lasttick_run_ = -1;

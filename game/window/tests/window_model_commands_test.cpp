@@ -1,5 +1,5 @@
 // The main window's commands: choosing a level, the confirmations, and commands that arrive during a run.
-#include "form1_fakes.h"
+#include "window_model_fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -24,10 +24,10 @@ TEST(NewGame, AsksUntilANumberFromOneToFiftyOrAnEmptyAnswer)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answers.front());
-        Form1Rig rig;
+        WindowModelRig rig;
         for (int n = 1; n <= 50; ++n)
             rig.levels.add(n, levelFrom(room));
-        rig.click(Command::m_ngame);
+        rig.click(Command::newGameItem);
         for (const std::string& answer : c.answers) {
             ASSERT_TRUE(rig.dialogs.isOpen());
             EXPECT_EQ(rig.dialogs.current().kind, Kind::input);
@@ -39,12 +39,12 @@ TEST(NewGame, AsksUntilANumberFromOneToFiftyOrAnEmptyAnswer)
         EXPECT_EQ(rig.dialogs.opened.size(), c.answers.size());
         if (c.started) {
             EXPECT_EQ(rig.levels.requested, std::vector<int>{*c.started});
-            EXPECT_EQ(rig.controls.label1.caption, "LEVEL : " + std::to_string(*c.started));
+            EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : " + std::to_string(*c.started));
             EXPECT_TRUE(rig.inSpiral());
-            EXPECT_FALSE(rig.controls.timer1.enabled);
+            EXPECT_FALSE(rig.controls.bannerTimer.enabled);
         } else {
             EXPECT_TRUE(rig.levels.requested.empty());
-            EXPECT_TRUE(rig.controls.timer1.enabled);
+            EXPECT_TRUE(rig.controls.bannerTimer.enabled);
         }
     }
 }
@@ -63,7 +63,7 @@ TEST(NewGame, AMissingOrDamagedLevelIsReportedThenTheGameGoesIdle)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
-        Form1Rig rig;
+        WindowModelRig rig;
         ASSERT_TRUE(rig.play(3, room));
         if (c.damage)
             rig.levels.damage(9, *c.damage);
@@ -80,9 +80,9 @@ TEST(NewGame, AMissingOrDamagedLevelIsReportedThenTheGameGoesIdle)
         rig.answer("");
         EXPECT_EQ(rig.sound.log, (std::vector<std::string>{"stop", "rewind"}));
         EXPECT_FALSE(rig.engine.playing);
-        EXPECT_FALSE(rig.controls.m_endgame.enabled || rig.controls.m_rlevel.enabled);
-        EXPECT_FALSE(rig.controls.label4.visible);
-        EXPECT_TRUE(rig.controls.timer1.enabled);
+        EXPECT_FALSE(rig.controls.endGameItem.enabled || rig.controls.restartLevelItem.enabled);
+        EXPECT_FALSE(rig.controls.pausedLabel.visible);
+        EXPECT_TRUE(rig.controls.bannerTimer.enabled);
         const std::string idle = summary(rig);
         rig.run(3000);
         EXPECT_EQ(summary(rig), idle);
@@ -98,14 +98,14 @@ TEST(Confirmation, NoChangesNothingMusicIncluded)
         bool after_a_win;
     };
     const Case cases[] = {
-        {Command::m_endgame, "Exit current game", false},
-        {Command::m_rlevel, "Restart level ", false},
-        {Command::m_exit, "Exit Kelvaro", false},
-        {Command::command2, "Exit current game", true},
+        {Command::endGameItem, "Exit current game", false},
+        {Command::restartLevelItem, "Restart level ", false},
+        {Command::exitItem, "Exit Kelvaro", false},
+        {Command::abortButton, "Exit current game", true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
-        Form1Rig rig;
+        WindowModelRig rig;
         ASSERT_TRUE(rig.play(3, c.after_a_win ? won_at_once : room));
         const std::string before = summary(rig);
         const std::size_t sounds = rig.sound.log.size();
@@ -124,21 +124,21 @@ TEST(Confirmation, NoChangesNothingMusicIncluded)
 TEST(Confirmation, YesToEndGameOrAbortGoesIdleAndToExitQuits)
 {
     for (const bool abort : {false, true}) {
-        Form1Rig rig;
+        WindowModelRig rig;
         ASSERT_TRUE(rig.play(3, abort ? won_at_once : room));
-        rig.click(abort ? Command::command2 : Command::m_endgame);
+        rig.click(abort ? Command::abortButton : Command::endGameItem);
         rig.answer("yes");
         const Controls& k = rig.controls;
         EXPECT_EQ(rig.sound.log.back(), "rewind");
         EXPECT_EQ(rig.sound.log[rig.sound.log.size() - 2], "stop");
-        EXPECT_EQ(k.label1.caption, "LEVEL :");
-        EXPECT_EQ(k.label2.caption, "TIME :");
-        EXPECT_TRUE(k.label6.visible && k.timer1.enabled);
-        EXPECT_FALSE(k.label5.visible || k.command1.visible || k.command2.visible || k.timer2.enabled);
+        EXPECT_EQ(k.levelLabel.caption, "LEVEL :");
+        EXPECT_EQ(k.timeLabel.caption, "TIME :");
+        EXPECT_TRUE(k.bannerLabel.visible && k.bannerTimer.enabled);
+        EXPECT_FALSE(k.winnerLabel.visible || k.nextButton.visible || k.abortButton.visible || k.countdownTimer.enabled);
         EXPECT_FALSE(rig.engine.playing);
     }
-    Form1Rig rig;
-    rig.click(Command::m_exit);
+    WindowModelRig rig;
+    rig.click(Command::exitItem);
     rig.answer("yes");
     EXPECT_EQ(rig.quits, 1);
 }
@@ -152,10 +152,10 @@ TEST(DuringTheSpiral, AStartOrAStopEndsTheOldRunForGood)
         const char* answer;
         int runs_finishing;  // start effects that reach their wait and music
     };
-    const Case cases[] = {{Command::m_endgame, "yes", 0}, {Command::m_ngame, "2", 1}, {Command::m_rlevel, "yes", 1}};
+    const Case cases[] = {{Command::endGameItem, "yes", 0}, {Command::newGameItem, "2", 1}, {Command::restartLevelItem, "yes", 1}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
-        Form1Rig rig;
+        WindowModelRig rig;
         rig.levels.add(1, framedLevel(15, 15));
         rig.levels.add(2, framedLevel(4, 3));
         rig.newGame("1");
@@ -170,10 +170,10 @@ TEST(DuringTheSpiral, AStartOrAStopEndsTheOldRunForGood)
         rig.run(5000);
         EXPECT_EQ(rig.sound.count("sfyrixtra"), c.runs_finishing);
         EXPECT_EQ(rig.sound.count("music"), c.runs_finishing);
-        EXPECT_EQ(rig.controls.timer2.enabled, c.runs_finishing == 1);
+        EXPECT_EQ(rig.controls.countdownTimer.enabled, c.runs_finishing == 1);
         if (c.runs_finishing == 0) {
             EXPECT_EQ(rig.engine.spiralTiles(), 52);
-            EXPECT_EQ(cellColour(rig.controls.form1, 7, 7), black);
+            EXPECT_EQ(cellColour(rig.controls.windowSurface, 7, 7), black);
         } else {
             EXPECT_EQ(rig.engine.phase(), Engine::Phase::playing);
         }
@@ -182,7 +182,7 @@ TEST(DuringTheSpiral, AStartOrAStopEndsTheOldRunForGood)
 
 TEST(DuringTheSpiral, EventsWaitForTheRingsEndThenAllAreHandled)
 {
-    Form1Rig rig;
+    WindowModelRig rig;
     rig.levels.add(1, framedLevel(15, 15));
     rig.newGame("1");
     rig.run(100);
@@ -190,13 +190,13 @@ TEST(DuringTheSpiral, EventsWaitForTheRingsEndThenAllAreHandled)
     rig.press('P');
     rig.run(419);
     EXPECT_EQ(rig.engine.paused, 0);
-    EXPECT_FALSE(rig.controls.timer2.enabled);
+    EXPECT_FALSE(rig.controls.countdownTimer.enabled);
     rig.run(1);
     EXPECT_EQ(rig.engine.paused, 1);
-    EXPECT_TRUE(rig.controls.label4.visible);
-    EXPECT_FALSE(rig.controls.timer2.enabled);  // x enabled it, P disabled it again
+    EXPECT_TRUE(rig.controls.pausedLabel.visible);
+    EXPECT_FALSE(rig.controls.countdownTimer.enabled);  // x enabled it, P disabled it again
 
-    rig.click(Command::m_ghelp);  // in ring 2, which ends at 960 ms
+    rig.click(Command::helpItem);  // in ring 2, which ends at 960 ms
     rig.run(439);
     EXPECT_FALSE(rig.dialogs.isOpen());
     rig.run(1);
@@ -211,62 +211,62 @@ TEST(DuringTheSpiral, EventsWaitForTheRingsEndThenAllAreHandled)
     rig.run(1);
     EXPECT_EQ(rig.engine.phase(), Engine::Phase::playing);
     EXPECT_EQ(rig.engine.paused, 0);
-    EXPECT_FALSE(rig.controls.label4.visible);
+    EXPECT_FALSE(rig.controls.pausedLabel.visible);
 }
 
 TEST(DuringTheSpiral, PausingErasesTheTilesButTheRingsGoOnAndTheCountdownRuns)
 {
-    Form1Rig rig;
+    WindowModelRig rig;
     rig.levels.add(1, framedLevel(15, 15));
     rig.newGame("1");
     rig.press('P');
     rig.run(520);
-    EXPECT_EQ(cellColour(rig.controls.form1, 1, 1), black);
-    EXPECT_TRUE(rig.controls.label4.visible);
+    EXPECT_EQ(cellColour(rig.controls.windowSurface, 1, 1), black);
+    EXPECT_TRUE(rig.controls.pausedLabel.visible);
     rig.run(1440);
     EXPECT_EQ(rig.engine.spiralTiles(), 196);
-    EXPECT_EQ(cellColour(rig.controls.form1, 2, 2), colour::ready);
-    EXPECT_EQ(cellColour(rig.controls.form1, 1, 1), black);
+    EXPECT_EQ(cellColour(rig.controls.windowSurface, 2, 2), colour::ready);
+    EXPECT_EQ(cellColour(rig.controls.windowSurface, 1, 1), black);
     rig.run(700);
-    EXPECT_TRUE(rig.controls.timer2.enabled);
+    EXPECT_TRUE(rig.controls.countdownTimer.enabled);
     rig.run(3000);
-    EXPECT_EQ(rig.controls.label2.caption, "TIME : 72");
+    EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 72");
     EXPECT_EQ(rig.engine.paused, 1);
-    EXPECT_TRUE(rig.controls.label4.visible);
+    EXPECT_TRUE(rig.controls.pausedLabel.visible);
 }
 
 TEST(DuringTheSpiral, ACountdownStartedByAKeyThatRunsOutStaysStoppedAfterTheLoss)
 {
-    Form1Rig rig;
+    WindowModelRig rig;
     rig.levels.add(1, framedLevel(15, 15, 1));
     rig.newGame("1");
     rig.press('x');  // at the first ring's end, 520 ms: the countdown starts
     rig.run(1600);   // its tick at a later ring's end runs the time out
     EXPECT_TRUE(rig.engine.timeup);
-    EXPECT_FALSE(rig.controls.timer2.enabled);
+    EXPECT_FALSE(rig.controls.countdownTimer.enabled);
     rig.run(1060);  // the start effect ends, the play loop finds the time up
-    EXPECT_TRUE(rig.controls.label3.visible);
-    EXPECT_FALSE(rig.controls.timer2.enabled);
+    EXPECT_TRUE(rig.controls.gameOverLabel.visible);
+    EXPECT_FALSE(rig.controls.countdownTimer.enabled);
     rig.run(3000);
-    EXPECT_EQ(rig.controls.label2.caption, "TIME : 0");
+    EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 0");
 }
 
 TEST(Next, StartsTheFollowingLevelButNotBeyondFifty)
 {
     for (const int level : {49, 50}) {
-        Form1Rig rig;
+        WindowModelRig rig;
         rig.levels.add(50, levelFrom(room));
         ASSERT_TRUE(rig.play(level, won_at_once));
-        EXPECT_EQ(rig.controls.focus, Focus::command1);
+        EXPECT_EQ(rig.controls.focus, Focus::nextButton);
         const std::string won = summary(rig);
-        rig.click(Command::command1);
+        rig.click(Command::nextButton);
         if (level == 50) {
             EXPECT_EQ(summary(rig), won);
             EXPECT_EQ(rig.levels.requested.size(), 1u);
         } else {
             EXPECT_EQ(rig.levels.requested.back(), 50);
-            EXPECT_EQ(rig.controls.label1.caption, "LEVEL : 50");
-            EXPECT_FALSE(rig.controls.command1.visible || rig.controls.command2.visible);
+            EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : 50");
+            EXPECT_FALSE(rig.controls.nextButton.visible || rig.controls.abortButton.visible);
             EXPECT_TRUE(rig.inSpiral());
         }
     }
@@ -274,21 +274,21 @@ TEST(Next, StartsTheFollowingLevelButNotBeyondFifty)
 
 TEST(RestartLevel, DuringAWalkTheBoxHoldsTheStepsNotTheClockAndYesStartsAfresh)
 {
-    Form1Rig rig;
+    WindowModelRig rig;
     ASSERT_TRUE(rig.play(3, room));
     rig.keys.hold({Key::right});
     rig.run(100);  // the step and three frames
     ASSERT_EQ(rig.engine.animationCounter(), 6);
-    rig.click(Command::m_rlevel);
+    rig.click(Command::restartLevelItem);
     EXPECT_EQ(rig.engine.paused, 0);
     rig.run(1500);
     EXPECT_EQ(rig.engine.animationCounter(), 6);
     EXPECT_EQ(rig.engine.playerx, 2);
-    EXPECT_EQ(rig.controls.label2.caption, "TIME : 74");
+    EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 74");
     rig.answer("yes");
     ASSERT_TRUE(rig.toPlay());
     rig.keys.releaseAll();
-    EXPECT_EQ(rig.controls.label2.caption, "TIME : 75");
+    EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 75");
     rig.run(1000);
     EXPECT_EQ(rig.engine.playerx, 2);
     EXPECT_EQ(rig.engine.playery, 2);
@@ -297,27 +297,27 @@ TEST(RestartLevel, DuringAWalkTheBoxHoldsTheStepsNotTheClockAndYesStartsAfresh)
 TEST(HelpAboutAndNewGame, PauseAPlayedLevelUntilPButNotAFinishedOne)
 {
     const std::pair<Command, Kind> cases[] = {
-        {Command::m_ghelp, Kind::help}, {Command::m_about, Kind::about}, {Command::m_ngame, Kind::input}};
+        {Command::helpItem, Kind::help}, {Command::aboutItem, Kind::about}, {Command::newGameItem, Kind::input}};
     for (const auto& [command, kind] : cases) {
         SCOPED_TRACE(static_cast<int>(kind));
-        Form1Rig rig;
+        WindowModelRig rig;
         ASSERT_TRUE(rig.play(3, room));
         rig.click(command);
         ASSERT_TRUE(rig.dialogs.isOpen());
         EXPECT_EQ(rig.dialogs.current().kind, kind);
         EXPECT_EQ(rig.engine.paused, 1);
-        EXPECT_TRUE(rig.controls.label4.visible);
-        EXPECT_FALSE(rig.controls.timer2.enabled);
-        EXPECT_EQ(cellColour(rig.controls.form1, 3, 2), black);
+        EXPECT_TRUE(rig.controls.pausedLabel.visible);
+        EXPECT_FALSE(rig.controls.countdownTimer.enabled);
+        EXPECT_EQ(cellColour(rig.controls.windowSurface, 3, 2), black);
         rig.answer("");
         rig.run(2000);
         EXPECT_EQ(rig.engine.paused, 1);
-        EXPECT_EQ(rig.controls.label2.caption, "TIME : 75");
+        EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 75");
         rig.press('P');
         EXPECT_EQ(rig.engine.paused, 0);
-        EXPECT_TRUE(rig.controls.timer2.enabled);
+        EXPECT_TRUE(rig.controls.countdownTimer.enabled);
 
-        Form1Rig finished;
+        WindowModelRig finished;
         ASSERT_TRUE(finished.play(3, won_at_once));
         const std::string won = summary(finished);
         finished.click(command);

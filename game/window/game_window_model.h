@@ -14,23 +14,23 @@
 namespace kelvaro {
 
 enum class Command {
-    m_ngame,
-    m_endgame,
-    m_rlevel,
-    m_exit,
-    m_sound,
-    m_ghelp,
-    m_about,
-    command1,  // Next
-    command2,  // Abort
-    command3,  // Retry
+    newGameItem,
+    endGameItem,
+    restartLevelItem,
+    exitItem,
+    soundItem,
+    helpItem,
+    aboutItem,
+    nextButton,
+    abortButton,
+    retryButton,
 };
 
 // Whether an answer to New game counts as a number, and its value: plain decimals,
 // optionally signed, with a fraction and blanks around them.
 std::optional<double> numericAnswer(const std::string& answer);
 
-class Form1 {
+class GameWindowModel {
 public:
     struct Ports {
         SoundPort& sound;
@@ -44,19 +44,19 @@ public:
         std::function<std::optional<std::string>()> initsound = [] { return std::optional<std::string>(); };
     };
 
-    Form1(const Images& images, Ports ports);
+    GameWindowModel(const Images& images, Ports ports);
 
     Controls controls;
     Engine engine;
 
     // Start-up, after the window is shown: the sounds, then idle. A sound that cannot
     // be loaded is reported and ends the program.
-    void Form_Load();
+    void start();
 
     // A menu item, button or character key from the window. While the start effect
     // draws a ring they wait, and take effect when the ring is complete.
     void post(Command command);
-    void Form_KeyPress(char key);
+    void onCharacterKey(char key);
 
     // Runs whatever is due: timer ticks, held-back events, the engine.
     void advance();
@@ -64,18 +64,18 @@ public:
     std::optional<std::uint32_t> nextDue() const;
 
     // The handlers, under the window's own names.
-    void m_ngame_Click();
-    void m_endgame_Click();
-    void m_rlevel_Click();
-    void m_exit_Click();
-    void m_sound_Click();
-    void m_ghelp_Click();
-    void m_about_Click();
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Timer1_Timer();
-    void Timer2_Timer();
+    void onNewGame();
+    void onEndGame();
+    void onRestartLevel();
+    void onExit();
+    void onSound();
+    void onHelp();
+    void onAbout();
+    void onNext();
+    void onAbort();
+    void onRetry();
+    void onBannerTick();
+    void onCountdownTick();
 
 private:
     struct Held {
@@ -101,7 +101,7 @@ private:
 
     Ports ports_;
     std::deque<Held> held_;
-    std::mt19937 random_;
+    std::mt19937 rng_;
 };
 
 } // namespace kelvaro

@@ -1,5 +1,5 @@
-// The long soak of the main window: form1_soak [steps [seed]]; fails when any rule was broken.
-#include "form1_soak.h"
+// The long soak of the main window: window_model_soak [steps [seed]]; fails when any rule was broken.
+#include "window_model_soak.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,5 +1,5 @@
-// A short randomized run of the main window in the ordinary suite; form1_soak runs the long one.
-#include "form1_soak.h"
+// A short randomized run of the main window in the ordinary suite; window_model_soak runs the long one.
+#include "window_model_soak.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // The main window's handlers, pause key and timers.
-#include "form1.h"
+#include "game_window_model.h"
 
 #include <charconv>
 #include <cmath>
@@ -33,13 +33,13 @@ std::optional<double> numericAnswer(const std::string& answer)
     return value;
 }
 
-Form1::Form1(const Images& images, Ports ports)
+GameWindowModel::GameWindowModel(const Images& images, Ports ports)
     : engine(controls, images, ports.sound, ports.keys, ports.ticks, ports.loader), ports_(std::move(ports))
 {
 }
 
 template <typename Open>
-void Form1::modal(Open open)
+void GameWindowModel::modal(Open open)
 {
     engine.suspend();
     open([this] { engine.resume(); });
@@ -48,9 +48,9 @@ void Form1::modal(Open open)
 // ---------------------------------------------------------------- driving
 
 // Held back while the start effect draws a ring, or while a modal box is open.
-bool Form1::holding() const { return !engine.acceptsEvents() || engine.suspended(); }
+bool GameWindowModel::holding() const { return !engine.acceptsEvents() || engine.suspended(); }
 
-void Form1::post(Command command)
+void GameWindowModel::post(Command command)
 {
     if (holding()) {
         held_.push_back({command, 0});
@@ -59,7 +59,7 @@ void Form1::post(Command command)
     dispatch({command, 0});
 }
 
-void Form1::Form_KeyPress(char key)
+void GameWindowModel::onCharacterKey(char key)
 {
     if (holding()) {
         held_.push_back({std::nullopt, key});
@@ -68,27 +68,27 @@ void Form1::Form_KeyPress(char key)
     dispatch({std::nullopt, key});
 }
 
-void Form1::dispatch(const Held& event)
+void GameWindowModel::dispatch(const Held& event)
 {
     handle(event);
     engine.advance();  // the loop's pass after its yield
 }
 
-void Form1::handle(const Held& event)
+void GameWindowModel::handle(const Held& event)
 {
-    using Handler = void (Form1::*)();
+    using Handler = void (GameWindowModel::*)();
     static constexpr Handler handlers[] = {
-        &Form1::m_ngame_Click, &Form1::m_endgame_Click, &Form1::m_rlevel_Click, &Form1::m_exit_Click,
-        &Form1::m_sound_Click, &Form1::m_ghelp_Click,   &Form1::m_about_Click,  &Form1::Command1_Click,
-        &Form1::Command2_Click, &Form1::Command3_Click,
+        &GameWindowModel::onNewGame, &GameWindowModel::onEndGame, &GameWindowModel::onRestartLevel, &GameWindowModel::onExit,
+        &GameWindowModel::onSound, &GameWindowModel::onHelp,   &GameWindowModel::onAbout,  &GameWindowModel::onNext,
+        &GameWindowModel::onAbort, &GameWindowModel::onRetry,
     };
     if (event.command) {
         // A command whose menu item is disabled never reaches its handler, as with the real menu.
         const MenuItem* item = nullptr;
-        if (*event.command == Command::m_endgame)
-            item = &controls.m_endgame;
-        if (*event.command == Command::m_rlevel)
-            item = &controls.m_rlevel;
+        if (*event.command == Command::endGameItem)
+            item = &controls.endGameItem;
+        if (*event.command == Command::restartLevelItem)
+            item = &controls.restartLevelItem;
         if (!item || item->enabled)
             (this->*handlers[static_cast<int>(*event.command)])();
     } else {
@@ -99,12 +99,12 @@ void Form1::handle(const Held& event)
             if (engine.paused == 2)
                 engine.paused = 0;
             if (engine.paused == 1) {
-                controls.label4.visible = true;
-                controls.clearForm1();
-                controls.timer2.disable();
+                controls.pausedLabel.visible = true;
+                controls.clearWindowSurface();
+                controls.countdownTimer.disable();
             } else {
-                controls.label4.visible = false;
-                controls.timer2.enable(ports_.ticks());
+                controls.pausedLabel.visible = false;
+                controls.countdownTimer.enable(ports_.ticks());
             }
         }
     }
@@ -112,7 +112,7 @@ void Form1::handle(const Held& event)
 
 // Every event that waited is handled in this one yield before the run goes on: a pass per
 // event would start the start effect's next ring after the first and hold the rest back.
-void Form1::flushHeld()
+void GameWindowModel::flushHeld()
 {
     bool handled = false;
     while (!held_.empty() && !holding()) {
@@ -125,14 +125,14 @@ void Form1::flushHeld()
         engine.advance();  // the loop's pass after its yield
 }
 
-void Form1::fireTimers()
+void GameWindowModel::fireTimers()
 {
     const std::uint32_t now = ports_.ticks();
     struct Entry {
         TimerControl& timer;
-        void (Form1::*tick)();
+        void (GameWindowModel::*tick)();
     };
-    for (Entry entry : {Entry{controls.timer1, &Form1::Timer1_Timer}, Entry{controls.timer2, &Form1::Timer2_Timer}}) {
+    for (Entry entry : {Entry{controls.bannerTimer, &GameWindowModel::onBannerTick}, Entry{controls.countdownTimer, &GameWindowModel::onCountdownTick}}) {
         if (!entry.timer.enabled || elapsed(now, entry.timer.due) >= 0x80000000u)
             continue;
         entry.timer.due += entry.timer.interval;
@@ -143,7 +143,7 @@ void Form1::fireTimers()
     }
 }
 
-void Form1::advance()
+void GameWindowModel::advance()
 {
     if (engine.acceptsEvents()) {
         fireTimers();
@@ -154,7 +154,7 @@ void Form1::advance()
         flushHeld();
 }
 
-std::optional<std::uint32_t> Form1::nextDue() const
+std::optional<std::uint32_t> GameWindowModel::nextDue() const
 {
     std::optional<std::uint32_t> due = engine.nextDue();
     if (!engine.acceptsEvents())
@@ -165,7 +165,7 @@ std::optional<std::uint32_t> Form1::nextDue() const
         if (!due || static_cast<std::int32_t>(when - now) < static_cast<std::int32_t>(*due - now))
             due = when;
     };
-    for (const TimerControl* timer : {&controls.timer1, &controls.timer2})
+    for (const TimerControl* timer : {&controls.bannerTimer, &controls.countdownTimer})
         if (timer->enabled)
             consider(timer->due);
     if (!held_.empty() && !holding())
@@ -175,10 +175,10 @@ std::optional<std::uint32_t> Form1::nextDue() const
 
 // ---------------------------------------------------------------- start-up and common steps
 
-void Form1::Form_Load()
+void GameWindowModel::start()
 {
-    controls.m_endgame.enabled = false;
-    controls.m_rlevel.enabled = false;
+    controls.endGameItem.enabled = false;
+    controls.restartLevelItem.enabled = false;
     if (const std::optional<std::string> failure = ports_.initsound()) {
         modal([&](auto closed) {
             ports_.dialogs.message(*failure, [this, closed] {
@@ -191,23 +191,23 @@ void Form1::Form_Load()
     engine.stopgame();
 }
 
-void Form1::enterPause()
+void GameWindowModel::enterPause()
 {
     engine.paused = 1;
-    controls.label4.visible = true;
-    controls.clearForm1();
-    controls.timer2.disable();
+    controls.pausedLabel.visible = true;
+    controls.clearWindowSurface();
+    controls.countdownTimer.disable();
 }
 
-void Form1::resetReadouts()
+void GameWindowModel::resetReadouts()
 {
-    controls.label2.caption = "TIME :";
-    controls.label1.caption = "LEVEL :";
+    controls.timeLabel.caption = "TIME :";
+    controls.levelLabel.caption = "LEVEL :";
 }
 
-void Form1::stopMusic() { engine.stopMusicAndRewind(); }
+void GameWindowModel::stopMusic() { engine.stopMusicAndRewind(); }
 
-void Form1::startlevel(int number)
+void GameWindowModel::startlevel(int number)
 {
     const std::optional<LevelError> error = engine.startlevel(number);
     if (!error)
@@ -227,14 +227,14 @@ void Form1::startlevel(int number)
 
 // ---------------------------------------------------------------- the menus and buttons
 
-void Form1::m_ngame_Click()
+void GameWindowModel::onNewGame()
 {
     if (engine.playing)
         enterPause();
     askLevel();
 }
 
-void Form1::askLevel()
+void GameWindowModel::askLevel()
 {
     modal([this](auto closed) {
         ports_.dialogs.inputBox("Enter the level number (1-50)", "Level selection",
@@ -247,14 +247,14 @@ void Form1::askLevel()
                                         askLevel();
                                         return;
                                     }
-                                    controls.timer1.disable();
+                                    controls.bannerTimer.disable();
                                     engine.level = static_cast<std::uint8_t>(std::floor(*value));
                                     startlevel(engine.level);
                                 });
     });
 }
 
-void Form1::ifSure(const char* title, std::function<void()> then)
+void GameWindowModel::ifSure(const char* title, std::function<void()> then)
 {
     modal([this, title, then = std::move(then)](auto closed) {
         ports_.dialogs.confirm(kSure, title, [closed, then](bool yes) {
@@ -265,115 +265,115 @@ void Form1::ifSure(const char* title, std::function<void()> then)
     });
 }
 
-void Form1::m_endgame_Click()
+void GameWindowModel::onEndGame()
 {
     ifSure("Exit current game", [this] {
         stopMusic();
-        controls.label6.visible = true;
-        controls.timer2.disable();
+        controls.bannerLabel.visible = true;
+        controls.countdownTimer.disable();
         resetReadouts();
         engine.stopgame();
     });
 }
 
-void Form1::m_rlevel_Click()
+void GameWindowModel::onRestartLevel()
 {
     ifSure("Restart level ", [this] {
-        controls.timer2.disable();
+        controls.countdownTimer.disable();
         startlevel(engine.level);
     });
 }
 
-void Form1::m_exit_Click()
+void GameWindowModel::onExit()
 {
     ifSure("Exit Kelvaro", [this] { ports_.quit(); });
 }
 
-void Form1::m_sound_Click()
+void GameWindowModel::onSound()
 {
-    if (controls.m_sound.checked) {
-        controls.m_sound.checked = false;
+    if (controls.soundItem.checked) {
+        controls.soundItem.checked = false;
         ports_.sound.stopMusic();
         ports_.sound.rewindMusic();
     } else {
-        controls.m_sound.checked = true;
+        controls.soundItem.checked = true;
         ports_.sound.rewindMusic();
         ports_.sound.playMusicLooping();
     }
 }
 
-void Form1::m_ghelp_Click()
+void GameWindowModel::onHelp()
 {
     if (engine.playing)
         enterPause();
     modal([this](auto closed) { ports_.dialogs.showHelp([closed] { closed(); }); });
 }
 
-void Form1::m_about_Click()
+void GameWindowModel::onAbout()
 {
     if (engine.playing)
         enterPause();
     modal([this](auto closed) { ports_.dialogs.showAbout([closed] { closed(); }); });
 }
 
-void Form1::Command1_Click()
+void GameWindowModel::onNext()
 {
     if (engine.level >= 50)
         return;
     ++engine.level;
-    controls.command1.visible = false;
-    controls.command2.visible = false;
+    controls.nextButton.visible = false;
+    controls.abortButton.visible = false;
     resetReadouts();
     startlevel(engine.level);
 }
 
-void Form1::Command2_Click()
+void GameWindowModel::onAbort()
 {
     ifSure("Exit current game", [this] {
         stopMusic();
-        controls.label5.visible = false;
-        controls.command1.visible = false;
-        controls.command2.visible = false;
-        controls.command3.visible = false;
+        controls.winnerLabel.visible = false;
+        controls.nextButton.visible = false;
+        controls.abortButton.visible = false;
+        controls.retryButton.visible = false;
         resetReadouts();
-        controls.label6.visible = true;
-        controls.label3.visible = false;
-        controls.picture12.visible = false;
+        controls.bannerLabel.visible = true;
+        controls.gameOverLabel.visible = false;
+        controls.sadPicture.visible = false;
         engine.stopgame();
     });
 }
 
-void Form1::Command3_Click()
+void GameWindowModel::onRetry()
 {
-    controls.label3.visible = false;
-    controls.picture12.visible = false;
-    controls.command2.visible = false;
-    controls.command3.visible = false;
+    controls.gameOverLabel.visible = false;
+    controls.sadPicture.visible = false;
+    controls.abortButton.visible = false;
+    controls.retryButton.visible = false;
     startlevel(engine.level);
 }
 
 // ---------------------------------------------------------------- timers
 
-void Form1::Timer1_Timer()
+void GameWindowModel::onBannerTick()
 {
     std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    const int red_part = static_cast<int>(uniform(random_) * 255);
-    const int green_part = static_cast<int>(uniform(random_) * 255);
-    const int blue_part = static_cast<int>(uniform(random_) * 255);
-    controls.label6.colour = 0xff000000u | static_cast<Pixel>(red_part << 16 | green_part << 8 | blue_part);
+    const int red_part = static_cast<int>(uniform(rng_) * 255);
+    const int green_part = static_cast<int>(uniform(rng_) * 255);
+    const int blue_part = static_cast<int>(uniform(rng_) * 255);
+    controls.bannerLabel.colour = 0xff000000u | static_cast<Pixel>(red_part << 16 | green_part << 8 | blue_part);
 }
 
-void Form1::Timer2_Timer()
+void GameWindowModel::onCountdownTick()
 {
     // Counted in a wider integer: a limit of -32768 ends at the first tick like any negative one.
     const int left = engine.timeleft - 1;
     if (left == 10)
         engine.playOnce(Sound::hurryup);
-    controls.label2.caption = "TIME : " + std::to_string(left);
+    controls.timeLabel.caption = "TIME : " + std::to_string(left);
     if (left < 1) {
         engine.timeleft = 0;
         engine.timeup = true;
-        controls.timer2.disable();
+        controls.countdownTimer.disable();
     } else {
         engine.timeleft = static_cast<std::int16_t>(left);
     }

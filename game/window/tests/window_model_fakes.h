@@ -1,9 +1,9 @@
-// Test doubles for the main window: boxes that stay open until the test answers them, and Form1 on the fakes.
+// Test doubles for the main window: boxes that stay open until the test answers them, and GameWindowModel on the fakes.
 #pragma once
 
 #include "engine_fakes.h"
 
-#include "game/window/form1.h"
+#include "game/window/game_window_model.h"
 
 #include <optional>
 #include <sstream>
@@ -68,12 +68,12 @@ private:
     std::optional<std::function<void(const std::string&)>> pending_;
 };
 
-// Form1 after start-up, on a fake clock, fake keys, recorded sounds, drawn levels and fake boxes.
-struct Form1Rig {
-    explicit Form1Rig(std::uint32_t start = 1000)
+// GameWindowModel after start-up, on a fake clock, fake keys, recorded sounds, drawn levels and fake boxes.
+struct WindowModelRig {
+    explicit WindowModelRig(std::uint32_t start = 1000)
     {
         clock.now = start;
-        form.Form_Load();
+        model.start();
     }
 
     FakeClock clock;
@@ -83,32 +83,32 @@ struct Form1Rig {
     FakeDialogs dialogs;
     Images images = codedImages();
     int quits = 0;
-    Form1 form{images, Form1::Ports{sound, keys, dialogs, clock.source(), levels.loader(),
+    GameWindowModel model{images, GameWindowModel::Ports{sound, keys, dialogs, clock.source(), levels.loader(),
                                     [](int n) { return "Maps/maze" + std::to_string(n) + ".txt"; },
                                     [this] { ++quits; }}};
-    Controls& controls = form.controls;
-    Engine& engine = form.engine;
+    Controls& controls = model.controls;
+    Engine& engine = model.engine;
 
-    bool run(std::uint32_t ms) { return runFor(form, clock, ms); }
+    bool run(std::uint32_t ms) { return runFor(model, clock, ms); }
     // What the window forwards, each followed by the pass the shell gives it after every event.
     void click(Command command)
     {
-        form.post(command);
-        form.advance();
+        model.post(command);
+        model.advance();
     }
     void press(char key)
     {
-        form.Form_KeyPress(key);
-        form.advance();
+        model.onCharacterKey(key);
+        model.advance();
     }
     void answer(const std::string& text)
     {
         dialogs.answer(text);
-        form.advance();
+        model.advance();
     }
     void newGame(const std::string& number)
     {
-        click(Command::m_ngame);
+        click(Command::newGameItem);
         answer(number);
     }
     bool inSpiral() const
@@ -133,26 +133,26 @@ struct Form1Rig {
 };
 
 // The state a person could see or a later event could act on, in one line.
-inline std::string summary(const Form1Rig& rig)
+inline std::string summary(const WindowModelRig& rig)
 {
     const Controls& k = rig.controls;
     const Engine& e = rig.engine;
     std::ostringstream out;
     out << "phase " << static_cast<int>(e.phase()) << " playing " << e.playing << " paused " << int(e.paused)
         << " timeup " << e.timeup << " level " << int(e.level) << " player " << int(e.playerx) << ","
-        << int(e.playery) << " dir " << int(e.playerdir) << " time " << e.timeleft << " | " << k.label1.caption
-        << " | " << k.label2.caption << " | shown";
+        << int(e.playery) << " dir " << int(e.playerdir) << " time " << e.timeleft << " | " << k.levelLabel.caption
+        << " | " << k.timeLabel.caption << " | shown";
     const std::pair<const char*, bool> shown[] = {
-        {"label3", k.label3.visible},       {"label4", k.label4.visible},     {"label5", k.label5.visible},
-        {"label6", k.label6.visible},       {"command1", k.command1.visible}, {"command2", k.command2.visible},
-        {"command3", k.command3.visible},   {"picture12", k.picture12.visible}, {"timer1", k.timer1.enabled},
-        {"timer2", k.timer2.enabled},       {"endgame", k.m_endgame.enabled}, {"rlevel", k.m_rlevel.enabled},
-        {"sound", k.m_sound.checked},
+        {"gameOverLabel", k.gameOverLabel.visible},       {"pausedLabel", k.pausedLabel.visible},     {"winnerLabel", k.winnerLabel.visible},
+        {"bannerLabel", k.bannerLabel.visible},       {"nextButton", k.nextButton.visible}, {"abortButton", k.abortButton.visible},
+        {"retryButton", k.retryButton.visible},   {"sadPicture", k.sadPicture.visible}, {"bannerTimer", k.bannerTimer.enabled},
+        {"countdownTimer", k.countdownTimer.enabled},       {"endgame", k.endGameItem.enabled}, {"rlevel", k.restartLevelItem.enabled},
+        {"sound", k.soundItem.checked},
     };
     for (const auto& [name, on] : shown)
         if (on)
             out << " " << name;
-    out << " | frame " << k.form1_version;
+    out << " | frame " << k.windowSurfaceVersion;
     return out.str();
 }
 

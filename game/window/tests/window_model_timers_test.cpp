@@ -1,5 +1,5 @@
 // The countdown, the idle banner, the pause key and the sound requests of the main window.
-#include "form1_fakes.h"
+#include "window_model_fakes.h"
 
 #include <gtest/gtest.h>
 
@@ -19,17 +19,17 @@ TEST(Countdown, ShowsZeroOnTheLastTickThenTheLevelIsLost)
 {
     for (const std::uint32_t start : {1000u, 0xfffffc00u}) {  // the second wraps before the first tick
         SCOPED_TRACE(start);
-        Form1Rig rig(start);
+        WindowModelRig rig(start);
         ASSERT_TRUE(rig.play(3, room, 2));
         rig.run(1000);
-        EXPECT_EQ(rig.controls.label2.caption, "TIME : 1");
+        EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 1");
         EXPECT_TRUE(rig.engine.playing);
         rig.run(1000);
-        EXPECT_EQ(rig.controls.label2.caption, "TIME : 0");
+        EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 0");
         EXPECT_TRUE(rig.engine.timeup);
-        EXPECT_FALSE(rig.controls.timer2.enabled);
-        EXPECT_TRUE(rig.controls.label3.visible);
-        EXPECT_EQ(rig.controls.focus, Focus::command3);
+        EXPECT_FALSE(rig.controls.countdownTimer.enabled);
+        EXPECT_TRUE(rig.controls.gameOverLabel.visible);
+        EXPECT_EQ(rig.controls.focus, Focus::retryButton);
     }
 }
 
@@ -37,13 +37,13 @@ TEST(Countdown, ANegativeLimitIsShownThenEndsAtTheFirstTickWithoutOverflow)
 {
     const std::pair<std::int16_t, const char*> cases[] = {{-5, "TIME : -6"}, {-32768, "TIME : -32769"}};
     for (const auto& [limit, caption] : cases) {
-        Form1Rig rig;
+        WindowModelRig rig;
         ASSERT_TRUE(rig.play(3, room, limit));
         rig.run(1000);
-        EXPECT_EQ(rig.controls.label2.caption, caption);  // written before the clamp to 0
+        EXPECT_EQ(rig.controls.timeLabel.caption, caption);  // written before the clamp to 0
         EXPECT_TRUE(rig.engine.timeup);
         EXPECT_EQ(rig.engine.timeleft, 0);
-        EXPECT_TRUE(rig.controls.label3.visible);
+        EXPECT_TRUE(rig.controls.gameOverLabel.visible);
     }
 }
 
@@ -54,38 +54,38 @@ TEST(Countdown, WarnsOnceAtTenSecondsWhateverPausesOrSoundChangesFollow)
         long warnings;
     };
     for (const Case c : {Case{true, 1}, Case{false, 0}}) {
-        Form1Rig rig;
+        WindowModelRig rig;
         ASSERT_TRUE(rig.play(3, room, 12));
         rig.run(1500);
         if (!c.sound_at_ten)
-            rig.click(Command::m_sound);
+            rig.click(Command::soundItem);
         rig.run(1000);  // the tick to 10
-        EXPECT_EQ(rig.controls.label2.caption, "TIME : 10");
+        EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 10");
         if (!c.sound_at_ten)
-            rig.click(Command::m_sound);
+            rig.click(Command::soundItem);
         rig.press('P');
         rig.run(3000);
         rig.press('p');
         rig.run(11000);
-        EXPECT_TRUE(rig.controls.label3.visible);
+        EXPECT_TRUE(rig.controls.gameOverLabel.visible);
         EXPECT_EQ(rig.sound.count("hurryup"), c.warnings);
     }
 }
 
 TEST(IdleBanner, ChangesColourOnlyWhileIdle)
 {
-    Form1Rig rig;
+    WindowModelRig rig;
     std::set<Pixel> colours;
     for (int tick = 0; tick < 10; ++tick) {
         rig.run(100);
-        colours.insert(rig.controls.label6.colour);
+        colours.insert(rig.controls.bannerLabel.colour);
     }
     EXPECT_GT(colours.size(), 5u);
     ASSERT_TRUE(rig.play(3, room));
-    const Pixel during_play = rig.controls.label6.colour;
+    const Pixel during_play = rig.controls.bannerLabel.colour;
     rig.run(3000);
-    EXPECT_EQ(rig.controls.label6.colour, during_play);
-    EXPECT_FALSE(rig.controls.timer1.enabled);
+    EXPECT_EQ(rig.controls.bannerLabel.colour, during_play);
+    EXPECT_FALSE(rig.controls.bannerTimer.enabled);
 }
 
 TEST(PauseKey, TogglesWithEitherCaseAndOtherKeysReapplyTheState)
@@ -98,21 +98,21 @@ TEST(PauseKey, TogglesWithEitherCaseAndOtherKeysReapplyTheState)
                           {"Pxp", false}, {"PpP", true}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);
-        Form1Rig rig;
+        WindowModelRig rig;
         ASSERT_TRUE(rig.play(3, room));
         for (const char* key = c.keys; *key; ++key)
             rig.press(*key);
         EXPECT_EQ(rig.engine.paused, c.paused ? 1 : 0);
-        EXPECT_EQ(rig.controls.label4.visible, c.paused);
-        EXPECT_EQ(rig.controls.timer2.enabled, !c.paused);
+        EXPECT_EQ(rig.controls.pausedLabel.visible, c.paused);
+        EXPECT_EQ(rig.controls.countdownTimer.enabled, !c.paused);
         rig.run(1000);
-        EXPECT_EQ(rig.controls.label2.caption, c.paused ? "TIME : 75" : "TIME : 74");
+        EXPECT_EQ(rig.controls.timeLabel.caption, c.paused ? "TIME : 75" : "TIME : 74");
     }
 }
 
 TEST(PauseKey, IsIgnoredOnceTheTimeIsUpOrTheLevelIsLost)
 {
-    Form1Rig rig;
+    WindowModelRig rig;
     ASSERT_TRUE(rig.play(3, room, 1));
     rig.run(960);
     rig.keys.hold({Key::right});
@@ -122,18 +122,18 @@ TEST(PauseKey, IsIgnoredOnceTheTimeIsUpOrTheLevelIsLost)
     ASSERT_TRUE(rig.engine.playing);  // the walk goes on
     rig.press('P');
     EXPECT_EQ(rig.engine.paused, 0);
-    EXPECT_FALSE(rig.controls.label4.visible);
+    EXPECT_FALSE(rig.controls.pausedLabel.visible);
     rig.run(300);
     EXPECT_EQ(rig.engine.playerx, 3);  // the walk finished, then the loss
-    EXPECT_TRUE(rig.controls.label3.visible);
+    EXPECT_TRUE(rig.controls.gameOverLabel.visible);
     rig.press('p');
     EXPECT_EQ(rig.engine.paused, 0);
-    EXPECT_FALSE(rig.controls.label4.visible);
+    EXPECT_FALSE(rig.controls.pausedLabel.visible);
 }
 
 TEST(PauseKey, AWalkUnderWayStillEndsOnTheNextCellThenPlayHolds)
 {
-    Form1Rig rig;
+    WindowModelRig rig;
     ASSERT_TRUE(rig.play(3, room));
     rig.keys.hold({Key::right});
     rig.run(75);  // the step and a frame or two
@@ -149,13 +149,13 @@ TEST(PauseKey, AWalkUnderWayStillEndsOnTheNextCellThenPlayHolds)
 
 TEST(Sound, WinKeepsTheMusicLossStopsItBeforeItsOwnSound)
 {
-    Form1Rig rig;
+    WindowModelRig rig;
     ASSERT_TRUE(rig.play(3, push_to_win));
     rig.keys.hold({Key::ctrl});
     rig.run(300);
     EXPECT_EQ(rig.sound.log, (Log{"ready", "sfyrixtra", "music", "moving", "win"}));
 
-    Form1Rig loser;
+    WindowModelRig loser;
     ASSERT_TRUE(loser.play(3, room, 1));
     loser.run(1000);
     EXPECT_EQ(loser.sound.log, (Log{"ready", "sfyrixtra", "music", "stop", "rewind", "lose"}));
@@ -163,21 +163,21 @@ TEST(Sound, WinKeepsTheMusicLossStopsItBeforeItsOwnSound)
 
 TEST(Sound, NothingAtAllWhileSoundIsUnchecked)
 {
-    Form1Rig rig;
-    rig.click(Command::m_sound);
+    WindowModelRig rig;
+    rig.click(Command::soundItem);
     rig.sound.log.clear();
     ASSERT_TRUE(rig.play(3, {"########", "##@o..*G", "########"}, 11));
     rig.keys.hold({Key::ctrl, Key::right});
     rig.run(11000);  // pushes, the warning, the loss
-    EXPECT_TRUE(rig.controls.label3.visible);
-    rig.click(Command::command3);
+    EXPECT_TRUE(rig.controls.gameOverLabel.visible);
+    rig.click(Command::retryButton);
     rig.toPlay();
-    rig.click(Command::m_endgame);
+    rig.click(Command::endGameItem);
     rig.answer("yes");
     rig.newGame("9");  // missing
     rig.answer("");
     ASSERT_TRUE(rig.play(4, won_at_once));
-    EXPECT_TRUE(rig.controls.label5.visible);
+    EXPECT_TRUE(rig.controls.winnerLabel.visible);
     EXPECT_EQ(rig.sound.log, Log{});
 }
 
@@ -186,18 +186,18 @@ TEST(Sound, SwitchingOnRestartsTheMusicFromItsStartInEveryState)
     const std::pair<const char*, Rows> states[] = {{"idle", {}}, {"won", won_at_once}, {"lost", room}};
     for (const auto& [state, level] : states) {
         SCOPED_TRACE(state);
-        Form1Rig rig;
+        WindowModelRig rig;
         if (!level.empty()) {
             ASSERT_TRUE(rig.play(3, level, 1));
             rig.run(1000);
         }
         rig.sound.log.clear();
-        rig.click(Command::m_sound);
+        rig.click(Command::soundItem);
         EXPECT_EQ(rig.sound.log, (Log{"stop", "rewind"}));
-        EXPECT_FALSE(rig.controls.m_sound.checked);
-        rig.click(Command::m_sound);
+        EXPECT_FALSE(rig.controls.soundItem.checked);
+        rig.click(Command::soundItem);
         EXPECT_EQ(rig.sound.log, (Log{"stop", "rewind", "rewind", "music"}));
-        EXPECT_TRUE(rig.controls.m_sound.checked);
+        EXPECT_TRUE(rig.controls.soundItem.checked);
     }
 }
 
