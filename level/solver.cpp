@@ -60,14 +60,16 @@ Solution solve(const GameLevel& level, const SolverLimits& limits)
 {
     SolverModel model(level);
     Solution solution;
-    const SearchResult decided = decideLevel(model, limits.max_states);
+    const SearchResult decided = decideLevel(model, limits);
     solution.verdict = decided.verdict;
     solution.states = decided.states;
+    solution.stopped = decided.stopped;
     if (decided.verdict != Verdict::solvable)
         return solution;
 
-    const SearchResult shortest = shortestSolution(model, limits.max_states);
+    const SearchResult shortest = shortestSolution(model, limits);
     solution.states += shortest.states;
+    solution.stopped = shortest.stopped;
     solution.shortest = shortest.verdict == Verdict::solvable;
     fillMoves(solution, model, solution.shortest ? shortest.pushes : decided.pushes);
     return solution;

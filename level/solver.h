@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -41,6 +42,9 @@ std::string movesText(const std::vector<Action>& moves);
 struct SolverLimits {
     // States each search may hold; bounds both memory (about 100 bytes a state) and time.
     std::size_t max_states = 1'000'000;
+    // Asked every few hundred states; answering true ends the search with an unknown
+    // verdict. Lets a caller cancel a search from another thread, or bound it in time.
+    std::function<bool()> should_stop;
 };
 
 struct Solution {
@@ -53,6 +57,7 @@ struct Solution {
     int walks = 0;
     int pushes = 0;
     std::size_t states = 0;  // states held by both searches together
+    bool stopped = false;    // should_stop ended a search before it was decided
 
     int actions() const { return walks + pushes; }
     int leastMilliseconds() const { return actions() * action_ms; }

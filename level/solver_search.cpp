@@ -13,6 +13,21 @@ namespace {
 
 constexpr std::uint32_t no_parent = std::numeric_limits<std::uint32_t>::max();
 
+// Asks the caller's should_stop once every 256 expansions: often enough to end a search
+// within a millisecond or so, rarely enough to cost nothing measurable.
+class StopCheck {
+public:
+    explicit StopCheck(const SolverLimits& limits) : ask_(limits.should_stop) {}
+    bool operator()()
+    {
+        return ask_ && (++count_ & 255u) == 0 && ask_();
+    }
+
+private:
+    const std::function<bool()>& ask_;
+    std::uint32_t count_ = 0;
+};
+
 // How each stored state was reached: enough to replay the pushes from the start.
 struct Trail {
     std::vector<std::uint32_t> parent;
@@ -67,9 +82,10 @@ std::uint32_t areaAfterPush(SolverModel& model, SolverWalkMap& walks, std::uint3
 
 } // namespace
 
-SearchResult decideLevel(SolverModel& model, std::size_t max_states)
+SearchResult decideLevel(SolverModel& model, const SolverLimits& limits)
 {
-    SolverStateSet states(max_states);
+    SolverStateSet states(limits.max_states);
+    StopCheck stop(limits);
     Trail trail;
     SolverWalkMap walks(model.cellCount());
     SolverWalkMap after(model.cellCount());
@@ -104,6 +120,8 @@ SearchResult decideLevel(SolverModel& model, std::size_t max_states)
             ++rank;
             continue;
         }
+        if (stop())
+            return {Verdict::unknown, {}, states.size(), true};
         const std::uint32_t id = open[rank].back();
         open[rank].pop_back();
         const auto words = states.words(id);
@@ -145,9 +163,10 @@ SearchResult decideLevel(SolverModel& model, std::size_t max_states)
     return {Verdict::unsolvable, {}, states.size()};
 }
 
-SearchResult shortestSolution(SolverModel& model, std::size_t max_states)
+SearchResult shortestSolution(SolverModel& model, const SolverLimits& limits)
 {
-    SolverStateSet states(max_states);
+    SolverStateSet states(limits.max_states);
+    StopCheck stop(limits);
     Trail trail;
     SolverWalkMap walks(model.cellCount());
     std::vector<std::uint32_t> cost;    // actions from the start, best known
@@ -191,6 +210,8 @@ SearchResult shortestSolution(SolverModel& model, std::size_t max_states)
             if (closed[id] || cost[id] + bound[id] != rank)
                 continue;
             closed[id] = 1;
+            if (stop())
+                return {Verdict::unknown, {}, states.size(), true};
             const auto words = states.words(id);
             state.assign(words.begin(), words.end());
             if (model.won(state))

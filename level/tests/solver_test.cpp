@@ -152,6 +152,30 @@ TEST(SolverVerdicts, LimitReachedIsUnknown)
     EXPECT_LE(solution.states, 2u);
 }
 
+TEST(SolverVerdicts, AStopRequestEndsTheSearch)
+{
+    // A wide room with many crates: each search needs far more than a thousand states.
+    const GameLevel level = drawnLevel({
+        "##############",
+        "#S..o...o....#",
+        "#.o.*.o...o..#",
+        "#...o..o...o.#",
+        "#.o...o..o..G#",
+        "##############",
+    });
+    for (int asks_before_stop : {0, 3}) {
+        int asked = 0;
+        SolverLimits limits;
+        limits.should_stop = [&] { return asked++ >= asks_before_stop; };
+        const Solution stopped = solve(level, limits);
+        EXPECT_TRUE(stopped.stopped) << asks_before_stop;
+        EXPECT_FALSE(stopped.shortest);
+        EXPECT_EQ(asked, asks_before_stop + 1);
+        EXPECT_LT(stopped.states, 20000u);
+    }
+    EXPECT_EQ(solve(level, SolverLimits{1'000'000, [] { return true; }}).verdict, Verdict::unknown);
+}
+
 TEST(SolverGridEdge, NothingIsPushedOffTheGrid)
 {
     // No frame at all: the cells beyond the grid count as border.
