@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
-  appstream desktop-file-utils dpkg-dev
+  appstream desktop-file-utils dpkg-dev lintian man-db
 )
 
 missing=()
