@@ -19,7 +19,7 @@ if [[ ! -x "$root/usr/bin/apt-get" ]]; then
   debootstrap --variant=minbase bookworm "$root" "$mirror" > "$root.debootstrap.log" 2>&1 ||
     { tail -20 "$root.debootstrap.log"; exit 1; }
 fi
-for fs in proc sys dev; do
+for fs in proc sys dev dev/pts; do
   mount --bind "/$fs" "$root/$fs"
   mounted+=("$root/$fs")
 done

@@ -183,7 +183,7 @@ void GameWindowModel::start()
         modal([&](auto closed) {
             ports_.dialogs.message(*failure, [this, closed] {
                 closed();
-                ports_.quit();
+                ports_.quit(1);  // a launcher or script must see that the game could not start
             });
         });
         return;
@@ -213,9 +213,11 @@ void GameWindowModel::startlevel(int number)
     if (!error)
         return;
     std::string text = "Level file not found !";
+    // A file the game may not open or read is not damaged: say what is the matter with it.
+    const char* fault = error->kind == LevelError::Kind::unreadable ? " cannot be read:\n" : " is damaged:\n";
     if (error->kind != LevelError::Kind::not_found)
         text = "Level " + std::to_string(number) + " cannot be played.\n\nThe level file " +
-               ports_.level_file_name(number) + " is damaged:\n" + error->describe() + ".";
+               ports_.level_file_name(number) + fault + error->describe() + ".";
     modal([&](auto closed) {
         ports_.dialogs.message(text, [this, closed] {
             closed();
@@ -286,7 +288,7 @@ void GameWindowModel::onRestartLevel()
 
 void GameWindowModel::onExit()
 {
-    ifSure("Exit Kelvaro", [this] { ports_.quit(); });
+    ifSure("Exit Kelvaro", [this] { ports_.quit(0); });
 }
 
 void GameWindowModel::onSound()

@@ -39,7 +39,7 @@ public:
         TickSource ticks;
         LevelLoader loader;
         std::function<std::string(int level)> level_file_name;  // for messages
-        std::function<void()> quit;                             // ends the program at once
+        std::function<void(int status)> quit;                   // ends the program at once with this exit status
         // Loads the sounds; says what went wrong when one cannot be loaded.
         std::function<std::optional<std::string>()> initsound = [] { return std::optional<std::string>(); };
     };
@@ -50,7 +50,7 @@ public:
     Engine engine;
 
     // Start-up, after the window is shown: the sounds, then idle. A sound that cannot
-    // be loaded is reported and ends the program.
+    // be loaded is reported and ends the program with a failure status.
     void start();
 
     // A menu item, button or character key from the window. While the start effect

@@ -158,7 +158,7 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
         [this] { return ticks(); },
         [dir](int n) { return loadGameLevel(gameLevelFile(dir, n)); },
         [dir](int n) { return gameLevelFile(dir, n).string(); },
-        [] { QCoreApplication::exit(0); },
+        [](int status) { QCoreApplication::exit(status); },
     };
     if (options.initsound)
         ports.initsound = std::move(options.initsound);

@@ -10,6 +10,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
@@ -269,6 +270,27 @@ private slots:
         box->accept();
         QVERIFY(!window_->model().engine.playing);
         QVERIFY(window_->model().controls.bannerTimer.enabled);
+    }
+
+    // A launcher or script must see that the game could not start: the program's event
+    // loop ends with status 1 once the player has read the message.
+    void aSoundThatCannotBeLoadedEndsTheEventLoopWithAFailure()
+    {
+        const auto failure = [] { return std::optional<std::string>("\"win.wav\": the file is missing."); };
+        MainWindow window(dir_, MainWindowOptions{nullptr, failure, [this] { return now_; }});
+        window.show();
+        QEventLoop program;
+        QString shown;
+        QTimer::singleShot(0, &window, [&] {
+            window.start();
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        QTimer::singleShot(10000, &program, [&] { program.exit(99); });  // only a broken build waits
+        QCOMPARE(program.exec(), 1);
+        QCOMPARE(shown, QString("\"win.wav\": the file is missing."));
     }
 };
 
