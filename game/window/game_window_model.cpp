@@ -71,11 +71,12 @@ void GameWindowModel::onCharacterKey(char key)
 void GameWindowModel::dispatch(const Held& event)
 {
     handle(event);
-    engine.advance();  // the loop's pass after its yield
+    pass();  // the loop's pass after its yield
 }
 
 void GameWindowModel::handle(const Held& event)
 {
+    rested_ = false;  // whatever the event changed, the next step must see it
     using Handler = void (GameWindowModel::*)();
     static constexpr Handler handlers[] = {
         &GameWindowModel::onNewGame, &GameWindowModel::onEndGame, &GameWindowModel::onRestartLevel, &GameWindowModel::onExit,
@@ -122,7 +123,7 @@ void GameWindowModel::flushHeld()
         handled = true;
     }
     if (handled)
-        engine.advance();  // the loop's pass after its yield
+        pass();  // the loop's pass after its yield
 }
 
 void GameWindowModel::fireTimers()
@@ -139,7 +140,7 @@ void GameWindowModel::fireTimers()
         if (elapsed(now, entry.timer.due) < 0x80000000u)  // fell behind: no burst of ticks
             entry.timer.due = now + entry.timer.interval;
         (this->*entry.tick)();
-        engine.advance();
+        pass();
     }
 }
 
@@ -149,14 +150,41 @@ void GameWindowModel::advance()
         fireTimers();
         flushHeld();
     }
-    engine.advance();
+    pass();
     if (engine.acceptsEvents())
         flushHeld();
 }
 
+bool GameWindowModel::keysHeld() const
+{
+    for (Key key : {Key::left, Key::right, Key::up, Key::down, Key::ctrl})
+        if (ports_.keys.down(key))
+            return true;
+    return false;
+}
+
+void GameWindowModel::pass()
+{
+    const bool was_playing = engine.phase() == Engine::Phase::playing;
+    const std::uint32_t last_step = engine.lasttick;
+    engine.advance();
+    // A step of the play loop that found no key held took no action, and its redraw put on
+    // the window what was already there: until a key or an event comes, every further step
+    // would do the same. (A step that took an action would have started an animation.)
+    if (was_playing && engine.phase() == Engine::Phase::playing && engine.lasttick != last_step && !keysHeld())
+        rested_ = true;
+}
+
+bool GameWindowModel::waitsForKeys() const
+{
+    return rested_ && engine.phase() == Engine::Phase::playing && engine.paused == 0 && !keysHeld();
+}
+
 std::optional<std::uint32_t> GameWindowModel::nextDue() const
 {
-    std::optional<std::uint32_t> due = engine.nextDue();
+    // Resting, the loop wakes only for the timers and events; a key press brings its step
+    // at once, as soon as 25 ms have passed since the last one.
+    std::optional<std::uint32_t> due = waitsForKeys() ? std::nullopt : engine.nextDue();
     if (!engine.acceptsEvents())
         return due;
     const std::uint32_t now = ports_.ticks();

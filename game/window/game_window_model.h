@@ -61,7 +61,11 @@ public:
     // Runs whatever is due: timer ticks, held-back events, the engine.
     void advance();
     // When advance() next has something to do; nothing while only events can change anything.
+    // While a level is in play with no key held, that is the next timer tick: the play loop's
+    // steps would change nothing until a key goes down, and the window says so through sync.
     std::optional<std::uint32_t> nextDue() const;
+    // In play, no key held, and the last step found nothing to do.
+    bool waitsForKeys() const;
 
     // The handlers, under the window's own names.
     void onNewGame();
@@ -85,6 +89,8 @@ private:
 
     bool holding() const;
     void dispatch(const Held& event);
+    void pass();  // one call of the engine, noting a step that found nothing to do
+    bool keysHeld() const;
     void handle(const Held& event);
     void flushHeld();
     void fireTimers();
@@ -102,6 +108,7 @@ private:
     Ports ports_;
     std::deque<Held> held_;
     std::mt19937 rng_;
+    bool rested_ = false;  // the play loop's last step found no key and nothing to do
 };
 
 } // namespace kelvaro
