@@ -68,9 +68,9 @@ void ControllerPump::reschedule()
         poll_.stop();
         return;
     }
-    const int interval = in_play_ ? kPlayInterval : kOtherInterval;
-    if (!poll_.isActive() || poll_.interval() != interval)
-        poll_.start(interval);
+    // Started afresh at every reading: when the window reads the controllers on its own
+    // wake-ups (every step while a key is held), this timer never has to wake it as well.
+    poll_.start(in_play_ ? kPlayInterval : kOtherInterval);
 }
 
 } // namespace kelvaro

@@ -21,7 +21,8 @@ public:
 
     explicit ControllerPump(Hooks hooks, QObject* parent = nullptr);
 
-    // Reads what the controllers did; the timers call it, and tests after acting on a virtual pad.
+    // Reads what the controllers did; the timers call it, the window at each of its own
+    // wake-ups while a controller is connected, and tests after acting on a virtual pad.
     void pump();
     // In play the stick and buttons are read as often as the play loop steps (25 ms);
     // otherwise only the command buttons matter, and a tenth of a second is soon enough.

@@ -203,6 +203,8 @@ int MainWindow::millisecondsUntil(std::uint32_t due) const
 
 void MainWindow::tick()
 {
+    if (controllers_ && controllers_->connected() > 0)
+        controllers_->pump();  // awake anyway: read them now, and their own timer waits again
     model_->advance();
     sync();
 }
