@@ -32,15 +32,18 @@ double cpuSeconds()
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-long residentKiB()
+// A number from a /proc status file: "Name:   value".
+long statusField(const char* file, const std::string& name)
 {
-    std::ifstream status("/proc/self/status");
+    std::ifstream status(file);
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
+        if (line.rfind(name + ":", 0) == 0)
+            return std::stol(line.substr(name.size() + 1));
     return -1;
 }
+
+long residentKiB() { return statusField("/proc/self/status", "VmRSS"); }
 
 void wait(int ms)
 {
@@ -60,15 +63,7 @@ void writeLevel(const fs::path& file, int maxx, int maxy)
 }
 
 // Times the window's thread went to sleep and was woken: its voluntary context switches.
-long wakeUps()
-{
-    std::ifstream status("/proc/thread-self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("voluntary_ctxt_switches:", 0) == 0)
-            return std::stol(line.substr(24));
-    return -1;
-}
+long wakeUps() { return statusField("/proc/thread-self/status", "voluntary_ctxt_switches"); }
 
 struct Phase {
     std::string name;
