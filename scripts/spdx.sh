@@ -21,8 +21,9 @@ sources() {
   done
 }
 
-# The licence line sits in the first three lines (after a #! line and an encoding line at most).
-has_licence() { head -n 3 "$1" | grep -q "SPDX-License-Identifier:"; }
+# The licence line sits in the first three lines (after a #! line and an encoding line at most),
+# a comment of its own: a mere mention of it in a comment does not count.
+has_licence() { head -n 3 "$1" | grep -Eq "^(//|#) SPDX-License-Identifier: "; }
 
 comment_for() {
   case "$1" in
@@ -44,22 +45,26 @@ add_licence() {
   rm -f "$tmp"
 }
 
-missing=()
-while read -r file; do
-  has_licence "$file" || missing+=("$file")
-done < <(sources)
+# The whole run is one function, read before it starts: the script may rewrite itself.
+main() {
+  missing=()
+  while read -r file; do
+    has_licence "$file" || missing+=("$file")
+  done < <(sources)
 
-if [[ "${1:-}" == "--check" ]]; then
-  if [[ ${#missing[@]} -gt 0 ]]; then
-    printf 'no SPDX licence line: %s\n' "${missing[@]}"
-    echo "0 passed, 1 failed"
-    exit 1
+  if [[ "${1:-}" == "--check" ]]; then
+    if [[ ${#missing[@]} -gt 0 ]]; then
+      printf 'no SPDX licence line: %s\n' "${missing[@]}"
+      echo "0 passed, 1 failed"
+      exit 1
+    fi
+    echo "every source file carries its SPDX licence line"
+    echo "1 passed, 0 failed"
+    exit 0
   fi
-  echo "every source file carries its SPDX licence line"
-  echo "1 passed, 0 failed"
-  exit 0
-fi
-for file in "${missing[@]}"; do
-  add_licence "$file"
-done
-echo "SPDX licence line added to ${#missing[@]} files"
+  for file in "${missing[@]}"; do
+    add_licence "$file"
+  done
+  echo "SPDX licence line added to ${#missing[@]} files"
+}
+main "$@"; exit
