@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a scripted level through the real main window and event loop (offscreen) and reports the
 // pacing of steps and frames, the frames drawn, the processor time and wake-ups of each phase,
 // with and without a game controller connected, and the memory.

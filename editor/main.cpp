@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kel_edit, the Kelvaro level editor.
 #include "editor/editor_window.h"
 #include "level/author_level.h"

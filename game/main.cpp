@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kelvaro, the game.
 #include "game/sound/sdl_sound.h"
 #include "game/window/main_window.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package into a fresh Debian 12 system made with debootstrap, as a user of a
 # clean machine would, and checks there: the manual pages, --version, --help and --self-test.
 # Needs root and Debian's archive; takes a few minutes, so it is not part of the test suite.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package from the build tree and holds it to lintian: no error, no warning.
 # Also checks the layout a distribution expects: games in /usr/games, manual pages, copyright.
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a temporary prefix, moves the tree, and starts each program from its launcher.
 set -euo pipefail
 build=$1

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence line "SPDX-License-Identifier: GPL-3.0-or-later" at the top of every source
 # file that lacks one (C++ and headers with //, CMake, shell and Python with #, after a #! line);
 # running it again changes nothing. `--check` only lists the files without one, and fails if any.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading game controllers from SDL's event queue into held keys and commands.
 #include "game_controllers.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game controllers through SDL's game-controller API: taken and dropped as they come and go,
 // their D-pad, left stick and buttons read as the game's keys and a few commands.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and playing the seven sounds with SDL2_mixer.
 #include "sdl_sound.h"
 

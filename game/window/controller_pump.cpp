@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the game controllers from Qt's event loop without waking it for nothing.
 #include "controller_pump.h"
 

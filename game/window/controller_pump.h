@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds the game controllers into the window: reads SDL's queue only while a controller is
 // connected (or one may just have been plugged in), as often as the state of the game needs.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's handlers, pause key and timers.
 #include "game_window_model.h"
 

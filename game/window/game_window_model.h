@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's behaviour: its handlers, the pause key and the two timers, on the controls model.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The held keys as seen by the main window's own key events, and by the game controllers.
 #pragma once
 

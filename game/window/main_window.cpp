@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's main window: widgets placed as designed, mirrored from the model after every event.
 #include "main_window.h"
 

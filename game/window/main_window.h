@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's main window: a thin Qt view of the window's model that forwards input and time.
 #pragma once
 

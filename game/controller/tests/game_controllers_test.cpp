@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Game controllers on SDL's virtual joystick, no device needed: hot-plug, the D-pad, the stick,
 // the buttons, and what is held when a controller goes away.
 #include "game/controller/game_controllers.h"

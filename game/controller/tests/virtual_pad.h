@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game controller for tests: SDL's virtual joystick, so no device is needed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real SDL2_mixer backend on SDL's disk audio driver: what it loads and what it mixes.
 #include "game/sound/sdl_sound.h"
 #include "game/sound/sound_files.h"

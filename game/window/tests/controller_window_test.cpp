@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A game controller playing through the real window, offscreen on a fake clock: SDL's virtual
 // joystick stands for the device. Also the play loop's rest while nothing is held.
 #include "game/controller/tests/virtual_pad.h"

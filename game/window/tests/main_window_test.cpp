@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window, offscreen, driven by key events on a fake clock from New game to a win and a loss.
 #include "game/window/main_window.h"
 #include "game/window/text_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: choosing a level, the confirmations, and commands that arrive during a run.
 #include "window_model_fakes.h"
 

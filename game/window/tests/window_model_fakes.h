@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test doubles for the main window: boxes that stay open until the test answers them, and GameWindowModel on the fakes.
 #pragma once
 

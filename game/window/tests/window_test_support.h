@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the Qt tests of the game's window share: levels drawn in characters, and finding widgets.
 #pragma once
 
