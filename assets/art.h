@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The programs' pictures by name, as loaded from the resources built into them.
 #pragma once
 

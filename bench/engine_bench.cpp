@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cost of a play-loop step and of an animation frame, for a 17 x 16 level and a 256 x 256 one.
 #include "game/engine/engine.h"
 #include "level/cell_kind.h"

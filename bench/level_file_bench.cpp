@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing level files of 16 x 16 and 256 x 256 cells.
 #include "level/author_level.h"
 #include "level/game_level.h"

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a scripted level through the real main window and event loop (offscreen) and reports the
-// pacing of steps and frames, the frames drawn, the processor time of each phase and the memory.
+// pacing of steps and frames, the frames drawn, the processor time and wake-ups of each phase,
+// with and without a game controller connected, and the memory.
+#include "game/controller/tests/virtual_pad.h"
 #include "game/window/main_window.h"
 
 #include <QApplication>
@@ -14,6 +17,8 @@
 #include <fstream>
 #include <sys/resource.h>
 #include <map>
+#include <memory>
+#include <string>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -28,15 +33,18 @@ double cpuSeconds()
     return usage.ru_utime.tv_sec + usage.ru_stime.tv_sec + (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-long residentKiB()
+// A number from a /proc status file: "Name:   value".
+long statusField(const char* file, const std::string& name)
 {
-    std::ifstream status("/proc/self/status");
+    std::ifstream status(file);
     std::string line;
     while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
+        if (line.rfind(name + ":", 0) == 0)
+            return std::stol(line.substr(name.size() + 1));
     return -1;
 }
+
+long residentKiB() { return statusField("/proc/self/status", "VmRSS"); }
 
 void wait(int ms)
 {
@@ -55,16 +63,74 @@ void writeLevel(const fs::path& file, int maxx, int maxy)
             out << ((x < 2 || y < 2 || x > maxx - 2 || y > maxy - 2) ? 1 : 0) << "\r\n";
 }
 
+// Times the window's thread went to sleep and was woken: its voluntary context switches.
+long wakeUps() { return statusField("/proc/thread-self/status", "voluntary_ctxt_switches"); }
+
 struct Phase {
-    const char* name;
+    std::string name;
     double cpu_percent;
+    double wakeups_per_second;
 };
 
-Phase measure(const char* name, int ms)
+Phase measure(std::string name, int ms)
 {
     const double before = cpuSeconds();
+    const long woken = wakeUps();
     wait(ms);
-    return {name, 100.0 * (cpuSeconds() - before) / (ms / 1000.0)};
+    return {std::move(name), 100.0 * (cpuSeconds() - before) / (ms / 1000.0), (wakeUps() - woken) / (ms / 1000.0)};
+}
+
+void printPhases(const std::vector<Phase>& phases)
+{
+    std::printf("  %-36s %12s %14s\n", "phase", "cpu % core", "wake-ups / s");
+    for (const Phase& phase : phases)
+        std::printf("  %-36s %12.2f %14.1f\n", phase.name.c_str(), phase.cpu_percent, phase.wakeups_per_second);
+}
+
+// The quiet of each state of play, first with the keyboard alone, then with a controller connected
+// (SDL's virtual joystick) whose D-pad holds the key. Level `level` must be an open room.
+void quietPhases(MainWindow& window, int level)
+{
+    std::vector<Phase> phases;
+    for (const bool pad_connected : {false, true}) {
+        std::unique_ptr<VirtualPad> pad;
+        if (pad_connected) {
+            pad = std::make_unique<VirtualPad>();
+            window.controllers().pump();
+        }
+        const std::string with = pad_connected ? ", controller" : ", keyboard";
+        window.model().engine.stopgame();
+        window.sync();
+        phases.push_back(measure("idle" + with, 3000));
+        QTimer::singleShot(50, [level] {
+            if (auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+                box->setTextValue(QString::number(level));
+                box->accept();
+            }
+        });
+        window.model().post(Command::newGameItem);
+        window.sync();
+        for (int waited = 0; waited < 100 && window.model().engine.phase() != Engine::Phase::playing; ++waited)
+            wait(100);
+        wait(200);
+        phases.push_back(measure("playing, no key" + with, 3000));
+        // Toward the wall beside the start: held, the loop steps every 25 ms and only turns the player.
+        if (pad)
+            pad->button(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
+        else
+            window.keys().set(Key::up, true);
+        window.sync();
+        phases.push_back(measure("playing, key held" + with, 3000));
+        if (pad)
+            pad->button(SDL_CONTROLLER_BUTTON_DPAD_UP, false);
+        window.keys().clear();
+        wait(100);
+        window.model().onCharacterKey('p');
+        window.sync();
+        phases.push_back(measure("paused" + with, 3000));
+    }
+    std::printf("quiet, an open room (%d connected at the end):\n", window.controllers().connected());
+    printPhases(phases);
 }
 
 void playOnce(const fs::path& dir, int level, int maxx, int maxy)
@@ -143,9 +209,10 @@ void playOnce(const fs::path& dir, int level, int maxx, int maxy)
         std::printf(" %u ms x %d,", gap, count);
     std::printf("\n");
     std::printf("  frames drawn while keys were held: %d in 6 s\n", frames);
-    for (const Phase& phase : phases)
-        std::printf("  processor time, %-20s %5.2f %% of one core\n", phase.name, phase.cpu_percent);
+    printPhases(phases);
     std::printf("  resident memory while playing: %ld KiB\n", rss);
+    if (!fast_forward && maxx < 100)
+        quietPhases(window, level);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the editor's canvas shows at one cell: one of the six pictures, or nothing yet.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the editor's text boxes with the same number rules as a level file.
 #include "editor_input.h"
 

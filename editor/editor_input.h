@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading what the author typed into the editor's text boxes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's grid, tools, painting and drawing onto the canvas model.
 #include "editor_state.h"
 

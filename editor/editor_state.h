@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level editor's state and handlers, kept free of any window toolkit.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing and mouse handling of the editor's palette pictures, tool outline and canvas.
 #include "editor_widgets.h"
 

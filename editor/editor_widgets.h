@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor window's own controls: palette pictures, the tool outline and the canvas.
 #pragma once
 

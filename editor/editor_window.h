@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level editor's window: a thin view over EditorState.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's six tools: their codes, their places in the palette and the outline round the selected one.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Kelvaro, the game.
 #include "game/sound/sdl_sound.h"
 #include "game/window/main_window.h"
@@ -10,6 +11,14 @@
 #include <cstring>
 
 namespace {
+
+constexpr const char* usage =
+    "usage: kelvaro [--help | --version | --self-test]\n"
+    "  Kelvaro, a push puzzle: walk with the arrow keys, hold Ctrl to push the jewel onto the goal.\n"
+    "  Without an option the game opens its window.\n"
+    "  --self-test  check that the sounds and levels beside the program can be read, then exit\n"
+    "  --help       print this text and exit\n"
+    "  --version    print the version and exit\n";
 
 // `Kelvaro --self-test`: says whether the program finds its sounds and levels beside it,
 // for installers and packagers; the game itself takes no command line.
@@ -40,6 +49,15 @@ int selfTest(const std::filesystem::path& dir)
 
 int main(int argc, char* argv[])
 {
+    // Answered before Qt starts, so they work without a display.
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::puts("Kelvaro " KELVARO_VERSION);
+        return 0;
+    }
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     app.setApplicationDisplayName("Kelvaro");

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's level reader and writer.
 #include "author_level.h"
 

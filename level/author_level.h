@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A level as the editor holds it: cells and positions that may be unset.
 #pragma once
 

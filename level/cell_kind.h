@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Cell codes of a level grid, as stored in level files.
 #pragma once
 

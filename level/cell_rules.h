@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What each cell kind allows during play: the one table the game's step and the solver share.
 #pragma once
 

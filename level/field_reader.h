@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Splits a level file into its fields: the one tokenizer behind both level readers.
 #pragma once
 

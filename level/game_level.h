@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A level as the game plays it: byte cells, the three marks applied.
 #pragma once
 

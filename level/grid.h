@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A rectangular grid of cells indexed (column, row), both from 0.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What went wrong while reading or writing a level file, and where.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level file locations, opening, and whole-or-nothing writing.
 #include "level_files.h"
 

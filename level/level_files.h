@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening level files and finding the maps folder, whatever the letter case.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the values of a level file under a reader's rules.
 #include "level_record.h"
 

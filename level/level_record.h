@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The values of a level file in file order: the one place that knows the field order.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A value or the LevelError that kept it from being made.
 #pragma once
 

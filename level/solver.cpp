@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's entry: decide, then search for the shortest, then spell the pushes out as moves.
 #include "solver.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds a shortest solution of a level under the game's rules, or proves there is none.
 #pragma once
 

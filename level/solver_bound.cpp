@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frozen obstacles and the relaxed games of the jewel and the player, solved backwards from the goal.
 #include "solver_bound.h"
 

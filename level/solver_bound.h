@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How many actions a solver state still needs at least, and whether it is dead.
 #pragma once
 

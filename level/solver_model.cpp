@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's view of a level: the padded grid, states as overlays on it, and pushes between them.
 #include "solver_model.h"
 

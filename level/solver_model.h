@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level as the solver searches it: fixed cells, and the cells that changed as a state.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The decision search (player reduced to its area) and the shortest search (exact player cell).
 #include "solver_search.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's two searches over one model: the decision, then the shortest solution.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Open-addressing hash set over variable-length states held in one arena.
 #include "solver_state_set.h"
 

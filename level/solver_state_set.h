@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver's store of search states: each state kept once, as a run of words, and found again by its words.
 #pragma once
 

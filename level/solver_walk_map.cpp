@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Breadth-first walks over blank cells, with stamps so no fill has to clear the map.
 #include "solver_walk_map.h"
 

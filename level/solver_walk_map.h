@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the player can walk from one cell without pushing anything, and how far each cell is.
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build, the programs and the tests need; does nothing when all are there.
 set -euo pipefail
 
@@ -9,7 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   fonts-dejavu-core fonts-liberation
-  appstream desktop-file-utils dpkg-dev
+  appstream desktop-file-utils dpkg-dev lintian man-db
 )
 
 missing=()

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the README's screenshots from the real programs under Xvfb: a level in play, the
 # same level won (played with the shortest solution kel_check finds; LEVEL=N picks it,
 # 10 by default), and the editor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh editor beside its own program folder, for the editor's core tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's window driven as an author drives it: clicks, drags, typing and buttons.
 #include "editor/editor_window.h"
 

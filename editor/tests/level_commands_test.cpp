@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // RESET, LOAD and SAVE, with the files they write and the game reading them.
 #include "editor_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The state of the main window's controls that the engine and the handlers act on; the Qt window mirrors it.
 #pragma once
 

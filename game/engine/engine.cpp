@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's run: level start, start effect, play loop, animations and outcomes.
 #include "engine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game engine: the level start, the play loop, the animations and the outcomes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the engine is handed from outside: the tick count, the keys, the sound and the level files.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plain 32-bit pixel buffer with fill and rectangle copy: every image, the back buffer and the window.
 #pragma once
 

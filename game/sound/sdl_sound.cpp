@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and playing the seven sounds with SDL2_mixer.
 #include "sdl_sound.h"
 
@@ -6,15 +7,28 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <fstream>
+
 namespace kelvaro {
 namespace {
 
 constexpr int kMusicChannel = static_cast<int>(Sound::music);
 
-std::string describeFailure(std::string_view file, const std::filesystem::path& dir)
+// Why a file failed to load, in plain words: SDL's own messages name its internals.
+std::string reason(const std::filesystem::path& file)
 {
-    return "The sound file \"" + std::string(file) + "\" could not be loaded from " + dir.string() + ":\n" +
-           SDL_GetError() + "\n\nKelvaro cannot start without its sounds.";
+    std::error_code error;
+    if (!std::filesystem::exists(file, error))
+        return "the file is missing";
+    if (!std::ifstream(file, std::ios::binary))
+        return "the file cannot be read";
+    return "the file is damaged or is not a WAV sound";
+}
+
+std::string describeFailure(std::string_view name, const std::filesystem::path& dir)
+{
+    return "The sound file \"" + std::string(name) + "\" could not be loaded from " + dir.string() + ":\n" +
+           reason(dir / std::string(name)) + ".\n\nKelvaro cannot start without its sounds.";
 }
 
 // Checks that a file is a WAV sound SDL can read, without a device to play it on.

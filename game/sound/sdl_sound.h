@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's sound through SDL2_mixer: seven sounds loaded once, one channel each.
 #pragma once
 

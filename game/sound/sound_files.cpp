@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Names of the sound files, in load order.
 #include "sound_files.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The seven sound files beside the game, in the order they are loaded.
 #pragma once
 

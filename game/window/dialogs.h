@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The modal boxes and windows the game's handlers open; each answers through its callback when it closes.
 #pragma once
 

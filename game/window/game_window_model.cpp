@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's handlers, pause key and timers.
 #include "game_window_model.h"
 
@@ -71,11 +72,12 @@ void GameWindowModel::onCharacterKey(char key)
 void GameWindowModel::dispatch(const Held& event)
 {
     handle(event);
-    engine.advance();  // the loop's pass after its yield
+    pass();  // the loop's pass after its yield
 }
 
 void GameWindowModel::handle(const Held& event)
 {
+    rested_ = false;  // whatever the event changed, the next step must see it
     using Handler = void (GameWindowModel::*)();
     static constexpr Handler handlers[] = {
         &GameWindowModel::onNewGame, &GameWindowModel::onEndGame, &GameWindowModel::onRestartLevel, &GameWindowModel::onExit,
@@ -122,7 +124,7 @@ void GameWindowModel::flushHeld()
         handled = true;
     }
     if (handled)
-        engine.advance();  // the loop's pass after its yield
+        pass();  // the loop's pass after its yield
 }
 
 void GameWindowModel::fireTimers()
@@ -139,7 +141,7 @@ void GameWindowModel::fireTimers()
         if (elapsed(now, entry.timer.due) < 0x80000000u)  // fell behind: no burst of ticks
             entry.timer.due = now + entry.timer.interval;
         (this->*entry.tick)();
-        engine.advance();
+        pass();
     }
 }
 
@@ -149,14 +151,41 @@ void GameWindowModel::advance()
         fireTimers();
         flushHeld();
     }
-    engine.advance();
+    pass();
     if (engine.acceptsEvents())
         flushHeld();
 }
 
+bool GameWindowModel::keysHeld() const
+{
+    for (Key key : {Key::left, Key::right, Key::up, Key::down, Key::ctrl})
+        if (ports_.keys.down(key))
+            return true;
+    return false;
+}
+
+void GameWindowModel::pass()
+{
+    const bool was_playing = engine.phase() == Engine::Phase::playing;
+    const std::uint32_t last_step = engine.lasttick;
+    engine.advance();
+    // A step of the play loop that found no key held took no action, and its redraw put on
+    // the window what was already there: until a key or an event comes, every further step
+    // would do the same. (A step that took an action would have started an animation.)
+    if (was_playing && engine.phase() == Engine::Phase::playing && engine.lasttick != last_step && !keysHeld())
+        rested_ = true;
+}
+
+bool GameWindowModel::waitsForKeys() const
+{
+    return rested_ && engine.phase() == Engine::Phase::playing && engine.paused == 0 && !keysHeld();
+}
+
 std::optional<std::uint32_t> GameWindowModel::nextDue() const
 {
-    std::optional<std::uint32_t> due = engine.nextDue();
+    // Resting, the loop wakes only for the timers and events; a key press brings its step
+    // at once, as soon as 25 ms have passed since the last one.
+    std::optional<std::uint32_t> due = waitsForKeys() ? std::nullopt : engine.nextDue();
     if (!engine.acceptsEvents())
         return due;
     const std::uint32_t now = ports_.ticks();
@@ -183,7 +212,7 @@ void GameWindowModel::start()
         modal([&](auto closed) {
             ports_.dialogs.message(*failure, [this, closed] {
                 closed();
-                ports_.quit();
+                ports_.quit(1);  // a launcher or script must see that the game could not start
             });
         });
         return;
@@ -213,9 +242,11 @@ void GameWindowModel::startlevel(int number)
     if (!error)
         return;
     std::string text = "Level file not found !";
+    // A file the game may not open or read is not damaged: say what is the matter with it.
+    const char* fault = error->kind == LevelError::Kind::unreadable ? " cannot be read:\n" : " is damaged:\n";
     if (error->kind != LevelError::Kind::not_found)
         text = "Level " + std::to_string(number) + " cannot be played.\n\nThe level file " +
-               ports_.level_file_name(number) + " is damaged:\n" + error->describe() + ".";
+               ports_.level_file_name(number) + fault + error->describe() + ".";
     modal([&](auto closed) {
         ports_.dialogs.message(text, [this, closed] {
             closed();
@@ -286,7 +317,7 @@ void GameWindowModel::onRestartLevel()
 
 void GameWindowModel::onExit()
 {
-    ifSure("Exit Kelvaro", [this] { ports_.quit(); });
+    ifSure("Exit Kelvaro", [this] { ports_.quit(0); });
 }
 
 void GameWindowModel::onSound()

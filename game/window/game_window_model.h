@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's behaviour: its handlers, the pause key and the two timers, on the controls model.
 #pragma once
 
@@ -39,7 +40,7 @@ public:
         TickSource ticks;
         LevelLoader loader;
         std::function<std::string(int level)> level_file_name;  // for messages
-        std::function<void()> quit;                             // ends the program at once
+        std::function<void(int status)> quit;                   // ends the program at once with this exit status
         // Loads the sounds; says what went wrong when one cannot be loaded.
         std::function<std::optional<std::string>()> initsound = [] { return std::optional<std::string>(); };
     };
@@ -50,7 +51,7 @@ public:
     Engine engine;
 
     // Start-up, after the window is shown: the sounds, then idle. A sound that cannot
-    // be loaded is reported and ends the program.
+    // be loaded is reported and ends the program with a failure status.
     void start();
 
     // A menu item, button or character key from the window. While the start effect
@@ -61,7 +62,11 @@ public:
     // Runs whatever is due: timer ticks, held-back events, the engine.
     void advance();
     // When advance() next has something to do; nothing while only events can change anything.
+    // While a level is in play with no key held, that is the next timer tick: the play loop's
+    // steps would change nothing until a key goes down, and the window says so through sync.
     std::optional<std::uint32_t> nextDue() const;
+    // In play, no key held, and the last step found nothing to do.
+    bool waitsForKeys() const;
 
     // The handlers, under the window's own names.
     void onNewGame();
@@ -85,6 +90,8 @@ private:
 
     bool holding() const;
     void dispatch(const Held& event);
+    void pass();  // one call of the engine, noting a step that found nothing to do
+    bool keysHeld() const;
     void handle(const Held& event);
     void flushHeld();
     void fireTimers();
@@ -102,6 +109,7 @@ private:
     Ports ports_;
     std::deque<Held> held_;
     std::mt19937 rng_;
+    bool rested_ = false;  // the play loop's last step found no key and nothing to do
 };
 
 } // namespace kelvaro

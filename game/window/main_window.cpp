@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's main window: widgets placed as designed, mirrored from the model after every event.
 #include "main_window.h"
 
@@ -158,7 +159,7 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
         [this] { return ticks(); },
         [dir](int n) { return loadGameLevel(gameLevelFile(dir, n)); },
         [dir](int n) { return gameLevelFile(dir, n).string(); },
-        [] { QCoreApplication::exit(0); },
+        [](int status) { QCoreApplication::exit(status); },
     };
     if (options.initsound)
         ports.initsound = std::move(options.initsound);
@@ -175,6 +176,13 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     pacer_.setTimerType(Qt::PreciseTimer);
     connect(&pacer_, &QTimer::timeout, this, &MainWindow::tick);
     qApp->installEventFilter(this);  // key preview: the window sees every key first
+    controllers_ = std::make_unique<ControllerPump>(ControllerPump::Hooks{
+        [this](const KeyTable::Keys& held) {
+            keys_.setPads(held);
+            sync();  // a key down ends the play loop's rest
+        },
+        [this](PadCommand command) { padCommand(command); },
+    });
     sync();
 }
 
@@ -196,6 +204,8 @@ int MainWindow::millisecondsUntil(std::uint32_t due) const
 
 void MainWindow::tick()
 {
+    if (controllers_ && controllers_->connected() > 0)
+        controllers_->pump();  // awake anyway: read them now, and their own timer waits again
     model_->advance();
     sync();
 }
@@ -335,13 +345,39 @@ void MainWindow::sync()
     } else {
         pacer_.stop();
     }
+    if (controllers_)
+        controllers_->setInPlay(model_->engine.playing && model_->engine.paused == 0);
+}
+
+void MainWindow::padCommand(PadCommand command)
+{
+    // As with keys typed into a box, the controller's commands wait until it is closed.
+    if (QApplication::activeModalWidget())
+        return;
+    switch (command) {
+    case PadCommand::pause:
+        model_->onCharacterKey('P');
+        sync();
+        break;
+    case PadCommand::newGame: run(Command::newGameItem); break;
+    case PadCommand::pressFocused:
+        // Enter's job on the keyboard: the focused Next or Retry, once a level has ended.
+        for (const ButtonControl* model : {&model_->controls.nextButton, &model_->controls.retryButton}) {
+            QPushButton* button = buttons_[model];
+            if (button == focusWidget() && button->isVisible())
+                button->click();
+        }
+        break;
+    }
 }
 
 bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
 {
     if (const auto key = arrowOrCtrl(event->key())) {
-        if (!event->isAutoRepeat())
+        if (!event->isAutoRepeat()) {
             keys_.set(*key, pressed);
+            sync();  // a key down ends the play loop's rest
+        }
         return *key != Key::ctrl;  // arrows must not move the focus between buttons
     }
     if (pressed && event->text().size() == 1 && event->text()[0].unicode() < 128) {

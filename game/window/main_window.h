@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's main window: a thin Qt view of the window's model that forwards input and time.
 #pragma once
 
 #include "game_window_model.h"
+#include "controller_pump.h"
 #include "key_table.h"
 #include "qt_dialogs.h"
 
@@ -49,6 +51,9 @@ public:
     QWidget* clientArea() const { return client_; }
     GameWindowModel& model() { return *model_; }
     KeyTable& keys() { return keys_; }
+    ControllerPump& controllers() { return *controllers_; }
+    // Milliseconds until the window next runs the model, or -1 while it waits for events only.
+    int scheduledIn() const { return pacer_.isActive() ? pacer_.remainingTime() : -1; }
 
     // Start-up once the window is on screen.
     void start();
@@ -67,6 +72,7 @@ private:
     QAction* addItem(QMenu* menu, const char* caption, const QKeySequence& key, Command command);
     void run(Command command);
     bool handleKey(QKeyEvent* event, bool pressed);
+    void padCommand(PadCommand command);
     std::uint32_t ticks() const;
     int millisecondsUntil(std::uint32_t due) const;
 
@@ -91,6 +97,7 @@ private:
     QTimer pacer_;
     std::uint64_t painted_version_ = ~0ull;
     Surface shown_surface_;  // what the screen shows of the drawing surface
+    std::unique_ptr<ControllerPump> controllers_;
 };
 
 } // namespace kelvaro

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes, the input box and the small text windows, each application-modal.
 #include "qt_dialogs.h"
 

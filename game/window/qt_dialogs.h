@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's modal boxes in Qt: opened without a nested event loop, answered through callbacks.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help and About windows: lines of yellow text on dark red, printed once when the window is made.
 #pragma once
 

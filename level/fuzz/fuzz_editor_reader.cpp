@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the editor reads any bytes safely, and what it saves reads back the same.
 #include "level/author_level.h"
 

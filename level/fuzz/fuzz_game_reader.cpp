@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes give the game a level or a clear error, within a 256 x 256 grid.
 #include "level/game_level.h"
 

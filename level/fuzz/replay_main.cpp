@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs a fuzz target over every file of its corpus, so the ordinary suite replays what fuzzing found.
 #include <cstdint>
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Levels drawn in characters for the solver tests, read through the game's own reader.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tokenizer that both level readers share.
 #include "level/field_reader.h"
 

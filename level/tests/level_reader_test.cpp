@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's and the editor's level readers on well-formed and damaged files.
 #include "level/author_level.h"
 #include "level/game_level.h"

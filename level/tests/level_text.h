@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Helpers that build level file text for the level tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The level writer, the maps folder helper and whole-or-nothing saving.
 #include "level/author_level.h"
 #include "level/game_level.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game's walk and push rules written out plainly, to check the solver against.
 #pragma once
 

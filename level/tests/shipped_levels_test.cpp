@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fifty levels shipped with the game: well formed, solvable, and timed by the rule.
 #include "level/cell_kind.h"
 #include "level/game_level.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver against a plain breadth-first search over whole game states, on many small random levels.
 #include "level/solver.h"
 #include "play_reference.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The solver on small hand-made levels, each aimed at a way it could go wrong.
 #include "level/solver.h"
 #include "drawn_level.h"

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """A small RGBA raster plus the shape-filling helpers every picture is drawn with."""
 import math
 

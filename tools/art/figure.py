@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The egg-shaped hero, drawn from shapes so one routine serves the walk strips, the sad portrait and the icons."""
 import math
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Hand-made bitmap fonts (5x7 and a compact 4x6) holding just the letters the artwork spells."""
 
 GLYPHS = {

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Regenerates every picture in assets/images from code: run it after changing any of the art modules."""
 import hashlib
 import os

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The game's shared colour palette, so every picture reads as part of one set."""
 
 BLACK = (0, 0, 0)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Side-panel title artwork and the application icons, built from the same hero and tiles as the playfield."""
 from canvas import CLEAR, Canvas, View
 from figure import CX, draw_figure, frame, walk_pose

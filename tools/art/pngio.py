@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Minimal PNG encoder/decoder so the art generator needs nothing beyond the standard library."""
 import struct
 import zlib

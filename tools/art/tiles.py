@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The 32x32 playfield tiles: wall, ball, goal, blank, crate, the READY! banner and the editor's start mark."""
 import math
 import random

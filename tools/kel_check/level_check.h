@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What kel_check finds out about one level file: each check's finding, ready to report.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wording of kel_check's report: a line per check, short enough to take in at a glance.
 #include "level_report.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kel_check's words: a short block per level file, or a table row for the level list.
 #pragma once
 

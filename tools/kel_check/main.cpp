@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kel_check: tells a level author whether level files read, are closed, solvable and fairly timed.
 #include "level_check.h"
 #include "level_report.h"
@@ -13,10 +14,13 @@ namespace {
 
 constexpr const char* usage =
     "usage: kel_check [--moves] [--markdown] [--limit STATES] FILE...\n"
+    "       kel_check --help | --version\n"
     "  Checks each level file as the game reads it; exits 0 only when every file passes.\n"
     "  --moves      also print a shortest solution (r l u d walk, R L U D push)\n"
     "  --markdown   print a table of the levels instead of the checks\n"
-    "  --limit N    states each search may hold (default 1000000)\n";
+    "  --limit N    states each search may hold (default 1000000)\n"
+    "  --help       print this text and exit\n"
+    "  --version    print the version and exit\n";
 
 struct Options {
     bool moves = false;
@@ -51,6 +55,14 @@ bool parse(int argc, char** argv, Options& options)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string_view(argv[1]) == "--help") {
+        std::cout << usage;
+        return 0;
+    }
+    if (argc == 2 && std::string_view(argv[1]) == "--version") {
+        std::cout << "kel_check (Kelvaro) " KELVARO_VERSION "\n";
+        return 0;
+    }
     Options options;
     if (!parse(argc, argv, options)) {
         std::cerr << usage;

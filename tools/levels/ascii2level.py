@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Turns a level drawn in characters into a level file.
 
 Legend: '#' border, '.' or ' ' blank, 'o' obstacle (crate), '*' jewel, 'G' goal,

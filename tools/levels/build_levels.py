@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Makes the shipped levels from the drawings, then their table and contact sheet.
 
     build_levels.py [--kel-check PATH]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Draws the shipped levels from their files with the game's own pictures: docs/levels.png.
 
     contact_sheet.py [OUT.png]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Fills a hand-drawn outline with crates, jewel, goal and start, with the solver as judge.
 
     generate.py OUTLINE OUT [--crates LOW HIGH] [--max-actions N] [--seed S] [--rounds R]

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Runs the generator on the outlines named in plan.txt, two at a time, into drawings/.
 
     generate_all.py [--kel-check PATH] [LEVEL...]

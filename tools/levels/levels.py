@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Shared by the level tools: drawings, level files, and asking kel_check about them.
 
 A drawing is the inside of a level, one text row per grid row: '#' border, '.' blank,

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Verifies the generated WAVs are in the format, length and level the game expects.
 import sys
 

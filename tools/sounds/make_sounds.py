@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Generates Kelvaro's seven WAV sounds into assets/sounds/ (run with --check to verify them instead).
 import sys
 

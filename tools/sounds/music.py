@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The in-play background tune: sixteen bars of bass, arpeggio, lead and drums that loop seamlessly.
 import math
 import random

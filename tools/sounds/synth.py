@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Tiny sample-level synthesiser (oscillators, envelopes, filters, WAV output) for Kelvaro's sounds.
 import math
 import struct

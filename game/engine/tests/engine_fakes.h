@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test doubles for the engine: a hand-driven clock, held keys, a sound recorder, drawn levels and coded images.
 #pragma once
 

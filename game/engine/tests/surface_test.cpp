@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rectangle copies between surfaces, clipped at every edge.
 #include "game/engine/surface.h"
 

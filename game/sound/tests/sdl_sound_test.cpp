@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real SDL2_mixer backend on SDL's disk audio driver: what it loads and what it mixes.
 #include "game/sound/sdl_sound.h"
 #include "game/sound/sound_files.h"
@@ -88,11 +89,14 @@ TEST_F(DiskAudio, AMissingOrDamagedFileIsNamed)
     auto missing = sound.load(dir);
     ASSERT_TRUE(missing);
     EXPECT_NE(missing->find("\"hurryup.wav\""), std::string::npos) << *missing;
+    EXPECT_NE(missing->find("the file is missing."), std::string::npos) << *missing;
+    EXPECT_EQ(missing->find("Mix_"), std::string::npos) << *missing;
 
     std::ofstream(dir / "hurryup.wav") << "RIFF, but not really";
     auto damaged = sound.load(dir);
     ASSERT_TRUE(damaged);
     EXPECT_NE(damaged->find("\"hurryup.wav\""), std::string::npos) << *damaged;
+    EXPECT_NE(damaged->find("the file is damaged or is not a WAV sound."), std::string::npos) << *damaged;
     fs::remove_all(dir);
 }
 
@@ -105,7 +109,10 @@ TEST(NoDevice, RunsSilentButStillChecksTheFiles)
     sound.playOnce(Sound::moving);  // nothing to play on, and no crash
     sound.playMusicLooping();
     sound.stopMusic();
-    EXPECT_TRUE(sound.load("/no/such/folder").has_value());
+    const auto missing = sound.load("/no/such/folder");
+    ASSERT_TRUE(missing.has_value());
+    EXPECT_NE(missing->find("\"win.wav\" could not be loaded from /no/such/folder:\nthe file is missing."),
+              std::string::npos) << *missing;
 }
 
 } // namespace

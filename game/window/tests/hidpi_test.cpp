@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On a screen of twice the density, the game and the editor scale by a whole factor with sharp pixels.
 #include "editor/editor_window.h"
 #include "game/window/main_window.h"

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window, offscreen, driven by key events on a fake clock from New game to a win and a loss.
 #include "game/window/main_window.h"
 #include "game/window/text_window.h"
+#include "window_test_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -10,55 +12,13 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
 
 namespace kelvaro {
 namespace fs = std::filesystem;
-
-namespace {
-
-// Writes a level drawn in characters ('#' border, '.' blank, 'o' crate, '*' jewel, 'G' goal, 'S' start).
-void writeLevel(const fs::path& file, const std::vector<std::string>& rows, int time)
-{
-    int marks[6] = {};
-    for (int y = 0; y < int(rows.size()); ++y)
-        for (int x = 0; x < int(rows[y].size()); ++x) {
-            const char c = rows[y][x];
-            const int slot = c == '*' ? 0 : c == 'G' ? 2 : c == 'S' ? 4 : -1;
-            if (slot >= 0) {
-                marks[slot] = x;
-                marks[slot + 1] = y;
-            }
-        }
-    std::ofstream out(file, std::ios::binary);
-    out << rows[0].size() - 1 << "\r\n" << rows.size() - 1 << "\r\n";
-    for (int m : marks)
-        out << m << "\r\n";
-    out << time << "\r\n";
-    for (std::size_t x = 0; x < rows[0].size(); ++x)
-        for (const auto& row : rows)
-            out << (row[x] == '#' ? 1 : row[x] == 'o' ? 4 : 0) << "\r\n";
-}
-
-QLabel* labelWithText(QWidget* window, const QString& prefix)
-{
-    for (QLabel* label : window->findChildren<QLabel*>())
-        if (label->text().startsWith(prefix))
-            return label;
-    return nullptr;
-}
-
-QPushButton* button(QWidget* window, const QString& caption)
-{
-    for (QPushButton* b : window->findChildren<QPushButton*>())
-        if (b->text() == caption)
-            return b;
-    return nullptr;
-}
-
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
@@ -269,6 +229,27 @@ private slots:
         box->accept();
         QVERIFY(!window_->model().engine.playing);
         QVERIFY(window_->model().controls.bannerTimer.enabled);
+    }
+
+    // A launcher or script must see that the game could not start: the program's event
+    // loop ends with status 1 once the player has read the message.
+    void aSoundThatCannotBeLoadedEndsTheEventLoopWithAFailure()
+    {
+        const auto failure = [] { return std::optional<std::string>("\"win.wav\": the file is missing."); };
+        MainWindow window(dir_, MainWindowOptions{nullptr, failure, [this] { return now_; }});
+        window.show();
+        QEventLoop program;
+        QString shown;
+        QTimer::singleShot(0, &window, [&] {
+            window.start();
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = box->text();
+                box->accept();
+            }
+        });
+        QTimer::singleShot(10000, &program, [&] { program.exit(99); });  // only a broken build waits
+        QCOMPARE(program.exec(), 1);
+        QCOMPARE(shown, QString("\"win.wav\": the file is missing."));
     }
 };
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: choosing a level, the confirmations, and commands that arrive during a run.
 #include "window_model_fakes.h"
 
@@ -59,7 +60,10 @@ TEST(NewGame, AMissingOrDamagedLevelIsReportedThenTheGameGoesIdle)
     const Case cases[] = {
         {"0.5", std::nullopt, {"Level file not found !"}},  // selects level 0
         {"9", std::nullopt, {"Level file not found !"}},
-        {"9", LevelError{LevelError::Kind::out_of_range, 12, "300 does not fit"}, {"Maps/maze9.txt", "line 12"}},
+        {"9", LevelError{LevelError::Kind::out_of_range, 12, "300 does not fit"}, {"Maps/maze9.txt is damaged", "line 12"}},
+        // A file the player may not read is not called damaged.
+        {"9", LevelError{LevelError::Kind::unreadable, 0, "it cannot be opened: Permission denied"},
+         {"Maps/maze9.txt cannot be read:\nit cannot be opened: Permission denied."}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
@@ -141,6 +145,20 @@ TEST(Confirmation, YesToEndGameOrAbortGoesIdleAndToExitQuits)
     rig.click(Command::exitItem);
     rig.answer("yes");
     EXPECT_EQ(rig.quits, 1);
+    EXPECT_EQ(rig.exit_status, 0);
+}
+
+TEST(StartUp, ASoundThatCannotBeLoadedIsReportedThenTheGameEndsWithAFailure)
+{
+    WindowModelRig rig;
+    rig.sound_failure = "The sound file \"win.wav\" could not be loaded from /games:\nthe file is missing.";
+    rig.model.start();
+    ASSERT_TRUE(rig.dialogs.isOpen());
+    EXPECT_EQ(rig.dialogs.current().text, *rig.sound_failure);
+    EXPECT_EQ(rig.quits, 0);  // not before the player has read the message
+    rig.answer("");
+    EXPECT_EQ(rig.quits, 1);
+    EXPECT_EQ(rig.exit_status, 1);
 }
 
 // Level 1 is 16 x 16: its start effect has seven rings; a command given in the first

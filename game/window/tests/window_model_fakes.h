@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test doubles for the main window: boxes that stay open until the test answers them, and GameWindowModel on the fakes.
 #pragma once
 
@@ -83,9 +84,15 @@ struct WindowModelRig {
     FakeDialogs dialogs;
     Images images = codedImages();
     int quits = 0;
+    int exit_status = -1;                       // of the last quit
+    std::optional<std::string> sound_failure;  // what loading the sounds says at start-up
     GameWindowModel model{images, GameWindowModel::Ports{sound, keys, dialogs, clock.source(), levels.loader(),
                                     [](int n) { return "Maps/maze" + std::to_string(n) + ".txt"; },
-                                    [this] { ++quits; }}};
+                                    [this](int status) {
+                                        ++quits;
+                                        exit_status = status;
+                                    },
+                                    [this] { return sound_failure; }}};
     Controls& controls = model.controls;
     Engine& engine = model.engine;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A randomized run of the main window on the fakes that checks, after every step, what must always hold.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The countdown, the idle banner, the pause key and the sound requests of the main window.
 #include "window_model_fakes.h"
 

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Installs the Debian package into a fresh Debian 12 system made with debootstrap, as a user of a
+# clean machine would, and checks there: the manual pages, --version, --help and --self-test.
+# Needs root and Debian's archive; takes a few minutes, so it is not part of the test suite.
+# usage: packaging/chroot_test.sh path/to/kelvaro_VERSION_amd64.deb [CHROOT_DIR]
+set -euo pipefail
+deb=$(realpath "$1")
+root=${2:-$(mktemp -d /tmp/kelvaro-chroot.XXXXXX)}
+mirror=${MIRROR:-http://deb.debian.org/debian}
+
+mounted=()
+cleanup() {
+  for ((i = ${#mounted[@]} - 1; i >= 0; i--)); do umount "${mounted[i]}" 2> /dev/null || true; done
+}
+trap cleanup EXIT
+
+if [[ ! -x "$root/usr/bin/apt-get" ]]; then
+  echo "== debootstrap bookworm into $root"
+  debootstrap --variant=minbase bookworm "$root" "$mirror" > "$root.debootstrap.log" 2>&1 ||
+    { tail -20 "$root.debootstrap.log"; exit 1; }
+fi
+for fs in proc sys dev dev/pts; do
+  mount --bind "/$fs" "$root/$fs"
+  mounted+=("$root/$fs")
+done
+in_root() { chroot "$root" env -i PATH=/usr/local/bin:/usr/bin:/bin:/usr/sbin:/sbin:/usr/games HOME=/root LANG=C.UTF-8 "$@"; }
+
+echo "== installing $(basename "$deb") and man-db with apt"
+cp "$deb" "$root/tmp/"
+in_root apt-get update -qq
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq man-db "/tmp/$(basename "$deb")" > /dev/null
+
+echo "== checks inside the chroot"
+for page in kelvaro kel_edit kel_check; do
+  in_root man -P cat "$page" | head -n 4 | grep -q "NAME" || { echo "man $page: no page"; exit 1; }
+  echo "man $page: $(in_root man -f "$page")"
+done
+in_root kelvaro --version
+in_root kel_edit --version
+in_root kel_check --version
+in_root env QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy kelvaro --self-test
+in_root env QT_QPA_PLATFORM=offscreen kel_edit --self-test
+in_root kel_check /usr/lib/kelvaro/Maps/maze1.txt | head -n 3
+echo "== all checks passed in $root"
