@@ -4,6 +4,8 @@
 #include "editor_input.h"
 #include "palette.h"
 
+#include "level/level_files.h"
+
 #include <optional>
 #include <utility>
 
@@ -42,6 +44,9 @@ void EditorState::formLoad()
     toolOutlineLeft = toolPlace(border)->left - tool_outline_offset;
     tool = border;
     newmaze();
+    markSaved();
+    // Temporaries of a save that was killed half-way are ours to clear.
+    removeStaleSaves(levelFolder());
 }
 
 void EditorState::selectTool(int code)

@@ -45,6 +45,11 @@ public:
     CommandResult load();   // "LOAD"
     CommandResult save();   // "SAVE"
 
+    // Whether closing now would lose work: the level or the time differ from the last
+    // SAVE or LOAD (or from start-up), and the question to ask then.
+    bool hasUnsavedChanges() const;
+    std::string closingQuestion() const;
+
     // A bordered grid sized from xBox and yBox, or a message and no change.
     CommandResult newmaze();
     void sizecanvas();
@@ -66,11 +71,17 @@ public:
     Grid<CanvasPicture> canvas;
 
 private:
+    struct SavedWork {
+        AuthorLevel level;
+        std::string timeBox;
+    };
+    void markSaved();
     bool onCanvasGrid(int x, int y) const;
     void applyTool(int cx, int cy);
     void placeItem(Coordinate& itemx, Coordinate& itemy, int cx, int cy);
 
     std::filesystem::path app_dir_;
+    SavedWork saved_;  // what the level file holds as far as the editor knows
 };
 
 } // namespace kelvaro

@@ -2,6 +2,7 @@
 // forwards clicks, mouse and typing to EditorState.
 #include "editor_window.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -89,6 +90,11 @@ EditorWindow::EditorWindow(const std::filesystem::path& app_dir, QWidget* parent
     resize(client_width, client_height);
     setMinimumSize(client_width, client_height);
     message_sink_ = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
+    close_question_ = [this](const QString& text) {
+        return QMessageBox::question(this, windowTitle(), text,
+                                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                     QMessageBox::Save);
+    };
 
     toolOutline_ = new ToolOutline(this);
     buildPalette();
@@ -176,6 +182,24 @@ void EditorWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeCanvasArea();
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event)
+{
+    if (!state_.hasUnsavedChanges())
+        return event->accept();
+    switch (close_question_(QString::fromStdString(state_.closingQuestion()))) {
+    case QMessageBox::Discard: return event->accept();
+    case QMessageBox::Save: {
+        // A failed save keeps the window open, so the author can save elsewhere.
+        const CommandResult result = state_.save();
+        if (result.ok())
+            return event->accept();
+        message_sink_(QString::fromStdString(result.message));
+        return event->ignore();
+    }
+    default: return event->ignore();
+    }
 }
 
 void EditorWindow::placeCanvasArea()

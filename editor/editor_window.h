@@ -4,6 +4,7 @@
 #include "editor_state.h"
 #include "editor_widgets.h"
 
+#include <QMessageBox>
 #include <QString>
 #include <QWidget>
 
@@ -25,6 +26,8 @@ public:
 
     // Shows a command's message to the author; tests put a recorder here.
     using MessageSink = std::function<void(const QString&)>;
+    // Asks the closing question; answers Save, Discard or Cancel. Tests put a stand-in here.
+    using CloseQuestion = std::function<QMessageBox::StandardButton(const QString&)>;
 
     // The maps folder is the one beside the running program.
     explicit EditorWindow(QWidget* parent = nullptr);
@@ -32,9 +35,11 @@ public:
 
     EditorState& state() { return state_; }
     void setMessageSink(MessageSink sink) { message_sink_ = std::move(sink); }
+    void setCloseQuestion(CloseQuestion question) { close_question_ = std::move(question); }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildPalette();
@@ -50,6 +55,7 @@ private:
     EditorState state_;
     ToolPictures pictures_;
     MessageSink message_sink_;
+    CloseQuestion close_question_;
     ToolOutline* toolOutline_ = nullptr;
     QLabel* cellReadout_ = nullptr;
     QScrollArea* canvas_area_ = nullptr;
