@@ -128,8 +128,37 @@ void EditorState::applyTool(int cx, int cy)
     }
 }
 
+void EditorState::beginStroke()
+{
+    if (!stroke_)
+        stroke_ = snapshot();
+}
+
+void EditorState::endStroke()
+{
+    if (!stroke_)
+        return;
+    history_.record(*stroke_, document());
+    stroke_.reset();
+}
+
+void EditorState::mouseUp() { endStroke(); }
+
+bool EditorState::undo()
+{
+    endStroke();
+    return history_.undo(document());
+}
+
+bool EditorState::redo()
+{
+    endStroke();
+    return history_.redo(document());
+}
+
 void EditorState::mouseDown(int x, int y)
 {
+    beginStroke();
     if (!onCanvasGrid(x, y))
         return;
     applyTool(x / cell_size, y / cell_size);
@@ -145,6 +174,7 @@ void EditorState::mouseMove(bool button_held, int x, int y)
     const AuthorCell& cell = level.maze.at(cx, cy);
     cellReadout = "Current : " + (cell ? std::to_string(*cell) : std::string());
     if (button_held) {
+        beginStroke();  // a press outside the grid that is dragged onto it
         applyTool(cx, cy);
         rendermaze();
     }

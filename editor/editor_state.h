@@ -2,11 +2,13 @@
 #pragma once
 
 #include "canvas_picture.h"
+#include "edit_history.h"
 #include "level/author_level.h"
 #include "level/cell_kind.h"
 #include "level/grid.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace kelvaro {
@@ -40,6 +42,13 @@ public:
     // A mouse press or move on the canvas, in canvas pixels.
     void mouseDown(int x, int y);
     void mouseMove(bool button_held, int x, int y);
+    // The button let go: a stroke, press to release, ends and becomes one undo step.
+    void mouseUp();
+
+    // Ctrl+Z and Ctrl+Shift+Z / Ctrl+Y: false when there was nothing to take back or again.
+    bool undo();
+    bool redo();
+    const EditHistory& history() const { return history_; }
 
     CommandResult reset();  // "RESET"
     CommandResult load();   // "LOAD"
@@ -76,12 +85,21 @@ private:
         std::string timeBox;
     };
     void markSaved();
+    EditorDocument document() { return {level, canvas, texts.timeBox}; }
+    EditorSnapshot snapshot() const { return {level, canvas, texts.timeBox}; }
+    void beginStroke();
+    void endStroke();
+    // Runs a whole-level command as one undo step.
+    CommandResult recorded(CommandResult (EditorState::*command)());
+    CommandResult loadNow();
     bool onCanvasGrid(int x, int y) const;
     void applyTool(int cx, int cy);
     void placeItem(Coordinate& itemx, Coordinate& itemy, int cx, int cy);
 
     std::filesystem::path app_dir_;
     SavedWork saved_;  // what the level file holds as far as the editor knows
+    EditHistory history_;
+    std::optional<EditorSnapshot> stroke_;  // the document when the open stroke began
 };
 
 } // namespace kelvaro

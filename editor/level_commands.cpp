@@ -47,9 +47,21 @@ fs::path EditorState::levelFolder() const { return mapsFolder(app_dir_); }
 
 fs::path EditorState::levelFile() const { return fileIn(levelFolder(), fileName(texts.nameBox)); }
 
-CommandResult EditorState::reset() { return newmaze(); }
+CommandResult EditorState::recorded(CommandResult (EditorState::*command)())
+{
+    endStroke();
+    const EditorSnapshot before = snapshot();
+    CommandResult result = (this->*command)();
+    if (result.ok())
+        history_.record(before, document());
+    return result;
+}
 
-CommandResult EditorState::load()
+CommandResult EditorState::reset() { return recorded(&EditorState::newmaze); }
+
+CommandResult EditorState::load() { return recorded(&EditorState::loadNow); }
+
+CommandResult EditorState::loadNow()
 {
     const std::string file = fileName(texts.nameBox);
     const fs::path folder = levelFolder();
