@@ -8,11 +8,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
 // `Kelvaro --self-test`: says whether the program finds its sounds and levels beside it,
-// for installers and packagers; the game itself takes no command line.
+// for installers and packagers.
 int selfTest(const std::filesystem::path& dir)
 {
     kelvaro::SdlSound sound;
@@ -36,19 +37,35 @@ int selfTest(const std::filesystem::path& dir)
     return 0;
 }
 
+constexpr const char* usage =
+    "usage: Kelvaro [--level FILE | --self-test | --help]\n"
+    "  Plays the fifty levels in the Maps folder beside the program.\n"
+    "  --level FILE  play the level file FILE at once, with its start effect, countdown,\n"
+    "                win and loss; New game, Next and Retry play it again\n"
+    "  --self-test   say whether the sounds and levels are found, then end\n"
+    "  --help        show this text\n";
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    // Needs no display, so it comes before the application.
+    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+        std::fputs(usage, stdout);
+        return 0;
+    }
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     app.setApplicationDisplayName("Kelvaro");
     const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
     if (argc == 2 && std::strcmp(argv[1], "--self-test") == 0)
         return selfTest(dir);
+    std::optional<std::filesystem::path> level_file;
+    if (argc == 3 && std::strcmp(argv[1], "--level") == 0)
+        level_file = std::filesystem::absolute(argv[2]);
 
     kelvaro::SdlSound sound;
-    kelvaro::MainWindow window(dir, {&sound, [&sound, dir] { return sound.load(dir); }, {}});
+    kelvaro::MainWindow window(dir, {&sound, [&sound, dir] { return sound.load(dir); }, {}, level_file});
     window.show();
     QTimer::singleShot(0, &window, [&window] { window.start(); });  // once the window has been painted
     return app.exec();
