@@ -144,20 +144,49 @@ void EditorState::endStroke()
 
 void EditorState::mouseUp() { endStroke(); }
 
+void EditorState::showSolution(const GameLevel& start, const std::vector<Action>& moves)
+{
+    stopSolution();
+    canvas_before_playback_ = canvas;
+    playback_.emplace(start, moves);
+    playback_->draw(canvas);
+}
+
+bool EditorState::stepSolution()
+{
+    if (!playback_ || playback_->finished())
+        return false;
+    playback_->step();
+    playback_->draw(canvas);
+    return true;
+}
+
+void EditorState::stopSolution()
+{
+    if (!playback_)
+        return;
+    playback_.reset();
+    canvas = std::move(canvas_before_playback_);
+}
+
 bool EditorState::undo()
 {
+    stopSolution();
     endStroke();
     return history_.undo(document());
 }
 
 bool EditorState::redo()
 {
+    stopSolution();
     endStroke();
     return history_.redo(document());
 }
 
 void EditorState::mouseDown(int x, int y)
 {
+    stopSolution();
+    endStroke();  // a release that never came: a new press begins a new stroke
     beginStroke();
     if (!onCanvasGrid(x, y))
         return;
@@ -174,6 +203,7 @@ void EditorState::mouseMove(bool button_held, int x, int y)
     const AuthorCell& cell = level.maze.at(cx, cy);
     cellReadout = "Current : " + (cell ? std::to_string(*cell) : std::string());
     if (button_held) {
+        stopSolution();
         beginStroke();  // a press outside the grid that is dragged onto it
         applyTool(cx, cy);
         rendermaze();

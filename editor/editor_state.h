@@ -3,6 +3,7 @@
 
 #include "canvas_picture.h"
 #include "edit_history.h"
+#include "solution_playback.h"
 #include "level/author_level.h"
 #include "level/cell_kind.h"
 #include "level/grid.h"
@@ -49,6 +50,15 @@ public:
     bool undo();
     bool redo();
     const EditHistory& history() const { return history_; }
+
+    // Plays `moves` from `level` (the edited level as the game reads it) on the canvas.
+    // The edited level is never touched; stopping puts the canvas back as it was. Every
+    // edit and command stops it first.
+    void showSolution(const GameLevel& level, const std::vector<Action>& moves);
+    // The next action; false once the solution has been played to its end.
+    bool stepSolution();
+    void stopSolution();
+    bool showingSolution() const { return playback_.has_value(); }
 
     CommandResult reset();  // "RESET"
     CommandResult load();   // "LOAD"
@@ -100,6 +110,8 @@ private:
     SavedWork saved_;  // what the level file holds as far as the editor knows
     EditHistory history_;
     std::optional<EditorSnapshot> stroke_;  // the document when the open stroke began
+    std::optional<SolutionPlayback> playback_;
+    Grid<CanvasPicture> canvas_before_playback_;
 };
 
 } // namespace kelvaro

@@ -49,6 +49,7 @@ fs::path EditorState::levelFile() const { return fileIn(levelFolder(), fileName(
 
 CommandResult EditorState::recorded(CommandResult (EditorState::*command)())
 {
+    stopSolution();
     endStroke();
     const EditorSnapshot before = snapshot();
     CommandResult result = (this->*command)();

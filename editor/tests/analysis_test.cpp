@@ -64,6 +64,44 @@ TEST_F(AnalysisTest, TheFittingTimeIsTheRuleRoundedUpToFiveSeconds)
     EXPECT_EQ(fittingTime(analyseEditorLevel(state.level, {})), std::nullopt);
 }
 
+TEST_F(AnalysisTest, TheSolutionPlaysOnTheCanvasAndStoppingRestoresItExactly)
+{
+    paintCorridor();
+    use(obstacle, 6, 8);
+    const AuthorLevel level = state.level;
+    const Grid<CanvasPicture> canvas = state.canvas;
+    const EditorLevelAnalysis analysis = analyseEditorLevel(state.level, {});
+    ASSERT_EQ(analysis.search.outcome, Outcome::solvable);
+
+    state.showSolution(analysis.level, analysis.search.solution.moves);
+    EXPECT_EQ(state.canvas.at(3, 5), CanvasPicture::start);
+    ASSERT_TRUE(state.stepSolution());  // the first push: the jewel moves, the player stays
+    EXPECT_EQ(state.canvas.at(5, 5), CanvasPicture::jewel);
+    EXPECT_EQ(state.canvas.at(4, 5), CanvasPicture::blank);
+    EXPECT_EQ(state.canvas.at(3, 5), CanvasPicture::start);
+    ASSERT_TRUE(state.stepSolution());  // a walk: the player follows
+    EXPECT_EQ(state.canvas.at(4, 5), CanvasPicture::start);
+    std::size_t steps = 2;
+    while (state.stepSolution())
+        ++steps;
+    EXPECT_EQ(steps, analysis.search.solution.moves.size());
+    EXPECT_EQ(state.canvas.at(8, 5), CanvasPicture::jewel);  // on the goal
+    EXPECT_EQ(state.level, level);
+    state.stopSolution();
+    EXPECT_EQ(state.canvas, canvas);
+    EXPECT_FALSE(state.showingSolution());
+
+    // An edit stops it first, then applies to the level as edited.
+    state.showSolution(analysis.level, analysis.search.solution.moves);
+    state.stepSolution();
+    use(obstacle, 10, 10);
+    EXPECT_FALSE(state.showingSolution());
+    EXPECT_EQ(state.canvas.at(4, 5), CanvasPicture::jewel);
+    EXPECT_EQ(state.canvas.at(10, 10), CanvasPicture::obstacle);
+    ASSERT_TRUE(state.undo());
+    EXPECT_EQ(state.canvas, canvas);
+}
+
 // Collects what the worker reports, for a test thread to wait on.
 struct Reports {
     std::mutex mutex;
