@@ -137,4 +137,12 @@ void CanvasView::mouseMoveEvent(QMouseEvent* event)
     emit moved(event->buttons() != Qt::NoButton, at.x(), at.y());
 }
 
+
+void CanvasView::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The stroke ends when the last button is let go.
+    if (event->buttons() == Qt::NoButton)
+        emit released();
+}
+
 } // namespace kelvaro

@@ -102,10 +102,12 @@ EditorWindow::EditorWindow(const std::filesystem::path& app_dir, QWidget* parent
     buildBoxes();
     buildButtons();
     buildCanvas();
+    buildWorkbench();
     placeCanvasArea();
 
     state_.formLoad();
     mirror();
+    levelEdited();
 }
 
 void EditorWindow::buildPalette()
@@ -143,8 +145,11 @@ void EditorWindow::buildBoxes()
         box->setObjectName(control.name);
         box->setGeometry(control.rect);
         box->setTextMargins(0, 0, 0, 0);
-        connect(box, &QLineEdit::textChanged, this,
-                [this, text = control.text](const QString& typed) { state_.texts.*text = typed.toStdString(); });
+        connect(box, &QLineEdit::textChanged, this, [this, text = control.text](const QString& typed) {
+            state_.texts.*text = typed.toStdString();
+            if (analysisReadout_)
+                showAnalysis();  // the time rule against the new limit
+        });
         boxes_[i] = box;
     }
 }
@@ -169,12 +174,20 @@ void EditorWindow::buildCanvas()
     canvas_ = new CanvasView(state_.canvas, pictures_, canvas_area_);
     canvas_area_->setWidget(canvas_);
     connect(canvas_, &CanvasView::pressed, this, [this](int x, int y) {
+        stopSolution();
         state_.mouseDown(x, y);
         mirror();
     });
     connect(canvas_, &CanvasView::moved, this, [this](bool held, int x, int y) {
+        if (held)
+            stopSolution();
         state_.mouseMove(held, x, y);
         mirror(held);  // with no button held only the read-out changes
+    });
+    // The check waits for the stroke's end, so painting never competes with it.
+    connect(canvas_, &CanvasView::released, this, [this] {
+        state_.mouseUp();
+        levelEdited();
     });
 }
 
@@ -210,8 +223,10 @@ void EditorWindow::placeCanvasArea()
 
 void EditorWindow::runCommand(CommandResult (EditorState::*command)())
 {
+    stopSolution();
     const CommandResult result = (state_.*command)();
     mirror();
+    levelEdited();
     if (!result.ok())
         message_sink_(QString::fromStdString(result.message));
 }
