@@ -94,6 +94,7 @@ CanvasView::CanvasView(const Grid<CanvasPicture>& canvas, const ToolPictures& pi
 {
     setObjectName("canvas");
     setMouseTracking(true);  // the read-out follows the pointer with no button held
+    setFocusPolicy(Qt::ClickFocus);  // painting takes the keys from the boxes: Ctrl+Z undoes the stroke
     setAttribute(Qt::WA_OpaquePaintEvent);
     canvasChanged();
 }
