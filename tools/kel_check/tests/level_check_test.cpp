@@ -90,6 +90,16 @@ TEST(KelCheck, OddCellsAreReported)
     EXPECT_TRUE(has(reportText("odd.txt", check, false), "cells       1 cell(s) of code 9, 2 jewel cells\n"));
 }
 
+TEST(KelCheck, ASearchOutOfTimeSaysSo)
+{
+    SolverLimits out_of_time;
+    out_of_time.should_stop = [] { return true; };
+    const LevelCheck check = checkLevelFile(fixture("good.txt"), out_of_time);
+    EXPECT_EQ(check.outcome, Outcome::time_limit);
+    EXPECT_FALSE(check.passed());
+    EXPECT_TRUE(has(reportText("good.txt", check, false), "solution    none: undecided (time limit reached)\n"));
+}
+
 TEST(KelCheck, SecondsAndTableRows)
 {
     EXPECT_EQ(seconds(675), "0.675 s");
