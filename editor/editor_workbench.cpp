@@ -131,6 +131,8 @@ void EditorWindow::showAnalysis()
     fitTimeButton_->setEnabled(solvable);
     solutionButton_->setEnabled(solvable || state_.showingSolution());
     solutionButton_->setText(state_.showingSolution() ? "Stop solution" : "Show solution");
+    findChild<QPushButton*>("undoButton")->setEnabled(state_.history().canUndo());
+    findChild<QPushButton*>("redoButton")->setEnabled(state_.history().canRedo());
 }
 
 void EditorWindow::undo()

@@ -335,6 +335,7 @@ private slots:
     void undoAndRedoByKeysTakeWholeStrokes()
     {
         const AuthorLevel start = state().level;
+        QVERIFY(!child("undoButton")->isEnabled());
         click("border");
         QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(100, 140));
         for (int x = 132; x <= 260; x += 32)
@@ -344,6 +345,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), canvas());  // painting took the keys from the boxes
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(state().level, start);
+        QVERIFY(child("redoButton")->isEnabled());
         QTest::keyClick(window_.get(), Qt::Key_Y, Qt::ControlModifier);
         QCOMPARE(state().level, painted);
         QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
