@@ -5,6 +5,8 @@
 #include "editor_input.h"
 #include "palette.h"
 
+#include "level/level_files.h"
+
 #include <optional>
 #include <utility>
 
@@ -43,6 +45,9 @@ void EditorState::formLoad()
     toolOutlineLeft = toolPlace(border)->left - tool_outline_offset;
     tool = border;
     newmaze();
+    markSaved();
+    // Temporaries of a save that was killed half-way are ours to clear.
+    removeStaleSaves(levelFolder());
 }
 
 void EditorState::selectTool(int code)
@@ -124,8 +129,66 @@ void EditorState::applyTool(int cx, int cy)
     }
 }
 
+void EditorState::beginStroke()
+{
+    if (!stroke_)
+        stroke_ = snapshot();
+}
+
+void EditorState::endStroke()
+{
+    if (!stroke_)
+        return;
+    history_.record(*stroke_, document());
+    stroke_.reset();
+}
+
+void EditorState::mouseUp() { endStroke(); }
+
+void EditorState::showSolution(const GameLevel& start, const std::vector<Action>& moves)
+{
+    stopSolution();
+    canvas_before_playback_ = canvas;
+    playback_.emplace(start, moves);
+    playback_->draw(canvas);
+}
+
+bool EditorState::stepSolution()
+{
+    if (!playback_ || playback_->finished())
+        return false;
+    playback_->step();
+    playback_->draw(canvas);
+    return true;
+}
+
+void EditorState::stopSolution()
+{
+    if (!playback_)
+        return;
+    playback_.reset();
+    canvas = std::move(canvas_before_playback_);
+}
+
+bool EditorState::undo()
+{
+    stopSolution();
+    endStroke();
+    return history_.undo(document());
+}
+
+bool EditorState::redo()
+{
+    stopSolution();
+    endStroke();
+    return history_.redo(document());
+}
+
 void EditorState::mouseDown(int x, int y)
 {
+    stopSolution();
+    endStroke();  // a release that never came: a new press begins a new stroke
+    beginStroke();
     if (!onCanvasGrid(x, y))
         return;
     applyTool(x / cell_size, y / cell_size);
@@ -141,6 +204,8 @@ void EditorState::mouseMove(bool button_held, int x, int y)
     const AuthorCell& cell = level.maze.at(cx, cy);
     cellReadout = "Current : " + (cell ? std::to_string(*cell) : std::string());
     if (button_held) {
+        stopSolution();
+        beginStroke();  // a press outside the grid that is dragged onto it
         applyTool(cx, cy);
         rendermaze();
     }

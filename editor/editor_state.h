@@ -3,11 +3,14 @@
 #pragma once
 
 #include "canvas_picture.h"
+#include "edit_history.h"
+#include "solution_playback.h"
 #include "level/author_level.h"
 #include "level/cell_kind.h"
 #include "level/grid.h"
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
 namespace kelvaro {
@@ -41,10 +44,31 @@ public:
     // A mouse press or move on the canvas, in canvas pixels.
     void mouseDown(int x, int y);
     void mouseMove(bool button_held, int x, int y);
+    // The button let go: a stroke, press to release, ends and becomes one undo step.
+    void mouseUp();
+
+    // Ctrl+Z and Ctrl+Shift+Z / Ctrl+Y: false when there was nothing to take back or again.
+    bool undo();
+    bool redo();
+    const EditHistory& history() const { return history_; }
+
+    // Plays `moves` from `level` (the edited level as the game reads it) on the canvas.
+    // The edited level is never touched; stopping puts the canvas back as it was. Every
+    // edit and command stops it first.
+    void showSolution(const GameLevel& level, const std::vector<Action>& moves);
+    // The next action; false once the solution has been played to its end.
+    bool stepSolution();
+    void stopSolution();
+    bool showingSolution() const { return playback_.has_value(); }
 
     CommandResult reset();  // "RESET"
     CommandResult load();   // "LOAD"
     CommandResult save();   // "SAVE"
+
+    // Whether closing now would lose work: the level or the time differ from the last
+    // SAVE or LOAD (or from start-up), and the question to ask then.
+    bool hasUnsavedChanges() const;
+    std::string closingQuestion() const;
 
     // A bordered grid sized from xBox and yBox, or a message and no change.
     CommandResult newmaze();
@@ -67,11 +91,28 @@ public:
     Grid<CanvasPicture> canvas;
 
 private:
+    struct SavedWork {
+        AuthorLevel level;
+        std::string timeBox;
+    };
+    void markSaved();
+    EditorDocument document() { return {level, canvas, texts.timeBox}; }
+    EditorSnapshot snapshot() const { return {level, canvas, texts.timeBox}; }
+    void beginStroke();
+    void endStroke();
+    // Runs a whole-level command as one undo step.
+    CommandResult recorded(CommandResult (EditorState::*command)());
+    CommandResult loadNow();
     bool onCanvasGrid(int x, int y) const;
     void applyTool(int cx, int cy);
     void placeItem(Coordinate& itemx, Coordinate& itemy, int cx, int cy);
 
     std::filesystem::path app_dir_;
+    SavedWork saved_;  // what the level file holds as far as the editor knows
+    EditHistory history_;
+    std::optional<EditorSnapshot> stroke_;  // the document when the open stroke began
+    std::optional<SolutionPlayback> playback_;
+    Grid<CanvasPicture> canvas_before_playback_;
 };
 
 } // namespace kelvaro

@@ -95,6 +95,7 @@ CanvasView::CanvasView(const Grid<CanvasPicture>& canvas, const ToolPictures& pi
 {
     setObjectName("canvas");
     setMouseTracking(true);  // the read-out follows the pointer with no button held
+    setFocusPolicy(Qt::ClickFocus);  // painting takes the keys from the boxes: Ctrl+Z undoes the stroke
     setAttribute(Qt::WA_OpaquePaintEvent);
     canvasChanged();
 }
@@ -136,6 +137,14 @@ void CanvasView::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = canvasPixel(event);
     emit moved(event->buttons() != Qt::NoButton, at.x(), at.y());
+}
+
+
+void CanvasView::mouseReleaseEvent(QMouseEvent* event)
+{
+    // The stroke ends when the last button is let go.
+    if (event->buttons() == Qt::NoButton)
+        emit released();
 }
 
 } // namespace kelvaro

@@ -60,11 +60,13 @@ public:
 signals:
     void pressed(int x, int y);
     void moved(bool button_held, int x, int y);
+    void released();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
     const Grid<CanvasPicture>& canvas_;

@@ -3,6 +3,7 @@
 // forwards clicks, mouse and typing to EditorState.
 #include "editor_window.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -90,6 +91,11 @@ EditorWindow::EditorWindow(const std::filesystem::path& app_dir, QWidget* parent
     resize(client_width, client_height);
     setMinimumSize(client_width, client_height);
     message_sink_ = [this](const QString& text) { QMessageBox::warning(this, windowTitle(), text); };
+    close_question_ = [this](const QString& text) {
+        return QMessageBox::question(this, windowTitle(), text,
+                                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                     QMessageBox::Save);
+    };
 
     toolOutline_ = new ToolOutline(this);
     buildPalette();
@@ -97,10 +103,12 @@ EditorWindow::EditorWindow(const std::filesystem::path& app_dir, QWidget* parent
     buildBoxes();
     buildButtons();
     buildCanvas();
+    buildWorkbench();
     placeCanvasArea();
 
     state_.formLoad();
     mirror();
+    levelEdited();
 }
 
 void EditorWindow::buildPalette()
@@ -138,8 +146,11 @@ void EditorWindow::buildBoxes()
         box->setObjectName(control.name);
         box->setGeometry(control.rect);
         box->setTextMargins(0, 0, 0, 0);
-        connect(box, &QLineEdit::textChanged, this,
-                [this, text = control.text](const QString& typed) { state_.texts.*text = typed.toStdString(); });
+        connect(box, &QLineEdit::textChanged, this, [this, text = control.text](const QString& typed) {
+            state_.texts.*text = typed.toStdString();
+            if (analysisReadout_)
+                showAnalysis();  // the time rule against the new limit
+        });
         boxes_[i] = box;
     }
 }
@@ -164,12 +175,20 @@ void EditorWindow::buildCanvas()
     canvas_ = new CanvasView(state_.canvas, pictures_, canvas_area_);
     canvas_area_->setWidget(canvas_);
     connect(canvas_, &CanvasView::pressed, this, [this](int x, int y) {
+        stopSolution();
         state_.mouseDown(x, y);
         mirror();
     });
     connect(canvas_, &CanvasView::moved, this, [this](bool held, int x, int y) {
+        if (held)
+            stopSolution();
         state_.mouseMove(held, x, y);
         mirror(held);  // with no button held only the read-out changes
+    });
+    // The check waits for the stroke's end, so painting never competes with it.
+    connect(canvas_, &CanvasView::released, this, [this] {
+        state_.mouseUp();
+        levelEdited();
     });
 }
 
@@ -177,6 +196,24 @@ void EditorWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     placeCanvasArea();
+}
+
+void EditorWindow::closeEvent(QCloseEvent* event)
+{
+    if (!state_.hasUnsavedChanges())
+        return event->accept();
+    switch (close_question_(QString::fromStdString(state_.closingQuestion()))) {
+    case QMessageBox::Discard: return event->accept();
+    case QMessageBox::Save: {
+        // A failed save keeps the window open, so the author can save elsewhere.
+        const CommandResult result = state_.save();
+        if (result.ok())
+            return event->accept();
+        message_sink_(QString::fromStdString(result.message));
+        return event->ignore();
+    }
+    default: return event->ignore();
+    }
 }
 
 void EditorWindow::placeCanvasArea()
@@ -187,8 +224,10 @@ void EditorWindow::placeCanvasArea()
 
 void EditorWindow::runCommand(CommandResult (EditorState::*command)())
 {
+    stopSolution();
     const CommandResult result = (state_.*command)();
     mirror();
+    levelEdited();
     if (!result.ok())
         message_sink_(QString::fromStdString(result.message));
 }

@@ -2,18 +2,26 @@
 // The level editor's window: a thin view over EditorState.
 #pragma once
 
+#include "analysis_worker.h"
 #include "editor_state.h"
 #include "editor_widgets.h"
 
+#include <QMessageBox>
 #include <QString>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <optional>
 
 class QLabel;
 class QLineEdit;
+class QProcess;
+class QPushButton;
 class QScrollArea;
 
 namespace kelvaro {
@@ -22,20 +30,42 @@ class EditorWindow : public QWidget {
     Q_OBJECT
 public:
     static constexpr int client_width = 775;
-    static constexpr int client_height = 546;
+    // Taller than the designed 546 pixels: the analysis and its buttons sit below the notes.
+    static constexpr int client_height = 656;
+    // Between two actions of a solution played on the canvas, and the last one held.
+    static constexpr int solution_step_ms = 150;
+    static constexpr int solution_hold_ms = 1500;
 
     // Shows a command's message to the author; tests put a recorder here.
     using MessageSink = std::function<void(const QString&)>;
+    // Asks the closing question; answers Save, Discard or Cancel. Tests put a stand-in here.
+    using CloseQuestion = std::function<QMessageBox::StandardButton(const QString&)>;
 
     // The maps folder is the one beside the running program.
     explicit EditorWindow(QWidget* parent = nullptr);
     explicit EditorWindow(const std::filesystem::path& app_dir, QWidget* parent = nullptr);
+    ~EditorWindow() override;
 
     EditorState& state() { return state_; }
     void setMessageSink(MessageSink sink) { message_sink_ = std::move(sink); }
+    void setCloseQuestion(CloseQuestion question) { close_question_ = std::move(question); }
+    // The game that test play starts; by default Kelvaro beside this program.
+    void setGameProgram(QString program) { game_program_ = std::move(program); }
+
+    // The workbench's commands, as their buttons and keys run them.
+    void undo();
+    void redo();
+    void fitTime();
+    void toggleSolution();
+    void testPlay();
+    // The analysis read-out as shown; "checking..." while a check runs.
+    QString analysisReadout() const;
+    bool checking() const { return !analysis_; }
+    QProcess* game() const { return game_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildPalette();
@@ -47,15 +77,36 @@ private:
     void runCommand(CommandResult (EditorState::*command)());
     // Shows the state on the controls: canvas, read-out, tool outline and the time box.
     void mirror(bool canvas_changed = true);
+    // After an edit: a fresh check of the level when it changed.
+    void levelEdited();
+    void buildWorkbench();
+    void onAnalysis(std::uint64_t generation, const EditorLevelAnalysis& analysis);
+    void showAnalysis();
+    void solutionTick();
+    void stopSolution();
 
     EditorState state_;
     ToolPictures pictures_;
     MessageSink message_sink_;
+    CloseQuestion close_question_;
     ToolOutline* toolOutline_ = nullptr;
     QLabel* cellReadout_ = nullptr;
     QScrollArea* canvas_area_ = nullptr;
     CanvasView* canvas_ = nullptr;
     std::array<QLineEdit*, 4> boxes_{};
+
+    QLabel* analysisReadout_ = nullptr;
+    QPushButton* fitTimeButton_ = nullptr;
+    QPushButton* solutionButton_ = nullptr;
+    QPushButton* testPlayButton_ = nullptr;
+    QTimer checkingShown_;  // "checking..." only for checks that take a moment
+    QTimer solutionTimer_;
+    std::optional<EditorLevelAnalysis> analysis_;  // the newest level's, once known
+    std::optional<AuthorLevel> checked_level_;     // the level last sent to be checked
+    QString game_program_;
+    std::unique_ptr<QTemporaryDir> play_folder_;
+    QProcess* game_ = nullptr;
+    std::unique_ptr<AnalysisWorker> worker_;  // last: its reports may reach everything above
 };
 
 } // namespace kelvaro

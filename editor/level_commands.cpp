@@ -27,23 +27,50 @@ std::string saveFailure(const std::string& file, const fs::path& folder, const s
            ".\nNothing was written; the level in the editor is unchanged.";
 }
 
+// Why `folder` cannot hold levels, or nothing when it is a folder; `missing` when it is absent.
+std::optional<std::string> folderProblem(const fs::path& folder, const char* missing)
+{
+    std::error_code ec;
+    switch (fs::status(folder, ec).type()) {
+    case fs::file_type::directory: return std::nullopt;
+    case fs::file_type::not_found: return missing ? std::optional<std::string>(missing) : std::nullopt;
+    case fs::file_type::regular:
+        return "there is a plain file called " + folder.filename().string() + " where the maps folder should be";
+    default:
+        return "there is something called " + folder.filename().string() + " where the maps folder should be, " +
+               "but it is not a folder";
+    }
+}
+
 } // namespace
 
 fs::path EditorState::levelFolder() const { return mapsFolder(app_dir_); }
 
 fs::path EditorState::levelFile() const { return fileIn(levelFolder(), fileName(texts.nameBox)); }
 
-CommandResult EditorState::reset() { return newmaze(); }
+CommandResult EditorState::recorded(CommandResult (EditorState::*command)())
+{
+    stopSolution();
+    endStroke();
+    const EditorSnapshot before = snapshot();
+    CommandResult result = (this->*command)();
+    if (result.ok())
+        history_.record(before, document());
+    return result;
+}
 
-CommandResult EditorState::load()
+CommandResult EditorState::reset() { return recorded(&EditorState::newmaze); }
+
+CommandResult EditorState::load() { return recorded(&EditorState::loadNow); }
+
+CommandResult EditorState::loadNow()
 {
     const std::string file = fileName(texts.nameBox);
     const fs::path folder = levelFolder();
     if (auto problem = levelNameProblem(texts.nameBox))
         return {loadFailure(file, folder, *problem)};
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec))
-        return {loadFailure(file, folder, "the maps folder does not exist")};
+    if (auto problem = folderProblem(folder, "the maps folder does not exist"))
+        return {loadFailure(file, folder, *problem)};
 
     // Read the whole file into a level of its own first, so a bad file costs nothing.
     Result<AuthorLevel> read = loadAuthorLevel(levelFile());
@@ -54,6 +81,7 @@ CommandResult EditorState::load()
     sizecanvas();
     texts.timeBox = std::to_string(level.leveltime);
     rendermaze();
+    markSaved();
     return {};
 }
 
@@ -68,6 +96,8 @@ CommandResult EditorState::save()
         return {saveFailure(file, folder,
                             "the time \"" + texts.timeBox + "\" is not a whole number from -32768 to 32767")};
 
+    if (auto problem = folderProblem(folder, nullptr))
+        return {saveFailure(file, folder, *problem)};
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
         fs::create_directories(folder, ec);
@@ -80,7 +110,21 @@ CommandResult EditorState::save()
         level.leveltime = before;
         return {saveFailure(file, folder, error->describe())};
     }
+    markSaved();
     return {};
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void EditorState::markSaved() { saved_ = {level, texts.timeBox}; }
+
+bool EditorState::hasUnsavedChanges() const { return saved_.level != level || saved_.timeBox != texts.timeBox; }
+
+std::string EditorState::closingQuestion() const
+{
+    return "Save the changes to " + fileName(texts.nameBox) + " before closing?";
 }
 
 } // namespace kelvaro

@@ -9,19 +9,12 @@
 
 #include <cstdio>
 #include <cstring>
+#include <optional>
 
 namespace {
 
-constexpr const char* usage =
-    "usage: kelvaro [--help | --version | --self-test]\n"
-    "  Kelvaro, a push puzzle: walk with the arrow keys, hold Ctrl to push the jewel onto the goal.\n"
-    "  Without an option the game opens its window.\n"
-    "  --self-test  check that the sounds and levels beside the program can be read, then exit\n"
-    "  --help       print this text and exit\n"
-    "  --version    print the version and exit\n";
-
 // `Kelvaro --self-test`: says whether the program finds its sounds and levels beside it,
-// for installers and packagers; the game itself takes no command line.
+// for installers and packagers.
 int selfTest(const std::filesystem::path& dir)
 {
     kelvaro::SdlSound sound;
@@ -45,6 +38,17 @@ int selfTest(const std::filesystem::path& dir)
     return 0;
 }
 
+constexpr const char* usage =
+    "usage: kelvaro [--level FILE | --self-test | --help | --version]\n"
+    "  Kelvaro, a push puzzle: walk with the arrow keys, hold Ctrl to push the jewel onto the goal.\n"
+    "  Without an option the game opens its window and plays the fifty levels in the Maps\n"
+    "  folder beside the program.\n"
+    "  --level FILE  play the level file FILE at once, with its start effect, countdown,\n"
+    "                win and loss; New game, Next and Retry play it again\n"
+    "  --self-test   check that the sounds and levels beside the program can be read, then exit\n"
+    "  --help        print this text and exit\n"
+    "  --version     print the version and exit\n";
+
 } // namespace
 
 int main(int argc, char* argv[])
@@ -64,9 +68,12 @@ int main(int argc, char* argv[])
     const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
     if (argc == 2 && std::strcmp(argv[1], "--self-test") == 0)
         return selfTest(dir);
+    std::optional<std::filesystem::path> level_file;
+    if (argc == 3 && std::strcmp(argv[1], "--level") == 0)
+        level_file = std::filesystem::absolute(argv[2]);
 
     kelvaro::SdlSound sound;
-    kelvaro::MainWindow window(dir, {&sound, [&sound, dir] { return sound.load(dir); }, {}});
+    kelvaro::MainWindow window(dir, {&sound, [&sound, dir] { return sound.load(dir); }, {}, level_file});
     window.show();
     QTimer::singleShot(0, &window, [&window] { window.start(); });  // once the window has been painted
     return app.exec();

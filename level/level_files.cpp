@@ -1,18 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Level file locations, opening, and whole-or-nothing writing.
+// Level file locations and opening; writing is in whole_file_writer.cpp.
 #include "level_files.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
 #include <system_error>
 #include <vector>
-
-#if defined(__unix__) || defined(__APPLE__)
-#include <fcntl.h>
-#include <unistd.h>
-#endif
 
 namespace kelvaro {
 namespace fs = std::filesystem;
@@ -24,26 +18,6 @@ bool sameIgnoringCase(std::string_view a, std::string_view b)
                auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; };
                return lower(l) == lower(r);
            });
-}
-
-// Makes the data reach the disk before the rename publishes it.
-bool flushToDisk([[maybe_unused]] const fs::path& file)
-{
-#if defined(__unix__) || defined(__APPLE__)
-    const int fd = ::open(file.c_str(), O_RDONLY);
-    if (fd < 0)
-        return false;
-    const bool ok = ::fsync(fd) == 0;
-    ::close(fd);
-    return ok;
-#else
-    return true;
-#endif
-}
-
-LevelError writeError(const fs::path& where, const std::string& why)
-{
-    return LevelError{LevelError::Kind::write_failed, 0, "could not write " + where.string() + ": " + why};
 }
 
 } // namespace
@@ -91,37 +65,6 @@ std::optional<LevelError> openLevelFile(const fs::path& file, std::ifstream& in)
     in.open(file, std::ios::binary);
     if (!in)
         return LevelError{LevelError::Kind::unreadable, 0, std::string("it cannot be opened: ") + std::strerror(errno)};
-    return std::nullopt;
-}
-
-std::optional<LevelError> writeFileWhole(const fs::path& file, std::string_view bytes)
-{
-    const fs::path temp = file.parent_path() / ("." + file.filename().string() + ".saving");
-    {
-        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return writeError(file.parent_path(), std::strerror(errno));
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            const std::string why = std::strerror(errno);
-            out.close();
-            std::error_code ignored;
-            fs::remove(temp, ignored);
-            return writeError(file, why);
-        }
-    }
-    std::error_code ec;
-    if (!flushToDisk(temp)) {
-        fs::remove(temp, ec);
-        return writeError(file, "the data could not be flushed to the disk");
-    }
-    fs::rename(temp, file, ec);
-    if (ec) {
-        std::error_code ignored;
-        fs::remove(temp, ignored);
-        return writeError(file, ec.message());
-    }
     return std::nullopt;
 }
 

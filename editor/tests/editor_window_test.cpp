@@ -4,9 +4,11 @@
 
 #include "assets/art.h"
 
+#include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
@@ -104,6 +106,20 @@ class EditorWindowTest : public QObject {
         QTest::keyClicks(edit, text);
     }
     void click(const char* name) { QTest::mouseClick(child(name), Qt::LeftButton); }
+    // One stroke on cell (cx, cy) with `tool`, pressed and released as the author does.
+    void paint(const char* tool, int cx, int cy)
+    {
+        click(tool);
+        QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(cx * 32 + 5, cy * 32 + 5));
+    }
+    // Start (3, 5), jewel (4, 5), goal (8, 5): solvable in 3 walks and 4 pushes.
+    void paintCorridor()
+    {
+        paint("start", 3, 5);
+        paint("jewel", 4, 5);
+        paint("goal", 8, 5);
+    }
+    QString readout() { return window_->analysisReadout(); }
 
 private slots:
     void init()
@@ -124,7 +140,7 @@ private slots:
     void everyControlAtItsPlaceWithItsCaption()
     {
         QCOMPARE(window_->windowTitle(), QString("Kelvaro level editor v1.00"));
-        QCOMPARE(window_->size(), QSize(775, 546));
+        QCOMPARE(window_->size(), QSize(775, 656));  // taller for the analysis and its buttons
         for (const Control& control : controls) {
             QWidget* widget = child(control.name);
             QVERIFY2(widget->geometry() == control.rect, control.name);
@@ -267,6 +283,101 @@ private slots:
         QTest::mouseClick(canvas(), Qt::LeftButton, {}, QPoint(254 * 32, 254 * 32));
         QCOMPARE(state().maze().at(254, 254), AuthorCell(4));
         QCOMPARE(cellOf(canvas(), 254, 254), artImage("crate"));
+    }
+
+    void theReadOutFollowsTheEditsUntilSolvable()
+    {
+        QTRY_COMPARE(readout(), QString("marks: missing start, jewel, goal"));
+        paintCorridor();
+        for (auto [x, y] : {std::pair{8, 4}, {8, 6}, {7, 5}, {9, 5}})
+            paint("border", x, y);
+        QTRY_VERIFY2(readout().endsWith("unsolvable"), qPrintable(readout()));
+        paint("blank", 7, 5);
+        QTRY_VERIFY2(readout().startsWith("marks: all placed\nframe: closed\nsolvable: "), qPrintable(readout()));
+        QVERIFY(readout().contains("time limit 75 s is enough"));
+        type("timeBox", "17");  // the time rule follows the box at once
+        QVERIFY2(readout().contains("time limit 17 s is too short"), qPrintable(readout()));
+    }
+
+    void theTimeButtonSetsTheLeastFittingLimit()
+    {
+        auto* fit = child<QPushButton>("fitTimeButton");
+        QVERIFY(!fit->isEnabled());
+        paintCorridor();
+        QTRY_VERIFY(fit->isEnabled());
+        click("fitTimeButton");
+        QCOMPARE(child<QLineEdit>("timeBox")->text(), QString("20"));  // needs 17.4 s
+        QVERIFY(readout().contains("time limit 20 s is enough (needs 17.4 s)"));
+    }
+
+    void theSolutionPlaysAndStoppingRestoresTheCanvasExactly()
+    {
+        paintCorridor();
+        paint("obstacle", 6, 8);
+        QTRY_VERIFY(child("solutionButton")->isEnabled());
+        const QImage before = canvas()->grab().toImage();
+        const AuthorLevel level = state().level;
+        click("solutionButton");
+        QVERIFY(state().showingSolution());
+        QCOMPARE(child<QPushButton>("solutionButton")->text(), QString("Stop solution"));
+        for (int i = 0; i < 3; ++i)
+            state().stepSolution();
+        window_->toggleSolution();  // the same as the button, stepped without waiting
+        QVERIFY(!state().showingSolution());
+        QVERIFY(canvas()->grab().toImage() == before);
+        QCOMPARE(state().level, level);
+
+        click("solutionButton");  // an edit stops it too
+        paint("border", 10, 10);
+        QVERIFY(!state().showingSolution());
+        QCOMPARE(cellOf(canvas(), 4, 5), artImage("jewel"));
+    }
+
+    void undoAndRedoByKeysTakeWholeStrokes()
+    {
+        const AuthorLevel start = state().level;
+        QVERIFY(!child("undoButton")->isEnabled());
+        click("border");
+        QTest::mousePress(canvas(), Qt::LeftButton, {}, QPoint(100, 140));
+        for (int x = 132; x <= 260; x += 32)
+            QTest::mouseMove(canvas(), QPoint(x, 140));
+        QTest::mouseRelease(canvas(), Qt::LeftButton, {}, QPoint(260, 140));
+        const AuthorLevel painted = state().level;
+        QCOMPARE(QApplication::focusWidget(), canvas());  // painting took the keys from the boxes
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(state().level, start);
+        QVERIFY(child("redoButton")->isEnabled());
+        QTest::keyClick(window_.get(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(state().level, painted);
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(state().level, painted);
+
+        type("nameBox", "maze7");  // in a box, Ctrl+Z undoes the typing only
+        QTest::keyClick(child("nameBox"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(child<QLineEdit>("nameBox")->text(), QString("maze1"));
+        QCOMPARE(state().level, painted);
+    }
+
+    void closingAsksOnlyAboutUnsavedWork()
+    {
+        QStringList asked;
+        QMessageBox::StandardButton answer = QMessageBox::Cancel;
+        window_->setCloseQuestion([&](const QString& text) { return asked << text, answer; });
+        QVERIFY(window_->close());  // nothing changed: no question
+        QVERIFY(asked.isEmpty());
+        window_->show();
+        paint("obstacle", 5, 5);
+        QVERIFY(!window_->close());
+        QCOMPARE(asked, QStringList{"Save the changes to maze1.txt before closing?"});
+        answer = QMessageBox::Save;
+        QVERIFY(window_->close());
+        QVERIFY(fs::exists(maps() / "maze1.txt"));
+        window_->show();
+        paint("obstacle", 6, 6);
+        answer = QMessageBox::Discard;
+        QVERIFY(window_->close());
+        QCOMPARE(asked.size(), 3);
     }
 };
 

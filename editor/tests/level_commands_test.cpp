@@ -318,7 +318,43 @@ TEST_F(EditorTest, AFailedSaveIsReportedAndLeavesNothingBehind)
 
     fs::remove_all(maps);
     spill(program / "Maps", "not a folder");
-    EXPECT_NE(state.save().message.find("the maps folder could not be made"), std::string::npos);
+    const std::string said = "there is a plain file called Maps where the maps folder should be";
+    EXPECT_NE(state.save().message.find(said), std::string::npos);
+    EXPECT_NE(state.load().message.find(said), std::string::npos);
+    EXPECT_EQ(slurp(program / "Maps"), "not a folder");
+}
+
+TEST_F(EditorTest, ClosingAsksOnlyWhenWorkWasNotSaved)
+{
+    EXPECT_FALSE(state.hasUnsavedChanges());  // a fresh grid loses nothing
+    use(obstacle, 5, 5);
+    EXPECT_TRUE(state.hasUnsavedChanges());
+    EXPECT_EQ(state.closingQuestion(), "Save the changes to maze1.txt before closing?");
+    ASSERT_TRUE(state.save().ok());
+    EXPECT_FALSE(state.hasUnsavedChanges());
+    state.texts.timeBox = "90";  // a new time is work too
+    EXPECT_TRUE(state.hasUnsavedChanges());
+    state.texts.timeBox = "75";
+    EXPECT_FALSE(state.hasUnsavedChanges());
+    EXPECT_TRUE(state.reset().ok());
+    EXPECT_TRUE(state.hasUnsavedChanges());
+    ASSERT_TRUE(state.load().ok());
+    EXPECT_FALSE(state.hasUnsavedChanges());
+    state.texts.xBox = "abc";
+    EXPECT_FALSE(state.reset().ok());  // a refused RESET changes nothing
+    EXPECT_FALSE(state.hasUnsavedChanges());
+    state.texts.nameBox = "maze9";
+    EXPECT_EQ(state.closingQuestion(), "Save the changes to maze9.txt before closing?");
+}
+
+TEST_F(EditorTest, StartUpClearsWhatAKilledSaveLeftBehind)
+{
+    spill(maps / ".maze3.txt.saving", "half a level");
+    spill(maps / "maze3.txt", "whole");
+    EditorState next(program);
+    next.formLoad();
+    EXPECT_EQ(entries(maps), 1);
+    EXPECT_EQ(slurp(maps / "maze3.txt"), "whole");
 }
 
 } // namespace

@@ -265,6 +265,13 @@ void GameWindowModel::onNewGame()
     askLevel();
 }
 
+void GameWindowModel::playLevel(int number)
+{
+    controls.bannerTimer.disable();
+    engine.level = static_cast<std::uint8_t>(number);
+    startlevel(engine.level);
+}
+
 void GameWindowModel::askLevel()
 {
     modal([this](auto closed) {
@@ -278,9 +285,7 @@ void GameWindowModel::askLevel()
                                         askLevel();
                                         return;
                                     }
-                                    controls.bannerTimer.disable();
-                                    engine.level = static_cast<std::uint8_t>(std::floor(*value));
-                                    startlevel(engine.level);
+                                    playLevel(static_cast<int>(std::floor(*value)));
                                 });
     });
 }

@@ -54,6 +54,9 @@ public:
     // be loaded is reported and ends the program with a failure status.
     void start();
 
+    // Starts level `number` as New game does once its number is typed.
+    void playLevel(int number);
+
     // A menu item, button or character key from the window. While the start effect
     // draws a ring they wait, and take effect when the ring is complete.
     void post(Command command);

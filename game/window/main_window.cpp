@@ -148,6 +148,7 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
       ticks_(std::move(options.ticks))
 {
     clock_.start();
+    play_at_start_ = options.level_file.has_value();
     own_clock_ = !ticks_;
     if (own_clock_)
         ticks_ = [this] { return static_cast<std::uint32_t>(clock_.elapsed()); };
@@ -157,8 +158,8 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
         keys_,
         dialogs_,
         [this] { return ticks(); },
-        [dir](int n) { return loadGameLevel(gameLevelFile(dir, n)); },
-        [dir](int n) { return gameLevelFile(dir, n).string(); },
+        [dir, only = options.level_file](int n) { return loadGameLevel(only ? *only : gameLevelFile(dir, n)); },
+        [dir, only = options.level_file](int n) { return (only ? *only : gameLevelFile(dir, n)).string(); },
         [](int status) { QCoreApplication::exit(status); },
     };
     if (options.initsound)
@@ -275,6 +276,8 @@ void MainWindow::buildMenus()
 void MainWindow::start()
 {
     model_->start();
+    if (play_at_start_)
+        model_->playLevel(1);
     sync();
 }
 

@@ -36,6 +36,9 @@ struct MainWindowOptions {
     SoundPort* sound = nullptr;                              // none: silent
     std::function<std::optional<std::string>()> initsound;  // loads the sounds
     TickSource ticks;                                        // none: the monotonic clock
+    // A level file to play at once instead of the numbered levels: every level number,
+    // Next and Retry included, then reads this file. The editor's test play uses it.
+    std::optional<std::filesystem::path> level_file;
 };
 
 class MainWindow : public QMainWindow {
@@ -84,6 +87,7 @@ private:
     QElapsedTimer clock_;
     TickSource ticks_;
     bool own_clock_ = false;
+    bool play_at_start_ = false;  // a level file was named: play it once started
     std::unique_ptr<GameWindowModel> model_;
 
     QWidget* client_ = nullptr;

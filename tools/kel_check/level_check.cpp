@@ -2,81 +2,11 @@
 // The checks kel_check makes on a level: marks, frame, cells, solution and time limit.
 #include "level_check.h"
 
-#include "level/cell_kind.h"
-#include "level/cell_rules.h"
-
-#include <vector>
-
 namespace kelvaro {
-namespace {
-
-// Only the outermost ring of cells is never drawn.
-bool drawn(const GameLevel& level, int x, int y)
-{
-    return x > 0 && y > 0 && x < level.maze.maxx() && y < level.maze.maxy();
-}
-
-std::vector<std::string> marksOutside(const GameLevel& level)
-{
-    struct Mark {
-        const char* name;
-        int x, y;
-    };
-    const Mark marks[] = {{"start", level.playerx, level.playery},
-                          {"jewel", level.jewelx, level.jewely},
-                          {"goal", level.goalx, level.goaly}};
-    std::vector<std::string> outside;
-    for (const Mark& mark : marks)
-        if (!drawn(level, mark.x, mark.y))
-            outside.push_back(std::string(mark.name) + " (" + std::to_string(mark.x) + ", " + std::to_string(mark.y) +
-                              ")");
-    return outside;
-}
-
-// Everything that ever moves stays within the cells that are not border around the
-// start: the player walks on them and pushes only onto them. The frame is closed
-// when that area keeps off the outermost ring.
-std::optional<CellPosition> frameGap(const GameLevel& level)
-{
-    Grid<std::uint8_t> seen(level.maze.maxx(), level.maze.maxy(), 0);
-    std::vector<CellPosition> queue{{level.playerx, level.playery}};
-    seen.at(level.playerx, level.playery) = 1;
-    for (std::size_t head = 0; head < queue.size(); ++head) {
-        const CellPosition at = queue[head];
-        if (!drawn(level, at.x, at.y))
-            return at;
-        for (const Direction& d : directions) {
-            const int x = at.x + d.dx, y = at.y + d.dy;
-            if (!level.maze.contains(x, y) || seen.at(x, y) || level.maze.at(x, y) == border)
-                continue;
-            seen.at(x, y) = 1;
-            queue.push_back({x, y});
-        }
-    }
-    return std::nullopt;
-}
-
-std::vector<std::string> cellFaults(const GameLevel& level)
-{
-    int counts[256] = {};
-    for (std::uint8_t code : level.maze.cells())
-        ++counts[code];
-    std::vector<std::string> faults;
-    for (int code = obstacle + 1; code < 256; ++code)
-        if (counts[code] > 0)
-            faults.push_back(std::to_string(counts[code]) + " cell(s) of code " + std::to_string(code));
-    if (counts[jewel] != 1)
-        faults.push_back(std::to_string(counts[jewel]) + " jewel cells");
-    if (counts[goal] != 1)
-        faults.push_back(std::to_string(counts[goal]) + " goal cells");
-    return faults;
-}
-
-} // namespace
 
 bool LevelCheck::timeEnough() const
 {
-    return solvable() && level.timeleft >= minimumTimeLimit(solution.leastMilliseconds());
+    return solvable() && timeLimitEnough(level.timeleft, solution.leastMilliseconds());
 }
 
 bool LevelCheck::passed() const
@@ -88,10 +18,13 @@ LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits)
 {
     LevelCheck check;
     check.level = level;
-    check.marks_outside = marksOutside(level);
-    check.frame_gap = frameGap(level);
-    check.cell_faults = cellFaults(level);
-    check.solution = solve(level, limits);
+    const LevelFaults faults = findFaults(level);
+    check.marks_outside = faults.marks_outside;
+    check.frame_gap = faults.frame_gap;
+    check.cell_faults = faults.cell_faults;
+    LevelSearch search = searchLevel(level, faults, {limits.max_states, {}, limits.should_stop});
+    check.solution = std::move(search.solution);
+    check.outcome = search.outcome;
     return check;
 }
 

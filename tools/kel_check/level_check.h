@@ -3,6 +3,7 @@
 #pragma once
 
 #include "level/game_level.h"
+#include "level/level_analysis.h"
 #include "level/level_error.h"
 #include "level/solver.h"
 
@@ -13,11 +14,6 @@
 
 namespace kelvaro {
 
-struct CellPosition {
-    int x;
-    int y;
-};
-
 struct LevelCheck {
     std::optional<LevelError> read_error;  // set when the game could not read the file
     GameLevel level;
@@ -25,6 +21,7 @@ struct LevelCheck {
     std::optional<CellPosition> frame_gap;      // an outermost-ring cell things could reach
     std::vector<std::string> cell_faults;       // codes and counts a level made in the editor never has
     Solution solution;
+    Outcome outcome = Outcome::not_judgeable;  // no search when the level cannot be judged
 
     bool reads() const { return !read_error; }
     bool solvable() const { return solution.verdict == Verdict::solvable; }
@@ -32,6 +29,7 @@ struct LevelCheck {
     bool passed() const;
 };
 
+// `limits.should_stop` bounds each search in time; a stop reads as the time limit.
 LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits = {});
 LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits& limits = {});
 

@@ -35,20 +35,18 @@ std::string counted(int count, const char* one, const char* many)
     return std::to_string(count) + " " + (count == 1 ? one : many);
 }
 
-std::string solutionLine(const Solution& solution)
+std::string solutionLine(const LevelCheck& check)
 {
+    const Solution& solution = check.solution;
+    if (check.outcome == Outcome::not_judgeable)
+        return line("solution", "not searched: the level cannot be judged as it is");
+    if (check.outcome == Outcome::time_limit)
+        return line("solution", "none: undecided (time limit reached)");
     if (solution.verdict != Verdict::solvable)
         return line("solution", std::string("none: ") + verdictText(solution.verdict));
     return line("solution", counted(solution.walks, "walk", "walks") + " + " + counted(solution.pushes, "push", "pushes") + " = " +
                                 counted(solution.actions(), "action", "actions") +
                                 (solution.shortest ? " (shortest)" : " (not proven shortest: limit reached)"));
-}
-
-std::string neededText(const Solution& solution)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.1f s", minimumTimeLimit(solution.leastMilliseconds()));
-    return text;
 }
 
 std::string timeLine(const LevelCheck& check)
@@ -57,23 +55,12 @@ std::string timeLine(const LevelCheck& check)
     if (!check.solvable())
         return line("time limit", limit + ", not judged without a solution");
     return line("time limit", limit + (check.timeEnough() ? ", enough (needs " : ", TOO SHORT (needs ") +
-                                  neededText(check.solution) + " or more)");
+                                  neededText(check.solution.leastMilliseconds()) + " or more)");
 }
 
 } // namespace
 
-std::string seconds(int milliseconds)
-{
-    std::string text = std::to_string(milliseconds / 1000);
-    if (int rest = milliseconds % 1000; rest != 0) {
-        char fraction[8];
-        std::snprintf(fraction, sizeof fraction, ".%03d", rest);
-        text += fraction;
-        while (text.back() == '0')
-            text.pop_back();
-    }
-    return text + " s";
-}
+std::string seconds(int milliseconds) { return secondsText(milliseconds); }
 
 std::string reportText(const std::string& name, const LevelCheck& check, bool with_moves)
 {
@@ -87,7 +74,7 @@ std::string reportText(const std::string& name, const LevelCheck& check, bool wi
                                           : "closed");
     text += line("cells", check.cell_faults.empty() ? "one jewel, one goal, codes 0 to 4 only"
                                                     : joined(check.cell_faults));
-    text += solutionLine(check.solution);
+    text += solutionLine(check);
     if (check.solvable())
         text += line("least time", seconds(check.solution.leastMilliseconds()));
     text += timeLine(check);

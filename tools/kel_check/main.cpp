@@ -4,6 +4,7 @@
 #include "level_report.h"
 
 #include <charconv>
+#include <chrono>
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -13,12 +14,13 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: kel_check [--moves] [--markdown] [--limit STATES] FILE...\n"
+    "usage: kel_check [--moves] [--markdown] [--limit STATES] [--seconds S] FILE...\n"
     "       kel_check --help | --version\n"
     "  Checks each level file as the game reads it; exits 0 only when every file passes.\n"
     "  --moves      also print a shortest solution (r l u d walk, R L U D push)\n"
     "  --markdown   print a table of the levels instead of the checks\n"
     "  --limit N    states each search may hold (default 1000000)\n"
+    "  --seconds S  time each search may take (default 30)\n"
     "  --help       print this text and exit\n"
     "  --version    print the version and exit\n";
 
@@ -26,6 +28,7 @@ struct Options {
     bool moves = false;
     bool markdown = false;
     kelvaro::SolverLimits limits;
+    int seconds = 30;
     std::vector<std::string> files;
 };
 
@@ -41,6 +44,11 @@ bool parse(int argc, char** argv, Options& options)
             const std::string_view value = argv[++i];
             auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), options.limits.max_states);
             if (error != std::errc{} || end != value.data() + value.size() || options.limits.max_states == 0)
+                return false;
+        } else if (arg == "--seconds" && i + 1 < argc) {
+            const std::string_view value = argv[++i];
+            auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), options.seconds);
+            if (error != std::errc{} || end != value.data() + value.size() || options.seconds <= 0)
                 return false;
         } else if (arg.starts_with("--")) {
             return false;
@@ -72,6 +80,9 @@ int main(int argc, char** argv)
     if (options.markdown)
         std::cout << kelvaro::markdownHeader();
     for (const std::string& file : options.files) {
+        // Each file's search gets its own time, counted from its start.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(options.seconds);
+        options.limits.should_stop = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
         const kelvaro::LevelCheck check = kelvaro::checkLevelFile(file, options.limits);
         passed += check.passed();
         if (options.markdown)

@@ -251,6 +251,28 @@ private slots:
         QCOMPARE(program.exec(), 1);
         QCOMPARE(shown, QString("\"win.wav\": the file is missing."));
     }
+
+    void aNamedLevelFileIsPlayedAtOnceAndAgainAfterNext()
+    {
+        // As the editor's test play starts the game: a file outside the Maps folder.
+        const fs::path file = dir_ / "test-play.txt";
+        writeLevel(file, {"#######", "#######", "##S*G##", "#######", "#######"}, 45);
+        window_ = std::make_unique<MainWindow>(dir_, MainWindowOptions{nullptr, {}, [this] { return now_; }, file});
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        window_->start();
+        QCOMPARE(labelWithText(window_.get(), "TIME")->text(), QString("TIME : 45"));
+        run(24 * 10 + 700 + 10);
+        QCOMPARE(window_->model().engine.phase(), Engine::Phase::playing);
+        QTest::keyPress(keyTarget(), Qt::Key_Right);
+        QTest::keyPress(keyTarget(), Qt::Key_Control);
+        run(500);
+        QTest::keyRelease(keyTarget(), Qt::Key_Right);
+        QTest::keyRelease(keyTarget(), Qt::Key_Control);
+        QVERIFY(labelWithText(window_.get(), "WINNER!")->isVisibleTo(window_.get()));
+        QTest::keyClick(button(window_.get(), "Next"), Qt::Key_Return);
+        QCOMPARE(labelWithText(window_.get(), "TIME")->text(), QString("TIME : 45"));  // the same file again
+    }
 };
 
 } // namespace kelvaro

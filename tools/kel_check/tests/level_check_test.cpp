@@ -67,7 +67,8 @@ TEST(KelCheck, TimeBelowTheRuleFails)
 TEST(KelCheck, OpenFrameAndMarksOnTheHiddenRingFail)
 {
     const LevelCheck check = checkLevelFile(fixture("open_frame.txt"));
-    EXPECT_TRUE(check.solvable());
+    EXPECT_EQ(check.outcome, Outcome::not_judgeable);  // reported without a search
+    EXPECT_EQ(check.solution.states, 0u);
     EXPECT_FALSE(check.passed());
     ASSERT_TRUE(check.frame_gap);
     EXPECT_EQ(check.frame_gap->x, 6);
@@ -88,6 +89,16 @@ TEST(KelCheck, OddCellsAreReported)
     const LevelCheck check = checkLevel(level);
     EXPECT_FALSE(check.passed());
     EXPECT_TRUE(has(reportText("odd.txt", check, false), "cells       1 cell(s) of code 9, 2 jewel cells\n"));
+}
+
+TEST(KelCheck, ASearchOutOfTimeSaysSo)
+{
+    SolverLimits out_of_time;
+    out_of_time.should_stop = [] { return true; };
+    const LevelCheck check = checkLevelFile(fixture("good.txt"), out_of_time);
+    EXPECT_EQ(check.outcome, Outcome::time_limit);
+    EXPECT_FALSE(check.passed());
+    EXPECT_TRUE(has(reportText("good.txt", check, false), "solution    none: undecided (time limit reached)\n"));
 }
 
 TEST(KelCheck, SecondsAndTableRows)

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Saving whole or not at all: crashes at every step, read-only files, symbolic links.
+#include "level/level_files.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kelvaro {
+namespace {
+namespace fs = std::filesystem;
+
+std::string slurp(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void put(const fs::path& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
+
+std::vector<std::string> entries(const fs::path& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class SaveDir : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir = fs::temp_directory_path() /
+              ("kelvaro_save_" + std::to_string(::getpid()) + "_" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        fs::permissions(dir, fs::perms::all, ignored);
+        fs::remove_all(dir, ignored);
+    }
+    fs::path dir;
+};
+
+SaveStep crash_at;
+void crashAtStep(SaveStep step)
+{
+    if (step == crash_at)
+        ::_exit(0);  // no clean-up at all, as after kill -9
+}
+
+TEST_F(SaveDir, ACrashAfterAnyStepLeavesOldOrNewAndNothingAfterTheNextStart)
+{
+    struct Case {
+        SaveStep step;
+        const char* expected;
+    };
+    const Case cases[] = {{SaveStep::checked, "old"}, {SaveStep::written, "old"}, {SaveStep::flushed, "old"},
+                          {SaveStep::linked, "old"},  {SaveStep::renamed, "new"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.step));
+        const fs::path file = dir / "maze1.txt";
+        put(file, "old");
+        crash_at = c.step;
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            writeFileWhole(file, "new", crashAtStep);
+            ::_exit(1);  // the crash point was never reached
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFEXITED(status));
+        ASSERT_EQ(WEXITSTATUS(status), 0);
+        EXPECT_EQ(slurp(file), c.expected);
+        removeStaleSaves(dir);  // what the editor does at its next start
+        EXPECT_EQ(entries(dir), std::vector<std::string>{"maze1.txt"});
+    }
+}
+
+TEST_F(SaveDir, TheNextSaveClearsAStaleTemporaryAndLeavesOtherDotFiles)
+{
+    put(dir / ".maze7.txt.saving", "half");
+    put(dir / ".hidden", "mine");
+    ASSERT_FALSE(writeFileWhole(dir / "maze1.txt", "new"));
+    EXPECT_EQ(entries(dir), (std::vector<std::string>{".hidden", "maze1.txt"}));
+}
+
+TEST_F(SaveDir, AReadOnlyFileIsRefusedAndKept)
+{
+    const fs::path file = dir / "maze2.txt";
+    put(file, "old");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    const auto error = writeFileWhole(file, "new");
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->detail.find("maze2.txt"), std::string::npos);
+    EXPECT_NE(error->detail.find("read-only"), std::string::npos);
+    EXPECT_EQ(slurp(file), "old");
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+    EXPECT_EQ(entries(dir), std::vector<std::string>{"maze2.txt"});
+}
+
+TEST_F(SaveDir, ReplacingKeepsTheFilesMode)
+{
+    const fs::path file = dir / "maze3.txt";
+    put(file, "old");
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    ASSERT_FALSE(writeFileWhole(file, "new"));
+    EXPECT_EQ(slurp(file), "new");
+    EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::owner_write);
+}
+
+TEST_F(SaveDir, ASymbolicLinkIsWrittenThroughToItsTarget)
+{
+    fs::create_directory(dir / "shared");
+    fs::create_directory(dir / "Maps");
+    put(dir / "shared" / "level.txt", "old");
+    fs::create_symlink("../shared/level.txt", dir / "Maps" / "maze4.txt");
+    ASSERT_FALSE(writeFileWhole(dir / "Maps" / "maze4.txt", "new"));
+    EXPECT_TRUE(fs::is_symlink(dir / "Maps" / "maze4.txt"));
+    EXPECT_EQ(slurp(dir / "shared" / "level.txt"), "new");
+    EXPECT_EQ(entries(dir / "Maps"), std::vector<std::string>{"maze4.txt"});
+    EXPECT_EQ(entries(dir / "shared"), std::vector<std::string>{"level.txt"});
+}
+
+} // namespace
+} // namespace kelvaro
