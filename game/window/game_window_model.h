@@ -2,6 +2,8 @@
 #pragma once
 
 #include "dialogs.h"
+#include "player_aid.h"
+#include "solver_port.h"
 
 #include "game/engine/engine.h"
 
@@ -24,6 +26,8 @@ enum class Command {
     nextButton,
     abortButton,
     retryButton,
+    hintItem,     // added beside the menus' own items
+    recordsItem,
 };
 
 // Whether an answer to New game counts as a number, and its value: plain decimals,
@@ -42,6 +46,8 @@ public:
         std::function<void()> quit;                             // ends the program at once
         // Loads the sounds; says what went wrong when one cannot be loaded.
         std::function<std::optional<std::string>()> initsound = [] { return std::optional<std::string>(); };
+        // Judges positions for hints and the lost-position warning; none: at once, inline.
+        SolverPort* solver = nullptr;
     };
 
     GameWindowModel(const Images& images, Ports ports);
@@ -74,6 +80,8 @@ public:
     void onNext();
     void onAbort();
     void onRetry();
+    void onHint();
+    void onRecords();
     void onBannerTick();
     void onCountdownTick();
 
@@ -99,7 +107,12 @@ private:
     template <typename Open>
     void modal(Open open);
 
+    void onEngineChange(Engine::Change change);
+    void say(const std::string& text);
+
     Ports ports_;
+    InlineSolver inline_solver_;
+    PlayerAid aid_;
     std::deque<Held> held_;
     std::mt19937 rng_;
 };
