@@ -2,6 +2,7 @@
 #include "main_window.h"
 
 #include "assets/art.h"
+#include "level/cell_kind.h"
 #include "level/level_files.h"
 
 #include <QApplication>
@@ -28,6 +29,8 @@ Surface toSurface(const QImage& image)
     return surface;
 }
 
+void drawHint(QPainter& painter, const HintOutline& hint);
+
 // The window's own drawing surface, shown as it stands, pixel for pixel.
 class Playfield : public QWidget {
 public:
@@ -46,6 +49,7 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(event->rect(), image, event->rect());
+        drawHint(painter, controls_.hintOutline);
     }
 
 private:
@@ -70,6 +74,26 @@ private:
 };
 
 QColor toColor(Pixel p) { return QColor::fromRgb(p); }
+
+// The cells a hint outlines, in the playfield's pixels: the object, then the side to push from.
+std::pair<QRect, QRect> hintCells(const HintOutline& hint)
+{
+    return {QRect(hint.objectx * cell_size, hint.objecty * cell_size, cell_size, cell_size),
+            QRect(hint.sidex * cell_size, hint.sidey * cell_size, cell_size, cell_size)};
+}
+
+// The object to push in yellow, the cell to push it from in cyan, over the window's surface.
+void drawHint(QPainter& painter, const HintOutline& hint)
+{
+    if (!hint.visible)
+        return;
+    const auto [object, side] = hintCells(hint);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 255, 0), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(object.adjusted(1, 1, -2, -2));
+    painter.setPen(QPen(QColor(0, 255, 255), 3, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(side.adjusted(1, 1, -2, -2));
+}
 
 // The bounding box of the pixels in which `now` differs from `shown`, which is brought
 // up to date: a frame of play changes a few cells, and only they need painting again.
@@ -160,6 +184,8 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
         [dir](int n) { return gameLevelFile(dir, n).string(); },
         [] { QCoreApplication::exit(0); },
     };
+    ports.solver = &solver_;
+    solver_.after_answer = [this] { sync(); };
     if (options.initsound)
         ports.initsound = std::move(options.initsound);
     model_ = std::make_unique<GameWindowModel>(images_, std::move(ports));
@@ -210,7 +236,7 @@ void MainWindow::buildControls()
     setCentralWidget(client_);
 
     Controls& c = model_->controls;
-    for (LabelControl* model : {&c.levelLabel, &c.timeLabel, &c.gameOverLabel, &c.pausedLabel, &c.winnerLabel, &c.bannerLabel, &c.pauseHintLabel}) {
+    for (LabelControl* model : {&c.levelLabel, &c.timeLabel, &c.gameOverLabel, &c.pausedLabel, &c.winnerLabel, &c.bannerLabel, &c.pauseHintLabel, &c.lostMarkLabel}) {
         auto* label = new QLabel(client_);
         label->setAutoFillBackground(true);
         label->setFont(windowFont(model->font_points));
@@ -255,11 +281,13 @@ void MainWindow::buildMenus()
     addItem(game, "End game", Qt::Key_F4, Command::endGameItem);
     addItem(game, "Restart level", Qt::Key_F3, Command::restartLevelItem);
     addItem(game, "Exit", QKeySequence(Qt::CTRL | Qt::Key_X), Command::exitItem);
+    addItem(game, "Records", QKeySequence(), Command::recordsItem);
     QMenu* options = menuBar()->addMenu("Options");
     addItem(options, "Sound", QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
     QMenu* help = menuBar()->addMenu("Help");
     addItem(help, "Game help", Qt::Key_F1, Command::helpItem);
     addItem(help, "About...", Qt::Key_F5, Command::aboutItem);
+    addItem(help, "Hint", QKeySequence(), Command::hintItem);
 }
 
 void MainWindow::start()
@@ -328,6 +356,14 @@ void MainWindow::sync()
         const QRect changed = takeChanges(c.windowSurface, shown_surface_);
         if (!changed.isEmpty())
             client_->update(changed);
+    }
+
+    if (!(shown_outline_ == c.hintOutline)) {
+        for (const HintOutline& hint : {shown_outline_, c.hintOutline}) {
+            const auto [object, side] = hintCells(hint);
+            client_->update(object.united(side));
+        }
+        shown_outline_ = c.hintOutline;
     }
 
     if (const auto due = model_->nextDue()) {

@@ -4,6 +4,7 @@
 #include "game_window_model.h"
 #include "key_table.h"
 #include "qt_dialogs.h"
+#include "threaded_solver.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -78,6 +79,7 @@ private:
     QElapsedTimer clock_;
     TickSource ticks_;
     bool own_clock_ = false;
+    ThreadedSolver solver_{std::chrono::seconds(5)};  // outlives the model that asks it
     std::unique_ptr<GameWindowModel> model_;
 
     QWidget* client_ = nullptr;
@@ -90,6 +92,7 @@ private:
     std::map<Command, QAction*> actions_;
     QTimer pacer_;
     std::uint64_t painted_version_ = ~0ull;
+    HintOutline shown_outline_;
     Surface shown_surface_;  // what the screen shows of the drawing surface
 };
 
