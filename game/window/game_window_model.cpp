@@ -41,11 +41,21 @@ GameWindowModel::GameWindowModel(const Images& images, Ports ports)
     aid_.say = [this](const std::string& text) { say(text); };
 }
 
-void GameWindowModel::onEngineChange(Engine::Change change) { aid_.onChange(change); }
-
-void GameWindowModel::say(const std::string& text)
+void GameWindowModel::onEngineChange(Engine::Change change)
 {
-    modal([&](auto closed) { ports_.dialogs.message(text, [closed] { closed(); }); });
+    aid_.onChange(change);
+    if (change == Engine::Change::won)
+        keepWin();
+}
+
+void GameWindowModel::say(const std::string& text, std::function<void()> then)
+{
+    modal([&](auto closed) {
+        ports_.dialogs.message(text, [closed, then = std::move(then)] {
+            closed();
+            then();
+        });
+    });
 }
 
 template <typename Open>
@@ -373,7 +383,21 @@ void GameWindowModel::onRetry()
 
 void GameWindowModel::onHint() { aid_.askHint(); }
 
-void GameWindowModel::onRecords() {}
+void GameWindowModel::onRecords()
+{
+    if (engine.playing)
+        enterPause();
+    withRecords([this] {
+        records_open_ = true;
+        modal([this](auto closed) {
+            ports_.dialogs.showRecords(recordRows(), [this, closed] {
+                records_open_ = false;
+                closed();
+            });
+        });
+        askPar();
+    });
+}
 
 // ---------------------------------------------------------------- timers
 

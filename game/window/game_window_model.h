@@ -3,6 +3,7 @@
 
 #include "dialogs.h"
 #include "player_aid.h"
+#include "records.h"
 #include "solver_port.h"
 
 #include "game/engine/engine.h"
@@ -48,6 +49,8 @@ public:
         std::function<std::optional<std::string>()> initsound = [] { return std::optional<std::string>(); };
         // Judges positions for hints and the lost-position warning; none: at once, inline.
         SolverPort* solver = nullptr;
+        // The player's records file; empty: records are not kept.
+        std::filesystem::path records_file = {};
     };
 
     GameWindowModel(const Images& images, Ports ports);
@@ -108,11 +111,24 @@ private:
     void modal(Open open);
 
     void onEngineChange(Engine::Change change);
-    void say(const std::string& text);
+    void say(const std::string& text, std::function<void()> then = [] {});
+    SolverPort& solver() { return ports_.solver ? *ports_.solver : inline_solver_; }
+    void withRecords(std::function<void()> then);
+    void keepWin();
+    std::vector<RecordRow> recordRows() const;
+    void askPar();
 
     Ports ports_;
     InlineSolver inline_solver_;
     PlayerAid aid_;
+    std::optional<Records> records_;  // read at the first win or the first look
+    bool records_failure_said_ = false;
+    bool records_open_ = false;
+    struct Par {
+        std::optional<int> actions;
+        bool unknown = false;
+    };
+    std::array<Par, Records::levels> par_{};  // computed from the level files, once a run
     std::deque<Held> held_;
     std::mt19937 rng_;
 };

@@ -14,6 +14,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace kelvaro {
@@ -185,6 +186,7 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
         [] { QCoreApplication::exit(0); },
     };
     ports.solver = &solver_;
+    ports.records_file = recordsFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     solver_.after_answer = [this] { sync(); };
     if (options.initsound)
         ports.initsound = std::move(options.initsound);
