@@ -50,6 +50,7 @@ public:
     QWidget* clientArea() const { return client_; }
     GameWindowModel& model() { return *model_; }
     KeyTable& keys() { return keys_; }
+    ThreadedSolver& solver() { return solver_; }
 
     // Start-up once the window is on screen.
     void start();

@@ -57,7 +57,7 @@ void PlayerAid::forget()
 {
     solver_.cancelAll();
     ++generation_;
-    pending_.clear();
+    pending_ = false;
     solution_.reset();
     hint_wanted_ = false;
     layout_since_ = engine_.movesMade();
@@ -80,7 +80,7 @@ void PlayerAid::onChange(Engine::Change change)
         // Nothing pushed from a lost position can win again.
         known_[n] = before == Verdict::unsolvable ? before : Verdict::unknown;
         if (known_[n] == Verdict::unknown)
-            check(false);
+            check();
         break;
     }
     case Engine::Change::taken_back:
@@ -88,7 +88,7 @@ void PlayerAid::onChange(Engine::Change change)
         if (n < layout_since_) {  // the crates or the jewel came back: a new search
             forget();
             if (known_[n] == Verdict::unknown)
-                check(false);
+                check();
         }
         break;
     case Engine::Change::started:
@@ -102,15 +102,13 @@ void PlayerAid::onChange(Engine::Change change)
     mirror();
 }
 
-void PlayerAid::check(bool for_hint)
+// One search at a time: asked again while one is under way, the answer to that one serves.
+void PlayerAid::check()
 {
-    const int fromx = engine_.playerx, fromy = engine_.playery;
-    const bool waiting = std::any_of(pending_.begin(), pending_.end(), [&](const Pending& p) {
-        return !for_hint || (p.fromx == fromx && p.fromy == fromy);
-    });
-    if (waiting)
+    if (pending_)
         return;
-    pending_.push_back({fromx, fromy});
+    const int fromx = engine_.playerx, fromy = engine_.playery;
+    pending_ = true;
     const std::uint64_t generation = generation_;
     solver_.solve(position(), [this, generation, fromx, fromy](const Solution& solution) {
         answered(generation, fromx, fromy, solution);
@@ -121,10 +119,7 @@ void PlayerAid::answered(std::uint64_t generation, int fromx, int fromy, const S
 {
     if (generation != generation_)
         return;  // the crates or the jewel moved since it was asked: stale
-    const auto match = std::find_if(pending_.begin(), pending_.end(),
-                                    [&](const Pending& p) { return p.fromx == fromx && p.fromy == fromy; });
-    if (match != pending_.end())
-        pending_.erase(match);
+    pending_ = false;
     if (solution.verdict != Verdict::unknown)
         setVerdict(solution.verdict);  // only a proof ever says lost
     if (solution.verdict == Verdict::solvable) {
@@ -132,8 +127,12 @@ void PlayerAid::answered(std::uint64_t generation, int fromx, int fromy, const S
         solution_fromx_ = fromx;
         solution_fromy_ = fromy;
     }
-    if (!hint_wanted_ || ((fromx != engine_.playerx || fromy != engine_.playery) && !pending_.empty()))
-        return;  // a search from where the player now stands is still on its way
+    if (!hint_wanted_)
+        return;
+    if (solution.verdict == Verdict::solvable && (fromx != engine_.playerx || fromy != engine_.playery)) {
+        check();  // the player walked on meanwhile: the shortest way from here may differ
+        return;
+    }
     hint_wanted_ = false;
     if (!inPlay())
         return;  // paused, boxed or over meanwhile: H again shows what was found
@@ -157,7 +156,7 @@ void PlayerAid::askHint()
         return;
     }
     hint_wanted_ = true;
-    check(true);
+    check();
 }
 
 void PlayerAid::showHint(const Solution& solution, int fromx, int fromy)

@@ -44,7 +44,7 @@ private:
     Verdict verdict() const;
     void setVerdict(Verdict verdict);
     void forget();
-    void check(bool for_hint);
+    void check();
     void answered(std::uint64_t generation, int fromx, int fromy, const Solution& solution);
     void showHint(const Solution& solution, int fromx, int fromy);
     void hideHint();
@@ -58,10 +58,7 @@ private:
     TickSource ticks_;
     std::uint64_t generation_ = 0;  // raised whenever the crates or jewel change
     std::vector<Verdict> known_;
-    struct Pending {
-        int fromx, fromy;
-    };
-    std::vector<Pending> pending_;  // searches of this generation not yet answered
+    bool pending_ = false;  // a search of this generation is on its way
     std::optional<Solution> solution_;
     int solution_fromx_ = -1, solution_fromy_ = -1;
     std::size_t layout_since_ = 0;  // moves made when the crates and jewel last moved

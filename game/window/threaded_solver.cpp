@@ -66,6 +66,7 @@ void ThreadedSolver::work()
             return flag->load() || std::chrono::steady_clock::now() > deadline;
         };
         Solution solution = kelvaro::solve(job.position, limits);
+        ++searches_;
         {
             std::lock_guard lock(mutex_);
             running_.reset();

@@ -25,6 +25,8 @@ public:
 
     // Runs on the window's thread after each answer was handed over (the view mirrors the model).
     std::function<void()> after_answer;
+    // Searches finished so far, answered or not (benchmarks).
+    int searches() const { return searches_.load(); }
 
 private:
     using Flag = std::shared_ptr<std::atomic<bool>>;
@@ -41,6 +43,7 @@ private:
     std::deque<Job> queue_;
     Flag running_;  // the cancel flag of the search under way
     bool stopping_ = false;
+    std::atomic<int> searches_{0};
     std::thread thread_;
 };
 

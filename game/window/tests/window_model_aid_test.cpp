@@ -185,6 +185,9 @@ TEST(Hint, OutlinesTheNextPushForTwoSecondsWhileTheGamePlaysOn)
     ASSERT_EQ(rig.solver.open(), 1u);
     rig.act({L});  // play goes on while the solver thinks
     rig.solver.finish();
+    ASSERT_EQ(rig.solver.open(), 1u) << "asked again from where the player now stands";
+    EXPECT_FALSE(rig.k.hintOutline.visible);
+    rig.solver.finish();
     // The only way on: from (2, 2) push the jewel right.
     EXPECT_EQ(rig.k.hintOutline, (HintOutline{true, 3, 2, 2, 2}));
     rig.run(1900);
