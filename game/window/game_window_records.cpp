@@ -36,8 +36,8 @@ std::vector<RecordRow> GameWindowModel::recordRows() const
 {
     std::vector<RecordRow> rows;
     for (int level = 1; level <= Records::levels; ++level) {
-        const LevelRecord none;
-        const LevelRecord& r = records_ ? records_->at(level) : none;
+        const PlayerRecord none;
+        const PlayerRecord& r = records_ ? records_->at(level) : none;
         const Par& par = par_[static_cast<std::size_t>(level - 1)];
         rows.push_back({level, r.solved, r.best_time_left, r.fewest_actions, par.actions, par.unknown});
     }

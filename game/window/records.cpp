@@ -29,7 +29,7 @@ std::string Records::text() const
     std::ostringstream out;
     out << kHeader << "\n# level best-time-left fewest-actions\n";
     for (int level = 1; level <= levels; ++level) {
-        const LevelRecord& r = at(level);
+        const PlayerRecord& r = at(level);
         if (r.solved)
             out << level << ' ' << r.best_time_left << ' ' << r.fewest_actions << '\n';
     }
@@ -55,7 +55,7 @@ std::optional<Records> Records::parse(const std::string& text, int& bad_line)
         if (!(fields >> level >> time_left >> actions) || (fields >> rest) || level < 1 || level > levels ||
             time_left < -32768 || time_left > 32767 || actions < 0 || actions > 100'000'000)
             return std::nullopt;
-        LevelRecord& r = records.table_[static_cast<std::size_t>(level - 1)];
+        PlayerRecord& r = records.table_[static_cast<std::size_t>(level - 1)];
         if (r.solved)
             return std::nullopt;  // a level twice: not a file this program wrote
         r = {true, static_cast<int>(time_left), static_cast<int>(actions)};
@@ -70,9 +70,12 @@ std::optional<std::string> Records::load()
     std::error_code ec;
     if (file_.empty() || (!fs::exists(file_, ec) && !ec))
         return std::nullopt;
+    // Far larger than fifty lines could make it: not a file this program wrote.
+    if (!fs::is_regular_file(file_, ec) || fs::file_size(file_, ec) > 100'000 || ec)
+        return setAside("it cannot be read");
     std::ifstream in(file_, std::ios::binary);
     std::ostringstream bytes;
-    if (!in || !fs::is_regular_file(file_, ec) || !(bytes << in.rdbuf()) || fs::file_size(file_, ec) > 1'000'000)
+    if (!in || !(bytes << in.rdbuf()))
         return setAside("it cannot be read");
     int bad_line = 0;
     std::optional<Records> read = parse(bytes.str(), bad_line);
@@ -104,8 +107,8 @@ bool Records::recordWin(int level, int time_left, int actions)
 {
     if (level < 1 || level > levels)
         return false;
-    LevelRecord& r = table_[static_cast<std::size_t>(level - 1)];
-    const LevelRecord before = r;
+    PlayerRecord& r = table_[static_cast<std::size_t>(level - 1)];
+    const PlayerRecord before = r;
     if (!r.solved) {
         r = {true, time_left, actions};
     } else {

@@ -8,11 +8,11 @@
 
 namespace kelvaro {
 
-struct LevelRecord {
+struct PlayerRecord {
     bool solved = false;
     int best_time_left = 0;
     int fewest_actions = 0;
-    bool operator==(const LevelRecord&) const = default;
+    bool operator==(const PlayerRecord&) const = default;
 };
 
 // Where the records live: $XDG_DATA_HOME/kelvaro/records.txt, else ~/.local/share/kelvaro/;
@@ -36,7 +36,7 @@ public:
     // Writes the whole file or nothing; says why it could not.
     std::optional<std::string> save() const;
 
-    const LevelRecord& at(int level) const { return table_.at(static_cast<std::size_t>(level - 1)); }
+    const PlayerRecord& at(int level) const { return table_.at(static_cast<std::size_t>(level - 1)); }
     const std::filesystem::path& file() const { return file_; }
 
     std::string text() const;
@@ -47,7 +47,7 @@ private:
     std::optional<std::string> setAside(const std::string& why);
 
     std::filesystem::path file_;
-    std::array<LevelRecord, levels> table_{};
+    std::array<PlayerRecord, levels> table_{};
     bool keep_off_ = false;  // a damaged file could not be moved away: never write over it
 };
 

@@ -33,7 +33,7 @@ TEST(Records, KeepTheBestTimeAndTheFewestActionsEachOnItsOwn)
     struct Win {
         int time_left, actions;
         bool improves;
-        LevelRecord after;
+        PlayerRecord after;
     };
     const Win wins[] = {
         {30, 40, true, {true, 30, 40}},   // the first win
@@ -194,7 +194,7 @@ TEST(RecordsInPlay, AWinIsWrittenAndOnlyABetterOneImprovesIt)
     ASSERT_TRUE(rig.kept.controls.winnerLabel.visible);
     Records read(rig.file);
     ASSERT_FALSE(read.load());
-    const LevelRecord first = read.at(4);
+    const PlayerRecord first = read.at(4);
     EXPECT_TRUE(first.solved);
     EXPECT_GE(first.best_time_left, 74);
     EXPECT_EQ(first.fewest_actions, 3);
