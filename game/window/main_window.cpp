@@ -185,7 +185,7 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
         [dir](int n) { return gameLevelFile(dir, n).string(); },
         [] { QCoreApplication::exit(0); },
     };
-    ports.solver = &solver_;
+    ports.solver = options.solver ? options.solver : &solver_;
     ports.records_file = recordsFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     solver_.after_answer = [this] { sync(); };
     if (options.initsound)
@@ -382,8 +382,10 @@ bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
             keys_.set(*key, pressed);
         return *key != Key::ctrl;  // arrows must not move the focus between buttons
     }
-    if (pressed && event->text().size() == 1 && event->text()[0].unicode() < 128) {
-        model_->onCharacterKey(static_cast<char>(event->text()[0].unicode()));
+    // Backspace takes back a move; not every platform gives it a character.
+    const bool backspace = event->key() == Qt::Key_Backspace;
+    if (pressed && (backspace || (event->text().size() == 1 && event->text()[0].unicode() < 128))) {
+        model_->onCharacterKey(backspace ? '\b' : static_cast<char>(event->text()[0].unicode()));
         sync();
     }
     return false;

@@ -35,6 +35,7 @@ struct MainWindowOptions {
     SoundPort* sound = nullptr;                              // none: silent
     std::function<std::optional<std::string>()> initsound;  // loads the sounds
     TickSource ticks;                                        // none: the monotonic clock
+    SolverPort* solver = nullptr;                            // none: a worker thread
 };
 
 class MainWindow : public QMainWindow {
