@@ -60,6 +60,15 @@ struct TimerControl {
     void disable() { enabled = false; }
 };
 
+// Two cells outlined over the playfield: the object to push next and the cell to push it
+// from. Drawn by the view on top of the window's surface, so no buffer is disturbed.
+struct HintOutline {
+    bool visible = false;
+    int objectx = 0, objecty = 0;
+    int sidex = 0, sidey = 0;
+    bool operator==(const HintOutline&) const = default;
+};
+
 enum class Focus { none, nextButton, abortButton, retryButton };
 
 inline constexpr Pixel green = 0xff00ff00;
@@ -76,6 +85,9 @@ struct Controls {
     LabelControl winnerLabel{"WINNER!", {568, 320, 150, 40}, false, green, 24};
     LabelControl bannerLabel{"Waiting to play ...", {104, 152, 169, 25}, true, green, 13.5};
     LabelControl pauseHintLabel{"P = PAUSE", {640, 504, 97, 25}, true, green, 12};
+    // A red dot just after the TIME read-out: the level can no longer be won from here.
+    LabelControl lostMarkLabel{"\u25cf", {692, 64, 20, 25}, false, red, 13.5};
+    HintOutline hintOutline;
     ButtonControl nextButton{"Next", {96, 424, 97, 41}};
     ButtonControl abortButton{"Abort", {216, 424, 97, 41}};
     ButtonControl retryButton{"Retry", {328, 424, 97, 41}};

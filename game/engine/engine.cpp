@@ -95,7 +95,10 @@ std::optional<LevelError> Engine::startlevel(int number)
     controls_.levelLabel.caption = "LEVEL : " + std::to_string(number);
     controls_.timeLabel.caption = "TIME : " + std::to_string(timeleft);
     playing = true;
+    history_.clear();
+    takeback_wanted_ = false;
     drawspiral();
+    notify(Change::started);
     return std::nullopt;
 }
 
@@ -210,6 +213,8 @@ void Engine::beginPlayloop()
 
 void Engine::pass()
 {
+    if (paused != 0)
+        takeback_wanted_ = false;  // asked for before the pause: not carried over it
     if (paused == 0 && elapsed(now(), lasttick) >= 25) {
         step();
         if (phase_ == Phase::animating)
@@ -242,6 +247,12 @@ void Engine::step()
     lasttick = now();
     if (trace)
         trace(lasttick, false);
+    if (takeback_wanted_) {
+        takeback_wanted_ = false;
+        takeBack();
+        redraw();
+        return;
+    }
     if (tryWalk() || tryPush())
         return;
     redraw();
@@ -260,7 +271,7 @@ bool Engine::tryWalk()
         playerdir = arrow.dir;
         const Direction d = directions[playerdir];
         if (ruleFor(cellAt(playerx + d.dx, playery + d.dy)).walk_onto) {
-            startAnimation(Animation::walk, playerx, playery);
+            startAnimation(Animation::walk, playerx, playery, before());
             return true;
         }
     }
@@ -277,6 +288,11 @@ bool Engine::tryPush()
     const std::uint8_t moving = cellAt(fx, fy);
     if (!ruleFor(moving).pushable || !mayPushOnto(moving, cellAt(gx, gy)))
         return false;
+    Move move = before();
+    move.push = true;
+    move.fx = fx, move.fy = fy, move.gx = gx, move.gy = gy;
+    move.f_code = moving;
+    move.g_code = maze.at(gx, gy);
     maze.at(fx, fy) = blank;
     maze.at(gx, gy) = moving;
     ++maze_changes_;
@@ -284,14 +300,48 @@ bool Engine::tryPush()
         jewelx = static_cast<std::uint8_t>(gx);
         jewely = static_cast<std::uint8_t>(gy);
     }
-    startAnimation(moving == jewel ? Animation::push_jewel : Animation::push_obstacle, fx, fy);
+    startAnimation(moving == jewel ? Animation::push_jewel : Animation::push_obstacle, fx, fy, move);
     return true;
+}
+
+// ---------------------------------------------------------------- take-back
+
+void Engine::requestTakeBack()
+{
+    if (phase_ == Phase::playing && playing && paused == 0 && !timeup && !suspended())
+        takeback_wanted_ = true;
+}
+
+void Engine::takeBack()
+{
+    if (history_.empty() || timeup)
+        return;
+    const Move move = history_.back();
+    history_.pop_back();
+    playerx = move.playerx;
+    playery = move.playery;
+    playerdir = move.playerdir;
+    jewelx = move.jewelx;
+    jewely = move.jewely;
+    if (move.push) {
+        maze.at(move.fx, move.fy) = move.f_code;
+        maze.at(move.gx, move.gy) = move.g_code;
+        ++maze_changes_;
+    }
+    notify(Change::taken_back);
+}
+
+void Engine::notify(Change change)
+{
+    if (changed)
+        changed(change);
 }
 
 // ---------------------------------------------------------------- animations
 
-void Engine::startAnimation(Animation kind, int fx, int fy)
+void Engine::startAnimation(Animation kind, int fx, int fy, Move move)
 {
+    moving_ = move;
     if (kind != Animation::walk)
         playOnce(Sound::moving);
     animation_ = kind;
@@ -340,7 +390,10 @@ void Engine::finishAnimation()
     }
     phase_ = Phase::playing;
     lasttick = now();
-    outcomeChecks();
+    history_.push_back(moving_);
+    notify(moving_.push ? Change::pushed : Change::walked);
+    if (phase_ == Phase::playing)  // a watcher may have opened a box or started anew
+        outcomeChecks();
 }
 
 // ---------------------------------------------------------------- drawing
@@ -402,6 +455,7 @@ void Engine::levelwon()
     controls_.nextButton.visible = true;
     controls_.abortButton.visible = true;
     controls_.focus = Focus::nextButton;
+    notify(Change::won);
 }
 
 void Engine::levellost()
@@ -426,6 +480,7 @@ void Engine::levellost()
     controls_.retryButton.visible = true;
     sadPicture.visible = true;
     controls_.focus = Focus::retryButton;
+    notify(Change::lost);
 }
 
 void Engine::stopgame()
@@ -437,6 +492,7 @@ void Engine::stopgame()
     controls_.clearWindowSurface();
     controls_.bannerTimer.enable(now());
     phase_ = Phase::idle;
+    notify(Change::stopped);
 }
 
 } // namespace kelvaro

@@ -85,6 +85,17 @@ public:
     // Where the moving image of the current animation was last drawn (tests and benchmarks).
     int animationCounter() const { return counter_; }
 
+    // Take-back: the last completed walk or push is undone at the play loop's next step,
+    // without animation. Asked for while the level is not being played between steps (an
+    // animation, a pause, the start effect, a box, after the outcome) it is dropped.
+    void requestTakeBack();
+    // The walks and pushes made since the level started, less those taken back.
+    std::size_t movesMade() const { return history_.size(); }
+
+    // What changed the position, for whoever watches it (hints, records).
+    enum class Change { started, walked, pushed, taken_back, won, lost, stopped };
+    std::function<void(Change)> changed;
+
     void playOnce(Sound sound);
     void startMusic();
     void stopMusicAndRewind();
@@ -98,7 +109,17 @@ private:
     void step();
     bool tryWalk();
     bool tryPush();
-    void startAnimation(Animation kind, int fx, int fy);
+    // Everything a walk or push changed, so that taking it back restores exactly what was.
+    struct Move {
+        std::uint8_t playerx, playery, playerdir, jewelx, jewely;
+        bool push = false;
+        int fx = 0, fy = 0, gx = 0, gy = 0;
+        std::uint8_t f_code = 0, g_code = 0;
+    };
+    Move before() const { return {playerx, playery, playerdir, jewelx, jewely}; }
+    void takeBack();
+    void notify(Change change);
+    void startAnimation(Animation kind, int fx, int fy, Move move);
     void frame();
     void finishAnimation();
     void outcomeChecks();
@@ -140,6 +161,10 @@ private:
     };
     Shown shown_;
     std::uint64_t maze_changes_ = 0;
+    // take-back
+    std::vector<Move> history_;
+    Move moving_{};  // the move under animation, recorded when it completes
+    bool takeback_wanted_ = false;
 
 public:
     // Called with the tick count at every step and every animation frame (benchmarks).

@@ -3,9 +3,22 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace kelvaro {
+
+// One line of the Records window.
+struct RecordRow {
+    int level;
+    bool solved;
+    int best_time_left;
+    int fewest_actions;
+    std::optional<int> par;  // the shortest solution's actions, once known
+    bool par_unknown;        // the solver could not tell: no par will come
+    bool operator==(const RecordRow&) const = default;
+};
 
 class Dialogs {
 public:
@@ -19,6 +32,9 @@ public:
     virtual void message(const std::string& text, std::function<void()> done) = 0;
     virtual void showHelp(std::function<void()> done) = 0;
     virtual void showAbout(std::function<void()> done) = 0;
+    // The Records window, modal; `updateRecords` refreshes it while it is open.
+    virtual void showRecords(const std::vector<RecordRow>&, std::function<void()> done) { done(); }
+    virtual void updateRecords(const std::vector<RecordRow>&) {}
 };
 
 } // namespace kelvaro

@@ -35,8 +35,28 @@ std::optional<double> numericAnswer(const std::string& answer)
 }
 
 GameWindowModel::GameWindowModel(const Images& images, Ports ports)
-    : engine(controls, images, ports.sound, ports.keys, ports.ticks, ports.loader), ports_(std::move(ports))
+    : engine(controls, images, ports.sound, ports.keys, ports.ticks, ports.loader), ports_(std::move(ports)),
+      aid_(engine, controls, ports_.solver ? *ports_.solver : inline_solver_, ports_.ticks)
 {
+    engine.changed = [this](Engine::Change change) { onEngineChange(change); };
+    aid_.say = [this](const std::string& text) { say(text); };
+}
+
+void GameWindowModel::onEngineChange(Engine::Change change)
+{
+    aid_.onChange(change);
+    if (change == Engine::Change::won)
+        keepWin();
+}
+
+void GameWindowModel::say(const std::string& text, std::function<void()> then)
+{
+    modal([&](auto closed) {
+        ports_.dialogs.message(text, [closed, then = std::move(then)] {
+            closed();
+            then();
+        });
+    });
 }
 
 template <typename Open>
@@ -82,7 +102,7 @@ void GameWindowModel::handle(const Held& event)
     static constexpr Handler handlers[] = {
         &GameWindowModel::onNewGame, &GameWindowModel::onEndGame, &GameWindowModel::onRestartLevel, &GameWindowModel::onExit,
         &GameWindowModel::onSound, &GameWindowModel::onHelp,   &GameWindowModel::onAbout,  &GameWindowModel::onNext,
-        &GameWindowModel::onAbort, &GameWindowModel::onRetry,
+        &GameWindowModel::onAbort, &GameWindowModel::onRetry,  &GameWindowModel::onHint,   &GameWindowModel::onRecords,
     };
     if (event.command) {
         // A command whose menu item is disabled never reaches its handler, as with the real menu.
@@ -109,7 +129,13 @@ void GameWindowModel::handle(const Held& event)
                 controls.countdownTimer.enable(ports_.ticks());
             }
         }
+        // Keys beside the game's own: take back a move, ask for a hint.
+        if (event.key == '\b' || event.key == 'u' || event.key == 'U')
+            engine.requestTakeBack();
+        if (event.key == 'h' || event.key == 'H')
+            aid_.askHint();
     }
+    aid_.advance();  // a pause or a box hides the hint
 }
 
 // Every event that waited is handled in this one yield before the run goes on: a pass per
@@ -154,6 +180,7 @@ void GameWindowModel::advance()
     pass();
     if (engine.acceptsEvents())
         flushHeld();
+    aid_.advance();
 }
 
 bool GameWindowModel::keysHeld() const
@@ -199,6 +226,8 @@ std::optional<std::uint32_t> GameWindowModel::nextDue() const
             consider(timer->due);
     if (!held_.empty() && !holding())
         consider(now);
+    if (const auto hint_ends = aid_.nextDue())
+        consider(*hint_ends);
     return due;
 }
 
@@ -386,6 +415,24 @@ void GameWindowModel::onRetry()
     controls.abortButton.visible = false;
     controls.retryButton.visible = false;
     startlevel(engine.level);
+}
+
+void GameWindowModel::onHint() { aid_.askHint(); }
+
+void GameWindowModel::onRecords()
+{
+    if (engine.playing)
+        enterPause();
+    withRecords([this] {
+        records_open_ = true;
+        modal([this](auto closed) {
+            ports_.dialogs.showRecords(recordRows(), [this, closed] {
+                records_open_ = false;
+                closed();
+            });
+        });
+        askPar();
+    });
 }
 
 // ---------------------------------------------------------------- timers

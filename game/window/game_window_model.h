@@ -3,6 +3,9 @@
 #pragma once
 
 #include "dialogs.h"
+#include "player_aid.h"
+#include "records.h"
+#include "solver_port.h"
 
 #include "game/engine/engine.h"
 
@@ -25,6 +28,8 @@ enum class Command {
     nextButton,
     abortButton,
     retryButton,
+    hintItem,     // added beside the menus' own items
+    recordsItem,
 };
 
 // Whether an answer to New game counts as a number, and its value: plain decimals,
@@ -43,6 +48,10 @@ public:
         std::function<void(int status)> quit;                   // ends the program at once with this exit status
         // Loads the sounds; says what went wrong when one cannot be loaded.
         std::function<std::optional<std::string>()> initsound = [] { return std::optional<std::string>(); };
+        // Judges positions for hints and the lost-position warning; none: at once, inline.
+        SolverPort* solver = nullptr;
+        // The player's records file; empty: records are not kept.
+        std::filesystem::path records_file = {};
     };
 
     GameWindowModel(const Images& images, Ports ports);
@@ -82,6 +91,8 @@ public:
     void onNext();
     void onAbort();
     void onRetry();
+    void onHint();
+    void onRecords();
     void onBannerTick();
     void onCountdownTick();
 
@@ -109,7 +120,25 @@ private:
     template <typename Open>
     void modal(Open open);
 
+    void onEngineChange(Engine::Change change);
+    void say(const std::string& text, std::function<void()> then = [] {});
+    SolverPort& solver() { return ports_.solver ? *ports_.solver : inline_solver_; }
+    void withRecords(std::function<void()> then);
+    void keepWin();
+    std::vector<RecordRow> recordRows() const;
+    void askPar();
+
     Ports ports_;
+    InlineSolver inline_solver_;
+    PlayerAid aid_;
+    std::optional<Records> records_;  // read at the first win or the first look
+    bool records_failure_said_ = false;
+    bool records_open_ = false;
+    struct Par {
+        std::optional<int> actions;
+        bool unknown = false;
+    };
+    std::array<Par, Records::levels> par_{};  // computed from the level files, once a run
     std::deque<Held> held_;
     std::mt19937 rng_;
     bool rested_ = false;  // the play loop's last step found no key and nothing to do

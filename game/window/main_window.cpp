@@ -3,6 +3,7 @@
 #include "main_window.h"
 
 #include "assets/art.h"
+#include "level/cell_kind.h"
 #include "level/level_files.h"
 
 #include <QApplication>
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace kelvaro {
@@ -28,6 +30,8 @@ Surface toSurface(const QImage& image)
     }
     return surface;
 }
+
+void drawHint(QPainter& painter, const HintOutline& hint);
 
 // The window's own drawing surface, shown as it stands, pixel for pixel.
 class Playfield : public QWidget {
@@ -47,6 +51,7 @@ protected:
         QPainter painter(this);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(event->rect(), image, event->rect());
+        drawHint(painter, controls_.hintOutline);
     }
 
 private:
@@ -71,6 +76,26 @@ private:
 };
 
 QColor toColor(Pixel p) { return QColor::fromRgb(p); }
+
+// The cells a hint outlines, in the playfield's pixels: the object, then the side to push from.
+std::pair<QRect, QRect> hintCells(const HintOutline& hint)
+{
+    return {QRect(hint.objectx * cell_size, hint.objecty * cell_size, cell_size, cell_size),
+            QRect(hint.sidex * cell_size, hint.sidey * cell_size, cell_size, cell_size)};
+}
+
+// The object to push in yellow, the cell to push it from in cyan, over the window's surface.
+void drawHint(QPainter& painter, const HintOutline& hint)
+{
+    if (!hint.visible)
+        return;
+    const auto [object, side] = hintCells(hint);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(255, 255, 0), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(object.adjusted(1, 1, -2, -2));
+    painter.setPen(QPen(QColor(0, 255, 255), 3, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(side.adjusted(1, 1, -2, -2));
+}
 
 // The bounding box of the pixels in which `now` differs from `shown`, which is brought
 // up to date: a frame of play changes a few cells, and only they need painting again.
@@ -162,6 +187,9 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
         [dir, only = options.level_file](int n) { return (only ? *only : gameLevelFile(dir, n)).string(); },
         [](int status) { QCoreApplication::exit(status); },
     };
+    ports.solver = options.solver ? options.solver : &solver_;
+    ports.records_file = recordsFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    solver_.after_answer = [this] { sync(); };
     if (options.initsound)
         ports.initsound = std::move(options.initsound);
     model_ = std::make_unique<GameWindowModel>(images_, std::move(ports));
@@ -221,7 +249,7 @@ void MainWindow::buildControls()
     setCentralWidget(client_);
 
     Controls& c = model_->controls;
-    for (LabelControl* model : {&c.levelLabel, &c.timeLabel, &c.gameOverLabel, &c.pausedLabel, &c.winnerLabel, &c.bannerLabel, &c.pauseHintLabel}) {
+    for (LabelControl* model : {&c.levelLabel, &c.timeLabel, &c.gameOverLabel, &c.pausedLabel, &c.winnerLabel, &c.bannerLabel, &c.pauseHintLabel, &c.lostMarkLabel}) {
         auto* label = new QLabel(client_);
         label->setAutoFillBackground(true);
         label->setFont(windowFont(model->font_points));
@@ -266,11 +294,13 @@ void MainWindow::buildMenus()
     addItem(game, "End game", Qt::Key_F4, Command::endGameItem);
     addItem(game, "Restart level", Qt::Key_F3, Command::restartLevelItem);
     addItem(game, "Exit", QKeySequence(Qt::CTRL | Qt::Key_X), Command::exitItem);
+    addItem(game, "Records", QKeySequence(), Command::recordsItem);
     QMenu* options = menuBar()->addMenu("Options");
     addItem(options, "Sound", QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
     QMenu* help = menuBar()->addMenu("Help");
     addItem(help, "Game help", Qt::Key_F1, Command::helpItem);
     addItem(help, "About...", Qt::Key_F5, Command::aboutItem);
+    addItem(help, "Hint", QKeySequence(), Command::hintItem);
 }
 
 void MainWindow::start()
@@ -343,6 +373,14 @@ void MainWindow::sync()
             client_->update(changed);
     }
 
+    if (!(shown_outline_ == c.hintOutline)) {
+        for (const HintOutline& hint : {shown_outline_, c.hintOutline}) {
+            const auto [object, side] = hintCells(hint);
+            client_->update(object.united(side));
+        }
+        shown_outline_ = c.hintOutline;
+    }
+
     if (const auto due = model_->nextDue()) {
         pacer_.start(millisecondsUntil(*due));
     } else {
@@ -383,8 +421,10 @@ bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
         }
         return *key != Key::ctrl;  // arrows must not move the focus between buttons
     }
-    if (pressed && event->text().size() == 1 && event->text()[0].unicode() < 128) {
-        model_->onCharacterKey(static_cast<char>(event->text()[0].unicode()));
+    // Backspace takes back a move; not every platform gives it a character.
+    const bool backspace = event->key() == Qt::Key_Backspace;
+    if (pressed && (backspace || (event->text().size() == 1 && event->text()[0].unicode() < 128))) {
+        model_->onCharacterKey(backspace ? '\b' : static_cast<char>(event->text()[0].unicode()));
         sync();
     }
     return false;

@@ -6,6 +6,7 @@
 #include "controller_pump.h"
 #include "key_table.h"
 #include "qt_dialogs.h"
+#include "threaded_solver.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -39,6 +40,7 @@ struct MainWindowOptions {
     // A level file to play at once instead of the numbered levels: every level number,
     // Next and Retry included, then reads this file. The editor's test play uses it.
     std::optional<std::filesystem::path> level_file;
+    SolverPort* solver = nullptr;                            // none: a worker thread
 };
 
 class MainWindow : public QMainWindow {
@@ -57,6 +59,7 @@ public:
     ControllerPump& controllers() { return *controllers_; }
     // Milliseconds until the window next runs the model, or -1 while it waits for events only.
     int scheduledIn() const { return pacer_.isActive() ? pacer_.remainingTime() : -1; }
+    ThreadedSolver& solver() { return solver_; }
 
     // Start-up once the window is on screen.
     void start();
@@ -88,6 +91,7 @@ private:
     TickSource ticks_;
     bool own_clock_ = false;
     bool play_at_start_ = false;  // a level file was named: play it once started
+    ThreadedSolver solver_{std::chrono::seconds(5)};  // outlives the model that asks it
     std::unique_ptr<GameWindowModel> model_;
 
     QWidget* client_ = nullptr;
@@ -100,6 +104,7 @@ private:
     std::map<Command, QAction*> actions_;
     QTimer pacer_;
     std::uint64_t painted_version_ = ~0ull;
+    HintOutline shown_outline_;
     Surface shown_surface_;  // what the screen shows of the drawing surface
     std::unique_ptr<ControllerPump> controllers_;
 };

@@ -2,6 +2,7 @@
 // Message boxes, the input box and the small text windows, each application-modal.
 #include "qt_dialogs.h"
 
+#include "records_window.h"
 #include "text_window.h"
 
 #include <QDialog>
@@ -72,6 +73,25 @@ void QtDialogs::showAbout(std::function<void()> done)
     openModal(window, this, [done](QDialog*, int) {
         done();
     });
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void QtDialogs::showRecords(const std::vector<RecordRow>& rows, std::function<void()> done)
+{
+    auto* window = new RecordsWindow(rows, owner_);
+    records_ = window;
+    openModal(window, this, [done](QDialog*, int) {
+        done();
+    });
+}
+
+void QtDialogs::updateRecords(const std::vector<RecordRow>& rows)
+{
+    if (records_)
+        records_->show(rows);
 }
 
 } // namespace kelvaro

@@ -19,12 +19,15 @@ public:
     void message(const std::string& text, std::function<void()> done) override;
     void showHelp(std::function<void()> done) override;
     void showAbout(std::function<void()> done) override;
+    void showRecords(const std::vector<RecordRow>& rows, std::function<void()> done) override;
+    void updateRecords(const std::vector<RecordRow>& rows) override;
 
     // Called after any box closes, so the window can run what the answer made due.
     std::function<void()> after_close;
 
 private:
     QPointer<QWidget> owner_;
+    QPointer<class RecordsWindow> records_;
 };
 
 } // namespace kelvaro

@@ -25,6 +25,7 @@ class MainWindowTest : public QObject {
 
     fs::path dir_;
     std::uint32_t now_ = 0xffffff00u;  // a few seconds before the tick count wraps
+    InlineSolver solver_;
     std::unique_ptr<MainWindow> window_;
 
     // Moves the fake clock on, letting the window run whatever falls due, 5 ms at a time.
@@ -67,7 +68,8 @@ private slots:
                    {"########", "########", "##S.*G##", "##....##", "########", "########"}, 60);
         writeLevel(dir_ / "Maps" / "maze2.txt",
                    {"##########", "##########", "##S.....##", "##.o.*.G##", "##########", "##########"}, 2);
-        window_ = std::make_unique<MainWindow>(dir_, MainWindowOptions{nullptr, {}, [this] { return now_; }});
+        qputenv("XDG_DATA_HOME", QByteArray::fromStdString((dir_ / "data").string()));  // records stay here
+        window_ = std::make_unique<MainWindow>(dir_, MainWindowOptions{nullptr, {}, [this] { return now_; }, {}, &solver_});
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
         window_->start();
@@ -218,6 +220,69 @@ private slots:
         QTest::keyClick(keyTarget(), Qt::Key_P);
         QVERIFY(!labelWithText(window_.get(), "GAME PAUSED")->isVisibleTo(window_.get()));
         QCOMPARE(window_->model().engine.paused, 0);
+    }
+
+    void theNewItemsFollowTheDesignedOnes()
+    {
+        QStringList menus;
+        for (QAction* menu : window_->menuBar()->actions()) {
+            QStringList items;
+            for (QAction* item : menu->menu()->actions())
+                items << item->text();
+            menus << menu->text() + ": " + items.join(", ");
+        }
+        QCOMPARE(menus, QStringList({"Game: New game, End game, Restart level, Exit, Records", "Options: Sound",
+                                     "Help: Game help, About..., Hint"}));
+    }
+
+    // Backspace takes back a walk; H outlines the next push over the playfield, leaving the
+    // window's surface as it was, and a win is kept in the records.
+    void takeBackHintAndRecordsThroughTheWindow()
+    {
+        writeLevel(dir_ / "Maps" / "maze3.txt",
+                   {"##########", "##########", "##S.....##", "##.o.*.G##", "##########", "##########"}, 60);
+        answerNewGame("3");
+        run(40 * 10 + 700 + 10);
+        QTest::keyPress(keyTarget(), Qt::Key_Right);
+        run(30);
+        QTest::keyRelease(keyTarget(), Qt::Key_Right);
+        run(300);
+        QCOMPARE(int(window_->model().engine.playerx), 3);
+        QTest::keyClick(keyTarget(), Qt::Key_Backspace);
+        run(30);
+        QCOMPARE(int(window_->model().engine.playerx), 2);
+
+        const QImage before = window_->clientArea()->grab().toImage();
+        QTest::keyClick(keyTarget(), Qt::Key_H);
+        const HintOutline hint = window_->model().controls.hintOutline;
+        QVERIFY(hint.visible);
+        QCOMPARE(QPoint(hint.objectx, hint.objecty), QPoint(5, 3));  // the jewel, pushed right
+        QCOMPARE(QPoint(hint.sidex, hint.sidey), QPoint(4, 3));
+        const QImage shown = window_->clientArea()->grab().toImage();
+        const QPoint edge(5 * 32 + 1, 3 * 32 + 16);
+        QCOMPARE(shown.pixelColor(edge), QColor(255, 255, 0));
+        QCOMPARE(QColor(window_->model().controls.windowSurface.at(edge.x(), edge.y())), before.pixelColor(edge));
+        run(2000);
+        QCOMPARE(window_->clientArea()->grab().toImage().pixelColor(edge), before.pixelColor(edge));
+
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Right, Qt::Key_Down}) {  // to (4, 3)
+            QTest::keyPress(keyTarget(), key);
+            run(30);
+            QTest::keyRelease(keyTarget(), key);
+            run(300);
+        }
+        QTest::keyPress(keyTarget(), Qt::Key_Right);  // and push the jewel home
+        QTest::keyPress(keyTarget(), Qt::Key_Control);
+        run(1500);
+        QTest::keyRelease(keyTarget(), Qt::Key_Right);
+        QTest::keyRelease(keyTarget(), Qt::Key_Control);
+        QVERIFY(labelWithText(window_.get(), "WINNER!")->isVisibleTo(window_.get()));
+        std::ifstream records(dir_ / "data" / "kelvaro" / "records.txt");
+        std::string header, line;
+        std::getline(records, header);
+        std::getline(records, line);
+        std::getline(records, line);
+        QCOMPARE(QString::fromStdString(line).section(' ', 0, 0), QString("3"));
     }
 
     void aMissingLevelIsReportedAndLeadsToIdle()

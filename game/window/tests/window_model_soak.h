@@ -11,6 +11,7 @@ namespace kelvaro {
 struct SoakReport {
     long steps = 0, advances = 0, starts = 0, animations = 0, pushes = 0, wins = 0, losses = 0, boxes = 0;
     long quits = 0;
+    long lost_signs = 0, hints = 0;
     long violations = 0;
     std::vector<std::string> first_violations;  // with the step and the state they were seen in
 };
@@ -90,7 +91,7 @@ private:
             }
         }
         if (chance(0.08)) {
-            rig_.model.onCharacterKey("PpPpxq7 "[pick(8)]);
+            rig_.model.onCharacterKey("PpPpxq7 \bUuHh"[pick(13)]);
             return true;
         }
         if (chance(0.04)) {
@@ -112,6 +113,7 @@ private:
             {Command::helpItem, true},          {Command::aboutItem, true},          {Command::nextButton, k.nextButton.visible},
             {Command::nextButton, k.nextButton.visible}, {Command::abortButton, k.abortButton.visible},
             {Command::retryButton, k.retryButton.visible}, {Command::retryButton, k.retryButton.visible},
+            {Command::hintItem, true},
         };
         const auto& [command, available] = offered[pick(static_cast<int>(std::size(offered)))];
         return available ? std::optional<Command>(command) : std::nullopt;
@@ -217,6 +219,7 @@ private:
         if (e.playing && rig_.engine.phase() != Engine::Phase::idle && k.pausedLabel.visible != (e.paused == 1))
             fail("GAME PAUSED does not match the pause");
         checkOutcomeControls();
+        checkAid();
         if (rig_.inSpiral())
             checkSpiralShowsOnlyTiles();
     }
@@ -259,6 +262,26 @@ private:
             fail("End game or Restart level enabled after the outcome");
     }
 
+    // The lost sign only on a position the solver proves lost, and only in play; the hint only in play.
+    void checkAid()
+    {
+        const Controls& k = rig_.controls;
+        const Engine& e = rig_.engine;
+        if (k.lostMarkLabel.visible && !e.playing)
+            fail("the lost sign with no level in play");
+        if (k.hintOutline.visible && (!e.playing || e.paused || rig_.dialogs.isOpen()))
+            fail("a hint outlined out of play");
+        report_.hints += k.hintOutline.visible && !hint_shown_;
+        hint_shown_ = k.hintOutline.visible;
+        if (k.lostMarkLabel.visible && !lost_sign_) {
+            ++report_.lost_signs;
+            const GameLevel here{e.maze, e.jewelx, e.jewely, e.goalx, e.goaly, e.playerx, e.playery, e.timeleft};
+            if (solve(here).verdict != Verdict::unsolvable)
+                fail("the lost sign on a position that can be won");
+        }
+        lost_sign_ = k.lostMarkLabel.visible;
+    }
+
     // While the start effect runs, the window holds READY! tiles or nothing: a frame of a
     // replaced run would show cell pictures.
     void checkSpiralShowsOnlyTiles()
@@ -291,6 +314,8 @@ private:
     bool won_ = false, lost_ = false;
     int loaded_seen_ = -1;
     bool one_jewel_ = false;
+    bool lost_sign_ = false;
+    bool hint_shown_ = false;
 };
 
 } // namespace kelvaro

@@ -19,6 +19,8 @@ TEST(Soak, TwentyThousandRandomStepsKeepEveryRule)
         EXPECT_GT(report.wins, 0);
         EXPECT_GT(report.losses, 0);
         EXPECT_GT(report.pushes, 0);
+        EXPECT_GT(report.lost_signs, 0);
+        EXPECT_GT(report.hints, 0);
     }
 }
 

@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The records: improved only by better wins, kept whole-or-nothing, a damaged file set aside and said once.
+#include "window_model_fakes.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <unistd.h>
+
+namespace kelvaro {
+namespace {
+
+namespace fs = std::filesystem;
+
+// A fresh folder per test, removed afterwards.
+struct TempDir {
+    fs::path path = fs::temp_directory_path() /
+                    ("kelvaro-records-" + std::to_string(getpid()) + "-" +
+                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    TempDir() { fs::create_directories(path); }
+    ~TempDir() { fs::remove_all(path); }
+};
+
+std::string slurp(const fs::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+void spit(const fs::path& file, const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
+
+TEST(Records, KeepTheBestTimeAndTheFewestActionsEachOnItsOwn)
+{
+    struct Win {
+        int time_left, actions;
+        bool improves;
+        PlayerRecord after;
+    };
+    const Win wins[] = {
+        {30, 40, true, {true, 30, 40}},   // the first win
+        {20, 50, false, {true, 30, 40}},  // worse in both: kept
+        {35, 45, true, {true, 35, 40}},   // more time left
+        {10, 25, true, {true, 35, 25}},   // fewer actions
+        {35, 25, false, {true, 35, 25}},  // equal: nothing to write
+    };
+    Records records({});
+    for (const Win& w : wins) {
+        EXPECT_EQ(records.recordWin(7, w.time_left, w.actions), w.improves);
+        EXPECT_EQ(records.at(7), w.after);
+    }
+    EXPECT_FALSE(records.at(8).solved);
+    EXPECT_FALSE(records.recordWin(51, 1, 1)) << "no such level";
+}
+
+TEST(Records, ReadBackWhatWasWrittenAndRejectAnythingElse)
+{
+    Records records({});
+    records.recordWin(1, 12, 30);
+    records.recordWin(50, -3, 0);
+    int bad_line = -1;
+    const std::optional<Records> back = Records::parse(records.text(), bad_line);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->at(1), records.at(1));
+    EXPECT_EQ(back->at(50), records.at(50));
+    EXPECT_EQ(bad_line, 0);
+
+    const std::pair<const char*, int> damaged[] = {
+        {"", 1},
+        {"kelvaro records 2\n", 1},
+        {"kelvaro records 1\n1 2\n", 2},
+        {"kelvaro records 1\n1 2 3 4\n", 2},
+        {"kelvaro records 1\n# note\n51 2 3\n", 3},
+        {"kelvaro records 1\n0 2 3\n", 2},
+        {"kelvaro records 1\n3 2 -1\n", 2},
+        {"kelvaro records 1\n3 99999 1\n", 2},
+        {"kelvaro records 1\n3 2 1\n3 5 1\n", 3},
+        {"kelvaro records 1\n3 two 1\n", 2},
+    };
+    for (const auto& [text, line] : damaged) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(Records::parse(text, bad_line));
+        EXPECT_EQ(bad_line, line);
+    }
+}
+
+TEST(Records, ADamagedOrUnreadableFileIsSetAsideNeverDeleted)
+{
+    TempDir dir;
+    const fs::path file = dir.path / "records.txt";
+    spit(file, "kelvaro records 1\n3 oops\n");
+    spit(dir.path / "records.txt.damaged", "an earlier one");
+    Records records(file);
+    const std::optional<std::string> said = records.load();
+    ASSERT_TRUE(said);
+    EXPECT_NE(said->find("line 2"), std::string::npos) << *said;
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(slurp(dir.path / "records.txt.damaged"), "an earlier one");
+    EXPECT_EQ(slurp(dir.path / "records.txt.damaged-2"), "kelvaro records 1\n3 oops\n");
+    EXPECT_FALSE(records.at(3).solved);
+
+    fs::create_directory(file);  // cannot be read as a file
+    Records again(file);
+    EXPECT_TRUE(again.load());
+    EXPECT_TRUE(fs::is_directory(dir.path / "records.txt.damaged-3"));
+
+    Records none(dir.path / "absent.txt");
+    EXPECT_FALSE(none.load()) << "no file yet is an empty start, not a problem";
+}
+
+TEST(Records, AFailedWriteLeavesTheOldFileIntact)
+{
+    TempDir dir;
+    const fs::path file = dir.path / "sub" / "records.txt";
+    Records records(file);
+    records.recordWin(2, 40, 12);
+    ASSERT_FALSE(records.save()) << "the folder is made as needed";
+    const std::string old = slurp(file);
+    fs::create_directory(dir.path / "sub" / ".records.txt.saving");  // the temporary file cannot be made
+    records.recordWin(2, 50, 10);
+    const std::optional<std::string> failure = records.save();
+    ASSERT_TRUE(failure);
+    EXPECT_NE(failure->find("cannot be kept"), std::string::npos);
+    EXPECT_EQ(slurp(file), old);
+}
+
+TEST(Records, TheFolderFollowsXdg)
+{
+    EXPECT_EQ(recordsFile("/x/data", "/home/p"), fs::path("/x/data/kelvaro/records.txt"));
+    EXPECT_EQ(recordsFile("", "/home/p"), fs::path("/home/p/.local/share/kelvaro/records.txt"));
+    EXPECT_EQ(recordsFile("relative", "/home/p"), fs::path("/home/p/.local/share/kelvaro/records.txt"));
+    EXPECT_EQ(recordsFile(nullptr, nullptr), fs::path());
+}
+
+// The window model with a records file and a Records window that remembers what it showed.
+class RecordingDialogs : public FakeDialogs {
+public:
+    std::vector<RecordRow> rows;
+    int records_opened = 0;
+    void showRecords(const std::vector<RecordRow>& shown, std::function<void()> done) override
+    {
+        rows = shown;
+        ++records_opened;
+        close_records = std::move(done);  // stays open until the test closes it
+    }
+    std::function<void()> close_records;
+    void updateRecords(const std::vector<RecordRow>& shown) override { rows = shown; }
+};
+
+struct RecordsRig : WindowModelRig {
+    TempDir dir;
+    fs::path file = dir.path / "kelvaro" / "records.txt";
+    RecordingDialogs boxes;
+    GameWindowModel kept{images, [this] {
+                             GameWindowModel::Ports ports{sound, keys, boxes, clock.source(), levels.loader(),
+                                                          [](int n) { return "maze" + std::to_string(n) + ".txt"; },
+                                                          [](int) {}};
+                             ports.records_file = file;
+                             return ports;
+                         }()};
+
+    RecordsRig() { kept.start(); }
+    bool run(std::uint32_t ms) { return runFor(kept, clock, ms); }
+    // Plays level `number` (the jewel one push from the goal) and wins it after `walks` walks.
+    void win(int number, int walks, std::uint32_t wait_ms)
+    {
+        levels.add(number, levelFrom({"#########", "##@..*G##", "#########"}));
+        kept.post(Command::newGameItem);
+        boxes.answer(std::to_string(number));
+        for (int guard = 0; guard < 1000 && kept.engine.phase() != Engine::Phase::playing; ++guard)
+            run(10);
+        run(wait_ms);
+        for (int i = 0; i < walks; ++i) {
+            keys.hold({i % 2 ? Key::left : Key::right});
+            run(25);
+            keys.releaseAll();
+            run(300);
+        }
+        while (kept.engine.playerx < 4) {
+            keys.hold({Key::right});
+            run(25);
+            keys.releaseAll();
+            run(300);
+        }
+        keys.hold({Key::ctrl});
+        run(25);
+        keys.releaseAll();
+        run(300);
+    }
+};
+
+TEST(RecordsInPlay, AWinIsWrittenAndOnlyABetterOneImprovesIt)
+{
+    RecordsRig rig;
+    rig.win(4, 0, 0);
+    ASSERT_TRUE(rig.kept.controls.winnerLabel.visible);
+    Records read(rig.file);
+    ASSERT_FALSE(read.load());
+    const PlayerRecord first = read.at(4);
+    EXPECT_TRUE(first.solved);
+    EXPECT_GE(first.best_time_left, 74);
+    EXPECT_EQ(first.fewest_actions, 3);
+
+    rig.win(4, 2, 3000);  // slower and longer: kept
+    Records again(rig.file);
+    ASSERT_FALSE(again.load());
+    EXPECT_EQ(again.at(4), first);
+    EXPECT_TRUE(rig.boxes.opened.size() == 2) << "only the two input boxes";
+
+    rig.kept.post(Command::recordsItem);
+    ASSERT_EQ(rig.boxes.records_opened, 1);
+    const RecordRow& row = rig.boxes.rows.at(3);
+    EXPECT_EQ(row.level, 4);
+    EXPECT_TRUE(row.solved);
+    EXPECT_EQ(row.fewest_actions, 3);
+    EXPECT_EQ(row.par, 3) << "walk, walk, push";
+    EXPECT_TRUE(rig.boxes.rows.at(0).par_unknown) << "level 1 has no file here";
+}
+
+TEST(RecordsInPlay, ADamagedFileIsSaidOnceAndPlayGoesOn)
+{
+    RecordsRig rig;
+    fs::create_directories(rig.file.parent_path());
+    spit(rig.file, "not records");
+    rig.win(4, 0, 0);
+    ASSERT_TRUE(rig.boxes.isOpen());
+    EXPECT_NE(rig.boxes.current().text.find("set aside"), std::string::npos);
+    rig.boxes.answer("");
+    rig.win(5, 0, 0);
+    EXPECT_FALSE(rig.boxes.isOpen());
+    Records read(rig.file);
+    ASSERT_FALSE(read.load());
+    EXPECT_TRUE(read.at(4).solved && read.at(5).solved);
+    EXPECT_EQ(slurp(rig.file.string() + ".damaged"), "not records");
+}
+
+TEST(RecordsInPlay, WithoutAWritableFolderTheGameIsPlayableAndSaysSoOnce)
+{
+    RecordsRig rig;
+    spit(rig.dir.path / "kelvaro", "a file where the folder should be");
+    rig.win(4, 0, 0);
+    ASSERT_TRUE(rig.boxes.isOpen());
+    EXPECT_NE(rig.boxes.current().text.find("cannot be kept"), std::string::npos);
+    rig.boxes.answer("");
+    rig.win(5, 0, 0);
+    EXPECT_FALSE(rig.boxes.isOpen()) << "said once";
+    EXPECT_TRUE(rig.kept.controls.winnerLabel.visible);
+}
+
+} // namespace
+} // namespace kelvaro
