@@ -34,6 +34,15 @@ void fillMoves(Solution& solution, SolverModel& model, const std::vector<SolverP
     solution.walks = static_cast<int>(solution.moves.size()) - solution.pushes;
 }
 
+Solution verdictOf(const SearchResult& decided)
+{
+    Solution solution;
+    solution.verdict = decided.verdict;
+    solution.states = decided.states;
+    solution.expanded = decided.expanded;
+    return solution;
+}
+
 } // namespace
 
 const char* verdictText(Verdict verdict)
@@ -56,13 +65,21 @@ std::string movesText(const std::vector<Action>& moves)
     return text;
 }
 
+Solution decide(const GameLevel& level, const SolverLimits& limits)
+{
+    SolverModel model(level);
+    const SearchResult decided = decideLevel(model, limits.max_states);
+    Solution solution = verdictOf(decided);
+    if (decided.verdict == Verdict::solvable)
+        fillMoves(solution, model, decided.pushes);
+    return solution;
+}
+
 Solution solve(const GameLevel& level, const SolverLimits& limits)
 {
     SolverModel model(level);
-    Solution solution;
     const SearchResult decided = decideLevel(model, limits.max_states);
-    solution.verdict = decided.verdict;
-    solution.states = decided.states;
+    Solution solution = verdictOf(decided);
     if (decided.verdict != Verdict::solvable)
         return solution;
 

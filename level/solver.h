@@ -53,6 +53,7 @@ struct Solution {
     int walks = 0;
     int pushes = 0;
     std::size_t states = 0;  // states held by both searches together
+    std::size_t expanded = 0;  // states the deciding search expanded: how hard the level was to decide
 
     int actions() const { return walks + pushes; }
     int leastMilliseconds() const { return actions() * action_ms; }
@@ -63,5 +64,10 @@ struct Solution {
 // so for a solvable level a second, best-first search over exact player cells finds a
 // shortest solution in actions.
 Solution solve(const GameLevel& level, const SolverLimits& limits = {});
+
+// Only the first of those searches: the verdict, with `moves` some solution (not
+// necessarily shortest, `shortest` false) when there is one. Much cheaper than solve()
+// when all that matters is whether a position can still be won.
+Solution decide(const GameLevel& level, const SolverLimits& limits = {});
 
 } // namespace kelvaro

@@ -83,7 +83,7 @@ bool LevelCheck::passed() const
     return reads() && marks_outside.empty() && !frame_gap && cell_faults.empty() && timeEnough();
 }
 
-LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits)
+LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits, const DepthLimits& depth)
 {
     LevelCheck check;
     check.level = level;
@@ -91,10 +91,11 @@ LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits)
     check.frame_gap = frameGap(level);
     check.cell_faults = cellFaults(level);
     check.solution = solve(level, limits);
+    check.depth = measureDepth(level, check.solution, depth);
     return check;
 }
 
-LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits& limits)
+LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits& limits, const DepthLimits& depth)
 {
     auto level = loadGameLevel(file);
     if (!level) {
@@ -102,7 +103,7 @@ LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits&
         check.read_error = level.error();
         return check;
     }
-    return checkLevel(level.value(), limits);
+    return checkLevel(level.value(), limits, depth);
 }
 
 } // namespace kelvaro

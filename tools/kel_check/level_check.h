@@ -1,6 +1,8 @@
 // What kel_check finds out about one level file: each check's finding, ready to report.
 #pragma once
 
+#include "level/level_depth.h"
+
 #include "level/game_level.h"
 #include "level/level_error.h"
 #include "level/solver.h"
@@ -24,6 +26,7 @@ struct LevelCheck {
     std::optional<CellPosition> frame_gap;      // an outermost-ring cell things could reach
     std::vector<std::string> cell_faults;       // codes and counts a level made in the editor never has
     Solution solution;
+    Depth depth;
 
     bool reads() const { return !read_error; }
     bool solvable() const { return solution.verdict == Verdict::solvable; }
@@ -31,7 +34,8 @@ struct LevelCheck {
     bool passed() const;
 };
 
-LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits = {});
-LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits& limits = {});
+LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits = {}, const DepthLimits& depth = {});
+LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits& limits = {},
+                          const DepthLimits& depth = {});
 
 } // namespace kelvaro
