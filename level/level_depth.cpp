@@ -6,7 +6,6 @@
 #include "solver_space.h"
 
 #include <algorithm>
-#include <optional>
 #include <set>
 #include <string>
 #include <tuple>
@@ -100,28 +99,20 @@ int cratesMustMove(const GameLevel& level, const PositionSpace& space)
     return must;
 }
 
-} // namespace
-
-Depth measureDepth(const GameLevel& level, const Solution& solution, const DepthLimits& limits)
+// Every figure that the solution alone gives, and the traps along it when the space is there.
+Depth replayed(const GameLevel& level, const Solution& solution, const PositionSpace* space)
 {
     Depth depth;
     depth.search_effort = solution.expanded;
     if (solution.verdict != Verdict::solvable)
         return depth;
-    std::optional<PositionSpace> space;
-    if (limits.full) {
-        space.emplace(level, limits.max_states);
-        depth.positions = space->size();
-        depth.space_complete = space->complete();
-    }
-    const bool counted = space && space->complete();
     Replay replay(level);
     std::set<TrapKey> traps;
     std::set<int> moved;
     std::uint32_t position = 0;
     int last = no_object, last_dir = -1, run = 0;
     for (const Action& action : solution.moves) {
-        if (action.push && counted && position < SpacePush::dead) {
+        if (action.push && space && position < SpacePush::dead) {
             collectTraps(*space, position, replay, traps);
             const Direction d = directions[action.dir & 3];
             position = follow(*space, position, {replay.level.playerx + d.dx, replay.level.playery + d.dy}, action.dir & 3);
@@ -143,8 +134,25 @@ Depth measureDepth(const GameLevel& level, const Solution& solution, const Depth
     }
     depth.crates_moved = static_cast<int>(moved.size());
     depth.traps = static_cast<int>(traps.size());
-    if (counted)
-        depth.crates_must_move = cratesMustMove(level, *space);
+    return depth;
+}
+
+} // namespace
+
+Depth measureDepth(const GameLevel& level, const Solution& solution, const DepthLimits& limits)
+{
+    if (solution.verdict != Verdict::solvable || !limits.full)
+        return replayed(level, solution, nullptr);
+    return measureDepth(level, solution, PositionSpace(level, limits.max_states));
+}
+
+Depth measureDepth(const GameLevel& level, const Solution& solution, const PositionSpace& space)
+{
+    Depth depth = replayed(level, solution, space.complete() ? &space : nullptr);
+    depth.positions = space.size();
+    depth.space_complete = space.complete();
+    if (space.complete() && solution.verdict == Verdict::solvable)
+        depth.crates_must_move = cratesMustMove(level, space);
     return depth;
 }
 

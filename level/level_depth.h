@@ -40,7 +40,12 @@ struct Depth {
     bool space_complete = false;
 };
 
+class PositionSpace;
+
 // The figures of a level from its solution (shortest when `solution.shortest`).
 Depth measureDepth(const GameLevel& level, const Solution& solution, const DepthLimits& limits = {});
+
+// The same with the level's positions already explored (complete or not).
+Depth measureDepth(const GameLevel& level, const Solution& solution, const PositionSpace& space);
 
 } // namespace kelvaro
