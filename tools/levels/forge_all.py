@@ -52,7 +52,21 @@ def forge(entry, program):
     return done.stdout.strip() or done.stderr.strip()
 
 
+def trimmed(rows):
+    """The drawing without rows and columns of border at its edges: the frame goes round anyway."""
+    while rows and set(rows[0]) == {'#'}:
+        rows = rows[1:]
+    while rows and set(rows[-1]) == {'#'}:
+        rows = rows[:-1]
+    while all(r[0] == '#' for r in rows):
+        rows = [r[1:] for r in rows]
+    while all(r[-1] == '#' for r in rows):
+        rows = [r[:-1] for r in rows]
+    return rows
+
+
 def place(level, rows):
+    rows = trimmed(rows)
     with open(os.path.join(HERE, 'drawings', f'maze{level}.txt'), 'w', encoding='ascii') as f:
         f.write(f'; {TITLES[level]}\n' + '\n'.join(rows) + '\n')
 
