@@ -35,6 +35,16 @@ void fillMoves(Solution& solution, SolverModel& model, const std::vector<SolverP
     solution.walks = static_cast<int>(solution.moves.size()) - solution.pushes;
 }
 
+Solution verdictOf(const SearchResult& decided)
+{
+    Solution solution;
+    solution.verdict = decided.verdict;
+    solution.states = decided.states;
+    solution.expanded = decided.expanded;
+    solution.stopped = decided.stopped;
+    return solution;
+}
+
 } // namespace
 
 const char* verdictText(Verdict verdict)
@@ -57,14 +67,21 @@ std::string movesText(const std::vector<Action>& moves)
     return text;
 }
 
+Solution decide(const GameLevel& level, const SolverLimits& limits)
+{
+    SolverModel model(level);
+    const SearchResult decided = decideLevel(model, limits);
+    Solution solution = verdictOf(decided);
+    if (decided.verdict == Verdict::solvable)
+        fillMoves(solution, model, decided.pushes);
+    return solution;
+}
+
 Solution solve(const GameLevel& level, const SolverLimits& limits)
 {
     SolverModel model(level);
-    Solution solution;
     const SearchResult decided = decideLevel(model, limits);
-    solution.verdict = decided.verdict;
-    solution.states = decided.states;
-    solution.stopped = decided.stopped;
+    Solution solution = verdictOf(decided);
     if (decided.verdict != Verdict::solvable)
         return solution;
 

@@ -58,7 +58,8 @@ struct Solution {
     int walks = 0;
     int pushes = 0;
     std::size_t states = 0;  // states held by both searches together
-    bool stopped = false;    // should_stop ended a search before it was decided
+    std::size_t expanded = 0;  // states the deciding search expanded: how hard the level was to decide
+    bool stopped = false;      // should_stop ended a search before it was decided
 
     int actions() const { return walks + pushes; }
     int leastMilliseconds() const { return actions() * action_ms; }
@@ -69,5 +70,10 @@ struct Solution {
 // so for a solvable level a second, best-first search over exact player cells finds a
 // shortest solution in actions.
 Solution solve(const GameLevel& level, const SolverLimits& limits = {});
+
+// Only the first of those searches: the verdict, with `moves` some solution (not
+// necessarily shortest, `shortest` false) when there is one. Much cheaper than solve()
+// when all that matters is whether a position can still be won.
+Solution decide(const GameLevel& level, const SolverLimits& limits = {});
 
 } // namespace kelvaro

@@ -54,17 +54,7 @@ struct Trail {
     }
 };
 
-// Calls `visit(player, dir)` for every push the player can make from the cells it reaches.
-template <typename Visit>
-void forEachPush(const SolverModel& model, const SolverWalkMap& walks, Visit&& visit)
-{
-    for (std::uint32_t player : walks.reached())
-        for (int dir = 0; dir < 4; ++dir) {
-            const std::uint32_t front = player + static_cast<std::uint32_t>(model.step(dir));
-            if (mayPush(model.code(front), model.code(front + static_cast<std::uint32_t>(model.step(dir)))))
-                visit(player, dir);
-        }
-}
+} // namespace
 
 // The lowest cell the player reaches from `player` once the push it makes in `dir` is done.
 std::uint32_t areaAfterPush(SolverModel& model, SolverWalkMap& walks, std::uint32_t player, int dir)
@@ -80,8 +70,6 @@ std::uint32_t areaAfterPush(SolverModel& model, SolverWalkMap& walks, std::uint3
     model.setCode(beyond, under);
     return walks.lowestCell();
 }
-
-} // namespace
 
 SearchResult decideLevel(SolverModel& model, const SolverLimits& limits)
 {
@@ -102,10 +90,10 @@ SearchResult decideLevel(SolverModel& model, const SolverLimits& limits)
 
     std::vector<std::uint32_t> state = model.startWords();
     if (model.won(state))
-        return {Verdict::solvable, {}, 0};
+        return {Verdict::solvable, {}, 0, 0};
     const std::optional<int> start_left = model.actionsLeft(state);
     if (!start_left)
-        return {Verdict::unsolvable, {}, 0};
+        return {Verdict::unsolvable, {}, 0, 0};
     model.load(state);
     walks.fill(model, state[0]);
     model.unload(state);
@@ -116,15 +104,17 @@ SearchResult decideLevel(SolverModel& model, const SolverLimits& limits)
 
     std::vector<std::uint32_t> child;
     bool limit_reached = false;
+    std::size_t expanded = 0;
     for (std::size_t rank = 0; rank < open.size();) {
         if (open[rank].empty()) {
             ++rank;
             continue;
         }
         if (stop())
-            return {Verdict::unknown, {}, states.size(), true};
+            return {Verdict::unknown, {}, states.size(), expanded, true};
         const std::uint32_t id = open[rank].back();
         open[rank].pop_back();
+        ++expanded;
         const auto words = states.words(id);
         state.assign(words.begin(), words.end());
         model.load(state);
@@ -156,12 +146,12 @@ SearchResult decideLevel(SolverModel& model, const SolverLimits& limits)
         if (winner) {
             auto pushes = trail.pushesTo(id);
             pushes.push_back(*winner);
-            return {Verdict::solvable, pushes, states.size()};
+            return {Verdict::solvable, pushes, states.size(), expanded};
         }
         if (limit_reached)
-            return {Verdict::unknown, {}, states.size()};
+            return {Verdict::unknown, {}, states.size(), expanded};
     }
-    return {Verdict::unsolvable, {}, states.size()};
+    return {Verdict::unsolvable, {}, states.size(), expanded};
 }
 
 SearchResult shortestSolution(SolverModel& model, const SolverLimits& limits)
@@ -212,7 +202,7 @@ SearchResult shortestSolution(SolverModel& model, const SolverLimits& limits)
                 continue;
             closed[id] = 1;
             if (stop())
-                return {Verdict::unknown, {}, states.size(), true};
+                return {Verdict::unknown, {}, states.size(), 0, true};
             const auto words = states.words(id);
             state.assign(words.begin(), words.end());
             if (model.won(state))

@@ -4,6 +4,8 @@
 
 #include "solver.h"
 #include "solver_model.h"
+#include "solver_walk_map.h"
+#include "cell_rules.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -21,8 +23,24 @@ struct SearchResult {
     Verdict verdict = Verdict::unknown;
     std::vector<SolverPush> pushes;  // from the start to the win, when solvable
     std::size_t states = 0;
-    bool stopped = false;  // the caller's should_stop ended the search
+    std::size_t expanded = 0;  // states taken from the open list and their pushes tried
+    bool stopped = false;      // the caller's should_stop ended the search
 };
+
+// Calls `visit(player, dir)` for every push the player can make from the cells it reaches.
+template <typename Visit>
+void forEachPush(const SolverModel& model, const SolverWalkMap& walks, Visit&& visit)
+{
+    for (std::uint32_t player : walks.reached())
+        for (int dir = 0; dir < 4; ++dir) {
+            const std::uint32_t front = player + static_cast<std::uint32_t>(model.step(dir));
+            if (mayPush(model.code(front), model.code(front + static_cast<std::uint32_t>(model.step(dir)))))
+                visit(player, dir);
+        }
+}
+
+// The lowest cell the player reaches from `player` once the push it makes in `dir` is done.
+std::uint32_t areaAfterPush(SolverModel& model, SolverWalkMap& walks, std::uint32_t player, int dir);
 
 // Over states whose player is reduced to the lowest cell of the area it can reach,
 // nearest jewel first: decides the level, and gives some solution when there is one.

@@ -14,7 +14,7 @@ bool LevelCheck::passed() const
     return reads() && marks_outside.empty() && !frame_gap && cell_faults.empty() && timeEnough();
 }
 
-LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits)
+LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits, const DepthLimits& depth)
 {
     LevelCheck check;
     check.level = level;
@@ -25,10 +25,11 @@ LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits)
     LevelSearch search = searchLevel(level, faults, {limits.max_states, {}, limits.should_stop});
     check.solution = std::move(search.solution);
     check.outcome = search.outcome;
+    check.depth = measureDepth(level, check.solution, depth);
     return check;
 }
 
-LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits& limits)
+LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits& limits, const DepthLimits& depth)
 {
     auto level = loadGameLevel(file);
     if (!level) {
@@ -36,7 +37,7 @@ LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits&
         check.read_error = level.error();
         return check;
     }
-    return checkLevel(level.value(), limits);
+    return checkLevel(level.value(), limits, depth);
 }
 
 } // namespace kelvaro

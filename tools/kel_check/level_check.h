@@ -2,6 +2,8 @@
 // What kel_check finds out about one level file: each check's finding, ready to report.
 #pragma once
 
+#include "level/level_depth.h"
+
 #include "level/game_level.h"
 #include "level/level_analysis.h"
 #include "level/level_error.h"
@@ -22,6 +24,7 @@ struct LevelCheck {
     std::vector<std::string> cell_faults;       // codes and counts a level made in the editor never has
     Solution solution;
     Outcome outcome = Outcome::not_judgeable;  // no search when the level cannot be judged
+    Depth depth;
 
     bool reads() const { return !read_error; }
     bool solvable() const { return solution.verdict == Verdict::solvable; }
@@ -30,7 +33,8 @@ struct LevelCheck {
 };
 
 // `limits.should_stop` bounds each search in time; a stop reads as the time limit.
-LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits = {});
-LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits& limits = {});
+LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits = {}, const DepthLimits& depth = {});
+LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits& limits = {},
+                          const DepthLimits& depth = {});
 
 } // namespace kelvaro

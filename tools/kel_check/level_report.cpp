@@ -58,6 +58,40 @@ std::string timeLine(const LevelCheck& check)
                                   neededText(check.solution.leastMilliseconds()) + " or more)");
 }
 
+std::string depthCells(const Depth& d)
+{
+    return std::to_string(d.jewel_pushes) + " / " + std::to_string(d.crate_pushes) + " | " +
+           std::to_string(d.object_changes) + " | " + std::to_string(d.longest_run) + " | " +
+           (d.space_complete ? std::to_string(d.crates_must_move) : std::string("?")) + " (" +
+           std::to_string(d.crates_moved) + ") | " + (d.space_complete ? std::to_string(d.traps) : std::string("?")) +
+           " | " + (d.space_complete ? (d.first_push_loses ? "yes" : "no") : "?") + " | " +
+           std::to_string(d.search_effort) + " |";
+}
+
+std::string depthLines(const LevelCheck& check)
+{
+    const Depth& d = check.depth;
+    std::string text = line("pushes", counted(d.pushes, "push", "pushes") + ": " + std::to_string(d.jewel_pushes) +
+                                          " of the jewel, " + std::to_string(d.crate_pushes) + " of crates");
+    text += line("changes", counted(d.object_changes, "change", "changes") + " of the pushed object, longest run " +
+                                std::to_string(d.longest_run));
+    if (d.space_complete) {
+        text += line("crates", std::to_string(d.crates_must_move) + " must move in any solution, " +
+                                   std::to_string(d.crates_moved) + " moved in the shortest");
+        text += line("traps", counted(d.traps, "losing push", "losing pushes") + " along the shortest solution" +
+                                  (d.first_push_loses ? ", the first push can lose" : ""));
+    } else {
+        text += line("crates", std::to_string(d.crates_moved) + " moved in the shortest");
+        text += line("traps", "not counted: " + std::string(d.positions > 0 ? "more positions than the limit"
+                                                                              : "left out (--quick)"));
+    }
+    text += line("effort", counted(static_cast<int>(d.search_effort), "state", "states") + " expanded to decide" +
+                               (d.space_complete ? ", " + counted(static_cast<int>(d.positions), "position", "positions") +
+                                                       " in all"
+                                                 : ""));
+    return text;
+}
+
 } // namespace
 
 std::string seconds(int milliseconds) { return secondsText(milliseconds); }
@@ -78,6 +112,8 @@ std::string reportText(const std::string& name, const LevelCheck& check, bool wi
     if (check.solvable())
         text += line("least time", seconds(check.solution.leastMilliseconds()));
     text += timeLine(check);
+    if (check.solvable())
+        text += depthLines(check);
     if (with_moves && check.solvable())
         text += line("moves", movesText(check.solution.moves));
     return text;
@@ -85,15 +121,17 @@ std::string reportText(const std::string& name, const LevelCheck& check, bool wi
 
 std::string markdownHeader()
 {
-    return "| Level | Size | Time limit | Walks | Pushes | Actions | Least time | Limit / least time |\n"
-           "|---|---|---|---|---|---|---|---|\n";
+    return "| Level | Size | Time limit | Walks | Pushes | Actions | Least time | Limit / least time | Jewel / crate "
+           "pushes | Object changes | Longest run | Crates must move (moved) | Traps | First push can lose | Search "
+           "effort |\n"
+           "|---|---|---|---|---|---|---|---|---|---|---|---|---|---|---|\n";
 }
 
 std::string markdownRow(const std::string& name, const LevelCheck& check)
 {
     if (!check.reads() || !check.solvable())
         return "| " + name + " | " + (check.reads() ? "" : "unreadable") + " | | | | | " +
-               verdictText(check.solution.verdict) + " | |\n";
+               verdictText(check.solution.verdict) + " | | | | | | | | |\n";
     const Solution& s = check.solution;
     char ratio[16] = "-";
     if (s.leastMilliseconds() > 0)
@@ -101,7 +139,7 @@ std::string markdownRow(const std::string& name, const LevelCheck& check)
     return "| " + name + " | " + std::to_string(check.level.maze.columns()) + " x " +
            std::to_string(check.level.maze.rows()) + " | " + std::to_string(check.level.timeleft) + " s | " +
            std::to_string(s.walks) + " | " + std::to_string(s.pushes) + " | " + std::to_string(s.actions()) + " | " +
-           seconds(s.leastMilliseconds()) + " | " + ratio + " |\n";
+           seconds(s.leastMilliseconds()) + " | " + ratio + " | " + depthCells(check.depth) + "\n";
 }
 
 } // namespace kelvaro

@@ -14,21 +14,37 @@
 namespace {
 
 constexpr const char* usage =
-    "usage: kel_check [--moves] [--markdown] [--limit STATES] [--seconds S] FILE...\n"
+    "usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE...\n"
     "       kel_check --help | --version\n"
     "  Checks each level file as the game reads it; exits 0 only when every file passes.\n"
     "  --moves      also print a shortest solution (r l u d walk, R L U D push)\n"
     "  --markdown   print a table of the levels instead of the checks\n"
+    "  --quick      leave out the costly depth figures (crates that must move, traps)\n"
     "  --limit N    states each search may hold (default 1000000)\n"
     "  --seconds S  time each search may take (default 30)\n"
     "  --help       print this text and exit\n"
-    "  --version    print the version and exit\n";
+    "  --version    print the version and exit\n"
+    "\n"
+    "Depth figures, on the shortest solution and the level's positions:\n"
+    "  pushes       pushes of the shortest solution, of the jewel and of crates.\n"
+    "  changes      how often the pushed object differs from the one pushed just before;\n"
+    "               longest run: the most pushes of one object in one direction in a row.\n"
+    "  crates       crates that must move: those that every solution moves, since with\n"
+    "               the crate fixed in place the level is proven unsolvable; and how many\n"
+    "               crates the shortest solution moves.\n"
+    "  traps        distinct pushes (what is pushed, from where, which way) available in\n"
+    "               a position along the shortest solution that leave a position proven\n"
+    "               unwinnable, so the player has to restart; and whether one is\n"
+    "               available before the first push.\n"
+    "  effort       states the search that decides the level expanded before it knew.\n";
 
 struct Options {
     bool moves = false;
     bool markdown = false;
+    bool help = false;
     kelvaro::SolverLimits limits;
     int seconds = 30;
+    kelvaro::DepthLimits depth;
     std::vector<std::string> files;
 };
 
@@ -36,7 +52,11 @@ bool parse(int argc, char** argv, Options& options)
 {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
-        if (arg == "--moves") {
+        if (arg == "--help") {
+            options.help = true;
+        } else if (arg == "--quick") {
+            options.depth.full = false;
+        } else if (arg == "--moves") {
             options.moves = true;
         } else if (arg == "--markdown") {
             options.markdown = true;
@@ -56,7 +76,7 @@ bool parse(int argc, char** argv, Options& options)
             options.files.emplace_back(arg);
         }
     }
-    return !options.files.empty();
+    return options.help || !options.files.empty();
 }
 
 } // namespace
@@ -76,6 +96,10 @@ int main(int argc, char** argv)
         std::cerr << usage;
         return 2;
     }
+    if (options.help) {
+        std::cout << usage;
+        return 0;
+    }
     int passed = 0;
     if (options.markdown)
         std::cout << kelvaro::markdownHeader();
@@ -83,7 +107,7 @@ int main(int argc, char** argv)
         // Each file's search gets its own time, counted from its start.
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(options.seconds);
         options.limits.should_stop = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
-        const kelvaro::LevelCheck check = kelvaro::checkLevelFile(file, options.limits);
+        const kelvaro::LevelCheck check = kelvaro::checkLevelFile(file, options.limits, options.depth);
         passed += check.passed();
         if (options.markdown)
             std::cout << kelvaro::markdownRow(std::filesystem::path(file).stem().string(), check);

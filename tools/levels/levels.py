@@ -49,6 +49,11 @@ def find_kel_check(given=None):
     return path
 
 
+CHANGES = re.compile(r'changes +(\d+) changes? of the pushed object, longest run (\d+)')
+MUST_MOVE = re.compile(r'crates +(\d+) must move in any solution, (\d+) moved')
+TRAPS = re.compile(r'traps +(\d+) losing push(?:es)? along the shortest solution(, the first push can lose)?')
+PUSHES = re.compile(r'pushes +\d+ push(?:es)?: (\d+) of the jewel, (\d+) of crates')
+EFFORT = re.compile(r'effort +(\d+) states? expanded to decide(?:, (\d+) positions? in all)?')
 SOLUTION = re.compile(r'solution +(\d+) walks? \+ (\d+) push(?:es)? = (\d+) actions? \((shortest)?')
 
 
@@ -64,6 +69,8 @@ def check_files(kel_check, paths, limit=None):
         name = head.rsplit(': ', 1)[0]
         found = SOLUTION.search(block)
         moves = re.search(r'moves +(\S+)', block)
+        changes, must, traps = CHANGES.search(block), MUST_MOVE.search(block), TRAPS.search(block)
+        pushes, effort = PUSHES.search(block), EFFORT.search(block)
         results[name] = {
             'passed': head.endswith('PASS'),
             'solvable': bool(found),
@@ -72,6 +79,16 @@ def check_files(kel_check, paths, limit=None):
             'pushes': int(found.group(2)) if found else None,
             'actions': int(found.group(3)) if found else None,
             'moves': moves.group(1) if moves else '',
+            'changes': int(changes.group(1)) if changes else None,
+            'run': int(changes.group(2)) if changes else None,
+            'must_move': int(must.group(1)) if must else None,
+            'crates_moved': int(must.group(2)) if must else None,
+            'traps': int(traps.group(1)) if traps else None,
+            'first_push_loses': bool(traps and traps.group(2)),
+            'jewel_pushes': int(pushes.group(1)) if pushes else None,
+            'crate_pushes': int(pushes.group(2)) if pushes else None,
+            'effort': int(effort.group(1)) if effort else None,
+            'positions': int(effort.group(2)) if effort and effort.group(2) else None,
             'text': block.strip(),
         }
     return results
@@ -89,20 +106,3 @@ def check_drawings(kel_check, drawings, time=999, limit=None):
         results = check_files(kel_check, paths, limit)
         return [results.get(p) for p in paths]
 
-
-def crate_pushes(rows, moves):
-    """How many pushes of the solution move an obstacle rather than the jewel."""
-    grid = [list(r) for r in rows]
-    (px, py), = [(x, y) for y, r in enumerate(grid) for x, c in enumerate(r) if c == 'S']
-    grid[py][px] = '.'
-    steps = {'r': (1, 0), 'l': (-1, 0), 'u': (0, -1), 'd': (0, 1)}
-    count = 0
-    for m in moves:
-        dx, dy = steps[m.lower()]
-        if m.islower():
-            px, py = px + dx, py + dy
-            continue
-        fx, fy = px + dx, py + dy
-        count += grid[fy][fx] == 'o'
-        grid[fy + dy][fx + dx], grid[fy][fx] = grid[fy][fx], '.'
-    return count

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace kelvaro {
@@ -27,6 +28,27 @@ TEST(KelCheck, GoodLevelPassesEveryCheck)
     EXPECT_TRUE(has(text, "least time  0.45 s\n")) << text;
     EXPECT_TRUE(has(text, "time limit  30 s, enough (needs 15.7 s or more)\n")) << text;
     EXPECT_TRUE(has(text, "moves       rR\n")) << text;
+    EXPECT_TRUE(has(text, "pushes      1 push: 1 of the jewel, 0 of crates\n")) << text;
+    EXPECT_TRUE(has(text, "changes     0 changes of the pushed object, longest run 1\n")) << text;
+    EXPECT_TRUE(has(text, "crates      0 must move in any solution, 0 moved in the shortest\n")) << text;
+    EXPECT_TRUE(has(text, "traps       0 losing pushes along the shortest solution\n")) << text;
+    EXPECT_TRUE(has(text, "effort      1 state expanded to decide, 1 position in all\n")) << text;
+}
+
+TEST(KelCheck, DepthFiguresInTheTableAndLeftOutWhenQuick)
+{
+    const LevelCheck check = checkLevelFile(fixture("good.txt"));
+    const std::string header = markdownHeader();
+    const std::string row = markdownRow("good", check);
+    const auto columns = [](const std::string& text) { return std::count(text.begin(), text.end(), '|'); };
+    EXPECT_EQ(columns(header.substr(0, header.find('\n'))), columns(row));
+    EXPECT_TRUE(has(row, "| 1 / 0 | 0 | 1 | 0 (0) | 0 | no | 1 |")) << row;
+
+    const LevelCheck quick = checkLevelFile(fixture("good.txt"), {}, {.full = false});
+    const std::string text = reportText("good.txt", quick, false);
+    EXPECT_TRUE(has(text, "traps       not counted: left out (--quick)\n")) << text;
+    EXPECT_TRUE(has(markdownRow("good", quick), "| ? (0) | ? | ? |"));
+    EXPECT_EQ(columns(markdownRow("broken", checkLevelFile(fixture("broken.txt")))), columns(row));
 }
 
 TEST(KelCheck, BrokenFilesSayWhichLine)
@@ -107,7 +129,7 @@ TEST(KelCheck, SecondsAndTableRows)
     EXPECT_EQ(seconds(4050), "4.05 s");
     EXPECT_EQ(seconds(9000), "9 s");
     const LevelCheck check = checkLevelFile(fixture("good.txt"));
-    EXPECT_EQ(markdownRow("good", check), "| good | 8 x 5 | 30 s | 1 | 1 | 2 | 0.45 s | 66.67 |\n");
+    EXPECT_EQ(markdownRow("good", check), "| good | 8 x 5 | 30 s | 1 | 1 | 2 | 0.45 s | 66.67 | 1 / 0 | 0 | 1 | 0 (0) | 0 | no | 1 |\n");
 }
 
 } // namespace

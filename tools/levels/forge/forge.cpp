@@ -1,0 +1,233 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Random rooms, small changes, and the solver's depth figures as the judge of each change.
+#include "forge.h"
+
+#include "level/cell_kind.h"
+#include "level/cell_rules.h"
+#include "level/solver_space.h"
+
+#include <algorithm>
+#include <random>
+
+namespace kelvaro::forge {
+namespace {
+
+constexpr int frame = 2;
+constexpr char pieces[] = "o*GS";
+
+// Deterministic on every platform: the engine is fixed by the standard, and ranges
+// are taken by remainder rather than by a library distribution.
+class Dice {
+public:
+    explicit Dice(std::uint32_t seed) : engine_(seed) {}
+    int below(int n) { return static_cast<int>(engine_() % static_cast<std::uint32_t>(n)); }
+    bool chance(int percent) { return below(100) < percent; }
+
+private:
+    std::mt19937 engine_;
+};
+
+struct Spot {
+    int x;
+    int y;
+};
+
+std::vector<Spot> cellsOf(const Drawing& drawing, char c)
+{
+    std::vector<Spot> found;
+    for (int y = 0; y < static_cast<int>(drawing.size()); ++y)
+        for (int x = 0; x < static_cast<int>(drawing[0].size()); ++x)
+            if (drawing[y][x] == c)
+                found.push_back({x, y});
+    return found;
+}
+
+Spot any(const std::vector<Spot>& spots, Dice& dice) { return spots[static_cast<std::size_t>(dice.below(static_cast<int>(spots.size())))]; }
+
+// Tight rooms make deep levels: a walk that carves corridors and small rooms out of
+// solid border until about half the inside is open, then the pieces dropped in.
+Drawing randomRoom(const Settings& settings, Dice& dice)
+{
+    Drawing drawing(settings.height, std::string(settings.width, '#'));
+    Spot at{dice.below(settings.width), dice.below(settings.height)};
+    const int open_goal = settings.width * settings.height / 2;
+    for (int open = 0, steps = 0; open < open_goal && steps < 20 * open_goal; ++steps) {
+        for (int dy = 0; dy < (dice.chance(15) ? 2 : 1); ++dy)
+            for (int dx = 0; dx < (dice.chance(15) ? 2 : 1); ++dx) {
+                const Spot cell{std::min(at.x + dx, settings.width - 1), std::min(at.y + dy, settings.height - 1)};
+                char& c = drawing[cell.y][cell.x];
+                open += c == '#';
+                c = '.';
+            }
+        const Direction d = directions[dice.below(4)];
+        at = {std::clamp(at.x + d.dx, 0, settings.width - 1), std::clamp(at.y + d.dy, 0, settings.height - 1)};
+    }
+    for (char piece : std::string("*GS"))
+        if (auto blank = cellsOf(drawing, '.'); !blank.empty()) {
+            const Spot spot = any(blank, dice);
+            drawing[spot.y][spot.x] = piece;
+        }
+    const int crates = settings.crates_low + dice.below(settings.crates_high - settings.crates_low + 1);
+    for (int i = 0; i < crates; ++i)
+        if (auto blank = cellsOf(drawing, '.'); !blank.empty()) {
+            const Spot spot = any(blank, dice);
+            drawing[spot.y][spot.x] = 'o';
+        }
+    return drawing;
+}
+
+// One small change: a wall raised or taken down, a piece moved near or far, a crate
+// added or taken away.
+Drawing mutated(Drawing drawing, const Settings& settings, Dice& dice)
+{
+    const int roll = dice.below(100);
+    const Spot cell{dice.below(settings.width), dice.below(settings.height)};
+    char& at = drawing[cell.y][cell.x];
+    const auto blank = cellsOf(drawing, '.');
+    const int crates = static_cast<int>(cellsOf(drawing, 'o').size());
+    if (roll < 35) {
+        if (at == '#' || at == '.')
+            at = at == '#' ? '.' : '#';
+    } else if (roll < 80) {
+        const char piece = pieces[dice.below(4)];
+        const auto from = cellsOf(drawing, piece);
+        if (from.empty() || blank.empty())
+            return drawing;
+        const Spot start = any(from, dice);
+        Spot to = any(blank, dice);
+        if (dice.chance(60)) {
+            const Direction d = directions[dice.below(4)];
+            to = {start.x + d.dx, start.y + d.dy};
+            if (to.x < 0 || to.y < 0 || to.x >= settings.width || to.y >= settings.height || drawing[to.y][to.x] != '.')
+                return drawing;
+        }
+        drawing[start.y][start.x] = '.';
+        drawing[to.y][to.x] = piece;
+    } else if (roll < 90) {
+        if (crates < settings.crates_high && !blank.empty()) {
+            const Spot to = any(blank, dice);
+            drawing[to.y][to.x] = 'o';
+        }
+    } else if (crates > settings.crates_low) {
+        const Spot from = any(cellsOf(drawing, 'o'), dice);
+        drawing[from.y][from.x] = '.';
+    }
+    return drawing;
+}
+
+} // namespace
+
+GameLevel framedLevel(const Drawing& drawing)
+{
+    GameLevel level;
+    const int columns = static_cast<int>(drawing[0].size()) + 2 * frame;
+    const int rows = static_cast<int>(drawing.size()) + 2 * frame;
+    level.maze = Grid<std::uint8_t>(columns - 1, rows - 1, border);
+    level.timeleft = 999;
+    for (int y = 0; y < static_cast<int>(drawing.size()); ++y)
+        for (int x = 0; x < static_cast<int>(drawing[0].size()); ++x) {
+            const char c = drawing[y][x];
+            const auto gx = static_cast<std::uint8_t>(x + frame), gy = static_cast<std::uint8_t>(y + frame);
+            static constexpr std::string_view legend = "#.o*GS";
+            static constexpr std::uint8_t codes[] = {border, blank, obstacle, jewel, goal, blank};
+            level.maze.at(gx, gy) = codes[legend.find(c)];
+            if (c == '*')
+                std::tie(level.jewelx, level.jewely) = std::pair(gx, gy);
+            else if (c == 'G')
+                std::tie(level.goalx, level.goaly) = std::pair(gx, gy);
+            else if (c == 'S')
+                std::tie(level.playerx, level.playery) = std::pair(gx, gy);
+        }
+    return level;
+}
+
+double scoreOf(const Depth& depth, const Solution& solution)
+{
+    const int walking = std::max(0, solution.walks - 2 * solution.pushes);
+    return 20.0 * depth.object_changes + 6.0 * std::min(depth.crates_must_move, 7) + 3.0 * std::min(depth.traps, 5) +
+           0.5 * depth.crate_pushes - 1.0 * walking;
+}
+
+std::optional<Figures> judge(const Drawing& drawing, const Settings& settings, double bar)
+{
+    for (char piece : std::string("*GS"))
+        if (cellsOf(drawing, piece).size() != 1)
+            return std::nullopt;
+    // The cheap figures first: most changes fail on them, before the costly count of
+    // every position.
+    const GameLevel level = framedLevel(drawing);
+    Figures figures;
+    figures.solution = solve(level, {settings.max_solve_states});
+    const Solution& s = figures.solution;
+    if (s.verdict != Verdict::solvable || !s.shortest || s.actions() > settings.max_actions)
+        return std::nullopt;
+    const Depth quick = measureDepth(level, s, {.full = false});
+    if (quick.longest_run > settings.max_run || quick.object_changes > settings.max_changes || scoreOf(quick, s) + 6.0 * quick.crates_moved + 15.0 < bar)
+        return std::nullopt;
+    const PositionSpace space(level, settings.max_positions);
+    if (!space.complete())
+        return std::nullopt;
+    figures.depth = measureDepth(level, s, space);
+    figures.score = scoreOf(figures.depth, s);
+    return figures;
+}
+
+std::optional<Forged> forge(const Settings& settings)
+{
+    Dice dice(settings.seed);
+    std::optional<Forged> best;
+    for (int restart = 0; restart < settings.restarts; ++restart) {
+        // A room to start from must already be a fair level.
+        Drawing current = randomRoom(settings, dice);
+        std::optional<Figures> judged = judge(current, settings);
+        for (int attempt = 0; !judged && attempt < 500; ++attempt) {
+            current = randomRoom(settings, dice);
+            judged = judge(current, settings);
+        }
+        if (!judged)
+            continue;
+        for (int round = 0; round < settings.rounds; ++round) {
+            Drawing trial = mutated(current, settings, dice);
+            if (dice.chance(25))
+                trial = mutated(trial, settings, dice);
+            // Sideways steps are taken too, so the climb wanders over plateaus, and now
+            // and then a step down, so it can leave a hill that is not the highest.
+            const double slack = dice.chance(5) ? 25.0 : 0.0;
+            auto figures = judge(trial, settings, judged->score - slack);
+            if (figures && figures->score >= judged->score - slack) {
+                current = std::move(trial);
+                judged = std::move(figures);
+                if (!best || judged->score > best->figures.score)
+                    best = Forged{tidied(current), *judged};
+            }
+        }
+        if (!best || judged->score > best->figures.score)
+            best = Forged{tidied(current), *judged};
+    }
+    return best;
+}
+
+Drawing tidied(const Drawing& drawing)
+{
+    const GameLevel level = framedLevel(drawing);
+    Drawing out = drawing;
+    Grid<std::uint8_t> seen(level.maze.maxx(), level.maze.maxy(), 0);
+    std::vector<Spot> queue{{level.playerx, level.playery}};
+    seen.at(level.playerx, level.playery) = 1;
+    // Everything that ever moves stays in the cells that are not border round the start.
+    for (std::size_t head = 0; head < queue.size(); ++head)
+        for (const Direction& d : directions) {
+            const Spot next{queue[head].x + d.dx, queue[head].y + d.dy};
+            if (!seen.at(next.x, next.y) && level.maze.at(next.x, next.y) != border) {
+                seen.at(next.x, next.y) = 1;
+                queue.push_back(next);
+            }
+        }
+    for (int y = 0; y < static_cast<int>(out.size()); ++y)
+        for (int x = 0; x < static_cast<int>(out[0].size()); ++x)
+            if (!seen.at(x + frame, y + frame))
+                out[y][x] = '#';
+    return out;
+}
+
+} // namespace kelvaro::forge

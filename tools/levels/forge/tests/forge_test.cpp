@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The forge's drawings, judge and climb: framed as the level tools frame them, fair levels only, same seed same level.
+#include "forge.h"
+
+#include "level/cell_kind.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvaro::forge {
+namespace {
+
+TEST(Forge, FramesADrawingWithTwoRingsOfBorder)
+{
+    const GameLevel level = framedLevel({"S.*.G", "..o.."});
+    EXPECT_EQ(level.maze.columns(), 9);
+    EXPECT_EQ(level.maze.rows(), 6);
+    EXPECT_EQ(level.maze.at(1, 1), border);
+    EXPECT_EQ(level.maze.at(4, 2), jewel);
+    EXPECT_EQ(level.maze.at(6, 2), goal);
+    EXPECT_EQ(level.maze.at(4, 3), obstacle);
+    EXPECT_EQ(std::pair(level.playerx, level.playery), std::pair(std::uint8_t{2}, std::uint8_t{2}));
+    EXPECT_EQ(std::pair(level.jewelx, level.jewely), std::pair(std::uint8_t{4}, std::uint8_t{2}));
+}
+
+TEST(Forge, TidyingWallsOffWhatThePlayerNeverReaches)
+{
+    EXPECT_EQ(tidied({"S.*.G#..", "..o..#.o"}), (Drawing{"S.*.G###", "..o..###"}));
+}
+
+TEST(Forge, JudgesOnlyFairLevels)
+{
+    struct Case {
+        const char* name;
+        Drawing drawing;
+        Settings settings;
+        bool fair;
+    };
+    Settings long_runs;
+    long_runs.max_run = 2;
+    Settings simple;
+    simple.max_changes = 0;
+    const Case cases[] = {
+        {"solvable", {"##..####", "S..o..*G", "###.####"}, {}, true},
+        {"unsolvable", {"S.o*G"}, {}, false},
+        {"two starts", {"S.*.GS"}, {}, false},
+        {"a run of three pushes", {"S*...G"}, long_runs, false},
+        {"too many changes", {"##..####", "S..o..*G", "###.####"}, simple, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto figures = judge(c.drawing, c.settings);
+        EXPECT_EQ(figures.has_value(), c.fair);
+        if (figures) {
+            EXPECT_EQ(figures->depth.crates_must_move, 1);
+            EXPECT_DOUBLE_EQ(figures->score, scoreOf(figures->depth, figures->solution));
+        }
+    }
+}
+
+TEST(Forge, SameSeedSameLevel)
+{
+    Settings settings;
+    settings.width = 6;
+    settings.height = 5;
+    settings.crates_low = 1;
+    settings.crates_high = 2;
+    settings.rounds = 30;
+    settings.restarts = 1;
+    const auto first = forge(settings);
+    const auto again = forge(settings);
+    ASSERT_TRUE(first && again);
+    EXPECT_EQ(first->drawing, again->drawing);
+    const auto judged = judge(first->drawing, settings);
+    ASSERT_TRUE(judged);
+    EXPECT_EQ(judged->depth.object_changes, first->figures.depth.object_changes);
+}
+
+} // namespace
+} // namespace kelvaro::forge
