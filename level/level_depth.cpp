@@ -150,8 +150,9 @@ Depth measureDepth(const GameLevel& level, const Solution& solution, const Depth
 Depth measureDepth(const GameLevel& level, const Solution& solution, const PositionSpace& space)
 {
     Depth depth = replayed(level, solution, space.complete() ? &space : nullptr);
-    depth.positions = space.size();
+    depth.positions = space.found();
     depth.space_complete = space.complete();
+    depth.space_cut = !space.complete();
     if (space.complete() && solution.verdict == Verdict::solvable)
         depth.crates_must_move = cratesMustMove(level, space);
     return depth;

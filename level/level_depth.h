@@ -35,10 +35,12 @@ struct Depth {
     int longest_run = 0;
     // States the deciding search expanded.
     std::size_t search_effort = 0;
-    // Positions the level can reach (the player counted once per area it walks in);
-    // traps and crates that must move are only counted when all of them were seen.
+    // Positions the level can reach (the player counted once per area it walks in), or
+    // those found before the limit; traps and crates that must move are only counted
+    // when all of them were seen.
     std::size_t positions = 0;
     bool space_complete = false;
+    bool space_cut = false;  // the positions were counted but did not fit the limit
 };
 
 class PositionSpace;

@@ -22,7 +22,8 @@ PositionSpace::PositionSpace(const GameLevel& level, std::size_t max_states)
     walks.fill(model, state[0]);
     model.unload(state);
     state[0] = walks.lowestCell();
-    states.insert(state);
+    if (!states.insert(state))
+        return;
 
     // Ids are handed out in the order positions are found, so expanding them in id
     // order is breadth first and lays the pushes out position by position.
@@ -51,6 +52,7 @@ PositionSpace::PositionSpace(const GameLevel& level, std::size_t max_states)
         });
         model.unload(state);
         if (!room) {
+            found_ = states.size();
             first_.clear();
             pushes_.clear();
             return;
@@ -58,6 +60,7 @@ PositionSpace::PositionSpace(const GameLevel& level, std::size_t max_states)
     }
     first_.push_back(static_cast<std::uint32_t>(pushes_.size()));
     complete_ = true;
+    found_ = size();
 
     // Backwards: a position is winnable when one of its pushes wins or leads to one that is.
     const std::size_t n = size();

@@ -32,6 +32,8 @@ public:
     PositionSpace(const GameLevel& level, std::size_t max_states);
 
     bool complete() const { return complete_; }
+    // Positions found: all of them when complete, else how many there were when the limit stopped the search.
+    std::size_t found() const { return found_; }
     std::size_t size() const { return first_.empty() ? 0 : first_.size() - 1; }
     std::span<const SpacePush> pushes(std::uint32_t position) const;
 
@@ -45,6 +47,7 @@ public:
 
 private:
     bool complete_ = false;
+    std::size_t found_ = 0;
     std::vector<std::uint32_t> first_;  // pushes of position i: pushes_[first_[i] .. first_[i + 1])
     std::vector<SpacePush> pushes_;
     std::vector<std::uint8_t> winnable_;

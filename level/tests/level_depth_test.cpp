@@ -71,6 +71,7 @@ TEST(LevelDepth, QuickLeavesOutTheSpaceAndUnsolvableHasNoFigures)
     const GameLevel level = drawnLevel(niche);
     const Depth quick = measureDepth(level, solve(level), {.full = false});
     EXPECT_FALSE(quick.space_complete);
+    EXPECT_FALSE(quick.space_cut);
     EXPECT_EQ(quick.traps, 0);
     EXPECT_EQ(quick.object_changes, 1);
 
@@ -87,6 +88,8 @@ TEST(LevelDepth, TooManyPositionsLeavesTrapsUncounted)
     const GameLevel level = drawnLevel(niche);
     const Depth d = measureDepth(level, solve(level), {.max_states = 1});
     EXPECT_FALSE(d.space_complete);
+    EXPECT_TRUE(d.space_cut);
+    EXPECT_EQ(d.positions, 1u);  // what was found before the limit stopped the count
     EXPECT_EQ(d.traps, 0);
     EXPECT_EQ(d.crates_must_move, 0);
 }
@@ -104,8 +107,11 @@ TEST(PositionSpace, WinnablePositionsAndWaysAroundACrate)
     EXPECT_FALSE(space.winsWithout(2, 2));  // the crate's start cell
     EXPECT_TRUE(space.winsWithout(1, 1));   // a cell nothing stands in
 
+    EXPECT_EQ(space.found(), space.size());
     const PositionSpace cut(drawnLevel(niche), 1);
     EXPECT_FALSE(cut.complete());
+    EXPECT_EQ(cut.found(), 1u);
+    EXPECT_FALSE(PositionSpace(drawnLevel(niche), 0).complete());
     EXPECT_FALSE(cut.winsWithout(1, 1));
 }
 

@@ -82,7 +82,7 @@ std::string depthLines(const LevelCheck& check)
                                   (d.first_push_loses ? ", the first push can lose" : ""));
     } else {
         text += line("crates", std::to_string(d.crates_moved) + " moved in the shortest");
-        text += line("traps", "not counted: " + std::string(d.positions > 0 ? "more positions than the limit"
+        text += line("traps", "not counted: " + std::string(d.space_cut ? "more positions than the limit"
                                                                               : "left out (--quick)"));
     }
     text += line("effort", counted(static_cast<int>(d.search_effort), "state", "states") + " expanded to decide" +

@@ -36,7 +36,10 @@ constexpr const char* usage =
     "               a position along the shortest solution that leave a position proven\n"
     "               unwinnable, so the player has to restart; and whether one is\n"
     "               available before the first push.\n"
-    "  effort       states the search that decides the level expanded before it knew.\n";
+    "  effort       states the search that decides the level expanded before it knew;\n"
+    "               positions: all the level can reach, the player counted once per\n"
+    "               area it walks in. Crates and traps are only counted when they fit\n"
+    "               the state limit.\n";
 
 struct Options {
     bool moves = false;
@@ -76,6 +79,7 @@ bool parse(int argc, char** argv, Options& options)
             options.files.emplace_back(arg);
         }
     }
+    options.depth.max_states = options.limits.max_states;
     return options.help || !options.files.empty();
 }
 

@@ -48,6 +48,9 @@ TEST(KelCheck, DepthFiguresInTheTableAndLeftOutWhenQuick)
     const std::string text = reportText("good.txt", quick, false);
     EXPECT_TRUE(has(text, "traps       not counted: left out (--quick)\n")) << text;
     EXPECT_TRUE(has(markdownRow("good", quick), "| ? (0) | ? | ? |"));
+
+    const LevelCheck cut = checkLevelFile(fixture("good.txt"), {}, {.max_states = 0});
+    EXPECT_TRUE(has(reportText("good.txt", cut, false), "traps       not counted: more positions than the limit\n"));
     EXPECT_EQ(columns(markdownRow("broken", checkLevelFile(fixture("broken.txt")))), columns(row));
 }
 
