@@ -45,7 +45,7 @@ struct SolverLimits {
     std::size_t max_states = 1'000'000;
     // Asked every few hundred states; answering true ends the search with an unknown
     // verdict. Lets a caller cancel a search from another thread, or bound it in time.
-    std::function<bool()> should_stop;
+    std::function<bool()> should_stop{};
 };
 
 struct Solution {

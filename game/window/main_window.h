@@ -39,7 +39,7 @@ struct MainWindowOptions {
     TickSource ticks;                                        // none: the monotonic clock
     // A level file to play at once instead of the numbered levels: every level number,
     // Next and Retry included, then reads this file. The editor's test play uses it.
-    std::optional<std::filesystem::path> level_file;
+    std::optional<std::filesystem::path> level_file{};
     SolverPort* solver = nullptr;                            // none: a worker thread
 };
 
