@@ -50,7 +50,7 @@ public:
     void setMessageSink(MessageSink sink) { message_sink_ = std::move(sink); }
     void setCloseQuestion(CloseQuestion question) { close_question_ = std::move(question); }
     // The game that test play starts; by default Kelvaro beside this program.
-    void setGameProgram(QString program) { game_program_ = std::move(program); }
+    void setGameExecutable(QString program) { game_executable_ = std::move(program); }
 
     // The workbench's commands, as their buttons and keys run them.
     void undo();
@@ -103,7 +103,7 @@ private:
     QTimer solutionTimer_;
     std::optional<EditorLevelAnalysis> analysis_;  // the newest level's, once known
     std::optional<AuthorLevel> checked_level_;     // the level last sent to be checked
-    QString game_program_;
+    QString game_executable_;
     std::unique_ptr<QTemporaryDir> play_folder_;
     QProcess* game_ = nullptr;
     std::unique_ptr<AnalysisWorker> worker_;  // last: its reports may reach everything above

@@ -82,7 +82,7 @@ void EditorWindow::buildWorkbench()
     connect(&checkingShown_, &QTimer::timeout, this, &EditorWindow::showAnalysis);
     solutionTimer_.setInterval(solution_step_ms);
     connect(&solutionTimer_, &QTimer::timeout, this, &EditorWindow::solutionTick);
-    game_program_ = QDir(QCoreApplication::applicationDirPath()).filePath("Kelvaro");
+    game_executable_ = QDir(QCoreApplication::applicationDirPath()).filePath("Kelvaro");
 
     worker_ = std::make_unique<AnalysisWorker>(
         [this](std::uint64_t generation, const EditorLevelAnalysis& analysis) {
@@ -225,10 +225,10 @@ void EditorWindow::testPlay()
                 [this](QProcess::ProcessState now) { testPlayButton_->setEnabled(now == QProcess::NotRunning); });
         connect(game_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
             if (error == QProcess::FailedToStart)
-                message_sink_("Could not start the game " + game_program_ + ":\n" + game_->errorString() + ".");
+                message_sink_("Could not start the game " + game_executable_ + ":\n" + game_->errorString() + ".");
         });
     }
-    game_->start(game_program_, {"--level", file});
+    game_->start(game_executable_, {"--level", file});
 }
 
 } // namespace kelvaro
