@@ -87,6 +87,19 @@ void printPhases(const std::vector<Phase>& phases)
         std::printf("  %-36s %12.2f %14.1f\n", phase.name.c_str(), phase.cpu_percent, phase.wakeups_per_second);
 }
 
+// New game, answering its input box with `level` as a player would.
+void newGame(MainWindow& window, int level)
+{
+    QTimer::singleShot(50, [level] {
+        if (auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
+            box->setTextValue(QString::number(level));
+            box->accept();
+        }
+    });
+    window.model().post(Command::newGameItem);
+    window.sync();
+}
+
 // The quiet of each state of play, first with the keyboard alone, then with a controller connected
 // (SDL's virtual joystick) whose D-pad holds the key. Level `level` must be an open room.
 void quietPhases(MainWindow& window, int level)
@@ -102,14 +115,7 @@ void quietPhases(MainWindow& window, int level)
         window.model().engine.stopgame();
         window.sync();
         phases.push_back(measure("idle" + with, 3000));
-        QTimer::singleShot(50, [level] {
-            if (auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
-                box->setTextValue(QString::number(level));
-                box->accept();
-            }
-        });
-        window.model().post(Command::newGameItem);
-        window.sync();
+        newGame(window, level);
         for (int waited = 0; waited < 100 && window.model().engine.phase() != Engine::Phase::playing; ++waited)
             wait(100);
         wait(200);
@@ -158,14 +164,7 @@ void playOnce(const fs::path& dir, int level, int maxx, int maxy)
         frames += frame;
     };
 
-    QTimer::singleShot(50, [level] {
-        if (auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
-            box->setTextValue(QString::number(level));
-            box->accept();
-        }
-    });
-    window.model().post(Command::newGameItem);
-    window.sync();
+    newGame(window, level);
     std::vector<Phase> phases;
     phases.push_back(measure("start effect", 4000));
     for (int waited = 0; waited < 120 && window.model().engine.phase() != Engine::Phase::playing; ++waited)

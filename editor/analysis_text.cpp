@@ -9,14 +9,6 @@
 namespace kelvaro {
 namespace {
 
-std::string joined(const std::vector<std::string>& parts)
-{
-    std::string text;
-    for (const auto& part : parts)
-        text += (text.empty() ? "" : ", ") + part;
-    return text;
-}
-
 std::string marksLine(const EditorLevelAnalysis& a)
 {
     if (!a.missing_marks.empty())

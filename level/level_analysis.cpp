@@ -106,6 +106,14 @@ int fittingTimeLimit(int least_ms)
     return 5 * static_cast<int>(std::ceil(minimumTimeLimit(least_ms) / 5.0));
 }
 
+std::string joined(const std::vector<std::string>& parts)
+{
+    std::string text;
+    for (const auto& part : parts)
+        text += (text.empty() ? "" : ", ") + part;
+    return text;
+}
+
 std::string neededText(int least_ms)
 {
     char text[32];

@@ -42,6 +42,8 @@ int fittingTimeLimit(int least_ms);
 std::string neededText(int least_ms);
 // "2.025 s": the exact seconds of a millisecond count, without trailing zeros.
 std::string secondsText(int milliseconds);
+// "start (0, 3), goal (1, 1)": findings listed in one line.
+std::string joined(const std::vector<std::string>& parts);
 
 // How a search of the level ended, or why none was made.
 enum class Outcome {

@@ -1,24 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis an author sees: missing marks, open frames, verdicts, stops and the time rule.
 #include "level/level_analysis.h"
+#include "framed_author_level.h"
 
 #include <gtest/gtest.h>
 
 namespace kelvaro {
 namespace {
 
-// A room of blank cells inside two rings of border, with the marks placed.
-AuthorLevel room(int maxx, int maxy)
-{
-    AuthorLevel level;
-    level.maze = Grid<AuthorCell>(maxx, maxy, AuthorCell(0));
-    for (int x = 0; x <= maxx; ++x)
-        for (int y = 0; y <= maxy; ++y)
-            if (x < 2 || y < 2 || x > maxx - 2 || y > maxy - 2)
-                level.maze.at(x, y) = 1;
-    level.leveltime = 60;
-    return level;
-}
+// A room of blank cells inside two rings of border, 60 s to play it.
+AuthorLevel room(int maxx, int maxy) { return testing::framedAuthorLevel(maxx, maxy, 60); }
 
 void place(AuthorLevel& level, Coordinate AuthorLevel::*x, Coordinate AuthorLevel::*y, int cx, int cy)
 {

@@ -3,6 +3,7 @@
 #include "level/author_level.h"
 #include "level/game_level.h"
 #include "level/level_files.h"
+#include "framed_author_level.h"
 
 #include <gtest/gtest.h>
 
@@ -13,18 +14,7 @@ namespace kelvaro {
 namespace {
 namespace fs = std::filesystem;
 
-// The grid a fresh editor starts with: two rings of border around a blank interior.
-AuthorLevel framed(int maxx, int maxy, std::int16_t time)
-{
-    AuthorLevel level;
-    level.maze = Grid<AuthorCell>(maxx, maxy, AuthorCell(0));
-    for (int x = 0; x <= maxx; ++x)
-        for (int y = 0; y <= maxy; ++y)
-            if (x < 2 || y < 2 || x > maxx - 2 || y > maxy - 2)
-                level.maze.at(x, y) = 1;
-    level.leveltime = time;
-    return level;
-}
+using testing::framedAuthorLevel;
 
 std::string slurp(const fs::path& file)
 {
@@ -49,7 +39,7 @@ protected:
 
 TEST(LevelWriter, DefaultEditorLevelByteForByte)
 {
-    const std::string text = writeAuthorLevel(framed(15, 15, 75));
+    const std::string text = writeAuthorLevel(framedAuthorLevel(15, 15, 75));
     std::string expected = "15\r\n15\r\n\r\n\r\n\r\n\r\n\r\n\r\n75\r\n";
     for (int x = 0; x <= 15; ++x)
         for (int y = 0; y <= 15; ++y)
@@ -68,7 +58,7 @@ TEST(LevelWriter, DefaultEditorLevelByteForByte)
 
 TEST(LevelWriter, WritesNegativeNumbersAndUnsetValues)
 {
-    AuthorLevel level = framed(1, 1, -32768);
+    AuthorLevel level = framedAuthorLevel(1, 1, -32768);
     level.jewelx = 1;
     level.maze.at(1, 0) = std::nullopt;
     level.maze.at(0, 1) = -3;

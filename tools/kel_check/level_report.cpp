@@ -7,14 +7,6 @@
 namespace kelvaro {
 namespace {
 
-std::string joined(const std::vector<std::string>& parts)
-{
-    std::string text;
-    for (const auto& part : parts)
-        text += (text.empty() ? "" : ", ") + part;
-    return text;
-}
-
 std::string line(const char* what, const std::string& finding)
 {
     char label[16];
