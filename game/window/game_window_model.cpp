@@ -199,7 +199,11 @@ void GameWindowModel::pass()
     // A step of the play loop that found no key held took no action, and its redraw put on
     // the window what was already there: until a key or an event comes, every further step
     // would do the same. (A step that took an action would have started an animation.)
-    if (was_playing && engine.phase() == Engine::Phase::playing && engine.lasttick != last_step && !keysHeld())
+    // A walk or push ends on its last frame, not on the figure at rest: the rest waits for
+    // the step after it, which draws the figure at rest, even when its key was let go midway.
+    if (engine.phase() != Engine::Phase::playing)
+        rested_ = false;
+    else if (was_playing && engine.lasttick != last_step && !keysHeld())
         rested_ = true;
 }
 

@@ -76,5 +76,50 @@ TEST(Rest, AKeyTowardAWallKeepsTheStepsGoingAndEventsEndTheRest)
     EXPECT_TRUE(rig.model.waitsForKeys());
 }
 
+// A key let go while its walk or push is still under way: once the move is over, the figure
+// must be drawn at rest, not left in the move's last frame until the next key.
+TEST(Rest, AMoveEndsWithTheFigureAtRestWhenItsKeyWasLetGoMidway)
+{
+    WindowModelRig rig;
+    ASSERT_TRUE(rig.play(3, room));
+    wakeUps(rig, 700);
+    ASSERT_TRUE(rig.model.waitsForKeys());
+    const auto figure = [&rig] {
+        return rig.controls.windowSurface.at(32 * rig.engine.playerx + 16, 32 * rig.engine.playery + 16);
+    };
+    EXPECT_EQ(figure(), colour::strip(0, 0));
+
+    const auto tap = [&rig](std::initializer_list<Key> keys, std::uint32_t ms) {
+        rig.keys.hold(keys);
+        wakeUps(rig, ms);
+        rig.keys.releaseAll();
+        wakeUps(rig, 500);
+    };
+    for (int walk = 0; walk < 3; ++walk) {
+        tap({Key::right}, 60 + 20 * walk);  // a short tap: let go long before the walk's last frame
+        EXPECT_EQ(int(rig.engine.playerx), 3 + walk);
+        EXPECT_EQ(figure(), colour::strip(0, 0)) << "after walk " << walk + 1;
+        EXPECT_TRUE(rig.model.waitsForKeys());
+    }
+    tap({Key::left}, 80);  // a walk back, then taken back: the figure rests where it stood
+    EXPECT_EQ(figure(), colour::strip(1, 0));
+    rig.press('u');
+    wakeUps(rig, 100);
+    EXPECT_EQ(int(rig.engine.playerx), 5);
+    EXPECT_EQ(figure(), colour::strip(1, 0));
+
+    WindowModelRig pusher;  // a push let go early ends at rest too, the jewel on its new cell
+    ASSERT_TRUE(pusher.play(3, {"#########", "#########", "##@*..G##", "##.....##", "#########", "#########"}));
+    wakeUps(pusher, 700);
+    pusher.keys.hold({Key::ctrl});
+    wakeUps(pusher, 50);
+    pusher.keys.releaseAll();
+    wakeUps(pusher, 500);
+    EXPECT_EQ(int(pusher.engine.jewelx), 4);
+    EXPECT_EQ(pusher.controls.windowSurface.at(32 * 2 + 16, 32 * 2 + 16), colour::strip(0, 0));
+    EXPECT_EQ(pusher.controls.windowSurface.at(32 * 4 + 16, 32 * 2 + 16), colour::jewel);
+    EXPECT_TRUE(pusher.model.waitsForKeys());
+}
+
 } // namespace
 } // namespace kelvaro
