@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading the built-in pictures.
-#include "art.h"
+#include "assets/art.h"
 
 namespace kelvaro {
 

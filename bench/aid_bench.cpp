@@ -2,7 +2,7 @@
 // Plays a 17 x 16 level with 12 crates through the real main window (offscreen) and reports the play
 // loop's step spacing with no solver work, while hints are asked without pause, and while pushes and
 // take-backs keep the lost-position check busy: the solver's thread must not move those figures.
-#include "game/window/main_window.h"
+#include "game/window/qt/main_window.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -77,7 +77,7 @@ struct Load {
 
 // Keeps a worker searching the level's start position, one search after another.
 struct Saturator {
-    ThreadedSolver worker{std::chrono::seconds(5)};
+    ThreadedSolver worker{std::chrono::seconds(5), postTo(qApp)};
     GameLevel position;
     bool running = true;
     void next()

@@ -3,7 +3,7 @@
 // pacing of steps and frames, the frames drawn, the processor time and wake-ups of each phase,
 // with and without a game controller connected, and the memory.
 #include "game/controller/tests/virtual_pad.h"
-#include "game/window/main_window.h"
+#include "game/window/qt/main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Solving the fifty shipped levels one by one and all together, and a crowded 17 x 16 level.
 #include "level/game_level.h"
-#include "level/solver.h"
+#include "level/solver/solver.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Wording of the editor's analysis read-out: a few short lines that fit beside the canvas.
-#include "analysis_text.h"
+#include "editor/analysis_text.h"
 
-#include "editor_input.h"
+#include "editor/editor_input.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 // The editor's short read-out of the level analysis.
 #pragma once
 
-#include "level/level_analysis.h"
+#include "level/analysis/level_analysis.h"
 
 #include <optional>
 #include <string>

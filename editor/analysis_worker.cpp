@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The analysis thread: waits for a level, checks it, reports unless a newer one came.
-#include "analysis_worker.h"
+#include "editor/analysis_worker.h"
 
 #include <utility>
 

@@ -2,7 +2,7 @@
 // Checks the editor's level on a thread of its own: the newest request cancels the older one.
 #pragma once
 
-#include "level/level_analysis.h"
+#include "level/analysis/level_analysis.h"
 
 #include <atomic>
 #include <condition_variable>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Recording edits as differences and taking them back or again.
-#include "edit_history.h"
+#include "editor/edit_history.h"
 
 namespace kelvaro {
 namespace {

@@ -2,7 +2,7 @@
 // Undo and redo for the editor: each step keeps only what it changed, within a memory budget.
 #pragma once
 
-#include "canvas_picture.h"
+#include "editor/canvas_picture.h"
 #include "level/author_level.h"
 
 #include <cstddef>

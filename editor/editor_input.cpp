@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the editor's text boxes with the same number rules as a level file.
-#include "editor_input.h"
+#include "editor/editor_input.h"
 
 #include "level/field_reader.h"
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's grid, tools, painting and drawing onto the canvas model.
-#include "editor_state.h"
+#include "editor/editor_state.h"
 
-#include "editor_input.h"
-#include "palette.h"
+#include "editor/editor_input.h"
+#include "editor/palette.h"
 
 #include "level/level_files.h"
 

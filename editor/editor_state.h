@@ -2,9 +2,9 @@
 // The level editor's state and handlers, kept free of any window toolkit.
 #pragma once
 
-#include "canvas_picture.h"
-#include "edit_history.h"
-#include "solution_playback.h"
+#include "editor/canvas_picture.h"
+#include "editor/edit_history.h"
+#include "editor/solution_playback.h"
 #include "level/author_level.h"
 #include "level/cell_kind.h"
 #include "level/grid.h"

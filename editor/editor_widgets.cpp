@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing and mouse handling of the editor's palette pictures, tool outline and canvas.
-#include "editor_widgets.h"
+#include "editor/editor_widgets.h"
 
 #include "assets/art.h"
 #include "level/cell_kind.h"

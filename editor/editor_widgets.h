@@ -2,9 +2,9 @@
 // The editor window's own controls: palette pictures, the tool outline and the canvas.
 #pragma once
 
-#include "canvas_picture.h"
+#include "editor/canvas_picture.h"
 #include "level/grid.h"
-#include "palette.h"
+#include "editor/palette.h"
 
 #include <QFrame>
 #include <QImage>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The level editor's window: builds the controls where the author knows them and
 // forwards clicks, mouse and typing to EditorState.
-#include "editor_window.h"
+#include "editor/editor_window.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>

@@ -2,9 +2,9 @@
 // The level editor's window: a thin view over EditorState.
 #pragma once
 
-#include "analysis_worker.h"
-#include "editor_state.h"
-#include "editor_widgets.h"
+#include "editor/analysis_worker.h"
+#include "editor/editor_state.h"
+#include "editor/editor_widgets.h"
 
 #include <QMessageBox>
 #include <QString>

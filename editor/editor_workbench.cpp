@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor window's workbench: the live analysis, the time and solution buttons, undo and
 // redo, and test play in the game.
-#include "analysis_text.h"
-#include "editor_input.h"
-#include "editor_window.h"
+#include "editor/analysis_text.h"
+#include "editor/editor_input.h"
+#include "editor/editor_window.h"
 
 #include "level/level_files.h"
 

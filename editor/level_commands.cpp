@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // RESET, LOAD and SAVE: the editor's commands on the whole level.
-#include "editor_input.h"
-#include "editor_state.h"
+#include "editor/editor_input.h"
+#include "editor/editor_state.h"
 
 #include "level/level_files.h"
 

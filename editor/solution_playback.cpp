@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Replaying a solution: the walk and push rules of the game, drawn with the editor's pictures.
-#include "solution_playback.h"
+#include "editor/solution_playback.h"
 
 #include "level/cell_kind.h"
 #include "level/cell_rules.h"

@@ -2,9 +2,9 @@
 // The shortest solution played on the editor's canvas, one action at a time.
 #pragma once
 
-#include "canvas_picture.h"
+#include "editor/canvas_picture.h"
 #include "level/game_level.h"
-#include "level/solver.h"
+#include "level/solver/solver.h"
 
 #include <cstddef>
 #include <vector>

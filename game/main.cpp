@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Kelvaro, the game.
 #include "game/sound/sdl_sound.h"
-#include "game/window/main_window.h"
+#include "game/window/qt/main_window.h"
 #include "level/level_files.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's level reader and writer.
-#include "author_level.h"
+#include "level/author_level.h"
 
-#include "cell_kind.h"
-#include "level_files.h"
+#include "level/cell_kind.h"
+#include "level/level_files.h"
 
 #include <fstream>
 

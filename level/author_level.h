@@ -2,9 +2,9 @@
 // A level as the editor holds it: cells and positions that may be unset.
 #pragma once
 
-#include "grid.h"
-#include "level_record.h"
-#include "result.h"
+#include "level/grid.h"
+#include "level/level_record.h"
+#include "level/result.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -2,8 +2,8 @@
 // What each cell kind allows during play: the one table the game's step and the solver share.
 #pragma once
 
-#include "cell_kind.h"
-#include "grid.h"
+#include "level/cell_kind.h"
+#include "level/grid.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The level file tokenizer: fields, line numbers and the number grammar.
-#include "field_reader.h"
+#include "level/field_reader.h"
 
 #include <cstdlib>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's level reader.
-#include "game_level.h"
+#include "level/game_level.h"
 
-#include "cell_kind.h"
-#include "level_files.h"
-#include "level_record.h"
+#include "level/cell_kind.h"
+#include "level/level_files.h"
+#include "level/level_record.h"
 
 #include <fstream>
 

@@ -2,8 +2,8 @@
 // A level as the game plays it: byte cells, the three marks applied.
 #pragma once
 
-#include "grid.h"
-#include "result.h"
+#include "level/grid.h"
+#include "level/result.h"
 
 #include <cstdint>
 #include <filesystem>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Level file locations and opening; writing is in whole_file_writer.cpp.
-#include "level_files.h"
+#include "level/level_files.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -2,7 +2,7 @@
 // Opening level files and finding the maps folder, whatever the letter case.
 #pragma once
 
-#include "level_error.h"
+#include "level/level_error.h"
 
 #include <filesystem>
 #include <fstream>

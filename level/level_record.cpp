@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the values of a level file under a reader's rules.
-#include "level_record.h"
+#include "level/level_record.h"
 
-#include "field_reader.h"
+#include "level/field_reader.h"
 
 namespace kelvaro {
 namespace {

@@ -2,7 +2,7 @@
 // The values of a level file in file order: the one place that knows the field order.
 #pragma once
 
-#include "result.h"
+#include "level/result.h"
 
 #include <array>
 #include <cstdint>

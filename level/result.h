@@ -2,7 +2,7 @@
 // A value or the LevelError that kept it from being made.
 #pragma once
 
-#include "level_error.h"
+#include "level/level_error.h"
 
 #include <utility>
 #include <variant>

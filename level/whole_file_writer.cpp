@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a level file whole or not at all, through symbolic links, keeping read-only files.
-#include "level_files.h"
+#include "level/level_files.h"
 
 #include <cerrno>
 #include <cstring>

@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-base-dev-tools libgl-dev
   libsdl2-mixer-dev
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's live check: its read-out, and the worker that drops overtaken requests.
-#include "editor_fixture.h"
+#include "editor/tests/editor_fixture.h"
 
 #include "editor/analysis_text.h"
 #include "editor/analysis_worker.h"

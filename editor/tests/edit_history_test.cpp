@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo: strokes, RESET and LOAD as single steps, the canvas's stale pictures, the budget.
-#include "editor_fixture.h"
+#include "editor/tests/editor_fixture.h"
 
 namespace kelvaro::testing {
 namespace {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's start-up grid, tool palette, painting and what the canvas shows.
-#include "editor_fixture.h"
+#include "editor/tests/editor_fixture.h"
 
 #include "editor/palette.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // RESET, LOAD and SAVE, with the files they write and the game reading them.
-#include "editor_fixture.h"
+#include "editor/tests/editor_fixture.h"
 
 #include "level/game_level.h"
 #include "level/level_files.h"

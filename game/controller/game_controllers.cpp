@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading game controllers from SDL's event queue into held keys and commands.
-#include "game_controllers.h"
+#include "game/controller/game_controllers.h"
 
 #include <SDL.h>
 

@@ -2,7 +2,7 @@
 // The state of the main window's controls that the engine and the handlers act on; the Qt window mirrors it.
 #pragma once
 
-#include "surface.h"
+#include "game/engine/surface.h"
 
 #include <cstdint>
 #include <string>

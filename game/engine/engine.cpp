@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's run: level start, start effect, play loop, animations and outcomes.
-#include "engine.h"
+#include "game/engine/engine.h"
 
 #include "level/cell_rules.h"
 

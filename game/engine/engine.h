@@ -2,10 +2,10 @@
 // The game engine: the level start, the play loop, the animations and the outcomes.
 #pragma once
 
-#include "controls.h"
-#include "images.h"
-#include "ports.h"
-#include "surface.h"
+#include "game/engine/controls.h"
+#include "game/engine/images.h"
+#include "game/engine/ports.h"
+#include "game/engine/surface.h"
 
 #include "level/grid.h"
 #include "level/level_error.h"

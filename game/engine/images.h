@@ -2,7 +2,7 @@
 // The game's pictures as surfaces.
 #pragma once
 
-#include "surface.h"
+#include "game/engine/surface.h"
 
 #include <cstdint>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel surfaces: clipping rectangle copies.
-#include "surface.h"
+#include "game/engine/surface.h"
 
 #include <algorithm>
 #include <cstring>

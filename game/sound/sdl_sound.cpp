@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and playing the seven sounds with SDL2_mixer.
-#include "sdl_sound.h"
+#include "game/sound/sdl_sound.h"
 
-#include "sound_files.h"
+#include "game/sound/sound_files.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Names of the sound files, in load order.
-#include "sound_files.h"
+#include "game/sound/sound_files.h"
 
 namespace kelvaro {
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's handlers, pause key and timers.
-#include "game_window_model.h"
+#include "game/window/game_window_model.h"
 
 #include <charconv>
 #include <cmath>

@@ -2,10 +2,10 @@
 // The main window's behaviour: its handlers, the pause key and the two timers, on the controls model.
 #pragma once
 
-#include "dialogs.h"
-#include "player_aid.h"
-#include "records.h"
-#include "solver_port.h"
+#include "game/window/dialogs.h"
+#include "game/aid/player_aid.h"
+#include "game/records/records.h"
+#include "game/aid/solver_port.h"
 
 #include "game/engine/engine.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's records: kept at every win, shown with each level's par in the Records window.
-#include "game_window_model.h"
+#include "game/window/game_window_model.h"
 
 namespace kelvaro {
 

@@ -2,7 +2,7 @@
 // The game's and the editor's level readers on well-formed and damaged files.
 #include "level/author_level.h"
 #include "level/game_level.h"
-#include "level_text.h"
+#include "level/tests/level_text.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "level/author_level.h"
 #include "level/game_level.h"
 #include "level/level_files.h"
-#include "framed_author_level.h"
+#include "level/tests/framed_author_level.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The checks kel_check makes on a level: marks, frame, cells, solution and time limit.
-#include "level_check.h"
+#include "tools/kel_check/level_check.h"
 
 namespace kelvaro {
 

@@ -2,12 +2,12 @@
 // What kel_check finds out about one level file: each check's finding, ready to report.
 #pragma once
 
-#include "level/level_depth.h"
+#include "level/analysis/level_depth.h"
 
 #include "level/game_level.h"
-#include "level/level_analysis.h"
+#include "level/analysis/level_analysis.h"
 #include "level/level_error.h"
-#include "level/solver.h"
+#include "level/solver/solver.h"
 
 #include <filesystem>
 #include <optional>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Wording of kel_check's report: a line per check, short enough to take in at a glance.
-#include "level_report.h"
+#include "tools/kel_check/level_report.h"
 
 #include <cstdio>
 

@@ -2,7 +2,7 @@
 // kel_check's words: a short block per level file, or a table row for the level list.
 #pragma once
 
-#include "level_check.h"
+#include "tools/kel_check/level_check.h"
 
 #include <string>
 

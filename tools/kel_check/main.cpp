@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kel_check: tells a level author whether level files read, are closed, solvable and fairly timed.
-#include "level_check.h"
-#include "level_report.h"
+#include "tools/kel_check/level_check.h"
+#include "tools/kel_check/level_report.h"
 
 #include <charconv>
 #include <chrono>

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The play loop's rules, its pacing, the animations' frames and the outcome displays.
-#include "engine_fakes.h"
+#include "game/engine/tests/engine_fakes.h"
 
 #include <gtest/gtest.h>
 

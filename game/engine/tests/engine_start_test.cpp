@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The level start: the READY! spiral's tiles and pacing, its sounds, and the state a start leaves.
-#include "engine_fakes.h"
+#include "game/engine/tests/engine_fakes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Taking back walks and pushes: exact restoration, and when a request is dropped.
-#include "engine_fakes.h"
+#include "game/engine/tests/engine_fakes.h"
 
 #include <gtest/gtest.h>
 

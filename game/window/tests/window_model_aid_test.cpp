@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Take-back keys, hints and the lost-position warning, with the solver's answers held until the test releases them.
-#include "window_model_fakes.h"
+#include "game/window/tests/window_model_fakes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: choosing a level, the confirmations, and commands that arrive during a run.
-#include "window_model_fakes.h"
+#include "game/window/tests/window_model_fakes.h"
 
 #include <gtest/gtest.h>
 

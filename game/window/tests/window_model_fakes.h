@@ -2,7 +2,7 @@
 // Test doubles for the main window: boxes that stay open until the test answers them, and GameWindowModel on the fakes.
 #pragma once
 
-#include "engine_fakes.h"
+#include "game/engine/tests/engine_fakes.h"
 
 #include "game/window/game_window_model.h"
 

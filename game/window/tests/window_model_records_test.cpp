@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The records: improved only by better wins, kept whole-or-nothing, a damaged file set aside and said once.
-#include "window_model_fakes.h"
+#include "game/window/tests/window_model_fakes.h"
 
 #include <gtest/gtest.h>
 

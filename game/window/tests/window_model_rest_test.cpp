@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The play loop's rest: in play with nothing held, the window is woken only by the timers and
 // events, and what the player sees and does comes out as when every step was taken.
-#include "window_model_fakes.h"
+#include "game/window/tests/window_model_fakes.h"
 
 #include <gtest/gtest.h>
 

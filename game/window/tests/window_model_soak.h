@@ -2,7 +2,7 @@
 // A randomized run of the main window on the fakes that checks, after every step, what must always hold.
 #pragma once
 
-#include "window_model_fakes.h"
+#include "game/window/tests/window_model_fakes.h"
 
 #include <random>
 

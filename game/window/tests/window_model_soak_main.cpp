@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The long soak of the main window: window_model_soak [steps [seed]]; fails when any rule was broken.
-#include "window_model_soak.h"
+#include "game/window/tests/window_model_soak.h"
 
 #include <cstdio>
 #include <cstdlib>

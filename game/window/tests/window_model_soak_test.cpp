@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A short randomized run of the main window in the ordinary suite; window_model_soak runs the long one.
-#include "window_model_soak.h"
+#include "game/window/tests/window_model_soak.h"
 
 #include <gtest/gtest.h>
 

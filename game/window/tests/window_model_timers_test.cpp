@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The countdown, the idle banner, the pause key and the sound requests of the main window.
-#include "window_model_fakes.h"
+#include "game/window/tests/window_model_fakes.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kel_check's checks and words on a good level, broken files, an unsolvable level and poor frames or times.
-#include "level_check.h"
-#include "level_report.h"
+#include "tools/kel_check/level_check.h"
+#include "tools/kel_check/level_report.h"
 #include "level/cell_kind.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Random rooms, small changes, and the solver's depth figures as the judge of each change.
-#include "forge.h"
+#include "tools/levels/forge/forge.h"
 
 #include "level/cell_kind.h"
 #include "level/cell_rules.h"
-#include "level/solver_space.h"
+#include "level/solver/solver_space.h"
 
 #include <algorithm>
 #include <random>

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "level/game_level.h"
-#include "level/level_depth.h"
-#include "level/solver.h"
+#include "level/analysis/level_depth.h"
+#include "level/solver/solver.h"
 
 #include <cstdint>
 #include <optional>

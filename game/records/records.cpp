@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Reading, improving and writing the records file; a damaged file is kept aside, never lost.
+#include "game/records/records.h"
+
+#include "level/level_files.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace kelvaro {
+namespace fs = std::filesystem;
+namespace {
+
+const std::string kHeader = "kelvaro records 1";
+
+} // namespace
+
+fs::path recordsFile(const char* xdg_data_home, const char* home)
+{
+    // The XDG rule: a relative path in the variable is to be ignored.
+    if (xdg_data_home && *xdg_data_home && fs::path(xdg_data_home).is_absolute())
+        return fs::path(xdg_data_home) / "kelvaro" / "records.txt";
+    if (home && *home)
+        return fs::path(home) / ".local" / "share" / "kelvaro" / "records.txt";
+    return {};
+}
+
+std::string Records::text() const
+{
+    std::ostringstream out;
+    out << kHeader << "\n# level best-time-left fewest-actions\n";
+    for (int level = 1; level <= levels; ++level) {
+        const PlayerRecord& r = at(level);
+        if (r.solved)
+            out << level << ' ' << r.best_time_left << ' ' << r.fewest_actions << '\n';
+    }
+    return out.str();
+}
+
+std::optional<Records> Records::parse(const std::string& text, int& bad_line)
+{
+    Records records({});
+    std::istringstream in(text);
+    std::string line;
+    bad_line = 1;
+    if (!std::getline(in, line) || line != kHeader)
+        return std::nullopt;
+    while (std::getline(in, line)) {
+        ++bad_line;
+        if (line.empty() || line[0] == '#')
+            continue;
+        std::istringstream fields(line);
+        int level = 0;
+        long time_left = 0, actions = 0;
+        std::string rest;
+        if (!(fields >> level >> time_left >> actions) || (fields >> rest) || level < 1 || level > levels ||
+            time_left < -32768 || time_left > 32767 || actions < 0 || actions > 100'000'000)
+            return std::nullopt;
+        PlayerRecord& r = records.table_[static_cast<std::size_t>(level - 1)];
+        if (r.solved)
+            return std::nullopt;  // a level twice: not a file this program wrote
+        r = {true, static_cast<int>(time_left), static_cast<int>(actions)};
+    }
+    bad_line = 0;
+    return records;
+}
+
+std::optional<std::string> Records::load()
+{
+    table_ = {};
+    std::error_code ec;
+    if (file_.empty() || (!fs::exists(file_, ec) && !ec))
+        return std::nullopt;
+    // Far larger than fifty lines could make it: not a file this program wrote.
+    if (!fs::is_regular_file(file_, ec) || fs::file_size(file_, ec) > 100'000 || ec)
+        return setAside("it cannot be read");
+    std::ifstream in(file_, std::ios::binary);
+    std::ostringstream bytes;
+    if (!in || !(bytes << in.rdbuf()))
+        return setAside("it cannot be read");
+    int bad_line = 0;
+    std::optional<Records> read = parse(bytes.str(), bad_line);
+    if (!read)
+        return setAside("line " + std::to_string(bad_line) + " is damaged");
+    table_ = read->table_;
+    return std::nullopt;
+}
+
+std::optional<std::string> Records::setAside(const std::string& why)
+{
+    std::error_code ec;
+    fs::path aside = file_;
+    aside += ".damaged";
+    for (int n = 2; fs::exists(aside, ec) && n < 1000; ++n) {
+        aside = file_;
+        aside += ".damaged-" + std::to_string(n);
+    }
+    fs::rename(file_, aside, ec);
+    const std::string start = "The records file " + file_.string() + " is damaged (" + why + ").\n\n";
+    if (ec) {
+        keep_off_ = true;
+        return start + "It could not be set aside (" + ec.message() + "), so records are not kept in this game.";
+    }
+    return start + "It was set aside as " + aside.string() + "; the records start afresh.";
+}
+
+bool Records::recordWin(int level, int time_left, int actions)
+{
+    if (level < 1 || level > levels)
+        return false;
+    PlayerRecord& r = table_[static_cast<std::size_t>(level - 1)];
+    const PlayerRecord before = r;
+    if (!r.solved) {
+        r = {true, time_left, actions};
+    } else {
+        r.best_time_left = std::max(r.best_time_left, time_left);
+        r.fewest_actions = std::min(r.fewest_actions, actions);
+    }
+    return !(r == before);
+}
+
+std::optional<std::string> Records::save() const
+{
+    if (file_.empty() || keep_off_)
+        return std::nullopt;
+    std::error_code ec;
+    fs::create_directories(file_.parent_path(), ec);
+    if (const std::optional<LevelError> error = writeFileWhole(file_, text()))
+        return "Your records cannot be kept: " + error->describe() + ".\n\nThe game goes on without them.";
+    return std::nullopt;
+}
+
+} // namespace kelvaro

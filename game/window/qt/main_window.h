@@ -1,0 +1,115 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game's main window: a thin Qt view of the window's model that forwards input and time.
+#pragma once
+
+#include "game/window/game_window_model.h"
+#include "game/controller/controller_pump.h"
+#include "game/window/key_table.h"
+#include "game/window/qt/qt_dialogs.h"
+#include "game/aid/threaded_solver.h"
+
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QTimer>
+
+#include <filesystem>
+#include <map>
+#include <memory>
+
+class QAction;
+class QLabel;
+class QPushButton;
+
+namespace kelvaro {
+
+// Runs a task on the window's thread from any thread, later, unless `context` is gone by then.
+ThreadedSolver::Post postTo(QObject* context);
+
+class SilentSound : public SoundPort {
+public:
+    void playOnce(Sound) override {}
+    void playMusicLooping() override {}
+    void stopMusic() override {}
+    void rewindMusic() override {}
+};
+
+// The pictures as surfaces for the engine, loaded from the built-in resources.
+Images loadImages();
+
+struct MainWindowOptions {
+    SoundPort* sound = nullptr;                              // none: silent
+    std::function<std::optional<std::string>()> initsound;  // loads the sounds
+    TickSource ticks;                                        // none: the monotonic clock
+    // A level file to play at once instead of the numbered levels: every level number,
+    // Next and Retry included, then reads this file. The editor's test play uses it.
+    std::optional<std::filesystem::path> level_file{};
+    SolverPort* solver = nullptr;                            // none: a worker thread
+};
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    static constexpr int client_width = Controls::client_width;
+    static constexpr int client_height = Controls::client_height;
+
+    using Options = MainWindowOptions;
+    MainWindow(std::filesystem::path app_dir, Options options = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    QWidget* clientArea() const { return client_; }
+    GameWindowModel& model() { return *model_; }
+    KeyTable& keys() { return keys_; }
+    ControllerPump& controllers() { return *controllers_; }
+    // Milliseconds until the window next runs the model, or -1 while it waits for events only.
+    int scheduledIn() const { return pacer_.isActive() ? pacer_.remainingTime() : -1; }
+    ThreadedSolver& solver() { return solver_; }
+
+    // Start-up once the window is on screen.
+    void start();
+    // Mirrors the model onto the widgets and schedules the next due moment.
+    void sync();
+    // Runs what is due now; the pacing timer calls it, and tests on a fake clock.
+    void tick();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildMenus();
+    QAction* addItem(QMenu* menu, const char* caption, const QKeySequence& key, Command command);
+    void run(Command command);
+    bool handleKey(QKeyEvent* event, bool pressed);
+    void padCommand(PadCommand command);
+    std::uint32_t ticks() const;
+    int millisecondsUntil(std::uint32_t due) const;
+
+    std::filesystem::path app_dir_;
+    Images images_;
+    KeyTable keys_;
+    SilentSound silent_;
+    QtDialogs dialogs_;
+    QElapsedTimer clock_;
+    TickSource ticks_;
+    bool own_clock_ = false;
+    bool play_at_start_ = false;  // a level file was named: play it once started
+    ThreadedSolver solver_{std::chrono::seconds(5), postTo(this)};  // outlives the model that asks it
+    std::unique_ptr<GameWindowModel> model_;
+
+    QWidget* client_ = nullptr;
+    std::map<const LabelControl*, QLabel*> labels_;
+    std::map<const LabelControl*, LabelControl> shown_labels_;
+    std::map<const ButtonControl*, ButtonControl> shown_buttons_;
+    std::map<const ButtonControl*, QPushButton*> buttons_;
+    QWidget* titlePicture_ = nullptr;
+    QWidget* sadPicture_ = nullptr;
+    std::map<Command, QAction*> actions_;
+    QTimer pacer_;
+    std::uint64_t painted_version_ = ~0ull;
+    HintOutline shown_outline_;
+    Surface shown_surface_;  // what the screen shows of the drawing surface
+    std::unique_ptr<ControllerPump> controllers_;
+};
+
+} // namespace kelvaro

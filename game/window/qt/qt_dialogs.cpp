@@ -1,0 +1,97 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Message boxes, the input box and the small text windows, each application-modal.
+#include "game/window/qt/qt_dialogs.h"
+
+#include "game/window/qt/records_window.h"
+#include "game/window/qt/text_window.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace kelvaro {
+namespace {
+
+// Opens without a nested event loop; `finish` runs when the box closes, then the owner's after_close.
+template <typename Dialog, typename Finish>
+void openModal(Dialog* dialog, const QtDialogs* owner, Finish finish)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setWindowModality(Qt::ApplicationModal);
+    QObject::connect(dialog, &QDialog::finished, dialog, [dialog, owner, finish](int result) {
+        finish(dialog, result);
+        if (owner->after_close)
+            owner->after_close();
+    });
+    dialog->open();
+}
+
+} // namespace
+
+void QtDialogs::confirm(const std::string& text, const std::string& title, std::function<void(bool yes)> done)
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
+                                QMessageBox::Yes | QMessageBox::No, owner_);
+    openModal(box, this, [done](QMessageBox* b, int) {
+        done(b->clickedButton() == b->button(QMessageBox::Yes));
+    });
+}
+
+void QtDialogs::inputBox(const std::string& prompt, const std::string& title,
+                         std::function<void(const std::string& answer)> done)
+{
+    auto* input = new QInputDialog(owner_);
+    input->setWindowTitle(QString::fromStdString(title));
+    input->setLabelText(QString::fromStdString(prompt));
+    input->setTextValue(QString());
+    openModal(input, this, [done](QInputDialog* d, int result) {
+        done(result == QDialog::Accepted ? d->textValue().toStdString() : std::string());
+    });
+}
+
+void QtDialogs::message(const std::string& text, std::function<void()> done)
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
+                               QString::fromStdString(text), QMessageBox::Ok, owner_);
+    openModal(box, this, [done](QMessageBox*, int) {
+        done();
+    });
+}
+
+void QtDialogs::showHelp(std::function<void()> done)
+{
+    auto* window = TextWindow::help(owner_);
+    openModal(window, this, [done](QDialog*, int) {
+        done();
+    });
+}
+
+void QtDialogs::showAbout(std::function<void()> done)
+{
+    auto* window = TextWindow::about(owner_);
+    openModal(window, this, [done](QDialog*, int) {
+        done();
+    });
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void QtDialogs::showRecords(const std::vector<RecordRow>& rows, std::function<void()> done)
+{
+    auto* window = new RecordsWindow(rows, owner_);
+    records_ = window;
+    openModal(window, this, [done](QDialog*, int) {
+        done();
+    });
+}
+
+void QtDialogs::updateRecords(const std::vector<RecordRow>& rows)
+{
+    if (records_)
+        records_->show(rows);
+}
+
+} // namespace kelvaro

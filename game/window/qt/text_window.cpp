@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Help and About windows and their texts.
+#include "game/window/qt/text_window.h"
+
+#include <QPainter>
+
+namespace kelvaro {
+
+TextWindow::TextWindow(const QString& caption, QSize client, QStringList lines, QWidget* parent)
+    : QDialog(parent), lines_(std::move(lines))
+{
+    setWindowTitle(caption);
+    setFixedSize(client);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(64, 0, 0));
+    palette.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);  // the system's default dialog font size at 96 dpi
+    setFont(font);
+}
+
+void TextWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics metrics(font());
+    int top = 0;
+    for (const QString& line : lines_) {
+        painter.drawText(0, top + metrics.ascent(), line);
+        top += metrics.height();
+    }
+}
+
+TextWindow* TextWindow::help(QWidget* parent)
+{
+    return new TextWindow("HELP", QSize(196, 114),
+                          {"", "  This is simple:", "  Move Kelvaro using the arrow keys.",
+                           "  Use the Ctrl key to push the obstacles.", "  If you move the ball on the 'goal' point",
+                           "  before time expires,you win!"},
+                          parent);
+}
+
+TextWindow* TextWindow::about(QWidget* parent)
+{
+    return new TextWindow("About Kelvaro", QSize(280, 56),
+                          {"Kelvaro 1.0 - a push puzzle for the desktop", "Game, levels and editor: the Kelvaro team",
+                           "Pictures and sounds made by our own tools", "Free to play, share and change"},
+                          parent);
+}
+
+} // namespace kelvaro

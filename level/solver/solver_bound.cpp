@@ -1,0 +1,188 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Frozen obstacles and the relaxed games of the jewel and the player, solved backwards from the goal.
+#include "level/solver/solver_bound.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <limits>
+
+namespace kelvaro {
+namespace {
+
+constexpr std::uint16_t unreachable = std::numeric_limits<std::uint16_t>::max();
+constexpr std::int32_t no_cell = -1;
+// Levels with up to this many cells that are not border get the table of player and
+// jewel together (2 MB at most); larger ones the table of pushes alone.
+constexpr std::size_t pair_cells = 1024;
+// Tables kept for sets of frozen obstacles, counted in entries, before new ones go uncached.
+constexpr std::size_t cache_entries = 8u << 20;
+
+} // namespace
+
+SolverBound::SolverBound(Layout layout) : layout_(std::move(layout)), marks_(layout_.player_wall.size(), 0)
+{
+    // Only cells that are not border take part in the relaxed games: number them densely.
+    index_.assign(layout_.jewel_wall.size(), no_cell);
+    for (std::uint32_t cell = 0; cell < index_.size(); ++cell)
+        if (!layout_.jewel_wall[cell]) {
+            index_[cell] = static_cast<std::int32_t>(cells_.size());
+            cells_.push_back(cell);
+        }
+    pairs_ = cells_.size() <= pair_cells;
+    fillTable({}, open_);
+}
+
+std::optional<int> SolverBound::actionsLeft(std::uint32_t player, std::uint32_t jewel,
+                                            std::span<const std::uint32_t> obstacles)
+{
+    frozen(obstacles, frozen_);
+    const Table& table = tableFor(frozen_);
+    const auto p = static_cast<std::size_t>(index_[player]);
+    const auto j = static_cast<std::size_t>(index_[jewel]);
+    if (pairs_) {
+        const std::uint16_t left = table[p * cells_.size() + j];
+        return left == unreachable ? std::nullopt : std::optional<int>(left);
+    }
+    // Large levels: p pushes of the jewel, a walk before the first and between any two.
+    const std::uint16_t pushes = table[j];
+    if (pushes == unreachable)
+        return std::nullopt;
+    int walks = unreachable;
+    for (int step : layout_.steps)
+        walks = std::min(walks, planeDistance(player, jewel + static_cast<std::uint32_t>(step)));
+    return 2 * pushes - 1 + walks;
+}
+
+int SolverBound::planeDistance(std::uint32_t a, std::uint32_t b) const
+{
+    const int h = layout_.height;
+    return std::abs(static_cast<int>(a) / h - static_cast<int>(b) / h) +
+           std::abs(static_cast<int>(a) % h - static_cast<int>(b) % h);
+}
+
+void SolverBound::frozen(std::span<const std::uint32_t> obstacles, std::vector<std::uint32_t>& out)
+{
+    // Start from every obstacle and drop those with a free axis until none is left to
+    // drop: what remains is held on both axes by walls or by itself, so none of it can
+    // ever be the first to move. Pushing along an axis needs the player on one side
+    // and room on the other, so a wall or a frozen obstacle on either side holds it.
+    out.assign(obstacles.begin(), obstacles.end());
+    for (std::uint32_t cell : out)
+        marks_[cell] = 1;
+    auto held = [&](std::uint32_t cell, int a, int b) {
+        const auto one = cell + static_cast<std::uint32_t>(layout_.steps[a]);
+        const auto other = cell + static_cast<std::uint32_t>(layout_.steps[b]);
+        return layout_.player_wall[one] || marks_[one] || layout_.player_wall[other] || marks_[other];
+    };
+    for (bool dropped = true; dropped;) {
+        dropped = false;
+        for (std::uint32_t& cell : out)
+            if (cell != 0 && !(held(cell, 0, 1) && held(cell, 2, 3))) {
+                marks_[cell] = 0;
+                cell = 0;  // the padding's corner is never an obstacle
+                dropped = true;
+            }
+    }
+    std::erase(out, 0u);
+    for (std::uint32_t cell : out)
+        marks_[cell] = 0;
+}
+
+const SolverBound::Table& SolverBound::tableFor(const std::vector<std::uint32_t>& frozen)
+{
+    if (frozen.empty())
+        return open_;
+    if (auto found = cache_.find(frozen); found != cache_.end())
+        return found->second;
+    if (cached_entries_ + open_.size() > cache_entries) {
+        fillTable(frozen, scratch_);
+        return scratch_;
+    }
+    cached_entries_ += open_.size();
+    Table& table = cache_[frozen];
+    fillTable(frozen, table);
+    return table;
+}
+
+void SolverBound::fillTable(const std::vector<std::uint32_t>& frozen, Table& out) const
+{
+    // Dense walls: a cell the player may never stand on, and one the jewel may never enter.
+    std::vector<std::uint8_t> player_wall(cells_.size()), jewel_wall(cells_.size(), 0);
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        player_wall[i] = layout_.player_wall[cells_[i]];
+    for (std::uint32_t cell : frozen)
+        player_wall[static_cast<std::size_t>(index_[cell])] = jewel_wall[static_cast<std::size_t>(index_[cell])] = 1;
+    if (pairs_)
+        fillPairs(player_wall, jewel_wall, out);
+    else
+        fillPushes(player_wall, jewel_wall, out);
+}
+
+std::int32_t SolverBound::neighbour(std::size_t i, int step) const
+{
+    return index_[cells_[i] + static_cast<std::uint32_t>(step)];
+}
+
+void SolverBound::fillPairs(const std::vector<std::uint8_t>& player_wall, const std::vector<std::uint8_t>& jewel_wall,
+                            Table& out) const
+{
+    // Backwards from every state with the jewel on the goal. Entry player * n + jewel.
+    const std::size_t n = cells_.size();
+    const auto goal = static_cast<std::size_t>(index_[layout_.goal]);
+    out.assign(n * n, unreachable);
+    std::vector<std::uint32_t> queue;
+    for (std::size_t player = 0; player < n; ++player)
+        if (!player_wall[player]) {
+            out[player * n + goal] = 0;
+            queue.push_back(static_cast<std::uint32_t>(player * n + goal));
+        }
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const std::size_t player = queue[head] / n;
+        const std::size_t jewel = queue[head] % n;
+        // Saturating one short of unreachable keeps it a lower bound on the longest mazes.
+        const auto next = static_cast<std::uint16_t>(std::min(out[queue[head]] + 1, unreachable - 1));
+        auto reach = [&](std::size_t p, std::size_t j) {
+            if (out[p * n + j] == unreachable) {
+                out[p * n + j] = next;
+                queue.push_back(static_cast<std::uint32_t>(p * n + j));
+            }
+        };
+        for (int step : layout_.steps) {
+            // The player walked here from a neighbour.
+            const std::int32_t from = neighbour(player, -step);
+            if (from != no_cell && !player_wall[static_cast<std::size_t>(from)] &&
+                static_cast<std::size_t>(from) != jewel)
+                reach(static_cast<std::size_t>(from), jewel);
+            // Or it pushed the jewel here from the cell between them.
+            const std::int32_t between = neighbour(player, step);
+            if (between != no_cell && neighbour(static_cast<std::size_t>(between), step) == static_cast<std::int32_t>(jewel) &&
+                !jewel_wall[static_cast<std::size_t>(between)] && static_cast<std::size_t>(between) != goal)
+                reach(player, static_cast<std::size_t>(between));
+        }
+    }
+}
+
+void SolverBound::fillPushes(const std::vector<std::uint8_t>& player_wall, const std::vector<std::uint8_t>& jewel_wall,
+                             Table& out) const
+{
+    // Pushes only: the jewel at J reaches J + step when the player may stand at J - step.
+    const auto goal = static_cast<std::size_t>(index_[layout_.goal]);
+    out.assign(cells_.size(), unreachable);
+    std::vector<std::size_t> queue{goal};
+    out[goal] = 0;
+    for (std::size_t head = 0; head < queue.size(); ++head) {
+        const std::size_t to = queue[head];
+        for (int step : layout_.steps) {
+            const std::int32_t from = neighbour(to, -step);
+            if (from == no_cell || jewel_wall[static_cast<std::size_t>(from)] || out[static_cast<std::size_t>(from)] != unreachable)
+                continue;
+            const std::int32_t stand = neighbour(static_cast<std::size_t>(from), -step);
+            if (stand == no_cell || player_wall[static_cast<std::size_t>(stand)])
+                continue;
+            out[static_cast<std::size_t>(from)] = static_cast<std::uint16_t>(out[to] + 1);
+            queue.push_back(static_cast<std::size_t>(from));
+        }
+    }
+}
+
+} // namespace kelvaro

@@ -1,0 +1,226 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The decision search (player reduced to its area) and the shortest search (exact player cell).
+#include "level/solver/solver_search.h"
+
+#include "level/cell_rules.h"
+#include "level/solver/solver_state_set.h"
+#include "level/solver/solver_walk_map.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kelvaro {
+namespace {
+
+constexpr std::uint32_t no_parent = std::numeric_limits<std::uint32_t>::max();
+
+// Asks the caller's should_stop once every 256 expansions: often enough to end a search
+// within a millisecond or so, rarely enough to cost nothing measurable.
+class StopCheck {
+public:
+    explicit StopCheck(const SolverLimits& limits) : ask_(limits.should_stop) {}
+    bool operator()()
+    {
+        return ask_ && (++count_ & 255u) == 0 && ask_();
+    }
+
+private:
+    const std::function<bool()>& ask_;
+    std::uint32_t count_ = 0;
+};
+
+// How each stored state was reached: enough to replay the pushes from the start.
+struct Trail {
+    std::vector<std::uint32_t> parent;
+    std::vector<SolverPush> via;
+
+    void record(std::uint32_t id, std::uint32_t from, SolverPush push)
+    {
+        if (id >= parent.size()) {
+            parent.resize(id + 1, no_parent);
+            via.resize(id + 1);
+        }
+        parent[id] = from;
+        via[id] = push;
+    }
+
+    std::vector<SolverPush> pushesTo(std::uint32_t id) const
+    {
+        std::vector<SolverPush> pushes;
+        for (; parent[id] != no_parent; id = parent[id])
+            pushes.push_back(via[id]);
+        std::ranges::reverse(pushes);
+        return pushes;
+    }
+};
+
+} // namespace
+
+// The lowest cell the player reaches from `player` once the push it makes in `dir` is done.
+std::uint32_t areaAfterPush(SolverModel& model, SolverWalkMap& walks, std::uint32_t player, int dir)
+{
+    const std::uint32_t front = player + static_cast<std::uint32_t>(model.step(dir));
+    const std::uint32_t beyond = front + static_cast<std::uint32_t>(model.step(dir));
+    const std::uint8_t moving = model.code(front);
+    const std::uint8_t under = model.code(beyond);
+    model.setCode(front, blank);
+    model.setCode(beyond, moving);
+    walks.fill(model, player);
+    model.setCode(front, moving);
+    model.setCode(beyond, under);
+    return walks.lowestCell();
+}
+
+SearchResult decideLevel(SolverModel& model, const SolverLimits& limits)
+{
+    SolverStateSet states(limits.max_states);
+    StopCheck stop(limits);
+    Trail trail;
+    SolverWalkMap walks(model.cellCount());
+    SolverWalkMap after(model.cellCount());
+    // Open states by the actions they still need at least, nearest first: a solvable level is
+    // settled long before its states run out, and an unsolvable one needs them all anyway.
+    std::vector<std::vector<std::uint32_t>> open;
+    auto enqueue = [&](std::uint32_t id, int pushes_left) {
+        const auto rank = static_cast<std::size_t>(pushes_left);
+        if (rank >= open.size())
+            open.resize(rank + 1);
+        open[rank].push_back(id);
+    };
+
+    std::vector<std::uint32_t> state = model.startWords();
+    if (model.won(state))
+        return {Verdict::solvable, {}, 0, 0};
+    const std::optional<int> start_left = model.actionsLeft(state);
+    if (!start_left)
+        return {Verdict::unsolvable, {}, 0, 0};
+    model.load(state);
+    walks.fill(model, state[0]);
+    model.unload(state);
+    state[0] = walks.lowestCell();
+    states.insert(state);
+    trail.record(0, no_parent, {});
+    enqueue(0, *start_left);
+
+    std::vector<std::uint32_t> child;
+    bool limit_reached = false;
+    std::size_t expanded = 0;
+    for (std::size_t rank = 0; rank < open.size();) {
+        if (open[rank].empty()) {
+            ++rank;
+            continue;
+        }
+        if (stop())
+            return {Verdict::unknown, {}, states.size(), expanded, true};
+        const std::uint32_t id = open[rank].back();
+        open[rank].pop_back();
+        ++expanded;
+        const auto words = states.words(id);
+        state.assign(words.begin(), words.end());
+        model.load(state);
+        walks.fill(model, state[0]);
+        std::optional<SolverPush> winner;
+        forEachPush(model, walks, [&](std::uint32_t player, int dir) {
+            if (winner)
+                return;
+            model.pushed(state, player, dir, player, child);
+            const SolverPush push{player, static_cast<std::uint8_t>(dir)};
+            if (model.won(child)) {
+                winner = push;
+                return;
+            }
+            const std::optional<int> left = model.actionsLeft(child);
+            if (!left)
+                return;
+            child[0] = areaAfterPush(model, after, player, dir);
+            const auto entry = states.insert(child);
+            if (!entry) {
+                limit_reached = true;
+            } else if (entry->fresh) {
+                trail.record(entry->id, id, push);
+                enqueue(entry->id, *left);
+                rank = std::min(rank, static_cast<std::size_t>(*left));
+            }
+        });
+        model.unload(state);
+        if (winner) {
+            auto pushes = trail.pushesTo(id);
+            pushes.push_back(*winner);
+            return {Verdict::solvable, pushes, states.size(), expanded};
+        }
+        if (limit_reached)
+            return {Verdict::unknown, {}, states.size(), expanded};
+    }
+    return {Verdict::unsolvable, {}, states.size(), expanded};
+}
+
+SearchResult shortestSolution(SolverModel& model, const SolverLimits& limits)
+{
+    SolverStateSet states(limits.max_states);
+    StopCheck stop(limits);
+    Trail trail;
+    SolverWalkMap walks(model.cellCount());
+    std::vector<std::uint32_t> cost;    // actions from the start, best known
+    std::vector<std::uint16_t> bound;   // actions still needed, at least
+    std::vector<std::uint8_t> closed;
+    std::vector<std::vector<std::uint32_t>> queue;  // state ids by cost + bound
+
+    auto offer = [&](std::span<const std::uint32_t> words, std::uint32_t actions, std::uint32_t from,
+                     SolverPush push) -> bool {
+        const std::optional<int> left = model.actionsLeft(words);
+        if (!left)
+            return true;
+        const auto entry = states.insert(words);
+        if (!entry)
+            return false;
+        if (entry->fresh) {
+            cost.push_back(actions);
+            bound.push_back(static_cast<std::uint16_t>(*left));
+            closed.push_back(0);
+        } else if (actions >= cost[entry->id]) {
+            return true;
+        }
+        cost[entry->id] = actions;
+        trail.record(entry->id, from, push);
+        const std::size_t rank = actions + bound[entry->id];
+        if (rank >= queue.size())
+            queue.resize(rank + 1);
+        queue[rank].push_back(entry->id);
+        return true;
+    };
+
+    std::vector<std::uint32_t> state = model.startWords();
+    offer(state, 0, no_parent, {});
+    std::vector<std::uint32_t> child;
+    for (std::size_t rank = 0; rank < queue.size(); ++rank) {
+        while (!queue[rank].empty()) {
+            const std::uint32_t id = queue[rank].back();
+            queue[rank].pop_back();
+            // The bound never falls faster than the cost rises, so a state's first
+            // expansion is at its lowest cost: later entries for it are stale.
+            if (closed[id] || cost[id] + bound[id] != rank)
+                continue;
+            closed[id] = 1;
+            if (stop())
+                return {Verdict::unknown, {}, states.size(), 0, true};
+            const auto words = states.words(id);
+            state.assign(words.begin(), words.end());
+            if (model.won(state))
+                return {Verdict::solvable, trail.pushesTo(id), states.size()};
+            model.load(state);
+            walks.fill(model, state[0]);
+            bool room = true;
+            forEachPush(model, walks, [&](std::uint32_t player, int dir) {
+                model.pushed(state, player, dir, player, child);
+                const auto actions = static_cast<std::uint32_t>(cost[id] + walks.distance(player) + 1);
+                room = offer(child, actions, id, {player, static_cast<std::uint8_t>(dir)}) && room;
+            });
+            model.unload(state);
+            if (!room)
+                return {Verdict::unknown, {}, states.size()};
+        }
+    }
+    return {Verdict::unsolvable, {}, states.size()};
+}
+
+} // namespace kelvaro
