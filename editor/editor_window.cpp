@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -110,6 +111,8 @@ EditorWindow::EditorWindow(const std::filesystem::path& app_dir, QWidget* parent
     mirror();
     levelEdited();
 }
+
+void EditorWindow::tieToDesktopEntry() { QGuiApplication::setDesktopFileName("org.kelvaro.kelvaro.editor"); }
 
 void EditorWindow::buildPalette()
 {

@@ -46,6 +46,10 @@ public:
     explicit EditorWindow(const std::filesystem::path& app_dir, QWidget* parent = nullptr);
     ~EditorWindow() override;
 
+    // Ties the editor's windows to its desktop entry. No display name: Qt would append it
+    // to every window's title, and each title is exactly its caption.
+    static void tieToDesktopEntry();
+
     EditorState& state() { return state_; }
     void setMessageSink(MessageSink sink) { message_sink_ = std::move(sink); }
     void setCloseQuestion(CloseQuestion question) { close_question_ = std::move(question); }

@@ -48,6 +48,7 @@ int main(int argc, char* argv[])
     }
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
+    kelvaro::EditorWindow::tieToDesktopEntry();
     if (argc == 2 && std::strcmp(argv[1], "--self-test") == 0)
         return selfTest(QCoreApplication::applicationDirPath().toStdString());
     kelvaro::EditorWindow window;

@@ -64,7 +64,7 @@ int main(int argc, char* argv[])
     }
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
-    app.setApplicationDisplayName("Kelvaro");
+    kelvaro::MainWindow::tieToDesktopEntry();
     const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
     if (argc == 2 && std::strcmp(argv[1], "--self-test") == 0)
         return selfTest(dir);

@@ -3,6 +3,7 @@
 #include "editor/editor_window.h"
 
 #include "assets/art.h"
+#include "assets/tests/shown_title.h"
 
 #include <QApplication>
 #include <QFontInfo>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 #include <fstream>
@@ -122,6 +124,8 @@ class EditorWindowTest : public QObject {
     QString readout() { return window_->analysisReadout(); }
 
 private slots:
+    void initTestCase() { EditorWindow::tieToDesktopEntry(); }
+
     void init()
     {
         fs::create_directory(maps());
@@ -150,6 +154,28 @@ private slots:
         }
         QCOMPARE(canvas()->mapTo(window_.get(), QPoint(0, 0)), QPoint(16, 88));
         QCOMPARE(canvas()->size(), QSize(512, 512));
+    }
+
+    // A desktop shows the caption as it is, with no program name added; the editor's
+    // message boxes carry the window's caption.
+    void theWindowAndItsMessagesAreTitledExactlyWithTheCaption()
+    {
+        QCOMPARE(QGuiApplication::desktopFileName(), QString("org.kelvaro.kelvaro.editor"));
+        QCOMPARE(shownTitle(window_.get()), QString("Kelvaro level editor v1.00"));
+
+        window_ = std::make_unique<EditorWindow>(fs::path(app_folder_.path().toStdString()));  // its own message box
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        QString shown;
+        QTimer::singleShot(0, window_.get(), [&shown] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                shown = shownTitle(box);
+                box->accept();
+            }
+        });
+        type("nameBox", "nothing");
+        click("loadButton");
+        QCOMPARE(shown, QString("Kelvaro level editor v1.00"));
     }
 
     void everyCaptionFitsItsControl()

@@ -2,13 +2,13 @@
 // kel_check: tells a level author whether level files read, are closed, solvable and fairly timed.
 #include "tools/kel_check/level_check.h"
 #include "tools/kel_check/level_report.h"
+#include "tools/options/option_reader.h"
 
-#include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <iostream>
+#include <limits>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace {
@@ -44,66 +44,27 @@ constexpr const char* usage =
 struct Options {
     bool moves = false;
     bool markdown = false;
-    bool help = false;
+    bool quick = false;
     kelvaro::SolverLimits limits;
     int seconds = 30;
-    kelvaro::DepthLimits depth;
     std::vector<std::string> files;
 };
-
-bool parse(int argc, char** argv, Options& options)
-{
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--help") {
-            options.help = true;
-        } else if (arg == "--quick") {
-            options.depth.full = false;
-        } else if (arg == "--moves") {
-            options.moves = true;
-        } else if (arg == "--markdown") {
-            options.markdown = true;
-        } else if (arg == "--limit" && i + 1 < argc) {
-            const std::string_view value = argv[++i];
-            auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), options.limits.max_states);
-            if (error != std::errc{} || end != value.data() + value.size() || options.limits.max_states == 0)
-                return false;
-        } else if (arg == "--seconds" && i + 1 < argc) {
-            const std::string_view value = argv[++i];
-            auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), options.seconds);
-            if (error != std::errc{} || end != value.data() + value.size() || options.seconds <= 0)
-                return false;
-        } else if (arg.starts_with("--")) {
-            return false;
-        } else {
-            options.files.emplace_back(arg);
-        }
-    }
-    options.depth.max_states = options.limits.max_states;
-    return options.help || !options.files.empty();
-}
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc == 2 && std::string_view(argv[1]) == "--help") {
-        std::cout << usage;
-        return 0;
-    }
-    if (argc == 2 && std::string_view(argv[1]) == "--version") {
-        std::cout << "kel_check (Kelvaro) " KELVARO_VERSION "\n";
-        return 0;
-    }
     Options options;
-    if (!parse(argc, argv, options)) {
-        std::cerr << usage;
-        return 2;
-    }
-    if (options.help) {
-        std::cout << usage;
-        return 0;
-    }
+    kelvaro::OptionReader reader("kel_check", usage, "kel_check (Kelvaro) " KELVARO_VERSION);
+    reader.flag("--moves", options.moves)
+        .flag("--markdown", options.markdown)
+        .flag("--quick", options.quick)
+        .option("--limit", {kelvaro::wholeNumber(options.limits.max_states, std::size_t{1})})
+        .option("--seconds", {kelvaro::wholeNumber(options.seconds, 1)})
+        .operands(options.files, 1, std::numeric_limits<std::size_t>::max(), "FILE");
+    if (const std::optional<int> status = reader.read(argc, argv))
+        return *status;
+    const kelvaro::DepthLimits depth{.max_states = options.limits.max_states, .full = !options.quick};
     int passed = 0;
     if (options.markdown)
         std::cout << kelvaro::markdownHeader();
@@ -111,7 +72,7 @@ int main(int argc, char** argv)
         // Each file's search gets its own time, counted from its start.
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(options.seconds);
         options.limits.should_stop = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
-        const kelvaro::LevelCheck check = kelvaro::checkLevelFile(file, options.limits, options.depth);
+        const kelvaro::LevelCheck check = kelvaro::checkLevelFile(file, options.limits, depth);
         passed += check.passed();
         if (options.markdown)
             std::cout << kelvaro::markdownRow(std::filesystem::path(file).stem().string(), check);

@@ -224,6 +224,8 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 
+void MainWindow::tieToDesktopEntry() { QGuiApplication::setDesktopFileName("org.kelvaro.kelvaro"); }
+
 std::uint32_t MainWindow::ticks() const { return ticks_(); }
 
 int MainWindow::millisecondsUntil(std::uint32_t due) const

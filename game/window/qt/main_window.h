@@ -56,6 +56,10 @@ public:
     MainWindow(std::filesystem::path app_dir, Options options = {}, QWidget* parent = nullptr);
     ~MainWindow() override;
 
+    // Ties the game's windows to its desktop entry. No display name: Qt would append it to
+    // every window's title, and each title is exactly its caption.
+    static void tieToDesktopEntry();
+
     QWidget* clientArea() const { return client_; }
     GameWindowModel& model() { return *model_; }
     KeyTable& keys() { return keys_; }

@@ -6,7 +6,6 @@
 #include "game/window/qt/text_window.h"
 
 #include <QDialog>
-#include <QGuiApplication>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -52,8 +51,10 @@ void QtDialogs::inputBox(const std::string& prompt, const std::string& title,
 
 void QtDialogs::message(const std::string& text, std::function<void()> done)
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QGuiApplication::applicationDisplayName(),
-                               QString::fromStdString(text), QMessageBox::Ok, owner_);
+    // An OK box has no title of its own: it shows the program's. Named here, as the
+    // platform would otherwise show the executable's file name for an empty title.
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kelvaro"), QString::fromStdString(text),
+                                QMessageBox::Ok, owner_);
     openModal(box, this, [done](QMessageBox*, int) {
         done();
     });

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // level_forge: makes one deep level by hill climbing and writes it as a drawing for the level tools.
 #include "tools/levels/forge/forge.h"
+#include "tools/options/option_reader.h"
 
-#include <charconv>
 #include <fstream>
 #include <iostream>
 #include <string>
-#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -14,7 +14,7 @@ constexpr const char* usage =
     "usage: level_forge [options] OUT\n"
     "  Makes one level, deterministic for its settings, and writes it as a drawing\n"
     "  (see tools/levels/levels.py) with the title given; prints its figures.\n"
-    "  --size W H        inside of the level, without the frame (at most 13 x 12)\n"
+    "  --size W H        inside of the level, without the frame (3 x 3 to 13 x 12)\n"
     "  --crates LO HI    crates it may hold\n"
     "  --max-actions N   longest shortest solution allowed\n"
     "  --max-run N       most pushes of one object one way in a row (default 8)\n"
@@ -24,64 +24,37 @@ constexpr const char* usage =
     "  --positions N     most positions a level may have (default 50000)\n"
     "  --states N        most states solving a level may take (default 30000)\n"
     "  --seed S          random seed (default 1)\n"
-    "  --title TEXT      the drawing's title\n";
-
-bool number(const char* text, auto& out)
-{
-    const std::string_view value = text;
-    auto [end, error] = std::from_chars(value.data(), value.data() + value.size(), out);
-    return error == std::errc{} && end == value.data() + value.size();
-}
-
-bool parse(int argc, char** argv, kelvaro::forge::Settings& s, std::string& title, std::string& out)
-{
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        const bool one = i + 1 < argc, two = i + 2 < argc;
-        bool ok = true;
-        if (arg == "--size" && two)
-            ok = number(argv[++i], s.width) && number(argv[++i], s.height);
-        else if (arg == "--crates" && two)
-            ok = number(argv[++i], s.crates_low) && number(argv[++i], s.crates_high);
-        else if (arg == "--max-actions" && one)
-            ok = number(argv[++i], s.max_actions);
-        else if (arg == "--max-run" && one)
-            ok = number(argv[++i], s.max_run);
-        else if (arg == "--max-changes" && one)
-            ok = number(argv[++i], s.max_changes);
-        else if (arg == "--rounds" && one)
-            ok = number(argv[++i], s.rounds);
-        else if (arg == "--restarts" && one)
-            ok = number(argv[++i], s.restarts);
-        else if (arg == "--positions" && one)
-            ok = number(argv[++i], s.max_positions);
-        else if (arg == "--states" && one)
-            ok = number(argv[++i], s.max_solve_states);
-        else if (arg == "--seed" && one)
-            ok = number(argv[++i], s.seed);
-        else if (arg == "--title" && one)
-            title = argv[++i];
-        else if (arg.starts_with("--") || !out.empty())
-            return false;
-        else
-            out = arg;
-        if (!ok)
-            return false;
-    }
-    return !out.empty() && s.width >= 3 && s.width <= 13 && s.height >= 3 && s.height <= 12 && s.crates_low >= 0 &&
-           s.crates_low <= s.crates_high;
-}
+    "  --title TEXT      the drawing's title\n"
+    "  --help            print this text and exit\n"
+    "  --version         print the version and exit\n";
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    using kelvaro::wholeNumber;
     kelvaro::forge::Settings settings;
-    std::string title, out;
-    if (!parse(argc, argv, settings, title, out)) {
-        std::cerr << usage;
-        return 2;
-    }
+    std::string title;
+    std::vector<std::string> outs;
+    kelvaro::OptionReader reader("level_forge", usage, "level_forge (Kelvaro) " KELVARO_VERSION);
+    reader.option("--size", {wholeNumber(settings.width, 3, 13), wholeNumber(settings.height, 3, 12)})
+        .option("--crates", {wholeNumber(settings.crates_low, 0), wholeNumber(settings.crates_high, 0)})
+        .option("--max-actions", {wholeNumber(settings.max_actions, 1)})
+        .option("--max-run", {wholeNumber(settings.max_run, 1)})
+        .option("--max-changes", {wholeNumber(settings.max_changes, 0)})
+        .option("--rounds", {wholeNumber(settings.rounds, 0)})
+        .option("--restarts", {wholeNumber(settings.restarts, 1)})
+        .option("--positions", {wholeNumber(settings.max_positions, std::size_t{1})})
+        .option("--states", {wholeNumber(settings.max_solve_states, std::size_t{1})})
+        .option("--seed", {wholeNumber(settings.seed)})
+        .option("--title", {kelvaro::anyText(title)})
+        .operands(outs, 1, 1, "OUT");
+    if (const std::optional<int> status = reader.read(argc, argv))
+        return *status;
+    if (settings.crates_low > settings.crates_high)
+        return reader.fail("option '--crates': " + std::to_string(settings.crates_low) + " is more than " +
+                           std::to_string(settings.crates_high));
+    const std::string& out = outs.front();
     const auto forged = kelvaro::forge::forge(settings);
     if (!forged) {
         std::cerr << "level_forge: no fair level found; try other settings\n";

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window, offscreen, driven by key events on a fake clock from New game to a win and a loss.
 #include "game/window/qt/main_window.h"
+#include "assets/tests/shown_title.h"
 #include "game/window/qt/text_window.h"
 #include "game/window/qt/tests/window_test_support.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QMenuBar>
@@ -58,7 +60,27 @@ class MainWindowTest : public QObject {
         box->accept();
     }
 
+    // Opens a box by `key` (or `item`), and answers what its window shows, then closes it unanswered.
+    QString shownTitleOfBoxOpenedBy(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, const char* item = nullptr)
+    {
+        if (item) {
+            for (QAction* action : window_->findChildren<QAction*>())
+                if (action->text() == item)
+                    action->trigger();
+        } else {
+            QTest::keyClick(window_.get(), key, modifiers);
+        }
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!box)
+            return "no box";
+        const QString shown = shownTitle(box);
+        box->reject();
+        return box->windowTitle() == shown ? shown : box->windowTitle() + " shown as " + shown;
+    }
+
 private slots:
+    void initTestCase() { MainWindow::tieToDesktopEntry(); }
+
     void init()
     {
         dir_ = fs::temp_directory_path() / ("kelvaro-window-" + std::to_string(QCoreApplication::applicationPid()));
@@ -121,6 +143,31 @@ private slots:
         QVERIFY(!items["End game"]->isEnabled());
         QVERIFY(!items["Restart level"]->isEnabled());
         QVERIFY(items["Sound"]->isChecked());
+    }
+
+    // A desktop shows each caption as it is, with no program name added.
+    void everyWindowIsTitledExactlyWithItsCaption()
+    {
+        QCOMPARE(QGuiApplication::desktopFileName(), QString("org.kelvaro.kelvaro"));
+        QCOMPARE(shownTitle(window_.get()), QString("KELVARO"));
+        QCOMPARE(shownTitleOfBoxOpenedBy(Qt::Key_F2), QString("Level selection"));
+        QCOMPARE(shownTitleOfBoxOpenedBy(Qt::Key_X, Qt::ControlModifier), QString("Exit Kelvaro"));
+        QCOMPARE(shownTitleOfBoxOpenedBy(Qt::Key_F1), QString("HELP"));
+        QCOMPARE(shownTitleOfBoxOpenedBy(Qt::Key_F5), QString("About Kelvaro"));
+        QCOMPARE(shownTitleOfBoxOpenedBy({}, {}, "Records"), QString("Records"));
+
+        answerNewGame("1");
+        run(24 * 10 + 700 + 10);  // End game and Restart level wait for the start effect
+        QCOMPARE(shownTitleOfBoxOpenedBy(Qt::Key_F4), QString("Exit current game"));
+        QCOMPARE(shownTitleOfBoxOpenedBy(Qt::Key_F3), QString("Restart level "));
+
+        // The OK box without a title of its own shows the program's, not its file's name.
+        answerNewGame("7");
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(box->text(), QString("Level file not found !"));
+        QCOMPARE(shownTitle(box), QString("Kelvaro"));
+        box->accept();
     }
 
     void playsALevelToAWinAndGoesOnWithNext()
