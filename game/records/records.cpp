@@ -2,8 +2,10 @@
 // Reading, improving and writing the records file; a damaged file is kept aside, never lost.
 #include "game/records/records.h"
 
+#include "level/file_lock.h"
 #include "level/level_files.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -12,6 +14,16 @@ namespace fs = std::filesystem;
 namespace {
 
 const std::string kHeader = "kelvaro records 1";
+
+// Each figure on its own: a slow win in few actions and a quick one in many make one record.
+PlayerRecord better(const PlayerRecord& a, const PlayerRecord& b)
+{
+    if (!a.solved)
+        return b;
+    if (!b.solved)
+        return a;
+    return {true, std::max(a.best_time_left, b.best_time_left), std::min(a.fewest_actions, b.fewest_actions)};
+}
 
 } // namespace
 
@@ -65,11 +77,28 @@ std::optional<Records> Records::parse(const std::string& text, int& bad_line)
     return records;
 }
 
+fs::path Records::lockFile() const
+{
+    fs::path lock = file_;
+    lock += ".lock";
+    return lock;
+}
+
 std::optional<std::string> Records::load()
 {
-    table_ = {};
+    if (file_.empty() || keep_off_)
+        return std::nullopt;
+    // Even a read takes the lock: a damaged file it sets aside must be the one it read, not
+    // the good one another copy has just put in its place. Without a folder there is neither
+    // a lock nor a file.
+    const FileLock lock(lockFile());
+    return takeIn();
+}
+
+std::optional<std::string> Records::takeIn()
+{
     std::error_code ec;
-    if (file_.empty() || (!fs::exists(file_, ec) && !ec))
+    if (!fs::exists(file_, ec) && !ec)
         return std::nullopt;
     // Far larger than fifty lines could make it: not a file this program wrote.
     if (!fs::is_regular_file(file_, ec) || fs::file_size(file_, ec) > 100'000 || ec)
@@ -82,7 +111,8 @@ std::optional<std::string> Records::load()
     std::optional<Records> read = parse(bytes.str(), bad_line);
     if (!read)
         return setAside("line " + std::to_string(bad_line) + " is damaged");
-    table_ = read->table_;
+    for (std::size_t i = 0; i < table_.size(); ++i)
+        table_[i] = better(table_[i], read->table_[i]);
     return std::nullopt;
 }
 
@@ -110,24 +140,27 @@ bool Records::recordWin(int level, int time_left, int actions)
         return false;
     PlayerRecord& r = table_[static_cast<std::size_t>(level - 1)];
     const PlayerRecord before = r;
-    if (!r.solved) {
-        r = {true, time_left, actions};
-    } else {
-        r.best_time_left = std::max(r.best_time_left, time_left);
-        r.fewest_actions = std::min(r.fewest_actions, actions);
-    }
+    r = better(r, {true, time_left, actions});
     return !(r == before);
 }
 
-std::optional<std::string> Records::save() const
+std::optional<std::string> Records::save()
 {
     if (file_.empty() || keep_off_)
         return std::nullopt;
     std::error_code ec;
     fs::create_directories(file_.parent_path(), ec);
+    // Read, merge and write as one step, or a copy of the game that read the file earlier
+    // writes its old view over the wins another has added since. The lock also keeps two
+    // copies off the one temporary name the write uses. A folder that refuses the lock file
+    // will most likely refuse the records too: the write then says so.
+    const FileLock lock(lockFile());
+    const std::optional<std::string> set_aside = takeIn();
+    if (keep_off_)
+        return set_aside;
     if (const std::optional<LevelError> error = writeFileWhole(file_, text()))
         return "Your records cannot be kept: " + error->describe() + ".\n\nThe game goes on without them.";
-    return std::nullopt;
+    return set_aside;
 }
 
 } // namespace kelvaro

@@ -131,7 +131,7 @@ private:
     Ports ports_;
     InlineSolver inline_solver_;
     PlayerAid aid_;
-    std::optional<Records> records_;  // read at the first win or the first look
+    std::optional<Records> records_;  // made at the first win or look, read again at each
     bool records_failure_said_ = false;
     bool records_open_ = false;
     struct Par {

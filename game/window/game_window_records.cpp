@@ -4,16 +4,16 @@
 
 namespace kelvaro {
 
-// The records are read at their first use; a problem with the file is said in a box
-// first, and what needed the records follows its closing.
+// The records are read again at every use, since another copy of the game may have added
+// wins; a problem with the file is said in a box first, and what needed the records follows
+// its closing.
 void GameWindowModel::withRecords(std::function<void()> then)
 {
-    if (!records_) {
+    if (!records_)
         records_.emplace(ports_.records_file);
-        if (const std::optional<std::string> problem = records_->load()) {
-            say(*problem, std::move(then));
-            return;
-        }
+    if (const std::optional<std::string> problem = records_->load()) {
+        say(*problem, std::move(then));
+        return;
     }
     then();
 }

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving whole or not at all: crashes at every step, read-only files, symbolic links.
+// Saving whole or not at all: crashes at every step, read-only files, symbolic links; the lock beside.
+#include "level/file_lock.h"
 #include "level/level_files.h"
 
 #include <gtest/gtest.h>
@@ -132,6 +133,31 @@ TEST_F(SaveDir, ASymbolicLinkIsWrittenThroughToItsTarget)
     EXPECT_EQ(slurp(dir / "shared" / "level.txt"), "new");
     EXPECT_EQ(entries(dir / "Maps"), std::vector<std::string>{"maze4.txt"});
     EXPECT_EQ(entries(dir / "shared"), std::vector<std::string>{"level.txt"});
+}
+
+TEST_F(SaveDir, ALockKeepsOutEveryOtherHolderInThisProcessOrAnother)
+{
+    if (!FileLock::excludes)
+        GTEST_SKIP() << "no lock on this system";
+    const fs::path lock_file = dir / "records.txt.lock";
+    auto triedElsewhere = [&] {
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(FileLock(lock_file, FileLock::Wait::not_at_all).held() ? 1 : 0);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        return WIFEXITED(status) && WEXITSTATUS(status) == 1;
+    };
+    {
+        const FileLock first(lock_file);
+        ASSERT_TRUE(first.held());
+        EXPECT_FALSE(FileLock(lock_file, FileLock::Wait::not_at_all).held());
+        EXPECT_FALSE(triedElsewhere());
+    }
+    EXPECT_TRUE(FileLock(lock_file, FileLock::Wait::not_at_all).held()) << "let go with its holder";
+    EXPECT_TRUE(triedElsewhere());
+    EXPECT_TRUE(fs::exists(lock_file)) << "never removed";
+    EXPECT_FALSE(FileLock(dir / "missing" / "x.lock").held());
 }
 
 } // namespace

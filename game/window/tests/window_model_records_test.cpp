@@ -105,6 +105,20 @@ TEST(Records, ADamagedOrUnreadableFileIsSetAsideNeverDeleted)
 
     Records none(dir.path / "absent.txt");
     EXPECT_FALSE(none.load()) << "no file yet is an empty start, not a problem";
+
+    // Damaged after this copy read it: the save, which reads it again, sets it aside too.
+    const fs::path late = dir.path / "late.txt";
+    Records saver(late);
+    ASSERT_FALSE(saver.load());
+    saver.recordWin(5, 1, 2);
+    spit(late, "kelvaro records 1\n5 x\n");
+    const std::optional<std::string> note = saver.save();
+    ASSERT_TRUE(note);
+    EXPECT_NE(note->find("set aside"), std::string::npos) << *note;
+    EXPECT_EQ(slurp(dir.path / "late.txt.damaged"), "kelvaro records 1\n5 x\n");
+    Records back(late);
+    ASSERT_FALSE(back.load());
+    EXPECT_TRUE(back.at(5).solved) << "and what it holds is written";
 }
 
 TEST(Records, AFailedWriteLeavesTheOldFileIntact)
@@ -121,6 +135,34 @@ TEST(Records, AFailedWriteLeavesTheOldFileIntact)
     ASSERT_TRUE(failure);
     EXPECT_NE(failure->find("cannot be kept"), std::string::npos);
     EXPECT_EQ(slurp(file), old);
+}
+
+// Two games open at once on one records file: neither may write its older view over the other's wins.
+TEST(Records, TwoCopiesOnOneFileKeepEachOthersWins)
+{
+    TempDir dir;
+    const fs::path file = dir.path / "records.txt";
+    Records a(file), b(file);
+    ASSERT_FALSE(a.load());
+    ASSERT_FALSE(b.load());
+    ASSERT_TRUE(b.recordWin(3, 20, 4));
+    ASSERT_FALSE(b.save());
+    ASSERT_TRUE(a.recordWin(2, 30, 9));
+    ASSERT_FALSE(a.save());
+    ASSERT_TRUE(b.recordWin(3, 10, 1));
+    ASSERT_FALSE(b.save());
+
+    Records read(file);
+    ASSERT_FALSE(read.load());
+    EXPECT_EQ(read.at(2), (PlayerRecord{true, 30, 9})) << slurp(file);
+    EXPECT_EQ(read.at(3), (PlayerRecord{true, 20, 1})) << slurp(file);
+    EXPECT_EQ(b.at(2), read.at(2)) << "the other copy's win is shown too";
+
+    // A's view of level 3 is stale and better only in time: each figure is merged on its own.
+    ASSERT_TRUE(a.recordWin(3, 50, 7));
+    ASSERT_FALSE(a.save());
+    ASSERT_FALSE(read.load());
+    EXPECT_EQ(read.at(3), (PlayerRecord{true, 50, 1}));
 }
 
 TEST(Records, TheFolderFollowsXdg)
@@ -214,6 +256,22 @@ TEST(RecordsInPlay, AWinIsWrittenAndOnlyABetterOneImprovesIt)
     EXPECT_EQ(row.fewest_actions, 3);
     EXPECT_EQ(row.par, 3) << "walk, walk, push";
     EXPECT_TRUE(rig.boxes.rows.at(0).par_unknown) << "level 1 has no file here";
+}
+
+TEST(RecordsInPlay, TheRecordsWindowShowsWinsAnotherCopyAddedSince)
+{
+    RecordsRig rig;
+    rig.win(4, 0, 0);
+    Records other(rig.file);
+    ASSERT_FALSE(other.load());
+    other.recordWin(9, 12, 34);
+    ASSERT_FALSE(other.save());
+
+    rig.kept.post(Command::recordsItem);
+    ASSERT_EQ(rig.boxes.records_opened, 1);
+    EXPECT_TRUE(rig.boxes.rows.at(3).solved);
+    EXPECT_TRUE(rig.boxes.rows.at(8).solved);
+    EXPECT_EQ(rig.boxes.rows.at(8).fewest_actions, 34);
 }
 
 TEST(RecordsInPlay, ADamagedFileIsSaidOnceAndPlayGoesOn)
