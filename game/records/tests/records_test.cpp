@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The records file: improved only by better wins, kept whole-or-nothing, a damaged file set aside,
+// and two games on one file keeping each other's wins.
+#include "game/records/records.h"
+#include "game/records/tests/records_files.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvaro {
+namespace {
+
+TEST(Records, KeepTheBestTimeAndTheFewestActionsEachOnItsOwn)
+{
+    struct Win {
+        int time_left, actions;
+        bool improves;
+        PlayerRecord after;
+    };
+    const Win wins[] = {
+        {30, 40, true, {true, 30, 40}},   // the first win
+        {20, 50, false, {true, 30, 40}},  // worse in both: kept
+        {35, 45, true, {true, 35, 40}},   // more time left
+        {10, 25, true, {true, 35, 25}},   // fewer actions
+        {35, 25, false, {true, 35, 25}},  // equal: nothing to write
+    };
+    Records records({});
+    for (const Win& w : wins) {
+        EXPECT_EQ(records.recordWin(7, w.time_left, w.actions), w.improves);
+        EXPECT_EQ(records.at(7), w.after);
+    }
+    EXPECT_FALSE(records.at(8).solved);
+    EXPECT_FALSE(records.recordWin(51, 1, 1)) << "no such level";
+}
+
+TEST(Records, ReadBackWhatWasWrittenAndRejectAnythingElse)
+{
+    Records records({});
+    records.recordWin(1, 12, 30);
+    records.recordWin(50, -3, 0);
+    int bad_line = -1;
+    const std::optional<Records> back = Records::parse(records.text(), bad_line);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->at(1), records.at(1));
+    EXPECT_EQ(back->at(50), records.at(50));
+    EXPECT_EQ(bad_line, 0);
+
+    const std::pair<const char*, int> damaged[] = {
+        {"", 1},
+        {"kelvaro records 2\n", 1},
+        {"kelvaro records 1\n1 2\n", 2},
+        {"kelvaro records 1\n1 2 3 4\n", 2},
+        {"kelvaro records 1\n# note\n51 2 3\n", 3},
+        {"kelvaro records 1\n0 2 3\n", 2},
+        {"kelvaro records 1\n3 2 -1\n", 2},
+        {"kelvaro records 1\n3 99999 1\n", 2},
+        {"kelvaro records 1\n3 2 1\n3 5 1\n", 3},
+        {"kelvaro records 1\n3 two 1\n", 2},
+    };
+    for (const auto& [text, line] : damaged) {
+        SCOPED_TRACE(text);
+        EXPECT_FALSE(Records::parse(text, bad_line));
+        EXPECT_EQ(bad_line, line);
+    }
+}
+
+TEST(Records, ADamagedOrUnreadableFileIsSetAsideNeverDeleted)
+{
+    TempDir dir;
+    const fs::path file = dir.path / "records.txt";
+    spit(file, "kelvaro records 1\n3 oops\n");
+    spit(dir.path / "records.txt.damaged", "an earlier one");
+    Records records(file);
+    const std::optional<std::string> said = records.load();
+    ASSERT_TRUE(said);
+    EXPECT_NE(said->find("line 2"), std::string::npos) << *said;
+    EXPECT_FALSE(fs::exists(file));
+    EXPECT_EQ(slurp(dir.path / "records.txt.damaged"), "an earlier one");
+    EXPECT_EQ(slurp(dir.path / "records.txt.damaged-2"), "kelvaro records 1\n3 oops\n");
+    EXPECT_FALSE(records.at(3).solved);
+
+    fs::create_directory(file);  // cannot be read as a file
+    Records again(file);
+    EXPECT_TRUE(again.load());
+    EXPECT_TRUE(fs::is_directory(dir.path / "records.txt.damaged-3"));
+
+    Records none(dir.path / "absent.txt");
+    EXPECT_FALSE(none.load()) << "no file yet is an empty start, not a problem";
+
+    // Damaged after this copy read it: the save, which reads it again, sets it aside too.
+    const fs::path late = dir.path / "late.txt";
+    Records saver(late);
+    ASSERT_FALSE(saver.load());
+    saver.recordWin(5, 1, 2);
+    spit(late, "kelvaro records 1\n5 x\n");
+    const std::optional<std::string> note = saver.save();
+    ASSERT_TRUE(note);
+    EXPECT_NE(note->find("set aside"), std::string::npos) << *note;
+    EXPECT_EQ(slurp(dir.path / "late.txt.damaged"), "kelvaro records 1\n5 x\n");
+    Records back(late);
+    ASSERT_FALSE(back.load());
+    EXPECT_TRUE(back.at(5).solved) << "and what it holds is written";
+}
+
+TEST(Records, AFailedWriteLeavesTheOldFileIntact)
+{
+    TempDir dir;
+    const fs::path file = dir.path / "sub" / "records.txt";
+    Records records(file);
+    records.recordWin(2, 40, 12);
+    ASSERT_FALSE(records.save()) << "the folder is made as needed";
+    const std::string old = slurp(file);
+    fs::create_directory(dir.path / "sub" / ".records.txt.saving");  // the temporary file cannot be made
+    records.recordWin(2, 50, 10);
+    const std::optional<std::string> failure = records.save();
+    ASSERT_TRUE(failure);
+    EXPECT_NE(failure->find("cannot be kept"), std::string::npos);
+    EXPECT_EQ(slurp(file), old);
+}
+
+// Two games open at once on one records file: neither may write its older view over the other's wins.
+TEST(Records, TwoCopiesOnOneFileKeepEachOthersWins)
+{
+    TempDir dir;
+    const fs::path file = dir.path / "records.txt";
+    Records a(file), b(file);
+    ASSERT_FALSE(a.load());
+    ASSERT_FALSE(b.load());
+    ASSERT_TRUE(b.recordWin(3, 20, 4));
+    ASSERT_FALSE(b.save());
+    ASSERT_TRUE(a.recordWin(2, 30, 9));
+    ASSERT_FALSE(a.save());
+    ASSERT_TRUE(b.recordWin(3, 10, 1));
+    ASSERT_FALSE(b.save());
+
+    Records read(file);
+    ASSERT_FALSE(read.load());
+    EXPECT_EQ(read.at(2), (PlayerRecord{true, 30, 9})) << slurp(file);
+    EXPECT_EQ(read.at(3), (PlayerRecord{true, 20, 1})) << slurp(file);
+    EXPECT_EQ(b.at(2), read.at(2)) << "the other copy's win is shown too";
+
+    // A's view of level 3 is stale and better only in time: each figure is merged on its own.
+    ASSERT_TRUE(a.recordWin(3, 50, 7));
+    ASSERT_FALSE(a.save());
+    ASSERT_FALSE(read.load());
+    EXPECT_EQ(read.at(3), (PlayerRecord{true, 50, 1}));
+}
+
+TEST(Records, TheFolderFollowsXdg)
+{
+    EXPECT_EQ(recordsFile("/x/data", "/home/p"), fs::path("/x/data/kelvaro/records.txt"));
+    EXPECT_EQ(recordsFile("", "/home/p"), fs::path("/home/p/.local/share/kelvaro/records.txt"));
+    EXPECT_EQ(recordsFile("relative", "/home/p"), fs::path("/home/p/.local/share/kelvaro/records.txt"));
+    EXPECT_EQ(recordsFile(nullptr, nullptr), fs::path());
+}
+
+} // namespace
+} // namespace kelvaro
