@@ -4,6 +4,7 @@
 
 #include "level/file_lock.h"
 #include "level/level_files.h"
+#include "level/sets/level_home.h"
 
 #include <algorithm>
 #include <fstream>
@@ -29,12 +30,8 @@ PlayerRecord better(const PlayerRecord& a, const PlayerRecord& b)
 
 fs::path recordsFile(const char* xdg_data_home, const char* home)
 {
-    // The XDG rule: a relative path in the variable is to be ignored.
-    if (xdg_data_home && *xdg_data_home && fs::path(xdg_data_home).is_absolute())
-        return fs::path(xdg_data_home) / "kelvaro" / "records.txt";
-    if (home && *home)
-        return fs::path(home) / ".local" / "share" / "kelvaro" / "records.txt";
-    return {};
+    const fs::path data = dataHome(xdg_data_home, home);
+    return data.empty() ? data : data / "records.txt";
 }
 
 std::string Records::text() const
