@@ -5,11 +5,12 @@
 #include "level/level_files.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QTimer>
 
 #include <cstdio>
-#include <cstring>
 #include <optional>
+#include <system_error>
 
 namespace {
 
@@ -39,26 +40,80 @@ int selfTest(const std::filesystem::path& dir)
 }
 
 constexpr const char* usage =
-    "usage: kelvaro [--level FILE | --self-test | --help | --version]\n"
+    "usage: kelvaro [--levels DIR | --level FILE | --self-test | --help | --version]\n"
     "  Kelvaro, a push puzzle: walk with the arrow keys, hold Ctrl to push the jewel onto the goal.\n"
-    "  Without an option the game opens its window and plays the fifty levels in the Maps\n"
-    "  folder beside the program.\n"
+    "  Without an option the game opens its window and plays the level set chosen last\n"
+    "  (Game > Choose level...), at first the fifty levels in the Maps folder beside the program.\n"
+    "  --levels DIR  play the level set in the folder DIR (its files maze1.txt, maze2.txt, ...):\n"
+    "                New game asks for a number from 1 to its highest\n"
     "  --level FILE  play the level file FILE at once, with its start effect, countdown,\n"
     "                win and loss; New game, Next and Retry play it again\n"
     "  --self-test   check that the sounds and levels beside the program can be read, then exit\n"
     "  --help        print this text and exit\n"
     "  --version     print the version and exit\n";
 
+struct Choice {
+    enum class Action { play, help, version, self_test } action = Action::play;
+    std::optional<std::filesystem::path> level_file;
+    std::optional<std::filesystem::path> levels_folder;
+};
+
+// Reads the command line without a QCoreApplication, so that --help, --version and a
+// mistake are answered without a display. Says what is wrong in one line, or nothing.
+std::optional<std::string> readCommandLine(int argc, char* argv[], Choice& choice)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption levels("levels", "", "DIR"), level("level", "", "FILE"), self_test("self-test"),
+        help(QStringList{"h", "help"}), version("version");
+    parser.addOptions({levels, level, self_test, help, version});
+    if (!parser.parse(arguments)) {
+        // Named as typed, dashes and all, as the other programs name it.
+        for (const QString& name : parser.unknownOptionNames())
+            for (const QString& argument : arguments)
+                if (argument.startsWith('-') && argument.section('=', 0, 0).endsWith("-" + name))
+                    return "unknown option '" + argument.section('=', 0, 0).toStdString() + "'";
+        QString error = parser.errorText();  // "Missing value after '--level'."
+        error[0] = error[0].toLower();
+        return error.chopped(error.endsWith('.') ? 1 : 0).toStdString();
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return "unexpected argument '" + parser.positionalArguments().front().toStdString() + "'";
+    if (parser.optionNames().size() > 1)
+        return "give one option at most";
+    using Action = Choice::Action;
+    choice.action = parser.isSet(help) ? Action::help : parser.isSet(version) ? Action::version
+                    : parser.isSet(self_test)                                ? Action::self_test
+                                                                             : Action::play;
+    if (parser.isSet(level))
+        choice.level_file = std::filesystem::absolute(parser.value(level).toStdString());
+    if (parser.isSet(levels)) {
+        choice.levels_folder = std::filesystem::absolute(parser.value(levels).toStdString());
+        std::error_code ec;
+        if (!std::filesystem::is_directory(*choice.levels_folder, ec))
+            return "--levels: " + parser.value(levels).toStdString() + " is not a folder";
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    Choice choice;
+    if (const std::optional<std::string> mistake = readCommandLine(argc, argv, choice)) {
+        std::fprintf(stderr, "Kelvaro: %s\n", mistake->c_str());
+        return 2;
+    }
     // Answered before Qt starts, so they work without a display.
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    if (choice.action == Choice::Action::help) {
         std::fputs(usage, stdout);
         return 0;
     }
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    if (choice.action == Choice::Action::version) {
         std::puts("Kelvaro " KELVARO_VERSION);
         return 0;
     }
@@ -66,14 +121,13 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     kelvaro::MainWindow::tieToDesktopEntry();
     const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
-    if (argc == 2 && std::strcmp(argv[1], "--self-test") == 0)
+    if (choice.action == Choice::Action::self_test)
         return selfTest(dir);
-    std::optional<std::filesystem::path> level_file;
-    if (argc == 3 && std::strcmp(argv[1], "--level") == 0)
-        level_file = std::filesystem::absolute(argv[2]);
 
     kelvaro::SdlSound sound;
-    kelvaro::MainWindow window(dir, {&sound, [&sound, dir] { return sound.load(dir); }, {}, level_file});
+    kelvaro::MainWindow::Options options{&sound, [&sound, dir] { return sound.load(dir); }, {}, choice.level_file};
+    options.levels_folder = choice.levels_folder;
+    kelvaro::MainWindow window(dir, std::move(options));
     window.show();
     QTimer::singleShot(0, &window, [&window] { window.start(); });  // once the window has been painted
     return app.exec();

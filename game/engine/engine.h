@@ -53,7 +53,7 @@ public:
     std::int16_t timeleft = 0;
     std::uint8_t playerdir = 0;
     std::uint8_t paused = 0;
-    std::uint8_t level = 0;
+    int level = 0;  // a set may number its levels up to 999
     bool playing = false;
     bool timeup = false;
     std::uint32_t lasttick = 0;

@@ -2,6 +2,10 @@
 // The modal boxes and windows the game's handlers open; each answers through its callback when it closes.
 #pragma once
 
+#include "level/game_level.h"
+#include "level/sets/level_set.h"
+
+#include <filesystem>
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,6 +24,32 @@ struct RecordRow {
     bool operator==(const RecordRow&) const = default;
 };
 
+// What the chooser shows beside a level: the player's record of it and its par.
+struct LevelFigures {
+    bool solved = false;
+    int best_time_left = 0;
+    int fewest_actions = 0;
+    std::optional<int> par;    // the shortest solution's actions, once known
+    bool par_unknown = false;  // the solver could not tell: no par will come
+    bool operator==(const LevelFigures&) const = default;
+};
+
+// What the level chooser opens on.
+struct ChooserRequest {
+    std::vector<LevelSet> sets;
+    std::size_t current = 0;  // the set shown first: the one in play, or the folder just opened
+    int level = 0;            // the level shown first
+    // A level's figures, found by its content; a par not yet known is asked for, and
+    // updateChooser says when answers have come.
+    std::function<LevelFigures(const GameLevel&)> figures = [](const GameLevel&) { return LevelFigures{}; };
+};
+
+// A level the player chose to play, and the set it belongs to.
+struct LevelChoice {
+    LevelSet set;
+    int number = 0;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -35,6 +65,15 @@ public:
     // The Records window, modal; `updateRecords` refreshes it while it is open.
     virtual void showRecords(const std::vector<RecordRow>&, std::function<void()> done) { done(); }
     virtual void updateRecords(const std::vector<RecordRow>&) {}
+    // The level chooser, modal: answers with the level to play, or nothing when closed.
+    virtual void chooseLevel(const ChooserRequest&, std::function<void(std::optional<LevelChoice>)> done)
+    {
+        done(std::nullopt);
+    }
+    // New figures have come while the chooser is open.
+    virtual void updateChooser() {}
+    // Asks for a folder of levels; nothing when cancelled.
+    virtual void pickFolder(std::function<void(std::optional<std::filesystem::path>)> done) { done(std::nullopt); }
 };
 
 } // namespace kelvaro

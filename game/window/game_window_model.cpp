@@ -59,13 +59,6 @@ void GameWindowModel::say(const std::string& text, std::function<void()> then)
     });
 }
 
-template <typename Open>
-void GameWindowModel::modal(Open open)
-{
-    engine.suspend();
-    open([this] { engine.resume(); });
-}
-
 // ---------------------------------------------------------------- driving
 
 // Held back while the start effect draws a ring, or while a modal box is open.
@@ -103,6 +96,7 @@ void GameWindowModel::handle(const Held& event)
         &GameWindowModel::onNewGame, &GameWindowModel::onEndGame, &GameWindowModel::onRestartLevel, &GameWindowModel::onExit,
         &GameWindowModel::onSound, &GameWindowModel::onHelp,   &GameWindowModel::onAbout,  &GameWindowModel::onNext,
         &GameWindowModel::onAbort, &GameWindowModel::onRetry,  &GameWindowModel::onHint,   &GameWindowModel::onRecords,
+        &GameWindowModel::onChooseLevel, &GameWindowModel::onOpenLevelFolder,
     };
     if (event.command) {
         // A command whose menu item is disabled never reaches its handler, as with the real menu.
@@ -275,11 +269,9 @@ void GameWindowModel::startlevel(int number)
     if (!error)
         return;
     std::string text = "Level file not found !";
-    // A file the game may not open or read is not damaged: say what is the matter with it.
-    const char* fault = error->kind == LevelError::Kind::unreadable ? " cannot be read:\n" : " is damaged:\n";
     if (error->kind != LevelError::Kind::not_found)
-        text = "Level " + std::to_string(number) + " cannot be played.\n\nThe level file " +
-               ports_.level_file_name(number) + fault + error->describe() + ".";
+        text = "Level " + std::to_string(number) + " cannot be played.\n\n" +
+               levelFaultText(ports_.level_file_name(number), *error);
     modal([&](auto closed) {
         ports_.dialogs.message(text, [this, closed] {
             closed();
@@ -301,20 +293,34 @@ void GameWindowModel::onNewGame()
 void GameWindowModel::playLevel(int number)
 {
     controls.bannerTimer.disable();
-    engine.level = static_cast<std::uint8_t>(number);
+    engine.level = number;
     startlevel(engine.level);
+}
+
+void GameWindowModel::refreshSet()
+{
+    if (ports_.reread_set)
+        played_ = PlayedSet(ports_.reread_set(played_.set()));
 }
 
 void GameWindowModel::askLevel()
 {
+    refreshSet();
+    const LevelSet& set = played_.set();
+    if (played_.highest() == 0) {
+        // Every answer would be out of range: say why instead of asking for ever.
+        say(set.problem ? "The level set \"" + set.title + "\" cannot be read:\n" + *set.problem
+                        : "The level set \"" + set.title + "\" has no level.");
+        return;
+    }
     modal([this](auto closed) {
-        ports_.dialogs.inputBox("Enter the level number (1-50)", "Level selection",
+        ports_.dialogs.inputBox(played_.prompt(), "Level selection",
                                 [this, closed](const std::string& answer) {
                                     closed();
                                     if (answer.empty())
                                         return;
                                     const std::optional<double> value = numericAnswer(answer);
-                                    if (!value || *value <= 0 || *value >= 51) {
+                                    if (!value || *value <= 0 || *value >= played_.highest() + 1) {
                                         askLevel();
                                         return;
                                     }
@@ -387,9 +393,11 @@ void GameWindowModel::onAbout()
 
 void GameWindowModel::onNext()
 {
-    if (engine.level >= 50)
+    refreshSet();
+    const std::optional<int> next = played_.next(engine.level);
+    if (!next)
         return;
-    ++engine.level;
+    engine.level = *next;
     controls.nextButton.visible = false;
     controls.abortButton.visible = false;
     resetReadouts();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/window/dialogs.h"
+#include "game/window/played_set.h"
 #include "game/aid/player_aid.h"
 #include "game/records/records.h"
 #include "game/aid/solver_port.h"
@@ -30,6 +31,8 @@ enum class Command {
     retryButton,
     hintItem,     // added beside the menus' own items
     recordsItem,
+    chooseLevelItem,
+    openFolderItem,
 };
 
 // Whether an answer to New game counts as a number, and its value: plain decimals,
@@ -52,6 +55,12 @@ public:
         SolverPort* solver = nullptr;
         // The player's records file; empty: records are not kept.
         std::filesystem::path records_file = {};
+        // The sets the chooser always lists: the built-in set, then those in the level home.
+        std::function<std::vector<LevelSet>()> installed_sets = [] { return std::vector<LevelSet>(); };
+        // A set read again from its folder before New game and Next; none: as it was.
+        std::function<LevelSet(const LevelSet&)> reread_set = {};
+        // The player chose a level of `set` in the chooser: the set to remember for the next run.
+        std::function<void(const LevelSet& set)> set_chosen = [](const LevelSet&) {};
     };
 
     GameWindowModel(const Images& images, Ports ports);
@@ -65,6 +74,14 @@ public:
 
     // Starts level `number` as New game does once its number is typed.
     void playLevel(int number);
+
+    // The set New game, Next, Restart and Retry play from; the built-in set at first.
+    const PlayedSet& playedSet() const { return played_; }
+    void setLevelSet(LevelSet set) { played_ = PlayedSet(std::move(set)); }
+    // A folder the player opened: the chooser lists it beside the installed sets.
+    void addOpenedFolder(const std::filesystem::path& folder);
+    // What the chooser lists: the installed sets, the opened folders and the set in play.
+    std::vector<LevelSet> chooserSets() const;
 
     // A menu item, button or character key from the window. While the start effect
     // draws a ring they wait, and take effect when the ring is complete.
@@ -93,6 +110,8 @@ public:
     void onRetry();
     void onHint();
     void onRecords();
+    void onChooseLevel();
+    void onOpenLevelFolder();
     void onBannerTick();
     void onCountdownTick();
 
@@ -127,6 +146,10 @@ private:
     void keepWin();
     std::vector<RecordRow> recordRows() const;
     void askPar();
+    void refreshSet();
+    void openChooser(std::optional<std::filesystem::path> select);
+    void choose(const LevelChoice& choice);
+    LevelFigures levelFigures(const GameLevel& level);
 
     Ports ports_;
     InlineSolver inline_solver_;
@@ -134,14 +157,24 @@ private:
     std::optional<Records> records_;  // made at the first win or look, read again at each
     bool records_failure_said_ = false;
     bool records_open_ = false;
+    bool chooser_open_ = false;
     struct Par {
         std::optional<int> actions;
         bool unknown = false;
     };
     std::array<Par, Records::levels> par_{};  // computed from the level files, once a run
+    PlayedSet played_;
+    std::vector<std::filesystem::path> opened_folders_;
     std::deque<Held> held_;
     std::mt19937 rng_;
     bool rested_ = false;  // the play loop's last step found no key and nothing to do
 };
+
+template <typename Open>
+void GameWindowModel::modal(Open open)
+{
+    engine.suspend();
+    open([this] { engine.resume(); });
+}
 
 } // namespace kelvaro

@@ -218,7 +218,7 @@ struct EngineRig {
     void start(GameLevel level, int number = 1)
     {
         levels.add(number, std::move(level));
-        engine.level = static_cast<std::uint8_t>(number);
+        engine.level = number;
         engine.startlevel(number);
         engine.advance();
     }

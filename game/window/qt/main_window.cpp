@@ -5,9 +5,11 @@
 #include "assets/art.h"
 #include "level/cell_kind.h"
 #include "level/level_files.h"
+#include "level/sets/level_home.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
@@ -176,11 +178,12 @@ Images loadImages()
 }
 
 MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* parent)
-    : QMainWindow(parent), app_dir_(std::move(app_dir)), images_(loadImages()), dialogs_(this),
-      ticks_(std::move(options.ticks))
+    : QMainWindow(parent), app_dir_(std::move(app_dir)), images_(loadImages()), dialogs_(this, images_),
+      ticks_(std::move(options.ticks)), set_memory_(options.settings_file)
 {
     clock_.start();
     play_at_start_ = options.level_file.has_value();
+    level_file_ = options.level_file;
     own_clock_ = !ticks_;
     if (own_clock_)
         ticks_ = [this] { return static_cast<std::uint32_t>(clock_.elapsed()); };
@@ -190,16 +193,37 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
         keys_,
         dialogs_,
         [this] { return ticks(); },
-        [dir, only = options.level_file](int n) { return loadGameLevel(only ? *only : gameLevelFile(dir, n)); },
-        [dir, only = options.level_file](int n) { return (only ? *only : gameLevelFile(dir, n)).string(); },
+        [this](int n) { return loadGameLevel(levelFile(n)); },
+        [this](int n) { return levelFile(n).string(); },
         [](int status) { QCoreApplication::exit(status); },
     };
     ports.solver = options.solver ? options.solver : &solver_;
     ports.records_file = recordsFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    const std::filesystem::path level_home = levelHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    ports.installed_sets = [dir, level_home] {
+        std::vector<LevelSet> sets{builtinLevelSet(dir)};
+        for (LevelSet& set : setsInHome(level_home))
+            sets.push_back(std::move(set));
+        return sets;
+    };
+    ports.reread_set = readAgain;
+    ports.set_chosen = [this](const LevelSet& set) {
+        level_file_.reset();  // a level chosen from a set is played from its set
+        set_memory_.remember(set);
+    };
+    std::error_code ec;
+    dialogs_.first_folder = std::filesystem::is_directory(level_home, ec) ? level_home : std::filesystem::path(QDir::homePath().toStdString());
     solver_.after_answer = [this] { sync(); };
     if (options.initsound)
         ports.initsound = std::move(options.initsound);
     model_ = std::make_unique<GameWindowModel>(images_, std::move(ports));
+    if (!level_file_) {
+        model_->setLevelSet(set_memory_.startSet(app_dir_, options.levels_folder));
+        if (options.levels_folder)
+            set_memory_.remember(model_->playedSet().set());
+    } else {
+        model_->setLevelSet(builtinLevelSet(app_dir_));
+    }
     dialogs_.after_close = [this] { tick(); };
 
     setWindowTitle("KELVARO");
@@ -227,6 +251,11 @@ MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 void MainWindow::tieToDesktopEntry() { QGuiApplication::setDesktopFileName("org.kelvaro.kelvaro"); }
 
 std::uint32_t MainWindow::ticks() const { return ticks_(); }
+
+std::filesystem::path MainWindow::levelFile(int number) const
+{
+    return level_file_ ? *level_file_ : model_->playedSet().file(number);
+}
 
 int MainWindow::millisecondsUntil(std::uint32_t due) const
 {
@@ -304,6 +333,8 @@ void MainWindow::buildMenus()
     addItem(game, "Restart level", Qt::Key_F3, Command::restartLevelItem);
     addItem(game, "Exit", QKeySequence(Qt::CTRL | Qt::Key_X), Command::exitItem);
     addItem(game, "Records", QKeySequence(), Command::recordsItem);
+    addItem(game, "Choose level…", QKeySequence(Qt::CTRL | Qt::Key_L), Command::chooseLevelItem);
+    addItem(game, "Open level folder…", QKeySequence(), Command::openFolderItem);
     QMenu* options = menuBar()->addMenu("Options");
     addItem(options, "Sound", QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
     QMenu* help = menuBar()->addMenu("Help");

@@ -6,6 +6,7 @@
 #include "game/controller/controller_pump.h"
 #include "game/window/key_table.h"
 #include "game/window/qt/qt_dialogs.h"
+#include "game/window/qt/set_memory.h"
 #include "game/aid/threaded_solver.h"
 
 #include <QElapsedTimer>
@@ -44,6 +45,10 @@ struct MainWindowOptions {
     // Next and Retry included, then reads this file. The editor's test play uses it.
     std::optional<std::filesystem::path> level_file{};
     SolverPort* solver = nullptr;                            // none: a worker thread
+    // A folder of levels to play from instead of the remembered set (`Kelvaro --levels DIR`).
+    std::optional<std::filesystem::path> levels_folder{};
+    // The settings file that remembers the set; empty: the player's own (tests name another).
+    std::filesystem::path settings_file{};
 };
 
 class MainWindow : public QMainWindow {
@@ -87,6 +92,7 @@ private:
     bool handleKey(QKeyEvent* event, bool pressed);
     void padCommand(PadCommand command);
     std::uint32_t ticks() const;
+    std::filesystem::path levelFile(int number) const;
     int millisecondsUntil(std::uint32_t due) const;
 
     std::filesystem::path app_dir_;
@@ -98,6 +104,8 @@ private:
     TickSource ticks_;
     bool own_clock_ = false;
     bool play_at_start_ = false;  // a level file was named: play it once started
+    std::optional<std::filesystem::path> level_file_;  // every level number reads it, until a set is chosen
+    SetMemory set_memory_;
     ThreadedSolver solver_{std::chrono::seconds(5), postTo(this)};  // outlives the model that asks it
     std::unique_ptr<GameWindowModel> model_;
 

@@ -2,10 +2,12 @@
 // Message boxes, the input box and the small text windows, each application-modal.
 #include "game/window/qt/qt_dialogs.h"
 
+#include "game/window/qt/level_chooser.h"
 #include "game/window/qt/records_window.h"
 #include "game/window/qt/text_window.h"
 
 #include <QDialog>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -93,6 +95,39 @@ void QtDialogs::updateRecords(const std::vector<RecordRow>& rows)
 {
     if (records_)
         records_->show(rows);
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void QtDialogs::chooseLevel(const ChooserRequest& request, std::function<void(std::optional<LevelChoice>)> done)
+{
+    auto* chooser = new LevelChooser(request, images_, owner_);
+    chooser_ = chooser;
+    openModal(chooser, this, [done](LevelChooser* c, int) {
+        done(c->choice());
+    });
+}
+
+void QtDialogs::updateChooser()
+{
+    if (chooser_)
+        chooser_->refreshFigures();
+}
+
+void QtDialogs::pickFolder(std::function<void(std::optional<std::filesystem::path>)> done)
+{
+    auto* picker = new QFileDialog(owner_, QStringLiteral("Open level folder"), QString::fromStdString(first_folder.string()));
+    picker->setFileMode(QFileDialog::Directory);
+    picker->setOption(QFileDialog::ShowDirsOnly);
+    openModal(picker, this, [done](QFileDialog* d, int result) {
+        const QStringList chosen = d->selectedFiles();
+        if (result == QDialog::Accepted && !chosen.isEmpty())
+            done(std::filesystem::path(chosen.front().toStdString()));
+        else
+            done(std::nullopt);
+    });
 }
 
 } // namespace kelvaro

@@ -2,6 +2,7 @@
 // The game's modal boxes in Qt: opened without a nested event loop, answered through callbacks.
 #pragma once
 
+#include "game/engine/images.h"
 #include "game/window/dialogs.h"
 
 #include <QPointer>
@@ -11,7 +12,8 @@ namespace kelvaro {
 
 class QtDialogs : public Dialogs {
 public:
-    explicit QtDialogs(QWidget* owner) : owner_(owner) {}
+    // The chooser draws its thumbnails with `images`.
+    QtDialogs(QWidget* owner, const Images& images) : owner_(owner), images_(images) {}
 
     void confirm(const std::string& text, const std::string& title, std::function<void(bool yes)> done) override;
     void inputBox(const std::string& prompt, const std::string& title,
@@ -21,13 +23,21 @@ public:
     void showAbout(std::function<void()> done) override;
     void showRecords(const std::vector<RecordRow>& rows, std::function<void()> done) override;
     void updateRecords(const std::vector<RecordRow>& rows) override;
+    void chooseLevel(const ChooserRequest& request, std::function<void(std::optional<LevelChoice>)> done) override;
+    void updateChooser() override;
+    void pickFolder(std::function<void(std::optional<std::filesystem::path>)> done) override;
+
+    // Where "Open level folder…" starts.
+    std::filesystem::path first_folder;
 
     // Called after any box closes, so the window can run what the answer made due.
     std::function<void()> after_close;
 
 private:
     QPointer<QWidget> owner_;
+    const Images& images_;
     QPointer<class RecordsWindow> records_;
+    QPointer<class LevelChooser> chooser_;
 };
 
 } // namespace kelvaro

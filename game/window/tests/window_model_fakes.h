@@ -13,7 +13,7 @@ namespace kelvaro {
 
 class FakeDialogs : public Dialogs {
 public:
-    enum class Kind { confirm, input, message, help, about };
+    enum class Kind { confirm, input, message, help, about, chooser, folder };
     struct Box {
         Kind kind;
         std::string text;  // the prompt of an input box
@@ -47,6 +47,26 @@ public:
         open({Kind::about, "", "About Kelvaro"}, [done](const std::string&) { done(); });
     }
 
+    // The level chooser stays open until answered; it then hands back `choice`.
+    std::optional<ChooserRequest> chooser;
+    std::optional<LevelChoice> choice;
+    void chooseLevel(const ChooserRequest& request, std::function<void(std::optional<LevelChoice>)> done) override
+    {
+        chooser = request;
+        open({Kind::chooser, "", "Choose level"}, [this, done](const std::string&) {
+            std::optional<LevelChoice> chosen = std::move(choice);
+            choice.reset();
+            done(std::move(chosen));
+        });
+    }
+    // The folder box answers with the text given ("" is Cancel).
+    void pickFolder(std::function<void(std::optional<std::filesystem::path>)> done) override
+    {
+        open({Kind::folder, "", "Open level folder"}, [done](const std::string& folder) {
+            done(folder.empty() ? std::nullopt : std::optional<std::filesystem::path>(folder));
+        });
+    }
+
     // Closes the open box with an answer: "yes" or "no" for a confirmation, the text for an
     // input box ("" is Cancel), anything for the others.
     void answer(const std::string& text)
@@ -69,6 +89,11 @@ private:
     std::optional<std::function<void(const std::string&)>> pending_;
 };
 
+// Levels the window's tests play: a room to walk in, and one won as soon as the play loop looks.
+inline const std::vector<std::string> drawn_room = {"#########", "#########", "##@.....#",
+                                                    "##*...G##", "#########", "#########"};
+inline const std::vector<std::string> drawn_won_at_once = {"######", "##@!##", "######"};
+
 // GameWindowModel after start-up, on a fake clock, fake keys, recorded sounds, drawn levels and fake boxes.
 struct WindowModelRig {
     explicit WindowModelRig(std::uint32_t start = 1000)
@@ -86,15 +111,27 @@ struct WindowModelRig {
     int quits = 0;
     int exit_status = -1;                       // of the last quit
     std::optional<std::string> sound_failure;  // what loading the sounds says at start-up
-    GameWindowModel model{images, GameWindowModel::Ports{sound, keys, dialogs, clock.source(), levels.loader(),
-                                    [](int n) { return "Maps/maze" + std::to_string(n) + ".txt"; },
-                                    [this](int status) {
-                                        ++quits;
-                                        exit_status = status;
-                                    },
-                                    [this] { return sound_failure; }}};
+    std::vector<LevelSet> installed;                       // what the chooser always lists
+    std::function<LevelSet(const LevelSet&)> reread;       // none: a set stays as it was read
+    std::vector<LevelSet> remembered;                      // each set the player chose, in order
+    GameWindowModel model{images, ports()};
     Controls& controls = model.controls;
     Engine& engine = model.engine;
+
+    GameWindowModel::Ports ports()
+    {
+        GameWindowModel::Ports p{sound, keys, dialogs, clock.source(), levels.loader(),
+                                 [](int n) { return "Maps/maze" + std::to_string(n) + ".txt"; },
+                                 [this](int status) {
+                                     ++quits;
+                                     exit_status = status;
+                                 },
+                                 [this] { return sound_failure; }};
+        p.installed_sets = [this] { return installed; };
+        p.reread_set = [this](const LevelSet& set) { return reread ? reread(set) : set; };
+        p.set_chosen = [this](const LevelSet& set) { remembered.push_back(set); };
+        return p;
+    }
 
     bool run(std::uint32_t ms) { return runFor(model, clock, ms); }
     // What the window forwards, each followed by the pass the shell gives it after every event.

@@ -91,6 +91,7 @@ private slots:
         writeLevel(dir_ / "Maps" / "maze2.txt",
                    {"##########", "##########", "##S.....##", "##.o.*.G##", "##########", "##########"}, 2);
         qputenv("XDG_DATA_HOME", QByteArray::fromStdString((dir_ / "data").string()));  // records stay here
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString((dir_ / "config").string()));  // and the remembered set
         window_ = std::make_unique<MainWindow>(dir_, MainWindowOptions{nullptr, {}, [this] { return now_; }, {}, &solver_});
         window_->show();
         QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
@@ -140,6 +141,7 @@ private slots:
         QCOMPARE(items["Sound"]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_M));
         QCOMPARE(items["Game help"]->shortcut(), QKeySequence(Qt::Key_F1));
         QCOMPARE(items["About..."]->shortcut(), QKeySequence(Qt::Key_F5));
+        QCOMPARE(items["Choose level…"]->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_L));
         QVERIFY(!items["End game"]->isEnabled());
         QVERIFY(!items["Restart level"]->isEnabled());
         QVERIFY(items["Sound"]->isChecked());
@@ -278,8 +280,8 @@ private slots:
                 items << item->text();
             menus << menu->text() + ": " + items.join(", ");
         }
-        QCOMPARE(menus, QStringList({"Game: New game, End game, Restart level, Exit, Records", "Options: Sound",
-                                     "Help: Game help, About..., Hint"}));
+        QCOMPARE(menus, QStringList({"Game: New game, End game, Restart level, Exit, Records, Choose level…, Open level folder…",
+                                     "Options: Sound", "Help: Game help, About..., Hint"}));
     }
 
     // Backspace takes back a walk; H outlines the next push over the playfield, leaving the

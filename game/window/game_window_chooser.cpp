@@ -1,0 +1,105 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The main window's level sets: the chooser, the folders the player opens, and which set is in play.
+#include "game/window/game_window_model.h"
+
+#include <algorithm>
+#include <system_error>
+
+namespace kelvaro {
+namespace {
+
+// Two spellings of one folder ("levels/../levels", a trailing slash) are the same set.
+std::filesystem::path folderKey(const std::filesystem::path& folder)
+{
+    std::error_code ec;
+    std::filesystem::path key = std::filesystem::weakly_canonical(folder, ec);
+    if (ec)
+        key = folder.lexically_normal();
+    std::string text = key.string();
+    while (text.size() > 1 && text.back() == '/')
+        text.pop_back();
+    return text;
+}
+
+std::optional<std::size_t> indexOf(const std::vector<LevelSet>& sets, const std::filesystem::path& folder)
+{
+    const std::filesystem::path key = folderKey(folder);
+    for (std::size_t i = 0; i < sets.size(); ++i)
+        if (folderKey(sets[i].folder) == key)
+            return i;
+    return std::nullopt;
+}
+
+} // namespace
+
+void GameWindowModel::addOpenedFolder(const std::filesystem::path& folder)
+{
+    const std::filesystem::path key = folderKey(folder);
+    const bool known = std::any_of(opened_folders_.begin(), opened_folders_.end(),
+                                   [&key](const std::filesystem::path& f) { return folderKey(f) == key; });
+    if (!known)
+        opened_folders_.push_back(folder);
+}
+
+std::vector<LevelSet> GameWindowModel::chooserSets() const
+{
+    std::vector<LevelSet> sets = ports_.installed_sets();
+    for (const std::filesystem::path& folder : opened_folders_)
+        if (!indexOf(sets, folder))
+            sets.push_back(readLevelSet(folder));
+    if (!indexOf(sets, played_.set().folder))
+        sets.push_back(ports_.reread_set ? ports_.reread_set(played_.set()) : played_.set());
+    return sets;
+}
+
+void GameWindowModel::onChooseLevel()
+{
+    if (engine.playing)
+        enterPause();
+    openChooser(std::nullopt);
+}
+
+void GameWindowModel::onOpenLevelFolder()
+{
+    if (engine.playing)
+        enterPause();
+    modal([this](auto closed) {
+        ports_.dialogs.pickFolder([this, closed](std::optional<std::filesystem::path> folder) {
+            closed();
+            if (!folder)
+                return;
+            addOpenedFolder(*folder);
+            openChooser(folder);
+        });
+    });
+}
+
+void GameWindowModel::openChooser(std::optional<std::filesystem::path> select)
+{
+    ChooserRequest request;
+    request.sets = chooserSets();
+    request.current = indexOf(request.sets, select ? *select : played_.set().folder).value_or(0);
+    request.level = select ? 0 : engine.level;
+    request.figures = [this](const GameLevel& level) { return levelFigures(level); };
+    modal([this, &request](auto closed) {
+        chooser_open_ = true;
+        ports_.dialogs.chooseLevel(request, [this, closed](std::optional<LevelChoice> choice) {
+            chooser_open_ = false;
+            closed();
+            if (choice)
+                choose(*choice);
+        });
+    });
+}
+
+void GameWindowModel::choose(const LevelChoice& choice)
+{
+    played_ = PlayedSet(choice.set);
+    ports_.set_chosen(played_.set());
+    playLevel(choice.number);
+}
+
+// Until the records know levels by their content, the chooser shows what the solver finds.
+LevelFigures GameWindowModel::levelFigures(const GameLevel&) { return {}; }
+
+} // namespace kelvaro

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Remembering the current level set through QSettings, ignoring a settings file it cannot use.
+#include "game/window/qt/set_memory.h"
+
+#include <QFile>
+#include <QSettings>
+
+#include <memory>
+#include <system_error>
+
+namespace kelvaro {
+namespace {
+
+constexpr const char* key = "game/current_set";
+
+std::unique_ptr<QSettings> open(const std::filesystem::path& file)
+{
+    if (file.empty())
+        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "kelvaro", "kelvaro");
+    return std::make_unique<QSettings>(QFile::decodeName(file.c_str()), QSettings::IniFormat);
+}
+
+} // namespace
+
+std::optional<std::filesystem::path> SetMemory::folder() const
+{
+    const auto settings = open(file_);
+    if (settings->status() != QSettings::NoError)
+        return std::nullopt;
+    const QString folder = settings->value(key).toString();
+    if (folder.isEmpty())
+        return std::nullopt;
+    return std::filesystem::path(QFile::encodeName(folder).toStdString());
+}
+
+void SetMemory::remember(const LevelSet& set) const
+{
+    const auto settings = open(file_);
+    if (settings->status() != QSettings::NoError)
+        return;  // a file it could not read is not written over
+    settings->setValue(key, set.builtin ? QString() : QFile::decodeName(set.folder.c_str()));
+    settings->sync();
+}
+
+LevelSet SetMemory::startSet(const std::filesystem::path& app_dir, const std::optional<std::filesystem::path>& levels_folder) const
+{
+    if (levels_folder)
+        return readLevelSet(*levels_folder);
+    std::error_code ec;
+    if (const std::optional<std::filesystem::path> remembered = folder(); remembered && std::filesystem::is_directory(*remembered, ec))
+        return readLevelSet(*remembered);
+    return builtinLevelSet(app_dir);
+}
+
+} // namespace kelvaro

@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The level set the player last played from, kept between runs in the game's settings file.
+#pragma once
+
+#include "level/sets/level_set.h"
+
+#include <filesystem>
+#include <optional>
+
+namespace kelvaro {
+
+class SetMemory {
+public:
+    // `file` empty: $XDG_CONFIG_HOME/kelvaro/kelvaro.conf, else ~/.config/kelvaro/kelvaro.conf.
+    explicit SetMemory(std::filesystem::path file = {}) : file_(std::move(file)) {}
+
+    // The remembered set's folder; nothing for the built-in set, and nothing when the file
+    // is missing, damaged or unreadable: the game then starts on the built-in set.
+    std::optional<std::filesystem::path> folder() const;
+    void remember(const LevelSet& set) const;
+
+    // The set to start with: `levels_folder` when given, else the remembered folder while it
+    // exists, else the built-in set beside the programs.
+    LevelSet startSet(const std::filesystem::path& app_dir, const std::optional<std::filesystem::path>& levels_folder) const;
+
+private:
+    std::filesystem::path file_;
+};
+
+} // namespace kelvaro
