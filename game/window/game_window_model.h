@@ -10,6 +10,7 @@
 #include "game/engine/engine.h"
 
 #include <deque>
+#include <map>
 #include <functional>
 #include <optional>
 #include <random>
@@ -52,6 +53,8 @@ public:
         SolverPort* solver = nullptr;
         // The player's records file; empty: records are not kept.
         std::filesystem::path records_file = {};
+        // The shipped levels' digests, to carry over records kept by level number.
+        ShippedLevelKey shipped_keys = {};
     };
 
     GameWindowModel(const Images& images, Ports ports);
@@ -138,7 +141,11 @@ private:
         std::optional<int> actions;
         bool unknown = false;
     };
-    std::array<Par, Records::levels> par_{};  // computed from the level files, once a run
+    // What the Records window lists: levels 1 to this.
+    int listedLevels() const { return Records::numbered_levels; }
+    // Each listed level's digest, read from its file once; nothing where it cannot be read.
+    std::map<int, std::optional<std::string>> listed_digests_;
+    std::map<std::string, Par> par_;  // by digest, solved from the level files once a run
     std::deque<Held> held_;
     std::mt19937 rng_;
     bool rested_ = false;  // the play loop's last step found no key and nothing to do

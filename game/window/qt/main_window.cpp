@@ -196,6 +196,7 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     };
     ports.solver = options.solver ? options.solver : &solver_;
     ports.records_file = recordsFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    ports.shipped_keys = shippedLevelKeys(app_dir_);
     solver_.after_answer = [this] { sync(); };
     if (options.initsound)
         ports.initsound = std::move(options.initsound);
