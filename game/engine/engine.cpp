@@ -3,6 +3,7 @@
 #include "game/engine/engine.h"
 
 #include "level/cell_rules.h"
+#include "level/level_digest.h"
 
 #include <algorithm>
 #include <string>
@@ -64,6 +65,7 @@ std::optional<LevelError> Engine::startlevel(int number)
     if (!read)
         return read.error();
     GameLevel& next = read.value();
+    started_digest_ = levelDigest(next);
     maze = std::move(next.maze);
     ++maze_changes_;
     maxx = static_cast<std::uint8_t>(maze.maxx());

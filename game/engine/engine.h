@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace kelvaro {
@@ -91,6 +92,8 @@ public:
     void requestTakeBack();
     // The walks and pushes made since the level started, less those taken back.
     std::size_t movesMade() const { return history_.size(); }
+    // The digest of the level as its file gave it, before any move: what its records are kept under.
+    const std::string& startedDigest() const { return started_digest_; }
 
     // What changed the position, for whoever watches it (hints, records).
     enum class Change { started, walked, pushed, taken_back, won, lost, stopped };
@@ -140,6 +143,7 @@ private:
 
     Phase phase_ = Phase::idle;
     int suspended_ = 0;
+    std::string started_digest_;
     // spiral
     int ring_ = 0;
     std::vector<CellPos> ring_tiles_;

@@ -3,6 +3,8 @@
 #include "game/records/records.h"
 
 #include "level/file_lock.h"
+#include "level/game_level.h"
+#include "level/level_digest.h"
 #include "level/level_files.h"
 #include "level/sets/level_home.h"
 
@@ -14,7 +16,26 @@ namespace kelvaro {
 namespace fs = std::filesystem;
 namespace {
 
-const std::string kHeader = "kelvaro records 1";
+const std::string kHeader = "kelvaro records 2";
+const std::string kNumberedHeader = "kelvaro records 1";  // kept by level number
+
+bool isDigest(const std::string& text)
+{
+    return text.size() == 16 && std::all_of(text.begin(), text.end(), [](char c) {
+               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
+           });
+}
+
+// The figures after a record's key: time left and actions, in range, and nothing more.
+std::optional<PlayerRecord> figures(std::istringstream& fields)
+{
+    long time_left = 0, actions = 0;
+    std::string rest;
+    if (!(fields >> time_left >> actions) || (fields >> rest) || time_left < -32768 || time_left > 32767 ||
+        actions < 0 || actions > 100'000'000)
+        return std::nullopt;
+    return PlayerRecord{true, static_cast<int>(time_left), static_cast<int>(actions)};
+}
 
 // Each figure on its own: a slow win in few actions and a quick one in many make one record.
 PlayerRecord better(const PlayerRecord& a, const PlayerRecord& b)
@@ -34,44 +55,83 @@ fs::path recordsFile(const char* xdg_data_home, const char* home)
     return data.empty() ? data : data / "records.txt";
 }
 
+ShippedLevelKey shippedLevelKeys(const fs::path& app_dir)
+{
+    return [app_dir](int level) -> std::optional<std::string> {
+        const Result<GameLevel> read = loadGameLevel(gameLevelFile(app_dir, level));
+        if (!read)
+            return std::nullopt;
+        return levelDigest(read.value());
+    };
+}
+
+const PlayerRecord& Records::at(const std::string& digest) const
+{
+    static const PlayerRecord never_won;
+    const auto it = table_.find(digest);
+    return it == table_.end() ? never_won : it->second;
+}
+
 std::string Records::text() const
 {
     std::ostringstream out;
-    out << kHeader << "\n# level best-time-left fewest-actions\n";
-    for (int level = 1; level <= levels; ++level) {
-        const PlayerRecord& r = at(level);
-        if (r.solved)
-            out << level << ' ' << r.best_time_left << ' ' << r.fewest_actions << '\n';
-    }
+    out << kHeader << "\n# level-digest best-time-left fewest-actions\n";
+    for (const auto& [digest, r] : table_)
+        out << digest << ' ' << r.best_time_left << ' ' << r.fewest_actions << '\n';
+    if (!numbered_.empty())
+        out << "# kept by number until the shipped level can be read again\n";
+    for (const auto& [level, r] : numbered_)
+        out << "level " << level << ' ' << r.best_time_left << ' ' << r.fewest_actions << '\n';
     return out.str();
 }
 
-std::optional<Records> Records::parse(const std::string& text, int& bad_line)
+std::optional<Records> Records::parse(const std::string& text, int& bad_line, const ShippedLevelKey& shipped)
 {
-    Records records({});
+    Records records({}, shipped);
     std::istringstream in(text);
     std::string line;
     bad_line = 1;
-    if (!std::getline(in, line) || line != kHeader)
+    if (!std::getline(in, line) || (line != kHeader && line != kNumberedHeader))
         return std::nullopt;
+    records.numbered_file_ = line == kNumberedHeader;
     while (std::getline(in, line)) {
         ++bad_line;
         if (line.empty() || line[0] == '#')
             continue;
         std::istringstream fields(line);
+        std::string key;
         int level = 0;
-        long time_left = 0, actions = 0;
-        std::string rest;
-        if (!(fields >> level >> time_left >> actions) || (fields >> rest) || level < 1 || level > levels ||
-            time_left < -32768 || time_left > 32767 || actions < 0 || actions > 100'000'000)
+        if (records.numbered_file_ ? !(fields >> level) : !(fields >> key))
             return std::nullopt;
-        PlayerRecord& r = records.table_[static_cast<std::size_t>(level - 1)];
-        if (r.solved)
-            return std::nullopt;  // a level twice: not a file this program wrote
-        r = {true, static_cast<int>(time_left), static_cast<int>(actions)};
+        if (key == "level" && !(fields >> level))
+            return std::nullopt;
+        const std::optional<PlayerRecord> record = figures(fields);
+        const bool by_number = records.numbered_file_ || key == "level";
+        if (!record || (by_number ? level < 1 || level > numbered_levels : !isDigest(key)))
+            return std::nullopt;
+        // A level twice: not a file this program wrote.
+        if (by_number ? !records.numbered_.emplace(level, *record).second : !records.table_.emplace(key, *record).second)
+            return std::nullopt;
     }
     bad_line = 0;
+    records.carryOver();
     return records;
+}
+
+// Records kept by level number move under their level's digest once its file can be read.
+void Records::carryOver()
+{
+    if (!shipped_)
+        return;
+    for (auto it = numbered_.begin(); it != numbered_.end();) {
+        if (const std::optional<std::string> digest = shipped_(it->first)) {
+            PlayerRecord& r = table_[*digest];
+            r = better(r, it->second);
+            it = numbered_.erase(it);
+        } else {
+            ++it;
+        }
+    }
 }
 
 fs::path Records::lockFile() const
@@ -97,19 +157,22 @@ std::optional<std::string> Records::takeIn()
     std::error_code ec;
     if (!fs::exists(file_, ec) && !ec)
         return std::nullopt;
-    // Far larger than fifty lines could make it: not a file this program wrote.
-    if (!fs::is_regular_file(file_, ec) || fs::file_size(file_, ec) > 100'000 || ec)
+    // Far larger than the records of every level a player could win: not a file this program wrote.
+    if (!fs::is_regular_file(file_, ec) || fs::file_size(file_, ec) > 16'000'000 || ec)
         return setAside("it cannot be read");
     std::ifstream in(file_, std::ios::binary);
     std::ostringstream bytes;
     if (!in || !(bytes << in.rdbuf()))
         return setAside("it cannot be read");
     int bad_line = 0;
-    std::optional<Records> read = parse(bytes.str(), bad_line);
+    std::optional<Records> read = parse(bytes.str(), bad_line, shipped_);
     if (!read)
         return setAside("line " + std::to_string(bad_line) + " is damaged");
-    for (std::size_t i = 0; i < table_.size(); ++i)
-        table_[i] = better(table_[i], read->table_[i]);
+    for (const auto& [digest, r] : read->table_)
+        table_[digest] = better(table_[digest], r);
+    for (const auto& [level, r] : read->numbered_)
+        numbered_[level] = better(numbered_[level], r);
+    numbered_file_ = read->numbered_file_;
     return std::nullopt;
 }
 
@@ -131,11 +194,11 @@ std::optional<std::string> Records::setAside(const std::string& why)
     return start + "It was set aside as " + aside.string() + "; the records start afresh.";
 }
 
-bool Records::recordWin(int level, int time_left, int actions)
+bool Records::recordWin(const std::string& digest, int time_left, int actions)
 {
-    if (level < 1 || level > levels)
+    if (!isDigest(digest))
         return false;
-    PlayerRecord& r = table_[static_cast<std::size_t>(level - 1)];
+    PlayerRecord& r = table_[digest];
     const PlayerRecord before = r;
     r = better(r, {true, time_left, actions});
     return !(r == before);
@@ -155,9 +218,23 @@ std::optional<std::string> Records::save()
     const std::optional<std::string> set_aside = takeIn();
     if (keep_off_)
         return set_aside;
+    if (numbered_file_)
+        keepCopyOfNumberedFile();
     if (const std::optional<LevelError> error = writeFileWhole(file_, text()))
         return "Your records cannot be kept: " + error->describe() + ".\n\nThe game goes on without them.";
     return set_aside;
+}
+
+// The first write over a file kept by level number leaves a copy of it beside, once: an older
+// copy of the game still reads that one, and nothing the player earned is gone.
+void Records::keepCopyOfNumberedFile()
+{
+    fs::path copy = file_;
+    copy += ".numbered";
+    std::error_code ec;
+    if (!fs::exists(copy, ec))
+        fs::copy_file(file_, copy, ec);
+    numbered_file_ = false;
 }
 
 } // namespace kelvaro

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player's records per level: solved, best time left, fewest actions; kept in a file per user.
+// The player's records per level: solved, best time left, fewest actions; kept in a file per user
+// under each level's digest, so a record follows its level into any set.
 #pragma once
 
-#include <array>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 
@@ -20,11 +22,19 @@ struct PlayerRecord {
 // nothing when neither variable names a folder.
 std::filesystem::path recordsFile(const char* xdg_data_home, const char* home);
 
+// The digest of the shipped level N (1 to 50), or nothing when its file cannot be read.
+// Records files of the first kind were kept by level number; this carries them over.
+using ShippedLevelKey = std::function<std::optional<std::string>(int level)>;
+
+// The keys of the levels beside the programs in `app_dir`, read from their files when asked.
+ShippedLevelKey shippedLevelKeys(const std::filesystem::path& app_dir);
+
 class Records {
 public:
-    static constexpr int levels = 50;
+    static constexpr int numbered_levels = 50;  // what the files kept by level number could hold
 
-    explicit Records(std::filesystem::path file) : file_(std::move(file)) {}
+    explicit Records(std::filesystem::path file, ShippedLevelKey shipped = {})
+        : file_(std::move(file)), shipped_(std::move(shipped)) {}
 
     // Reads the file and takes in what it holds, keeping the better of each figure: another
     // copy of the game may have written wins of its own since. A missing file is an empty
@@ -35,26 +45,34 @@ public:
     std::optional<std::string> load();
     // A win: the better time and the fewer actions are kept, each on its own.
     // True when anything improved.
-    bool recordWin(int level, int time_left, int actions);
+    // `digest` is levelDigest() of the level as it was started; anything else is refused.
+    bool recordWin(const std::string& digest, int time_left, int actions);
     // Reads the file again, takes in its records and writes the whole file or nothing, all
     // under the lock beside it, so no copy of the game writes over another's wins. Says why
     // it could not, or that a damaged file was set aside.
     std::optional<std::string> save();
 
-    const PlayerRecord& at(int level) const { return table_.at(static_cast<std::size_t>(level - 1)); }
+    // The record of the level with this digest; an unsolved one for a level never won.
+    const PlayerRecord& at(const std::string& digest) const;
     const std::filesystem::path& file() const { return file_; }
 
     std::string text() const;
-    // The records in `text`, or the line that is wrong.
-    static std::optional<Records> parse(const std::string& text, int& bad_line);
+    // The records in `text`, or the line that is wrong. A file kept by level number is
+    // carried over through `shipped`; a level it cannot key yet is kept as it was.
+    static std::optional<Records> parse(const std::string& text, int& bad_line, const ShippedLevelKey& shipped = {});
 
 private:
     std::optional<std::string> takeIn();
     std::optional<std::string> setAside(const std::string& why);
     std::filesystem::path lockFile() const;
+    void keepCopyOfNumberedFile();
+    void carryOver();
 
     std::filesystem::path file_;
-    std::array<PlayerRecord, levels> table_{};
+    ShippedLevelKey shipped_;
+    std::map<std::string, PlayerRecord> table_;
+    std::map<int, PlayerRecord> numbered_;  // kept by level number, not yet carried over
+    bool numbered_file_ = false;            // the file read was of the first kind
     bool keep_off_ = false;  // a damaged file could not be moved away: never write over it
 };
 

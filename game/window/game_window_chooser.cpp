@@ -2,6 +2,8 @@
 // The main window's level sets: the chooser, the folders the player opens, and which set is in play.
 #include "game/window/game_window_model.h"
 
+#include "level/level_digest.h"
+
 #include <algorithm>
 #include <system_error>
 
@@ -56,7 +58,7 @@ void GameWindowModel::onChooseLevel()
 {
     if (engine.playing)
         enterPause();
-    openChooser(std::nullopt);
+    withRecords([this] { openChooser(std::nullopt); });
 }
 
 void GameWindowModel::onOpenLevelFolder()
@@ -69,7 +71,7 @@ void GameWindowModel::onOpenLevelFolder()
             if (!folder)
                 return;
             addOpenedFolder(*folder);
-            openChooser(folder);
+            withRecords([this, folder] { openChooser(folder); });
         });
     });
 }
@@ -81,6 +83,7 @@ void GameWindowModel::openChooser(std::optional<std::filesystem::path> select)
     request.current = indexOf(request.sets, select ? *select : played_.set().folder).value_or(0);
     request.level = select ? 0 : engine.level;
     request.figures = [this](const GameLevel& level) { return levelFigures(level); };
+    par_asked_.clear();  // searches cancelled since the last look are asked again
     modal([this, &request](auto closed) {
         chooser_open_ = true;
         ports_.dialogs.chooseLevel(request, [this, closed](std::optional<LevelChoice> choice) {
@@ -99,7 +102,32 @@ void GameWindowModel::choose(const LevelChoice& choice)
     playLevel(choice.number);
 }
 
-// Until the records know levels by their content, the chooser shows what the solver finds.
-LevelFigures GameWindowModel::levelFigures(const GameLevel&) { return {}; }
+// A level's record and par, found by its content. Its par is solved in the background the
+// first time the chooser shows the level; the chooser is told when the answer comes.
+LevelFigures GameWindowModel::levelFigures(const GameLevel& level)
+{
+    const std::string digest = levelDigest(level);
+    const auto found = par_.find(digest);
+    const bool known = found != par_.end() && (found->second.actions || found->second.unknown);
+    if (!known && par_asked_.insert(digest).second)
+        solver().solve(level, [this, digest](const Solution& solution) {
+            const bool solved = solution.verdict == Verdict::solvable && solution.shortest;
+            par_[digest] = Par{solved ? std::optional<int>(solution.actions()) : std::nullopt, !solved};
+            if (chooser_open_)
+                ports_.dialogs.updateChooser();
+        });
+    LevelFigures figures;
+    if (records_) {
+        const PlayerRecord& record = records_->at(digest);
+        figures.solved = record.solved;
+        figures.best_time_left = record.best_time_left;
+        figures.fewest_actions = record.fewest_actions;
+    }
+    if (const auto par = par_.find(digest); par != par_.end()) {
+        figures.par = par->second.actions;
+        figures.par_unknown = par->second.unknown;
+    }
+    return figures;
+}
 
 } // namespace kelvaro

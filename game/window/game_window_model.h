@@ -11,9 +11,11 @@
 #include "game/engine/engine.h"
 
 #include <deque>
+#include <map>
 #include <functional>
 #include <optional>
 #include <random>
+#include <set>
 #include <string>
 
 namespace kelvaro {
@@ -55,6 +57,8 @@ public:
         SolverPort* solver = nullptr;
         // The player's records file; empty: records are not kept.
         std::filesystem::path records_file = {};
+        // The shipped levels' digests, to carry over records kept by level number.
+        ShippedLevelKey shipped_keys = {};
         // The sets the chooser always lists: the built-in set, then those in the level home.
         std::function<std::vector<LevelSet>()> installed_sets = [] { return std::vector<LevelSet>(); };
         // A set read again from its folder before New game and Next; none: as it was.
@@ -162,7 +166,12 @@ private:
         std::optional<int> actions;
         bool unknown = false;
     };
-    std::array<Par, Records::levels> par_{};  // computed from the level files, once a run
+    // What the Records window lists: levels 1 to this.
+    int listedLevels() const { return Records::numbered_levels; }
+    // Each listed level's digest, read from its file once; nothing where it cannot be read.
+    std::map<int, std::optional<std::string>> listed_digests_;
+    std::map<std::string, Par> par_;  // by digest, solved from the level files once a run
+    std::set<std::string> par_asked_;  // digests whose par the chooser asked for since it opened
     PlayedSet played_;
     std::vector<std::filesystem::path> opened_folders_;
     std::deque<Held> held_;

@@ -2,6 +2,8 @@
 // The main window's records: kept at every win, shown with each level's par in the Records window.
 #include "game/window/game_window_model.h"
 
+#include "level/level_digest.h"
+
 namespace kelvaro {
 
 // The records are read again at every use, since another copy of the game may have added
@@ -10,7 +12,7 @@ namespace kelvaro {
 void GameWindowModel::withRecords(std::function<void()> then)
 {
     if (!records_)
-        records_.emplace(ports_.records_file);
+        records_.emplace(ports_.records_file, ports_.shipped_keys);
     if (const std::optional<std::string> problem = records_->load()) {
         say(*problem, std::move(then));
         return;
@@ -18,12 +20,13 @@ void GameWindowModel::withRecords(std::function<void()> then)
     then();
 }
 
-// The actions of a win are the moves that led to it: those taken back do not count.
+// The actions of a win are the moves that led to it: those taken back do not count. The win
+// is kept under the level's content, whatever its number or file.
 void GameWindowModel::keepWin()
 {
-    const int level = engine.level, time_left = engine.timeleft, actions = static_cast<int>(engine.movesMade());
-    withRecords([this, level, time_left, actions] {
-        if (!records_->recordWin(level, time_left, actions))
+    const int time_left = engine.timeleft, actions = static_cast<int>(engine.movesMade());
+    withRecords([this, digest = engine.startedDigest(), time_left, actions] {
+        if (!records_->recordWin(digest, time_left, actions))
             return;
         const std::optional<std::string> failure = records_->save();
         if (failure && !records_failure_said_) {
@@ -36,11 +39,14 @@ void GameWindowModel::keepWin()
 std::vector<RecordRow> GameWindowModel::recordRows() const
 {
     std::vector<RecordRow> rows;
-    for (int level = 1; level <= Records::levels; ++level) {
+    for (int level = 1; level <= listedLevels(); ++level) {
         const PlayerRecord none;
-        const PlayerRecord& r = records_ ? records_->at(level) : none;
-        const Par& par = par_[static_cast<std::size_t>(level - 1)];
-        rows.push_back({level, r.solved, r.best_time_left, r.fewest_actions, par.actions, par.unknown});
+        const auto digest = listed_digests_.find(level);
+        const bool known = digest != listed_digests_.end() && digest->second;
+        const PlayerRecord& r = known && records_ ? records_->at(*digest->second) : none;
+        const auto par = known ? par_.find(*digest->second) : par_.end();
+        const Par& p = par != par_.end() ? par->second : Par{std::nullopt, digest != listed_digests_.end() && !known};
+        rows.push_back({level, r.solved, r.best_time_left, r.fewest_actions, p.actions, p.unknown});
     }
     return rows;
 }
@@ -50,19 +56,24 @@ std::vector<RecordRow> GameWindowModel::recordRows() const
 // the next time the window opens.
 void GameWindowModel::askPar()
 {
-    for (int level = 1; level <= Records::levels; ++level) {
-        Par& par = par_[static_cast<std::size_t>(level - 1)];
-        if (par.actions || par.unknown)
-            continue;
+    for (int level = 1; level <= listedLevels(); ++level) {
+        const auto listed = listed_digests_.find(level);
+        if (listed != listed_digests_.end() && !listed->second)
+            continue;  // its file could not be read: no par will come
         Result<GameLevel> file = ports_.loader(level);
         if (!file) {
-            par.unknown = true;
+            listed_digests_[level] = std::nullopt;
             if (records_open_)
                 ports_.dialogs.updateRecords(recordRows());
             continue;
         }
-        solver().solve(std::move(file.value()), [this, level](const Solution& solution) {
-            Par& answered = par_[static_cast<std::size_t>(level - 1)];
+        const std::string digest = levelDigest(file.value());
+        listed_digests_[level] = digest;
+        const Par& par = par_[digest];
+        if (par.actions || par.unknown)
+            continue;
+        solver().solve(std::move(file.value()), [this, digest](const Solution& solution) {
+            Par& answered = par_[digest];
             if (solution.verdict == Verdict::solvable && solution.shortest)
                 answered.actions = solution.actions();
             else

@@ -6,8 +6,18 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace kelvaro {
 namespace {
+
+// A level's key as levelDigest gives it: 16 hexadecimal digits.
+std::string key(int n)
+{
+    char text[17];
+    std::snprintf(text, sizeof text, "%016x", n);
+    return text;
+}
 
 TEST(Records, KeepTheBestTimeAndTheFewestActionsEachOnItsOwn)
 {
@@ -25,35 +35,39 @@ TEST(Records, KeepTheBestTimeAndTheFewestActionsEachOnItsOwn)
     };
     Records records({});
     for (const Win& w : wins) {
-        EXPECT_EQ(records.recordWin(7, w.time_left, w.actions), w.improves);
-        EXPECT_EQ(records.at(7), w.after);
+        EXPECT_EQ(records.recordWin(key(7), w.time_left, w.actions), w.improves);
+        EXPECT_EQ(records.at(key(7)), w.after);
     }
-    EXPECT_FALSE(records.at(8).solved);
-    EXPECT_FALSE(records.recordWin(51, 1, 1)) << "no such level";
+    EXPECT_FALSE(records.at(key(8)).solved);
+    EXPECT_FALSE(records.recordWin("7", 1, 1)) << "not a level's digest";
+    EXPECT_FALSE(records.recordWin("000000000000000G", 1, 1));
 }
 
 TEST(Records, ReadBackWhatWasWrittenAndRejectAnythingElse)
 {
     Records records({});
-    records.recordWin(1, 12, 30);
-    records.recordWin(50, -3, 0);
+    records.recordWin(key(1), 12, 30);
+    records.recordWin(key(50), -3, 0);
     int bad_line = -1;
     const std::optional<Records> back = Records::parse(records.text(), bad_line);
     ASSERT_TRUE(back);
-    EXPECT_EQ(back->at(1), records.at(1));
-    EXPECT_EQ(back->at(50), records.at(50));
+    EXPECT_EQ(back->at(key(1)), records.at(key(1)));
+    EXPECT_EQ(back->at(key(50)), records.at(key(50)));
     EXPECT_EQ(bad_line, 0);
 
     const std::pair<const char*, int> damaged[] = {
         {"", 1},
-        {"kelvaro records 2\n", 1},
-        {"kelvaro records 1\n1 2\n", 2},
-        {"kelvaro records 1\n1 2 3 4\n", 2},
-        {"kelvaro records 1\n# note\n51 2 3\n", 3},
+        {"kelvaro records 3\n", 1},
+        {"kelvaro records 2\n0000000000000001 2\n", 2},
+        {"kelvaro records 2\n0000000000000001 2 3 4\n", 2},
+        {"kelvaro records 2\n# note\n000000000000001 2 3\n", 3},
+        {"kelvaro records 2\n00000000000000AB 2 3\n", 2},
+        {"kelvaro records 2\n0000000000000003 2 -1\n", 2},
+        {"kelvaro records 2\n0000000000000003 99999 1\n", 2},
+        {"kelvaro records 2\n0000000000000003 2 1\n0000000000000003 5 1\n", 3},
+        {"kelvaro records 2\nlevel 51 2 3\n", 2},
+        {"kelvaro records 2\nlevel 3 2 1\nlevel 3 2 1\n", 3},
         {"kelvaro records 1\n0 2 3\n", 2},
-        {"kelvaro records 1\n3 2 -1\n", 2},
-        {"kelvaro records 1\n3 99999 1\n", 2},
-        {"kelvaro records 1\n3 2 1\n3 5 1\n", 3},
         {"kelvaro records 1\n3 two 1\n", 2},
     };
     for (const auto& [text, line] : damaged) {
@@ -76,7 +90,7 @@ TEST(Records, ADamagedOrUnreadableFileIsSetAsideNeverDeleted)
     EXPECT_FALSE(fs::exists(file));
     EXPECT_EQ(slurp(dir.path / "records.txt.damaged"), "an earlier one");
     EXPECT_EQ(slurp(dir.path / "records.txt.damaged-2"), "kelvaro records 1\n3 oops\n");
-    EXPECT_FALSE(records.at(3).solved);
+    EXPECT_FALSE(records.at(key(3)).solved);
 
     fs::create_directory(file);  // cannot be read as a file
     Records again(file);
@@ -90,7 +104,7 @@ TEST(Records, ADamagedOrUnreadableFileIsSetAsideNeverDeleted)
     const fs::path late = dir.path / "late.txt";
     Records saver(late);
     ASSERT_FALSE(saver.load());
-    saver.recordWin(5, 1, 2);
+    saver.recordWin(key(5), 1, 2);
     spit(late, "kelvaro records 1\n5 x\n");
     const std::optional<std::string> note = saver.save();
     ASSERT_TRUE(note);
@@ -98,7 +112,7 @@ TEST(Records, ADamagedOrUnreadableFileIsSetAsideNeverDeleted)
     EXPECT_EQ(slurp(dir.path / "late.txt.damaged"), "kelvaro records 1\n5 x\n");
     Records back(late);
     ASSERT_FALSE(back.load());
-    EXPECT_TRUE(back.at(5).solved) << "and what it holds is written";
+    EXPECT_TRUE(back.at(key(5)).solved) << "and what it holds is written";
 }
 
 TEST(Records, AFailedWriteLeavesTheOldFileIntact)
@@ -106,11 +120,11 @@ TEST(Records, AFailedWriteLeavesTheOldFileIntact)
     TempDir dir;
     const fs::path file = dir.path / "sub" / "records.txt";
     Records records(file);
-    records.recordWin(2, 40, 12);
+    records.recordWin(key(2), 40, 12);
     ASSERT_FALSE(records.save()) << "the folder is made as needed";
     const std::string old = slurp(file);
     fs::create_directory(dir.path / "sub" / ".records.txt.saving");  // the temporary file cannot be made
-    records.recordWin(2, 50, 10);
+    records.recordWin(key(2), 50, 10);
     const std::optional<std::string> failure = records.save();
     ASSERT_TRUE(failure);
     EXPECT_NE(failure->find("cannot be kept"), std::string::npos);
@@ -125,24 +139,58 @@ TEST(Records, TwoCopiesOnOneFileKeepEachOthersWins)
     Records a(file), b(file);
     ASSERT_FALSE(a.load());
     ASSERT_FALSE(b.load());
-    ASSERT_TRUE(b.recordWin(3, 20, 4));
+    ASSERT_TRUE(b.recordWin(key(3), 20, 4));
     ASSERT_FALSE(b.save());
-    ASSERT_TRUE(a.recordWin(2, 30, 9));
+    ASSERT_TRUE(a.recordWin(key(2), 30, 9));
     ASSERT_FALSE(a.save());
-    ASSERT_TRUE(b.recordWin(3, 10, 1));
+    ASSERT_TRUE(b.recordWin(key(3), 10, 1));
     ASSERT_FALSE(b.save());
 
     Records read(file);
     ASSERT_FALSE(read.load());
-    EXPECT_EQ(read.at(2), (PlayerRecord{true, 30, 9})) << slurp(file);
-    EXPECT_EQ(read.at(3), (PlayerRecord{true, 20, 1})) << slurp(file);
-    EXPECT_EQ(b.at(2), read.at(2)) << "the other copy's win is shown too";
+    EXPECT_EQ(read.at(key(2)), (PlayerRecord{true, 30, 9})) << slurp(file);
+    EXPECT_EQ(read.at(key(3)), (PlayerRecord{true, 20, 1})) << slurp(file);
+    EXPECT_EQ(b.at(key(2)), read.at(key(2))) << "the other copy's win is shown too";
 
     // A's view of level 3 is stale and better only in time: each figure is merged on its own.
-    ASSERT_TRUE(a.recordWin(3, 50, 7));
+    ASSERT_TRUE(a.recordWin(key(3), 50, 7));
     ASSERT_FALSE(a.save());
     ASSERT_FALSE(read.load());
-    EXPECT_EQ(read.at(3), (PlayerRecord{true, 50, 1}));
+    EXPECT_EQ(read.at(key(3)), (PlayerRecord{true, 50, 1}));
+}
+
+// The records of the game before levels were keyed by content: each moves under its shipped
+// level's digest; one whose level cannot be read now is kept by number until it can.
+TEST(Records, AFileKeptByLevelNumberIsCarriedOverAndNothingIsLost)
+{
+    TempDir dir;
+    const fs::path file = dir.path / "records.txt";
+    const std::string old = "kelvaro records 1\n# level best-time-left fewest-actions\n3 20 4\n7 10 9\n50 -2 80\n";
+    spit(file, old);
+    bool seventh_readable = false;
+    const ShippedLevelKey shipped = [&seventh_readable](int level) -> std::optional<std::string> {
+        if (level == 7 && !seventh_readable)
+            return std::nullopt;  // its file is missing at the moment
+        return key(100 + level);
+    };
+    Records records(file, shipped);
+    ASSERT_FALSE(records.load());
+    EXPECT_EQ(records.at(key(103)), (PlayerRecord{true, 20, 4}));
+    EXPECT_EQ(records.at(key(150)), (PlayerRecord{true, -2, 80}));
+    ASSERT_TRUE(records.recordWin(key(103), 30, 5));
+    ASSERT_FALSE(records.save());
+    EXPECT_EQ(slurp(dir.path / "records.txt.numbered"), old) << "the old file is kept beside, once";
+    EXPECT_EQ(slurp(file), "kelvaro records 2\n# level-digest best-time-left fewest-actions\n"
+                           "0000000000000067 30 4\n0000000000000096 -2 80\n"
+                           "# kept by number until the shipped level can be read again\nlevel 7 10 9\n");
+
+    seventh_readable = true;
+    Records later(file, shipped);
+    ASSERT_FALSE(later.load());
+    EXPECT_EQ(later.at(key(107)), (PlayerRecord{true, 10, 9}));
+    ASSERT_FALSE(later.save());
+    EXPECT_EQ(slurp(file).find("level 7"), std::string::npos);
+    EXPECT_EQ(slurp(dir.path / "records.txt.numbered"), old);
 }
 
 TEST(Records, TheFolderFollowsXdg)

@@ -199,6 +199,7 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     };
     ports.solver = options.solver ? options.solver : &solver_;
     ports.records_file = recordsFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    ports.shipped_keys = shippedLevelKeys(app_dir_);
     const std::filesystem::path level_home = levelHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     ports.installed_sets = [dir, level_home] {
         std::vector<LevelSet> sets{builtinLevelSet(dir)};

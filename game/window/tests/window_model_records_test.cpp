@@ -2,6 +2,7 @@
 // The records in play: written after a win, shown in their window, a damaged file said once.
 #include "game/records/tests/records_files.h"
 #include "game/window/tests/window_model_fakes.h"
+#include "level/level_digest.h"
 
 #include <gtest/gtest.h>
 
@@ -36,11 +37,18 @@ struct RecordsRig : WindowModelRig {
                          }()};
 
     RecordsRig() { kept.start(); }
+    // Level `number`: the jewel one push from the goal, and a time of its own, so that every
+    // number is a level of its own content.
+    static GameLevel numbered(int number)
+    {
+        return levelFrom({"#########", "##@..*G##", "#########"}, static_cast<std::int16_t>(80 + number));
+    }
+    static std::string digest(int number) { return levelDigest(numbered(number)); }
     bool run(std::uint32_t ms) { return runFor(kept, clock, ms); }
     // Plays level `number` (the jewel one push from the goal) and wins it after `walks` walks.
     void win(int number, int walks, std::uint32_t wait_ms)
     {
-        levels.add(number, levelFrom({"#########", "##@..*G##", "#########"}));
+        levels.add(number, numbered(number));
         kept.post(Command::newGameItem);
         boxes.answer(std::to_string(number));
         for (int guard = 0; guard < 1000 && kept.engine.phase() != Engine::Phase::playing; ++guard)
@@ -72,7 +80,7 @@ TEST(RecordsInPlay, AWinIsWrittenAndOnlyABetterOneImprovesIt)
     ASSERT_TRUE(rig.kept.controls.winnerLabel.visible);
     Records read(rig.file);
     ASSERT_FALSE(read.load());
-    const PlayerRecord first = read.at(4);
+    const PlayerRecord first = read.at(RecordsRig::digest(4));
     EXPECT_TRUE(first.solved);
     EXPECT_GE(first.best_time_left, 74);
     EXPECT_EQ(first.fewest_actions, 3);
@@ -80,7 +88,7 @@ TEST(RecordsInPlay, AWinIsWrittenAndOnlyABetterOneImprovesIt)
     rig.win(4, 2, 3000);  // slower and longer: kept
     Records again(rig.file);
     ASSERT_FALSE(again.load());
-    EXPECT_EQ(again.at(4), first);
+    EXPECT_EQ(again.at(RecordsRig::digest(4)), first);
     EXPECT_TRUE(rig.boxes.opened.size() == 2) << "only the two input boxes";
 
     rig.kept.post(Command::recordsItem);
@@ -99,7 +107,8 @@ TEST(RecordsInPlay, TheRecordsWindowShowsWinsAnotherCopyAddedSince)
     rig.win(4, 0, 0);
     Records other(rig.file);
     ASSERT_FALSE(other.load());
-    other.recordWin(9, 12, 34);
+    rig.levels.add(9, RecordsRig::numbered(9));
+    other.recordWin(RecordsRig::digest(9), 12, 34);
     ASSERT_FALSE(other.save());
 
     rig.kept.post(Command::recordsItem);
@@ -107,6 +116,44 @@ TEST(RecordsInPlay, TheRecordsWindowShowsWinsAnotherCopyAddedSince)
     EXPECT_TRUE(rig.boxes.rows.at(3).solved);
     EXPECT_TRUE(rig.boxes.rows.at(8).solved);
     EXPECT_EQ(rig.boxes.rows.at(8).fewest_actions, 34);
+}
+
+// A record belongs to the level's content: the same level under another number (as in another
+// set, or played from its file) shows the win; the level changed in any way starts afresh.
+TEST(RecordsInPlay, TheSameLevelAnywhereShowsOneRecordAndAChangedOneStartsAfresh)
+{
+    RecordsRig rig;
+    rig.win(4, 0, 0);
+    rig.levels.add(12, RecordsRig::numbered(4));
+    GameLevel changed = RecordsRig::numbered(4);
+    changed.maze.at(3, 0) = 0;  // a cell of the outer frame: nobody sees it, yet the level is another
+    rig.levels.add(13, changed);
+    rig.kept.post(Command::recordsItem);
+    ASSERT_EQ(rig.boxes.records_opened, 1);
+    EXPECT_TRUE(rig.boxes.rows.at(11).solved);
+    EXPECT_EQ(rig.boxes.rows.at(11).fewest_actions, rig.boxes.rows.at(3).fewest_actions);
+    EXPECT_FALSE(rig.boxes.rows.at(12).solved);
+}
+
+// The chooser finds a level's figures by its content too, whatever set it comes from.
+TEST(RecordsInPlay, TheChooserShowsEachLevelsRecordAndParByItsContent)
+{
+    RecordsRig rig;
+    rig.win(4, 0, 0);
+    rig.kept.post(Command::chooseLevelItem);
+    ASSERT_TRUE(rig.boxes.chooser.has_value());
+    const auto figures = rig.boxes.chooser->figures;
+    const LevelFigures won = figures(RecordsRig::numbered(4));
+    EXPECT_TRUE(won.solved);
+    EXPECT_EQ(won.fewest_actions, 3);
+    EXPECT_GE(won.best_time_left, 80);
+    EXPECT_EQ(won.par, 3);
+    EXPECT_EQ(figures(RecordsRig::numbered(4)), won);
+    const LevelFigures other = figures(RecordsRig::numbered(5));
+    EXPECT_FALSE(other.solved);
+    EXPECT_EQ(other.par, 3);
+    EXPECT_FALSE(figures(levelFrom({"########", "##@o*G##", "########"})).par) << "a crate in the way: no par";
+    EXPECT_TRUE(figures(levelFrom({"########", "##@o*G##", "########"})).par_unknown);
 }
 
 TEST(RecordsInPlay, ADamagedFileIsSaidOnceAndPlayGoesOn)
@@ -122,7 +169,7 @@ TEST(RecordsInPlay, ADamagedFileIsSaidOnceAndPlayGoesOn)
     EXPECT_FALSE(rig.boxes.isOpen());
     Records read(rig.file);
     ASSERT_FALSE(read.load());
-    EXPECT_TRUE(read.at(4).solved && read.at(5).solved);
+    EXPECT_TRUE(read.at(RecordsRig::digest(4)).solved && read.at(RecordsRig::digest(5)).solved);
     EXPECT_EQ(slurp(rig.file.string() + ".damaged"), "not records");
 }
 
