@@ -144,7 +144,7 @@ void LevelGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     const QStringList lines = entryLines(e);
     const bool solved = e.figures && e.figures->solved;
     if (solved || !e.level) {
-        painter->setPen(solved ? QColor(40, 170, 60) : QColor(220, 40, 40));
+        painter->setPen(selected ? text : solved ? QColor(40, 170, 60) : QColor(220, 40, 40));
         const QString mark = solved ? QStringLiteral("✔ ") + lines.front() : lines.front();
         painter->drawText(QRect(cell.left() + 6, top, cell.width() - 12, metrics.height()), Qt::AlignRight, mark);
     }

@@ -208,9 +208,11 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
         return sets;
     };
     ports.reread_set = readAgain;
-    ports.set_chosen = [this](const LevelSet& set) {
+    ports.set_chosen = [this, level_home](const LevelSet& set) {
         level_file_.reset();  // a level chosen from a set is played from its set
         set_memory_.remember(set);
+        if (!set.builtin && set.folder.parent_path() != level_home)
+            set_memory_.rememberOpened(set.folder);
     };
     std::error_code ec;
     dialogs_.first_folder = std::filesystem::is_directory(level_home, ec) ? level_home : std::filesystem::path(QDir::homePath().toStdString());
@@ -218,10 +220,14 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     if (options.initsound)
         ports.initsound = std::move(options.initsound);
     model_ = std::make_unique<GameWindowModel>(images_, std::move(ports));
+    for (const std::filesystem::path& folder : set_memory_.openedFolders())
+        model_->addOpenedFolder(folder);
     if (!level_file_) {
         model_->setLevelSet(set_memory_.startSet(app_dir_, options.levels_folder));
-        if (options.levels_folder)
+        if (options.levels_folder) {
             set_memory_.remember(model_->playedSet().set());
+            set_memory_.rememberOpened(*options.levels_folder);
+        }
     } else {
         model_->setLevelSet(builtinLevelSet(app_dir_));
     }

@@ -12,6 +12,8 @@ namespace kelvaro {
 namespace {
 
 constexpr const char* key = "game/current_set";
+constexpr const char* opened_key = "game/opened_folders";
+constexpr int most_opened = 20;
 
 std::unique_ptr<QSettings> open(const std::filesystem::path& file)
 {
@@ -39,6 +41,32 @@ void SetMemory::remember(const LevelSet& set) const
     if (settings->status() != QSettings::NoError)
         return;  // a file it could not read is not written over
     settings->setValue(key, set.builtin ? QString() : QFile::decodeName(set.folder.c_str()));
+    settings->sync();
+}
+
+std::vector<std::filesystem::path> SetMemory::openedFolders() const
+{
+    std::vector<std::filesystem::path> folders;
+    const auto settings = open(file_);
+    if (settings->status() != QSettings::NoError)
+        return folders;
+    std::error_code ec;
+    for (const QString& folder : settings->value(opened_key).toStringList())
+        if (std::filesystem::path path(QFile::encodeName(folder).toStdString()); std::filesystem::is_directory(path, ec))
+            folders.push_back(path);
+    return folders;
+}
+
+void SetMemory::rememberOpened(const std::filesystem::path& folder) const
+{
+    const auto settings = open(file_);
+    if (settings->status() != QSettings::NoError)
+        return;
+    QStringList folders = settings->value(opened_key).toStringList();
+    const QString name = QFile::decodeName(folder.c_str());
+    folders.removeAll(name);
+    folders.prepend(name);
+    settings->setValue(opened_key, folders.mid(0, most_opened));
     settings->sync();
 }
 

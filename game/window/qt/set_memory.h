@@ -6,18 +6,24 @@
 
 #include <filesystem>
 #include <optional>
+#include <vector>
 
 namespace kelvaro {
 
 class SetMemory {
 public:
-    // `file` empty: $XDG_CONFIG_HOME/kelvaro/kelvaro.conf, else ~/.config/kelvaro/kelvaro.conf.
+    // `file` empty: $XDG_CONFIG_HOME/kelvaro/kelvaro.ini, else ~/.config/kelvaro/kelvaro.ini.
     explicit SetMemory(std::filesystem::path file = {}) : file_(std::move(file)) {}
 
     // The remembered set's folder; nothing for the built-in set, and nothing when the file
     // is missing, damaged or unreadable: the game then starts on the built-in set.
     std::optional<std::filesystem::path> folder() const;
     void remember(const LevelSet& set) const;
+
+    // Folders of levels the player brought from elsewhere (--levels, or a level played from an
+    // opened folder), newest first, those that still exist: the chooser lists them again.
+    std::vector<std::filesystem::path> openedFolders() const;
+    void rememberOpened(const std::filesystem::path& folder) const;
 
     // The set to start with: `levels_folder` when given, else the remembered folder while it
     // exists, else the built-in set beside the programs.

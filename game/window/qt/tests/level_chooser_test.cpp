@@ -80,7 +80,7 @@ class LevelChooserTest : public QObject {
     {
         options.ticks = [this] { return now_; };
         options.solver = &solver_;
-        options.settings_file = dir_ / "config" / "kelvaro.conf";
+        options.settings_file = dir_ / "config" / "kelvaro.ini";
         auto w = std::make_unique<MainWindow>(dir_, std::move(options));
         w->show();
         if (!QTest::qWaitForWindowExposed(w.get()))
@@ -239,19 +239,31 @@ private slots:
 
     void levelsFolderIsTheSetInPlayAndADamagedSettingsFileIsIgnored()
     {
+        makeSet(dir_ / "elsewhere", "", {1, 2, 3});
         MainWindowOptions options;
-        options.levels_folder = home_ / "b";
+        options.levels_folder = dir_ / "elsewhere";
         auto w = window(options);
         QVERIFY(w);
         QVERIFY(!w->model().engine.playing);
-        QCOMPARE(newGamePrompt(*w), QString("Enter the level number (1-1)"));
+        QCOMPARE(newGamePrompt(*w), QString("Enter the level number (1-3)"));
 
-        fs::remove(dir_ / "config" / "kelvaro.conf");
-        fs::create_directories(dir_ / "config" / "kelvaro.conf");  // not even a file
+        // The next run starts on it again, and the chooser still lists the folder once another set is in play.
+        w = window();
+        QCOMPARE(newGamePrompt(*w), QString("Enter the level number (1-3)"));
+        w->model().setLevelSet(readLevelSet(home_ / "b"));
+        QTest::keyClick(w.get(), Qt::Key_L, Qt::ControlModifier);
+        auto* chooser = qobject_cast<LevelChooser*>(QApplication::activeModalWidget());
+        QVERIFY(chooser);
+        QVERIFY(labels(*chooser).contains("elsewhere — 3 levels"));
+        QCOMPARE(chooser->setList()->currentItem()->text(), QString::fromStdString("Same (" + (home_ / "b").string() + ") — 1 level"));
+        chooser->reject();
+
+        fs::remove(dir_ / "config" / "kelvaro.ini");
+        fs::create_directories(dir_ / "config" / "kelvaro.ini");  // not even a file
         w = window();
         QCOMPARE(newGamePrompt(*w), QString("Enter the level number (1-50)"));
-        fs::remove_all(dir_ / "config" / "kelvaro.conf");
-        std::ofstream(dir_ / "config" / "kelvaro.conf", std::ios::binary) << "[game\n\x01\xff=\ncurrent_set=\0\0\n";
+        fs::remove_all(dir_ / "config" / "kelvaro.ini");
+        std::ofstream(dir_ / "config" / "kelvaro.ini", std::ios::binary) << "[game\n\x01\xff=\ncurrent_set=\0\0\n";
         w = window();
         QCOMPARE(newGamePrompt(*w), QString("Enter the level number (1-50)"));
     }
