@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <system_error>
@@ -70,6 +71,12 @@ std::optional<std::string> readCommandLine(int argc, char* argv[], Choice& choic
     const QCommandLineOption levels("levels", "", "DIR"), level("level", "", "FILE"), self_test("self-test"),
         help(QStringList{"h", "help"}), version("version");
     parser.addOptions({levels, level, self_test, help, version});
+    // Qt's own options (-platform offscreen, -style Fusion, ...) are left for QApplication.
+    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
+                             "qwindowtitle", "title", "qwindowicon", "icon", "display", "style", "stylesheet", "session"})
+        parser.addOption(QCommandLineOption(name, "", "VALUE"));
+    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
+        parser.addOption(QCommandLineOption(name));
     if (!parser.parse(arguments)) {
         // Named as typed, dashes and all, as the other programs name it.
         for (const QString& name : parser.unknownOptionNames())
@@ -82,7 +89,9 @@ std::optional<std::string> readCommandLine(int argc, char* argv[], Choice& choic
     }
     if (!parser.positionalArguments().isEmpty())
         return "unexpected argument '" + parser.positionalArguments().front().toStdString() + "'";
-    if (parser.optionNames().size() > 1)
+    const QStringList ours = {"levels", "level", "self-test", "h", "help", "version"};
+    const QStringList given = parser.optionNames();
+    if (std::count_if(given.begin(), given.end(), [&ours](const QString& name) { return ours.contains(name); }) > 1)
         return "give one option at most";
     using Action = Choice::Action;
     choice.action = parser.isSet(help) ? Action::help : parser.isSet(version) ? Action::version

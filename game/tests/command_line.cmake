@@ -19,3 +19,5 @@ expect("--levels;${WORK}/no such folder" 2 "^$" "Kelvaro: --levels: ${WORK}/no s
 expect("stray" 2 "^$" "Kelvaro: unexpected argument 'stray'\n")
 expect("--help;--version" 2 "^$" "Kelvaro: give one option at most\n")
 expect("--level=x;--frob=1" 2 "^$" "Kelvaro: unknown option '--frob'\n")
+# Qt's own options are QApplication's: they pass, and the rest is still read.
+expect("-platform;offscreen;--version" 0 "^Kelvaro [0-9]" "")
