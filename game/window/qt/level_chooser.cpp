@@ -99,7 +99,8 @@ LevelChooser::LevelChooser(const ChooserRequest& request, const Images& images, 
     resize(960, 640);
 
     connect(sets_view_, &QListWidget::currentRowChanged, this, &LevelChooser::showSet);
-    sets_view_->setCurrentRow(static_cast<int>(std::min(request.current, sets_.size() - 1)));
+    if (!sets_.empty())
+        sets_view_->setCurrentRow(static_cast<int>(std::min(request.current, sets_.size() - 1)));
     if (const std::optional<int> row = levels_->rowOf(request.level))
         grid_->setCurrentIndex(levels_->index(*row));
     grid_->setFocus();

@@ -223,8 +223,10 @@ private slots:
         chooser->setList()->setCurrentRow(2);
         chooser->levelGrid()->setCurrentIndex(chooser->levels().index(1));
         QTest::keyClick(chooser->levelGrid(), Qt::Key_Return);
-        QCOMPARE(labelWithText(w.get(), "LEVEL")->text(), QString("LEVEL : 2"));
+        QLabel* level = labelWithText(w.get(), "LEVEL");
+        QCOMPARE(level->text(), QString("LEVEL : 2"));
         QCOMPARE(w->model().engine.timeleft, 52);
+        QVERIFY(level->fontMetrics().horizontalAdvance("LEVEL : 999") <= level->width());  // a set's highest fits
         QVERIFY(!QApplication::activeModalWidget());
 
         w = window();
