@@ -38,7 +38,9 @@ std::string sizeProblem(const char* box, const std::string& text)
 
 } // namespace
 
-EditorState::EditorState(std::filesystem::path app_dir) : app_dir_(std::move(app_dir)) {}
+EditorState::EditorState(std::filesystem::path app_dir) : folders_{std::move(app_dir), std::nullopt} {}
+
+EditorState::EditorState(LevelFolders folders) : folders_(std::move(folders)) {}
 
 void EditorState::formLoad()
 {

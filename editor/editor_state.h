@@ -4,6 +4,7 @@
 
 #include "editor/canvas_picture.h"
 #include "editor/edit_history.h"
+#include "editor/level_folders.h"
 #include "editor/solution_playback.h"
 #include "level/author_level.h"
 #include "level/cell_kind.h"
@@ -34,6 +35,8 @@ class EditorState {
 public:
     // The maps folder is looked for beside `app_dir` at every LOAD and SAVE.
     explicit EditorState(std::filesystem::path app_dir);
+    // LOAD and SAVE where `folders` say.
+    explicit EditorState(LevelFolders folders);
 
     // At start: the tool outline on the border tool, tool 1, a fresh grid from xBox and yBox.
     void formLoad();
@@ -75,9 +78,11 @@ public:
     void sizecanvas();
     void rendermaze();
 
-    // Where LOAD and SAVE look: nameBox and ".txt" in the maps folder beside the program.
+    // Where SAVE writes: nameBox and ".txt" in the maps folder beside the program, or in
+    // the player's own set when the maps folder takes no new files. LOAD looks there first.
     std::filesystem::path levelFolder() const;
     std::filesystem::path levelFile() const;
+    const LevelFolders& folders() const { return folders_; }
 
     const Grid<AuthorCell>& maze() const { return level.maze; }
 
@@ -107,7 +112,7 @@ private:
     void applyTool(int cx, int cy);
     void placeItem(Coordinate& itemx, Coordinate& itemy, int cx, int cy);
 
-    std::filesystem::path app_dir_;
+    LevelFolders folders_;
     SavedWork saved_;  // what the level file holds as far as the editor knows
     EditHistory history_;
     std::optional<EditorSnapshot> stroke_;  // the document when the open stroke began

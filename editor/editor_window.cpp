@@ -13,6 +13,7 @@
 #include <QScrollArea>
 
 #include <algorithm>
+#include <cstdlib>
 
 namespace kelvaro {
 namespace {
@@ -63,6 +64,8 @@ const ButtonControl buttons[] = {
 };
 
 constexpr QPoint canvas_origin{16, 88};
+// Between the palette and the canvas, clear of every other control.
+constexpr QRect save_folder_rect{16, 66, 536, 17};
 // The canvas may be far larger than the window: it scrolls within the space left
 // of the notes, and grows downward with the window.
 constexpr int canvas_area_width = 536;
@@ -74,17 +77,17 @@ QFont editorFont(int pixels)
     return font;
 }
 
-std::filesystem::path programDir()
-{
-    return std::filesystem::path(QCoreApplication::applicationDirPath().toStdString());
-}
-
 } // namespace
 
-EditorWindow::EditorWindow(QWidget* parent) : EditorWindow(programDir(), parent) {}
+EditorWindow::EditorWindow(QWidget* parent) : EditorWindow(programFolders(), parent) {}
 
 EditorWindow::EditorWindow(const std::filesystem::path& app_dir, QWidget* parent)
-    : QWidget(parent), state_(app_dir), pictures_(loadToolPictures())
+    : EditorWindow(LevelFolders{app_dir, std::nullopt}, parent)
+{
+}
+
+EditorWindow::EditorWindow(LevelFolders folders, QWidget* parent)
+    : QWidget(parent), state_(std::move(folders)), pictures_(loadToolPictures())
 {
     setObjectName("editorWindow");
     setWindowTitle("Kelvaro level editor v1.00");
@@ -104,12 +107,19 @@ EditorWindow::EditorWindow(const std::filesystem::path& app_dir, QWidget* parent
     buildBoxes();
     buildButtons();
     buildCanvas();
+    buildSaveFolderLabel();
     buildWorkbench();
     placeCanvasArea();
 
     state_.formLoad();
     mirror();
     levelEdited();
+}
+
+LevelFolders EditorWindow::programFolders()
+{
+    return chooseLevelFolders(QCoreApplication::applicationDirPath().toStdString(), std::getenv("XDG_DATA_HOME"),
+                              std::getenv("HOME"));
 }
 
 void EditorWindow::tieToDesktopEntry() { QGuiApplication::setDesktopFileName("org.kelvaro.kelvaro.editor"); }
@@ -195,6 +205,23 @@ void EditorWindow::buildCanvas()
     });
 }
 
+void EditorWindow::buildSaveFolderLabel()
+{
+    saveFolderLabel_ = new QLabel(this);
+    saveFolderLabel_->setObjectName("saveFolderLabel");
+    saveFolderLabel_->setGeometry(save_folder_rect);
+    saveFolderLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    showSaveFolder();
+}
+
+void EditorWindow::showSaveFolder()
+{
+    const QString folder = QString::fromStdString(state_.levelFolder().string());
+    const QString text = tr("Saves to: %1").arg(folder);
+    saveFolderLabel_->setText(saveFolderLabel_->fontMetrics().elidedText(text, Qt::ElideMiddle, save_folder_rect.width()));
+    saveFolderLabel_->setToolTip(folder);
+}
+
 void EditorWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -230,6 +257,7 @@ void EditorWindow::runCommand(CommandResult (EditorState::*command)())
     stopSolution();
     const CommandResult result = (state_.*command)();
     mirror();
+    showSaveFolder();  // a SAVE may have made the maps folder under another spelling
     levelEdited();
     if (!result.ok())
         message_sink_(QString::fromStdString(result.message));

@@ -41,10 +41,17 @@ public:
     // Asks the closing question; answers Save, Discard or Cancel. Tests put a stand-in here.
     using CloseQuestion = std::function<QMessageBox::StandardButton(const QString&)>;
 
-    // The maps folder is the one beside the running program.
+    // LOAD and SAVE where programFolders() say.
     explicit EditorWindow(QWidget* parent = nullptr);
+    // LOAD and SAVE in the maps folder beside `app_dir`, as in a portable tree.
     explicit EditorWindow(const std::filesystem::path& app_dir, QWidget* parent = nullptr);
+    // LOAD and SAVE where `folders` say (chooseLevelFolders decides for the running program).
+    explicit EditorWindow(LevelFolders folders, QWidget* parent = nullptr);
     ~EditorWindow() override;
+
+    // The folders of the running program: the maps folder beside it, or the player's own
+    // set where that takes no new files; read from the file system and the environment.
+    static LevelFolders programFolders();
 
     // Ties the editor's windows to its desktop entry. No display name: Qt would append it
     // to every window's title, and each title is exactly its caption.
@@ -77,6 +84,9 @@ private:
     void buildBoxes();
     void buildButtons();
     void buildCanvas();
+    void buildSaveFolderLabel();
+    // "Saves to: " and the folder SAVE writes to, shortened in the middle to fit.
+    void showSaveFolder();
     void placeCanvasArea();
     void runCommand(CommandResult (EditorState::*command)());
     // Shows the state on the controls: canvas, read-out, tool outline and the time box.
@@ -95,6 +105,7 @@ private:
     CloseQuestion close_question_;
     ToolOutline* toolOutline_ = nullptr;
     QLabel* cellReadout_ = nullptr;
+    QLabel* saveFolderLabel_ = nullptr;
     QScrollArea* canvas_area_ = nullptr;
     CanvasView* canvas_ = nullptr;
     std::array<QLineEdit*, 4> boxes_{};

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <system_error>
 #include <utility>
+#include <vector>
 
 namespace kelvaro {
 namespace fs = std::filesystem;
@@ -15,10 +16,9 @@ namespace {
 
 std::string fileName(const std::string& typed) { return typed + ".txt"; }
 
-std::string loadFailure(const std::string& file, const fs::path& folder, const std::string& why)
+std::string loadFailure(const std::string& file, const std::string& places, const std::string& why)
 {
-    return "Could not load " + file + " from " + folder.string() + ":\n" + why +
-           ".\nThe level in the editor is unchanged.";
+    return "Could not load " + file + " from " + places + ":\n" + why + ".\nThe level in the editor is unchanged.";
 }
 
 std::string saveFailure(const std::string& file, const fs::path& folder, const std::string& why)
@@ -27,24 +27,44 @@ std::string saveFailure(const std::string& file, const fs::path& folder, const s
            ".\nNothing was written; the level in the editor is unchanged.";
 }
 
-// Why `folder` cannot hold levels, or nothing when it is a folder; `missing` when it is absent.
-std::optional<std::string> folderProblem(const fs::path& folder, const char* missing)
+// "A", or "A or B" when LOAD looks in two folders.
+std::string placesText(const std::vector<fs::path>& folders)
+{
+    std::string text;
+    for (const fs::path& folder : folders)
+        text += (text.empty() ? "" : " or ") + folder.string();
+    return text;
+}
+
+// The first of `folders` that has `file`: a damaged file there is told, not passed over.
+std::optional<fs::path> firstHolding(const std::vector<fs::path>& folders, const std::string& file)
+{
+    for (const fs::path& folder : folders) {
+        std::error_code ec;
+        if (fs::exists(fileIn(folder, file), ec))
+            return folder;
+    }
+    return std::nullopt;
+}
+
+// Why `folder` (the `noun`) cannot hold levels, or nothing when it is a folder; `missing` when it is absent.
+std::optional<std::string> folderProblem(const fs::path& folder, const std::string& noun, const char* missing)
 {
     std::error_code ec;
     switch (fs::status(folder, ec).type()) {
     case fs::file_type::directory: return std::nullopt;
     case fs::file_type::not_found: return missing ? std::optional<std::string>(missing) : std::nullopt;
     case fs::file_type::regular:
-        return "there is a plain file called " + folder.filename().string() + " where the maps folder should be";
+        return "there is a plain file called " + folder.filename().string() + " where the " + noun + " should be";
     default:
-        return "there is something called " + folder.filename().string() + " where the maps folder should be, " +
+        return "there is something called " + folder.filename().string() + " where the " + noun + " should be, " +
                "but it is not a folder";
     }
 }
 
 } // namespace
 
-fs::path EditorState::levelFolder() const { return mapsFolder(app_dir_); }
+fs::path EditorState::levelFolder() const { return folders_.saveFolder(); }
 
 fs::path EditorState::levelFile() const { return fileIn(levelFolder(), fileName(texts.nameBox)); }
 
@@ -66,16 +86,20 @@ CommandResult EditorState::load() { return recorded(&EditorState::loadNow); }
 CommandResult EditorState::loadNow()
 {
     const std::string file = fileName(texts.nameBox);
-    const fs::path folder = levelFolder();
+    const std::vector<fs::path> folders = folders_.loadFolders();
     if (auto problem = levelNameProblem(texts.nameBox))
-        return {loadFailure(file, folder, *problem)};
-    if (auto problem = folderProblem(folder, "the maps folder does not exist"))
-        return {loadFailure(file, folder, *problem)};
+        return {loadFailure(file, placesText(folders), *problem)};
+    const std::optional<fs::path> holder = firstHolding(folders, file);
+    if (!holder && folders.size() > 1)
+        return {loadFailure(file, placesText(folders), "the file does not exist")};
+    const fs::path folder = holder.value_or(folders.front());
+    if (auto problem = folderProblem(folder, "maps folder", "the maps folder does not exist"))
+        return {loadFailure(file, folder.string(), *problem)};
 
     // Read the whole file into a level of its own first, so a bad file costs nothing.
-    Result<AuthorLevel> read = loadAuthorLevel(levelFile());
+    Result<AuthorLevel> read = loadAuthorLevel(fileIn(folder, file));
     if (!read)
-        return {loadFailure(file, folder, read.error().describe())};
+        return {loadFailure(file, folder.string(), read.error().describe())};
 
     level = std::move(read.value());
     sizecanvas();
@@ -96,13 +120,15 @@ CommandResult EditorState::save()
         return {saveFailure(file, folder,
                             "the time \"" + texts.timeBox + "\" is not a whole number from -32768 to 32767")};
 
-    if (auto problem = folderProblem(folder, nullptr))
+    // The player's own set is made at the first SAVE, with the level home around it.
+    const std::string noun = folders_.own_set ? "level folder" : "maps folder";
+    if (auto problem = folderProblem(folder, noun, nullptr))
         return {saveFailure(file, folder, *problem)};
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
         fs::create_directories(folder, ec);
         if (ec)
-            return {saveFailure(file, folder, "the maps folder could not be made: " + ec.message())};
+            return {saveFailure(file, folder, "the " + noun + " could not be made: " + ec.message())};
     }
     const std::int16_t before = level.leveltime;
     level.leveltime = static_cast<std::int16_t>(*time);

@@ -1,28 +1,79 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kel_edit, the Kelvaro level editor.
 #include "editor/editor_window.h"
+#include "editor/level_folders.h"
 #include "level/author_level.h"
 #include "level/level_files.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QRegularExpression>
+#include <QStringList>
 
 #include <cstdio>
-#include <cstring>
+#include <optional>
 
 namespace {
 
 constexpr const char* usage =
     "usage: kel_edit [--help | --version | --self-test]\n"
-    "  The Kelvaro level editor: paint, load and save levels in the Maps folder beside it.\n"
+    "  The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder\n"
+    "  beside it where that folder takes new files, else in \"My levels\" in the level home\n"
+    "  ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).\n"
     "  Without an option the editor opens its window.\n"
     "  --self-test  check that the maps folder beside the program can be read, then exit\n"
     "  --help       print this text and exit\n"
     "  --version    print the version and exit\n";
 
-// `kel_edit --self-test`: says whether the editor finds the maps folder beside it.
-int selfTest(const std::filesystem::path& dir)
+struct CommandLine {
+    bool help = false;
+    bool version = false;
+    bool self_test = false;
+};
+
+// An option as typed, without its value: "--frob" of "--frob=1".
+QString typedName(const QString& argument) { return argument.section('=', 0, 0); }
+
+// What is wrong with a command line that the parser refused. Every option is a flag, so it
+// is an unknown option or a value given to a flag; the first is told, as it was typed.
+QString refusal(const QStringList& arguments, const QStringList& unknown)
 {
-    const std::filesystem::path maps = kelvaro::mapsFolder(dir);
+    for (const QString& argument : arguments.mid(1)) {
+        if (!argument.startsWith('-'))
+            continue;
+        if (unknown.contains(QString(typedName(argument)).remove(QRegularExpression("^-+"))))
+            return "unknown option '" + typedName(argument) + "'";
+        if (unknown.isEmpty() && argument.contains('='))
+            return "option '" + typedName(argument) + "' takes no value";
+    }
+    return {};
+}
+
+// Reads the editor's options without any display, so --help and --version answer anywhere.
+// A wrong command line is told in one line on standard error: the answer is then 2.
+std::optional<int> readCommandLine(const QStringList& arguments, CommandLine& line)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help("help"), version("version"), self_test("self-test");
+    parser.addOptions({help, version, self_test});
+    QString problem;
+    if (!parser.parse(arguments))
+        problem = refusal(arguments, parser.unknownOptionNames());
+    else if (!parser.positionalArguments().isEmpty())
+        problem = "unexpected argument '" + parser.positionalArguments().first() + "'";
+    if (!problem.isEmpty()) {
+        std::fprintf(stderr, "kel_edit: %s\n", qPrintable(problem));
+        return 2;
+    }
+    line = {parser.isSet(help), parser.isSet(version), parser.isSet(self_test)};
+    return std::nullopt;
+}
+
+// `kel_edit --self-test`: says whether the editor finds the maps folder beside it, and where it saves.
+int selfTest(const kelvaro::LevelFolders& folders)
+{
+    const std::filesystem::path maps = kelvaro::mapsFolder(folders.app_dir);
     const auto level = kelvaro::loadAuthorLevel(kelvaro::fileIn(maps, "maze1.txt"));
     if (!level) {
         std::fprintf(stderr, "kel_edit: maze1.txt cannot be loaded from %s: %s\n", maps.c_str(),
@@ -30,6 +81,7 @@ int selfTest(const std::filesystem::path& dir)
         return 1;
     }
     std::printf("maps: %s, maze1.txt loads (%d x %d cells)\n", maps.c_str(), level->maze.columns(), level->maze.rows());
+    std::printf("saves to: %s\n", folders.saveFolder().c_str());
     return 0;
 }
 
@@ -37,21 +89,29 @@ int selfTest(const std::filesystem::path& dir)
 
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    CommandLine line;
+    if (const std::optional<int> status = readCommandLine(arguments, line))
+        return *status;
     // Answered before Qt starts, so they work without a display.
-    if (argc == 2 && std::strcmp(argv[1], "--help") == 0) {
+    if (line.help) {
         std::fputs(usage, stdout);
         return 0;
     }
-    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+    if (line.version) {
         std::puts("kel_edit (Kelvaro) " KELVARO_VERSION);
         return 0;
     }
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
     kelvaro::EditorWindow::tieToDesktopEntry();
-    if (argc == 2 && std::strcmp(argv[1], "--self-test") == 0)
-        return selfTest(QCoreApplication::applicationDirPath().toStdString());
-    kelvaro::EditorWindow window;
+    // Where the editor saves is decided once, here, for the whole run.
+    const kelvaro::LevelFolders folders = kelvaro::EditorWindow::programFolders();
+    if (line.self_test)
+        return selfTest(folders);
+    kelvaro::EditorWindow window(folders);
     window.show();
     return app.exec();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's window driven as an author drives it: clicks, drags, typing and buttons.
 #include "editor/editor_window.h"
+#include "editor/level_folders.h"
 
 #include "assets/art.h"
 #include "assets/tests/shown_title.h"
@@ -383,6 +384,54 @@ private slots:
         QTest::keyClick(child("nameBox"), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(child<QLineEdit>("nameBox")->text(), QString("maze1"));
         QCOMPARE(state().level, painted);
+    }
+
+    // Between the palette and the canvas, the folder SAVE writes to, clear of every control.
+    void theWindowShowsTheFolderItSavesTo()
+    {
+        auto* shown = child<QLabel>("saveFolderLabel");
+        QCOMPARE(shown->text(), "Saves to: " + QString::fromStdString(maps().string()));
+        QVERIFY(shown->isVisible());
+        for (const Control& control : controls)
+            QVERIFY2(!shown->geometry().intersects(control.rect), control.name);
+        QVERIFY(!shown->geometry().intersects(child("canvasArea")->geometry()));
+        QVERIFY(!shown->geometry().intersects(child("analysisReadout")->geometry()));
+    }
+
+    // As installed: SAVE makes "My levels" and writes there, LOAD finds a shipped level
+    // beside the program, and the window names the player's folder, shortened to fit.
+    void anInstalledEditorSavesInMyLevelsAndSaysSo()
+    {
+        const fs::path app(app_folder_.path().toStdString());
+        const fs::path mine = app / "home" / std::string(120, 'x') / "My levels";
+        window_ = std::make_unique<EditorWindow>(LevelFolders{app, mine});
+        window_->setMessageSink([this](const QString& text) { messages_ << text; });
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        auto* shown = child<QLabel>("saveFolderLabel");
+        QCOMPARE(shown->toolTip(), QString::fromStdString(mine.string()));
+        QVERIFY(shown->text().startsWith("Saves to: ") && shown->text().endsWith("/My levels"));
+        QVERIFY(shown->text().contains(QChar(0x2026)));
+        QVERIFY(shown->fontMetrics().horizontalAdvance(shown->text()) <= shown->width());
+
+        paint("obstacle", 5, 5);
+        type("nameBox", "maze3");
+        click("saveButton");
+        QVERIFY(messages_.isEmpty());
+        QVERIFY(fs::exists(mine / "maze3.txt"));
+        QVERIFY(fs::is_empty(maps()));
+        QCOMPARE(shown->toolTip(), QString::fromStdString(mine.string()));
+
+        std::string shipped = "4\r\n4\r\n\r\n\r\n\r\n\r\n\r\n\r\n33\r\n";  // 5 x 5 border cells, 33 s
+        for (int cell = 0; cell < 25; ++cell)
+            shipped += "1\r\n";
+        std::ofstream(maps() / "maze4.txt", std::ios::binary) << shipped;
+        type("nameBox", "maze4");
+        click("loadButton");
+        QVERIFY(messages_.isEmpty());
+        QCOMPARE(child<QLineEdit>("timeBox")->text(), QString("33"));
+        QCOMPARE(canvas()->size(), QSize(160, 160));
+        fs::remove_all(app / "home");
     }
 
     void closingAsksOnlyAboutUnsavedWork()

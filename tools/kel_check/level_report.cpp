@@ -111,6 +111,33 @@ std::string reportText(const std::string& name, const LevelCheck& check, bool wi
     return text;
 }
 
+std::string setReportText(const std::string& name, const SetCheck& check)
+{
+    const LevelSet& set = check.set;
+    if (set.problem) {
+        std::string why = *set.problem;  // a sentence for a window: here it follows "no: "
+        if (!why.empty() && why[0] >= 'A' && why[0] <= 'Z')
+            why[0] = static_cast<char>(why[0] - 'A' + 'a');
+        if (why.ends_with('.'))
+            why.pop_back();
+        return name + ": FAIL\n" + line("reads", "no: " + why);
+    }
+    std::string text = name + ": " + (check.passed() ? "set \"" + set.title + "\"" : std::string("FAIL")) + "\n";
+    const auto count = static_cast<int>(set.levels.size());
+    if (set.levels.empty())
+        text += line("levels", "none: no file named maze1.txt to maze999.txt");
+    else
+        text += line("levels", counted(count, "level", "levels") + ", numbered " + std::to_string(set.levels.front().number) +
+                                   (count > 1 ? " to " + std::to_string(set.highest()) : ""));
+    for (const std::string& gap : gapTexts(set))
+        text += line("gap", gap);
+    if (!check.ignored.empty())
+        text += line("ignored", joined(check.ignored) + ": the game plays only maze1.txt to maze999.txt, one spelling each");
+    if (set.info.damaged)
+        text += line("set.txt", "damaged: the folder's name stands for the title");
+    return text;
+}
+
 std::string markdownHeader()
 {
     return "| Level | Size | Time limit | Walks | Pushes | Actions | Least time | Limit / least time | Jewel / crate "

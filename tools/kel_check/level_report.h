@@ -3,6 +3,7 @@
 #pragma once
 
 #include "tools/kel_check/level_check.h"
+#include "tools/kel_check/set_check.h"
 
 #include <string>
 
@@ -13,6 +14,9 @@ std::string seconds(int milliseconds);
 
 // One block: the file and PASS or FAIL, then one line per check.
 std::string reportText(const std::string& name, const LevelCheck& check, bool with_moves);
+
+// One block for a set folder: its title or FAIL, then its levels, gaps and ignored files.
+std::string setReportText(const std::string& name, const SetCheck& check);
 
 // A Markdown table of levels: the header, then one row per level.
 std::string markdownHeader();

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kel_check: tells a level author whether level files read, are closed, solvable and fairly timed.
+// kel_check: tells a level author whether level files and sets read, are closed, solvable and fairly timed.
 #include "tools/kel_check/level_check.h"
 #include "tools/kel_check/level_report.h"
+#include "tools/kel_check/set_check.h"
 #include "tools/options/option_reader.h"
 
 #include <chrono>
@@ -9,14 +10,17 @@
 #include <iostream>
 #include <limits>
 #include <string>
+#include <system_error>
 #include <vector>
 
 namespace {
 
 constexpr const char* usage =
-    "usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE...\n"
+    "usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...\n"
     "       kel_check --help | --version\n"
     "  Checks each level file as the game reads it; exits 0 only when every file passes.\n"
+    "  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,\n"
+    "  and missing numbers are reported (they do not fail it); a set without a level fails.\n"
     "  --moves      also print a shortest solution (r l u d walk, R L U D push)\n"
     "  --markdown   print a table of the levels instead of the checks\n"
     "  --quick      leave out the costly depth figures (crates that must move, traps)\n"
@@ -50,6 +54,51 @@ struct Options {
     std::vector<std::string> files;
 };
 
+// Checks files one by one, each search with its own time, and keeps the count.
+class Checker {
+public:
+    explicit Checker(Options& options)
+        : options_(options), depth_{.max_states = options.limits.max_states, .full = !options.quick}
+    {
+    }
+
+    void file(const std::string& name)
+    {
+        // Each file's search gets its own time, counted from its start.
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(options_.seconds);
+        options_.limits.should_stop = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
+        const kelvaro::LevelCheck check = kelvaro::checkLevelFile(name, options_.limits, depth_);
+        ++files_;
+        passed_ += check.passed();
+        if (options_.markdown)
+            std::cout << kelvaro::markdownRow(std::filesystem::path(name).stem().string(), check);
+        else
+            std::cout << kelvaro::reportText(name, check, options_.moves) << "\n";
+    }
+
+    // A set folder: what it holds, then each level in number order.
+    void set(const std::string& name)
+    {
+        const kelvaro::SetCheck check = kelvaro::checkSetFolder(name);
+        sets_failed_ += !check.passed();
+        if (!options_.markdown)
+            std::cout << kelvaro::setReportText(name, check) << "\n";
+        for (const kelvaro::SetLevel& level : check.set.levels)
+            file(level.file.string());
+    }
+
+    int files() const { return files_; }
+    int passed() const { return passed_; }
+    bool allPassed() const { return passed_ == files_ && sets_failed_ == 0; }
+
+private:
+    Options& options_;
+    kelvaro::DepthLimits depth_;
+    int files_ = 0;
+    int passed_ = 0;
+    int sets_failed_ = 0;
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -61,26 +110,20 @@ int main(int argc, char** argv)
         .flag("--quick", options.quick)
         .option("--limit", {kelvaro::wholeNumber(options.limits.max_states, std::size_t{1})})
         .option("--seconds", {kelvaro::wholeNumber(options.seconds, 1)})
-        .operands(options.files, 1, std::numeric_limits<std::size_t>::max(), "FILE");
+        .operands(options.files, 1, std::numeric_limits<std::size_t>::max(), "FILE or DIR");
     if (const std::optional<int> status = reader.read(argc, argv))
         return *status;
-    const kelvaro::DepthLimits depth{.max_states = options.limits.max_states, .full = !options.quick};
-    int passed = 0;
     if (options.markdown)
         std::cout << kelvaro::markdownHeader();
-    for (const std::string& file : options.files) {
-        // Each file's search gets its own time, counted from its start.
-        const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(options.seconds);
-        options.limits.should_stop = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
-        const kelvaro::LevelCheck check = kelvaro::checkLevelFile(file, options.limits, depth);
-        passed += check.passed();
-        if (options.markdown)
-            std::cout << kelvaro::markdownRow(std::filesystem::path(file).stem().string(), check);
+    Checker checker(options);
+    for (const std::string& operand : options.files) {
+        std::error_code ec;
+        if (std::filesystem::is_directory(operand, ec))
+            checker.set(operand);
         else
-            std::cout << kelvaro::reportText(file, check, options.moves) << "\n";
+            checker.file(operand);
     }
-    const auto total = static_cast<int>(options.files.size());
-    if (!options.markdown && total > 1)
-        std::cout << passed << " of " << total << " files pass\n";
-    return passed == total ? 0 : 1;
+    if (!options.markdown && checker.files() > 1)
+        std::cout << checker.passed() << " of " << checker.files() << " files pass\n";
+    return checker.allPassed() ? 0 : 1;
 }
