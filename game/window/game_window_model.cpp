@@ -437,6 +437,7 @@ void GameWindowModel::onRecords()
         enterPause();
     withRecords([this] {
         records_open_ = true;
+        listLevels();
         modal([this](auto closed) {
             ports_.dialogs.showRecords(recordRows(), [this, closed] {
                 records_open_ = false;

@@ -149,6 +149,7 @@ private:
     void withRecords(std::function<void()> then);
     void keepWin();
     std::vector<RecordRow> recordRows() const;
+    void listLevels();
     void askPar();
     void refreshSet();
     void openChooser(std::optional<std::filesystem::path> select);
@@ -167,7 +168,7 @@ private:
         bool unknown = false;
     };
     // What the Records window lists: levels 1 to this.
-    int listedLevels() const { return Records::numbered_levels; }
+    int listedLevels() const { return played_.highest(); }
     // Each listed level's digest, read from its file once; nothing where it cannot be read.
     std::map<int, std::optional<std::string>> listed_digests_;
     std::map<std::string, Par> par_;  // by digest, solved from the level files once a run

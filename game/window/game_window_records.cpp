@@ -51,29 +51,33 @@ std::vector<RecordRow> GameWindowModel::recordRows() const
     return rows;
 }
 
+// The levels the Records window lists, read from the set in play each time it opens: the set
+// may be another since, or its files changed.
+void GameWindowModel::listLevels()
+{
+    listed_digests_.clear();
+    for (int level = 1; level <= listedLevels(); ++level) {
+        const Result<GameLevel> file = ports_.loader(level);
+        listed_digests_[level] = file ? std::optional<std::string>(levelDigest(file.value())) : std::nullopt;
+    }
+}
+
 // Each level's par is solved from its file in the background while the window is open;
 // it fills in as the answers come. A search cancelled when play went on is asked again
 // the next time the window opens.
 void GameWindowModel::askPar()
 {
-    for (int level = 1; level <= listedLevels(); ++level) {
-        const auto listed = listed_digests_.find(level);
-        if (listed != listed_digests_.end() && !listed->second)
+    for (const auto& [level, digest] : listed_digests_) {
+        if (!digest)
             continue;  // its file could not be read: no par will come
-        Result<GameLevel> file = ports_.loader(level);
-        if (!file) {
-            listed_digests_[level] = std::nullopt;
-            if (records_open_)
-                ports_.dialogs.updateRecords(recordRows());
-            continue;
-        }
-        const std::string digest = levelDigest(file.value());
-        listed_digests_[level] = digest;
-        const Par& par = par_[digest];
+        const Par& par = par_[*digest];
         if (par.actions || par.unknown)
             continue;
-        solver().solve(std::move(file.value()), [this, digest](const Solution& solution) {
-            Par& answered = par_[digest];
+        Result<GameLevel> file = ports_.loader(level);
+        if (!file)
+            continue;
+        solver().solve(std::move(file.value()), [this, answered_digest = *digest](const Solution& solution) {
+            Par& answered = par_[answered_digest];
             if (solution.verdict == Verdict::solvable && solution.shortest)
                 answered.actions = solution.actions();
             else

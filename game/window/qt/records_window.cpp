@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Records window: a read-only table of the fifty levels.
+// The Records window: a read-only table of the levels of the set in play.
 #include "game/window/qt/records_window.h"
 
 #include <QDialogButtonBox>

@@ -156,6 +156,24 @@ TEST(RecordsInPlay, TheChooserShowsEachLevelsRecordAndParByItsContent)
     EXPECT_TRUE(figures(levelFrom({"########", "##@o*G##", "########"})).par_unknown);
 }
 
+// The Records window lists the set in play, read again each time it opens.
+TEST(RecordsInPlay, TheRecordsWindowListsTheSetInPlay)
+{
+    RecordsRig rig;
+    rig.win(2, 0, 0);  // level 2 of the shipped fifty
+    LevelSet three;
+    three.folder = "/sets/three";
+    for (int n : {1, 2, 3})
+        three.levels.push_back({n, three.folder / ("maze" + std::to_string(n) + ".txt")});
+    rig.kept.setLevelSet(three);
+    rig.levels.add(3, RecordsRig::numbered(2));  // the same level as number 3 of the set
+    rig.kept.post(Command::recordsItem);
+    ASSERT_EQ(rig.boxes.rows.size(), 3u);
+    EXPECT_TRUE(rig.boxes.rows.at(1).solved);
+    EXPECT_TRUE(rig.boxes.rows.at(2).solved);
+    EXPECT_FALSE(rig.boxes.rows.at(0).solved);
+}
+
 TEST(RecordsInPlay, ADamagedFileIsSaidOnceAndPlayGoesOn)
 {
     RecordsRig rig;
