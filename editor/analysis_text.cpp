@@ -3,26 +3,29 @@
 #include "editor/analysis_text.h"
 
 #include "editor/editor_input.h"
+#include "editor/editor_phrases.h"
 
 #include <cstdint>
 
 namespace kelvaro {
 namespace {
 
+using namespace editor_words;
+
 std::string marksLine(const EditorLevelAnalysis& a)
 {
     if (!a.missing_marks.empty())
-        return "marks: missing " + joined(a.missing_marks);
+        return fill(marks_missing, {joined(a.missing_marks)});
     if (!a.faults.marks_outside.empty())
-        return "marks: not drawn: " + joined(a.faults.marks_outside);
-    return "marks: all placed";
+        return fill(marks_outside, {joined(a.faults.marks_outside)});
+    return marks_placed;
 }
 
 std::string frameLine(const LevelFaults& faults)
 {
     if (!faults.frame_gap)
-        return "frame: closed";
-    return "frame: open at (" + std::to_string(faults.frame_gap->x) + ", " + std::to_string(faults.frame_gap->y) + ")";
+        return frame_closed;
+    return fill(frame_open, {std::to_string(faults.frame_gap->x), std::to_string(faults.frame_gap->y)});
 }
 
 std::string timeRule(const Solution& solution, const std::string& timeBox)
@@ -30,9 +33,8 @@ std::string timeRule(const Solution& solution, const std::string& timeBox)
     const int least_ms = solution.leastMilliseconds();
     const std::optional<int> limit = wholeNumberIn(timeBox, INT16_MIN, INT16_MAX);
     if (!limit)
-        return "; the time box holds no whole number (needs " + neededText(least_ms) + ")";
-    return "; time limit " + std::to_string(*limit) + " s is " +
-           (timeLimitEnough(*limit, least_ms) ? "enough" : "too short") + " (needs " + neededText(least_ms) + ")";
+        return fill(no_whole_time, {neededText(least_ms)});
+    return fill(timeLimitEnough(*limit, least_ms) ? time_enough : time_short, {std::to_string(*limit), neededText(least_ms)});
 }
 
 std::string verdictLine(const EditorLevelAnalysis& a, const std::string& timeBox)
@@ -40,16 +42,15 @@ std::string verdictLine(const EditorLevelAnalysis& a, const std::string& timeBox
     const Solution& s = a.search.solution;
     switch (a.search.outcome) {
     case Outcome::solvable:
-        return "solvable: " + std::to_string(s.walks) + " walks + " + std::to_string(s.pushes) + " pushes" +
-               (s.shortest ? "" : " (not proven shortest: search limit)") + ", least time " +
-               secondsText(s.leastMilliseconds()) + timeRule(s, timeBox);
-    case Outcome::unsolvable: return "unsolvable";
-    case Outcome::state_limit: return "undecided (search limit)";
-    case Outcome::time_limit: return "undecided (time limit)";
-    case Outcome::cancelled: return "checking...";
+        return fill(solvable, {std::to_string(s.walks), std::to_string(s.pushes), s.shortest ? "" : not_shortest,
+                               secondsText(s.leastMilliseconds()), timeRule(s, timeBox)});
+    case Outcome::unsolvable: return unsolvable;
+    case Outcome::state_limit: return search_limit;
+    case Outcome::time_limit: return time_limit;
+    case Outcome::cancelled: return checking;
     case Outcome::not_judgeable: break;
     }
-    return "not checked until it can be played";
+    return not_checked;
 }
 
 } // namespace
@@ -57,17 +58,16 @@ std::string verdictLine(const EditorLevelAnalysis& a, const std::string& timeBox
 std::string analysisText(const EditorLevelAnalysis* analysis, const std::string& timeBox)
 {
     if (!analysis)
-        return "checking...";
+        return editor_words::checking;
     const EditorLevelAnalysis& a = *analysis;
     if (!a.unreadable.empty())
-        return "the game cannot read this level: " + a.unreadable;
+        return fill(editor_words::unreadable, {a.unreadable});
     std::string text = marksLine(a);
     if (!a.missing_marks.empty())
         return text;
     text += "\n" + frameLine(a.faults);
     if (a.faults.jewels != 1 || a.faults.goals != 1)
-        text += "\ncells: " + std::to_string(a.faults.jewels) + " jewel(s), " + std::to_string(a.faults.goals) +
-                " goal(s)";
+        text += "\n" + fill(editor_words::cells, {std::to_string(a.faults.jewels), std::to_string(a.faults.goals)});
     return text + "\n" + verdictLine(a, timeBox);
 }
 

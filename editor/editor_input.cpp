@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the editor's text boxes with the same number rules as a level file.
 #include "editor/editor_input.h"
+#include "editor/editor_phrases.h"
 
 #include "level/field_reader.h"
 
@@ -34,12 +35,12 @@ std::optional<std::string> levelNameProblem(const std::string& name)
 {
     // A separator would put the file outside the maps folder.
     if (name.find_first_of("/\\") != std::string::npos)
-        return "a level name may not hold \"/\" or \"\\\"; type the name alone, e.g. maze5";
+        return editor_words::name_slash;
     // A NUL would cut the name short and reach another file; line breaks hide in listings.
     if (std::any_of(name.begin(), name.end(), [](char c) { return (c >= 0 && c < 0x20) || c == 0x7f; }))
-        return "a level name may not hold control characters";
+        return editor_words::name_control;
     if (!name.empty() && trimmed(name).empty())
-        return "a level name may not be made of blanks alone";
+        return editor_words::name_blank;
     return std::nullopt;
 }
 

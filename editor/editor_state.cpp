@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's grid, tools, painting and drawing onto the canvas model.
 #include "editor/editor_state.h"
+#include "editor/editor_phrases.h"
 
 #include "editor/editor_input.h"
 #include "editor/palette.h"
@@ -32,8 +33,7 @@ bool at(const Coordinate& itemx, const Coordinate& itemy, int x, int y)
 
 std::string sizeProblem(const char* box, const std::string& text)
 {
-    return "the " + std::string(box) + " box holds \"" + text + "\", which is not a whole number from 1 to " +
-           std::to_string(max_index);
+    return fill(editor_words::size_problem, {box, text, std::to_string(max_index)});
 }
 
 } // namespace
@@ -67,8 +67,7 @@ CommandResult EditorState::newmaze()
     const std::optional<int> u1 = wholeNumberIn(texts.xBox, 1, max_index);
     const std::optional<int> u2 = wholeNumberIn(texts.yBox, 1, max_index);
     if (!u1 || !u2)
-        return {"Could not make a new grid: " + (u1 ? sizeProblem("Y", texts.yBox) : sizeProblem("X", texts.xBox)) +
-                ".\nThe level in the editor is unchanged."};
+        return {fill(editor_words::no_new_grid, {u1 ? sizeProblem("Y", texts.yBox) : sizeProblem("X", texts.xBox)})};
 
     level.maze = Grid<AuthorCell>(*u1, *u2, AuthorCell(blank));
     sizecanvas();
@@ -204,7 +203,7 @@ void EditorState::mouseMove(bool button_held, int x, int y)
     const int cx = x / cell_size;
     const int cy = y / cell_size;
     const AuthorCell& cell = level.maze.at(cx, cy);
-    cellReadout = "Current : " + (cell ? std::to_string(*cell) : std::string());
+    cellReadout = fill(editor_words::current, {cell ? std::to_string(*cell) : std::string()});
     if (button_held) {
         stopSolution();
         beginStroke();  // a press outside the grid that is dragged onto it

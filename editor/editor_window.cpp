@@ -3,6 +3,9 @@
 // forwards clicks, mouse and typing to EditorState.
 #include "editor/editor_window.h"
 
+#include "editor/editor_phrases.h"
+#include "i18n/translation.h"
+
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -26,15 +29,18 @@ struct LabelControl {
 };
 const LabelControl labels[] = {
     {"cellReadout", "", {384, 40, 153, 25}, false},
-    {"xLabel", "X :", {600, 40, 17, 17}, false},
-    {"yLabel", "Y :", {672, 40, 17, 17}, false},
-    {"timeLabel", "Time :", {592, 80, 33, 17}, false},
-    {"secondsLabel", "sec.", {672, 80, 25, 17}, false},
-    {"nameLabel", "Filename :", {584, 122, 57, 17}, false},
+    {"xLabel", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "X :"), {600, 40, 17, 17}, false},
+    {"yLabel", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "Y :"), {672, 40, 17, 17}, false},
+    {"timeLabel", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "Time :"), {592, 80, 33, 17}, false},
+    {"secondsLabel", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "sec."), {672, 80, 25, 17}, false},
+    {"nameLabel", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "Filename :"), {584, 122, 57, 17}, false},
     {"note1Label",
-     "Note 1: Level name must be \"mazeX\", where X a number from 1 to 50, e.g. maze5 or maze 41 .",
+     QT_TRANSLATE_NOOP("kelvaro::EditorWindow",
+                       "Note 1: Level name must be \"mazeX\", where X a number from 1 to 50, e.g. maze5 or maze 41 ."),
      {560, 352, 201, 49}, true},
-    {"note2Label", "Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !",
+    {"note2Label",
+     QT_TRANSLATE_NOOP("kelvaro::EditorWindow",
+                       "Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !"),
      {560, 408, 209, 41}, true},
 };
 
@@ -58,9 +64,9 @@ struct ButtonControl {
     CommandResult (EditorState::*command)();
 };
 const ButtonControl buttons[] = {
-    {"resetButton", "RESET", {584, 160, 161, 49}, &EditorState::reset},
-    {"saveButton", "SAVE", {584, 224, 161, 49}, &EditorState::save},
-    {"loadButton", "LOAD", {584, 288, 161, 49}, &EditorState::load},
+    {"resetButton", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "RESET"), {584, 160, 161, 49}, &EditorState::reset},
+    {"saveButton", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "SAVE"), {584, 224, 161, 49}, &EditorState::save},
+    {"loadButton", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "LOAD"), {584, 288, 161, 49}, &EditorState::load},
 };
 
 constexpr QPoint canvas_origin{16, 88};
@@ -90,7 +96,8 @@ EditorWindow::EditorWindow(LevelFolders folders, QWidget* parent)
     : QWidget(parent), state_(std::move(folders)), pictures_(loadToolPictures())
 {
     setObjectName("editorWindow");
-    setWindowTitle("Kelvaro level editor v1.00");
+    i18n::addPhrases(editorPhrases());
+    setWindowTitle(tr("Kelvaro level editor v1.00"));
     setFont(editorFont(10));
     resize(client_width, client_height);
     setMinimumSize(client_width, client_height);
@@ -140,7 +147,7 @@ void EditorWindow::buildPalette()
 void EditorWindow::buildLabels()
 {
     for (const LabelControl& control : labels) {
-        auto* label = new QLabel(control.caption, this);
+        auto* label = new QLabel(*control.caption ? tr(control.caption) : QString(), this);
         label->setObjectName(control.name);
         label->setGeometry(control.rect);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -171,7 +178,7 @@ void EditorWindow::buildBoxes()
 void EditorWindow::buildButtons()
 {
     for (const ButtonControl& control : buttons) {
-        auto* button = new QPushButton(control.caption, this);
+        auto* button = new QPushButton(tr(control.caption), this);
         button->setObjectName(control.name);
         button->setGeometry(control.rect);
         button->setFont(editorFont(13));
@@ -232,14 +239,14 @@ void EditorWindow::closeEvent(QCloseEvent* event)
 {
     if (!state_.hasUnsavedChanges())
         return event->accept();
-    switch (close_question_(QString::fromStdString(state_.closingQuestion()))) {
+    switch (close_question_(i18n::shown(state_.closingQuestion()))) {
     case QMessageBox::Discard: return event->accept();
     case QMessageBox::Save: {
         // A failed save keeps the window open, so the author can save elsewhere.
         const CommandResult result = state_.save();
         if (result.ok())
             return event->accept();
-        message_sink_(QString::fromStdString(result.message));
+        message_sink_(i18n::shown(result.message));
         return event->ignore();
     }
     default: return event->ignore();
@@ -260,14 +267,14 @@ void EditorWindow::runCommand(CommandResult (EditorState::*command)())
     showSaveFolder();  // a SAVE may have made the maps folder under another spelling
     levelEdited();
     if (!result.ok())
-        message_sink_(QString::fromStdString(result.message));
+        message_sink_(i18n::shown(result.message));
 }
 
 void EditorWindow::mirror(bool canvas_changed)
 {
     if (canvas_changed)
         canvas_->canvasChanged();
-    cellReadout_->setText(QString::fromStdString(state_.cellReadout));
+    cellReadout_->setText(i18n::shown(state_.cellReadout));
     toolOutline_->move(state_.toolOutlineLeft, tool_outline_top);
     const QString time = QString::fromStdString(state_.texts.timeBox);
     if (boxes_[time_box]->text() != time)

@@ -4,6 +4,7 @@
 #include "editor/analysis_text.h"
 #include "editor/editor_input.h"
 #include "editor/editor_window.h"
+#include "i18n/translation.h"
 
 #include "level/level_files.h"
 
@@ -30,11 +31,11 @@ struct WorkbenchButton {
 };
 // Below the two notes, in the room the taller window gives.
 const WorkbenchButton workbench_buttons[] = {
-    {"undoButton", "Undo", {560, 556, 100, 26}, &EditorWindow::undo},
-    {"redoButton", "Redo", {665, 556, 104, 26}, &EditorWindow::redo},
-    {"fitTimeButton", "Fit time", {560, 588, 100, 26}, &EditorWindow::fitTime},
-    {"solutionButton", "Show solution", {665, 588, 104, 26}, &EditorWindow::toggleSolution},
-    {"testPlayButton", "Test play (F5)", {560, 620, 209, 26}, &EditorWindow::testPlay},
+    {"undoButton", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "Undo"), {560, 556, 100, 26}, &EditorWindow::undo},
+    {"redoButton", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "Redo"), {665, 556, 104, 26}, &EditorWindow::redo},
+    {"fitTimeButton", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "Fit time"), {560, 588, 100, 26}, &EditorWindow::fitTime},
+    {"solutionButton", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "Show solution"), {665, 588, 104, 26}, &EditorWindow::toggleSolution},
+    {"testPlayButton", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "Test play (F5)"), {560, 620, 209, 26}, &EditorWindow::testPlay},
 };
 constexpr QRect analysis_rect{560, 456, 209, 96};
 constexpr int checking_delay_ms = 200;
@@ -55,7 +56,7 @@ void EditorWindow::buildWorkbench()
     analysisReadout_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     analysisReadout_->setWordWrap(true);
     for (const WorkbenchButton& control : workbench_buttons) {
-        auto* button = new QPushButton(control.caption, this);
+        auto* button = new QPushButton(tr(control.caption), this);
         button->setObjectName(control.name);
         button->setGeometry(control.rect);
         button->setFocusPolicy(Qt::NoFocus);  // keys stay where the author typed
@@ -126,12 +127,11 @@ void EditorWindow::showAnalysis()
 {
     // A quick check keeps the old text on screen instead of flashing "checking...".
     if (analysis_ || !checkingShown_.isActive())
-        analysisReadout_->setText(QString::fromStdString(
-            analysisText(analysis_ ? &*analysis_ : nullptr, state_.texts.timeBox)));
+        analysisReadout_->setText(i18n::shownLines(analysisText(analysis_ ? &*analysis_ : nullptr, state_.texts.timeBox)));
     const bool solvable = analysis_ && analysis_->search.outcome == Outcome::solvable;
     fitTimeButton_->setEnabled(solvable);
     solutionButton_->setEnabled(solvable || state_.showingSolution());
-    solutionButton_->setText(state_.showingSolution() ? "Stop solution" : "Show solution");
+    solutionButton_->setText(state_.showingSolution() ? tr("Stop solution") : tr("Show solution"));
     findChild<QPushButton*>("undoButton")->setEnabled(state_.history().canUndo());
     findChild<QPushButton*>("redoButton")->setEnabled(state_.history().canRedo());
 }
@@ -203,10 +203,10 @@ void EditorWindow::testPlay()
         return;  // one game at a time; it is still open
     const std::optional<int> time = wholeNumberIn(state_.texts.timeBox, INT16_MIN, INT16_MAX);
     if (!time)
-        return message_sink_("Could not start test play: the time \"" + QString::fromStdString(state_.texts.timeBox) +
-                             "\" is not a whole number from -32768 to 32767.");
+        return message_sink_(tr("Could not start test play: the time \"%1\" is not a whole number from -32768 to 32767.")
+                                 .arg(QString::fromStdString(state_.texts.timeBox)));
     if (!state_.level.startx || !state_.level.jewelx || !state_.level.goalx)
-        return message_sink_("Could not start test play: place the start, the jewel and the goal first.");
+        return message_sink_(tr("Could not start test play: place the start, the jewel and the goal first."));
 
     // The level exactly as painted, in a folder of its own: nothing in the maps folder changes.
     if (!play_folder_)
@@ -215,9 +215,9 @@ void EditorWindow::testPlay()
     level.leveltime = static_cast<std::int16_t>(*time);
     const QString file = play_folder_->filePath("test-play.txt");
     if (!play_folder_->isValid())
-        return message_sink_("Could not start test play: no temporary folder could be made.");
+        return message_sink_(tr("Could not start test play: no temporary folder could be made."));
     if (auto error = writeFileWhole(file.toStdString(), writeAuthorLevel(level)))
-        return message_sink_("Could not start test play:\n" + QString::fromStdString(error->describe()) + ".");
+        return message_sink_(tr("Could not start test play:\n%1.").arg(i18n::shown(error->describe())));
 
     if (!game_) {
         game_ = new QProcess(this);
@@ -225,7 +225,7 @@ void EditorWindow::testPlay()
                 [this](QProcess::ProcessState now) { testPlayButton_->setEnabled(now == QProcess::NotRunning); });
         connect(game_, &QProcess::errorOccurred, this, [this](QProcess::ProcessError error) {
             if (error == QProcess::FailedToStart)
-                message_sink_("Could not start the game " + game_executable_ + ":\n" + game_->errorString() + ".");
+                message_sink_(tr("Could not start the game %1:\n%2.").arg(game_executable_, game_->errorString()));
         });
     }
     game_->start(game_executable_, {"--level", file});

@@ -2,6 +2,7 @@
 // RESET, LOAD and SAVE: the editor's commands on the whole level.
 #include "editor/editor_input.h"
 #include "editor/editor_state.h"
+#include "editor/editor_phrases.h"
 
 #include "level/level_files.h"
 
@@ -14,17 +15,18 @@ namespace kelvaro {
 namespace fs = std::filesystem;
 namespace {
 
+using namespace editor_words;
+
 std::string fileName(const std::string& typed) { return typed + ".txt"; }
 
 std::string loadFailure(const std::string& file, const std::string& places, const std::string& why)
 {
-    return "Could not load " + file + " from " + places + ":\n" + why + ".\nThe level in the editor is unchanged.";
+    return fill(load_failure, {file, places, why});
 }
 
 std::string saveFailure(const std::string& file, const fs::path& folder, const std::string& why)
 {
-    return "Could not save " + file + " in " + folder.string() + ":\n" + why +
-           ".\nNothing was written; the level in the editor is unchanged.";
+    return fill(save_failure, {file, folder.string(), why});
 }
 
 // "A", or "A or B" when LOAD looks in two folders.
@@ -55,10 +57,9 @@ std::optional<std::string> folderProblem(const fs::path& folder, const std::stri
     case fs::file_type::directory: return std::nullopt;
     case fs::file_type::not_found: return missing ? std::optional<std::string>(missing) : std::nullopt;
     case fs::file_type::regular:
-        return "there is a plain file called " + folder.filename().string() + " where the " + noun + " should be";
+        return fill(plain_file, {folder.filename().string(), noun});
     default:
-        return "there is something called " + folder.filename().string() + " where the " + noun + " should be, " +
-               "but it is not a folder";
+        return fill(not_folder, {folder.filename().string(), noun});
     }
 }
 
@@ -91,9 +92,9 @@ CommandResult EditorState::loadNow()
         return {loadFailure(file, placesText(folders), *problem)};
     const std::optional<fs::path> holder = firstHolding(folders, file);
     if (!holder && folders.size() > 1)
-        return {loadFailure(file, placesText(folders), "the file does not exist")};
+        return {loadFailure(file, placesText(folders), no_file)};
     const fs::path folder = holder.value_or(folders.front());
-    if (auto problem = folderProblem(folder, "maps folder", "the maps folder does not exist"))
+    if (auto problem = folderProblem(folder, maps_folder, no_maps_folder))
         return {loadFailure(file, folder.string(), *problem)};
 
     // Read the whole file into a level of its own first, so a bad file costs nothing.
@@ -118,17 +119,17 @@ CommandResult EditorState::save()
     const std::optional<int> time = wholeNumberIn(texts.timeBox, INT16_MIN, INT16_MAX);
     if (!time)
         return {saveFailure(file, folder,
-                            "the time \"" + texts.timeBox + "\" is not a whole number from -32768 to 32767")};
+                            fill(bad_time, {texts.timeBox}))};
 
     // The player's own set is made at the first SAVE, with the level home around it.
-    const std::string noun = folders_.own_set ? "level folder" : "maps folder";
+    const std::string noun = folders_.own_set ? level_folder : maps_folder;
     if (auto problem = folderProblem(folder, noun, nullptr))
         return {saveFailure(file, folder, *problem)};
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
         fs::create_directories(folder, ec);
         if (ec)
-            return {saveFailure(file, folder, "the " + noun + " could not be made: " + ec.message())};
+            return {saveFailure(file, folder, fill(folder_not_made, {noun, ec.message()}))};
     }
     const std::int16_t before = level.leveltime;
     level.leveltime = static_cast<std::int16_t>(*time);
@@ -150,7 +151,7 @@ bool EditorState::hasUnsavedChanges() const { return saved_.level != level || sa
 
 std::string EditorState::closingQuestion() const
 {
-    return "Save the changes to " + fileName(texts.nameBox) + " before closing?";
+    return fill(editor_words::save_before_closing, {fileName(texts.nameBox)});
 }
 
 } // namespace kelvaro

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // kel_edit, the Kelvaro level editor.
 #include "editor/editor_window.h"
+#include "i18n/translation.h"
 #include "editor/level_folders.h"
 #include "level/author_level.h"
 #include "level/level_files.h"
@@ -106,6 +107,7 @@ int main(int argc, char* argv[])
     }
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
+    kelvaro::i18n::install(kelvaro::i18n::chosenLanguage());
     kelvaro::EditorWindow::tieToDesktopEntry();
     // Where the editor saves is decided once, here, for the whole run.
     const kelvaro::LevelFolders folders = kelvaro::EditorWindow::programFolders();

@@ -2,6 +2,7 @@
 // Kelvaro, the game.
 #include "game/sound/sdl_sound.h"
 #include "game/window/qt/main_window.h"
+#include "i18n/translation.h"
 #include "level/level_files.h"
 
 #include <QApplication>
@@ -128,6 +129,7 @@ int main(int argc, char* argv[])
     }
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
+    kelvaro::i18n::install(kelvaro::i18n::chosenLanguage());
     kelvaro::MainWindow::tieToDesktopEntry();
     const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
     if (choice.action == Choice::Action::self_test)

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's handlers, pause key and timers.
 #include "game/window/game_window_model.h"
+#include "game/window/window_phrases.h"
 
 #include <charconv>
 #include <cmath>
@@ -8,7 +9,7 @@
 namespace kelvaro {
 namespace {
 
-const std::string kSure = "Are you sure?";
+const std::string kSure = words::sure;
 
 std::string trimmed(const std::string& text)
 {
@@ -257,8 +258,8 @@ void GameWindowModel::enterPause()
 
 void GameWindowModel::resetReadouts()
 {
-    controls.timeLabel.caption = "TIME :";
-    controls.levelLabel.caption = "LEVEL :";
+    controls.timeLabel.caption = words::time;
+    controls.levelLabel.caption = words::level;
 }
 
 void GameWindowModel::stopMusic() { engine.stopMusicAndRewind(); }
@@ -268,10 +269,9 @@ void GameWindowModel::startlevel(int number)
     const std::optional<LevelError> error = engine.startlevel(number);
     if (!error)
         return;
-    std::string text = "Level file not found !";
+    std::string text = words::file_not_found;
     if (error->kind != LevelError::Kind::not_found)
-        text = "Level " + std::to_string(number) + " cannot be played.\n\n" +
-               levelFaultText(ports_.level_file_name(number), *error);
+        text = fill(words::cannot_play, {std::to_string(number), levelFaultText(ports_.level_file_name(number), *error)});
     modal([&](auto closed) {
         ports_.dialogs.message(text, [this, closed] {
             closed();
@@ -309,12 +309,11 @@ void GameWindowModel::askLevel()
     const LevelSet& set = played_.set();
     if (played_.highest() == 0) {
         // Every answer would be out of range: say why instead of asking for ever.
-        say(set.problem ? "The level set \"" + set.title + "\" cannot be read:\n" + *set.problem
-                        : "The level set \"" + set.title + "\" has no level.");
+        say(set.problem ? fill(words::set_unreadable, {set.title, *set.problem}) : fill(words::set_empty, {set.title}));
         return;
     }
     modal([this](auto closed) {
-        ports_.dialogs.inputBox(played_.prompt(), "Level selection",
+        ports_.dialogs.inputBox(played_.prompt(), words::level_selection,
                                 [this, closed](const std::string& answer) {
                                     closed();
                                     if (answer.empty())
@@ -342,7 +341,7 @@ void GameWindowModel::ifSure(const char* title, std::function<void()> then)
 
 void GameWindowModel::onEndGame()
 {
-    ifSure("Exit current game", [this] {
+    ifSure(words::exit_game, [this] {
         stopMusic();
         controls.bannerLabel.visible = true;
         controls.countdownTimer.disable();
@@ -353,7 +352,7 @@ void GameWindowModel::onEndGame()
 
 void GameWindowModel::onRestartLevel()
 {
-    ifSure("Restart level ", [this] {
+    ifSure(words::restart_level, [this] {
         controls.countdownTimer.disable();
         startlevel(engine.level);
     });
@@ -361,7 +360,7 @@ void GameWindowModel::onRestartLevel()
 
 void GameWindowModel::onExit()
 {
-    ifSure("Exit Kelvaro", [this] { ports_.quit(0); });
+    ifSure(words::exit_kelvaro, [this] { ports_.quit(0); });
 }
 
 void GameWindowModel::onSound()
@@ -406,7 +405,7 @@ void GameWindowModel::onNext()
 
 void GameWindowModel::onAbort()
 {
-    ifSure("Exit current game", [this] {
+    ifSure(words::exit_game, [this] {
         stopMusic();
         controls.winnerLabel.visible = false;
         controls.nextButton.visible = false;
@@ -465,7 +464,7 @@ void GameWindowModel::onCountdownTick()
     const int left = engine.timeleft - 1;
     if (left == 10)
         engine.playOnce(Sound::hurryup);
-    controls.timeLabel.caption = "TIME : " + std::to_string(left);
+    controls.timeLabel.caption = fill(words::time_n, {std::to_string(left)});
     if (left < 1) {
         engine.timeleft = 0;
         engine.timeup = true;

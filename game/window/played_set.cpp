@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The rules a set gives New game and Next, and where its level files are.
 #include "game/window/played_set.h"
+#include "game/window/window_phrases.h"
 
 #include "level/level_files.h"
 #include "level/sets/level_home.h"
@@ -28,15 +29,15 @@ std::filesystem::path PlayedSet::file(int number) const
     return fileIn(set_.folder, "maze" + std::to_string(number) + ".txt");
 }
 
-std::string PlayedSet::prompt() const { return "Enter the level number (1-" + std::to_string(highest()) + ")"; }
+std::string PlayedSet::prompt() const { return fill(words::prompt, {std::to_string(highest())}); }
 
 std::string levelFaultText(const std::string& file, const LevelError& error)
 {
     if (error.kind == LevelError::Kind::not_found)
-        return "The level file " + file + " no longer exists.";
+        return fill(words::file_gone, {file});
     // A file the game may not open or read is not damaged: say what is the matter with it.
-    const char* fault = error.kind == LevelError::Kind::unreadable ? " cannot be read:\n" : " is damaged:\n";
-    return "The level file " + file + fault + error.describe() + ".";
+    return fill(error.kind == LevelError::Kind::unreadable ? words::file_unreadable : words::file_damaged,
+                {file, error.describe()});
 }
 
 LevelSet readAgain(const LevelSet& set)

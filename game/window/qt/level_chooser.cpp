@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The level chooser: every set read afresh when shown, so a folder that changed or vanished is told as it is now.
 #include "game/window/qt/level_chooser.h"
+#include "i18n/translation.h"
 
 #include "game/window/played_set.h"
 #include "game/window/qt/level_grid_model.h"
@@ -25,10 +26,11 @@ QString fromPath(const std::filesystem::path& path) { return QString::fromStdStr
 QString levelCount(const LevelSet& set)
 {
     if (set.problem)
-        return "cannot be read";
+        return LevelChooser::tr("cannot be read");
     if (set.levels.empty())
-        return "empty";
-    return set.levels.size() == 1 ? QStringLiteral("1 level") : QString::number(set.levels.size()) + " levels";
+        return LevelChooser::tr("empty");
+    return i18n::counted("kelvaro::LevelChooser", QT_TRANSLATE_N_NOOP("kelvaro::LevelChooser", "%n levels"), "1 level",
+                         static_cast<int>(set.levels.size()));
 }
 
 } // namespace
@@ -38,16 +40,16 @@ std::optional<QString> unplayable(const LevelSet& set, const SetLevel& level, co
     if (!error)
         return std::nullopt;
     std::error_code ec;
-    const QString head = "Level " + QString::number(level.number) + " cannot be played.\n\n";
+    const QString head = LevelChooser::tr("Level %1 cannot be played.\n\n").arg(level.number);
     if (!std::filesystem::is_directory(set.folder, ec))
-        return head + "Its folder " + fromPath(set.folder) + " no longer exists.";
-    return head + QString::fromStdString(levelFaultText(level.file.string(), *error));
+        return head + LevelChooser::tr("Its folder %1 no longer exists.").arg(fromPath(set.folder));
+    return head + i18n::shown(levelFaultText(level.file.string(), *error));
 }
 
 LevelChooser::LevelChooser(const ChooserRequest& request, const Images& images, QWidget* parent)
     : QDialog(parent), sets_(request.sets)
 {
-    setWindowTitle("Choose level");
+    setWindowTitle(tr("Choose level"));
     levels_ = new LevelGridModel(images, request.figures, this);
 
     sets_view_ = new QListWidget(this);
@@ -85,7 +87,7 @@ LevelChooser::LevelChooser(const ChooserRequest& request, const Images& images, 
     split->setStretchFactor(1, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    play_ = buttons->addButton("Play", QDialogButtonBox::AcceptRole);
+    play_ = buttons->addButton(tr("Play"), QDialogButtonBox::AcceptRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     // Enter belongs to the grid: it plays the level in focus, never presses a button as well.
     for (QPushButton* button : {play_, close})
@@ -135,28 +137,28 @@ QString LevelChooser::setInfo() const
     QStringList lines;
     QString head = QString::fromStdString(set.title);
     if (!set.info.author.empty())
-        head += " by " + QString::fromStdString(set.info.author);
+        head = tr("%1 by %2").arg(head, QString::fromStdString(set.info.author));
     lines << head;
     if (!set.info.description.empty())
         lines << QString::fromStdString(set.info.description);
-    lines << "Folder: " + fromPath(set.folder);
+    lines << tr("Folder: %1").arg(fromPath(set.folder));
     if (set.problem) {
         lines << QString::fromStdString(*set.problem);
     } else if (set.levels.empty()) {
-        lines << "There is no level file (maze1.txt, maze2.txt, …) in this folder.";
+        lines << tr("There is no level file (maze1.txt, maze2.txt, …) in this folder.");
     } else {
-        QString count = levelCount(set) + ", numbered 1 to " + QString::number(set.highest());
+        QString count = tr("%1, numbered 1 to %2").arg(levelCount(set)).arg(set.highest());
         const std::vector<int> gaps = set.gaps();
         if (!gaps.empty()) {
             QStringList missing;
             for (int n : gaps)
                 missing << QString::number(n);
-            count += "; no level " + missing.join(", ");
+            count += tr("; no level %1").arg(missing.join(", "));
         }
         lines << count;
     }
     if (set.info.damaged)
-        lines << "Its set.txt cannot be read, so the set is named after its folder.";
+        lines << tr("Its set.txt cannot be read, so the set is named after its folder.");
     return lines.join('\n');
 }
 

@@ -37,12 +37,14 @@ void drawCrossedBox(QPainter& painter, const QRect& box)
 QStringList entryLines(const ChooserEntry& entry)
 {
     if (!entry.level)
-        return {entry.error && entry.error->kind == LevelError::Kind::unreadable ? "unreadable" : "damaged"};
+        return {entry.error && entry.error->kind == LevelError::Kind::unreadable ? LevelGridModel::tr("unreadable")
+                                                                                 : LevelGridModel::tr("damaged")};
     const LevelFigures& f = entry.figures.value_or(LevelFigures{});
     const QString none = QStringLiteral("–");
-    return {f.solved ? "solved" : "not solved",
-            "best time left " + (f.solved ? QString::number(f.best_time_left) : none),
-            "fewest actions " + (f.solved ? QString::number(f.fewest_actions) : none), "par " + parText(f)};
+    return {f.solved ? LevelGridModel::tr("solved") : LevelGridModel::tr("not solved"),
+            LevelGridModel::tr("best time left %1").arg(f.solved ? QString::number(f.best_time_left) : none),
+            LevelGridModel::tr("fewest actions %1").arg(f.solved ? QString::number(f.fewest_actions) : none),
+            LevelGridModel::tr("par %1").arg(parText(f))};
 }
 
 LevelGridModel::LevelGridModel(const Images& images, std::function<LevelFigures(const GameLevel&)> figures,

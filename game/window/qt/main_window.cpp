@@ -3,10 +3,13 @@
 #include "game/window/qt/main_window.h"
 
 #include "assets/art.h"
+#include "game/window/window_phrases.h"
+#include "i18n/translation.h"
 #include "level/cell_kind.h"
 #include "level/level_files.h"
 #include "level/sets/level_home.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
@@ -233,6 +236,7 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     }
     dialogs_.after_close = [this] { tick(); };
 
+    i18n::addPhrases(windowPhrases());
     setWindowTitle("KELVARO");
     setWindowIcon(QIcon(QPixmap::fromImage(artImage("icon_256"))));
     buildControls();
@@ -304,7 +308,7 @@ void MainWindow::buildControls()
     const std::pair<ButtonControl*, Command> buttons[] = {
         {&c.nextButton, Command::nextButton}, {&c.abortButton, Command::abortButton}, {&c.retryButton, Command::retryButton}};
     for (auto [model, command] : buttons) {
-        auto* button = new QPushButton(QString::fromStdString(model->caption), client_);
+        auto* button = new QPushButton(i18n::shown(model->caption), client_);
         button->setFont(windowFont(13.5));
         button->setAutoDefault(true);  // Enter presses the button that has the focus
         connect(button, &QPushButton::clicked, this, [this, command = command] { run(command); });
@@ -322,7 +326,7 @@ void MainWindow::buildControls()
     sadPicture_ = picture(images_.sadPicture, c.sadPicture);
 }
 
-QAction* MainWindow::addItem(QMenu* menu, const char* caption, const QKeySequence& key, Command command)
+QAction* MainWindow::addItem(QMenu* menu, const QString& caption, const QKeySequence& key, Command command)
 {
     QAction* action = menu->addAction(caption);
     action->setShortcut(key);
@@ -334,20 +338,57 @@ QAction* MainWindow::addItem(QMenu* menu, const char* caption, const QKeySequenc
 
 void MainWindow::buildMenus()
 {
-    QMenu* game = menuBar()->addMenu("Game");
-    addItem(game, "New game", Qt::Key_F2, Command::newGameItem);
-    addItem(game, "End game", Qt::Key_F4, Command::endGameItem);
-    addItem(game, "Restart level", Qt::Key_F3, Command::restartLevelItem);
-    addItem(game, "Exit", QKeySequence(Qt::CTRL | Qt::Key_X), Command::exitItem);
-    addItem(game, "Records", QKeySequence(), Command::recordsItem);
-    addItem(game, "Choose level…", QKeySequence(Qt::CTRL | Qt::Key_L), Command::chooseLevelItem);
-    addItem(game, "Open level folder…", QKeySequence(), Command::openFolderItem);
-    QMenu* options = menuBar()->addMenu("Options");
-    addItem(options, "Sound", QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
-    QMenu* help = menuBar()->addMenu("Help");
-    addItem(help, "Game help", Qt::Key_F1, Command::helpItem);
-    addItem(help, "About...", Qt::Key_F5, Command::aboutItem);
-    addItem(help, "Hint", QKeySequence(), Command::hintItem);
+    QMenu* game = menuBar()->addMenu(tr("Game"));
+    addItem(game, tr("New game"), Qt::Key_F2, Command::newGameItem);
+    addItem(game, tr("End game"), Qt::Key_F4, Command::endGameItem);
+    addItem(game, tr("Restart level"), Qt::Key_F3, Command::restartLevelItem);
+    addItem(game, tr("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), Command::exitItem);
+    addItem(game, tr("Records"), QKeySequence(), Command::recordsItem);
+    addItem(game, tr("Choose level…"), QKeySequence(Qt::CTRL | Qt::Key_L), Command::chooseLevelItem);
+    addItem(game, tr("Open level folder…"), QKeySequence(), Command::openFolderItem);
+    QMenu* options = menuBar()->addMenu(tr("Options"));
+    addItem(options, tr("Sound"), QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
+    buildLanguageMenu(options);
+    QMenu* help = menuBar()->addMenu(tr("Help"));
+    addItem(help, tr("Game help"), Qt::Key_F1, Command::helpItem);
+    addItem(help, tr("About..."), Qt::Key_F5, Command::aboutItem);
+    addItem(help, tr("Hint"), QKeySequence(), Command::hintItem);
+}
+
+void MainWindow::buildLanguageMenu(QMenu* options)
+{
+    QMenu* menu = options->addMenu(tr("Language"));
+    auto* group = new QActionGroup(menu);
+    const QString chosen = i18n::chosenLanguage();
+    auto add = [&](const QString& name, const QString& code) {
+        QAction* action = menu->addAction(name);
+        action->setCheckable(true);
+        action->setChecked(code == chosen);
+        action->setData(code);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, code] {
+            i18n::chooseLanguage(code);
+            i18n::install(code);
+            // Not from inside the menu whose actions the new menus replace.
+            QTimer::singleShot(0, this, &MainWindow::retranslate);
+        });
+    };
+    add(tr("Desktop language"), QString());
+    for (const QString& code : i18n::available())
+        add(i18n::nativeName(code), code);
+}
+
+void MainWindow::retranslate()
+{
+    for (QMenu* menu : menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
+        menu->deleteLater();
+    menuBar()->clear();
+    actions_.clear();
+    buildMenus();
+    for (auto& [model, button] : buttons_)
+        button->setText(i18n::shown(model->caption));
+    shown_labels_.clear();
+    sync();
 }
 
 void MainWindow::start()
@@ -374,9 +415,11 @@ void MainWindow::sync()
         if (!fresh && shown->second == *model)
             continue;
         shown->second = *model;
-        label->setText(QString::fromStdString(model->caption));
-        label->setGeometry(static_cast<int>(model->place.left), static_cast<int>(model->place.top),
-                           model->place.width, model->place.height);
+        label->setText(i18n::shown(model->caption));
+        // A translation longer than its label widens it rather than being clipped; English keeps its size.
+        const int width = i18n::active() ? std::max(model->place.width, label->sizeHint().width()) : model->place.width;
+        label->setGeometry(static_cast<int>(model->place.left), static_cast<int>(model->place.top), width,
+                           model->place.height);
         QPalette palette = label->palette();
         palette.setColor(QPalette::Window, Qt::black);
         palette.setColor(QPalette::WindowText, toColor(model->colour));

@@ -87,7 +87,11 @@ protected:
 private:
     void buildControls();
     void buildMenus();
-    QAction* addItem(QMenu* menu, const char* caption, const QKeySequence& key, Command command);
+    // Options > Language: the desktop's language or one of the translations beside the program.
+    void buildLanguageMenu(QMenu* options);
+    // Words the menus, labels and buttons again after the language changed.
+    void retranslate();
+    QAction* addItem(QMenu* menu, const QString& caption, const QKeySequence& key, Command command);
     void run(Command command);
     bool handleKey(QKeyEvent* event, bool pressed);
     void padCommand(PadCommand command);

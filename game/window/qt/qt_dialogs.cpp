@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Message boxes, the input box and the small text windows, each application-modal.
 #include "game/window/qt/qt_dialogs.h"
+#include "i18n/translation.h"
 
 #include "game/window/qt/level_chooser.h"
 #include "game/window/qt/records_window.h"
 #include "game/window/qt/text_window.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -32,7 +34,7 @@ void openModal(Dialog* dialog, const QtDialogs* owner, Finish finish)
 
 void QtDialogs::confirm(const std::string& text, const std::string& title, std::function<void(bool yes)> done)
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QString::fromStdString(title), QString::fromStdString(text),
+    auto* box = new QMessageBox(QMessageBox::NoIcon, i18n::shown(title), i18n::shown(text),
                                 QMessageBox::Yes | QMessageBox::No, owner_);
     openModal(box, this, [done](QMessageBox* b, int) {
         done(b->clickedButton() == b->button(QMessageBox::Yes));
@@ -43,8 +45,8 @@ void QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                          std::function<void(const std::string& answer)> done)
 {
     auto* input = new QInputDialog(owner_);
-    input->setWindowTitle(QString::fromStdString(title));
-    input->setLabelText(QString::fromStdString(prompt));
+    input->setWindowTitle(i18n::shown(title));
+    input->setLabelText(i18n::shown(prompt));
     input->setTextValue(QString());
     openModal(input, this, [done](QInputDialog* d, int result) {
         done(result == QDialog::Accepted ? d->textValue().toStdString() : std::string());
@@ -55,7 +57,7 @@ void QtDialogs::message(const std::string& text, std::function<void()> done)
 {
     // An OK box has no title of its own: it shows the program's. Named here, as the
     // platform would otherwise show the executable's file name for an empty title.
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kelvaro"), QString::fromStdString(text),
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kelvaro"), i18n::shown(text),
                                 QMessageBox::Ok, owner_);
     openModal(box, this, [done](QMessageBox*, int) {
         done();
@@ -118,7 +120,7 @@ void QtDialogs::updateChooser()
 
 void QtDialogs::pickFolder(std::function<void(std::optional<std::filesystem::path>)> done)
 {
-    auto* picker = new QFileDialog(owner_, QStringLiteral("Open level folder"), QString::fromStdString(first_folder.string()));
+    auto* picker = new QFileDialog(owner_, QCoreApplication::translate("QtDialogs", "Open level folder"), QString::fromStdString(first_folder.string()));
     picker->setFileMode(QFileDialog::Directory);
     picker->setOption(QFileDialog::ShowDirsOnly);
     openModal(picker, this, [done](QFileDialog* d, int result) {

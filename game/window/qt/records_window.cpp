@@ -21,9 +21,9 @@ QString parText(const RecordRow& row)
 
 RecordsWindow::RecordsWindow(const std::vector<RecordRow>& rows, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle("Records");
+    setWindowTitle(tr("Records"));
     table_ = new QTableWidget(static_cast<int>(rows.size()), 5, this);
-    table_->setHorizontalHeaderLabels({"Level", "Solved", "Best time left", "Fewest actions", "Par"});
+    table_->setHorizontalHeaderLabels({tr("Level"), tr("Solved"), tr("Best time left"), tr("Fewest actions"), tr("Par")});
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -41,9 +41,9 @@ void RecordsWindow::show(const std::vector<RecordRow>& rows)
 {
     for (int i = 0; i < static_cast<int>(rows.size()); ++i) {
         const RecordRow& row = rows[static_cast<std::size_t>(i)];
-        const QString cells[] = {QString::number(row.level), row.solved ? "yes" : "no",
-                                 row.solved ? QString::number(row.best_time_left) : "",
-                                 row.solved ? QString::number(row.fewest_actions) : "", parText(row)};
+        const QString cells[] = {QString::number(row.level), row.solved ? tr("yes") : tr("no"),
+                                 row.solved ? QString::number(row.best_time_left) : QString(),
+                                 row.solved ? QString::number(row.fewest_actions) : QString(), parText(row)};
         for (int column = 0; column < 5; ++column) {
             auto* item = new QTableWidgetItem(cells[column]);
             item->setTextAlignment(Qt::AlignCenter);

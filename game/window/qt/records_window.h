@@ -11,6 +11,7 @@ class QTableWidget;
 namespace kelvaro {
 
 class RecordsWindow : public QDialog {
+    Q_OBJECT
 public:
     RecordsWindow(const std::vector<RecordRow>& rows, QWidget* parent);
     void show(const std::vector<RecordRow>& rows);

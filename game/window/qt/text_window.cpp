@@ -2,7 +2,11 @@
 // The Help and About windows and their texts.
 #include "game/window/qt/text_window.h"
 
+#include "i18n/translation.h"
+
 #include <QPainter>
+
+#include <algorithm>
 
 namespace kelvaro {
 
@@ -19,6 +23,14 @@ TextWindow::TextWindow(const QString& caption, QSize client, QStringList lines, 
     QFont font("Liberation Sans");
     font.setPixelSize(11);  // the system's default dialog font size at 96 dpi
     setFont(font);
+    if (i18n::active()) {
+        // A translation longer than the English text grows the window rather than being cut off.
+        const QFontMetrics metrics(font);
+        int width = client.width();
+        for (const QString& line : lines_)
+            width = std::max(width, metrics.horizontalAdvance(line) + 4);
+        setFixedSize(width, std::max(client.height(), metrics.height() * static_cast<int>(lines_.size()) + 2));
+    }
 }
 
 void TextWindow::paintEvent(QPaintEvent*)
@@ -35,18 +47,18 @@ void TextWindow::paintEvent(QPaintEvent*)
 
 TextWindow* TextWindow::help(QWidget* parent)
 {
-    return new TextWindow("HELP", QSize(196, 114),
-                          {"", "  This is simple:", "  Move Kelvaro using the arrow keys.",
-                           "  Use the Ctrl key to push the obstacles.", "  If you move the ball on the 'goal' point",
-                           "  before time expires,you win!"},
+    return new TextWindow(tr("HELP"), QSize(196, 114),
+                          {"", tr("  This is simple:"), tr("  Move Kelvaro using the arrow keys."),
+                           tr("  Use the Ctrl key to push the obstacles."), tr("  If you move the ball on the 'goal' point"),
+                           tr("  before time expires,you win!")},
                           parent);
 }
 
 TextWindow* TextWindow::about(QWidget* parent)
 {
-    return new TextWindow("About Kelvaro", QSize(280, 56),
-                          {"Kelvaro 1.0 - a push puzzle for the desktop", "Game, levels and editor: the Kelvaro team",
-                           "Pictures and sounds made by our own tools", "Free to play, share and change"},
+    return new TextWindow(tr("About Kelvaro"), QSize(280, 56),
+                          {tr("Kelvaro 1.0 - a push puzzle for the desktop"), tr("Game, levels and editor: the Kelvaro team"),
+                           tr("Pictures and sounds made by our own tools"), tr("Free to play, share and change")},
                           parent);
 }
 

@@ -282,7 +282,7 @@ private slots:
             menus << menu->text() + ": " + items.join(", ");
         }
         QCOMPARE(menus, QStringList({"Game: New game, End game, Restart level, Exit, Records, Choose level…, Open level folder…",
-                                     "Options: Sound", "Help: Game help, About..., Hint"}));
+                                     "Options: Sound, Language", "Help: Game help, About..., Hint"}));
     }
 
     // Backspace takes back a walk; H outlines the next push over the playfield, leaving the

@@ -1,0 +1,204 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Loading the translations found beside the program and recognising the core's worded texts.
+#include "i18n/translation.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QTranslator>
+
+#include <algorithm>
+#include <vector>
+
+namespace kelvaro::i18n {
+namespace {
+
+struct Pattern {
+    Phrase phrase;
+    QRegularExpression match;  // empty when the text has no %1-style place
+};
+
+std::vector<Pattern>& patterns()
+{
+    static std::vector<Pattern> all;
+    return all;
+}
+
+bool& translating()
+{
+    static bool on = false;
+    return on;
+}
+
+int literalLength(const char* source)
+{
+    return static_cast<int>(QString::fromUtf8(source).remove(QRegularExpression(QStringLiteral("%[1-9]"))).size());
+}
+
+QString defaultFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/translations"); }
+
+QSettings settings() { return QSettings(QSettings::IniFormat, QSettings::UserScope, "kelvaro", "kelvaro"); }
+
+QTranslator* replace(QTranslator*& slot)
+{
+    if (slot) {
+        QCoreApplication::removeTranslator(slot);
+        delete slot;
+    }
+    slot = new QTranslator(QCoreApplication::instance());
+    return slot;
+}
+
+} // namespace
+
+QString chosenLanguage()
+{
+    QSettings file = settings();
+    if (file.status() != QSettings::NoError)
+        return {};
+    const QString code = file.value(language_key).toString();
+    // A hand-damaged value is ignored rather than searched for on disk.
+    static const QRegularExpression valid(QStringLiteral("^[a-z]{2,3}(_[A-Z]{2})?$"));
+    return valid.match(code).hasMatch() ? code : QString();
+}
+
+void chooseLanguage(const QString& code)
+{
+    QSettings file = settings();
+    if (code.isEmpty())
+        file.remove(language_key);
+    else
+        file.setValue(language_key, code);
+}
+
+QString install(const QString& code, QString folder)
+{
+    static QTranslator* ours = nullptr;
+    static QTranslator* qts = nullptr;
+    if (folder.isEmpty())
+        folder = defaultFolder();
+    const QLocale locale = QLocale::system();
+    translating() = false;
+    if (ours)
+        QCoreApplication::removeTranslator(ours);
+    if (qts)
+        QCoreApplication::removeTranslator(qts);
+    if (code == QLatin1String("en"))
+        return {};
+    QTranslator* translator = replace(ours);
+    const bool found = code.isEmpty() ? translator->load(locale, "kelvaro", "_", folder)
+                                      : translator->load("kelvaro_" + code, folder);
+    // An English desktop finds no translation: the texts stay the source texts.
+    if (!found || translator->language().startsWith(QLatin1String("en")))
+        return {};
+    QCoreApplication::installTranslator(translator);
+    QTranslator* qt = replace(qts);
+    if (qt->load(QLocale(translator->language()), "qtbase", "_", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(qt);
+    translating() = true;
+    return translator->language();
+}
+
+QStringList available(QString folder)
+{
+    if (folder.isEmpty())
+        folder = defaultFolder();
+    QStringList codes{QStringLiteral("en")};
+    for (const QString& file : QDir(folder).entryList({"kelvaro_*.qm"}, QDir::Files, QDir::Name)) {
+        const QString code = file.mid(8).chopped(3);
+        if (QLocale(code).language() != QLocale::C)
+            codes << code;
+    }
+    return codes;
+}
+
+QString nativeName(const QString& code)
+{
+    const QLocale locale(code);
+    QString name = locale.nativeLanguageName();
+    if (code.contains('_'))
+        name += QStringLiteral(" (") + locale.nativeTerritoryName() + ')';
+    return name.isEmpty() ? code : name.left(1).toUpper() + name.mid(1);
+}
+
+bool active() { return translating(); }
+
+QString counted(const char* context, const char* many, const char* one, int n)
+{
+    if (translating())
+        return QCoreApplication::translate(context, many, nullptr, n);
+    return QString::fromUtf8(n == 1 ? one : many).replace(QLatin1String("%n"), QString::number(n));
+}
+
+void addPhrases(std::span<const Phrase> phrases)
+{
+    // Every window adds its program's table; once is enough.
+    for (const Pattern& p : patterns())
+        if (p.phrase.source == phrases.front().source)
+            return;
+    for (const Phrase& phrase : phrases) {
+        const QString source = QString::fromUtf8(phrase.source);
+        static const QRegularExpression place(QStringLiteral("%[1-9]"));
+        QString expression;
+        if (source.contains(place)) {
+            QStringList pieces = source.split(place);
+            for (QString& piece : pieces)
+                piece = QRegularExpression::escape(piece);
+            expression = '^' + pieces.join(QStringLiteral("(.*)")) + '$';
+        }
+        patterns().push_back({phrase, QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption)});
+    }
+    // The most literal text first, so that a loose pattern ("%1 by %2") never hides a precise one.
+    std::stable_sort(patterns().begin(), patterns().end(), [](const Pattern& a, const Pattern& b) {
+        return literalLength(a.phrase.source) > literalLength(b.phrase.source);
+    });
+}
+
+QString shown(const std::string& english)
+{
+    const QString text = QString::fromStdString(english);
+    if (!translating() || text.isEmpty())
+        return text;
+    for (const Pattern& p : patterns()) {
+        if (p.match.pattern().isEmpty()) {
+            if (english == p.phrase.source)
+                return QCoreApplication::translate(p.phrase.context, p.phrase.source);
+            continue;
+        }
+        const QRegularExpressionMatch match = p.match.match(text);
+        if (!match.hasMatch())
+            continue;
+        QString out = QCoreApplication::translate(p.phrase.context, p.phrase.source);
+        // The places are filled in one pass, so a file name holding "%2" stays as it is.
+        QStringList args;
+        for (int i = 1; i <= match.lastCapturedIndex(); ++i)
+            args << shown(match.captured(i).toStdString());
+        QString filled;
+        for (int i = 0; i < out.size(); ++i) {
+            const int index = i + 1 < out.size() ? out[i + 1].digitValue() - 1 : -1;
+            if (out[i] == '%' && index >= 0 && index < args.size()) {
+                filled += args[index];
+                ++i;
+            } else {
+                filled += out[i];
+            }
+        }
+        return filled;
+    }
+    return text;
+}
+
+QString shownLines(const std::string& english)
+{
+    if (!translating())
+        return QString::fromStdString(english);
+    QStringList lines;
+    for (const QString& line : QString::fromStdString(english).split('\n'))
+        lines << shown(line.toStdString());
+    return lines.join('\n');
+}
+
+} // namespace kelvaro::i18n

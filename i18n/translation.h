@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The programs' language: translators for our texts and Qt's own, and the core's texts shown translated.
+#pragma once
+
+#include "level/phrase.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <span>
+#include <string>
+
+namespace kelvaro::i18n {
+
+// Settings key of the language chosen in Options > Language; empty or missing follows the desktop.
+inline constexpr const char* language_key = "options/language";
+
+// The language chosen in the settings file, "" when none (or the file cannot be used).
+QString chosenLanguage();
+void chooseLanguage(const QString& code);
+
+// Installs our translation and Qt's for `code` ("" follows the desktop: LANGUAGE, LC_ALL,
+// LC_MESSAGES, LANG), from `folder` (default: "translations" beside the program).
+// Answers the language installed, "" for English (no translation).
+QString install(const QString& code, QString folder = {});
+
+// The languages with a translation beside the program, "en" first.
+QStringList available(QString folder = {});
+// A language's own name for itself ("Deutsch").
+QString nativeName(const QString& code);
+
+// Whether a translation is installed: without one every text is its English source.
+bool active();
+
+// `n` things counted: the translation's plural form of `many` ("%n levels"), or in English
+// `one` for one and `many` for the rest.
+QString counted(const char* context, const char* many, const char* one, int n);
+
+// Lets shown() recognise a table of the core's texts.
+void addPhrases(std::span<const Phrase> phrases);
+// A text worded by the core, as the player reads it: itself when no translation is installed,
+// else its phrase translated with its %1-style places (themselves translated) filled in.
+QString shown(const std::string& english);
+// A read-out of several lines, each a text of its own.
+QString shownLines(const std::string& english);
+
+} // namespace kelvaro::i18n

@@ -1,0 +1,626 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de">
+<context>
+    <name>EditorCore</name>
+    <message>
+        <source>marks: missing %1</source>
+        <translation>Markierungen: es fehlt %1</translation>
+    </message>
+    <message>
+        <source>marks: not drawn: %1</source>
+        <translation>Markierungen: nicht gezeichnet: %1</translation>
+    </message>
+    <message>
+        <source>marks: all placed</source>
+        <translation>Markierungen: alle gesetzt</translation>
+    </message>
+    <message>
+        <source>frame: closed</source>
+        <translation>Rahmen: geschlossen</translation>
+    </message>
+    <message>
+        <source>frame: open at (%1, %2)</source>
+        <translation>Rahmen: offen bei (%1, %2)</translation>
+    </message>
+    <message>
+        <source>the time box holds no whole number (needs %1)</source>
+        <translation>im Zeitfeld steht keine ganze Zahl (nötig: %1)</translation>
+    </message>
+    <message>
+        <source>time limit %1 s is enough (needs %2)</source>
+        <translation>Zeitlimit %1 s reicht (nötig: %2)</translation>
+    </message>
+    <message>
+        <source>time limit %1 s is too short (needs %2)</source>
+        <translation>Zeitlimit %1 s ist zu kurz (nötig: %2)</translation>
+    </message>
+    <message>
+        <source>solvable: %1 walks + %2 pushes%3, least time %4; %5</source>
+        <translation>lösbar: %1 Schritte + %2 Schübe%3, kürzeste Zeit %4; %5</translation>
+    </message>
+    <message>
+        <source> (not proven shortest: search limit)</source>
+        <translation> (nicht sicher die kürzeste: Suchgrenze)</translation>
+    </message>
+    <message>
+        <source>unsolvable</source>
+        <translation>unlösbar</translation>
+    </message>
+    <message>
+        <source>undecided (search limit)</source>
+        <translation>unentschieden (Suchgrenze)</translation>
+    </message>
+    <message>
+        <source>undecided (time limit)</source>
+        <translation>unentschieden (Zeitgrenze)</translation>
+    </message>
+    <message>
+        <source>checking...</source>
+        <translation>wird geprüft …</translation>
+    </message>
+    <message>
+        <source>not checked until it can be played</source>
+        <translation>wird geprüft, sobald es spielbar ist</translation>
+    </message>
+    <message>
+        <source>the game cannot read this level: %1</source>
+        <translation>das Spiel kann dieses Level nicht lesen: %1</translation>
+    </message>
+    <message>
+        <source>cells: %1 jewel(s), %2 goal(s)</source>
+        <translation>Felder: %1 Juwel(en), %2 Ziel(e)</translation>
+    </message>
+    <message>
+        <source>the %1 box holds &quot;%2&quot;, which is not a whole number from 1 to %3</source>
+        <translation>im Feld %1 steht „%2“, keine ganze Zahl von 1 bis %3</translation>
+    </message>
+    <message>
+        <source>Could not make a new grid: %1.
+The level in the editor is unchanged.</source>
+        <translation>Neues Raster nicht möglich: %1.
+Das Level im Editor bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Could not load %1 from %2:
+%3.
+The level in the editor is unchanged.</source>
+        <translation>%1 konnte nicht aus %2 geladen werden:
+%3.
+Das Level im Editor bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>Could not save %1 in %2:
+%3.
+Nothing was written; the level in the editor is unchanged.</source>
+        <translation>%1 konnte nicht in %2 gespeichert werden:
+%3.
+Es wurde nichts geschrieben; das Level im Editor bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>there is a plain file called %1 where the %2 should be</source>
+        <translation>dort, wo der %2 sein sollte, liegt eine Datei namens %1</translation>
+    </message>
+    <message>
+        <source>there is something called %1 where the %2 should be, but it is not a folder</source>
+        <translation>dort, wo der %2 sein sollte, liegt etwas namens %1, aber es ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>maps folder</source>
+        <translation>Maps-Ordner</translation>
+    </message>
+    <message>
+        <source>level folder</source>
+        <translation>Level-Ordner</translation>
+    </message>
+    <message>
+        <source>the maps folder does not exist</source>
+        <translation>den Maps-Ordner gibt es nicht</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; is not a whole number from -32768 to 32767</source>
+        <translation>die Zeit „%1“ ist keine ganze Zahl von -32768 bis 32767</translation>
+    </message>
+    <message>
+        <source>the %1 could not be made: %2</source>
+        <translation>der %1 konnte nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 before closing?</source>
+        <translation>Änderungen an %1 vor dem Schließen speichern?</translation>
+    </message>
+    <message>
+        <source>Current : %1</source>
+        <translation>Aktuell : %1</translation>
+    </message>
+    <message>
+        <source>a level name may not hold &quot;/&quot; or &quot;\&quot;; type the name alone, e.g. maze5</source>
+        <translation>ein Levelname darf weder „/“ noch „\“ enthalten; nur den Namen eingeben, z. B. maze5</translation>
+    </message>
+    <message>
+        <source>a level name may not hold control characters</source>
+        <translation>ein Levelname darf keine Steuerzeichen enthalten</translation>
+    </message>
+    <message>
+        <source>a level name may not be made of blanks alone</source>
+        <translation>ein Levelname darf nicht nur aus Leerzeichen bestehen</translation>
+    </message>
+</context>
+<context>
+    <name>GameWindow</name>
+    <message>
+        <source>LEVEL : %1</source>
+        <translation>LEVEL : %1</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>SPIEL VORBEI</translation>
+    </message>
+    <message>
+        <source>GAME PAUSED</source>
+        <translation>PAUSE</translation>
+    </message>
+    <message>
+        <source>WINNER!</source>
+        <translation>GEWONNEN!</translation>
+    </message>
+    <message>
+        <source>Waiting to play ...</source>
+        <translation>Bereit zum Spielen …</translation>
+    </message>
+    <message>
+        <source>P = PAUSE</source>
+        <translation>P = PAUSE</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Nochmal</translation>
+    </message>
+    <message>
+        <source>This level can no longer be won from here. Restart it with F3.</source>
+        <translation>Dieses Level ist von hier aus nicht mehr zu gewinnen. Mit F3 neu starten.</translation>
+    </message>
+    <message>
+        <source>No hint found in time.</source>
+        <translation>Kein Tipp rechtzeitig gefunden.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>TIME :</source>
+        <translation>ZEIT :</translation>
+    </message>
+    <message>
+        <source>LEVEL :</source>
+        <translation>LEVEL :</translation>
+    </message>
+    <message>
+        <source>TIME : %1</source>
+        <translation>ZEIT : %1</translation>
+    </message>
+    <message>
+        <source>Level file not found !</source>
+        <translation>Leveldatei nicht gefunden!</translation>
+    </message>
+    <message>
+        <source>Level %1 cannot be played.
+
+%2</source>
+        <translation>Level %1 kann nicht gespielt werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; cannot be read:
+%2</source>
+        <translation>Die Levelsammlung „%1“ kann nicht gelesen werden:
+%2</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; has no level.</source>
+        <translation>Die Levelsammlung „%1“ enthält kein Level.</translation>
+    </message>
+    <message>
+        <source>Level selection</source>
+        <translation>Levelauswahl</translation>
+    </message>
+    <message>
+        <source>Exit current game</source>
+        <translation>Laufendes Spiel beenden</translation>
+    </message>
+    <message>
+        <source>Restart level </source>
+        <translation>Level neu starten</translation>
+    </message>
+    <message>
+        <source>Exit Kelvaro</source>
+        <translation>Kelvaro beenden</translation>
+    </message>
+    <message>
+        <source>Enter the level number (1-%1)</source>
+        <translation>Levelnummer eingeben (1–%1)</translation>
+    </message>
+    <message>
+        <source>The level file %1 no longer exists.</source>
+        <translation>Die Leveldatei %1 gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The level file %1 cannot be read:
+%2.</source>
+        <translation>Die Leveldatei %1 kann nicht gelesen werden:
+%2.</translation>
+    </message>
+    <message>
+        <source>The level file %1 is damaged:
+%2.</source>
+        <translation>Die Leveldatei %1 ist beschädigt:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Open level folder</source>
+        <translation>Level-Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::EditorWindow</name>
+    <message>
+        <source>X :</source>
+        <translation>X :</translation>
+    </message>
+    <message>
+        <source>Y :</source>
+        <translation>Y :</translation>
+    </message>
+    <message>
+        <source>Time :</source>
+        <translation>Zeit :</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>Sek.</translation>
+    </message>
+    <message>
+        <source>Filename :</source>
+        <translation>Dateiname :</translation>
+    </message>
+    <message>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
+        <translation>Hinweis 1: Der Levelname muss „mazeX“ lauten, X eine Zahl von 1 bis 50, z. B. maze5 oder maze41.</translation>
+    </message>
+    <message>
+        <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>
+        <translation>Hinweis 2: Jedes Level MUSS einen Startpunkt, ein Ziel und das runde Juwel enthalten!</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>NEU</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SPEICHERN</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>LADEN</translation>
+    </message>
+    <message>
+        <source>Kelvaro level editor v1.00</source>
+        <translation>Kelvaro-Leveleditor v1.00</translation>
+    </message>
+    <message>
+        <source>Saves to: %1</source>
+        <translation>Speichert in: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Fit time</source>
+        <translation>Zeit anpassen</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <translation>Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Test play (F5)</source>
+        <translation>Probespielen (F5)</translation>
+    </message>
+    <message>
+        <source>Stop solution</source>
+        <translation>Lösung anhalten</translation>
+    </message>
+    <message>
+        <source>Could not start test play: the time &quot;%1&quot; is not a whole number from -32768 to 32767.</source>
+        <translation>Probespielen nicht möglich: Die Zeit „%1“ ist keine ganze Zahl von -32768 bis 32767.</translation>
+    </message>
+    <message>
+        <source>Could not start test play: place the start, the jewel and the goal first.</source>
+        <translation>Probespielen nicht möglich: Erst Start, Juwel und Ziel setzen.</translation>
+    </message>
+    <message>
+        <source>Could not start test play: no temporary folder could be made.</source>
+        <translation>Probespielen nicht möglich: Kein temporärer Ordner konnte angelegt werden.</translation>
+    </message>
+    <message>
+        <source>Could not start test play:
+%1.</source>
+        <translation>Probespielen nicht möglich:
+%1.</translation>
+    </message>
+    <message>
+        <source>Could not start the game %1:
+%2.</source>
+        <translation>Das Spiel %1 konnte nicht gestartet werden:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::LevelChooser</name>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n levels</source>
+        <translation>
+            <numerusform>%n Level</numerusform>
+            <numerusform>%n Level</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Level %1 cannot be played.
+
+</source>
+        <translation>Level %1 kann nicht gespielt werden.
+
+</translation>
+    </message>
+    <message>
+        <source>Its folder %1 no longer exists.</source>
+        <translation>Sein Ordner %1 existiert nicht mehr.</translation>
+    </message>
+    <message>
+        <source>Choose level</source>
+        <translation>Level wählen</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Spielen</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1 von %2</translation>
+    </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>Ordner: %1</translation>
+    </message>
+    <message>
+        <source>There is no level file (maze1.txt, maze2.txt, …) in this folder.</source>
+        <translation>In diesem Ordner liegt keine Leveldatei (maze1.txt, maze2.txt, …).</translation>
+    </message>
+    <message>
+        <source>%1, numbered 1 to %2</source>
+        <translation>%1, nummeriert von 1 bis %2</translation>
+    </message>
+    <message>
+        <source>; no level %1</source>
+        <translation>; kein Level %1</translation>
+    </message>
+    <message>
+        <source>Its set.txt cannot be read, so the set is named after its folder.</source>
+        <translation>Ihre set.txt ist nicht lesbar, daher trägt die Sammlung den Namen ihres Ordners.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::LevelGridModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>beschädigt</translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation>gelöst</translation>
+    </message>
+    <message>
+        <source>not solved</source>
+        <translation>nicht gelöst</translation>
+    </message>
+    <message>
+        <source>best time left %1</source>
+        <translation>beste Restzeit %1</translation>
+    </message>
+    <message>
+        <source>fewest actions %1</source>
+        <translation>wenigste Züge %1</translation>
+    </message>
+    <message>
+        <source>par %1</source>
+        <translation>Par %1</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::MainWindow</name>
+    <message>
+        <source>Game</source>
+        <translation>Spiel</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>End game</source>
+        <translation>Spiel beenden</translation>
+    </message>
+    <message>
+        <source>Restart level</source>
+        <translation>Level neu starten</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Verlassen</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Bestleistungen</translation>
+    </message>
+    <message>
+        <source>Choose level…</source>
+        <translation>Level wählen …</translation>
+    </message>
+    <message>
+        <source>Open level folder…</source>
+        <translation>Level-Ordner öffnen …</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Ton</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>Game help</source>
+        <translation>Spielhilfe</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Über …</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message>
+        <source>Desktop language</source>
+        <translation>Sprache der Arbeitsumgebung</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::RecordsWindow</name>
+    <message>
+        <source>Records</source>
+        <translation>Bestleistungen</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Gelöst</translation>
+    </message>
+    <message>
+        <source>Best time left</source>
+        <translation>Beste Restzeit</translation>
+    </message>
+    <message>
+        <source>Fewest actions</source>
+        <translation>Wenigste Züge</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::TextWindow</name>
+    <message>
+        <source>HELP</source>
+        <translation>HILFE</translation>
+    </message>
+    <message>
+        <source>  This is simple:</source>
+        <translation>  Ganz einfach:</translation>
+    </message>
+    <message>
+        <source>  Move Kelvaro using the arrow keys.</source>
+        <translation>  Bewege Kelvaro mit den Pfeiltasten.</translation>
+    </message>
+    <message>
+        <source>  Use the Ctrl key to push the obstacles.</source>
+        <translation>  Mit der Strg-Taste schiebst du die Hindernisse.</translation>
+    </message>
+    <message>
+        <source>  If you move the ball on the &apos;goal&apos; point</source>
+        <translation>  Bringst du die Kugel auf das Ziel,</translation>
+    </message>
+    <message>
+        <source>  before time expires,you win!</source>
+        <translation>  bevor die Zeit abläuft, gewinnst du!</translation>
+    </message>
+    <message>
+        <source>About Kelvaro</source>
+        <translation>Über Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro 1.0 - a push puzzle for the desktop</source>
+        <translation>Kelvaro 1.0 – ein Schiebe-Puzzle für den Desktop</translation>
+    </message>
+    <message>
+        <source>Game, levels and editor: the Kelvaro team</source>
+        <translation>Spiel, Level und Editor: das Kelvaro-Team</translation>
+    </message>
+    <message>
+        <source>Pictures and sounds made by our own tools</source>
+        <translation>Bilder und Klänge mit eigenen Werkzeugen gemacht</translation>
+    </message>
+    <message>
+        <source>Free to play, share and change</source>
+        <translation>Frei zum Spielen, Weitergeben und Ändern</translation>
+    </message>
+</context>
+</TS>

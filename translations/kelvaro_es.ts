@@ -1,0 +1,626 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es">
+<context>
+    <name>EditorCore</name>
+    <message>
+        <source>marks: missing %1</source>
+        <translation>marcas: falta %1</translation>
+    </message>
+    <message>
+        <source>marks: not drawn: %1</source>
+        <translation>marcas: sin dibujar: %1</translation>
+    </message>
+    <message>
+        <source>marks: all placed</source>
+        <translation>marcas: todas colocadas</translation>
+    </message>
+    <message>
+        <source>frame: closed</source>
+        <translation>marco: cerrado</translation>
+    </message>
+    <message>
+        <source>frame: open at (%1, %2)</source>
+        <translation>marco: abierto en (%1, %2)</translation>
+    </message>
+    <message>
+        <source>the time box holds no whole number (needs %1)</source>
+        <translation>la casilla de tiempo no tiene un número entero (necesita %1)</translation>
+    </message>
+    <message>
+        <source>time limit %1 s is enough (needs %2)</source>
+        <translation>el límite de %1 s basta (necesita %2)</translation>
+    </message>
+    <message>
+        <source>time limit %1 s is too short (needs %2)</source>
+        <translation>el límite de %1 s es demasiado corto (necesita %2)</translation>
+    </message>
+    <message>
+        <source>solvable: %1 walks + %2 pushes%3, least time %4; %5</source>
+        <translation>resoluble: %1 pasos + %2 empujes%3, tiempo mínimo %4; %5</translation>
+    </message>
+    <message>
+        <source> (not proven shortest: search limit)</source>
+        <translation> (no se probó que sea el más corto: límite de búsqueda)</translation>
+    </message>
+    <message>
+        <source>unsolvable</source>
+        <translation>sin solución</translation>
+    </message>
+    <message>
+        <source>undecided (search limit)</source>
+        <translation>sin decidir (límite de búsqueda)</translation>
+    </message>
+    <message>
+        <source>undecided (time limit)</source>
+        <translation>sin decidir (límite de tiempo)</translation>
+    </message>
+    <message>
+        <source>checking...</source>
+        <translation>comprobando…</translation>
+    </message>
+    <message>
+        <source>not checked until it can be played</source>
+        <translation>se comprobará cuando se pueda jugar</translation>
+    </message>
+    <message>
+        <source>the game cannot read this level: %1</source>
+        <translation>el juego no puede leer este nivel: %1</translation>
+    </message>
+    <message>
+        <source>cells: %1 jewel(s), %2 goal(s)</source>
+        <translation>casillas: %1 joya(s), %2 meta(s)</translation>
+    </message>
+    <message>
+        <source>the %1 box holds &quot;%2&quot;, which is not a whole number from 1 to %3</source>
+        <translation>la casilla %1 contiene «%2», que no es un número entero de 1 a %3</translation>
+    </message>
+    <message>
+        <source>Could not make a new grid: %1.
+The level in the editor is unchanged.</source>
+        <translation>No se pudo crear una cuadrícula nueva: %1.
+El nivel del editor no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Could not load %1 from %2:
+%3.
+The level in the editor is unchanged.</source>
+        <translation>No se pudo cargar %1 desde %2:
+%3.
+El nivel del editor no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>Could not save %1 in %2:
+%3.
+Nothing was written; the level in the editor is unchanged.</source>
+        <translation>No se pudo guardar %1 en %2:
+%3.
+No se escribió nada; el nivel del editor no ha cambiado.</translation>
+    </message>
+    <message>
+        <source>there is a plain file called %1 where the %2 should be</source>
+        <translation>hay un archivo llamado %1 donde debería estar la %2</translation>
+    </message>
+    <message>
+        <source>there is something called %1 where the %2 should be, but it is not a folder</source>
+        <translation>hay algo llamado %1 donde debería estar la %2, pero no es una carpeta</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>maps folder</source>
+        <translation>carpeta Maps</translation>
+    </message>
+    <message>
+        <source>level folder</source>
+        <translation>carpeta de niveles</translation>
+    </message>
+    <message>
+        <source>the maps folder does not exist</source>
+        <translation>la carpeta Maps no existe</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; is not a whole number from -32768 to 32767</source>
+        <translation>el tiempo «%1» no es un número entero de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>the %1 could not be made: %2</source>
+        <translation>no se pudo crear la %1: %2</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 before closing?</source>
+        <translation>¿Guardar los cambios de %1 antes de cerrar?</translation>
+    </message>
+    <message>
+        <source>Current : %1</source>
+        <translation>Actual : %1</translation>
+    </message>
+    <message>
+        <source>a level name may not hold &quot;/&quot; or &quot;\&quot;; type the name alone, e.g. maze5</source>
+        <translation>el nombre de un nivel no puede contener «/» ni «\»; escriba solo el nombre, p. ej. maze5</translation>
+    </message>
+    <message>
+        <source>a level name may not hold control characters</source>
+        <translation>el nombre de un nivel no puede contener caracteres de control</translation>
+    </message>
+    <message>
+        <source>a level name may not be made of blanks alone</source>
+        <translation>el nombre de un nivel no puede ser solo espacios</translation>
+    </message>
+</context>
+<context>
+    <name>GameWindow</name>
+    <message>
+        <source>LEVEL : %1</source>
+        <translation>NIVEL : %1</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FIN DEL JUEGO</translation>
+    </message>
+    <message>
+        <source>GAME PAUSED</source>
+        <translation>JUEGO EN PAUSA</translation>
+    </message>
+    <message>
+        <source>WINNER!</source>
+        <translation>¡GANASTE!</translation>
+    </message>
+    <message>
+        <source>Waiting to play ...</source>
+        <translation>Listo para jugar…</translation>
+    </message>
+    <message>
+        <source>P = PAUSE</source>
+        <translation>P = PAUSA</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Siguiente</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonar</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Reintentar</translation>
+    </message>
+    <message>
+        <source>This level can no longer be won from here. Restart it with F3.</source>
+        <translation>Este nivel ya no se puede ganar desde aquí. Reinícielo con F3.</translation>
+    </message>
+    <message>
+        <source>No hint found in time.</source>
+        <translation>No se encontró ninguna pista a tiempo.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>¿Está seguro?</translation>
+    </message>
+    <message>
+        <source>TIME :</source>
+        <translation>TIEMPO :</translation>
+    </message>
+    <message>
+        <source>LEVEL :</source>
+        <translation>NIVEL :</translation>
+    </message>
+    <message>
+        <source>TIME : %1</source>
+        <translation>TIEMPO : %1</translation>
+    </message>
+    <message>
+        <source>Level file not found !</source>
+        <translation>¡No se encontró el archivo del nivel!</translation>
+    </message>
+    <message>
+        <source>Level %1 cannot be played.
+
+%2</source>
+        <translation>No se puede jugar el nivel %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; cannot be read:
+%2</source>
+        <translation>No se puede leer la colección de niveles «%1»:
+%2</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; has no level.</source>
+        <translation>La colección de niveles «%1» no tiene ningún nivel.</translation>
+    </message>
+    <message>
+        <source>Level selection</source>
+        <translation>Elegir nivel</translation>
+    </message>
+    <message>
+        <source>Exit current game</source>
+        <translation>Salir de la partida actual</translation>
+    </message>
+    <message>
+        <source>Restart level </source>
+        <translation>Reiniciar nivel</translation>
+    </message>
+    <message>
+        <source>Exit Kelvaro</source>
+        <translation>Salir de Kelvaro</translation>
+    </message>
+    <message>
+        <source>Enter the level number (1-%1)</source>
+        <translation>Escriba el número del nivel (1-%1)</translation>
+    </message>
+    <message>
+        <source>The level file %1 no longer exists.</source>
+        <translation>El archivo de nivel %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>The level file %1 cannot be read:
+%2.</source>
+        <translation>No se puede leer el archivo de nivel %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>The level file %1 is damaged:
+%2.</source>
+        <translation>El archivo de nivel %1 está dañado:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Open level folder</source>
+        <translation>Abrir carpeta de niveles</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::EditorWindow</name>
+    <message>
+        <source>X :</source>
+        <translation>X :</translation>
+    </message>
+    <message>
+        <source>Y :</source>
+        <translation>Y :</translation>
+    </message>
+    <message>
+        <source>Time :</source>
+        <translation>Tiempo :</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Filename :</source>
+        <translation>Archivo :</translation>
+    </message>
+    <message>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
+        <translation>Nota 1: el nombre del nivel debe ser «mazeX», con X un número de 1 a 50, p. ej. maze5 o maze41.</translation>
+    </message>
+    <message>
+        <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>
+        <translation>Nota 2: ¡todo nivel DEBE tener un punto de partida, una salida y la joya redonda!</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>BORRAR</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>GUARDAR</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>CARGAR</translation>
+    </message>
+    <message>
+        <source>Kelvaro level editor v1.00</source>
+        <translation>Editor de niveles de Kelvaro v1.00</translation>
+    </message>
+    <message>
+        <source>Saves to: %1</source>
+        <translation>Guarda en: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Fit time</source>
+        <translation>Ajustar tiempo</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <translation>Ver solución</translation>
+    </message>
+    <message>
+        <source>Test play (F5)</source>
+        <translation>Probar (F5)</translation>
+    </message>
+    <message>
+        <source>Stop solution</source>
+        <translation>Detener solución</translation>
+    </message>
+    <message>
+        <source>Could not start test play: the time &quot;%1&quot; is not a whole number from -32768 to 32767.</source>
+        <translation>No se puede probar el nivel: el tiempo «%1» no es un número entero de -32768 a 32767.</translation>
+    </message>
+    <message>
+        <source>Could not start test play: place the start, the jewel and the goal first.</source>
+        <translation>No se puede probar el nivel: coloque antes la salida, la joya y la meta.</translation>
+    </message>
+    <message>
+        <source>Could not start test play: no temporary folder could be made.</source>
+        <translation>No se puede probar el nivel: no se pudo crear una carpeta temporal.</translation>
+    </message>
+    <message>
+        <source>Could not start test play:
+%1.</source>
+        <translation>No se puede probar el nivel:
+%1.</translation>
+    </message>
+    <message>
+        <source>Could not start the game %1:
+%2.</source>
+        <translation>No se pudo iniciar el juego %1:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::LevelChooser</name>
+    <message>
+        <source>cannot be read</source>
+        <translation>ilegible</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vacía</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n levels</source>
+        <translation>
+            <numerusform>%n nivel</numerusform>
+            <numerusform>%n niveles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Level %1 cannot be played.
+
+</source>
+        <translation>No se puede jugar el nivel %1.
+
+</translation>
+    </message>
+    <message>
+        <source>Its folder %1 no longer exists.</source>
+        <translation>Su carpeta %1 ya no existe.</translation>
+    </message>
+    <message>
+        <source>Choose level</source>
+        <translation>Elegir nivel</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jugar</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1, de %2</translation>
+    </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>Carpeta: %1</translation>
+    </message>
+    <message>
+        <source>There is no level file (maze1.txt, maze2.txt, …) in this folder.</source>
+        <translation>No hay ningún archivo de nivel (maze1.txt, maze2.txt, …) en esta carpeta.</translation>
+    </message>
+    <message>
+        <source>%1, numbered 1 to %2</source>
+        <translation>%1, numerados del 1 al %2</translation>
+    </message>
+    <message>
+        <source>; no level %1</source>
+        <translation>; falta el nivel %1</translation>
+    </message>
+    <message>
+        <source>Its set.txt cannot be read, so the set is named after its folder.</source>
+        <translation>Su set.txt es ilegible, así que la colección lleva el nombre de su carpeta.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::LevelGridModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegible</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>dañado</translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation>resuelto</translation>
+    </message>
+    <message>
+        <source>not solved</source>
+        <translation>sin resolver</translation>
+    </message>
+    <message>
+        <source>best time left %1</source>
+        <translation>mejor tiempo restante %1</translation>
+    </message>
+    <message>
+        <source>fewest actions %1</source>
+        <translation>menos acciones %1</translation>
+    </message>
+    <message>
+        <source>par %1</source>
+        <translation>par %1</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::MainWindow</name>
+    <message>
+        <source>Game</source>
+        <translation>Juego</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nueva partida</translation>
+    </message>
+    <message>
+        <source>End game</source>
+        <translation>Terminar partida</translation>
+    </message>
+    <message>
+        <source>Restart level</source>
+        <translation>Reiniciar nivel</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>Choose level…</source>
+        <translation>Elegir nivel…</translation>
+    </message>
+    <message>
+        <source>Open level folder…</source>
+        <translation>Abrir carpeta de niveles…</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opciones</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ayuda</translation>
+    </message>
+    <message>
+        <source>Game help</source>
+        <translation>Ayuda del juego</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Acerca de…</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Desktop language</source>
+        <translation>Idioma del escritorio</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::RecordsWindow</name>
+    <message>
+        <source>Records</source>
+        <translation>Récords</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Resuelto</translation>
+    </message>
+    <message>
+        <source>Best time left</source>
+        <translation>Mejor tiempo restante</translation>
+    </message>
+    <message>
+        <source>Fewest actions</source>
+        <translation>Menos acciones</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::TextWindow</name>
+    <message>
+        <source>HELP</source>
+        <translation>AYUDA</translation>
+    </message>
+    <message>
+        <source>  This is simple:</source>
+        <translation>  Es sencillo:</translation>
+    </message>
+    <message>
+        <source>  Move Kelvaro using the arrow keys.</source>
+        <translation>  Mueve a Kelvaro con las flechas.</translation>
+    </message>
+    <message>
+        <source>  Use the Ctrl key to push the obstacles.</source>
+        <translation>  Usa la tecla Ctrl para empujar los obstáculos.</translation>
+    </message>
+    <message>
+        <source>  If you move the ball on the &apos;goal&apos; point</source>
+        <translation>  Si llevas la bola hasta la «meta»</translation>
+    </message>
+    <message>
+        <source>  before time expires,you win!</source>
+        <translation>  antes de que se acabe el tiempo, ¡ganas!</translation>
+    </message>
+    <message>
+        <source>About Kelvaro</source>
+        <translation>Acerca de Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro 1.0 - a push puzzle for the desktop</source>
+        <translation>Kelvaro 1.0 – un rompecabezas de empujar para el escritorio</translation>
+    </message>
+    <message>
+        <source>Game, levels and editor: the Kelvaro team</source>
+        <translation>Juego, niveles y editor: el equipo de Kelvaro</translation>
+    </message>
+    <message>
+        <source>Pictures and sounds made by our own tools</source>
+        <translation>Imágenes y sonidos hechos con nuestras herramientas</translation>
+    </message>
+    <message>
+        <source>Free to play, share and change</source>
+        <translation>Libre para jugar, compartir y modificar</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,626 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr">
+<context>
+    <name>EditorCore</name>
+    <message>
+        <source>marks: missing %1</source>
+        <translation>repères : il manque %1</translation>
+    </message>
+    <message>
+        <source>marks: not drawn: %1</source>
+        <translation>repères : non dessinés : %1</translation>
+    </message>
+    <message>
+        <source>marks: all placed</source>
+        <translation>repères : tous placés</translation>
+    </message>
+    <message>
+        <source>frame: closed</source>
+        <translation>cadre : fermé</translation>
+    </message>
+    <message>
+        <source>frame: open at (%1, %2)</source>
+        <translation>cadre : ouvert en (%1, %2)</translation>
+    </message>
+    <message>
+        <source>the time box holds no whole number (needs %1)</source>
+        <translation>la case du temps ne contient pas un nombre entier (il faut %1)</translation>
+    </message>
+    <message>
+        <source>time limit %1 s is enough (needs %2)</source>
+        <translation>temps limite de %1 s suffisant (il faut %2)</translation>
+    </message>
+    <message>
+        <source>time limit %1 s is too short (needs %2)</source>
+        <translation>temps limite de %1 s trop court (il faut %2)</translation>
+    </message>
+    <message>
+        <source>solvable: %1 walks + %2 pushes%3, least time %4; %5</source>
+        <translation>soluble : %1 pas + %2 poussées%3, temps minimal %4 ; %5</translation>
+    </message>
+    <message>
+        <source> (not proven shortest: search limit)</source>
+        <translation> (minimum non prouvé : limite de recherche)</translation>
+    </message>
+    <message>
+        <source>unsolvable</source>
+        <translation>insoluble</translation>
+    </message>
+    <message>
+        <source>undecided (search limit)</source>
+        <translation>indécis (limite de recherche)</translation>
+    </message>
+    <message>
+        <source>undecided (time limit)</source>
+        <translation>indécis (limite de temps)</translation>
+    </message>
+    <message>
+        <source>checking...</source>
+        <translation>vérification…</translation>
+    </message>
+    <message>
+        <source>not checked until it can be played</source>
+        <translation>vérifié dès qu’il sera jouable</translation>
+    </message>
+    <message>
+        <source>the game cannot read this level: %1</source>
+        <translation>le jeu ne peut pas lire ce niveau : %1</translation>
+    </message>
+    <message>
+        <source>cells: %1 jewel(s), %2 goal(s)</source>
+        <translation>cases : %1 joyau(x), %2 but(s)</translation>
+    </message>
+    <message>
+        <source>the %1 box holds &quot;%2&quot;, which is not a whole number from 1 to %3</source>
+        <translation>la case %1 contient « %2 », qui n’est pas un nombre entier de 1 à %3</translation>
+    </message>
+    <message>
+        <source>Could not make a new grid: %1.
+The level in the editor is unchanged.</source>
+        <translation>Impossible de créer une nouvelle grille : %1.
+Le niveau dans l’éditeur est inchangé.</translation>
+    </message>
+    <message>
+        <source>Could not load %1 from %2:
+%3.
+The level in the editor is unchanged.</source>
+        <translation>Impossible de charger %1 depuis %2 :
+%3.
+Le niveau dans l’éditeur est inchangé.</translation>
+    </message>
+    <message>
+        <source>Could not save %1 in %2:
+%3.
+Nothing was written; the level in the editor is unchanged.</source>
+        <translation>Impossible d’enregistrer %1 dans %2 :
+%3.
+Rien n’a été écrit ; le niveau dans l’éditeur est inchangé.</translation>
+    </message>
+    <message>
+        <source>there is a plain file called %1 where the %2 should be</source>
+        <translation>un fichier nommé %1 se trouve là où devrait être le %2</translation>
+    </message>
+    <message>
+        <source>there is something called %1 where the %2 should be, but it is not a folder</source>
+        <translation>quelque chose nommé %1 se trouve là où devrait être le %2, mais ce n’est pas un dossier</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>maps folder</source>
+        <translation>dossier Maps</translation>
+    </message>
+    <message>
+        <source>level folder</source>
+        <translation>dossier de niveaux</translation>
+    </message>
+    <message>
+        <source>the maps folder does not exist</source>
+        <translation>le dossier Maps n’existe pas</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; is not a whole number from -32768 to 32767</source>
+        <translation>le temps « %1 » n’est pas un nombre entier de -32768 à 32767</translation>
+    </message>
+    <message>
+        <source>the %1 could not be made: %2</source>
+        <translation>impossible de créer le %1 : %2</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 before closing?</source>
+        <translation>Enregistrer les modifications de %1 avant de fermer ?</translation>
+    </message>
+    <message>
+        <source>Current : %1</source>
+        <translation>Actuel : %1</translation>
+    </message>
+    <message>
+        <source>a level name may not hold &quot;/&quot; or &quot;\&quot;; type the name alone, e.g. maze5</source>
+        <translation>un nom de niveau ne peut contenir ni « / » ni « \ » ; tapez le nom seul, p. ex. maze5</translation>
+    </message>
+    <message>
+        <source>a level name may not hold control characters</source>
+        <translation>un nom de niveau ne peut pas contenir de caractères de contrôle</translation>
+    </message>
+    <message>
+        <source>a level name may not be made of blanks alone</source>
+        <translation>un nom de niveau ne peut pas être fait que d’espaces</translation>
+    </message>
+</context>
+<context>
+    <name>GameWindow</name>
+    <message>
+        <source>LEVEL : %1</source>
+        <translation>NIVEAU : %1</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>PARTIE PERDUE</translation>
+    </message>
+    <message>
+        <source>GAME PAUSED</source>
+        <translation>JEU EN PAUSE</translation>
+    </message>
+    <message>
+        <source>WINNER!</source>
+        <translation>GAGNÉ !</translation>
+    </message>
+    <message>
+        <source>Waiting to play ...</source>
+        <translation>Prêt à jouer…</translation>
+    </message>
+    <message>
+        <source>P = PAUSE</source>
+        <translation>P = PAUSE</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Suivant</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Réessayer</translation>
+    </message>
+    <message>
+        <source>This level can no longer be won from here. Restart it with F3.</source>
+        <translation>Ce niveau ne peut plus être gagné d’ici. Recommencez-le avec F3.</translation>
+    </message>
+    <message>
+        <source>No hint found in time.</source>
+        <translation>Aucun indice trouvé à temps.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Êtes-vous sûr ?</translation>
+    </message>
+    <message>
+        <source>TIME :</source>
+        <translation>TEMPS :</translation>
+    </message>
+    <message>
+        <source>LEVEL :</source>
+        <translation>NIVEAU :</translation>
+    </message>
+    <message>
+        <source>TIME : %1</source>
+        <translation>TEMPS : %1</translation>
+    </message>
+    <message>
+        <source>Level file not found !</source>
+        <translation>Fichier de niveau introuvable !</translation>
+    </message>
+    <message>
+        <source>Level %1 cannot be played.
+
+%2</source>
+        <translation>Le niveau %1 ne peut pas être joué.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; cannot be read:
+%2</source>
+        <translation>Impossible de lire la série de niveaux « %1 » :
+%2</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; has no level.</source>
+        <translation>La série de niveaux « %1 » ne contient aucun niveau.</translation>
+    </message>
+    <message>
+        <source>Level selection</source>
+        <translation>Choix du niveau</translation>
+    </message>
+    <message>
+        <source>Exit current game</source>
+        <translation>Quitter la partie en cours</translation>
+    </message>
+    <message>
+        <source>Restart level </source>
+        <translation>Recommencer le niveau</translation>
+    </message>
+    <message>
+        <source>Exit Kelvaro</source>
+        <translation>Quitter Kelvaro</translation>
+    </message>
+    <message>
+        <source>Enter the level number (1-%1)</source>
+        <translation>Entrez le numéro du niveau (1-%1)</translation>
+    </message>
+    <message>
+        <source>The level file %1 no longer exists.</source>
+        <translation>Le fichier de niveau %1 n’existe plus.</translation>
+    </message>
+    <message>
+        <source>The level file %1 cannot be read:
+%2.</source>
+        <translation>Impossible de lire le fichier de niveau %1 :
+%2.</translation>
+    </message>
+    <message>
+        <source>The level file %1 is damaged:
+%2.</source>
+        <translation>Le fichier de niveau %1 est endommagé :
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Open level folder</source>
+        <translation>Ouvrir un dossier de niveaux</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::EditorWindow</name>
+    <message>
+        <source>X :</source>
+        <translation>X :</translation>
+    </message>
+    <message>
+        <source>Y :</source>
+        <translation>Y :</translation>
+    </message>
+    <message>
+        <source>Time :</source>
+        <translation>Temps :</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Filename :</source>
+        <translation>Fichier :</translation>
+    </message>
+    <message>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
+        <translation>Note 1 : le nom du niveau doit être « mazeX », X étant un nombre de 1 à 50, p. ex. maze5 ou maze41.</translation>
+    </message>
+    <message>
+        <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>
+        <translation>Note 2 : chaque niveau DOIT contenir un départ, une sortie et le joyau rond !</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>EFFACER</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>ENREGISTRER</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>CHARGER</translation>
+    </message>
+    <message>
+        <source>Kelvaro level editor v1.00</source>
+        <translation>Éditeur de niveaux Kelvaro v1.00</translation>
+    </message>
+    <message>
+        <source>Saves to: %1</source>
+        <translation>Enregistre dans : %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Fit time</source>
+        <translation>Ajuster le temps</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <translation>Voir la solution</translation>
+    </message>
+    <message>
+        <source>Test play (F5)</source>
+        <translation>Essayer (F5)</translation>
+    </message>
+    <message>
+        <source>Stop solution</source>
+        <translation>Arrêter la solution</translation>
+    </message>
+    <message>
+        <source>Could not start test play: the time &quot;%1&quot; is not a whole number from -32768 to 32767.</source>
+        <translation>Impossible d’essayer le niveau : le temps « %1 » n’est pas un nombre entier de -32768 à 32767.</translation>
+    </message>
+    <message>
+        <source>Could not start test play: place the start, the jewel and the goal first.</source>
+        <translation>Impossible d’essayer le niveau : placez d’abord le départ, le joyau et le but.</translation>
+    </message>
+    <message>
+        <source>Could not start test play: no temporary folder could be made.</source>
+        <translation>Impossible d’essayer le niveau : aucun dossier temporaire n’a pu être créé.</translation>
+    </message>
+    <message>
+        <source>Could not start test play:
+%1.</source>
+        <translation>Impossible d’essayer le niveau :
+%1.</translation>
+    </message>
+    <message>
+        <source>Could not start the game %1:
+%2.</source>
+        <translation>Impossible de lancer le jeu %1 :
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::LevelChooser</name>
+    <message>
+        <source>cannot be read</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vide</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n levels</source>
+        <translation>
+            <numerusform>%n niveau</numerusform>
+            <numerusform>%n niveaux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Level %1 cannot be played.
+
+</source>
+        <translation>Le niveau %1 ne peut pas être joué.
+
+</translation>
+    </message>
+    <message>
+        <source>Its folder %1 no longer exists.</source>
+        <translation>Son dossier %1 n’existe plus.</translation>
+    </message>
+    <message>
+        <source>Choose level</source>
+        <translation>Choisir un niveau</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jouer</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1, par %2</translation>
+    </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>Dossier : %1</translation>
+    </message>
+    <message>
+        <source>There is no level file (maze1.txt, maze2.txt, …) in this folder.</source>
+        <translation>Ce dossier ne contient aucun fichier de niveau (maze1.txt, maze2.txt, …).</translation>
+    </message>
+    <message>
+        <source>%1, numbered 1 to %2</source>
+        <translation>%1, numérotés de 1 à %2</translation>
+    </message>
+    <message>
+        <source>; no level %1</source>
+        <translation> ; pas de niveau %1</translation>
+    </message>
+    <message>
+        <source>Its set.txt cannot be read, so the set is named after its folder.</source>
+        <translation>Son set.txt est illisible : la série porte le nom de son dossier.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::LevelGridModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>endommagé</translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation>résolu</translation>
+    </message>
+    <message>
+        <source>not solved</source>
+        <translation>non résolu</translation>
+    </message>
+    <message>
+        <source>best time left %1</source>
+        <translation>meilleur temps restant %1</translation>
+    </message>
+    <message>
+        <source>fewest actions %1</source>
+        <translation>moins d’actions %1</translation>
+    </message>
+    <message>
+        <source>par %1</source>
+        <translation>par %1</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::MainWindow</name>
+    <message>
+        <source>Game</source>
+        <translation>Jeu</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nouvelle partie</translation>
+    </message>
+    <message>
+        <source>End game</source>
+        <translation>Terminer la partie</translation>
+    </message>
+    <message>
+        <source>Restart level</source>
+        <translation>Recommencer le niveau</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Choose level…</source>
+        <translation>Choisir un niveau…</translation>
+    </message>
+    <message>
+        <source>Open level folder…</source>
+        <translation>Ouvrir un dossier de niveaux…</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Options</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aide</translation>
+    </message>
+    <message>
+        <source>Game help</source>
+        <translation>Aide du jeu</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>À propos…</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message>
+        <source>Desktop language</source>
+        <translation>Langue du bureau</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::RecordsWindow</name>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Résolu</translation>
+    </message>
+    <message>
+        <source>Best time left</source>
+        <translation>Meilleur temps restant</translation>
+    </message>
+    <message>
+        <source>Fewest actions</source>
+        <translation>Moins d’actions</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::TextWindow</name>
+    <message>
+        <source>HELP</source>
+        <translation>AIDE</translation>
+    </message>
+    <message>
+        <source>  This is simple:</source>
+        <translation>  C’est simple :</translation>
+    </message>
+    <message>
+        <source>  Move Kelvaro using the arrow keys.</source>
+        <translation>  Déplacez Kelvaro avec les flèches.</translation>
+    </message>
+    <message>
+        <source>  Use the Ctrl key to push the obstacles.</source>
+        <translation>  Maintenez Ctrl pour pousser les obstacles.</translation>
+    </message>
+    <message>
+        <source>  If you move the ball on the &apos;goal&apos; point</source>
+        <translation>  Si vous amenez la boule sur le « but »</translation>
+    </message>
+    <message>
+        <source>  before time expires,you win!</source>
+        <translation>  avant la fin du temps, vous gagnez !</translation>
+    </message>
+    <message>
+        <source>About Kelvaro</source>
+        <translation>À propos de Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro 1.0 - a push puzzle for the desktop</source>
+        <translation>Kelvaro 1.0 – un jeu de poussée pour le bureau</translation>
+    </message>
+    <message>
+        <source>Game, levels and editor: the Kelvaro team</source>
+        <translation>Jeu, niveaux et éditeur : l’équipe Kelvaro</translation>
+    </message>
+    <message>
+        <source>Pictures and sounds made by our own tools</source>
+        <translation>Images et sons faits avec nos propres outils</translation>
+    </message>
+    <message>
+        <source>Free to play, share and change</source>
+        <translation>Libre de jouer, partager et modifier</translation>
+    </message>
+</context>
+</TS>

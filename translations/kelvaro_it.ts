@@ -1,0 +1,626 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it">
+<context>
+    <name>EditorCore</name>
+    <message>
+        <source>marks: missing %1</source>
+        <translation>segni: manca %1</translation>
+    </message>
+    <message>
+        <source>marks: not drawn: %1</source>
+        <translation>segni: non disegnati: %1</translation>
+    </message>
+    <message>
+        <source>marks: all placed</source>
+        <translation>segni: tutti piazzati</translation>
+    </message>
+    <message>
+        <source>frame: closed</source>
+        <translation>cornice: chiusa</translation>
+    </message>
+    <message>
+        <source>frame: open at (%1, %2)</source>
+        <translation>cornice: aperta in (%1, %2)</translation>
+    </message>
+    <message>
+        <source>the time box holds no whole number (needs %1)</source>
+        <translation>la casella del tempo non contiene un numero intero (servono %1)</translation>
+    </message>
+    <message>
+        <source>time limit %1 s is enough (needs %2)</source>
+        <translation>il limite di %1 s basta (servono %2)</translation>
+    </message>
+    <message>
+        <source>time limit %1 s is too short (needs %2)</source>
+        <translation>il limite di %1 s è troppo breve (servono %2)</translation>
+    </message>
+    <message>
+        <source>solvable: %1 walks + %2 pushes%3, least time %4; %5</source>
+        <translation>risolvibile: %1 passi + %2 spinte%3, tempo minimo %4; %5</translation>
+    </message>
+    <message>
+        <source> (not proven shortest: search limit)</source>
+        <translation> (minimo non provato: limite di ricerca)</translation>
+    </message>
+    <message>
+        <source>unsolvable</source>
+        <translation>irrisolvibile</translation>
+    </message>
+    <message>
+        <source>undecided (search limit)</source>
+        <translation>indeciso (limite di ricerca)</translation>
+    </message>
+    <message>
+        <source>undecided (time limit)</source>
+        <translation>indeciso (limite di tempo)</translation>
+    </message>
+    <message>
+        <source>checking...</source>
+        <translation>verifica in corso…</translation>
+    </message>
+    <message>
+        <source>not checked until it can be played</source>
+        <translation>verrà verificato quando sarà giocabile</translation>
+    </message>
+    <message>
+        <source>the game cannot read this level: %1</source>
+        <translation>il gioco non può leggere questo livello: %1</translation>
+    </message>
+    <message>
+        <source>cells: %1 jewel(s), %2 goal(s)</source>
+        <translation>caselle: %1 gioiello/i, %2 traguardo/i</translation>
+    </message>
+    <message>
+        <source>the %1 box holds &quot;%2&quot;, which is not a whole number from 1 to %3</source>
+        <translation>la casella %1 contiene «%2», che non è un numero intero da 1 a %3</translation>
+    </message>
+    <message>
+        <source>Could not make a new grid: %1.
+The level in the editor is unchanged.</source>
+        <translation>Impossibile creare una nuova griglia: %1.
+Il livello nell’editor non è cambiato.</translation>
+    </message>
+    <message>
+        <source>Could not load %1 from %2:
+%3.
+The level in the editor is unchanged.</source>
+        <translation>Impossibile caricare %1 da %2:
+%3.
+Il livello nell’editor non è cambiato.</translation>
+    </message>
+    <message>
+        <source>Could not save %1 in %2:
+%3.
+Nothing was written; the level in the editor is unchanged.</source>
+        <translation>Impossibile salvare %1 in %2:
+%3.
+Non è stato scritto nulla; il livello nell’editor non è cambiato.</translation>
+    </message>
+    <message>
+        <source>there is a plain file called %1 where the %2 should be</source>
+        <translation>c’è un file chiamato %1 dove dovrebbe esserci la %2</translation>
+    </message>
+    <message>
+        <source>there is something called %1 where the %2 should be, but it is not a folder</source>
+        <translation>c’è qualcosa chiamato %1 dove dovrebbe esserci la %2, ma non è una cartella</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>maps folder</source>
+        <translation>cartella Maps</translation>
+    </message>
+    <message>
+        <source>level folder</source>
+        <translation>cartella dei livelli</translation>
+    </message>
+    <message>
+        <source>the maps folder does not exist</source>
+        <translation>la cartella Maps non esiste</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; is not a whole number from -32768 to 32767</source>
+        <translation>il tempo «%1» non è un numero intero da -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>the %1 could not be made: %2</source>
+        <translation>impossibile creare la %1: %2</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 before closing?</source>
+        <translation>Salvare le modifiche a %1 prima di chiudere?</translation>
+    </message>
+    <message>
+        <source>Current : %1</source>
+        <translation>Attuale : %1</translation>
+    </message>
+    <message>
+        <source>a level name may not hold &quot;/&quot; or &quot;\&quot;; type the name alone, e.g. maze5</source>
+        <translation>il nome di un livello non può contenere «/» o «\»; scrivere solo il nome, ad es. maze5</translation>
+    </message>
+    <message>
+        <source>a level name may not hold control characters</source>
+        <translation>il nome di un livello non può contenere caratteri di controllo</translation>
+    </message>
+    <message>
+        <source>a level name may not be made of blanks alone</source>
+        <translation>il nome di un livello non può essere fatto solo di spazi</translation>
+    </message>
+</context>
+<context>
+    <name>GameWindow</name>
+    <message>
+        <source>LEVEL : %1</source>
+        <translation>LIVELLO : %1</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FINE PARTITA</translation>
+    </message>
+    <message>
+        <source>GAME PAUSED</source>
+        <translation>GIOCO IN PAUSA</translation>
+    </message>
+    <message>
+        <source>WINNER!</source>
+        <translation>HAI VINTO!</translation>
+    </message>
+    <message>
+        <source>Waiting to play ...</source>
+        <translation>Pronto a giocare…</translation>
+    </message>
+    <message>
+        <source>P = PAUSE</source>
+        <translation>P = PAUSA</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Avanti</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Abbandona</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Riprova</translation>
+    </message>
+    <message>
+        <source>This level can no longer be won from here. Restart it with F3.</source>
+        <translation>Da qui questo livello non si può più vincere. Ricomincialo con F3.</translation>
+    </message>
+    <message>
+        <source>No hint found in time.</source>
+        <translation>Nessun suggerimento trovato in tempo.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Sei sicuro?</translation>
+    </message>
+    <message>
+        <source>TIME :</source>
+        <translation>TEMPO :</translation>
+    </message>
+    <message>
+        <source>LEVEL :</source>
+        <translation>LIVELLO :</translation>
+    </message>
+    <message>
+        <source>TIME : %1</source>
+        <translation>TEMPO : %1</translation>
+    </message>
+    <message>
+        <source>Level file not found !</source>
+        <translation>File del livello non trovato!</translation>
+    </message>
+    <message>
+        <source>Level %1 cannot be played.
+
+%2</source>
+        <translation>Impossibile giocare il livello %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; cannot be read:
+%2</source>
+        <translation>Impossibile leggere la raccolta di livelli «%1»:
+%2</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; has no level.</source>
+        <translation>La raccolta di livelli «%1» non contiene livelli.</translation>
+    </message>
+    <message>
+        <source>Level selection</source>
+        <translation>Scelta del livello</translation>
+    </message>
+    <message>
+        <source>Exit current game</source>
+        <translation>Esci dalla partita in corso</translation>
+    </message>
+    <message>
+        <source>Restart level </source>
+        <translation>Ricomincia il livello</translation>
+    </message>
+    <message>
+        <source>Exit Kelvaro</source>
+        <translation>Esci da Kelvaro</translation>
+    </message>
+    <message>
+        <source>Enter the level number (1-%1)</source>
+        <translation>Inserisci il numero del livello (1-%1)</translation>
+    </message>
+    <message>
+        <source>The level file %1 no longer exists.</source>
+        <translation>Il file del livello %1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>The level file %1 cannot be read:
+%2.</source>
+        <translation>Impossibile leggere il file del livello %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>The level file %1 is damaged:
+%2.</source>
+        <translation>Il file del livello %1 è danneggiato:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Open level folder</source>
+        <translation>Apri cartella di livelli</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::EditorWindow</name>
+    <message>
+        <source>X :</source>
+        <translation>X :</translation>
+    </message>
+    <message>
+        <source>Y :</source>
+        <translation>Y :</translation>
+    </message>
+    <message>
+        <source>Time :</source>
+        <translation>Tempo :</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Filename :</source>
+        <translation>Nome file :</translation>
+    </message>
+    <message>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
+        <translation>Nota 1: il nome del livello deve essere «mazeX», con X un numero da 1 a 50, ad es. maze5 o maze41.</translation>
+    </message>
+    <message>
+        <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>
+        <translation>Nota 2: ogni livello DEVE contenere una partenza, un’uscita e il gioiello rotondo!</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>AZZERA</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SALVA</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>CARICA</translation>
+    </message>
+    <message>
+        <source>Kelvaro level editor v1.00</source>
+        <translation>Editor di livelli di Kelvaro v1.00</translation>
+    </message>
+    <message>
+        <source>Saves to: %1</source>
+        <translation>Salva in: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Fit time</source>
+        <translation>Adatta tempo</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <translation>Mostra soluzione</translation>
+    </message>
+    <message>
+        <source>Test play (F5)</source>
+        <translation>Prova (F5)</translation>
+    </message>
+    <message>
+        <source>Stop solution</source>
+        <translation>Ferma soluzione</translation>
+    </message>
+    <message>
+        <source>Could not start test play: the time &quot;%1&quot; is not a whole number from -32768 to 32767.</source>
+        <translation>Impossibile provare il livello: il tempo «%1» non è un numero intero da -32768 a 32767.</translation>
+    </message>
+    <message>
+        <source>Could not start test play: place the start, the jewel and the goal first.</source>
+        <translation>Impossibile provare il livello: piazza prima partenza, gioiello e traguardo.</translation>
+    </message>
+    <message>
+        <source>Could not start test play: no temporary folder could be made.</source>
+        <translation>Impossibile provare il livello: non è stato possibile creare una cartella temporanea.</translation>
+    </message>
+    <message>
+        <source>Could not start test play:
+%1.</source>
+        <translation>Impossibile provare il livello:
+%1.</translation>
+    </message>
+    <message>
+        <source>Could not start the game %1:
+%2.</source>
+        <translation>Impossibile avviare il gioco %1:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::LevelChooser</name>
+    <message>
+        <source>cannot be read</source>
+        <translation>illeggibile</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vuota</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n levels</source>
+        <translation>
+            <numerusform>%n livello</numerusform>
+            <numerusform>%n livelli</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Level %1 cannot be played.
+
+</source>
+        <translation>Impossibile giocare il livello %1.
+
+</translation>
+    </message>
+    <message>
+        <source>Its folder %1 no longer exists.</source>
+        <translation>La sua cartella %1 non esiste più.</translation>
+    </message>
+    <message>
+        <source>Choose level</source>
+        <translation>Scegli livello</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Gioca</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1, di %2</translation>
+    </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>Cartella: %1</translation>
+    </message>
+    <message>
+        <source>There is no level file (maze1.txt, maze2.txt, …) in this folder.</source>
+        <translation>In questa cartella non ci sono file di livello (maze1.txt, maze2.txt, …).</translation>
+    </message>
+    <message>
+        <source>%1, numbered 1 to %2</source>
+        <translation>%1, numerati da 1 a %2</translation>
+    </message>
+    <message>
+        <source>; no level %1</source>
+        <translation>; manca il livello %1</translation>
+    </message>
+    <message>
+        <source>Its set.txt cannot be read, so the set is named after its folder.</source>
+        <translation>Il suo set.txt è illeggibile, quindi la raccolta prende il nome della cartella.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::LevelGridModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation>illeggibile</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>danneggiato</translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation>risolto</translation>
+    </message>
+    <message>
+        <source>not solved</source>
+        <translation>non risolto</translation>
+    </message>
+    <message>
+        <source>best time left %1</source>
+        <translation>miglior tempo rimasto %1</translation>
+    </message>
+    <message>
+        <source>fewest actions %1</source>
+        <translation>meno azioni %1</translation>
+    </message>
+    <message>
+        <source>par %1</source>
+        <translation>par %1</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::MainWindow</name>
+    <message>
+        <source>Game</source>
+        <translation>Gioco</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Nuova partita</translation>
+    </message>
+    <message>
+        <source>End game</source>
+        <translation>Termina partita</translation>
+    </message>
+    <message>
+        <source>Restart level</source>
+        <translation>Ricomincia livello</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Choose level…</source>
+        <translation>Scegli livello…</translation>
+    </message>
+    <message>
+        <source>Open level folder…</source>
+        <translation>Apri cartella di livelli…</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opzioni</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Suono</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Aiuto</translation>
+    </message>
+    <message>
+        <source>Game help</source>
+        <translation>Guida al gioco</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Informazioni…</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message>
+        <source>Desktop language</source>
+        <translation>Lingua del desktop</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::RecordsWindow</name>
+    <message>
+        <source>Records</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Risolto</translation>
+    </message>
+    <message>
+        <source>Best time left</source>
+        <translation>Miglior tempo rimasto</translation>
+    </message>
+    <message>
+        <source>Fewest actions</source>
+        <translation>Meno azioni</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::TextWindow</name>
+    <message>
+        <source>HELP</source>
+        <translation>AIUTO</translation>
+    </message>
+    <message>
+        <source>  This is simple:</source>
+        <translation>  È semplice:</translation>
+    </message>
+    <message>
+        <source>  Move Kelvaro using the arrow keys.</source>
+        <translation>  Muovi Kelvaro con i tasti freccia.</translation>
+    </message>
+    <message>
+        <source>  Use the Ctrl key to push the obstacles.</source>
+        <translation>  Usa il tasto Ctrl per spingere gli ostacoli.</translation>
+    </message>
+    <message>
+        <source>  If you move the ball on the &apos;goal&apos; point</source>
+        <translation>  Se porti la palla sul «traguardo»</translation>
+    </message>
+    <message>
+        <source>  before time expires,you win!</source>
+        <translation>  prima che scada il tempo, vinci!</translation>
+    </message>
+    <message>
+        <source>About Kelvaro</source>
+        <translation>Informazioni su Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro 1.0 - a push puzzle for the desktop</source>
+        <translation>Kelvaro 1.0 – un rompicapo a spinta per il desktop</translation>
+    </message>
+    <message>
+        <source>Game, levels and editor: the Kelvaro team</source>
+        <translation>Gioco, livelli ed editor: la squadra di Kelvaro</translation>
+    </message>
+    <message>
+        <source>Pictures and sounds made by our own tools</source>
+        <translation>Immagini e suoni fatti con i nostri strumenti</translation>
+    </message>
+    <message>
+        <source>Free to play, share and change</source>
+        <translation>Libero da giocare, condividere e modificare</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,626 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>EditorCore</name>
+    <message>
+        <source>marks: missing %1</source>
+        <translation>marcas: falta %1</translation>
+    </message>
+    <message>
+        <source>marks: not drawn: %1</source>
+        <translation>marcas: não desenhadas: %1</translation>
+    </message>
+    <message>
+        <source>marks: all placed</source>
+        <translation>marcas: todas colocadas</translation>
+    </message>
+    <message>
+        <source>frame: closed</source>
+        <translation>moldura: fechada</translation>
+    </message>
+    <message>
+        <source>frame: open at (%1, %2)</source>
+        <translation>moldura: aberta em (%1, %2)</translation>
+    </message>
+    <message>
+        <source>the time box holds no whole number (needs %1)</source>
+        <translation>a caixa de tempo não tem um número inteiro (precisa de %1)</translation>
+    </message>
+    <message>
+        <source>time limit %1 s is enough (needs %2)</source>
+        <translation>o limite de %1 s basta (precisa de %2)</translation>
+    </message>
+    <message>
+        <source>time limit %1 s is too short (needs %2)</source>
+        <translation>o limite de %1 s é curto demais (precisa de %2)</translation>
+    </message>
+    <message>
+        <source>solvable: %1 walks + %2 pushes%3, least time %4; %5</source>
+        <translation>solucionável: %1 passos + %2 empurrões%3, tempo mínimo %4; %5</translation>
+    </message>
+    <message>
+        <source> (not proven shortest: search limit)</source>
+        <translation> (mínimo não comprovado: limite de busca)</translation>
+    </message>
+    <message>
+        <source>unsolvable</source>
+        <translation>sem solução</translation>
+    </message>
+    <message>
+        <source>undecided (search limit)</source>
+        <translation>indefinido (limite de busca)</translation>
+    </message>
+    <message>
+        <source>undecided (time limit)</source>
+        <translation>indefinido (limite de tempo)</translation>
+    </message>
+    <message>
+        <source>checking...</source>
+        <translation>verificando…</translation>
+    </message>
+    <message>
+        <source>not checked until it can be played</source>
+        <translation>será verificado quando puder ser jogado</translation>
+    </message>
+    <message>
+        <source>the game cannot read this level: %1</source>
+        <translation>o jogo não consegue ler esta fase: %1</translation>
+    </message>
+    <message>
+        <source>cells: %1 jewel(s), %2 goal(s)</source>
+        <translation>casas: %1 joia(s), %2 alvo(s)</translation>
+    </message>
+    <message>
+        <source>the %1 box holds &quot;%2&quot;, which is not a whole number from 1 to %3</source>
+        <translation>a caixa %1 contém “%2”, que não é um número inteiro de 1 a %3</translation>
+    </message>
+    <message>
+        <source>Could not make a new grid: %1.
+The level in the editor is unchanged.</source>
+        <translation>Não foi possível criar uma nova grade: %1.
+A fase no editor não foi alterada.</translation>
+    </message>
+    <message>
+        <source>Could not load %1 from %2:
+%3.
+The level in the editor is unchanged.</source>
+        <translation>Não foi possível carregar %1 de %2:
+%3.
+A fase no editor não foi alterada.</translation>
+    </message>
+    <message>
+        <source>Could not save %1 in %2:
+%3.
+Nothing was written; the level in the editor is unchanged.</source>
+        <translation>Não foi possível salvar %1 em %2:
+%3.
+Nada foi gravado; a fase no editor não foi alterada.</translation>
+    </message>
+    <message>
+        <source>there is a plain file called %1 where the %2 should be</source>
+        <translation>há um arquivo chamado %1 onde deveria estar a %2</translation>
+    </message>
+    <message>
+        <source>there is something called %1 where the %2 should be, but it is not a folder</source>
+        <translation>há algo chamado %1 onde deveria estar a %2, mas não é uma pasta</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>maps folder</source>
+        <translation>pasta Maps</translation>
+    </message>
+    <message>
+        <source>level folder</source>
+        <translation>pasta de fases</translation>
+    </message>
+    <message>
+        <source>the maps folder does not exist</source>
+        <translation>a pasta Maps não existe</translation>
+    </message>
+    <message>
+        <source>the time &quot;%1&quot; is not a whole number from -32768 to 32767</source>
+        <translation>o tempo “%1” não é um número inteiro de -32768 a 32767</translation>
+    </message>
+    <message>
+        <source>the %1 could not be made: %2</source>
+        <translation>não foi possível criar a %1: %2</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1 before closing?</source>
+        <translation>Salvar as alterações em %1 antes de fechar?</translation>
+    </message>
+    <message>
+        <source>Current : %1</source>
+        <translation>Atual : %1</translation>
+    </message>
+    <message>
+        <source>a level name may not hold &quot;/&quot; or &quot;\&quot;; type the name alone, e.g. maze5</source>
+        <translation>o nome de uma fase não pode conter “/” nem “\”; digite só o nome, p. ex. maze5</translation>
+    </message>
+    <message>
+        <source>a level name may not hold control characters</source>
+        <translation>o nome de uma fase não pode conter caracteres de controle</translation>
+    </message>
+    <message>
+        <source>a level name may not be made of blanks alone</source>
+        <translation>o nome de uma fase não pode ser só espaços</translation>
+    </message>
+</context>
+<context>
+    <name>GameWindow</name>
+    <message>
+        <source>LEVEL : %1</source>
+        <translation>FASE : %1</translation>
+    </message>
+    <message>
+        <source>GAME OVER</source>
+        <translation>FIM DE JOGO</translation>
+    </message>
+    <message>
+        <source>GAME PAUSED</source>
+        <translation>JOGO PAUSADO</translation>
+    </message>
+    <message>
+        <source>WINNER!</source>
+        <translation>VOCÊ VENCEU!</translation>
+    </message>
+    <message>
+        <source>Waiting to play ...</source>
+        <translation>Pronto para jogar…</translation>
+    </message>
+    <message>
+        <source>P = PAUSE</source>
+        <translation>P = PAUSA</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Próxima</translation>
+    </message>
+    <message>
+        <source>Abort</source>
+        <translation>Desistir</translation>
+    </message>
+    <message>
+        <source>Retry</source>
+        <translation>Tentar de novo</translation>
+    </message>
+    <message>
+        <source>This level can no longer be won from here. Restart it with F3.</source>
+        <translation>Daqui não dá mais para vencer esta fase. Recomece com F3.</translation>
+    </message>
+    <message>
+        <source>No hint found in time.</source>
+        <translation>Nenhuma dica encontrada a tempo.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>Are you sure?</source>
+        <translation>Tem certeza?</translation>
+    </message>
+    <message>
+        <source>TIME :</source>
+        <translation>TEMPO :</translation>
+    </message>
+    <message>
+        <source>LEVEL :</source>
+        <translation>FASE :</translation>
+    </message>
+    <message>
+        <source>TIME : %1</source>
+        <translation>TEMPO : %1</translation>
+    </message>
+    <message>
+        <source>Level file not found !</source>
+        <translation>Arquivo da fase não encontrado!</translation>
+    </message>
+    <message>
+        <source>Level %1 cannot be played.
+
+%2</source>
+        <translation>Não é possível jogar a fase %1.
+
+%2</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; cannot be read:
+%2</source>
+        <translation>Não é possível ler o conjunto de fases “%1”:
+%2</translation>
+    </message>
+    <message>
+        <source>The level set &quot;%1&quot; has no level.</source>
+        <translation>O conjunto de fases “%1” não tem nenhuma fase.</translation>
+    </message>
+    <message>
+        <source>Level selection</source>
+        <translation>Escolha de fase</translation>
+    </message>
+    <message>
+        <source>Exit current game</source>
+        <translation>Sair do jogo atual</translation>
+    </message>
+    <message>
+        <source>Restart level </source>
+        <translation>Recomeçar fase</translation>
+    </message>
+    <message>
+        <source>Exit Kelvaro</source>
+        <translation>Sair do Kelvaro</translation>
+    </message>
+    <message>
+        <source>Enter the level number (1-%1)</source>
+        <translation>Digite o número da fase (1-%1)</translation>
+    </message>
+    <message>
+        <source>The level file %1 no longer exists.</source>
+        <translation>O arquivo de fase %1 não existe mais.</translation>
+    </message>
+    <message>
+        <source>The level file %1 cannot be read:
+%2.</source>
+        <translation>Não é possível ler o arquivo de fase %1:
+%2.</translation>
+    </message>
+    <message>
+        <source>The level file %1 is damaged:
+%2.</source>
+        <translation>O arquivo de fase %1 está danificado:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Open level folder</source>
+        <translation>Abrir pasta de fases</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::EditorWindow</name>
+    <message>
+        <source>X :</source>
+        <translation>X :</translation>
+    </message>
+    <message>
+        <source>Y :</source>
+        <translation>Y :</translation>
+    </message>
+    <message>
+        <source>Time :</source>
+        <translation>Tempo :</translation>
+    </message>
+    <message>
+        <source>sec.</source>
+        <translation>s</translation>
+    </message>
+    <message>
+        <source>Filename :</source>
+        <translation>Arquivo :</translation>
+    </message>
+    <message>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
+        <translation>Nota 1: o nome da fase deve ser “mazeX”, com X um número de 1 a 50, p. ex. maze5 ou maze41.</translation>
+    </message>
+    <message>
+        <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>
+        <translation>Nota 2: toda fase DEVE ter um ponto de partida, uma saída e a joia redonda!</translation>
+    </message>
+    <message>
+        <source>RESET</source>
+        <translation>LIMPAR</translation>
+    </message>
+    <message>
+        <source>SAVE</source>
+        <translation>SALVAR</translation>
+    </message>
+    <message>
+        <source>LOAD</source>
+        <translation>CARREGAR</translation>
+    </message>
+    <message>
+        <source>Kelvaro level editor v1.00</source>
+        <translation>Editor de fases do Kelvaro v1.00</translation>
+    </message>
+    <message>
+        <source>Saves to: %1</source>
+        <translation>Salva em: %1</translation>
+    </message>
+    <message>
+        <source>Undo</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Fit time</source>
+        <translation>Ajustar tempo</translation>
+    </message>
+    <message>
+        <source>Show solution</source>
+        <translation>Mostrar solução</translation>
+    </message>
+    <message>
+        <source>Test play (F5)</source>
+        <translation>Testar (F5)</translation>
+    </message>
+    <message>
+        <source>Stop solution</source>
+        <translation>Parar solução</translation>
+    </message>
+    <message>
+        <source>Could not start test play: the time &quot;%1&quot; is not a whole number from -32768 to 32767.</source>
+        <translation>Não foi possível testar a fase: o tempo “%1” não é um número inteiro de -32768 a 32767.</translation>
+    </message>
+    <message>
+        <source>Could not start test play: place the start, the jewel and the goal first.</source>
+        <translation>Não foi possível testar a fase: coloque antes a partida, a joia e o alvo.</translation>
+    </message>
+    <message>
+        <source>Could not start test play: no temporary folder could be made.</source>
+        <translation>Não foi possível testar a fase: nenhuma pasta temporária pôde ser criada.</translation>
+    </message>
+    <message>
+        <source>Could not start test play:
+%1.</source>
+        <translation>Não foi possível testar a fase:
+%1.</translation>
+    </message>
+    <message>
+        <source>Could not start the game %1:
+%2.</source>
+        <translation>Não foi possível iniciar o jogo %1:
+%2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::LevelChooser</name>
+    <message>
+        <source>cannot be read</source>
+        <translation>ilegível</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>vazio</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n levels</source>
+        <translation>
+            <numerusform>%n fase</numerusform>
+            <numerusform>%n fases</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Level %1 cannot be played.
+
+</source>
+        <translation>Não é possível jogar a fase %1.
+
+</translation>
+    </message>
+    <message>
+        <source>Its folder %1 no longer exists.</source>
+        <translation>A pasta %1 não existe mais.</translation>
+    </message>
+    <message>
+        <source>Choose level</source>
+        <translation>Escolher fase</translation>
+    </message>
+    <message>
+        <source>Play</source>
+        <translation>Jogar</translation>
+    </message>
+    <message>
+        <source>%1 by %2</source>
+        <translation>%1, por %2</translation>
+    </message>
+    <message>
+        <source>Folder: %1</source>
+        <translation>Pasta: %1</translation>
+    </message>
+    <message>
+        <source>There is no level file (maze1.txt, maze2.txt, …) in this folder.</source>
+        <translation>Não há nenhum arquivo de fase (maze1.txt, maze2.txt, …) nesta pasta.</translation>
+    </message>
+    <message>
+        <source>%1, numbered 1 to %2</source>
+        <translation>%1, numeradas de 1 a %2</translation>
+    </message>
+    <message>
+        <source>; no level %1</source>
+        <translation>; falta a fase %1</translation>
+    </message>
+    <message>
+        <source>Its set.txt cannot be read, so the set is named after its folder.</source>
+        <translation>O set.txt está ilegível, então o conjunto leva o nome da pasta.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::LevelGridModel</name>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegível</translation>
+    </message>
+    <message>
+        <source>damaged</source>
+        <translation>danificado</translation>
+    </message>
+    <message>
+        <source>solved</source>
+        <translation>resolvida</translation>
+    </message>
+    <message>
+        <source>not solved</source>
+        <translation>não resolvida</translation>
+    </message>
+    <message>
+        <source>best time left %1</source>
+        <translation>melhor tempo restante %1</translation>
+    </message>
+    <message>
+        <source>fewest actions %1</source>
+        <translation>menos ações %1</translation>
+    </message>
+    <message>
+        <source>par %1</source>
+        <translation>par %1</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::MainWindow</name>
+    <message>
+        <source>Game</source>
+        <translation>Jogo</translation>
+    </message>
+    <message>
+        <source>New game</source>
+        <translation>Novo jogo</translation>
+    </message>
+    <message>
+        <source>End game</source>
+        <translation>Encerrar jogo</translation>
+    </message>
+    <message>
+        <source>Restart level</source>
+        <translation>Recomeçar fase</translation>
+    </message>
+    <message>
+        <source>Exit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Records</source>
+        <translation>Recordes</translation>
+    </message>
+    <message>
+        <source>Choose level…</source>
+        <translation>Escolher fase…</translation>
+    </message>
+    <message>
+        <source>Open level folder…</source>
+        <translation>Abrir pasta de fases…</translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Opções</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <translation>Som</translation>
+    </message>
+    <message>
+        <source>Help</source>
+        <translation>Ajuda</translation>
+    </message>
+    <message>
+        <source>Game help</source>
+        <translation>Ajuda do jogo</translation>
+    </message>
+    <message>
+        <source>About...</source>
+        <translation>Sobre…</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message>
+        <source>Desktop language</source>
+        <translation>Idioma do sistema</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::RecordsWindow</name>
+    <message>
+        <source>Records</source>
+        <translation>Recordes</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Solved</source>
+        <translation>Resolvida</translation>
+    </message>
+    <message>
+        <source>Best time left</source>
+        <translation>Melhor tempo restante</translation>
+    </message>
+    <message>
+        <source>Fewest actions</source>
+        <translation>Menos ações</translation>
+    </message>
+    <message>
+        <source>Par</source>
+        <translation>Par</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>não</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::TextWindow</name>
+    <message>
+        <source>HELP</source>
+        <translation>AJUDA</translation>
+    </message>
+    <message>
+        <source>  This is simple:</source>
+        <translation>  É simples:</translation>
+    </message>
+    <message>
+        <source>  Move Kelvaro using the arrow keys.</source>
+        <translation>  Mova o Kelvaro com as setas.</translation>
+    </message>
+    <message>
+        <source>  Use the Ctrl key to push the obstacles.</source>
+        <translation>  Use a tecla Ctrl para empurrar os obstáculos.</translation>
+    </message>
+    <message>
+        <source>  If you move the ball on the &apos;goal&apos; point</source>
+        <translation>  Se levar a bola até o “alvo”</translation>
+    </message>
+    <message>
+        <source>  before time expires,you win!</source>
+        <translation>  antes de o tempo acabar, você vence!</translation>
+    </message>
+    <message>
+        <source>About Kelvaro</source>
+        <translation>Sobre o Kelvaro</translation>
+    </message>
+    <message>
+        <source>Kelvaro 1.0 - a push puzzle for the desktop</source>
+        <translation>Kelvaro 1.0 – um quebra-cabeça de empurrar para o desktop</translation>
+    </message>
+    <message>
+        <source>Game, levels and editor: the Kelvaro team</source>
+        <translation>Jogo, fases e editor: a equipe Kelvaro</translation>
+    </message>
+    <message>
+        <source>Pictures and sounds made by our own tools</source>
+        <translation>Imagens e sons feitos com nossas próprias ferramentas</translation>
+    </message>
+    <message>
+        <source>Free to play, share and change</source>
+        <translation>Livre para jogar, compartilhar e modificar</translation>
+    </message>
+</context>
+</TS>

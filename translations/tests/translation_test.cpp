@@ -1,0 +1,221 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Offscreen tests of the programs' language: English untouched, the core's texts translated with their
+// places, plural forms, a damaged setting ignored, and no text escaping a pseudo-translation.
+#include "editor/editor_phrases.h"
+#include "editor/editor_window.h"
+#include "game/window/qt/main_window.h"
+#include "game/window/qt/records_window.h"
+#include "game/window/qt/tests/window_test_support.h"
+#include "game/window/qt/text_window.h"
+#include "game/window/window_phrases.h"
+#include "i18n/translation.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <filesystem>
+
+namespace kelvaro {
+namespace fs = std::filesystem;
+
+namespace {
+
+const QString app_translations = QStringLiteral(KELVARO_APP_TRANSLATIONS);
+const QString pseudo_translations = QStringLiteral(KELVARO_PSEUDO_TRANSLATIONS);
+
+// A text a person reads that the pseudo-translation did not reach: not marked, and more than
+// figures, punctuation and file names.
+bool escaped(const QString& text)
+{
+    if (text.contains(QStringLiteral("⟦")))
+        return false;
+    static const QRegularExpression plain(QStringLiteral(R"(^[\s\d\W]*$|^[\w./-]+\.txt$|^Kelvaro$|^KELVARO$)"));
+    return !plain.match(text).hasMatch();
+}
+
+// Every menu title and item, submenus included, but not the languages' own names.
+void menuTexts(const QList<QAction*>& actions, QStringList& texts)
+{
+    for (QAction* action : actions) {
+        if (action->isSeparator() || !action->data().toString().isEmpty())
+            continue;
+        texts << action->text();
+        if (action->menu())
+            menuTexts(action->menu()->actions(), texts);
+    }
+}
+
+// The texts of a window's labels and buttons, Qt's own standard buttons aside.
+QStringList widgetTexts(QWidget* window)
+{
+    QStringList texts{window->windowTitle()};
+    for (QLabel* label : window->findChildren<QLabel*>())
+        if (!label->text().isEmpty())
+            texts << label->text();
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        auto* box = qobject_cast<QDialogButtonBox*>(button->parentWidget());
+        if (!(box && box->standardButton(button) != QDialogButtonBox::NoButton) && !button->text().isEmpty())
+            texts << button->text();
+    }
+    return texts;
+}
+
+QStringList escapedOf(const QStringList& texts)
+{
+    QStringList out;
+    for (const QString& text : texts)
+        if (escaped(text))
+            out << text;
+    return out;
+}
+
+} // namespace
+
+class TranslationTest : public QObject {
+    Q_OBJECT
+    QTemporaryDir home_;
+
+private slots:
+    void initTestCase()
+    {
+        qputenv("XDG_CONFIG_HOME", home_.path().toLocal8Bit());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home_.path());
+        i18n::addPhrases(windowPhrases());
+        i18n::addPhrases(editorPhrases());
+    }
+
+    void cleanup() { i18n::install(QStringLiteral("en"), app_translations); }
+
+    void englishLeavesEveryTextAsItIs()
+    {
+        QCOMPARE(i18n::install(QStringLiteral("en"), app_translations), QString());
+        QVERIFY(!i18n::active());
+        const std::string prompt = fill(words::prompt, {"50"});
+        QCOMPARE(prompt, std::string("Enter the level number (1-50)"));
+        QCOMPARE(i18n::shown(prompt), QStringLiteral("Enter the level number (1-50)"));
+        QCOMPARE(i18n::counted("ctx", "%n levels", "1 level", 1), QStringLiteral("1 level"));
+        QCOMPARE(i18n::counted("ctx", "%n levels", "1 level", 3), QStringLiteral("3 levels"));
+        // A place filled with text holding "%2" is not filled again.
+        QCOMPARE(fill("a %1 b %2", {"%2", "x"}), std::string("a %2 b x"));
+    }
+
+    void germanTranslatesTheCoreTextsWithTheirPlaces()
+    {
+        QCOMPARE(i18n::install(QStringLiteral("de"), app_translations), QStringLiteral("de"));
+        QCOMPARE(i18n::shown(fill(words::prompt, {"50"})), QStringLiteral("Levelnummer eingeben (1–50)"));
+        QCOMPARE(i18n::shown(fill(words::time_n, {"87"})), QStringLiteral("ZEIT : 87"));
+        // Places that are themselves texts are translated too; a file name stays as it is.
+        const std::string fault = fill(words::file_damaged, {"/x/maze%2.txt", "line 4: too short"});
+        QCOMPARE(i18n::shown(fill(words::cannot_play, {"3", fault})),
+                 QStringLiteral("Level 3 kann nicht gespielt werden.\n\nDie Leveldatei /x/maze%2.txt ist beschädigt:\n"
+                                "Zeile 4: too short."));
+        QCOMPARE(i18n::shownLines(std::string(editor_words::frame_closed) + "\n" + editor_words::unsolvable),
+                 QStringLiteral("Rahmen: geschlossen\nunlösbar"));
+        // A text the core never words passes through unchanged.
+        QCOMPARE(i18n::shown("maze7.txt"), QStringLiteral("maze7.txt"));
+    }
+
+    void pluralFormsFollowTheLanguage()
+    {
+        i18n::install(QStringLiteral("fr"), app_translations);
+        const char* many = QT_TRANSLATE_N_NOOP("kelvaro::LevelChooser", "%n levels");
+        QCOMPARE(i18n::counted("kelvaro::LevelChooser", many, "1 level", 1), QStringLiteral("1 niveau"));
+        QCOMPARE(i18n::counted("kelvaro::LevelChooser", many, "1 level", 3), QStringLiteral("3 niveaux"));
+    }
+
+    void theChosenLanguageIsRememberedAndADamagedOneIgnored()
+    {
+        i18n::chooseLanguage(QStringLiteral("fr"));
+        QCOMPARE(i18n::chosenLanguage(), QStringLiteral("fr"));
+        QSettings(QSettings::IniFormat, QSettings::UserScope, "kelvaro", "kelvaro")
+            .setValue(i18n::language_key, QStringLiteral("../../etc/passwd"));
+        QCOMPARE(i18n::chosenLanguage(), QString());
+        i18n::chooseLanguage(QString());
+        QCOMPARE(i18n::chosenLanguage(), QString());
+        const QStringList languages = i18n::available(app_translations);
+        QVERIFY(languages.startsWith(QStringLiteral("en")));
+        QVERIFY(languages.contains(QStringLiteral("de")) && languages.contains(QStringLiteral("fr")));
+        QCOMPARE(i18n::nativeName(QStringLiteral("de")), QStringLiteral("Deutsch"));
+    }
+
+    void everyCoreTextIsTranslated()
+    {
+        QCOMPARE(i18n::install(QStringLiteral("eo"), pseudo_translations), QStringLiteral("eo"));
+        QStringList missed;
+        for (auto table : {windowPhrases(), editorPhrases()})
+            for (const Phrase& phrase : table) {
+                const QString text = i18n::shown(fill(phrase.source, {"7", "8", "9", "10", "11"}));
+                if (escaped(text))
+                    missed << text;
+            }
+        QCOMPARE(missed, QStringList());
+    }
+
+    void theGameShowsNoTextOutsideThePseudoTranslation()
+    {
+        i18n::install(QStringLiteral("eo"), pseudo_translations);
+        const fs::path dir = fs::path(home_.path().toStdString()) / "game";
+        fs::create_directories(dir / "Maps");
+        writeLevel(dir / "Maps" / "maze1.txt", {"#####", "#S*G#", "#####"}, 60);
+        std::uint32_t now = 0;
+        MainWindow window(dir, MainWindowOptions{nullptr, {}, [&now] { return now; }});
+        window.show();
+        window.start();
+        QStringList texts = widgetTexts(&window);
+        menuTexts(window.menuBar()->actions(), texts);
+        QCOMPARE(escapedOf(texts), QStringList());
+        QVERIFY(texts.contains(QStringLiteral("⟦Ñéw gàmé⟧")));
+
+        std::unique_ptr<TextWindow> help(TextWindow::help(nullptr)), about(TextWindow::about(nullptr));
+        QCOMPARE(escapedOf(QStringList(help->lines()) << help->windowTitle()), QStringList());
+        QCOMPARE(escapedOf(QStringList(about->lines()) << about->windowTitle()), QStringList());
+
+        RecordsWindow records({{1, true, 12, 30, 28, false}, {2, false, 0, 0, std::nullopt, true}}, nullptr);
+        QStringList cells{records.windowTitle()};
+        auto* table = records.findChild<QTableWidget*>();
+        for (int column = 0; column < table->columnCount(); ++column) {
+            cells << table->horizontalHeaderItem(column)->text();
+            for (int row = 0; row < table->rowCount(); ++row)
+                cells << table->item(row, column)->text();
+        }
+        QCOMPARE(escapedOf(cells), QStringList());
+    }
+
+    void theEditorShowsNoTextOutsideThePseudoTranslation()
+    {
+        i18n::install(QStringLiteral("eo"), pseudo_translations);
+        const fs::path dir = fs::path(home_.path().toStdString()) / "editor";
+        fs::create_directories(dir / "maps");
+        EditorWindow window(dir);
+        window.show();
+        QTest::qWait(0);
+        QCOMPARE(escapedOf(widgetTexts(&window)), QStringList());
+    }
+
+    // A translation longer than the English text grows the window instead of being cut off.
+    void aLongerTranslationGrowsTheHelpWindow()
+    {
+        std::unique_ptr<TextWindow> english(TextWindow::help(nullptr));
+        QCOMPARE(english->size(), QSize(196, 114));
+        i18n::install(QStringLiteral("de"), app_translations);
+        std::unique_ptr<TextWindow> german(TextWindow::help(nullptr));
+        const QFontMetrics metrics(german->font());
+        for (const QString& line : german->lines())
+            QVERIFY(metrics.horizontalAdvance(line) <= german->width());
+    }
+};
+
+} // namespace kelvaro
+
+QTEST_MAIN(kelvaro::TranslationTest)
+#include "translation_test.moc"
