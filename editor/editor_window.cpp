@@ -123,6 +123,20 @@ EditorWindow::EditorWindow(LevelFolders folders, QWidget* parent)
     levelEdited();
 }
 
+void EditorWindow::remember(const std::filesystem::path& file)
+{
+    memory_.emplace(file);
+    if (const auto size = memory_->gridSize()) {
+        boxes_[0]->setText(QString::fromStdString(size->x));
+        boxes_[1]->setText(QString::fromStdString(size->y));
+        state_.formLoad();  // the start's empty grid, at the kept size
+    }
+    if (const auto tool = memory_->tool())
+        state_.selectTool(*tool);
+    mirror();
+    levelEdited();
+}
+
 LevelFolders EditorWindow::programFolders()
 {
     return chooseLevelFolders(QCoreApplication::applicationDirPath().toStdString(), std::getenv("XDG_DATA_HOME"),
@@ -138,6 +152,8 @@ void EditorWindow::buildPalette()
         auto* picture = new ToolPicture(place, pictures_[static_cast<std::size_t>(place.code)], this);
         connect(picture, &ToolPicture::clicked, this, [this, code = place.code] {
             state_.selectTool(code);
+            if (memory_)
+                memory_->rememberTool(code);
             mirror();
         });
     }
@@ -263,6 +279,8 @@ void EditorWindow::runCommand(CommandResult (EditorState::*command)())
 {
     stopSolution();
     const CommandResult result = (state_.*command)();
+    if (memory_ && command == &EditorState::reset && result.ok())
+        memory_->rememberGridSize(state_.texts.xBox, state_.texts.yBox);
     mirror();
     showSaveFolder();  // a SAVE may have made the maps folder under another spelling
     levelEdited();

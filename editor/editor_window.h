@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/analysis_worker.h"
+#include "editor/editor_memory.h"
 #include "editor/editor_state.h"
 #include "editor/editor_widgets.h"
 
@@ -57,6 +58,10 @@ public:
     // to every window's title, and each title is exactly its caption.
     static void tieToDesktopEntry();
 
+    // Starts on the grid size and tool kept from the last run and keeps them from now on: kel_edit
+    // does, tests pass their own `file`. Without it the editor starts as specified and keeps nothing.
+    void remember(const std::filesystem::path& file = {});
+
     EditorState& state() { return state_; }
     void setMessageSink(MessageSink sink) { message_sink_ = std::move(sink); }
     void setCloseQuestion(CloseQuestion question) { close_question_ = std::move(question); }
@@ -109,6 +114,7 @@ private:
     QScrollArea* canvas_area_ = nullptr;
     CanvasView* canvas_ = nullptr;
     std::array<QLineEdit*, 4> boxes_{};
+    std::optional<EditorMemory> memory_;
 
     QLabel* analysisReadout_ = nullptr;
     QPushButton* fitTimeButton_ = nullptr;

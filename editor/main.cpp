@@ -114,6 +114,7 @@ int main(int argc, char* argv[])
     if (line.self_test)
         return selfTest(folders);
     kelvaro::EditorWindow window(folders);
+    window.remember();
     window.show();
     return app.exec();
 }

@@ -218,6 +218,37 @@ private slots:
         }
     }
 
+    // The last grid size set by RESET and the last tool come back at the next start; without a
+    // settings file, or with a damaged one, the editor starts as it always has.
+    void theLastGridSizeAndToolAreRememberedAndDamageIgnored()
+    {
+        const fs::path file = fs::path(app_folder_.path().toStdString()) / "kelvaro.ini";
+        window_->remember(file);
+        QCOMPARE(state().tool, int(border));
+        type("xBox", "9");
+        type("yBox", "7");
+        click("resetButton");
+        click("goal");
+
+        auto again = std::make_unique<EditorWindow>(fs::path(app_folder_.path().toStdString()));
+        again->remember(file);
+        QCOMPARE(again->state().tool, int(goal));
+        QCOMPARE(again->findChild<QLineEdit*>("xBox")->text(), QString("9"));
+        QCOMPARE(again->state().level.maze.columns(), state().level.maze.columns());
+        QCOMPARE(again->state().level.maze.rows(), state().level.maze.rows());
+        QVERIFY(!again->state().hasUnsavedChanges());
+
+        for (const char* damage : {"[editor]\ngrid_x=300\ngrid_y=-1\ntool=17\n", "\x01\xff[[[=\n\ntool"}) {
+            std::ofstream(file, std::ios::binary) << damage;
+            auto fresh = std::make_unique<EditorWindow>(fs::path(app_folder_.path().toStdString()));
+            fresh->remember(file);
+            QCOMPARE(fresh->state().tool, int(border));
+            QCOMPARE(fresh->state().texts.xBox, EditorTexts{}.xBox);
+            QCOMPARE(fresh->state().texts.yBox, EditorTexts{}.yBox);
+        }
+        fs::remove(file);
+    }
+
     void pressesPaintThroughTheLastColumnsFirstPixel()
     {
         click("obstacle");
