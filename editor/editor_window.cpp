@@ -5,6 +5,7 @@
 
 #include "editor/editor_phrases.h"
 #include "i18n/translation.h"
+#include "level/level_phrases.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -97,6 +98,7 @@ EditorWindow::EditorWindow(LevelFolders folders, QWidget* parent)
 {
     setObjectName("editorWindow");
     i18n::addPhrases(editorPhrases());
+    i18n::addPhrases(levelPhrases());
     setWindowTitle(tr("Kelvaro level editor v1.00"));
     setFont(editorFont(10));
     resize(client_width, client_height);

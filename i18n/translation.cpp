@@ -188,6 +188,18 @@ QString shown(const std::string& english)
         }
         return filled;
     }
+    // A list the core joined ("start, jewel") is translated item by item.
+    if (text.contains(QLatin1String(", "))) {
+        QStringList items = text.split(QStringLiteral(", "));
+        bool changed = false;
+        for (QString& item : items) {
+            const QString shownItem = shown(item.toStdString());
+            changed = changed || shownItem != item;
+            item = shownItem;
+        }
+        if (changed)
+            return items.join(QStringLiteral(", "));
+    }
     return text;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's level reader and writer.
 #include "level/author_level.h"
+#include "level/level_phrases.h"
 
 #include "level/cell_kind.h"
 #include "level/level_files.h"
@@ -19,9 +20,8 @@ std::optional<LevelError> mark(AuthorLevel& level, const LevelRecord& record, He
     if (!level.maze.contains(x, y)) {
         const Header bad = (x < 0 || x > level.maze.maxx()) ? hx : hy;
         return LevelError{LevelError::Kind::mark_outside, record.lineOf(bad),
-                          std::string("the ") + what + " at (" + std::to_string(x) + ", " + std::to_string(y) +
-                              ") lies outside the grid of " + std::to_string(level.maze.columns()) + " x " +
-                              std::to_string(level.maze.rows()) + " cells"};
+                          fill(level_words::mark_outside, {what, std::to_string(x), std::to_string(y),
+                                                         std::to_string(level.maze.columns()), std::to_string(level.maze.rows())})};
     }
     level.maze.at(x, y) = code;
     return std::nullopt;
@@ -57,11 +57,11 @@ Result<AuthorLevel> readAuthorLevel(std::istream& in)
     // An empty time line leaves the time at 0, as a fresh editor holds it.
     level.leveltime = static_cast<std::int16_t>(record[Header::time].value_or(0));
 
-    if (auto error = mark(level, record, Header::jewelx, Header::jewely, jewel, "jewel"))
+    if (auto error = mark(level, record, Header::jewelx, Header::jewely, jewel, level_words::jewel))
         return *error;
-    if (auto error = mark(level, record, Header::goalx, Header::goaly, goal, "goal"))
+    if (auto error = mark(level, record, Header::goalx, Header::goaly, goal, level_words::goal))
         return *error;
-    if (auto error = mark(level, record, Header::startx, Header::starty, blank, "start"))
+    if (auto error = mark(level, record, Header::startx, Header::starty, blank, level_words::start))
         return *error;
     return level;
 }

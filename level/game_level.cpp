@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's level reader.
 #include "level/game_level.h"
+#include "level/level_phrases.h"
 
 #include "level/cell_kind.h"
 #include "level/level_files.h"
@@ -20,9 +21,8 @@ std::optional<LevelError> mark(GameLevel& level, const LevelRecord& record, Head
     if (!level.maze.contains(cx, cy)) {
         const Header bad = cx > level.maze.maxx() ? x : y;
         return LevelError{LevelError::Kind::mark_outside, record.lineOf(bad),
-                          std::string("the ") + what + " at (" + std::to_string(cx) + ", " + std::to_string(cy) +
-                              ") lies outside the grid of " + std::to_string(level.maze.columns()) + " x " +
-                              std::to_string(level.maze.rows()) + " cells"};
+                          fill(level_words::mark_outside, {what, std::to_string(cx), std::to_string(cy),
+                                                         std::to_string(level.maze.columns()), std::to_string(level.maze.rows())})};
     }
     level.maze.at(cx, cy) = code;
     return std::nullopt;
@@ -50,11 +50,11 @@ Result<GameLevel> readGameLevel(std::istream& in)
     level.playery = static_cast<std::uint8_t>(*record[Header::starty]);
     level.timeleft = static_cast<std::int16_t>(*record[Header::time]);
 
-    if (auto error = mark(level, record, Header::jewelx, Header::jewely, jewel, "jewel"))
+    if (auto error = mark(level, record, Header::jewelx, Header::jewely, jewel, level_words::jewel))
         return *error;
-    if (auto error = mark(level, record, Header::goalx, Header::goaly, goal, "goal"))
+    if (auto error = mark(level, record, Header::goalx, Header::goaly, goal, level_words::goal))
         return *error;
-    if (auto error = mark(level, record, Header::startx, Header::starty, blank, "start"))
+    if (auto error = mark(level, record, Header::startx, Header::starty, blank, level_words::start))
         return *error;
     return level;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Level file locations and opening; writing is in whole_file_writer.cpp.
 #include "level/level_files.h"
+#include "level/level_phrases.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -59,12 +60,12 @@ std::optional<LevelError> openLevelFile(const fs::path& file, std::ifstream& in)
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
     if (status.type() == fs::file_type::not_found)
-        return LevelError{LevelError::Kind::not_found, 0, "the file does not exist"};
+        return LevelError{LevelError::Kind::not_found, 0, level_words::no_file};
     if (ec || status.type() != fs::file_type::regular)
-        return LevelError{LevelError::Kind::unreadable, 0, "it is not a file that can be read"};
+        return LevelError{LevelError::Kind::unreadable, 0, level_words::not_readable};
     in.open(file, std::ios::binary);
     if (!in)
-        return LevelError{LevelError::Kind::unreadable, 0, std::string("it cannot be opened: ") + std::strerror(errno)};
+        return LevelError{LevelError::Kind::unreadable, 0, fill(level_words::cannot_open, {std::strerror(errno)})};
     return std::nullopt;
 }
 

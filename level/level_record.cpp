@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the values of a level file under a reader's rules.
 #include "level/level_record.h"
+#include "level/level_phrases.h"
 
 #include "level/field_reader.h"
 
@@ -10,11 +11,8 @@ namespace {
 constexpr Range kByte{0, 255};
 constexpr Range kShort{-32768, 32767};
 
-const char* const kHeaderNames[header_count] = {
-    "highest column index", "highest row index", "jewel column", "jewel row",
-    "goal column",          "goal row",          "start column", "start row",
-    "time limit",
-};
+const char* const* const kHeaderNames = level_words::header_names;
+static_assert(std::size(level_words::header_names) == header_count);
 
 LevelError fieldError(LevelError::Kind kind, int line, std::string detail)
 {
@@ -35,25 +33,25 @@ Result<std::optional<std::int32_t>> takeValue(const Field& field, const ReadRule
         if (rules.text_reads_zero)
             return std::optional<std::int32_t>(0);
         return fieldError(LevelError::Kind::not_a_number, field.line,
-                          "the " + name() + " \"" + field.text + "\" is not a whole number");
+                          fill(level_words::not_whole, {name(), field.text}));
     case Field::Kind::number:
         break;
     }
     if (!field.whole && !rules.text_reads_zero)
         return fieldError(LevelError::Kind::not_a_number, field.line,
-                          "the " + name() + " \"" + field.text + "\" is not a whole number");
+                          fill(level_words::not_whole, {name(), field.text}));
     if (field.value < range.low || field.value > range.high)
         return fieldError(LevelError::Kind::out_of_range, field.line,
-                          "the " + name() + " " + field.text + " is outside " + std::to_string(range.low) +
-                              " to " + std::to_string(range.high));
+                          fill(level_words::outside,
+                               {name(), field.text, std::to_string(range.low), std::to_string(range.high)}));
     return std::optional<std::int32_t>(static_cast<std::int32_t>(field.value));
 }
 
 LevelError earlyEnd(const FieldReader& reader, const std::string& missing)
 {
     if (reader.failed())
-        return fieldError(LevelError::Kind::unreadable, reader.line(), "the file could not be read to its end");
-    return fieldError(LevelError::Kind::early_end, reader.line(), "the file ends before the " + missing);
+        return fieldError(LevelError::Kind::unreadable, reader.line(), level_words::unreadable_end);
+    return fieldError(LevelError::Kind::early_end, reader.line(), fill(level_words::ends_before, {missing}));
 }
 
 } // namespace
@@ -102,7 +100,7 @@ Result<LevelRecord> readRecord(std::istream& in, const ReadRules& rules)
     record.cells.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const auto name = [i, rows = record.maxy() + 1] {
-            return "cell (" + std::to_string(i / rows) + ", " + std::to_string(i % rows) + ")";
+            return fill(level_words::cell, {std::to_string(i / rows), std::to_string(i % rows)});
         };
         const std::optional<Field> field = reader.next();
         if (!field)

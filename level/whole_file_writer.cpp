@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a level file whole or not at all, through symbolic links, keeping read-only files.
 #include "level/level_files.h"
+#include "level/level_phrases.h"
 
 #include <cerrno>
 #include <cstring>
@@ -17,7 +18,7 @@ namespace {
 
 LevelError writeError(const fs::path& where, const std::string& why)
 {
-    return LevelError{LevelError::Kind::write_failed, 0, "could not write " + where.string() + ": " + why};
+    return LevelError{LevelError::Kind::write_failed, 0, fill(level_words::cannot_write, {where.string(), why})};
 }
 
 std::string lastError() { return std::strerror(errno); }
@@ -122,10 +123,10 @@ std::optional<LevelError> writeFileWhole(const fs::path& file, std::string_view 
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     if (replacing && !S_ISREG(old.st_mode))
-        return writeError(target, "it is not a plain file");
+        return writeError(target, level_words::not_plain);
     // The permission bits say what the owner wants, even to a user the system lets write anyway.
     if (replacing && (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        return writeError(target, "the file is read-only; it was kept as it is");
+        return writeError(target, level_words::read_only);
     removeStaleSaves(folder);
     tell(observer, SaveStep::checked);
 
@@ -145,7 +146,7 @@ std::optional<LevelError> writeFileWhole(const fs::path& file, std::string_view 
     if (replacing)
         ::fchmod(temp.fd, old.st_mode & 07777);
     if (::fsync(temp.fd) != 0)
-        return fail(target, "the data could not be flushed to the disk");
+        return fail(target, level_words::not_flushed);
     tell(observer, SaveStep::flushed);
     if (unnamed && !linkTemporary(temp.fd, named))
         return writeError(folder, lastError());

@@ -276,6 +276,121 @@ Es wurde nichts geschrieben; das Level im Editor bleibt unverändert.</translati
     </message>
 </context>
 <context>
+    <name>LevelFile</name>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number</source>
+        <translation>%1 „%2“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is outside %3 to %4</source>
+        <translation>%1 %2 liegt außerhalb von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>die Datei konnte nicht bis zum Ende gelesen werden</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1</source>
+        <translation>die Datei endet vor: %1</translation>
+    </message>
+    <message>
+        <source>cell (%1, %2)</source>
+        <translation>Feld (%1, %2)</translation>
+    </message>
+    <message>
+        <source>the %1 at (%2, %3) lies outside the grid of %4 x %5 cells</source>
+        <translation>%1 bei (%2, %3) liegt außerhalb des Rasters von %4 x %5 Feldern</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>die Datei gibt es nicht</translation>
+    </message>
+    <message>
+        <source>it is not a file that can be read</source>
+        <translation>es ist keine lesbare Datei</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>sie lässt sich nicht öffnen: %1</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>the file is read-only; it was kept as it is</source>
+        <translation>die Datei ist schreibgeschützt; sie blieb unverändert</translation>
+    </message>
+    <message>
+        <source>the data could not be flushed to the disk</source>
+        <translation>die Daten konnten nicht auf die Platte geschrieben werden</translation>
+    </message>
+    <message>
+        <source>You may not read this folder.</source>
+        <translation>Sie dürfen diesen Ordner nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The folder no longer exists.</source>
+        <translation>Den Ordner gibt es nicht mehr.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Der Ordner kann nicht gelesen werden: %1.</translation>
+    </message>
+    <message>
+        <source>jewel</source>
+        <translation>Juwel</translation>
+    </message>
+    <message>
+        <source>goal</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>highest column index</source>
+        <translation>Höchster Spaltenindex</translation>
+    </message>
+    <message>
+        <source>highest row index</source>
+        <translation>Höchster Zeilenindex</translation>
+    </message>
+    <message>
+        <source>jewel column</source>
+        <translation>Juwel-Spalte</translation>
+    </message>
+    <message>
+        <source>jewel row</source>
+        <translation>Juwel-Zeile</translation>
+    </message>
+    <message>
+        <source>goal column</source>
+        <translation>Ziel-Spalte</translation>
+    </message>
+    <message>
+        <source>goal row</source>
+        <translation>Ziel-Zeile</translation>
+    </message>
+    <message>
+        <source>start column</source>
+        <translation>Start-Spalte</translation>
+    </message>
+    <message>
+        <source>start row</source>
+        <translation>Start-Zeile</translation>
+    </message>
+    <message>
+        <source>time limit</source>
+        <translation>Zeitlimit</translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Open level folder</source>

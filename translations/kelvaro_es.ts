@@ -276,6 +276,121 @@ No se escribió nada; el nivel del editor no ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>LevelFile</name>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number</source>
+        <translation>%1 «%2» no es un número entero</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is outside %3 to %4</source>
+        <translation>%1 %2 está fuera de %3 a %4</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>no se pudo leer el archivo hasta el final</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1</source>
+        <translation>el archivo termina antes de: %1</translation>
+    </message>
+    <message>
+        <source>cell (%1, %2)</source>
+        <translation>casilla (%1, %2)</translation>
+    </message>
+    <message>
+        <source>the %1 at (%2, %3) lies outside the grid of %4 x %5 cells</source>
+        <translation>%1 en (%2, %3) está fuera de la cuadrícula de %4 x %5 casillas</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>el archivo no existe</translation>
+    </message>
+    <message>
+        <source>it is not a file that can be read</source>
+        <translation>no es un archivo que se pueda leer</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>no se puede abrir: %1</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>no se pudo escribir %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>the file is read-only; it was kept as it is</source>
+        <translation>el archivo es de solo lectura; se dejó como estaba</translation>
+    </message>
+    <message>
+        <source>the data could not be flushed to the disk</source>
+        <translation>no se pudieron escribir los datos en el disco</translation>
+    </message>
+    <message>
+        <source>You may not read this folder.</source>
+        <translation>No tiene permiso para leer esta carpeta.</translation>
+    </message>
+    <message>
+        <source>The folder no longer exists.</source>
+        <translation>La carpeta ya no existe.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>No se puede leer la carpeta: %1.</translation>
+    </message>
+    <message>
+        <source>jewel</source>
+        <translation>joya</translation>
+    </message>
+    <message>
+        <source>goal</source>
+        <translation>meta</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>salida</translation>
+    </message>
+    <message>
+        <source>highest column index</source>
+        <translation>índice de columna más alto</translation>
+    </message>
+    <message>
+        <source>highest row index</source>
+        <translation>índice de fila más alto</translation>
+    </message>
+    <message>
+        <source>jewel column</source>
+        <translation>columna de la joya</translation>
+    </message>
+    <message>
+        <source>jewel row</source>
+        <translation>fila de la joya</translation>
+    </message>
+    <message>
+        <source>goal column</source>
+        <translation>columna de la meta</translation>
+    </message>
+    <message>
+        <source>goal row</source>
+        <translation>fila de la meta</translation>
+    </message>
+    <message>
+        <source>start column</source>
+        <translation>columna de salida</translation>
+    </message>
+    <message>
+        <source>start row</source>
+        <translation>fila de salida</translation>
+    </message>
+    <message>
+        <source>time limit</source>
+        <translation>límite de tiempo</translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Open level folder</source>

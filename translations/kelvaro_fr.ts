@@ -276,6 +276,121 @@ Rien n’a été écrit ; le niveau dans l’éditeur est inchangé.</translatio
     </message>
 </context>
 <context>
+    <name>LevelFile</name>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number</source>
+        <translation>%1 « %2 » n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is outside %3 to %4</source>
+        <translation>%1 %2 est hors de %3 à %4</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>le fichier n’a pas pu être lu jusqu’au bout</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1</source>
+        <translation>le fichier se termine avant : %1</translation>
+    </message>
+    <message>
+        <source>cell (%1, %2)</source>
+        <translation>case (%1, %2)</translation>
+    </message>
+    <message>
+        <source>the %1 at (%2, %3) lies outside the grid of %4 x %5 cells</source>
+        <translation>%1 en (%2, %3) est hors de la grille de %4 x %5 cases</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>le fichier n’existe pas</translation>
+    </message>
+    <message>
+        <source>it is not a file that can be read</source>
+        <translation>ce n’est pas un fichier lisible</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>impossible de l’ouvrir : %1</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>impossible d’écrire %1 : %2</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>ce n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>the file is read-only; it was kept as it is</source>
+        <translation>le fichier est en lecture seule ; il a été laissé tel quel</translation>
+    </message>
+    <message>
+        <source>the data could not be flushed to the disk</source>
+        <translation>les données n’ont pas pu être écrites sur le disque</translation>
+    </message>
+    <message>
+        <source>You may not read this folder.</source>
+        <translation>Vous n’avez pas le droit de lire ce dossier.</translation>
+    </message>
+    <message>
+        <source>The folder no longer exists.</source>
+        <translation>Le dossier n’existe plus.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Impossible de lire le dossier : %1.</translation>
+    </message>
+    <message>
+        <source>jewel</source>
+        <translation>joyau</translation>
+    </message>
+    <message>
+        <source>goal</source>
+        <translation>but</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>départ</translation>
+    </message>
+    <message>
+        <source>highest column index</source>
+        <translation>plus grand indice de colonne</translation>
+    </message>
+    <message>
+        <source>highest row index</source>
+        <translation>plus grand indice de ligne</translation>
+    </message>
+    <message>
+        <source>jewel column</source>
+        <translation>colonne du joyau</translation>
+    </message>
+    <message>
+        <source>jewel row</source>
+        <translation>ligne du joyau</translation>
+    </message>
+    <message>
+        <source>goal column</source>
+        <translation>colonne du but</translation>
+    </message>
+    <message>
+        <source>goal row</source>
+        <translation>ligne du but</translation>
+    </message>
+    <message>
+        <source>start column</source>
+        <translation>colonne du départ</translation>
+    </message>
+    <message>
+        <source>start row</source>
+        <translation>ligne du départ</translation>
+    </message>
+    <message>
+        <source>time limit</source>
+        <translation>temps limite</translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Open level folder</source>

@@ -276,6 +276,121 @@ Non è stato scritto nulla; il livello nell’editor non è cambiato.</translati
     </message>
 </context>
 <context>
+    <name>LevelFile</name>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number</source>
+        <translation>%1 «%2» non è un numero intero</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is outside %3 to %4</source>
+        <translation>%1 %2 è fuori da %3 a %4</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>non è stato possibile leggere il file fino in fondo</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1</source>
+        <translation>il file finisce prima di: %1</translation>
+    </message>
+    <message>
+        <source>cell (%1, %2)</source>
+        <translation>casella (%1, %2)</translation>
+    </message>
+    <message>
+        <source>the %1 at (%2, %3) lies outside the grid of %4 x %5 cells</source>
+        <translation>%1 in (%2, %3) è fuori dalla griglia di %4 x %5 caselle</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>il file non esiste</translation>
+    </message>
+    <message>
+        <source>it is not a file that can be read</source>
+        <translation>non è un file leggibile</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>non si può aprire: %1</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>impossibile scrivere %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>non è un file normale</translation>
+    </message>
+    <message>
+        <source>the file is read-only; it was kept as it is</source>
+        <translation>il file è di sola lettura; è stato lasciato com’era</translation>
+    </message>
+    <message>
+        <source>the data could not be flushed to the disk</source>
+        <translation>non è stato possibile scrivere i dati sul disco</translation>
+    </message>
+    <message>
+        <source>You may not read this folder.</source>
+        <translation>Non hai il permesso di leggere questa cartella.</translation>
+    </message>
+    <message>
+        <source>The folder no longer exists.</source>
+        <translation>La cartella non esiste più.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Impossibile leggere la cartella: %1.</translation>
+    </message>
+    <message>
+        <source>jewel</source>
+        <translation>gioiello</translation>
+    </message>
+    <message>
+        <source>goal</source>
+        <translation>traguardo</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>partenza</translation>
+    </message>
+    <message>
+        <source>highest column index</source>
+        <translation>indice di colonna massimo</translation>
+    </message>
+    <message>
+        <source>highest row index</source>
+        <translation>indice di riga massimo</translation>
+    </message>
+    <message>
+        <source>jewel column</source>
+        <translation>colonna del gioiello</translation>
+    </message>
+    <message>
+        <source>jewel row</source>
+        <translation>riga del gioiello</translation>
+    </message>
+    <message>
+        <source>goal column</source>
+        <translation>colonna del traguardo</translation>
+    </message>
+    <message>
+        <source>goal row</source>
+        <translation>riga del traguardo</translation>
+    </message>
+    <message>
+        <source>start column</source>
+        <translation>colonna di partenza</translation>
+    </message>
+    <message>
+        <source>start row</source>
+        <translation>riga di partenza</translation>
+    </message>
+    <message>
+        <source>time limit</source>
+        <translation>limite di tempo</translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Open level folder</source>

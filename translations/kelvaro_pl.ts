@@ -276,6 +276,121 @@ Nic nie zapisano; poziom w edytorze pozostał bez zmian.</translation>
     </message>
 </context>
 <context>
+    <name>LevelFile</name>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number</source>
+        <translation>%1 „%2” nie jest liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is outside %3 to %4</source>
+        <translation>%1 %2 wykracza poza zakres od %3 do %4</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>nie udało się odczytać pliku do końca</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1</source>
+        <translation>plik kończy się przed: %1</translation>
+    </message>
+    <message>
+        <source>cell (%1, %2)</source>
+        <translation>pole (%1, %2)</translation>
+    </message>
+    <message>
+        <source>the %1 at (%2, %3) lies outside the grid of %4 x %5 cells</source>
+        <translation>%1 w (%2, %3) leży poza siatką %4 x %5 pól</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>plik nie istnieje</translation>
+    </message>
+    <message>
+        <source>it is not a file that can be read</source>
+        <translation>to nie jest plik, który da się odczytać</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>nie można go otworzyć: %1</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>nie można zapisać %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>to nie jest zwykły plik</translation>
+    </message>
+    <message>
+        <source>the file is read-only; it was kept as it is</source>
+        <translation>plik jest tylko do odczytu; pozostawiono go bez zmian</translation>
+    </message>
+    <message>
+        <source>the data could not be flushed to the disk</source>
+        <translation>nie udało się zapisać danych na dysk</translation>
+    </message>
+    <message>
+        <source>You may not read this folder.</source>
+        <translation>Nie masz uprawnień do odczytu tego katalogu.</translation>
+    </message>
+    <message>
+        <source>The folder no longer exists.</source>
+        <translation>Katalog już nie istnieje.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Nie można odczytać katalogu: %1.</translation>
+    </message>
+    <message>
+        <source>jewel</source>
+        <translation>klejnot</translation>
+    </message>
+    <message>
+        <source>goal</source>
+        <translation>cel</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>highest column index</source>
+        <translation>najwyższy indeks kolumny</translation>
+    </message>
+    <message>
+        <source>highest row index</source>
+        <translation>najwyższy indeks wiersza</translation>
+    </message>
+    <message>
+        <source>jewel column</source>
+        <translation>kolumna klejnotu</translation>
+    </message>
+    <message>
+        <source>jewel row</source>
+        <translation>wiersz klejnotu</translation>
+    </message>
+    <message>
+        <source>goal column</source>
+        <translation>kolumna celu</translation>
+    </message>
+    <message>
+        <source>goal row</source>
+        <translation>wiersz celu</translation>
+    </message>
+    <message>
+        <source>start column</source>
+        <translation>kolumna startu</translation>
+    </message>
+    <message>
+        <source>start row</source>
+        <translation>wiersz startu</translation>
+    </message>
+    <message>
+        <source>time limit</source>
+        <translation>limit czasu</translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Open level folder</source>

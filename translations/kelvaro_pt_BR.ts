@@ -276,6 +276,121 @@ Nada foi gravado; a fase no editor não foi alterada.</translation>
     </message>
 </context>
 <context>
+    <name>LevelFile</name>
+    <message>
+        <source>the %1 &quot;%2&quot; is not a whole number</source>
+        <translation>%1 “%2” não é um número inteiro</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is outside %3 to %4</source>
+        <translation>%1 %2 está fora de %3 a %4</translation>
+    </message>
+    <message>
+        <source>the file could not be read to its end</source>
+        <translation>não foi possível ler o arquivo até o fim</translation>
+    </message>
+    <message>
+        <source>the file ends before the %1</source>
+        <translation>o arquivo termina antes de: %1</translation>
+    </message>
+    <message>
+        <source>cell (%1, %2)</source>
+        <translation>casa (%1, %2)</translation>
+    </message>
+    <message>
+        <source>the %1 at (%2, %3) lies outside the grid of %4 x %5 cells</source>
+        <translation>%1 em (%2, %3) está fora da grade de %4 x %5 casas</translation>
+    </message>
+    <message>
+        <source>the file does not exist</source>
+        <translation>o arquivo não existe</translation>
+    </message>
+    <message>
+        <source>it is not a file that can be read</source>
+        <translation>não é um arquivo que possa ser lido</translation>
+    </message>
+    <message>
+        <source>it cannot be opened: %1</source>
+        <translation>não é possível abri-lo: %1</translation>
+    </message>
+    <message>
+        <source>could not write %1: %2</source>
+        <translation>não foi possível gravar %1: %2</translation>
+    </message>
+    <message>
+        <source>it is not a plain file</source>
+        <translation>não é um arquivo comum</translation>
+    </message>
+    <message>
+        <source>the file is read-only; it was kept as it is</source>
+        <translation>o arquivo é somente leitura; foi mantido como estava</translation>
+    </message>
+    <message>
+        <source>the data could not be flushed to the disk</source>
+        <translation>não foi possível gravar os dados no disco</translation>
+    </message>
+    <message>
+        <source>You may not read this folder.</source>
+        <translation>Você não tem permissão para ler esta pasta.</translation>
+    </message>
+    <message>
+        <source>The folder no longer exists.</source>
+        <translation>A pasta não existe mais.</translation>
+    </message>
+    <message>
+        <source>The folder cannot be read: %1.</source>
+        <translation>Não é possível ler a pasta: %1.</translation>
+    </message>
+    <message>
+        <source>jewel</source>
+        <translation>joia</translation>
+    </message>
+    <message>
+        <source>goal</source>
+        <translation>alvo</translation>
+    </message>
+    <message>
+        <source>start</source>
+        <translation>partida</translation>
+    </message>
+    <message>
+        <source>highest column index</source>
+        <translation>maior índice de coluna</translation>
+    </message>
+    <message>
+        <source>highest row index</source>
+        <translation>maior índice de linha</translation>
+    </message>
+    <message>
+        <source>jewel column</source>
+        <translation>coluna da joia</translation>
+    </message>
+    <message>
+        <source>jewel row</source>
+        <translation>linha da joia</translation>
+    </message>
+    <message>
+        <source>goal column</source>
+        <translation>coluna do alvo</translation>
+    </message>
+    <message>
+        <source>goal row</source>
+        <translation>linha do alvo</translation>
+    </message>
+    <message>
+        <source>start column</source>
+        <translation>coluna da partida</translation>
+    </message>
+    <message>
+        <source>start row</source>
+        <translation>linha da partida</translation>
+    </message>
+    <message>
+        <source>time limit</source>
+        <translation>limite de tempo</translation>
+    </message>
+</context>
+<context>
     <name>QtDialogs</name>
     <message>
         <source>Open level folder</source>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The checks an author needs on a level, shared by kel_check and the editor.
 #include "level/analysis/level_analysis.h"
+#include "level/level_phrases.h"
 
 #include "level/cell_kind.h"
 #include "level/cell_rules.h"
@@ -75,11 +76,11 @@ std::vector<std::string> missingMarks(const AuthorLevel& level)
 {
     std::vector<std::string> missing;
     if (!level.startx || !level.starty)
-        missing.emplace_back("start");
+        missing.emplace_back(level_words::start);
     if (!level.jewelx || !level.jewely)
-        missing.emplace_back("jewel");
+        missing.emplace_back(level_words::jewel);
     if (!level.goalx || !level.goaly)
-        missing.emplace_back("goal");
+        missing.emplace_back(level_words::goal);
     return missing;
 }
 

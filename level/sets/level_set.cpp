@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading level sets from their folders; every failure becomes words on the set, never an exception.
 #include "level/sets/level_set.h"
+#include "level/level_phrases.h"
 
 #include "level/level_files.h"
 #include "level/sets/level_home.h"
@@ -156,9 +157,9 @@ LevelSet readLevelSet(const fs::path& folder)
     std::error_code ec;
     fs::directory_iterator it(folder, ec);
     if (ec) {
-        set.problem = ec == std::errc::permission_denied ? "You may not read this folder."
-                      : ec == std::errc::no_such_file_or_directory ? "The folder no longer exists."
-                                                                   : "The folder cannot be read: " + ec.message() + ".";
+        set.problem = ec == std::errc::permission_denied ? level_words::folder_forbidden
+                      : ec == std::errc::no_such_file_or_directory ? level_words::folder_gone
+                                                                   : fill(level_words::folder_unreadable, {ec.message()});
         return set;
     }
     // Among spellings of one number the exact "mazeN.txt" wins, then the first in byte order,

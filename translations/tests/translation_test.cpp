@@ -9,6 +9,7 @@
 #include "game/window/qt/text_window.h"
 #include "game/window/window_phrases.h"
 #include "i18n/translation.h"
+#include "level/level_phrases.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -92,6 +93,7 @@ private slots:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home_.path());
         i18n::addPhrases(windowPhrases());
         i18n::addPhrases(editorPhrases());
+        i18n::addPhrases(levelPhrases());
     }
 
     void cleanup() { i18n::install(QStringLiteral("en"), app_translations); }
@@ -152,7 +154,7 @@ private slots:
     {
         QCOMPARE(i18n::install(QStringLiteral("eo"), pseudo_translations), QStringLiteral("eo"));
         QStringList missed;
-        for (auto table : {windowPhrases(), editorPhrases()})
+        for (auto table : {windowPhrases(), editorPhrases(), levelPhrases()})
             for (const Phrase& phrase : table) {
                 const QString text = i18n::shown(fill(phrase.source, {"7", "8", "9", "10", "11"}));
                 if (escaped(text))

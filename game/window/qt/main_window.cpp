@@ -4,6 +4,7 @@
 
 #include "assets/art.h"
 #include "game/window/window_phrases.h"
+#include "level/level_phrases.h"
 #include "i18n/translation.h"
 #include "level/cell_kind.h"
 #include "level/level_files.h"
@@ -237,6 +238,7 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     dialogs_.after_close = [this] { tick(); };
 
     i18n::addPhrases(windowPhrases());
+    i18n::addPhrases(levelPhrases());
     setWindowTitle("KELVARO");
     setWindowIcon(QIcon(QPixmap::fromImage(artImage("icon_256"))));
     buildControls();

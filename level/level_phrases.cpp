@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The table of the level files' error words a window recognises and translates.
+#include "level/level_phrases.h"
+
+#include <vector>
+
+namespace kelvaro {
+
+std::span<const Phrase> levelPhrases()
+{
+    using namespace level_words;
+    static const auto table = [] {
+        std::vector<Phrase> all{
+            {context, not_whole},
+        {context, outside},
+        {context, unreadable_end},
+        {context, ends_before},
+        {context, cell},
+        {context, mark_outside},
+        {context, no_file},
+        {context, not_readable},
+        {context, cannot_open},
+        {context, cannot_write},
+        {context, not_plain},
+        {context, read_only},
+        {context, not_flushed},
+        {context, folder_forbidden},
+        {context, folder_gone},
+        {context, folder_unreadable},
+        {context, jewel},
+        {context, goal},
+        {context, start},
+        };
+        for (const char* name : header_names)
+            all.push_back({context, name});
+        return all;
+    }();
+    return table;
+}
+
+} // namespace kelvaro
