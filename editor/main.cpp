@@ -16,7 +16,8 @@
 
 namespace {
 
-constexpr const char* usage =
+constexpr const char* usage = QT_TRANSLATE_NOOP(
+    "kelvaro::EditorUsage",
     "usage: kel_edit [--help | --version | --self-test]\n"
     "  The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder\n"
     "  beside it where that folder takes new files, else in \"My levels\" in the level home\n"
@@ -24,7 +25,7 @@ constexpr const char* usage =
     "  Without an option the editor opens its window.\n"
     "  --self-test  check that the maps folder beside the program can be read, then exit\n"
     "  --help       print this text and exit\n"
-    "  --version    print the version and exit\n";
+    "  --version    print the version and exit\n");
 
 struct CommandLine {
     bool help = false;
@@ -98,7 +99,7 @@ int main(int argc, char* argv[])
         return *status;
     // Answered before Qt starts, so they work without a display.
     if (line.help) {
-        std::fputs(usage, stdout);
+        kelvaro::i18n::printTranslated(argc, argv, "kelvaro::EditorUsage", usage);
         return 0;
     }
     if (line.version) {

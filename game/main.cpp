@@ -41,7 +41,8 @@ int selfTest(const std::filesystem::path& dir)
     return 0;
 }
 
-constexpr const char* usage =
+constexpr const char* usage = QT_TRANSLATE_NOOP(
+    "kelvaro::GameUsage",
     "usage: kelvaro [--levels DIR | --level FILE | --self-test | --help | --version]\n"
     "  Kelvaro, a push puzzle: walk with the arrow keys, hold Ctrl to push the jewel onto the goal.\n"
     "  Without an option the game opens its window and plays the level set chosen last\n"
@@ -52,7 +53,7 @@ constexpr const char* usage =
     "                win and loss; New game, Next and Retry play it again\n"
     "  --self-test   check that the sounds and levels beside the program can be read, then exit\n"
     "  --help        print this text and exit\n"
-    "  --version     print the version and exit\n";
+    "  --version     print the version and exit\n");
 
 struct Choice {
     enum class Action { play, help, version, self_test } action = Action::play;
@@ -120,7 +121,7 @@ int main(int argc, char* argv[])
     }
     // Answered before Qt starts, so they work without a display.
     if (choice.action == Choice::Action::help) {
-        std::fputs(usage, stdout);
+        kelvaro::i18n::printTranslated(argc, argv, "kelvaro::GameUsage", usage);
         return 0;
     }
     if (choice.action == Choice::Action::version) {

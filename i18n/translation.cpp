@@ -11,6 +11,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <cstdio>
 #include <vector>
 
 namespace kelvaro::i18n {
@@ -48,7 +49,7 @@ QTranslator* replace(QTranslator*& slot)
         QCoreApplication::removeTranslator(slot);
         delete slot;
     }
-    slot = new QTranslator(QCoreApplication::instance());
+    slot = new QTranslator;  // kept while the program runs, whatever application object comes and goes
     return slot;
 }
 
@@ -122,6 +123,14 @@ QString nativeName(const QString& code)
     if (code.contains('_'))
         name += QStringLiteral(" (") + locale.nativeTerritoryName() + ')';
     return name.isEmpty() ? code : name.left(1).toUpper() + name.mid(1);
+}
+
+void printTranslated(int argc, char* argv[], const char* context, const char* text)
+{
+    QCoreApplication app(argc, argv);  // the translators need one; no display does
+    install(chosenLanguage());
+    std::fputs(QCoreApplication::translate(context, text).toLocal8Bit().constData(), stdout);
+    install(QStringLiteral("en"));  // the translators go with the application
 }
 
 bool active() { return translating(); }

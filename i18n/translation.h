@@ -29,6 +29,9 @@ QStringList available(QString folder = {});
 // A language's own name for itself ("Deutsch").
 QString nativeName(const QString& code);
 
+// Prints a --help text to standard output in the player's language, without a display.
+void printTranslated(int argc, char* argv[], const char* context, const char* text);
+
 // Whether a translation is installed: without one every text is its English source.
 bool active();
 

@@ -398,6 +398,29 @@ Es wurde nichts geschrieben; das Level im Editor bleibt unverändert.</translati
     </message>
 </context>
 <context>
+    <name>kelvaro::EditorUsage</name>
+    <message>
+        <source>usage: kel_edit [--help | --version | --self-test]
+  The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder
+  beside it where that folder takes new files, else in &quot;My levels&quot; in the level home
+  ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).
+  Without an option the editor opens its window.
+  --self-test  check that the maps folder beside the program can be read, then exit
+  --help       print this text and exit
+  --version    print the version and exit
+</source>
+        <translation>Aufruf: kel_edit [--help | --version | --self-test]
+  Der Kelvaro-Leveleditor: Level zeichnen, laden und speichern. Er speichert im Maps-Ordner
+  neben sich, wenn dieser neue Dateien aufnimmt, sonst in „My levels“ im Level-Zuhause
+  ($XDG_DATA_HOME/kelvaro/levels, standardmäßig ~/.local/share/kelvaro/levels).
+  Ohne Option öffnet der Editor sein Fenster.
+  --self-test  prüfen, ob der Maps-Ordner neben dem Programm lesbar ist, dann beenden
+  --help       diesen Text ausgeben und beenden
+  --version    die Version ausgeben und beenden
+</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::EditorWindow</name>
     <message>
         <source>X :</source>
@@ -494,6 +517,35 @@ Es wurde nichts geschrieben; das Level im Editor bleibt unverändert.</translati
 %2.</source>
         <translation>Das Spiel %1 konnte nicht gestartet werden:
 %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::GameUsage</name>
+    <message>
+        <source>usage: kelvaro [--levels DIR | --level FILE | --self-test | --help | --version]
+  Kelvaro, a push puzzle: walk with the arrow keys, hold Ctrl to push the jewel onto the goal.
+  Without an option the game opens its window and plays the level set chosen last
+  (Game &gt; Choose level...), at first the fifty levels in the Maps folder beside the program.
+  --levels DIR  play the level set in the folder DIR (its files maze1.txt, maze2.txt, ...):
+                New game asks for a number from 1 to its highest
+  --level FILE  play the level file FILE at once, with its start effect, countdown,
+                win and loss; New game, Next and Retry play it again
+  --self-test   check that the sounds and levels beside the program can be read, then exit
+  --help        print this text and exit
+  --version     print the version and exit
+</source>
+        <translation>Aufruf: kelvaro [--levels ORDNER | --level DATEI | --self-test | --help | --version]
+  Kelvaro, ein Schiebe-Puzzle: mit den Pfeiltasten laufen, mit gehaltenem Strg das Juwel aufs Ziel schieben.
+  Ohne Option öffnet das Spiel sein Fenster und spielt die zuletzt gewählte Levelsammlung
+  (Spiel &gt; Level wählen …), anfangs die fünfzig Level im Maps-Ordner neben dem Programm.
+  --levels ORDNER  die Levelsammlung im Ordner ORDNER spielen (seine Dateien maze1.txt, maze2.txt, …):
+                   Neues Spiel fragt nach einer Zahl von 1 bis zu ihrer höchsten
+  --level DATEI    die Leveldatei DATEI sofort spielen, mit Starteffekt, Countdown,
+                   Sieg und Niederlage; Neues Spiel, Weiter und Nochmal spielen sie erneut
+  --self-test      prüfen, ob die Klänge und Level neben dem Programm lesbar sind, dann beenden
+  --help           diesen Text ausgeben und beenden
+  --version        die Version ausgeben und beenden
+</translation>
     </message>
 </context>
 <context>

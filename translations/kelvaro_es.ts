@@ -398,6 +398,29 @@ No se escribió nada; el nivel del editor no ha cambiado.</translation>
     </message>
 </context>
 <context>
+    <name>kelvaro::EditorUsage</name>
+    <message>
+        <source>usage: kel_edit [--help | --version | --self-test]
+  The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder
+  beside it where that folder takes new files, else in &quot;My levels&quot; in the level home
+  ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).
+  Without an option the editor opens its window.
+  --self-test  check that the maps folder beside the program can be read, then exit
+  --help       print this text and exit
+  --version    print the version and exit
+</source>
+        <translation>uso: kel_edit [--help | --version | --self-test]
+  El editor de niveles de Kelvaro: dibuja, carga y guarda niveles. Guarda en la carpeta Maps
+  a su lado si admite archivos nuevos; si no, en «My levels» de la carpeta de niveles
+  ($XDG_DATA_HOME/kelvaro/levels, por omisión ~/.local/share/kelvaro/levels).
+  Sin opciones el editor abre su ventana.
+  --self-test  comprobar que se puede leer la carpeta Maps junto al programa y salir
+  --help       mostrar este texto y salir
+  --version    mostrar la versión y salir
+</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::EditorWindow</name>
     <message>
         <source>X :</source>
@@ -494,6 +517,35 @@ No se escribió nada; el nivel del editor no ha cambiado.</translation>
 %2.</source>
         <translation>No se pudo iniciar el juego %1:
 %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::GameUsage</name>
+    <message>
+        <source>usage: kelvaro [--levels DIR | --level FILE | --self-test | --help | --version]
+  Kelvaro, a push puzzle: walk with the arrow keys, hold Ctrl to push the jewel onto the goal.
+  Without an option the game opens its window and plays the level set chosen last
+  (Game &gt; Choose level...), at first the fifty levels in the Maps folder beside the program.
+  --levels DIR  play the level set in the folder DIR (its files maze1.txt, maze2.txt, ...):
+                New game asks for a number from 1 to its highest
+  --level FILE  play the level file FILE at once, with its start effect, countdown,
+                win and loss; New game, Next and Retry play it again
+  --self-test   check that the sounds and levels beside the program can be read, then exit
+  --help        print this text and exit
+  --version     print the version and exit
+</source>
+        <translation>uso: kelvaro [--levels CARPETA | --level ARCHIVO | --self-test | --help | --version]
+  Kelvaro, un rompecabezas de empujar: camina con las flechas y mantén Ctrl para empujar la joya a la meta.
+  Sin opciones el juego abre su ventana y juega la última colección de niveles elegida
+  (Juego &gt; Elegir nivel…), al principio los cincuenta niveles de la carpeta Maps junto al programa.
+  --levels CARPETA  jugar la colección de niveles de la carpeta CARPETA (sus archivos maze1.txt, maze2.txt…):
+                    Nueva partida pide un número de 1 a su nivel más alto
+  --level ARCHIVO   jugar enseguida el archivo de nivel ARCHIVO, con su efecto inicial, cuenta atrás,
+                    victoria y derrota; Nueva partida, Siguiente y Reintentar lo vuelven a jugar
+  --self-test       comprobar que se pueden leer los sonidos y niveles junto al programa y salir
+  --help            mostrar este texto y salir
+  --version         mostrar la versión y salir
+</translation>
     </message>
 </context>
 <context>

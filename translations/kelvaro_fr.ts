@@ -398,6 +398,29 @@ Rien n’a été écrit ; le niveau dans l’éditeur est inchangé.</translatio
     </message>
 </context>
 <context>
+    <name>kelvaro::EditorUsage</name>
+    <message>
+        <source>usage: kel_edit [--help | --version | --self-test]
+  The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder
+  beside it where that folder takes new files, else in &quot;My levels&quot; in the level home
+  ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).
+  Without an option the editor opens its window.
+  --self-test  check that the maps folder beside the program can be read, then exit
+  --help       print this text and exit
+  --version    print the version and exit
+</source>
+        <translation>usage : kel_edit [--help | --version | --self-test]
+  L’éditeur de niveaux de Kelvaro : dessiner, charger et enregistrer des niveaux. Il enregistre
+  dans le dossier Maps à côté de lui si ce dossier accepte de nouveaux fichiers, sinon dans
+  « My levels » du dossier des niveaux ($XDG_DATA_HOME/kelvaro/levels, par défaut ~/.local/share/kelvaro/levels).
+  Sans option, l’éditeur ouvre sa fenêtre.
+  --self-test  vérifier que le dossier Maps à côté du programme est lisible, puis quitter
+  --help       afficher ce texte et quitter
+  --version    afficher la version et quitter
+</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::EditorWindow</name>
     <message>
         <source>X :</source>
@@ -494,6 +517,35 @@ Rien n’a été écrit ; le niveau dans l’éditeur est inchangé.</translatio
 %2.</source>
         <translation>Impossible de lancer le jeu %1 :
 %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::GameUsage</name>
+    <message>
+        <source>usage: kelvaro [--levels DIR | --level FILE | --self-test | --help | --version]
+  Kelvaro, a push puzzle: walk with the arrow keys, hold Ctrl to push the jewel onto the goal.
+  Without an option the game opens its window and plays the level set chosen last
+  (Game &gt; Choose level...), at first the fifty levels in the Maps folder beside the program.
+  --levels DIR  play the level set in the folder DIR (its files maze1.txt, maze2.txt, ...):
+                New game asks for a number from 1 to its highest
+  --level FILE  play the level file FILE at once, with its start effect, countdown,
+                win and loss; New game, Next and Retry play it again
+  --self-test   check that the sounds and levels beside the program can be read, then exit
+  --help        print this text and exit
+  --version     print the version and exit
+</source>
+        <translation>usage : kelvaro [--levels DOSSIER | --level FICHIER | --self-test | --help | --version]
+  Kelvaro, un jeu de poussée : marchez avec les flèches, maintenez Ctrl pour pousser le joyau sur le but.
+  Sans option, le jeu ouvre sa fenêtre et joue la dernière série de niveaux choisie
+  (Jeu &gt; Choisir un niveau…), au début les cinquante niveaux du dossier Maps à côté du programme.
+  --levels DOSSIER  jouer la série de niveaux du dossier DOSSIER (ses fichiers maze1.txt, maze2.txt…) :
+                    Nouvelle partie demande un nombre de 1 à son plus grand
+  --level FICHIER   jouer aussitôt le fichier de niveau FICHIER, avec son effet de départ, son compte
+                    à rebours, sa victoire et sa défaite ; Nouvelle partie, Suivant et Réessayer le rejouent
+  --self-test       vérifier que les sons et les niveaux à côté du programme sont lisibles, puis quitter
+  --help            afficher ce texte et quitter
+  --version         afficher la version et quitter
+</translation>
     </message>
 </context>
 <context>

@@ -398,6 +398,29 @@ Non è stato scritto nulla; il livello nell’editor non è cambiato.</translati
     </message>
 </context>
 <context>
+    <name>kelvaro::EditorUsage</name>
+    <message>
+        <source>usage: kel_edit [--help | --version | --self-test]
+  The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder
+  beside it where that folder takes new files, else in &quot;My levels&quot; in the level home
+  ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).
+  Without an option the editor opens its window.
+  --self-test  check that the maps folder beside the program can be read, then exit
+  --help       print this text and exit
+  --version    print the version and exit
+</source>
+        <translation>uso: kel_edit [--help | --version | --self-test]
+  L’editor di livelli di Kelvaro: disegna, carica e salva livelli. Salva nella cartella Maps
+  accanto a sé se accetta nuovi file, altrimenti in «My levels» nella cartella dei livelli
+  ($XDG_DATA_HOME/kelvaro/levels, in mancanza ~/.local/share/kelvaro/levels).
+  Senza opzioni l’editor apre la sua finestra.
+  --self-test  controlla che la cartella Maps accanto al programma sia leggibile, poi esce
+  --help       stampa questo testo ed esce
+  --version    stampa la versione ed esce
+</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::EditorWindow</name>
     <message>
         <source>X :</source>
@@ -494,6 +517,35 @@ Non è stato scritto nulla; il livello nell’editor non è cambiato.</translati
 %2.</source>
         <translation>Impossibile avviare il gioco %1:
 %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::GameUsage</name>
+    <message>
+        <source>usage: kelvaro [--levels DIR | --level FILE | --self-test | --help | --version]
+  Kelvaro, a push puzzle: walk with the arrow keys, hold Ctrl to push the jewel onto the goal.
+  Without an option the game opens its window and plays the level set chosen last
+  (Game &gt; Choose level...), at first the fifty levels in the Maps folder beside the program.
+  --levels DIR  play the level set in the folder DIR (its files maze1.txt, maze2.txt, ...):
+                New game asks for a number from 1 to its highest
+  --level FILE  play the level file FILE at once, with its start effect, countdown,
+                win and loss; New game, Next and Retry play it again
+  --self-test   check that the sounds and levels beside the program can be read, then exit
+  --help        print this text and exit
+  --version     print the version and exit
+</source>
+        <translation>uso: kelvaro [--levels CARTELLA | --level FILE | --self-test | --help | --version]
+  Kelvaro, un rompicapo a spinta: cammina con i tasti freccia, tieni premuto Ctrl per spingere il gioiello sul traguardo.
+  Senza opzioni il gioco apre la sua finestra e gioca l’ultima raccolta di livelli scelta
+  (Gioco &gt; Scegli livello…), all’inizio i cinquanta livelli della cartella Maps accanto al programma.
+  --levels CARTELLA  gioca la raccolta di livelli nella cartella CARTELLA (i suoi file maze1.txt, maze2.txt…):
+                     Nuova partita chiede un numero da 1 al suo più alto
+  --level FILE       gioca subito il file di livello FILE, con effetto iniziale, conto alla rovescia,
+                     vittoria e sconfitta; Nuova partita, Avanti e Riprova lo rigiocano
+  --self-test        controlla che suoni e livelli accanto al programma siano leggibili, poi esce
+  --help             stampa questo testo ed esce
+  --version          stampa la versione ed esce
+</translation>
     </message>
 </context>
 <context>

@@ -398,6 +398,29 @@ Nic nie zapisano; poziom w edytorze pozostał bez zmian.</translation>
     </message>
 </context>
 <context>
+    <name>kelvaro::EditorUsage</name>
+    <message>
+        <source>usage: kel_edit [--help | --version | --self-test]
+  The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder
+  beside it where that folder takes new files, else in &quot;My levels&quot; in the level home
+  ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).
+  Without an option the editor opens its window.
+  --self-test  check that the maps folder beside the program can be read, then exit
+  --help       print this text and exit
+  --version    print the version and exit
+</source>
+        <translation>użycie: kel_edit [--help | --version | --self-test]
+  Edytor poziomów Kelvaro: rysuj, wczytuj i zapisuj poziomy. Zapisuje w katalogu Maps
+  obok siebie, jeśli przyjmuje on nowe pliki, a w przeciwnym razie w „My levels” w katalogu poziomów
+  ($XDG_DATA_HOME/kelvaro/levels, domyślnie ~/.local/share/kelvaro/levels).
+  Bez opcji edytor otwiera swoje okno.
+  --self-test  sprawdź, czy katalog Maps obok programu daje się odczytać, i zakończ
+  --help       wypisz ten tekst i zakończ
+  --version    wypisz wersję i zakończ
+</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::EditorWindow</name>
     <message>
         <source>X :</source>
@@ -494,6 +517,35 @@ Nic nie zapisano; poziom w edytorze pozostał bez zmian.</translation>
 %2.</source>
         <translation>Nie można uruchomić gry %1:
 %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::GameUsage</name>
+    <message>
+        <source>usage: kelvaro [--levels DIR | --level FILE | --self-test | --help | --version]
+  Kelvaro, a push puzzle: walk with the arrow keys, hold Ctrl to push the jewel onto the goal.
+  Without an option the game opens its window and plays the level set chosen last
+  (Game &gt; Choose level...), at first the fifty levels in the Maps folder beside the program.
+  --levels DIR  play the level set in the folder DIR (its files maze1.txt, maze2.txt, ...):
+                New game asks for a number from 1 to its highest
+  --level FILE  play the level file FILE at once, with its start effect, countdown,
+                win and loss; New game, Next and Retry play it again
+  --self-test   check that the sounds and levels beside the program can be read, then exit
+  --help        print this text and exit
+  --version     print the version and exit
+</source>
+        <translation>użycie: kelvaro [--levels KATALOG | --level PLIK | --self-test | --help | --version]
+  Kelvaro, łamigłówka z pchaniem: chodź strzałkami, przytrzymaj Ctrl, by pchnąć klejnot do celu.
+  Bez opcji gra otwiera okno i gra ostatnio wybrany zestaw poziomów
+  (Gra &gt; Wybierz poziom…), na początku pięćdziesiąt poziomów z katalogu Maps obok programu.
+  --levels KATALOG  graj zestaw poziomów z katalogu KATALOG (jego pliki maze1.txt, maze2.txt…):
+                    Nowa gra pyta o numer od 1 do najwyższego
+  --level PLIK      od razu graj plik poziomu PLIK, z efektem startu, odliczaniem,
+                    wygraną i przegraną; Nowa gra, Dalej i Ponów grają go ponownie
+  --self-test       sprawdź, czy dźwięki i poziomy obok programu dają się odczytać, i zakończ
+  --help            wypisz ten tekst i zakończ
+  --version         wypisz wersję i zakończ
+</translation>
     </message>
 </context>
 <context>

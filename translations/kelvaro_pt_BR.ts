@@ -398,6 +398,29 @@ Nada foi gravado; a fase no editor não foi alterada.</translation>
     </message>
 </context>
 <context>
+    <name>kelvaro::EditorUsage</name>
+    <message>
+        <source>usage: kel_edit [--help | --version | --self-test]
+  The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder
+  beside it where that folder takes new files, else in &quot;My levels&quot; in the level home
+  ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).
+  Without an option the editor opens its window.
+  --self-test  check that the maps folder beside the program can be read, then exit
+  --help       print this text and exit
+  --version    print the version and exit
+</source>
+        <translation>uso: kel_edit [--help | --version | --self-test]
+  O editor de fases do Kelvaro: desenhe, carregue e salve fases. Ele salva na pasta Maps
+  ao seu lado se ela aceitar novos arquivos; senão, em “My levels” na pasta de fases
+  ($XDG_DATA_HOME/kelvaro/levels, por padrão ~/.local/share/kelvaro/levels).
+  Sem opções o editor abre sua janela.
+  --self-test  verificar se a pasta Maps ao lado do programa pode ser lida e sair
+  --help       mostrar este texto e sair
+  --version    mostrar a versão e sair
+</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::EditorWindow</name>
     <message>
         <source>X :</source>
@@ -494,6 +517,35 @@ Nada foi gravado; a fase no editor não foi alterada.</translation>
 %2.</source>
         <translation>Não foi possível iniciar o jogo %1:
 %2.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::GameUsage</name>
+    <message>
+        <source>usage: kelvaro [--levels DIR | --level FILE | --self-test | --help | --version]
+  Kelvaro, a push puzzle: walk with the arrow keys, hold Ctrl to push the jewel onto the goal.
+  Without an option the game opens its window and plays the level set chosen last
+  (Game &gt; Choose level...), at first the fifty levels in the Maps folder beside the program.
+  --levels DIR  play the level set in the folder DIR (its files maze1.txt, maze2.txt, ...):
+                New game asks for a number from 1 to its highest
+  --level FILE  play the level file FILE at once, with its start effect, countdown,
+                win and loss; New game, Next and Retry play it again
+  --self-test   check that the sounds and levels beside the program can be read, then exit
+  --help        print this text and exit
+  --version     print the version and exit
+</source>
+        <translation>uso: kelvaro [--levels PASTA | --level ARQUIVO | --self-test | --help | --version]
+  Kelvaro, um quebra-cabeça de empurrar: ande com as setas, segure Ctrl para empurrar a joia até o alvo.
+  Sem opções o jogo abre sua janela e joga o último conjunto de fases escolhido
+  (Jogo &gt; Escolher fase…), no início as cinquenta fases da pasta Maps ao lado do programa.
+  --levels PASTA   jogar o conjunto de fases da pasta PASTA (seus arquivos maze1.txt, maze2.txt…):
+                   Novo jogo pede um número de 1 até a maior
+  --level ARQUIVO  jogar já o arquivo de fase ARQUIVO, com efeito inicial, contagem regressiva,
+                   vitória e derrota; Novo jogo, Próxima e Tentar de novo o jogam outra vez
+  --self-test      verificar se os sons e as fases ao lado do programa podem ser lidos e sair
+  --help           mostrar este texto e sair
+  --version        mostrar a versão e sair
+</translation>
     </message>
 </context>
 <context>
