@@ -39,7 +39,16 @@ int literalLength(const char* source)
     return static_cast<int>(QString::fromUtf8(source).remove(QRegularExpression(QStringLiteral("%[1-9]"))).size());
 }
 
-QString defaultFolder() { return QCoreApplication::applicationDirPath() + QStringLiteral("/translations"); }
+QString& chosenFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+QString defaultFolder()
+{
+    return chosenFolder().isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/translations") : chosenFolder();
+}
 
 QSettings settings() { return QSettings(QSettings::IniFormat, QSettings::UserScope, "kelvaro", "kelvaro"); }
 
@@ -102,6 +111,8 @@ QString install(const QString& code, QString folder)
     translating() = true;
     return translator->language();
 }
+
+void useFolder(const QString& folder) { chosenFolder() = folder; }
 
 QStringList available(QString folder)
 {

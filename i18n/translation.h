@@ -24,6 +24,10 @@ void chooseLanguage(const QString& code);
 // Answers the language installed, "" for English (no translation).
 QString install(const QString& code, QString folder = {});
 
+// Where install() and available() look by default: "translations" beside the program, unless a
+// test names another folder.
+void useFolder(const QString& folder);
+
 // The languages with a translation beside the program, "en" first.
 QStringList available(QString folder = {});
 // A language's own name for itself ("Deutsch").

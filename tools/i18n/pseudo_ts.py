@@ -34,7 +34,8 @@ def main(source, target):
         text = pseudo(message.find('source').text or '')
         if message.get('numerus') == 'yes':
             translation.text = None
-            ET.SubElement(translation, 'numerusform').text = text
+            for _ in range(2):  # Esperanto's two forms, one and other
+                ET.SubElement(translation, 'numerusform').text = text
         else:
             translation.text = text
     tree.write(target, encoding='utf-8', xml_declaration=True)

@@ -3,6 +3,8 @@
 // places, plural forms, a damaged setting ignored, and no text escaping a pseudo-translation.
 #include "editor/editor_phrases.h"
 #include "editor/editor_window.h"
+#include "game/window/qt/level_chooser.h"
+#include "game/window/qt/level_grid_model.h"
 #include "game/window/qt/main_window.h"
 #include "game/window/qt/records_window.h"
 #include "game/window/qt/tests/window_test_support.h"
@@ -17,6 +19,7 @@
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -25,6 +28,7 @@
 #include <QTest>
 
 #include <filesystem>
+#include <fstream>
 
 namespace kelvaro {
 namespace fs = std::filesystem;
@@ -94,6 +98,7 @@ private slots:
         i18n::addPhrases(windowPhrases());
         i18n::addPhrases(editorPhrases());
         i18n::addPhrases(levelPhrases());
+        i18n::useFolder(app_translations);
     }
 
     void cleanup() { i18n::install(QStringLiteral("en"), app_translations); }
@@ -191,6 +196,63 @@ private slots:
                 cells << table->item(row, column)->text();
         }
         QCOMPARE(escapedOf(cells), QStringList());
+    }
+
+    // Ctrl+L's chooser: its title, buttons, the sets' names and counts, the set's read-out and
+    // what each level says.
+    void theChooserShowsNoTextOutsideThePseudoTranslation()
+    {
+        i18n::install(QStringLiteral("eo"), pseudo_translations);
+        const fs::path dir = fs::path(home_.path().toStdString()) / "chooser";
+        fs::create_directories(dir / "Maps");
+        writeLevel(dir / "Maps" / "maze1.txt", {"#####", "#S*G#", "#####"}, 60);
+        std::ofstream(dir / "Maps" / "maze3.txt") << "damaged\n";
+        std::uint32_t now = 0;
+        MainWindow window(dir, MainWindowOptions{nullptr, {}, [&now] { return now; }});
+        window.show();
+        window.start();
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_L))
+                action->trigger();
+        LevelChooser* chooser = window.findChild<LevelChooser*>();
+        QVERIFY(chooser);
+        QStringList texts = widgetTexts(chooser);
+        for (int row = 0; row < chooser->setList()->count(); ++row)
+            texts << chooser->setList()->item(row)->text().split(QStringLiteral(" — ")).last();
+        const LevelGridModel& levels = chooser->levels();
+        for (int row = 0; row < levels.rowCount(); ++row)
+            texts << levels.data(levels.index(row), Qt::AccessibleTextRole).toString().section(": ", 1);
+        QCOMPARE(levels.rowCount(), 2);
+        QCOMPARE(escapedOf(texts), QStringList());
+        chooser->reject();
+    }
+
+    // Options > Language: the choice is kept and the window speaks it at once; every label
+    // grows to its text rather than clipping it.
+    void theLanguageMenuSwitchesAtOnceAndNothingIsClipped()
+    {
+        const fs::path dir = fs::path(home_.path().toStdString()) / "switch";
+        fs::create_directories(dir / "Maps");
+        writeLevel(dir / "Maps" / "maze1.txt", {"#####", "#S*G#", "#####"}, 60);
+        std::uint32_t now = 0;
+        MainWindow window(dir, MainWindowOptions{nullptr, {}, [&now] { return now; }});
+        window.show();
+        window.start();
+        QAction* german = nullptr;
+        for (QAction* action : window.findChildren<QAction*>())
+            if (action->data().toString() == QLatin1String("de"))
+                german = action;
+        QVERIFY(german);
+        QCOMPARE(german->text(), QStringLiteral("Deutsch"));
+        german->trigger();
+        QTRY_COMPARE(window.menuBar()->actions().front()->text(), QStringLiteral("Spiel"));
+        QCOMPARE(i18n::chosenLanguage(), QStringLiteral("de"));
+        QVERIFY(labelWithText(&window, QStringLiteral("ZEIT :")));
+        QVERIFY(button(&window, QStringLiteral("Nochmal")));
+        for (QLabel* label : window.findChildren<QLabel*>())
+            if (!label->text().isEmpty())
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+        i18n::chooseLanguage(QString());
     }
 
     void theEditorShowsNoTextOutsideThePseudoTranslation()
