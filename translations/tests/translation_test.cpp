@@ -89,6 +89,20 @@ QStringList escapedOf(const QStringList& texts)
 class TranslationTest : public QObject {
     Q_OBJECT
     QTemporaryDir home_;
+    std::uint32_t now_ = 0;
+
+    fs::path folder(const char* name) const { return fs::path(home_.path().toStdString()) / name; }
+
+    // The game beside a Maps folder of one level, started and idle.
+    std::unique_ptr<MainWindow> game(const fs::path& dir)
+    {
+        fs::create_directories(dir / "Maps");
+        writeLevel(dir / "Maps" / "maze1.txt", {"#####", "#S*G#", "#####"}, 60);
+        auto window = std::make_unique<MainWindow>(dir, MainWindowOptions{nullptr, {}, [this] { return now_; }});
+        window->show();
+        window->start();
+        return window;
+    }
 
 private slots:
     void initTestCase()
@@ -171,13 +185,8 @@ private slots:
     void theGameShowsNoTextOutsideThePseudoTranslation()
     {
         i18n::install(QStringLiteral("eo"), pseudo_translations);
-        const fs::path dir = fs::path(home_.path().toStdString()) / "game";
-        fs::create_directories(dir / "Maps");
-        writeLevel(dir / "Maps" / "maze1.txt", {"#####", "#S*G#", "#####"}, 60);
-        std::uint32_t now = 0;
-        MainWindow window(dir, MainWindowOptions{nullptr, {}, [&now] { return now; }});
-        window.show();
-        window.start();
+        const std::unique_ptr<MainWindow> game = this->game(folder("game"));
+        MainWindow& window = *game;
         QStringList texts = widgetTexts(&window);
         menuTexts(window.menuBar()->actions(), texts);
         QCOMPARE(escapedOf(texts), QStringList());
@@ -203,14 +212,10 @@ private slots:
     void theChooserShowsNoTextOutsideThePseudoTranslation()
     {
         i18n::install(QStringLiteral("eo"), pseudo_translations);
-        const fs::path dir = fs::path(home_.path().toStdString()) / "chooser";
-        fs::create_directories(dir / "Maps");
-        writeLevel(dir / "Maps" / "maze1.txt", {"#####", "#S*G#", "#####"}, 60);
-        std::ofstream(dir / "Maps" / "maze3.txt") << "damaged\n";
-        std::uint32_t now = 0;
-        MainWindow window(dir, MainWindowOptions{nullptr, {}, [&now] { return now; }});
-        window.show();
-        window.start();
+        fs::create_directories(folder("chooser") / "Maps");
+        std::ofstream(folder("chooser") / "Maps" / "maze3.txt") << "damaged\n";
+        const std::unique_ptr<MainWindow> game = this->game(folder("chooser"));
+        MainWindow& window = *game;
         for (QAction* action : window.findChildren<QAction*>())
             if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_L))
                 action->trigger();
@@ -231,13 +236,8 @@ private slots:
     // grows to its text rather than clipping it.
     void theLanguageMenuSwitchesAtOnceAndNothingIsClipped()
     {
-        const fs::path dir = fs::path(home_.path().toStdString()) / "switch";
-        fs::create_directories(dir / "Maps");
-        writeLevel(dir / "Maps" / "maze1.txt", {"#####", "#S*G#", "#####"}, 60);
-        std::uint32_t now = 0;
-        MainWindow window(dir, MainWindowOptions{nullptr, {}, [&now] { return now; }});
-        window.show();
-        window.start();
+        const std::unique_ptr<MainWindow> game = this->game(folder("switch"));
+        MainWindow& window = *game;
         QAction* german = nullptr;
         for (QAction* action : window.findChildren<QAction*>())
             if (action->data().toString() == QLatin1String("de"))
@@ -258,9 +258,8 @@ private slots:
     void theEditorShowsNoTextOutsideThePseudoTranslation()
     {
         i18n::install(QStringLiteral("eo"), pseudo_translations);
-        const fs::path dir = fs::path(home_.path().toStdString()) / "editor";
-        fs::create_directories(dir / "maps");
-        EditorWindow window(dir);
+        fs::create_directories(folder("editor") / "maps");
+        EditorWindow window(folder("editor"));
         window.show();
         QTest::qWait(0);
         QCOMPARE(escapedOf(widgetTexts(&window)), QStringList());
