@@ -274,6 +274,38 @@ Es wurde nichts geschrieben; das Level im Editor bleibt unverändert.</translati
         <translation>Die Leveldatei %1 ist beschädigt:
 %2.</translation>
     </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>sie ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged</source>
+        <translation>Zeile %1 ist beschädigt</translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2).
+
+It could not be set aside (%3), so records are not kept in this game.</source>
+        <translation>Die Bestleistungsdatei %1 ist beschädigt (%2).
+
+Sie konnte nicht beiseitegelegt werden (%3), daher werden in diesem Spiel keine Bestleistungen gespeichert.</translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2).
+
+It was set aside as %3; the records start afresh.</source>
+        <translation>Die Bestleistungsdatei %1 ist beschädigt (%2).
+
+Sie wurde als %3 beiseitegelegt; die Bestleistungen beginnen neu.</translation>
+    </message>
+    <message>
+        <source>Your records cannot be kept: %1.
+
+The game goes on without them.</source>
+        <translation>Ihre Bestleistungen können nicht gespeichert werden: %1.
+
+Das Spiel geht ohne sie weiter.</translation>
+    </message>
 </context>
 <context>
     <name>LevelFile</name>

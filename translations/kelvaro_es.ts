@@ -274,6 +274,38 @@ No se escribió nada; el nivel del editor no ha cambiado.</translation>
         <translation>El archivo de nivel %1 está dañado:
 %2.</translation>
     </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>no se puede leer</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged</source>
+        <translation>la línea %1 está dañada</translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2).
+
+It could not be set aside (%3), so records are not kept in this game.</source>
+        <translation>El archivo de récords %1 está dañado (%2).
+
+No se pudo apartar (%3), así que en esta partida no se guardan récords.</translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2).
+
+It was set aside as %3; the records start afresh.</source>
+        <translation>El archivo de récords %1 está dañado (%2).
+
+Se apartó como %3; los récords empiezan de nuevo.</translation>
+    </message>
+    <message>
+        <source>Your records cannot be kept: %1.
+
+The game goes on without them.</source>
+        <translation>No se pueden guardar sus récords: %1.
+
+El juego sigue sin ellos.</translation>
+    </message>
 </context>
 <context>
     <name>LevelFile</name>

@@ -274,6 +274,38 @@ Rien n’a été écrit ; le niveau dans l’éditeur est inchangé.</translatio
         <translation>Le fichier de niveau %1 est endommagé :
 %2.</translation>
     </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>il est illisible</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged</source>
+        <translation>la ligne %1 est endommagée</translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2).
+
+It could not be set aside (%3), so records are not kept in this game.</source>
+        <translation>Le fichier des records %1 est endommagé (%2).
+
+Il n’a pas pu être mis de côté (%3) : les records ne sont pas gardés dans cette partie.</translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2).
+
+It was set aside as %3; the records start afresh.</source>
+        <translation>Le fichier des records %1 est endommagé (%2).
+
+Il a été mis de côté sous le nom %3 ; les records repartent de zéro.</translation>
+    </message>
+    <message>
+        <source>Your records cannot be kept: %1.
+
+The game goes on without them.</source>
+        <translation>Vos records ne peuvent pas être gardés : %1.
+
+Le jeu continue sans eux.</translation>
+    </message>
 </context>
 <context>
     <name>LevelFile</name>

@@ -274,6 +274,38 @@ Non è stato scritto nulla; il livello nell’editor non è cambiato.</translati
         <translation>Il file del livello %1 è danneggiato:
 %2.</translation>
     </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>non si può leggere</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged</source>
+        <translation>la riga %1 è danneggiata</translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2).
+
+It could not be set aside (%3), so records are not kept in this game.</source>
+        <translation>Il file dei record %1 è danneggiato (%2).
+
+Non è stato possibile metterlo da parte (%3), quindi in questa partita i record non vengono salvati.</translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2).
+
+It was set aside as %3; the records start afresh.</source>
+        <translation>Il file dei record %1 è danneggiato (%2).
+
+È stato messo da parte come %3; i record ripartono da zero.</translation>
+    </message>
+    <message>
+        <source>Your records cannot be kept: %1.
+
+The game goes on without them.</source>
+        <translation>Impossibile salvare i tuoi record: %1.
+
+Il gioco continua senza.</translation>
+    </message>
 </context>
 <context>
     <name>LevelFile</name>

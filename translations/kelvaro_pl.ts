@@ -274,6 +274,38 @@ Nic nie zapisano; poziom w edytorze pozostał bez zmian.</translation>
         <translation>Plik poziomu %1 jest uszkodzony:
 %2.</translation>
     </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>nie da się go odczytać</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged</source>
+        <translation>wiersz %1 jest uszkodzony</translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2).
+
+It could not be set aside (%3), so records are not kept in this game.</source>
+        <translation>Plik rekordów %1 jest uszkodzony (%2).
+
+Nie udało się go odłożyć (%3), więc w tej grze rekordy nie są zapisywane.</translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2).
+
+It was set aside as %3; the records start afresh.</source>
+        <translation>Plik rekordów %1 jest uszkodzony (%2).
+
+Odłożono go jako %3; rekordy zaczynają się od nowa.</translation>
+    </message>
+    <message>
+        <source>Your records cannot be kept: %1.
+
+The game goes on without them.</source>
+        <translation>Nie można zapisać rekordów: %1.
+
+Gra toczy się dalej bez nich.</translation>
+    </message>
 </context>
 <context>
     <name>LevelFile</name>

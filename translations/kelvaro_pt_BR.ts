@@ -274,6 +274,38 @@ Nada foi gravado; a fase no editor não foi alterada.</translation>
         <translation>O arquivo de fase %1 está danificado:
 %2.</translation>
     </message>
+    <message>
+        <source>it cannot be read</source>
+        <translation>não pode ser lido</translation>
+    </message>
+    <message>
+        <source>line %1 is damaged</source>
+        <translation>a linha %1 está danificada</translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2).
+
+It could not be set aside (%3), so records are not kept in this game.</source>
+        <translation>O arquivo de recordes %1 está danificado (%2).
+
+Não foi possível deixá-lo de lado (%3), então os recordes não serão guardados neste jogo.</translation>
+    </message>
+    <message>
+        <source>The records file %1 is damaged (%2).
+
+It was set aside as %3; the records start afresh.</source>
+        <translation>O arquivo de recordes %1 está danificado (%2).
+
+Ele foi deixado de lado como %3; os recordes recomeçam do zero.</translation>
+    </message>
+    <message>
+        <source>Your records cannot be kept: %1.
+
+The game goes on without them.</source>
+        <translation>Seus recordes não podem ser guardados: %1.
+
+O jogo continua sem eles.</translation>
+    </message>
 </context>
 <context>
     <name>LevelFile</name>

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading, improving and writing the records file; a damaged file is kept aside, never lost.
 #include "game/records/records.h"
+#include "game/records/records_words.h"
 
 #include "level/file_lock.h"
 #include "level/game_level.h"
@@ -159,7 +160,7 @@ std::optional<std::string> Records::takeIn()
         return std::nullopt;
     // Far larger than the records of every level a player could win: not a file this program wrote.
     if (!fs::is_regular_file(file_, ec) || fs::file_size(file_, ec) > 16'000'000 || ec)
-        return setAside("it cannot be read");
+        return setAside(records_words::unreadable);
     std::ifstream in(file_, std::ios::binary);
     std::ostringstream bytes;
     if (!in || !(bytes << in.rdbuf()))
@@ -167,7 +168,7 @@ std::optional<std::string> Records::takeIn()
     int bad_line = 0;
     std::optional<Records> read = parse(bytes.str(), bad_line, shipped_);
     if (!read)
-        return setAside("line " + std::to_string(bad_line) + " is damaged");
+        return setAside(fill(records_words::bad_line, {std::to_string(bad_line)}));
     for (const auto& [digest, r] : read->table_)
         table_[digest] = better(table_[digest], r);
     for (const auto& [level, r] : read->numbered_)
@@ -186,12 +187,11 @@ std::optional<std::string> Records::setAside(const std::string& why)
         aside += ".damaged-" + std::to_string(n);
     }
     fs::rename(file_, aside, ec);
-    const std::string start = "The records file " + file_.string() + " is damaged (" + why + ").\n\n";
     if (ec) {
         keep_off_ = true;
-        return start + "It could not be set aside (" + ec.message() + "), so records are not kept in this game.";
+        return fill(records_words::kept_off, {file_.string(), why, ec.message()});
     }
-    return start + "It was set aside as " + aside.string() + "; the records start afresh.";
+    return fill(records_words::set_aside, {file_.string(), why, aside.string()});
 }
 
 bool Records::recordWin(const std::string& digest, int time_left, int actions)
@@ -221,7 +221,7 @@ std::optional<std::string> Records::save()
     if (numbered_file_)
         keepCopyOfNumberedFile();
     if (const std::optional<LevelError> error = writeFileWhole(file_, text()))
-        return "Your records cannot be kept: " + error->describe() + ".\n\nThe game goes on without them.";
+        return fill(records_words::not_kept, {error->describe()});
     return set_aside;
 }
 

@@ -2,6 +2,8 @@
 // The table of the game's core texts a shell recognises and translates.
 #include "game/window/window_phrases.h"
 
+#include "game/records/records_words.h"
+
 namespace kelvaro {
 
 std::span<const Phrase> windowPhrases()
@@ -24,6 +26,8 @@ std::span<const Phrase> windowPhrases()
         {context, file_not_found}, {context, cannot_play}, {context, set_unreadable}, {context, set_empty},
         {context, level_selection}, {context, exit_game}, {context, restart_level}, {context, exit_kelvaro},
         {context, prompt}, {context, file_gone}, {context, file_unreadable}, {context, file_damaged},
+        {context, records_words::unreadable}, {context, records_words::bad_line}, {context, records_words::kept_off},
+        {context, records_words::set_aside}, {context, records_words::not_kept},
     };
     return table;
 }

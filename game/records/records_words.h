@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The words of the records file's messages, marked for translation; the game's window translates them.
+#pragma once
+
+#include "level/phrase.h"
+
+namespace kelvaro::records_words {
+
+inline constexpr const char* unreadable = QT_TRANSLATE_NOOP("GameWindow", "it cannot be read");
+inline constexpr const char* bad_line = QT_TRANSLATE_NOOP("GameWindow", "line %1 is damaged");
+inline constexpr const char* kept_off = QT_TRANSLATE_NOOP(
+    "GameWindow",
+    "The records file %1 is damaged (%2).\n\nIt could not be set aside (%3), so records are not kept in this game.");
+inline constexpr const char* set_aside =
+    QT_TRANSLATE_NOOP("GameWindow", "The records file %1 is damaged (%2).\n\nIt was set aside as %3; the records start afresh.");
+inline constexpr const char* not_kept =
+    QT_TRANSLATE_NOOP("GameWindow", "Your records cannot be kept: %1.\n\nThe game goes on without them.");
+
+} // namespace kelvaro::records_words
