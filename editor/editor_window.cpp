@@ -170,6 +170,9 @@ void EditorWindow::buildLabels()
         label->setGeometry(control.rect);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
         label->setWordWrap(control.wraps);
+        // A translation longer than its label widens it rather than being clipped; English keeps its size.
+        if (i18n::active() && !control.wraps)
+            label->resize(std::max(control.rect.width(), label->sizeHint().width()), control.rect.height());
         if (label->objectName() == "cellReadout")
             cellReadout_ = label;
     }

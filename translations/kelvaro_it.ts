@@ -472,7 +472,7 @@ Il gioco continua senza.</translation>
     </message>
     <message>
         <source>Filename :</source>
-        <translation>Nome file :</translation>
+        <translation>File :</translation>
     </message>
     <message>
         <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>

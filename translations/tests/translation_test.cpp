@@ -252,6 +252,8 @@ private slots:
         for (QLabel* label : window.findChildren<QLabel*>())
             if (!label->text().isEmpty())
                 QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
+        for (QPushButton* b : window.findChildren<QPushButton*>())
+            QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
         i18n::chooseLanguage(QString());
     }
 
@@ -263,6 +265,9 @@ private slots:
         window.show();
         QTest::qWait(0);
         QCOMPARE(escapedOf(widgetTexts(&window)), QStringList());
+        for (QLabel* label : window.findChildren<QLabel*>())
+            if (!label->wordWrap() && !label->text().isEmpty() && label->objectName() != QLatin1String("saveFolderLabel"))
+                QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
     }
 
     // A translation longer than the English text grows the window instead of being cut off.

@@ -389,7 +389,8 @@ void MainWindow::retranslate()
     buildMenus();
     for (auto& [model, button] : buttons_)
         button->setText(i18n::shown(model->caption));
-    shown_labels_.clear();
+    shown_labels_.clear();  // every label and button measured again for its new text
+    shown_buttons_.clear();
     sync();
 }
 
@@ -433,8 +434,8 @@ void MainWindow::sync()
         if (!fresh && shown->second == *model)
             continue;
         shown->second = *model;
-        button->setGeometry(qRound(model->place.left), qRound(model->place.top), model->place.width,
-                            model->place.height);
+        const int width = i18n::active() ? std::max(model->place.width, button->sizeHint().width()) : model->place.width;
+        button->setGeometry(qRound(model->place.left), qRound(model->place.top), width, model->place.height);
         button->setVisible(model->visible);
     }
     sadPicture_->move(static_cast<int>(c.sadPicture.place.left), static_cast<int>(c.sadPicture.place.top));
