@@ -8,7 +8,7 @@
 
 // lupdate finds the texts by this name; the core only needs the text itself.
 #ifndef QT_TRANSLATE_NOOP
-#define QT_TRANSLATE_NOOP(context, text) text
+#define QT_TRANSLATE_NOOP(scope, x) x  // as Qt defines it, so either may come first
 #endif
 
 namespace kelvaro {
