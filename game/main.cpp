@@ -5,6 +5,7 @@
 #include "level/level_files.h"
 
 #include <QApplication>
+#include <QSettings>
 #include <QTimer>
 
 #include <cstdio>
@@ -64,6 +65,9 @@ int main(int argc, char* argv[])
     }
     QGuiApplication::setHighDpiScaleFactorRoundingPolicy(Qt::HighDpiScaleFactorRoundingPolicy::Round);
     QApplication app(argc, argv);
+    // Settings land in the XDG config folder: $XDG_CONFIG_HOME/kelvaro/kelvaro.conf.
+    QCoreApplication::setOrganizationName("kelvaro");
+    QCoreApplication::setApplicationName("kelvaro");
     kelvaro::MainWindow::tieToDesktopEntry();
     const std::filesystem::path dir = QCoreApplication::applicationDirPath().toStdString();
     if (argc == 2 && std::strcmp(argv[1], "--self-test") == 0)
@@ -73,7 +77,9 @@ int main(int argc, char* argv[])
         level_file = std::filesystem::absolute(argv[2]);
 
     kelvaro::SdlSound sound;
-    kelvaro::MainWindow window(dir, {&sound, [&sound, dir] { return sound.load(dir); }, {}, level_file});
+    kelvaro::MainWindowOptions options{&sound, [&sound, dir] { return sound.load(dir); }, {}, level_file};
+    options.settings_file = QSettings().fileName().toStdString();
+    kelvaro::MainWindow window(dir, options);
     window.show();
     QTimer::singleShot(0, &window, [&window] { window.start(); });  // once the window has been painted
     return app.exec();

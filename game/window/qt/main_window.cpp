@@ -177,7 +177,7 @@ Images loadImages()
 
 MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* parent)
     : QMainWindow(parent), app_dir_(std::move(app_dir)), images_(loadImages()), dialogs_(this),
-      ticks_(std::move(options.ticks))
+      ticks_(std::move(options.ticks)), settings_file_(std::move(options.settings_file))
 {
     clock_.start();
     play_at_start_ = options.level_file.has_value();
@@ -207,7 +207,8 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     setWindowIcon(QIcon(QPixmap::fromImage(artImage("icon_256"))));
     buildControls();
     buildMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    readView();
+    applyView();
 
     pacer_.setSingleShot(true);
     pacer_.setTimerType(Qt::PreciseTimer);
@@ -285,6 +286,9 @@ void MainWindow::buildControls()
     };
     titlePicture_ = picture(images_.titlePicture, c.titlePicture);
     sadPicture_ = picture(images_.sadPicture, c.sadPicture);
+
+    scene_view_ = new SceneView(client_, this);
+    scene_view_->hide();
 }
 
 QAction* MainWindow::addItem(QMenu* menu, const char* caption, const QKeySequence& key, Command command)
@@ -307,6 +311,7 @@ void MainWindow::buildMenus()
     addItem(game, "Records", QKeySequence(), Command::recordsItem);
     QMenu* options = menuBar()->addMenu("Options");
     addItem(options, "Sound", QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
+    buildViewItems(options);
     QMenu* help = menuBar()->addMenu("Help");
     addItem(help, "Game help", Qt::Key_F1, Command::helpItem);
     addItem(help, "About...", Qt::Key_F5, Command::aboutItem);
@@ -332,11 +337,13 @@ void MainWindow::sync()
     // Only what changed is passed on: setting a widget's palette or text repaints it,
     // and this runs after every step.
     Controls& c = model_->controls;
+    QRegion changed;  // in the scene, for its enlarged view
     for (auto& [model, label] : labels_) {
         auto [shown, fresh] = shown_labels_.try_emplace(model, *model);
         if (!fresh && shown->second == *model)
             continue;
         shown->second = *model;
+        changed += label->geometry();
         label->setText(QString::fromStdString(model->caption));
         label->setGeometry(static_cast<int>(model->place.left), static_cast<int>(model->place.top),
                            model->place.width, model->place.height);
@@ -345,19 +352,29 @@ void MainWindow::sync()
         palette.setColor(QPalette::WindowText, toColor(model->colour));
         label->setPalette(palette);
         label->setVisible(model->visible);
+        changed += label->geometry();
     }
     for (auto& [model, button] : buttons_) {
         auto [shown, fresh] = shown_buttons_.try_emplace(model, *model);
         if (!fresh && shown->second == *model)
             continue;
         shown->second = *model;
+        changed += button->geometry();
         button->setGeometry(qRound(model->place.left), qRound(model->place.top), model->place.width,
                             model->place.height);
         button->setVisible(model->visible);
+        changed += button->geometry();
     }
-    sadPicture_->move(static_cast<int>(c.sadPicture.place.left), static_cast<int>(c.sadPicture.place.top));
-    sadPicture_->setVisible(c.sadPicture.visible);
-    titlePicture_->setVisible(c.titlePicture.visible);
+    const std::pair<QWidget*, const PictureControl*> pictures[] = {{sadPicture_, &c.sadPicture}, {titlePicture_, &c.titlePicture}};
+    for (auto [picture, model] : pictures) {
+        const QPoint place(static_cast<int>(model->place.left), static_cast<int>(model->place.top));
+        if (picture->pos() == place && picture->isVisibleTo(client_) == model->visible)
+            continue;
+        changed += picture->geometry();
+        picture->move(place);
+        picture->setVisible(model->visible);
+        changed += picture->geometry();
+    }
 
     const std::pair<Command, const MenuItem*> items[] = {
         {Command::newGameItem, &c.newGameItem}, {Command::endGameItem, &c.endGameItem}, {Command::restartLevelItem, &c.restartLevelItem},
@@ -378,18 +395,21 @@ void MainWindow::sync()
 
     if (painted_version_ != c.windowSurfaceVersion) {
         painted_version_ = c.windowSurfaceVersion;
-        const QRect changed = takeChanges(c.windowSurface, shown_surface_);
-        if (!changed.isEmpty())
-            client_->update(changed);
+        const QRect drawn = takeChanges(c.windowSurface, shown_surface_);
+        if (!drawn.isEmpty())
+            client_->update(drawn);
+        changed += drawn;
     }
 
     if (!(shown_outline_ == c.hintOutline)) {
         for (const HintOutline& hint : {shown_outline_, c.hintOutline}) {
             const auto [object, side] = hintCells(hint);
             client_->update(object.united(side));
+            changed += object.united(side);
         }
         shown_outline_ = c.hintOutline;
     }
+    scene_view_->sceneChanged(changed);
 
     if (const auto due = model_->nextDue()) {
         pacer_.start(millisecondsUntil(*due));
@@ -424,6 +444,8 @@ void MainWindow::padCommand(PadCommand command)
 
 bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
 {
+    if (pressed && event->key() == Qt::Key_Escape && full_screen_)
+        setFullScreen(false);  // and on to the game, as any other key
     if (const auto key = arrowOrCtrl(event->key())) {
         if (!event->isAutoRepeat()) {
             keys_.set(*key, pressed);
@@ -443,6 +465,8 @@ bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (watched == client_ && (type == QEvent::Resize || type == QEvent::Move))
+        placeSceneView();
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         // Only keys aimed at this window: what is typed into a dialog never reaches the game.
         // A key goes first to the widget with the focus, then on to its parents if

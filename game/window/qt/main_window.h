@@ -7,6 +7,7 @@
 #include "game/window/key_table.h"
 #include "game/window/qt/qt_dialogs.h"
 #include "game/aid/threaded_solver.h"
+#include "game/window/qt/scene_view.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -44,6 +45,8 @@ struct MainWindowOptions {
     // Next and Retry included, then reads this file. The editor's test play uses it.
     std::optional<std::filesystem::path> level_file{};
     SolverPort* solver = nullptr;                            // none: a worker thread
+    // Where the zoom and full screen are kept between runs; none: not kept, 1x in a window.
+    std::optional<std::filesystem::path> settings_file{};
 };
 
 class MainWindow : public QMainWindow {
@@ -61,6 +64,8 @@ public:
     static void tieToDesktopEntry();
 
     QWidget* clientArea() const { return client_; }
+    // What is seen of the client area while it is zoomed or full screen (hidden at 1x in a window).
+    SceneView* sceneView() const { return scene_view_; }
     GameWindowModel& model() { return *model_; }
     KeyTable& keys() { return keys_; }
     ControllerPump& controllers() { return *controllers_; }
@@ -75,14 +80,27 @@ public:
     // Runs what is due now; the pacing timer calls it, and tests on a fake clock.
     void tick();
 
+    // The client scene's size: a whole zoom factor in a window, or the largest that fits the
+    // screen. Both are kept in the settings file, when there is one.
+    int zoom() const { return zoom_; }
+    bool fullScreen() const { return full_screen_; }
+    void setZoom(int zoom);
+    void setFullScreen(bool on);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
     void buildMenus();
     QAction* addItem(QMenu* menu, const char* caption, const QKeySequence& key, Command command);
+    void buildViewItems(QMenu* options);
+    void readView();
+    void keepView() const;
+    void applyView();
+    void placeSceneView();
     void run(Command command);
     bool handleKey(QKeyEvent* event, bool pressed);
     void padCommand(PadCommand command);
@@ -114,6 +132,14 @@ private:
     HintOutline shown_outline_;
     Surface shown_surface_;  // what the screen shows of the drawing surface
     std::unique_ptr<ControllerPump> controllers_;
+    SceneView* scene_view_ = nullptr;
+    std::optional<std::filesystem::path> settings_file_;
+    int zoom_ = min_zoom;
+    bool full_screen_ = false;
+    QAction* zoom_in_ = nullptr;
+    QAction* zoom_out_ = nullptr;
+    QAction* actual_size_ = nullptr;
+    QAction* full_screen_item_ = nullptr;
 };
 
 } // namespace kelvaro
