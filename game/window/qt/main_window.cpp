@@ -39,14 +39,19 @@ Surface toSurface(const QImage& image)
 }
 
 void drawHint(QPainter& painter, const HintOutline& hint);
+void drawMarks(QPainter& painter, const PushMarks& marks);
 
-// The window's own drawing surface, shown as it stands, pixel for pixel.
+// The window's own drawing surface, shown as it stands, pixel for pixel. The mouse on it
+// (and on the labels over it, which let it through) goes to `pointer`.
 class Playfield : public QWidget {
 public:
     Playfield(const Controls& controls, QWidget* parent) : QWidget(parent), controls_(controls)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(true);
     }
+
+    std::function<void(QMouseEvent* event, QPointF scene_point)> pointer;
 
 protected:
     void paintEvent(QPaintEvent* event) override
@@ -59,7 +64,11 @@ protected:
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(event->rect(), image, event->rect());
         drawHint(painter, controls_.hintOutline);
+        drawMarks(painter, controls_.pushMarks);
     }
+    void mousePressEvent(QMouseEvent* event) override { pointer(event, event->position()); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { pointer(event, event->position()); }
+    void mouseMoveEvent(QMouseEvent* event) override { pointer(event, event->position()); }
 
 private:
     const Controls& controls_;
@@ -102,6 +111,31 @@ void drawHint(QPainter& painter, const HintOutline& hint)
     painter.drawRect(object.adjusted(1, 1, -2, -2));
     painter.setPen(QPen(QColor(0, 255, 255), 3, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawRect(side.adjusted(1, 1, -2, -2));
+}
+
+QRect cellRect(int x, int y) { return QRect(x * cell_size, y * cell_size, cell_size, cell_size); }
+
+// The picked object outlined in magenta, a magenta square in each cell it can be pushed to.
+void drawMarks(QPainter& painter, const PushMarks& marks)
+{
+    if (!marks.visible)
+        return;
+    const QColor magenta(255, 0, 255);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(magenta, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(cellRect(marks.objectx, marks.objecty).adjusted(1, 1, -2, -2));
+    for (const auto& [x, y] : marks.targets)
+        painter.fillRect(cellRect(x, y).adjusted(12, 12, -12, -12), magenta);
+}
+
+QRegion marksRegion(const PushMarks& marks)
+{
+    if (!marks.visible)
+        return {};
+    QRegion region = cellRect(marks.objectx, marks.objecty);
+    for (const auto& [x, y] : marks.targets)
+        region += cellRect(x, y);
+    return region;
 }
 
 // The bounding box of the pixels in which `now` differs from `shown`, which is brought
@@ -252,7 +286,9 @@ void MainWindow::tick()
 
 void MainWindow::buildControls()
 {
-    client_ = new Playfield(model_->controls, this);
+    auto* playfield = new Playfield(model_->controls, this);
+    playfield->pointer = [this](QMouseEvent* event, QPointF at) { scenePointer(event, at); };
+    client_ = playfield;
     client_->setFixedSize(client_width, client_height);
     QPalette palette = client_->palette();
     palette.setColor(QPalette::Window, Qt::black);
@@ -288,6 +324,7 @@ void MainWindow::buildControls()
     sadPicture_ = picture(images_.sadPicture, c.sadPicture);
 
     scene_view_ = new SceneView(client_, this);
+    scene_view_->pointer = [this](QMouseEvent* event, QPointF at) { scenePointer(event, at); };
     scene_view_->hide();
 }
 
@@ -409,6 +446,14 @@ void MainWindow::sync()
         }
         shown_outline_ = c.hintOutline;
     }
+    if (!(shown_marks_ == c.pushMarks)) {
+        for (const PushMarks* marks : {&shown_marks_, &c.pushMarks}) {
+            client_->update(marksRegion(*marks));
+            changed += marksRegion(*marks);
+        }
+        shown_marks_ = c.pushMarks;
+    }
+    showPointer();
     scene_view_->sceneChanged(changed);
 
     if (const auto due = model_->nextDue()) {
@@ -448,6 +493,8 @@ bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
         setFullScreen(false);  // and on to the game, as any other key
     if (const auto key = arrowOrCtrl(event->key())) {
         if (!event->isAutoRepeat()) {
+            if (pressed)
+                model_->cancelPointer();  // the keyboard takes over from a click
             keys_.set(*key, pressed);
             sync();  // a key down ends the play loop's rest
         }
@@ -467,6 +514,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     const QEvent::Type type = event->type();
     if (watched == client_ && (type == QEvent::Resize || type == QEvent::Move))
         placeSceneView();
+    if ((watched == client_ || watched == scene_view_) && type == QEvent::Leave)
+        pointerLeft();
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         // Only keys aimed at this window: what is typed into a dialog never reaches the game.
         // A key goes first to the widget with the focus, then on to its parents if

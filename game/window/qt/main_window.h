@@ -101,6 +101,11 @@ private:
     void keepView() const;
     void applyView();
     void placeSceneView();
+    // The mouse on the client scene, at a point in scene pixels.
+    void scenePointer(QMouseEvent* event, QPointF at);
+    void pointerLeft();
+    // A hand where a click would act, the arrow elsewhere.
+    void showPointer();
     void run(Command command);
     bool handleKey(QKeyEvent* event, bool pressed);
     void padCommand(PadCommand command);
@@ -130,6 +135,9 @@ private:
     QTimer pacer_;
     std::uint64_t painted_version_ = ~0ull;
     HintOutline shown_outline_;
+    PushMarks shown_marks_;
+    std::optional<QPoint> pointer_cell_;  // the cell under the mouse, while it is over the scene
+    bool hand_shown_ = false;
     Surface shown_surface_;  // what the screen shows of the drawing surface
     std::unique_ptr<ControllerPump> controllers_;
     SceneView* scene_view_ = nullptr;

@@ -191,8 +191,9 @@ void SceneView::forward(QMouseEvent* event)
         QCoreApplication::sendEvent(target, &mapped);
         return;
     }
-    if (point && pointer)
-        pointer(event, *point);
+    // Off the scene, on the black around it, the mouse is over no cell.
+    if (pointer && (point || event->type() == QEvent::MouseMove))
+        pointer(event, point.value_or(QPointF(-1, -1)));
 }
 
 void SceneView::mousePressEvent(QMouseEvent* event) { forward(event); }

@@ -34,7 +34,8 @@ public:
     // Where a point of this view lies in the scene, in scene pixels; nothing off the scene.
     std::optional<QPointF> toScene(QPointF at) const;
 
-    // Mouse events that land on the scene but on no button, with the scene point.
+    // Mouse events that land on the scene but on no button, with the scene point; moves off
+    // the scene come with (-1, -1).
     std::function<void(QMouseEvent* event, QPointF scene_point)> pointer;
 
 protected:

@@ -96,13 +96,16 @@ private slots:
         fs::remove_all(dir_);
     }
 
-    // In play with the hint outline showing, and after a loss with its banner, sad figure and
-    // buttons (the focused one framed), every zoom shows the 1x scene enlarged pixel for pixel.
+    // In play with the hint outline and a picked crate's marks showing, and after a loss with
+    // its banner, sad figure and buttons (the focused one framed), every zoom shows the 1x scene
+    // enlarged pixel for pixel.
     void everyZoomIsTheDesignedSceneEnlarged()
     {
         play(1);
         QTest::keyClick(keyTarget(), Qt::Key_H);
         QVERIFY(window_->model().controls.hintOutline.visible);
+        QTest::mouseClick(window_->clientArea(), Qt::LeftButton, {}, QPoint(3 * 32 + 16, 3 * 32 + 16));
+        QVERIFY(window_->model().controls.pushMarks.visible);
         const QImage plain = seen();
         QCOMPARE(plain.size(), QSize(737, 534));
         window_->setZoom(2);
@@ -147,6 +150,28 @@ private slots:
         QTest::mouseClick(view, Qt::LeftButton, {}, drawn);
         QVERIFY(!labelWithText(window_.get(), "GAME OVER")->isVisibleTo(window_.get()));
         QCOMPARE(window_->model().engine.phase(), Engine::Phase::spiral_ring);  // retried
+    }
+
+    // Walks and a push by clicks on the enlarged scene, with the pointer's hand where they act.
+    void aLevelIsWonByTheMouseAloneAtTwice()
+    {
+        writeLevel(dir_ / "Maps" / "maze3.txt", {"########", "########", "##S..*G#", "##.#####", "########"}, 60);
+        window_->setZoom(2);
+        play(3);
+        QWidget* view = window_->sceneView();
+        auto at = [](int x, int y) { return QPoint(x * 32 + 16, y * 32 + 16) * 2; };
+        QTest::mouseMove(view, at(4, 2));
+        QCOMPARE(view->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseMove(view, at(3, 3));  // a wall
+        QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
+        QTest::mouseClick(view, Qt::LeftButton, {}, at(4, 2));
+        run(1000);
+        QCOMPARE(int(window_->model().engine.playerx), 4);
+        QTest::mouseClick(view, Qt::LeftButton, {}, at(5, 2));  // the jewel beside: one push
+        run(1000);
+        QVERIFY(labelWithText(window_.get(), "WINNER!")->isVisibleTo(window_.get()));
+        QTest::mouseMove(view, at(4, 2));
+        QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);  // the level is over
     }
 
     void theZoomItemsStepFromOneToFour()
