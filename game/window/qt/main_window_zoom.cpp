@@ -113,6 +113,8 @@ void MainWindow::placeSceneView()
 void MainWindow::changeEvent(QEvent* event)
 {
     QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange)  // the buttons take the palette of an inactive window
+        scene_view_->sceneChanged(QRect(0, 0, client_width, client_height));
     // The window manager may end full screen on its own.
     if (event->type() == QEvent::WindowStateChange && full_screen_ && !isFullScreen()) {
         full_screen_ = false;
