@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Plays a scripted level through the real main window and event loop (offscreen) and reports the
-// pacing of steps and frames, the frames drawn, the processor time and wake-ups of each phase,
-// with and without a game controller connected, and the memory.
+// pacing of steps and frames, the frames drawn, the processor time and wake-ups of each phase
+// (walking by a held key and by a click among them), with and without a game controller
+// connected, and the memory.
 #include "game/controller/tests/virtual_pad.h"
 #include "game/window/qt/main_window.h"
 
@@ -85,6 +86,38 @@ void printPhases(const std::vector<Phase>& phases)
     std::printf("  %-36s %12s %14s\n", "phase", "cpu % core", "wake-ups / s");
     for (const Phase& phase : phases)
         std::printf("  %-36s %12.2f %14.1f\n", phase.name.c_str(), phase.cpu_percent, phase.wakeups_per_second);
+}
+
+// Walks the player from wall to wall of the open room for `ms`: by holding the arrow key toward
+// the far wall, or by a click on the cell before it, renewed at each wall. The two must cost the
+// same: a walk planned by a click is taken by the same steps as a key's.
+Phase measureWalking(MainWindow& window, std::string name, int ms, bool by_click)
+{
+    GameWindowModel& model = window.model();
+    const int west = 2, east = model.engine.maxx - 2, row = model.engine.playery;
+    int target = model.engine.playerx == east ? west : east;
+    QTimer turn;
+    QObject::connect(&turn, &QTimer::timeout, [&] {
+        if (model.engine.playerx == target)
+            target = target == east ? west : east;
+        else if (by_click ? model.engine.planned() || model.engine.phase() != Engine::Phase::playing
+                          : window.keys().down(target == east ? Key::right : Key::left))
+            return;
+        if (by_click) {
+            model.onCellClick(target, row);
+        } else {
+            window.keys().set(Key::right, target == east);
+            window.keys().set(Key::left, target == west);
+        }
+        window.sync();
+    });
+    turn.start(100);  // the same few wake-ups a second for both ways
+    Phase phase = measure(std::move(name), ms);
+    turn.stop();
+    window.keys().clear();
+    model.cancelPointer();
+    wait(300);
+    return phase;
 }
 
 // New game, answering its input box with `level` as a player would.
@@ -188,6 +221,10 @@ void playOnce(const fs::path& dir, int level, int maxx, int maxy)
     const long rss = residentKiB();
 
     phases.push_back(measure("playing, no key", 3000));
+    if (maxx < 100) {
+        phases.push_back(measureWalking(window, "walking, arrow key held", 6000, false));
+        phases.push_back(measureWalking(window, "walking, a click-walk under way", 6000, true));
+    }
     window.model().onCharacterKey('p');
     window.sync();
     phases.push_back(measure("paused", 3000));

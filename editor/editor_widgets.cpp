@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <cmath>
@@ -29,13 +30,6 @@ const ToolArt tool_art[] = {
     {obstacle, "crate", QColor(128, 80, 32)},
     {start_tool, "start", QColor(192, 0, 0)},
 };
-
-QPoint canvasPixel(const QMouseEvent* event)
-{
-    // Whole pixels, rounded down, so a point just left of the canvas is -1, not 0.
-    const QPointF at = event->position();
-    return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
-}
 
 } // namespace
 
@@ -102,29 +96,56 @@ CanvasView::CanvasView(const Grid<CanvasPicture>& canvas, const ToolPictures& pi
 
 void CanvasView::canvasChanged()
 {
-    const QSize size(canvas_.columns() * cell_size, canvas_.rows() * cell_size);
+    const QSize size(canvas_.columns() * cell_size * zoom_, canvas_.rows() * cell_size * zoom_);
     if (this->size() != size)
         setFixedSize(size);
     update();
 }
 
+void CanvasView::setZoom(int zoom)
+{
+    zoom_ = std::clamp(zoom, min_zoom, max_zoom);
+    canvasChanged();
+}
+
 void CanvasView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);  // whole pixels, sharp
     const QRect exposed = event->rect();
     painter.fillRect(exposed, background);
-    const int x0 = std::max(0, exposed.left() / cell_size);
-    const int y0 = std::max(0, exposed.top() / cell_size);
-    const int x1 = std::min(canvas_.maxx(), exposed.right() / cell_size);
-    const int y1 = std::min(canvas_.maxy(), exposed.bottom() / cell_size);
+    const int shown_cell = cell_size * zoom_;
+    const int x0 = std::max(0, exposed.left() / shown_cell);
+    const int y0 = std::max(0, exposed.top() / shown_cell);
+    const int x1 = std::min(canvas_.maxx(), exposed.right() / shown_cell);
+    const int y1 = std::min(canvas_.maxy(), exposed.bottom() / shown_cell);
     for (int x = x0; x <= x1; ++x) {
         for (int y = y0; y <= y1; ++y) {
             const CanvasPicture shown = canvas_.at(x, y);
             if (shown != CanvasPicture::background)
-                painter.drawImage(QPoint(x * cell_size, y * cell_size),
+                painter.drawImage(QRect(x * shown_cell, y * shown_cell, shown_cell, shown_cell),
                                   pictures_[static_cast<std::size_t>(shown)]);
         }
     }
+}
+
+QPoint CanvasView::canvasPixel(const QMouseEvent* event) const
+{
+    // Whole unzoomed pixels, rounded down, so a point just left of the canvas is -1, not 0.
+    const QPointF at = event->position() / zoom_;
+    return {static_cast<int>(std::floor(at.x())), static_cast<int>(std::floor(at.y()))};
+}
+
+void CanvasView::wheelEvent(QWheelEvent* event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier))
+        return event->ignore();  // the scroll area scrolls
+    wheel_ += event->angleDelta().y();
+    const int steps = wheel_ / 120;
+    wheel_ -= steps * 120;
+    if (steps != 0)
+        emit zoomWheel(steps, event->position().toPoint());
+    event->accept();
 }
 
 void CanvasView::mousePressEvent(QMouseEvent* event)

@@ -15,6 +15,8 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
+#include <QShortcut>
 
 #include <algorithm>
 #include <cstdlib>
@@ -231,6 +233,35 @@ void EditorWindow::buildCanvas()
         state_.mouseUp();
         levelEdited();
     });
+
+    connect(canvas_, &CanvasView::zoomWheel, this, [this](int steps, QPoint at) {
+        setCanvasZoom(canvasZoom() + steps, canvas_->mapTo(canvas_area_->viewport(), at));
+    });
+    const std::pair<QKeySequence, int> zoom_keys[] = {{QKeySequence(Qt::CTRL | Qt::Key_Equal), +1},
+                                                       {QKeySequence(Qt::CTRL | Qt::Key_Plus), +1},
+                                                       {QKeySequence(Qt::CTRL | Qt::Key_Minus), -1},
+                                                       {QKeySequence(Qt::CTRL | Qt::Key_0), 0}};
+    for (auto [keys, step] : zoom_keys)
+        connect(new QShortcut(keys, this), &QShortcut::activated, this,
+                [this, step = step] { setCanvasZoom(step == 0 ? CanvasView::min_zoom : canvasZoom() + step); });
+}
+
+int EditorWindow::canvasZoom() const { return canvas_->zoom(); }
+
+void EditorWindow::setCanvasZoom(int zoom, std::optional<QPoint> anchor)
+{
+    zoom = std::clamp(zoom, CanvasView::min_zoom, CanvasView::max_zoom);
+    const int before = canvas_->zoom();
+    if (zoom == before)
+        return;
+    QScrollBar* across = canvas_area_->horizontalScrollBar();
+    QScrollBar* down = canvas_area_->verticalScrollBar();
+    const QPoint at = anchor.value_or(canvas_area_->viewport()->rect().center());
+    // The unzoomed canvas point under the anchor, kept under it at the new zoom.
+    const QPointF point = QPointF(at + QPoint(across->value(), down->value())) / before;
+    canvas_->setZoom(zoom);
+    across->setValue(qRound(point.x() * zoom - at.x()));
+    down->setValue(qRound(point.y() * zoom - at.y()));
 }
 
 void EditorWindow::buildSaveFolderLabel()

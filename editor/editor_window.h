@@ -74,6 +74,10 @@ public:
     void fitTime();
     void toggleSolution();
     void testPlay();
+    // The canvas's zoom, 1 to 4 (Ctrl+wheel, Ctrl+=, Ctrl+-, Ctrl+0). The canvas point at
+    // `anchor` (in the scrolled area's viewport) stays where it is; none: the viewport's middle.
+    int canvasZoom() const;
+    void setCanvasZoom(int zoom, std::optional<QPoint> anchor = std::nullopt);
     // The analysis read-out as shown; "checking..." while a check runs.
     QString analysisReadout() const;
     bool checking() const { return !analysis_; }

@@ -139,6 +139,7 @@ int main(int argc, char* argv[])
     kelvaro::SdlSound sound;
     kelvaro::MainWindow::Options options{&sound, [&sound, dir] { return sound.load(dir); }, {}, choice.level_file};
     options.levels_folder = choice.levels_folder;
+    options.settings_file = kelvaro::playerSettingsFile();
     kelvaro::MainWindow window(dir, std::move(options));
     window.show();
     QTimer::singleShot(0, &window, [&window] { window.start(); });  // once the window has been painted

@@ -11,6 +11,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <memory>
 #include <cstdio>
 #include <vector>
 
@@ -50,7 +51,12 @@ QString defaultFolder()
     return chosenFolder().isEmpty() ? QCoreApplication::applicationDirPath() + QStringLiteral("/translations") : chosenFolder();
 }
 
-QSettings settings() { return QSettings(QSettings::IniFormat, QSettings::UserScope, "kelvaro", "kelvaro"); }
+std::unique_ptr<QSettings> settings(const QString& file)
+{
+    if (file.isEmpty())
+        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "kelvaro", "kelvaro");
+    return std::make_unique<QSettings>(file, QSettings::IniFormat);
+}
 
 QTranslator* replace(QTranslator*& slot)
 {
@@ -64,24 +70,26 @@ QTranslator* replace(QTranslator*& slot)
 
 } // namespace
 
-QString chosenLanguage()
+QString chosenLanguage(const QString& file)
 {
-    QSettings file = settings();
-    if (file.status() != QSettings::NoError)
+    const auto kept = settings(file);
+    if (kept->status() != QSettings::NoError)
         return {};
-    const QString code = file.value(language_key).toString();
+    const QString code = kept->value(language_key).toString();
     // A hand-damaged value is ignored rather than searched for on disk.
     static const QRegularExpression valid(QStringLiteral("^[a-z]{2,3}(_[A-Z]{2})?$"));
     return valid.match(code).hasMatch() ? code : QString();
 }
 
-void chooseLanguage(const QString& code)
+void chooseLanguage(const QString& code, const QString& file)
 {
-    QSettings file = settings();
+    const auto kept = settings(file);
+    if (kept->status() != QSettings::NoError)
+        return;  // a file it could not read is not written over
     if (code.isEmpty())
-        file.remove(language_key);
+        kept->remove(language_key);
     else
-        file.setValue(language_key, code);
+        kept->setValue(language_key, code);
 }
 
 QString install(const QString& code, QString folder)

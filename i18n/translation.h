@@ -15,9 +15,10 @@ namespace kelvaro::i18n {
 // Settings key of the language chosen in Options > Language; empty or missing follows the desktop.
 inline constexpr const char* language_key = "options/language";
 
-// The language chosen in the settings file, "" when none (or the file cannot be used).
-QString chosenLanguage();
-void chooseLanguage(const QString& code);
+// The language chosen in the settings file `file` (empty: the player's kelvaro.ini), "" when
+// none, or when the file or its value cannot be used.
+QString chosenLanguage(const QString& file = {});
+void chooseLanguage(const QString& code, const QString& file = {});
 
 // Installs our translation and Qt's for `code` ("" follows the desktop: LANGUAGE, LC_ALL,
 // LC_MESSAGES, LANG), from `folder` (default: "translations" beside the program).

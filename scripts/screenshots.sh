@@ -23,8 +23,9 @@ display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1024x768x24 > /dev/null 2>&1 &
 xvfb=$!
 program=""
-trap 'kill $xvfb 2> /dev/null; [[ -n $program ]] && kill $program 2> /dev/null; true' EXIT
-export DISPLAY=$display SDL_AUDIODRIVER=dummy
+config=$(mktemp -d)  # the player's own zoom and full screen must not shape the screenshots
+trap 'kill $xvfb 2> /dev/null; [[ -n $program ]] && kill $program 2> /dev/null; rm -rf "$config"; true' EXIT
+export DISPLAY=$display SDL_AUDIODRIVER=dummy XDG_CONFIG_HOME=$config
 sleep 1
 
 window() { for _ in $(seq 50); do xdotool search --onlyvisible --name "$1" 2> /dev/null | head -1 && return; sleep 0.1; done; }

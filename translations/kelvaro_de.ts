@@ -739,6 +739,22 @@ Das Spiel geht ohne sie weiter.</translation>
         <source>Desktop language</source>
         <translation>Sprache der Arbeitsumgebung</translation>
     </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Verkleinern</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Originalgröße</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Vollbild</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::RecordsWindow</name>

@@ -739,6 +739,22 @@ El juego sigue sin ellos.</translation>
         <source>Desktop language</source>
         <translation>Idioma del escritorio</translation>
     </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reducir</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Tamaño real</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pantalla completa</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::RecordsWindow</name>

@@ -739,6 +739,22 @@ Le jeu continue sans eux.</translation>
         <source>Desktop language</source>
         <translation>Langue du bureau</translation>
     </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Zoom avant</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Zoom arrière</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Taille réelle</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Plein écran</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::RecordsWindow</name>

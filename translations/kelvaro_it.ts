@@ -739,6 +739,22 @@ Il gioco continua senza.</translation>
         <source>Desktop language</source>
         <translation>Lingua del desktop</translation>
     </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Riduci</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Dimensione reale</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Schermo intero</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::RecordsWindow</name>

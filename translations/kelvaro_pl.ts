@@ -740,6 +740,22 @@ Gra toczy się dalej bez nich.</translation>
         <source>Desktop language</source>
         <translation>Język środowiska</translation>
     </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Powiększ</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Pomniejsz</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Rzeczywisty rozmiar</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Pełny ekran</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::RecordsWindow</name>

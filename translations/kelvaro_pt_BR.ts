@@ -739,6 +739,22 @@ O jogo continua sem eles.</translation>
         <source>Desktop language</source>
         <translation>Idioma do sistema</translation>
     </message>
+    <message>
+        <source>Zoom in</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message>
+        <source>Zoom out</source>
+        <translation>Reduzir</translation>
+    </message>
+    <message>
+        <source>Actual size</source>
+        <translation>Tamanho real</translation>
+    </message>
+    <message>
+        <source>Full screen</source>
+        <translation>Tela cheia</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::RecordsWindow</name>

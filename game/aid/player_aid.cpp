@@ -25,18 +25,7 @@ PlayerAid::PlayerAid(Engine& engine, Controls& controls, SolverPort& solver, Tic
 {
 }
 
-bool PlayerAid::inPlay() const
-{
-    const Engine::Phase phase = engine_.phase();
-    return engine_.playing && !engine_.timeup && engine_.paused == 0 && !engine_.suspended() &&
-           (phase == Engine::Phase::playing || phase == Engine::Phase::animating);
-}
-
-GameLevel PlayerAid::position() const
-{
-    return GameLevel{engine_.maze,    engine_.jewelx,  engine_.jewely,  engine_.goalx,
-                     engine_.goaly,   engine_.playerx, engine_.playery, engine_.timeleft};
-}
+bool PlayerAid::inPlay() const { return engine_.inPlay(); }
 
 Verdict PlayerAid::verdict() const
 {
@@ -111,7 +100,7 @@ void PlayerAid::check()
     const int fromx = engine_.playerx, fromy = engine_.playery;
     pending_ = true;
     const std::uint64_t generation = generation_;
-    solver_.solve(position(), [this, generation, fromx, fromy](const Solution& solution) {
+    solver_.solve(engine_.position(), [this, generation, fromx, fromy](const Solution& solution) {
         answered(generation, fromx, fromy, solution);
     });
 }

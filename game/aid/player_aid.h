@@ -51,7 +51,6 @@ private:
     void hideHint();
     void mirror();
     bool inPlay() const;
-    GameLevel position() const;
 
     Engine& engine_;
     Controls& controls_;

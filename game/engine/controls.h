@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kelvaro {
 
@@ -69,6 +71,15 @@ struct HintOutline {
     bool operator==(const HintOutline&) const = default;
 };
 
+// A crate or the jewel picked by a click, and the cells it can be pushed to: drawn by the
+// view over the playfield, as the hint is.
+struct PushMarks {
+    bool visible = false;
+    int objectx = 0, objecty = 0;
+    std::vector<std::pair<int, int>> targets;
+    bool operator==(const PushMarks&) const = default;
+};
+
 enum class Focus { none, nextButton, abortButton, retryButton };
 
 inline constexpr Pixel green = 0xff00ff00;
@@ -88,6 +99,7 @@ struct Controls {
     // A red dot just after the TIME read-out: the level can no longer be won from here.
     LabelControl lostMarkLabel{"\u25cf", {692, 64, 20, 25}, false, red, 13.5};
     HintOutline hintOutline;
+    PushMarks pushMarks;
     ButtonControl nextButton{"Next", {96, 424, 97, 41}};
     ButtonControl abortButton{"Abort", {216, 424, 97, 41}};
     ButtonControl retryButton{"Retry", {328, 424, 97, 41}};

@@ -99,6 +99,7 @@ std::optional<LevelError> Engine::startlevel(int number)
     playing = true;
     history_.clear();
     takeback_wanted_ = false;
+    plan_.clear();
     drawspiral();
     notify(Change::started);
     return std::nullopt;
@@ -134,6 +135,12 @@ void Engine::finishSpiral()
 }
 
 // ---------------------------------------------------------------- driving
+
+bool Engine::inPlay() const
+{
+    return playing && !timeup && paused == 0 && !suspended() &&
+           (phase_ == Phase::playing || phase_ == Phase::animating);
+}
 
 bool Engine::acceptsEvents() const { return phase_ != Phase::spiral_ring && phase_ != Phase::spiral_wait; }
 
@@ -227,6 +234,8 @@ void Engine::pass()
 
 void Engine::outcomeChecks()
 {
+    if ((jewelx == goalx && jewely == goaly) || timeup)
+        plan_.clear();
     if (jewelx == goalx && jewely == goaly) {
         playing = false;
         controls_.countdownTimer.disable();
@@ -244,6 +253,16 @@ std::uint8_t Engine::cellAt(int x, int y) const
     return maze.contains(x, y) ? maze.at(x, y) : outside_code;
 }
 
+Engine::Held Engine::heldKeys() const
+{
+    Held held{};
+    for (Key key : {Key::left, Key::right, Key::up, Key::down, Key::ctrl})
+        held[static_cast<std::size_t>(key)] = keys_.down(key);
+    return held;
+}
+
+void Engine::plan(std::vector<Action> moves) { plan_.assign(moves.begin(), moves.end()); }
+
 void Engine::step()
 {
     lasttick = now();
@@ -255,12 +274,29 @@ void Engine::step()
         redraw();
         return;
     }
-    if (tryWalk() || tryPush())
+    Held held = heldKeys();
+    const bool any_key = std::ranges::find(held, true) != held.end();
+    if (any_key)
+        plan_.clear();  // the keyboard takes over
+    std::optional<Action> planned;
+    if (!plan_.empty()) {
+        // The keys the planned move would hold: its arrow, and Ctrl for a push.
+        static constexpr Key arrow[] = {Key::right, Key::left, Key::up, Key::down};
+        planned = plan_.front();
+        plan_.pop_front();
+        held[static_cast<std::size_t>(arrow[planned->dir])] = true;
+        held[static_cast<std::size_t>(Key::ctrl)] = planned->push;
+    }
+    if (tryWalk(held) || tryPush(held)) {
+        if (planned && planned->push != (animation_ != Animation::walk))
+            plan_.clear();  // the position is not what the plan was made for
         return;
+    }
+    plan_.clear();
     redraw();
 }
 
-bool Engine::tryWalk()
+bool Engine::tryWalk(const Held& held)
 {
     struct ArrowKey {
         Key key;
@@ -268,7 +304,7 @@ bool Engine::tryWalk()
     };
     static constexpr ArrowKey order[] = {{Key::left, 1}, {Key::right, 0}, {Key::up, 2}, {Key::down, 3}};
     for (const ArrowKey& arrow : order) {
-        if (!keys_.down(arrow.key))
+        if (!held[static_cast<std::size_t>(arrow.key)])
             continue;
         playerdir = arrow.dir;
         const Direction d = directions[playerdir];
@@ -280,9 +316,9 @@ bool Engine::tryWalk()
     return false;
 }
 
-bool Engine::tryPush()
+bool Engine::tryPush(const Held& held)
 {
-    if (!keys_.down(Key::ctrl))
+    if (!held[static_cast<std::size_t>(Key::ctrl)])
         return false;
     const Direction d = directions[playerdir];
     const int fx = playerx + d.dx, fy = playery + d.dy;
@@ -310,8 +346,15 @@ bool Engine::tryPush()
 
 void Engine::requestTakeBack()
 {
-    if (phase_ == Phase::playing && playing && paused == 0 && !timeup && !suspended())
+    if (phase_ == Phase::playing && playing && paused == 0 && !timeup && !suspended()) {
         takeback_wanted_ = true;
+        plan_.clear();
+    }
+}
+
+GameLevel Engine::position() const
+{
+    return GameLevel{maze, jewelx, jewely, goalx, goaly, playerx, playery, timeleft};
 }
 
 void Engine::takeBack()
@@ -491,6 +534,7 @@ void Engine::stopgame()
     controls_.endGameItem.enabled = false;
     controls_.pausedLabel.visible = false;
     playing = false;
+    plan_.clear();
     controls_.clearWindowSurface();
     controls_.bannerTimer.enable(now());
     phase_ = Phase::idle;

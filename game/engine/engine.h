@@ -9,8 +9,11 @@
 
 #include "level/grid.h"
 #include "level/level_error.h"
+#include "level/solver/solver.h"
 
+#include <array>
 #include <cstdint>
+#include <deque>
 #include <functional>
 #include <optional>
 #include <string>
@@ -82,6 +85,8 @@ public:
     bool suspended() const { return suspended_ > 0; }
 
     Phase phase() const { return phase_; }
+    // A level being played: past its start effect, not paused, no box open, not yet ended.
+    bool inPlay() const;
     int spiralTiles() const { return tiles_drawn_; }
     // Where the moving image of the current animation was last drawn (tests and benchmarks).
     int animationCounter() const { return counter_; }
@@ -94,6 +99,16 @@ public:
     std::size_t movesMade() const { return history_.size(); }
     // The digest of the level as its file gave it, before any move: what its records are kept under.
     const std::string& startedDigest() const { return started_digest_; }
+    // The position as it stands, as a level: for the solver and for planning clicks.
+    GameLevel position() const;
+
+    // Moves planned by a click, taken by the play loop one a step as if their keys were held:
+    // a walk as its arrow key, a push as Ctrl with its arrow, by the same rules and at the same
+    // pace. A key held at a step, a level start or stop, a take-back or the level's end drops
+    // what is left, as does a move that turns out not to walk or push as planned.
+    void plan(std::vector<Action> moves);
+    void cancelPlan() { plan_.clear(); }
+    bool planned() const { return !plan_.empty(); }
 
     // What changed the position, for whoever watches it (hints, records).
     enum class Change { started, walked, pushed, taken_back, won, lost, stopped };
@@ -110,8 +125,11 @@ private:
     void beginPlayloop();
     void pass();
     void step();
-    bool tryWalk();
-    bool tryPush();
+    // Which of the keys (indexed by Key) count as held for a step.
+    using Held = std::array<bool, 5>;
+    Held heldKeys() const;
+    bool tryWalk(const Held& held);
+    bool tryPush(const Held& held);
     // Everything a walk or push changed, so that taking it back restores exactly what was.
     struct Move {
         std::uint8_t playerx, playery, playerdir, jewelx, jewely;
@@ -169,6 +187,7 @@ private:
     std::vector<Move> history_;
     Move moving_{};  // the move under animation, recorded when it completes
     bool takeback_wanted_ = false;
+    std::deque<Action> plan_;
 
 public:
     // Called with the tick count at every step and every animation frame (benchmarks).

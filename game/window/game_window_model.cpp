@@ -37,7 +37,7 @@ std::optional<double> numericAnswer(const std::string& answer)
 
 GameWindowModel::GameWindowModel(const Images& images, Ports ports)
     : engine(controls, images, ports.sound, ports.keys, ports.ticks, ports.loader), ports_(std::move(ports)),
-      aid_(engine, controls, ports_.solver ? *ports_.solver : inline_solver_, ports_.ticks)
+      aid_(engine, controls, ports_.solver ? *ports_.solver : inline_solver_, ports_.ticks), pointer_(engine, controls)
 {
     engine.changed = [this](Engine::Change change) { onEngineChange(change); };
     aid_.say = [this](const std::string& text) { say(text); };
@@ -46,6 +46,7 @@ GameWindowModel::GameWindowModel(const Images& images, Ports ports)
 void GameWindowModel::onEngineChange(Engine::Change change)
 {
     aid_.onChange(change);
+    pointer_.onChange(change);
     if (change == Engine::Change::won)
         keepWin();
 }
@@ -82,6 +83,19 @@ void GameWindowModel::onCharacterKey(char key)
     }
     dispatch({std::nullopt, key});
 }
+
+void GameWindowModel::onCellClick(int x, int y)
+{
+    if (holding())
+        return;  // not held back: a click aimed at a position that is gone by then would mislead
+    rested_ = false;
+    pointer_.click(x, y);
+    pass();
+}
+
+void GameWindowModel::cancelPointer() { pointer_.cancel(); }
+
+bool GameWindowModel::pointerActs(int x, int y) { return !holding() && pointer_.acts(x, y); }
 
 void GameWindowModel::dispatch(const Held& event)
 {
@@ -129,6 +143,8 @@ void GameWindowModel::handle(const Held& event)
             engine.requestTakeBack();
         if (event.key == 'h' || event.key == 'H')
             aid_.askHint();
+        if (event.key == '\x1b')
+            pointer_.cancel();
     }
     aid_.advance();  // a pause or a box hides the hint
 }
@@ -191,6 +207,7 @@ void GameWindowModel::pass()
     const bool was_playing = engine.phase() == Engine::Phase::playing;
     const std::uint32_t last_step = engine.lasttick;
     engine.advance();
+    pointer_.advance();  // a click made during a move acts once the move is over
     // A step of the play loop that found no key held took no action, and its redraw put on
     // the window what was already there: until a key or an event comes, every further step
     // would do the same. (A step that took an action would have started an animation.)
@@ -198,13 +215,14 @@ void GameWindowModel::pass()
     // the step after it, which draws the figure at rest, even when its key was let go midway.
     if (engine.phase() != Engine::Phase::playing)
         rested_ = false;
-    else if (was_playing && engine.lasttick != last_step && !keysHeld())
+    else if (was_playing && engine.lasttick != last_step && !keysHeld() && !engine.planned())
         rested_ = true;
 }
 
 bool GameWindowModel::waitsForKeys() const
 {
-    return rested_ && engine.phase() == Engine::Phase::playing && engine.paused == 0 && !keysHeld();
+    return rested_ && engine.phase() == Engine::Phase::playing && engine.paused == 0 && !keysHeld() &&
+           !engine.planned();
 }
 
 std::optional<std::uint32_t> GameWindowModel::nextDue() const

@@ -7,6 +7,7 @@
 #include "game/aid/player_aid.h"
 #include "game/records/records.h"
 #include "game/aid/solver_port.h"
+#include "game/window/pointer_play.h"
 
 #include "game/engine/engine.h"
 
@@ -92,6 +93,15 @@ public:
     void post(Command command);
     void onCharacterKey(char key);
 
+    // The mouse on the playfield, by cell. A left click walks, pushes or picks an object to
+    // push (see PointerPlay); during the start effect or with a box open it does nothing.
+    void onCellClick(int x, int y);
+    // A right click, or an arrow key or Ctrl going down (Esc comes as a character key): a pick
+    // is dropped and a walk stops at the next cell.
+    void cancelPointer();
+    // Whether a click on the cell would do anything: the pointer shows a hand there.
+    bool pointerActs(int x, int y);
+
     // Runs whatever is due: timer ticks, held-back events, the engine.
     void advance();
     // When advance() next has something to do; nothing while only events can change anything.
@@ -159,6 +169,7 @@ private:
     Ports ports_;
     InlineSolver inline_solver_;
     PlayerAid aid_;
+    PointerPlay pointer_;
     std::optional<Records> records_;  // made at the first win or look, read again at each
     bool records_failure_said_ = false;
     bool records_open_ = false;

@@ -15,7 +15,7 @@ std::uint32_t tracked(int x, int y) { return static_cast<std::uint32_t>((x & 0xf
 
 } // namespace
 
-SolverModel::SolverModel(const GameLevel& level)
+SolverModel::SolverModel(const GameLevel& level, bool bounded)
     : height_(level.maze.rows() + 4),
       steps_{height_, -height_, -1, 1},
       floor_(static_cast<std::size_t>(level.maze.columns() + 4) * static_cast<std::size_t>(height_), outside_code),
@@ -41,7 +41,7 @@ SolverModel::SolverModel(const GameLevel& level)
     // dead-position tests hold.
     const bool standard = jewels == 1 && level.maze.at(level.jewelx, level.jewely) == jewel &&
                           level.maze.at(level.goalx, level.goaly) == goal;
-    if (standard) {
+    if (standard && bounded) {
         SolverBound::Layout layout{{}, {}, {steps_[0], steps_[1], steps_[2], steps_[3]}, height_,
                                    cellOf(level.goalx, level.goaly)};
         layout.jewel_wall.resize(floor_.size());

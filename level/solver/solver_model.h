@@ -19,7 +19,9 @@ namespace kelvaro {
 // up to two steps from the player, exists and reads as border outside the level.
 class SolverModel {
 public:
-    explicit SolverModel(const GameLevel& level);
+    // Unbounded, the model has no dead-position tests (actionsLeft is 0): cheap to build, for
+    // walks and pushes planned by hand rather than searched for a solution.
+    explicit SolverModel(const GameLevel& level, bool bounded = true);
 
     std::vector<std::uint32_t> startWords() const { return start_; }
 

@@ -94,11 +94,13 @@ class TranslationTest : public QObject {
     fs::path folder(const char* name) const { return fs::path(home_.path().toStdString()) / name; }
 
     // The game beside a Maps folder of one level, started and idle.
-    std::unique_ptr<MainWindow> game(const fs::path& dir)
+    std::unique_ptr<MainWindow> game(const fs::path& dir, std::optional<fs::path> settings = std::nullopt)
     {
         fs::create_directories(dir / "Maps");
         writeLevel(dir / "Maps" / "maze1.txt", {"#####", "#S*G#", "#####"}, 60);
-        auto window = std::make_unique<MainWindow>(dir, MainWindowOptions{nullptr, {}, [this] { return now_; }});
+        MainWindowOptions options{nullptr, {}, [this] { return now_; }};
+        options.settings_file = std::move(settings);
+        auto window = std::make_unique<MainWindow>(dir, std::move(options));
         window->show();
         window->start();
         return window;
@@ -236,7 +238,8 @@ private slots:
     // grows to its text rather than clipping it.
     void theLanguageMenuSwitchesAtOnceAndNothingIsClipped()
     {
-        const std::unique_ptr<MainWindow> game = this->game(folder("switch"));
+        const fs::path settings = folder("switch.ini");
+        const std::unique_ptr<MainWindow> game = this->game(folder("switch"), settings);
         MainWindow& window = *game;
         QAction* german = nullptr;
         for (QAction* action : window.findChildren<QAction*>())
@@ -246,7 +249,7 @@ private slots:
         QCOMPARE(german->text(), QStringLiteral("Deutsch"));
         german->trigger();
         QTRY_COMPARE(window.menuBar()->actions().front()->text(), QStringLiteral("Spiel"));
-        QCOMPARE(i18n::chosenLanguage(), QStringLiteral("de"));
+        QCOMPARE(i18n::chosenLanguage(QString::fromStdString(settings.string())), QStringLiteral("de"));
         QVERIFY(labelWithText(&window, QStringLiteral("ZEIT :")));
         QVERIFY(button(&window, QStringLiteral("Nochmal")));
         for (QLabel* label : window.findChildren<QLabel*>())
@@ -254,7 +257,6 @@ private slots:
                 QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(label->text()));
         for (QPushButton* b : window.findChildren<QPushButton*>())
             QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
-        i18n::chooseLanguage(QString());
     }
 
     void theEditorShowsNoTextOutsideThePseudoTranslation()

@@ -45,14 +45,19 @@ Surface toSurface(const QImage& image)
 }
 
 void drawHint(QPainter& painter, const HintOutline& hint);
+void drawMarks(QPainter& painter, const PushMarks& marks);
 
-// The window's own drawing surface, shown as it stands, pixel for pixel.
+// The window's own drawing surface, shown as it stands, pixel for pixel. The mouse on it
+// (and on the labels over it, which let it through) goes to `pointer`.
 class Playfield : public QWidget {
 public:
     Playfield(const Controls& controls, QWidget* parent) : QWidget(parent), controls_(controls)
     {
         setAttribute(Qt::WA_OpaquePaintEvent);
+        setMouseTracking(true);
     }
+
+    std::function<void(QMouseEvent* event, QPointF scene_point)> pointer;
 
 protected:
     void paintEvent(QPaintEvent* event) override
@@ -65,7 +70,11 @@ protected:
         painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
         painter.drawImage(event->rect(), image, event->rect());
         drawHint(painter, controls_.hintOutline);
+        drawMarks(painter, controls_.pushMarks);
     }
+    void mousePressEvent(QMouseEvent* event) override { pointer(event, event->position()); }
+    void mouseDoubleClickEvent(QMouseEvent* event) override { pointer(event, event->position()); }
+    void mouseMoveEvent(QMouseEvent* event) override { pointer(event, event->position()); }
 
 private:
     const Controls& controls_;
@@ -108,6 +117,31 @@ void drawHint(QPainter& painter, const HintOutline& hint)
     painter.drawRect(object.adjusted(1, 1, -2, -2));
     painter.setPen(QPen(QColor(0, 255, 255), 3, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
     painter.drawRect(side.adjusted(1, 1, -2, -2));
+}
+
+QRect cellRect(int x, int y) { return QRect(x * cell_size, y * cell_size, cell_size, cell_size); }
+
+// The picked object outlined in magenta, a magenta square in each cell it can be pushed to.
+void drawMarks(QPainter& painter, const PushMarks& marks)
+{
+    if (!marks.visible)
+        return;
+    const QColor magenta(255, 0, 255);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(magenta, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawRect(cellRect(marks.objectx, marks.objecty).adjusted(1, 1, -2, -2));
+    for (const auto& [x, y] : marks.targets)
+        painter.fillRect(cellRect(x, y).adjusted(12, 12, -12, -12), magenta);
+}
+
+QRegion marksRegion(const PushMarks& marks)
+{
+    if (!marks.visible)
+        return {};
+    QRegion region = cellRect(marks.objectx, marks.objecty);
+    for (const auto& [x, y] : marks.targets)
+        region += cellRect(x, y);
+    return region;
 }
 
 // The bounding box of the pixels in which `now` differs from `shown`, which is brought
@@ -183,7 +217,7 @@ Images loadImages()
 
 MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* parent)
     : QMainWindow(parent), app_dir_(std::move(app_dir)), images_(loadImages()), dialogs_(this, images_),
-      ticks_(std::move(options.ticks)), set_memory_(options.settings_file)
+      ticks_(std::move(options.ticks)), set_memory_(options.settings_file), settings_file_(options.settings_file)
 {
     clock_.start();
     play_at_start_ = options.level_file.has_value();
@@ -243,7 +277,8 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     setWindowIcon(QIcon(QPixmap::fromImage(artImage("icon_256"))));
     buildControls();
     buildMenus();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    readView();
+    applyView();
 
     pacer_.setSingleShot(true);
     pacer_.setTimerType(Qt::PreciseTimer);
@@ -292,7 +327,9 @@ void MainWindow::tick()
 
 void MainWindow::buildControls()
 {
-    client_ = new Playfield(model_->controls, this);
+    auto* playfield = new Playfield(model_->controls, this);
+    playfield->pointer = [this](QMouseEvent* event, QPointF at) { scenePointer(event, at); };
+    client_ = playfield;
     client_->setFixedSize(client_width, client_height);
     QPalette palette = client_->palette();
     palette.setColor(QPalette::Window, Qt::black);
@@ -326,6 +363,10 @@ void MainWindow::buildControls()
     };
     titlePicture_ = picture(images_.titlePicture, c.titlePicture);
     sadPicture_ = picture(images_.sadPicture, c.sadPicture);
+
+    scene_view_ = new SceneView(client_, this);
+    scene_view_->pointer = [this](QMouseEvent* event, QPointF at) { scenePointer(event, at); };
+    scene_view_->hide();
 }
 
 QAction* MainWindow::addItem(QMenu* menu, const QString& caption, const QKeySequence& key, Command command)
@@ -350,6 +391,7 @@ void MainWindow::buildMenus()
     addItem(game, tr("Open level folder…"), QKeySequence(), Command::openFolderItem);
     QMenu* options = menuBar()->addMenu(tr("Options"));
     addItem(options, tr("Sound"), QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
+    buildViewItems(options);
     buildLanguageMenu(options);
     QMenu* help = menuBar()->addMenu(tr("Help"));
     addItem(help, tr("Game help"), Qt::Key_F1, Command::helpItem);
@@ -361,15 +403,18 @@ void MainWindow::buildLanguageMenu(QMenu* options)
 {
     QMenu* menu = options->addMenu(tr("Language"));
     auto* group = new QActionGroup(menu);
-    const QString chosen = i18n::chosenLanguage();
+    // Kept in the settings file where the window keeps any (none in tests).
+    const QString file = settings_file_ ? QString::fromStdString(settings_file_->string()) : QString();
+    const QString chosen = settings_file_ ? i18n::chosenLanguage(file) : QString();
     auto add = [&](const QString& name, const QString& code) {
         QAction* action = menu->addAction(name);
         action->setCheckable(true);
         action->setChecked(code == chosen);
         action->setData(code);
         group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, code] {
-            i18n::chooseLanguage(code);
+        connect(action, &QAction::triggered, this, [this, code, file] {
+            if (settings_file_)
+                i18n::chooseLanguage(code, file);
             i18n::install(code);
             // Not from inside the menu whose actions the new menus replace.
             QTimer::singleShot(0, this, &MainWindow::retranslate);
@@ -387,6 +432,7 @@ void MainWindow::retranslate()
     menuBar()->clear();
     actions_.clear();
     buildMenus();
+    showViewItems();
     for (auto& [model, button] : buttons_)
         button->setText(i18n::shown(model->caption));
     shown_labels_.clear();  // every label and button measured again for its new text
@@ -413,11 +459,13 @@ void MainWindow::sync()
     // Only what changed is passed on: setting a widget's palette or text repaints it,
     // and this runs after every step.
     Controls& c = model_->controls;
+    QRegion changed;  // in the scene, for its enlarged view
     for (auto& [model, label] : labels_) {
         auto [shown, fresh] = shown_labels_.try_emplace(model, *model);
         if (!fresh && shown->second == *model)
             continue;
         shown->second = *model;
+        changed += label->geometry();
         label->setText(i18n::shown(model->caption));
         // A translation longer than its label widens it rather than being clipped; English keeps its size.
         const int width = i18n::active() ? std::max(model->place.width, label->sizeHint().width()) : model->place.width;
@@ -428,19 +476,29 @@ void MainWindow::sync()
         palette.setColor(QPalette::WindowText, toColor(model->colour));
         label->setPalette(palette);
         label->setVisible(model->visible);
+        changed += label->geometry();
     }
     for (auto& [model, button] : buttons_) {
         auto [shown, fresh] = shown_buttons_.try_emplace(model, *model);
         if (!fresh && shown->second == *model)
             continue;
         shown->second = *model;
+        changed += button->geometry();
         const int width = i18n::active() ? std::max(model->place.width, button->sizeHint().width()) : model->place.width;
         button->setGeometry(qRound(model->place.left), qRound(model->place.top), width, model->place.height);
         button->setVisible(model->visible);
+        changed += button->geometry();
     }
-    sadPicture_->move(static_cast<int>(c.sadPicture.place.left), static_cast<int>(c.sadPicture.place.top));
-    sadPicture_->setVisible(c.sadPicture.visible);
-    titlePicture_->setVisible(c.titlePicture.visible);
+    const std::pair<QWidget*, const PictureControl*> pictures[] = {{sadPicture_, &c.sadPicture}, {titlePicture_, &c.titlePicture}};
+    for (auto [picture, model] : pictures) {
+        const QPoint place(static_cast<int>(model->place.left), static_cast<int>(model->place.top));
+        if (picture->pos() == place && picture->isVisibleTo(client_) == model->visible)
+            continue;
+        changed += picture->geometry();
+        picture->move(place);
+        picture->setVisible(model->visible);
+        changed += picture->geometry();
+    }
 
     const std::pair<Command, const MenuItem*> items[] = {
         {Command::newGameItem, &c.newGameItem}, {Command::endGameItem, &c.endGameItem}, {Command::restartLevelItem, &c.restartLevelItem},
@@ -461,18 +519,29 @@ void MainWindow::sync()
 
     if (painted_version_ != c.windowSurfaceVersion) {
         painted_version_ = c.windowSurfaceVersion;
-        const QRect changed = takeChanges(c.windowSurface, shown_surface_);
-        if (!changed.isEmpty())
-            client_->update(changed);
+        const QRect drawn = takeChanges(c.windowSurface, shown_surface_);
+        if (!drawn.isEmpty())
+            client_->update(drawn);
+        changed += drawn;
     }
 
     if (!(shown_outline_ == c.hintOutline)) {
         for (const HintOutline& hint : {shown_outline_, c.hintOutline}) {
             const auto [object, side] = hintCells(hint);
             client_->update(object.united(side));
+            changed += object.united(side);
         }
         shown_outline_ = c.hintOutline;
     }
+    if (!(shown_marks_ == c.pushMarks)) {
+        for (const PushMarks* marks : {&shown_marks_, &c.pushMarks}) {
+            client_->update(marksRegion(*marks));
+            changed += marksRegion(*marks);
+        }
+        shown_marks_ = c.pushMarks;
+    }
+    showPointer();
+    scene_view_->sceneChanged(changed);
 
     if (const auto due = model_->nextDue()) {
         pacer_.start(millisecondsUntil(*due));
@@ -507,8 +576,12 @@ void MainWindow::padCommand(PadCommand command)
 
 bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
 {
+    if (pressed && event->key() == Qt::Key_Escape && full_screen_)
+        setFullScreen(false);  // and on to the game, as any other key
     if (const auto key = arrowOrCtrl(event->key())) {
         if (!event->isAutoRepeat()) {
+            if (pressed)
+                model_->cancelPointer();  // the keyboard takes over from a click
             keys_.set(*key, pressed);
             sync();  // a key down ends the play loop's rest
         }
@@ -526,6 +599,10 @@ bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
+    if (watched == client_ && (type == QEvent::Resize || type == QEvent::Move))
+        placeSceneView();
+    if ((watched == client_ || watched == scene_view_) && type == QEvent::Leave)
+        pointerLeft();
     if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
         // Only keys aimed at this window: what is typed into a dialog never reaches the game.
         // A key goes first to the widget with the focus, then on to its parents if

@@ -8,6 +8,7 @@
 #include "game/window/qt/qt_dialogs.h"
 #include "game/window/qt/set_memory.h"
 #include "game/aid/threaded_solver.h"
+#include "game/window/qt/scene_view.h"
 
 #include <QElapsedTimer>
 #include <QMainWindow>
@@ -47,8 +48,9 @@ struct MainWindowOptions {
     SolverPort* solver = nullptr;                            // none: a worker thread
     // A folder of levels to play from instead of the remembered set (`Kelvaro --levels DIR`).
     std::optional<std::filesystem::path> levels_folder{};
-    // The settings file that remembers the set; empty: the player's own (tests name another).
-    std::filesystem::path settings_file{};
+    // The settings file that keeps the set in play, the zoom and full screen between runs
+    // (playerSettingsFile() for the player's own); none: nothing is kept, as in tests.
+    std::optional<std::filesystem::path> settings_file{};
 };
 
 class MainWindow : public QMainWindow {
@@ -66,6 +68,8 @@ public:
     static void tieToDesktopEntry();
 
     QWidget* clientArea() const { return client_; }
+    // What is seen of the client area while it is zoomed or full screen (hidden at 1x in a window).
+    SceneView* sceneView() const { return scene_view_; }
     GameWindowModel& model() { return *model_; }
     KeyTable& keys() { return keys_; }
     ControllerPump& controllers() { return *controllers_; }
@@ -80,9 +84,17 @@ public:
     // Runs what is due now; the pacing timer calls it, and tests on a fake clock.
     void tick();
 
+    // The client scene's size: a whole zoom factor in a window, or the largest that fits the
+    // screen. Both are kept in the settings file, when there is one.
+    int zoom() const { return zoom_; }
+    bool fullScreen() const { return full_screen_; }
+    void setZoom(int zoom);
+    void setFullScreen(bool on);
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildControls();
@@ -92,6 +104,18 @@ private:
     // Words the menus, labels and buttons again after the language changed.
     void retranslate();
     QAction* addItem(QMenu* menu, const QString& caption, const QKeySequence& key, Command command);
+    void buildViewItems(QMenu* options);
+    void readView();
+    void keepView() const;
+    void applyView();
+    // The view items' enabled and checked states, from the zoom and full screen.
+    void showViewItems();
+    void placeSceneView();
+    // The mouse on the client scene, at a point in scene pixels.
+    void scenePointer(QMouseEvent* event, QPointF at);
+    void pointerLeft();
+    // A hand where a click would act, the arrow elsewhere.
+    void showPointer();
     void run(Command command);
     bool handleKey(QKeyEvent* event, bool pressed);
     void padCommand(PadCommand command);
@@ -124,8 +148,19 @@ private:
     QTimer pacer_;
     std::uint64_t painted_version_ = ~0ull;
     HintOutline shown_outline_;
+    PushMarks shown_marks_;
+    std::optional<QPoint> pointer_cell_;  // the cell under the mouse, while it is over the scene
+    bool hand_shown_ = false;
     Surface shown_surface_;  // what the screen shows of the drawing surface
     std::unique_ptr<ControllerPump> controllers_;
+    SceneView* scene_view_ = nullptr;
+    std::optional<std::filesystem::path> settings_file_;
+    int zoom_ = min_zoom;
+    bool full_screen_ = false;
+    QAction* zoom_in_ = nullptr;
+    QAction* zoom_out_ = nullptr;
+    QAction* actual_size_ = nullptr;
+    QAction* full_screen_item_ = nullptr;
 };
 
 } // namespace kelvaro

@@ -15,19 +15,30 @@ constexpr const char* key = "game/current_set";
 constexpr const char* opened_key = "game/opened_folders";
 constexpr int most_opened = 20;
 
-std::unique_ptr<QSettings> open(const std::filesystem::path& file)
+// The settings, or nothing where none are kept or the file cannot be used: a file it could
+// not read is neither believed nor written over.
+std::unique_ptr<QSettings> open(const std::optional<std::filesystem::path>& file)
 {
-    if (file.empty())
-        return std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "kelvaro", "kelvaro");
-    return std::make_unique<QSettings>(QFile::decodeName(file.c_str()), QSettings::IniFormat);
+    if (!file)
+        return nullptr;
+    auto settings = std::make_unique<QSettings>(QFile::decodeName(file->c_str()), QSettings::IniFormat);
+    if (settings->status() != QSettings::NoError)
+        return nullptr;
+    return settings;
 }
 
 } // namespace
 
+std::filesystem::path playerSettingsFile()
+{
+    const QSettings settings(QSettings::IniFormat, QSettings::UserScope, "kelvaro", "kelvaro");
+    return QFile::encodeName(settings.fileName()).toStdString();
+}
+
 std::optional<std::filesystem::path> SetMemory::folder() const
 {
     const auto settings = open(file_);
-    if (settings->status() != QSettings::NoError)
+    if (!settings)
         return std::nullopt;
     const QString folder = settings->value(key).toString();
     if (folder.isEmpty())
@@ -38,8 +49,8 @@ std::optional<std::filesystem::path> SetMemory::folder() const
 void SetMemory::remember(const LevelSet& set) const
 {
     const auto settings = open(file_);
-    if (settings->status() != QSettings::NoError)
-        return;  // a file it could not read is not written over
+    if (!settings)
+        return;
     settings->setValue(key, set.builtin ? QString() : QFile::decodeName(set.folder.c_str()));
     settings->sync();
 }
@@ -48,7 +59,7 @@ std::vector<std::filesystem::path> SetMemory::openedFolders() const
 {
     std::vector<std::filesystem::path> folders;
     const auto settings = open(file_);
-    if (settings->status() != QSettings::NoError)
+    if (!settings)
         return folders;
     std::error_code ec;
     for (const QString& folder : settings->value(opened_key).toStringList())
@@ -60,7 +71,7 @@ std::vector<std::filesystem::path> SetMemory::openedFolders() const
 void SetMemory::rememberOpened(const std::filesystem::path& folder) const
 {
     const auto settings = open(file_);
-    if (settings->status() != QSettings::NoError)
+    if (!settings)
         return;
     QStringList folders = settings->value(opened_key).toStringList();
     const QString name = QFile::decodeName(folder.c_str());

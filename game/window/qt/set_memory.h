@@ -10,10 +10,13 @@
 
 namespace kelvaro {
 
+// The player's settings file: $XDG_CONFIG_HOME/kelvaro/kelvaro.ini, else ~/.config/kelvaro/kelvaro.ini.
+std::filesystem::path playerSettingsFile();
+
 class SetMemory {
 public:
-    // `file` empty: $XDG_CONFIG_HOME/kelvaro/kelvaro.ini, else ~/.config/kelvaro/kelvaro.ini.
-    explicit SetMemory(std::filesystem::path file = {}) : file_(std::move(file)) {}
+    // Keeps the set in `file`; none: nothing is remembered (tests, benchmarks).
+    explicit SetMemory(std::optional<std::filesystem::path> file = std::nullopt) : file_(std::move(file)) {}
 
     // The remembered set's folder; nothing for the built-in set, and nothing when the file
     // is missing, damaged or unreadable: the game then starts on the built-in set.
@@ -30,7 +33,7 @@ public:
     LevelSet startSet(const std::filesystem::path& app_dir, const std::optional<std::filesystem::path>& levels_folder) const;
 
 private:
-    std::filesystem::path file_;
+    std::optional<std::filesystem::path> file_;
 };
 
 } // namespace kelvaro

@@ -75,6 +75,16 @@ private slots:
         QVERIFY(colours(shot, QRect(32, 32, 128, 128)) > 8);  // the cells really are drawn
         QVERIFY(blocky(shot, QRect(32, 32, 128, 128)));       // the playfield
         QVERIFY(blocky(shot, QRect(570, 154, 100, 150)));     // the title picture
+
+        // Zoomed, the scene rendered at the screen's density is enlarged whole: the text keeps its
+        // fine strokes, each device pixel of them a 2 x 2 block; the cells are 4 x 4 blocks.
+        window.setZoom(2);
+        const QImage zoomed = window.sceneView()->grab().toImage();
+        QCOMPARE(zoomed.size(), QSize(737 * 4, 534 * 4));
+        QVERIFY(blocky(zoomed, QRect(0, 0, 737 * 2, 534 * 2)));
+        const QImage cells = zoomed.scaled(zoomed.size() / 2, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+        QVERIFY(blocky(cells, QRect(32, 32, 128, 128)));
+        QVERIFY(!blocky(cells, QRect(568, 24, 129, 25)));  // "LEVEL : 1", finer than a scene pixel
         fs::remove_all(dir);
     }
 

@@ -32,13 +32,7 @@ class MainWindowTest : public QObject {
     std::unique_ptr<MainWindow> window_;
 
     // Moves the fake clock on, letting the window run whatever falls due, 5 ms at a time.
-    void run(int ms)
-    {
-        for (int t = 0; t < ms; t += 5) {
-            now_ += 5;
-            window_->tick();
-        }
-    }
+    void run(int ms) { runWindow(*window_, now_, ms); }
 
     // Where a key typed now goes first: the widget with the focus, else the window.
     QWidget* keyTarget() const
@@ -282,7 +276,8 @@ private slots:
             menus << menu->text() + ": " + items.join(", ");
         }
         QCOMPARE(menus, QStringList({"Game: New game, End game, Restart level, Exit, Records, Choose level…, Open level folder…",
-                                     "Options: Sound, Language", "Help: Game help, About..., Hint"}));
+                                     "Options: Sound, Zoom in, Zoom out, Actual size, Full screen, Language",
+                                     "Help: Game help, About..., Hint"}));
     }
 
     // Backspace takes back a walk; H outlines the next push over the playfield, leaving the

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include <cstdint>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -34,6 +35,16 @@ inline void writeLevel(const std::filesystem::path& file, const std::vector<std:
     for (std::size_t x = 0; x < rows[0].size(); ++x)
         for (const auto& row : rows)
             out << (row[x] == '#' ? 1 : row[x] == 'o' ? 4 : 0) << "\r\n";
+}
+
+// Moves the fake clock `now` on by `ms`, 5 ms at a time, letting `window` run whatever falls due.
+template <typename Window>
+void runWindow(Window& window, std::uint32_t& now, int ms)
+{
+    for (int t = 0; t < ms; t += 5) {
+        now += 5;
+        window.tick();
+    }
 }
 
 inline QLabel* labelWithText(QWidget* window, const QString& prefix)
