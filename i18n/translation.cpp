@@ -4,6 +4,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QHash>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QRegularExpression>
@@ -137,10 +138,16 @@ QStringList available(QString folder)
 
 QString nativeName(const QString& code)
 {
-    const QLocale locale(code);
-    QString name = locale.nativeLanguageName();
-    if (code.contains('_'))
-        name += QStringLiteral(" (") + locale.nativeTerritoryName() + ')';
+    // Each language as its speakers name it in a menu; Qt's own names add a country to some
+    // ("American English") that the translation does not have.
+    static const QHash<QString, QString> names{
+        {"en", "English"},  {"de", "Deutsch"}, {"fr", "Français"},
+        {"es", "Español"},  {"it", "Italiano"}, {"pl", "Polski"},
+        {"pt_BR", "Português (Brasil)"},
+    };
+    if (const auto known = names.find(code); known != names.end())
+        return known.value();
+    const QString name = QLocale(code).nativeLanguageName();
     return name.isEmpty() ? code : name.left(1).toUpper() + name.mid(1);
 }
 

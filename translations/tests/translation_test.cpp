@@ -169,6 +169,8 @@ private slots:
         QVERIFY(languages.startsWith(QStringLiteral("en")));
         QVERIFY(languages.contains(QStringLiteral("de")) && languages.contains(QStringLiteral("fr")));
         QCOMPARE(i18n::nativeName(QStringLiteral("de")), QStringLiteral("Deutsch"));
+        QCOMPARE(i18n::nativeName(QStringLiteral("en")), QStringLiteral("English"));
+        QCOMPARE(i18n::nativeName(QStringLiteral("pt_BR")), QStringLiteral("Português (Brasil)"));
     }
 
     void everyCoreTextIsTranslated()
