@@ -36,7 +36,7 @@ screen() {
 # Starts the game with the view settings `zoom` and `full`, then the arguments; sets `win`.
 start_game() {
   mkdir -p "$XDG_CONFIG_HOME/kelvaro"
-  printf '[view]\nzoom=%s\nfullScreen=%s\n' "$1" "$2" > "$XDG_CONFIG_HOME/kelvaro/kelvaro.conf"
+  printf '[view]\nzoom=%s\nfullScreen=%s\n' "$1" "$2" > "$XDG_CONFIG_HOME/kelvaro/kelvaro.ini"
   shift 2
   "$game" "$@" > /dev/null 2>&1 & pids+=($!)
   win=""

@@ -224,7 +224,7 @@ private slots:
     // what the game never wrote gives a plain 1x window.
     void theViewIsKeptAndADamagedFileGivesTheDefaults()
     {
-        const fs::path settings = dir_ / "config" / "kelvaro.conf";
+        const fs::path settings = dir_ / "config" / "kelvaro.ini";
         open(settings);
         window_->setZoom(3);
         window_->setFullScreen(true);
