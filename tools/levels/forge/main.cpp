@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // level_forge: makes one deep level by hill climbing and writes it as a drawing for the level tools.
-#include "tools/levels/forge/forge.h"
+#include "level/forge/forge.h"
 #include "tools/options/option_reader.h"
 
 #include <fstream>

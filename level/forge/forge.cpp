@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Random rooms, small changes, and the solver's depth figures as the judge of each change.
-#include "tools/levels/forge/forge.h"
+#include "level/forge/forge.h"
 
 #include "level/cell_kind.h"
 #include "level/cell_rules.h"

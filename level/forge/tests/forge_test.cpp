@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The forge's drawings, judge and climb: framed as the level tools frame them, fair levels only, same seed same level.
-#include "tools/levels/forge/forge.h"
+#include "level/forge/forge.h"
 
 #include "level/cell_kind.h"
 
