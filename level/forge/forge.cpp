@@ -40,6 +40,21 @@ GameLevel framedLevel(const Drawing& drawing)
     return level;
 }
 
+Settings settingsOf(const PlanLine& line)
+{
+    Settings settings;
+    settings.width = line.width;
+    settings.height = line.height;
+    settings.crates_low = line.crates_low;
+    settings.crates_high = line.crates_high;
+    settings.max_actions = line.max_actions;
+    settings.max_changes = line.max_changes;
+    settings.rounds = line.rounds;
+    settings.restarts = line.restarts;
+    settings.seed = static_cast<std::uint32_t>(line.level);
+    return settings;
+}
+
 double scoreOf(const Depth& depth, const Solution& solution)
 {
     const int walking = std::max(0, solution.walks - 2 * solution.pushes);
@@ -47,41 +62,64 @@ double scoreOf(const Depth& depth, const Solution& solution)
            0.5 * depth.crate_pushes - 1.0 * walking;
 }
 
-std::optional<Figures> judge(const Drawing& drawing, const Settings& settings, double bar)
+std::optional<Figures> judgeQuickly(const Drawing& drawing, const Settings& settings, Judging* judging)
 {
     for (char piece : std::string("*GS"))
         if (cellsOf(drawing, piece).size() != 1)
             return std::nullopt;
-    // The cheap figures first: most changes fail on them, before the costly count of
-    // every position.
     const GameLevel level = framedLevel(drawing);
     Figures figures;
-    figures.solution = solve(level, {settings.max_solve_states});
+    Judging alone;
+    Judging& shared = judging ? *judging : alone;
+    figures.solution = solve(level, {settings.max_solve_states, shared.stop, &shared.tables});
     const Solution& s = figures.solution;
+    shared.work += s.states;
     if (s.verdict != Verdict::solvable || !s.shortest || s.actions() > settings.max_actions)
         return std::nullopt;
-    const Depth quick = measureDepth(level, s, {.full = false});
-    if (quick.longest_run > settings.max_run || quick.object_changes > settings.max_changes || scoreOf(quick, s) + 6.0 * quick.crates_moved + 15.0 < bar)
+    figures.depth = measureDepth(level, s, {.full = false});
+    if (figures.depth.longest_run > settings.max_run || figures.depth.object_changes > settings.max_changes)
         return std::nullopt;
-    const PositionSpace space(level, settings.max_positions);
-    if (!space.complete())
-        return std::nullopt;
-    figures.depth = measureDepth(level, s, space);
     figures.score = scoreOf(figures.depth, s);
+    return figures;
+}
+
+bool judgeFully(const Drawing& drawing, const Settings& settings, Figures& figures, Judging* judging)
+{
+    const GameLevel level = framedLevel(drawing);
+    Judging alone;
+    Judging& shared = judging ? *judging : alone;
+    const PositionSpace space(level, settings.max_positions, shared.stop, &shared.tables);
+    shared.work += space.found();
+    if (!space.complete())
+        return false;
+    figures.depth = measureDepth(level, figures.solution, space);
+    figures.score = scoreOf(figures.depth, figures.solution);
+    return true;
+}
+
+std::optional<Figures> judge(const Drawing& drawing, const Settings& settings, double bar, Judging* judging)
+{
+    // The cheap figures first: most changes fail on them, before the costly count of
+    // every position.
+    std::optional<Figures> figures = judgeQuickly(drawing, settings, judging);
+    if (!figures || figures->score + 6.0 * figures->depth.crates_moved + 15.0 < bar ||
+        !judgeFully(drawing, settings, *figures, judging))
+        return std::nullopt;
     return figures;
 }
 
 std::optional<Forged> forge(const Settings& settings)
 {
     Dice dice(settings.seed);
+    Judging judging;
     std::optional<Forged> best;
     for (int restart = 0; restart < settings.restarts; ++restart) {
         // A room to start from must already be a fair level.
         Drawing current = randomRoom(settings, dice);
-        std::optional<Figures> judged = judge(current, settings);
+        std::optional<Figures> judged = judge(current, settings, -1e9, &judging);
         for (int attempt = 0; !judged && attempt < 500; ++attempt) {
             current = randomRoom(settings, dice);
-            judged = judge(current, settings);
+            judged = judge(current, settings, -1e9, &judging);
         }
         if (!judged)
             continue;
@@ -92,7 +130,7 @@ std::optional<Forged> forge(const Settings& settings)
             // Sideways steps are taken too, so the climb wanders over plateaus, and now
             // and then a step down, so it can leave a hill that is not the highest.
             const double slack = dice.chance(5) ? 25.0 : 0.0;
-            auto figures = judge(trial, settings, judged->score - slack);
+            auto figures = judge(trial, settings, judged->score - slack, &judging);
             if (figures && figures->score >= judged->score - slack) {
                 current = std::move(trial);
                 judged = std::move(figures);
@@ -127,6 +165,26 @@ Drawing tidied(const Drawing& drawing)
             if (!seen.at(x + frame, y + frame))
                 out[y][x] = '#';
     return out;
+}
+
+Drawing trimmed(Drawing drawing)
+{
+    auto wall = [](char c) { return c == '#'; };
+    auto row_of_wall = [&](const std::string& row) { return std::ranges::all_of(row, wall); };
+    while (!drawing.empty() && row_of_wall(drawing.back()))
+        drawing.pop_back();
+    while (!drawing.empty() && row_of_wall(drawing.front()))
+        drawing.erase(drawing.begin());
+    auto column_of_wall = [&](std::size_t x) {
+        return std::ranges::all_of(drawing, [&](const std::string& row) { return wall(row[x]); });
+    };
+    while (!drawing.empty() && !drawing[0].empty() && column_of_wall(drawing[0].size() - 1))
+        for (std::string& row : drawing)
+            row.pop_back();
+    while (!drawing.empty() && !drawing[0].empty() && column_of_wall(0))
+        for (std::string& row : drawing)
+            row.erase(row.begin());
+    return drawing;
 }
 
 } // namespace kelvaro::forge

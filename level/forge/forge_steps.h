@@ -22,6 +22,18 @@ private:
     std::mt19937 engine_;
 };
 
+// A fixed mix of 32 bits (multiplies and shifts, each step a bijection), so seeds next to
+// one another give unrelated dice.
+constexpr std::uint32_t mixed(std::uint32_t x)
+{
+    x ^= x >> 16;
+    x *= 0x7feb352dU;
+    x ^= x >> 15;
+    x *= 0x846ca68bU;
+    x ^= x >> 16;
+    return x;
+}
+
 struct Spot {
     int x;
     int y;

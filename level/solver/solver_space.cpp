@@ -9,9 +9,10 @@
 
 namespace kelvaro {
 
-PositionSpace::PositionSpace(const GameLevel& level, std::size_t max_states, const std::function<bool()>& should_stop)
+PositionSpace::PositionSpace(const GameLevel& level, std::size_t max_states, const std::function<bool()>& should_stop,
+                             SolverTables* tables)
 {
-    SolverModel model(level);
+    SolverModel model(level, tables);
     SolverStateSet states(max_states);
     SolverWalkMap walks(model.cellCount());
     SolverWalkMap after(model.cellCount());

@@ -13,6 +13,8 @@
 
 namespace kelvaro {
 
+class SolverTables;
+
 // A push out of a position: what stands at (x, y) moves one cell in `dir`.
 struct SpacePush {
     static constexpr std::uint32_t won = std::numeric_limits<std::uint32_t>::max();
@@ -30,8 +32,9 @@ class PositionSpace {
 public:
     // `complete` is false when the level has more than `max_states` positions, or when
     // `should_stop` (asked every few hundred positions) ended the count; nothing else is
-    // then filled in.
-    PositionSpace(const GameLevel& level, std::size_t max_states, const std::function<bool()>& should_stop = {});
+    // then filled in. `tables` as in SolverLimits.
+    PositionSpace(const GameLevel& level, std::size_t max_states, const std::function<bool()>& should_stop = {},
+                  SolverTables* tables = nullptr);
 
     bool complete() const { return complete_; }
     bool stopped() const { return stopped_; }
