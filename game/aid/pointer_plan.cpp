@@ -24,7 +24,7 @@ std::uint64_t pair(std::uint32_t a, std::uint32_t b) { return std::uint64_t{a} <
 } // namespace
 
 PointerPlan::PointerPlan(const GameLevel& position)
-    : maxx_(position.maze.maxx()), maxy_(position.maze.maxy()), model_(position, false),
+    : maxx_(position.maze.maxx()), maxy_(position.maze.maxy()), model_(position, nullptr, false),
       walks_(model_.cellCount()), player_(model_.cellOf(position.playerx, position.playery)),
       goal_(model_.cellOf(position.goalx, position.goaly))
 {

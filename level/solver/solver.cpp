@@ -69,7 +69,7 @@ std::string movesText(const std::vector<Action>& moves)
 
 Solution decide(const GameLevel& level, const SolverLimits& limits)
 {
-    SolverModel model(level);
+    SolverModel model(level, limits.tables);
     const SearchResult decided = decideLevel(model, limits);
     Solution solution = verdictOf(decided);
     if (decided.verdict == Verdict::solvable)
@@ -79,7 +79,7 @@ Solution decide(const GameLevel& level, const SolverLimits& limits)
 
 Solution solve(const GameLevel& level, const SolverLimits& limits)
 {
-    SolverModel model(level);
+    SolverModel model(level, limits.tables);
     const SearchResult decided = decideLevel(model, limits);
     Solution solution = verdictOf(decided);
     if (decided.verdict != Verdict::solvable)

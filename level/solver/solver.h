@@ -40,12 +40,17 @@ struct Action {
 // Walks as r l u d, pushes as R L U D.
 std::string movesText(const std::vector<Action>& moves);
 
+class SolverTables;
+
 struct SolverLimits {
     // States each search may hold; bounds both memory (about 100 bytes a state) and time.
     std::size_t max_states = 1'000'000;
     // Asked every few hundred states; answering true ends the search with an unknown
     // verdict. Lets a caller cancel a search from another thread, or bound it in time.
     std::function<bool()> should_stop{};
+    // Where a caller solving many levels of one layout keeps the tables of the dead
+    // positions between them (see SolverTables); they are built afresh without.
+    SolverTables* tables = nullptr;
 };
 
 struct Solution {

@@ -185,4 +185,20 @@ void SolverBound::fillPushes(const std::vector<std::uint8_t>& player_wall, const
     }
 }
 
+std::shared_ptr<SolverBound> SolverTables::boundFor(SolverBound::Layout layout)
+{
+    auto found = std::ranges::find_if(recent_, [&](const auto& bound) { return bound->layout() == layout; });
+    std::shared_ptr<SolverBound> bound;
+    if (found != recent_.end()) {
+        bound = *found;
+        recent_.erase(found);
+    } else {
+        bound = std::make_shared<SolverBound>(std::move(layout));
+        if (recent_.size() == kept)
+            recent_.pop_back();
+    }
+    recent_.push_front(bound);
+    return bound;
+}
+
 } // namespace kelvaro

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <map>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -24,9 +26,13 @@ public:
         int steps[4];
         int height;                             // of the padded grid, for plane distances
         std::uint32_t goal;
+
+        bool operator==(const Layout&) const = default;
     };
 
     explicit SolverBound(Layout layout);
+
+    const Layout& layout() const { return layout_; }
 
     // `obstacles` are the cells obstacles stand in; nothing when the state is dead.
     std::optional<int> actionsLeft(std::uint32_t player, std::uint32_t jewel, std::span<const std::uint32_t> obstacles);
@@ -54,6 +60,18 @@ private:
     std::map<std::vector<std::uint32_t>, Table> cache_;
     std::size_t cached_entries_ = 0;
     Table scratch_;
+};
+
+// Bounds kept for the levels solved last, found again by their layout: the walls and the
+// goal alone decide the tables, so levels that differ only in their crates, jewel and
+// start share them. For one thread at a time.
+class SolverTables {
+public:
+    std::shared_ptr<SolverBound> boundFor(SolverBound::Layout layout);
+
+private:
+    static constexpr std::size_t kept = 3;
+    std::deque<std::shared_ptr<SolverBound>> recent_;  // the last used first
 };
 
 } // namespace kelvaro

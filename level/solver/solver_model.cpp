@@ -15,7 +15,7 @@ std::uint32_t tracked(int x, int y) { return static_cast<std::uint32_t>((x & 0xf
 
 } // namespace
 
-SolverModel::SolverModel(const GameLevel& level, bool bounded)
+SolverModel::SolverModel(const GameLevel& level, SolverTables* tables, bool bounded)
     : height_(level.maze.rows() + 4),
       steps_{height_, -height_, -1, 1},
       floor_(static_cast<std::size_t>(level.maze.columns() + 4) * static_cast<std::size_t>(height_), outside_code),
@@ -48,7 +48,7 @@ SolverModel::SolverModel(const GameLevel& level, bool bounded)
         std::ranges::transform(floor_, layout.jewel_wall.begin(), [](std::uint8_t code) { return code == border; });
         layout.player_wall = layout.jewel_wall;
         layout.player_wall[layout.goal] = 1;
-        bound_.emplace(std::move(layout));
+        bound_ = tables ? tables->boundFor(std::move(layout)) : std::make_shared<SolverBound>(std::move(layout));
     }
 }
 

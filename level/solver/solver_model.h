@@ -6,6 +6,7 @@
 #include "level/solver/solver_bound.h"
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <vector>
@@ -19,9 +20,11 @@ namespace kelvaro {
 // up to two steps from the player, exists and reads as border outside the level.
 class SolverModel {
 public:
-    // Unbounded, the model has no dead-position tests (actionsLeft is 0): cheap to build, for
-    // walks and pushes planned by hand rather than searched for a solution.
-    explicit SolverModel(const GameLevel& level, bool bounded = true);
+    // With `tables`, the bound's tables are taken from the levels solved before when
+    // their walls and goal are the same, and kept for the next. Unbounded, the model has no
+    // dead-position tests (actionsLeft is 0): cheap to build, for walks and pushes planned
+    // by hand rather than searched for a solution.
+    explicit SolverModel(const GameLevel& level, SolverTables* tables = nullptr, bool bounded = true);
 
     std::vector<std::uint32_t> startWords() const { return start_; }
 
@@ -47,7 +50,7 @@ public:
     bool won(std::span<const std::uint32_t> state) const { return state[1] == goal_; }
 
     // Whether the dead-position tests apply: one jewel, tracked where it lies.
-    bool prunes() const { return bound_.has_value(); }
+    bool prunes() const { return bound_ != nullptr; }
 
     // At least how many actions a state that is not won still needs; nothing when it
     // is dead. 0 without pruning.
@@ -60,7 +63,7 @@ private:
     std::vector<std::uint8_t> work_;   // the floor with the loaded state laid over it
     std::vector<std::uint32_t> start_;
     std::uint32_t goal_;               // tracked form
-    std::optional<SolverBound> bound_;  // only where the dead-position tests hold
+    std::shared_ptr<SolverBound> bound_;  // only where the dead-position tests hold
     std::vector<std::uint32_t> obstacles_;
 };
 

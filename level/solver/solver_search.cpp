@@ -54,10 +54,8 @@ struct Trail {
     }
 };
 
-} // namespace
-
-// The lowest cell the player reaches from `player` once the push it makes in `dir` is done.
-std::uint32_t areaAfterPush(SolverModel& model, SolverWalkMap& walks, std::uint32_t player, int dir)
+// The area after a push found by walking it all again: the answer for any push.
+std::uint32_t refilledAreaAfterPush(SolverModel& model, SolverWalkMap& walks, std::uint32_t player, int dir)
 {
     const std::uint32_t front = player + static_cast<std::uint32_t>(model.step(dir));
     const std::uint32_t beyond = front + static_cast<std::uint32_t>(model.step(dir));
@@ -69,6 +67,64 @@ std::uint32_t areaAfterPush(SolverModel& model, SolverWalkMap& walks, std::uint3
     model.setCode(front, moving);
     model.setCode(beyond, under);
     return walks.lowestCell();
+}
+
+// Whether the open cells beside `cell` still meet without it: they all lie on one run of
+// open cells in the ring of eight round it (the sides at the even places, the corners
+// between them), so a walk through `cell` can always go round it instead.
+template <typename Open>
+bool closingKeepsConnected(const SolverModel& model, std::uint32_t cell, Open open)
+{
+    const int right = model.step(0), left = model.step(1), up = model.step(2), down = model.step(3);
+    const int ring[8] = {up, up + right, right, right + down, down, down + left, left, left + up};
+    bool is_open[8];
+    int closed_at = -1;
+    for (int i = 0; i < 8; ++i) {
+        is_open[i] = open(cell + static_cast<std::uint32_t>(ring[i]));
+        if (!is_open[i])
+            closed_at = i;
+    }
+    if (closed_at < 0)
+        return true;
+    int runs_with_a_side = 0;
+    bool side_in_run = false;
+    for (int k = 1; k <= 8; ++k) {
+        const int i = (closed_at + k) % 8;
+        if (is_open[i]) {
+            side_in_run = side_in_run || i % 2 == 0;
+        } else {
+            runs_with_a_side += side_in_run;
+            side_in_run = false;
+        }
+    }
+    return runs_with_a_side <= 1;
+}
+
+} // namespace
+
+// A push changes two cells: the one the object leaves opens, the one it enters closes.
+// Mostly the area just gains the opened cell and loses the closed one, and its lowest
+// cell follows without a walk; only when the opened cell leads somewhere new, or the
+// closed one may cut the area in two, is the area walked again.
+std::uint32_t areaAfterPush(SolverModel& model, const SolverWalkMap& area, SolverWalkMap& walks, std::uint32_t player,
+                            int dir)
+{
+    const std::uint32_t front = player + static_cast<std::uint32_t>(model.step(dir));
+    const std::uint32_t beyond = front + static_cast<std::uint32_t>(model.step(dir));
+    auto open = [&](std::uint32_t cell) { return cell == front || (cell != beyond && model.code(cell) == blank); };
+    const auto side = static_cast<std::uint32_t>(model.step(dir < 2 ? 2 : 0));
+    for (const std::uint32_t beside : {front + side, front - side})
+        if (open(beside) && !area.reaches(beside))
+            return refilledAreaAfterPush(model, walks, player, dir);
+    if (area.reaches(beyond) && !closingKeepsConnected(model, beyond, open))
+        return refilledAreaAfterPush(model, walks, player, dir);
+    if (beyond != area.lowestCell())
+        return std::min(area.lowestCell(), front);
+    std::uint32_t lowest = front;
+    for (const std::uint32_t cell : area.reached())
+        if (cell != beyond)
+            lowest = std::min(lowest, cell);
+    return lowest;
 }
 
 SearchResult decideLevel(SolverModel& model, const SolverLimits& limits)
@@ -132,7 +188,7 @@ SearchResult decideLevel(SolverModel& model, const SolverLimits& limits)
             const std::optional<int> left = model.actionsLeft(child);
             if (!left)
                 return;
-            child[0] = areaAfterPush(model, after, player, dir);
+            child[0] = areaAfterPush(model, walks, after, player, dir);
             const auto entry = states.insert(child);
             if (!entry) {
                 limit_reached = true;

@@ -40,7 +40,10 @@ void forEachPush(const SolverModel& model, const SolverWalkMap& walks, Visit&& v
 }
 
 // The lowest cell the player reaches from `player` once the push it makes in `dir` is done.
-std::uint32_t areaAfterPush(SolverModel& model, SolverWalkMap& walks, std::uint32_t player, int dir);
+// `area` holds where the player walks before the push (filled from a cell of its area);
+// `walks` is scratch for the pushes that change more than one cell's worth of it.
+std::uint32_t areaAfterPush(SolverModel& model, const SolverWalkMap& area, SolverWalkMap& walks, std::uint32_t player,
+                            int dir);
 
 // Over states whose player is reduced to the lowest cell of the area it can reach,
 // nearest jewel first: decides the level, and gives some solution when there is one.

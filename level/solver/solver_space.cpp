@@ -9,9 +9,10 @@
 
 namespace kelvaro {
 
-PositionSpace::PositionSpace(const GameLevel& level, std::size_t max_states)
+PositionSpace::PositionSpace(const GameLevel& level, std::size_t max_states, const std::function<bool()>& should_stop,
+                             SolverTables* tables)
 {
-    SolverModel model(level);
+    SolverModel model(level, tables);
     SolverStateSet states(max_states);
     SolverWalkMap walks(model.cellCount());
     SolverWalkMap after(model.cellCount());
@@ -28,7 +29,17 @@ PositionSpace::PositionSpace(const GameLevel& level, std::size_t max_states)
     // Ids are handed out in the order positions are found, so expanding them in id
     // order is breadth first and lays the pushes out position by position.
     std::vector<std::uint32_t> child;
+    auto giveUp = [&] {
+        found_ = states.size();
+        first_.clear();
+        pushes_.clear();
+    };
     for (std::uint32_t id = 0; id < states.size(); ++id) {
+        if (should_stop && (id & 255u) == 255u && should_stop()) {
+            stopped_ = true;
+            giveUp();
+            return;
+        }
         first_.push_back(static_cast<std::uint32_t>(pushes_.size()));
         const auto words = states.words(id);
         state.assign(words.begin(), words.end());
@@ -43,7 +54,7 @@ PositionSpace::PositionSpace(const GameLevel& level, std::size_t max_states)
             if (model.won(child)) {
                 push.to = SpacePush::won;
             } else if (model.actionsLeft(child)) {
-                child[0] = areaAfterPush(model, after, player, dir);
+                child[0] = areaAfterPush(model, walks, after, player, dir);
                 const auto entry = states.insert(child);
                 room = room && entry.has_value();
                 push.to = entry ? entry->id : SpacePush::dead;
@@ -52,9 +63,7 @@ PositionSpace::PositionSpace(const GameLevel& level, std::size_t max_states)
         });
         model.unload(state);
         if (!room) {
-            found_ = states.size();
-            first_.clear();
-            pushes_.clear();
+            giveUp();
             return;
         }
     }

@@ -6,11 +6,14 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <limits>
 #include <span>
 #include <vector>
 
 namespace kelvaro {
+
+class SolverTables;
 
 // A push out of a position: what stands at (x, y) moves one cell in `dir`.
 struct SpacePush {
@@ -27,11 +30,14 @@ struct SpacePush {
 // position 0 is the start. Built only when the whole space fits the state limit.
 class PositionSpace {
 public:
-    // `complete` is false when the level has more than `max_states` positions; nothing
-    // else is then filled in.
-    PositionSpace(const GameLevel& level, std::size_t max_states);
+    // `complete` is false when the level has more than `max_states` positions, or when
+    // `should_stop` (asked every few hundred positions) ended the count; nothing else is
+    // then filled in. `tables` as in SolverLimits.
+    PositionSpace(const GameLevel& level, std::size_t max_states, const std::function<bool()>& should_stop = {},
+                  SolverTables* tables = nullptr);
 
     bool complete() const { return complete_; }
+    bool stopped() const { return stopped_; }
     // Positions found: all of them when complete, else how many there were when the limit stopped the search.
     std::size_t found() const { return found_; }
     std::size_t size() const { return first_.empty() ? 0 : first_.size() - 1; }
@@ -47,6 +53,7 @@ public:
 
 private:
     bool complete_ = false;
+    bool stopped_ = false;
     std::size_t found_ = 0;
     std::vector<std::uint32_t> first_;  // pushes of position i: pushes_[first_[i] .. first_[i + 1])
     std::vector<SpacePush> pushes_;

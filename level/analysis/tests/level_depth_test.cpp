@@ -115,5 +115,21 @@ TEST(PositionSpace, WinnablePositionsAndWaysAroundACrate)
     EXPECT_FALSE(cut.winsWithout(1, 1));
 }
 
+TEST(PositionSpace, AStopRequestEndsTheCountUnfinished)
+{
+    // Long enough to be asked: a wide room with crates to shuffle.
+    const GameLevel level = drawnLevel({"##########", "#S.o..o..#", "#..o.o.o.#", "#.o..*..G#", "##########"});
+    int asked = 0;
+    const PositionSpace stopped(level, 1'000'000, [&] { return ++asked == 2; });
+    EXPECT_FALSE(stopped.complete());
+    EXPECT_TRUE(stopped.stopped());
+    EXPECT_EQ(asked, 2);
+    EXPECT_GE(stopped.found(), 512u);  // asked every 256 positions
+    const PositionSpace whole(level, 1'000'000, [] { return false; });
+    EXPECT_TRUE(whole.complete());
+    EXPECT_FALSE(whole.stopped());
+    EXPECT_GT(whole.size(), stopped.found());
+}
+
 } // namespace
 } // namespace kelvaro

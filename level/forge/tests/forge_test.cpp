@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The forge's drawings, judge and climb: framed as the level tools frame them, fair levels only, same seed same level.
-#include "tools/levels/forge/forge.h"
+#include "level/forge/forge.h"
 
 #include "level/cell_kind.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
 
 namespace kelvaro::forge {
 namespace {
@@ -25,6 +27,13 @@ TEST(Forge, FramesADrawingWithTwoRingsOfBorder)
 TEST(Forge, TidyingWallsOffWhatThePlayerNeverReaches)
 {
     EXPECT_EQ(tidied({"S.*.G#..", "..o..#.o"}), (Drawing{"S.*.G###", "..o..###"}));
+}
+
+TEST(Forge, TrimmingTakesOffTheRowsAndColumnsOfBorderRoundTheLevel)
+{
+    EXPECT_EQ(trimmed({"#####", "##S.#", "#.*G#", "#####"}), (Drawing{"#S.", ".*G"}));
+    EXPECT_EQ(trimmed({"S*G"}), (Drawing{"S*G"}));
+    EXPECT_EQ(trimmed({"###", "###"}), Drawing{});
 }
 
 TEST(Forge, JudgesOnlyFairLevels)
@@ -73,6 +82,43 @@ TEST(Forge, SameSeedSameLevel)
     const auto judged = judge(first->drawing, settings);
     ASSERT_TRUE(judged);
     EXPECT_EQ(judged->depth.object_changes, first->figures.depth.object_changes);
+}
+
+Drawing shippedDrawing(int number)
+{
+    std::ifstream in(std::string(KELVARO_DRAWINGS_DIR) + "/maze" + std::to_string(number) + ".txt");
+    Drawing rows;
+    for (std::string line; std::getline(in, line);)
+        if (!line.empty() && line[0] != ';')
+            rows.push_back(line);
+    return rows;
+}
+
+TEST(Forge, ThePlanStillMakesTheShippedLevels)
+{
+    // Lines 6 and 8 of tools/levels/plan.txt, as forge_all.py runs them: the shipped
+    // levels must stay reproducible by their generator.
+    for (const PlanLine& line : {PlanLine{6, 7, 5, 1, 1, 40, 2, 200, 2}, PlanLine{8, 8, 6, 2, 2, 60, 3, 300, 2}}) {
+        const Settings settings = settingsOf(line);
+        const auto forged = forge(settings);
+        ASSERT_TRUE(forged) << "level " << line.level;
+        EXPECT_EQ(trimmed(forged->drawing), shippedDrawing(line.level)) << "level " << line.level;
+    }
+}
+
+TEST(Forge, SeedsPinnedByteForByte)
+{
+    Settings settings = settingsOf({1, 7, 6, 1, 3, 60, 1000, 60, 1});
+    const std::pair<std::uint32_t, Drawing> pinned[] = {
+        {3, {"#....##", "#.*o..#", "G....o#", ".#.##S#", ".#.####", ".######"}},
+        {11, {"#..####", "#....##", "##...##", "##.o*..", "###S..#", "##.G..."}},
+    };
+    for (const auto& [seed, drawing] : pinned) {
+        settings.seed = seed;
+        const auto forged = forge(settings);
+        ASSERT_TRUE(forged) << "seed " << seed;
+        EXPECT_EQ(forged->drawing, drawing) << "seed " << seed;
+    }
 }
 
 } // namespace
