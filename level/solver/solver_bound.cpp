@@ -88,6 +88,14 @@ void SolverBound::frozen(std::span<const std::uint32_t> obstacles, std::vector<s
         marks_[cell] = 0;
 }
 
+std::size_t SolverBound::CellsHash::operator()(const std::vector<std::uint32_t>& cells) const
+{
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (std::uint32_t cell : cells)
+        hash = (hash ^ cell) * 0x100000001b3ULL;
+    return static_cast<std::size_t>(hash);
+}
+
 const SolverBound::Table& SolverBound::tableFor(const std::vector<std::uint32_t>& frozen)
 {
     if (frozen.empty())

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 #include <deque>
-#include <map>
 #include <memory>
 #include <optional>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 namespace kelvaro {
@@ -57,7 +57,10 @@ private:
     std::vector<std::uint8_t> marks_;
     std::vector<std::uint32_t> frozen_;
     Table open_;  // no obstacle frozen: the usual case
-    std::map<std::vector<std::uint32_t>, Table> cache_;
+    struct CellsHash {
+        std::size_t operator()(const std::vector<std::uint32_t>& cells) const;
+    };
+    std::unordered_map<std::vector<std::uint32_t>, Table, CellsHash> cache_;
     std::size_t cached_entries_ = 0;
     Table scratch_;
 };
