@@ -83,18 +83,34 @@ std::optional<Figures> judgeQuickly(const Drawing& drawing, const Settings& sett
     return figures;
 }
 
+namespace {
+
+// The positions of a drawing's level, counted with what the judging shares, and their cost added.
+PositionSpace countedPositions(const GameLevel& level, const Settings& settings, Judging* judging)
+{
+    Judging alone;
+    Judging& shared = judging ? *judging : alone;
+    PositionSpace space(level, settings.max_positions, shared.stop, &shared.tables);
+    shared.work += space.found();
+    return space;
+}
+
+} // namespace
+
 bool judgeFully(const Drawing& drawing, const Settings& settings, Figures& figures, Judging* judging)
 {
     const GameLevel level = framedLevel(drawing);
-    Judging alone;
-    Judging& shared = judging ? *judging : alone;
-    const PositionSpace space(level, settings.max_positions, shared.stop, &shared.tables);
-    shared.work += space.found();
+    const PositionSpace space = countedPositions(level, settings, judging);
     if (!space.complete())
         return false;
     figures.depth = measureDepth(level, figures.solution, space);
     figures.score = scoreOf(figures.depth, figures.solution);
     return true;
+}
+
+bool positionsFit(const Drawing& drawing, const Settings& settings, Judging* judging)
+{
+    return countedPositions(framedLevel(drawing), settings, judging).complete();
 }
 
 std::optional<Figures> judge(const Drawing& drawing, const Settings& settings, double bar, Judging* judging)

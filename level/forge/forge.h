@@ -77,6 +77,9 @@ std::optional<Figures> judge(const Drawing& drawing, const Settings& settings, d
 std::optional<Figures> judgeQuickly(const Drawing& drawing, const Settings& settings, Judging* judging = nullptr);
 bool judgeFully(const Drawing& drawing, const Settings& settings, Figures& figures, Judging* judging = nullptr);
 
+// Whether the level's positions fit the settings, as judgeFully finds, without its figures.
+bool positionsFit(const Drawing& drawing, const Settings& settings, Judging* judging = nullptr);
+
 // Depth as one number: changes of the pushed object, crates that must move and traps
 // weigh most; walking counts against.
 double scoreOf(const Depth& depth, const Solution& solution);

@@ -116,7 +116,7 @@ RoomClimb climbRoom(const GradeRules& grade, std::uint32_t seed, std::size_t all
         if (grade.count_every == 0 || ++kept_since < grade.count_every)
             continue;
         kept_since = 0;
-        if (Figures counted = *now; judgeFully(current, settings, counted, &judging))
+        if (positionsFit(current, settings, &judging))
             fitted.emplace(current, *now);
         else if (fitted)
             std::tie(current, now) = *fitted;

@@ -58,8 +58,8 @@ struct ForgeOutcome {
     ForgeFailure failure() const { return std::get<ForgeFailure>(result); }
 };
 
-// Reported from the forging thread, at most a few hundred times: the share of the
-// budget spent, from 0 to 1.
+// Reported from a forging thread (with several, one at a time), at most a few hundred
+// times: the share of the budget spent, from 0 to 1, never falling.
 using Progress = std::function<void(double)>;
 
 // The level of `code`, the same on every machine whatever `threads`: rooms are climbed

@@ -28,6 +28,10 @@ SolverBound::SolverBound(Layout layout) : layout_(std::move(layout)), marks_(lay
             index_[cell] = static_cast<std::int32_t>(cells_.size());
             cells_.push_back(cell);
         }
+    near_.resize(cells_.size() * 4);
+    for (std::size_t i = 0; i < cells_.size(); ++i)
+        for (int dir = 0; dir < 4; ++dir)
+            near_[i * 4 + static_cast<std::size_t>(dir)] = index_[cells_[i] + static_cast<std::uint32_t>(layout_.steps[dir])];
     pairs_ = cells_.size() <= pair_cells;
     fillTable({}, open_);
 }
@@ -88,6 +92,14 @@ void SolverBound::frozen(std::span<const std::uint32_t> obstacles, std::vector<s
         marks_[cell] = 0;
 }
 
+std::size_t SolverBound::CellsHash::operator()(const std::vector<std::uint32_t>& cells) const
+{
+    std::uint64_t hash = 0xcbf29ce484222325ULL;
+    for (std::uint32_t cell : cells)
+        hash = (hash ^ cell) * 0x100000001b3ULL;
+    return static_cast<std::size_t>(hash);
+}
+
 const SolverBound::Table& SolverBound::tableFor(const std::vector<std::uint32_t>& frozen)
 {
     if (frozen.empty())
@@ -118,9 +130,9 @@ void SolverBound::fillTable(const std::vector<std::uint32_t>& frozen, Table& out
         fillPushes(player_wall, jewel_wall, out);
 }
 
-std::int32_t SolverBound::neighbour(std::size_t i, int step) const
+std::int32_t SolverBound::neighbour(std::size_t i, int dir) const
 {
-    return index_[cells_[i] + static_cast<std::uint32_t>(step)];
+    return near_[i * 4 + static_cast<std::size_t>(dir)];
 }
 
 void SolverBound::fillPairs(const std::vector<std::uint8_t>& player_wall, const std::vector<std::uint8_t>& jewel_wall,
@@ -147,15 +159,15 @@ void SolverBound::fillPairs(const std::vector<std::uint8_t>& player_wall, const 
                 queue.push_back(static_cast<std::uint32_t>(p * n + j));
             }
         };
-        for (int step : layout_.steps) {
-            // The player walked here from a neighbour.
-            const std::int32_t from = neighbour(player, -step);
+        for (int dir = 0; dir < 4; ++dir) {
+            // The player walked here from a neighbour (facings come in opposite pairs).
+            const std::int32_t from = neighbour(player, dir ^ 1);
             if (from != no_cell && !player_wall[static_cast<std::size_t>(from)] &&
                 static_cast<std::size_t>(from) != jewel)
                 reach(static_cast<std::size_t>(from), jewel);
             // Or it pushed the jewel here from the cell between them.
-            const std::int32_t between = neighbour(player, step);
-            if (between != no_cell && neighbour(static_cast<std::size_t>(between), step) == static_cast<std::int32_t>(jewel) &&
+            const std::int32_t between = neighbour(player, dir);
+            if (between != no_cell && neighbour(static_cast<std::size_t>(between), dir) == static_cast<std::int32_t>(jewel) &&
                 !jewel_wall[static_cast<std::size_t>(between)] && static_cast<std::size_t>(between) != goal)
                 reach(player, static_cast<std::size_t>(between));
         }
@@ -172,11 +184,11 @@ void SolverBound::fillPushes(const std::vector<std::uint8_t>& player_wall, const
     out[goal] = 0;
     for (std::size_t head = 0; head < queue.size(); ++head) {
         const std::size_t to = queue[head];
-        for (int step : layout_.steps) {
-            const std::int32_t from = neighbour(to, -step);
+        for (int dir = 0; dir < 4; ++dir) {
+            const std::int32_t from = neighbour(to, dir ^ 1);
             if (from == no_cell || jewel_wall[static_cast<std::size_t>(from)] || out[static_cast<std::size_t>(from)] != unreachable)
                 continue;
-            const std::int32_t stand = neighbour(static_cast<std::size_t>(from), -step);
+            const std::int32_t stand = neighbour(static_cast<std::size_t>(from), dir ^ 1);
             if (stand == no_cell || player_wall[static_cast<std::size_t>(stand)])
                 continue;
             out[static_cast<std::size_t>(from)] = static_cast<std::uint16_t>(out[to] + 1);

@@ -4,10 +4,10 @@
 
 #include <cstdint>
 #include <deque>
-#include <map>
 #include <memory>
 #include <optional>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 namespace kelvaro {
@@ -47,17 +47,22 @@ private:
                    Table& out) const;
     void fillPushes(const std::vector<std::uint8_t>& player_wall, const std::vector<std::uint8_t>& jewel_wall,
                     Table& out) const;
-    std::int32_t neighbour(std::size_t index, int step) const;
+    // The dense number of the cell next to dense cell `index` in facing `dir`, or -1.
+    std::int32_t neighbour(std::size_t index, int dir) const;
     int planeDistance(std::uint32_t a, std::uint32_t b) const;
 
     Layout layout_;
     std::vector<std::int32_t> index_;   // per padded cell: its dense number, or -1 for border
     std::vector<std::uint32_t> cells_;  // per dense number: the padded cell
+    std::vector<std::int32_t> near_;    // per dense number and facing: neighbour()
     bool pairs_ = false;                // the table holds player and jewel together
     std::vector<std::uint8_t> marks_;
     std::vector<std::uint32_t> frozen_;
     Table open_;  // no obstacle frozen: the usual case
-    std::map<std::vector<std::uint32_t>, Table> cache_;
+    struct CellsHash {
+        std::size_t operator()(const std::vector<std::uint32_t>& cells) const;
+    };
+    std::unordered_map<std::vector<std::uint32_t>, Table, CellsHash> cache_;
     std::size_t cached_entries_ = 0;
     Table scratch_;
 };

@@ -69,11 +69,13 @@ std::uint32_t refilledAreaAfterPush(SolverModel& model, SolverWalkMap& walks, st
     return walks.lowestCell();
 }
 
-// Whether the open cells beside `cell` still meet without it: they all lie on one run of
+// Where a walk through `cell` could go instead once it closes: its open sides lie on runs of
 // open cells in the ring of eight round it (the sides at the even places, the corners
-// between them), so a walk through `cell` can always go round it instead.
+// between them), and sides on one run still meet without it. Answers an open side on each
+// run other than that of the side at ring place `kept` (which is open), up to two, or 3
+// when there are more.
 template <typename Open>
-bool closingKeepsConnected(const SolverModel& model, std::uint32_t cell, Open open)
+std::size_t sidesCutOff(const SolverModel& model, std::uint32_t cell, int kept, Open open, std::uint32_t (&cut)[2])
 {
     const int right = model.step(0), left = model.step(1), up = model.step(2), down = model.step(3);
     const int ring[8] = {up, up + right, right, right + down, down, down + left, left, left + up};
@@ -85,27 +87,37 @@ bool closingKeepsConnected(const SolverModel& model, std::uint32_t cell, Open op
             closed_at = i;
     }
     if (closed_at < 0)
-        return true;
-    int runs_with_a_side = 0;
-    bool side_in_run = false;
+        return 0;
+    int run_of[8] = {};
+    int runs = 0;
     for (int k = 1; k <= 8; ++k) {
         const int i = (closed_at + k) % 8;
-        if (is_open[i]) {
-            side_in_run = side_in_run || i % 2 == 0;
-        } else {
-            runs_with_a_side += side_in_run;
-            side_in_run = false;
+        const int before = (i + 7) % 8;
+        if (is_open[i])
+            run_of[i] = is_open[before] ? run_of[before] : runs++;
+    }
+    std::size_t found = 0;
+    int last_run = -1;
+    for (int k = 1; k <= 8; ++k) {
+        const int i = (closed_at + k) % 8;
+        if (i % 2 == 0 && is_open[i] && run_of[i] != run_of[kept] && run_of[i] != last_run) {
+            if (found == 2)
+                return 3;
+            cut[found++] = cell + static_cast<std::uint32_t>(ring[i]);
+            last_run = run_of[i];
         }
     }
-    return runs_with_a_side <= 1;
+    return found;
 }
 
 } // namespace
 
 // A push changes two cells: the one the object leaves opens, the one it enters closes.
-// Mostly the area just gains the opened cell and loses the closed one, and its lowest
-// cell follows without a walk; only when the opened cell leads somewhere new, or the
-// closed one may cut the area in two, is the area walked again.
+// Mostly the area just gains the opened cell and loses the closed one, and its lowest cell
+// follows without a walk. Only what may have changed is walked: the cells the opened one
+// leads on to, or the far side of the closed one, until it finds its way round to the
+// player or is all seen and lost to the area; the whole area only when both happen, or the
+// closed cell splits it three ways.
 std::uint32_t areaAfterPush(SolverModel& model, const SolverWalkMap& area, SolverWalkMap& walks, std::uint32_t player,
                             int dir)
 {
@@ -113,18 +125,38 @@ std::uint32_t areaAfterPush(SolverModel& model, const SolverWalkMap& area, Solve
     const std::uint32_t beyond = front + static_cast<std::uint32_t>(model.step(dir));
     auto open = [&](std::uint32_t cell) { return cell == front || (cell != beyond && model.code(cell) == blank); };
     const auto side = static_cast<std::uint32_t>(model.step(dir < 2 ? 2 : 0));
+    std::uint32_t joined[2];
+    std::size_t joins = 0;
     for (const std::uint32_t beside : {front + side, front - side})
         if (open(beside) && !area.reaches(beside))
-            return refilledAreaAfterPush(model, walks, player, dir);
-    if (area.reaches(beyond) && !closingKeepsConnected(model, beyond, open))
+            joined[joins++] = beside;
+    // The ring place of `front` seen from `beyond`, for pushes right, left, up and down.
+    static constexpr int front_place[4] = {6, 2, 4, 0};
+    std::uint32_t cut[2];
+    const std::size_t cuts = area.reaches(beyond) ? sidesCutOff(model, beyond, front_place[dir], open, cut) : 0;
+    if (cuts > 1 || (cuts == 1 && joins > 0))
         return refilledAreaAfterPush(model, walks, player, dir);
-    if (beyond != area.lowestCell())
-        return std::min(area.lowestCell(), front);
+
+    const std::uint8_t moving = model.code(front);
+    const std::uint8_t under = model.code(beyond);
+    model.setCode(front, blank);
+    model.setCode(beyond, moving);
+    const bool cut_off = cuts == 1 && !walks.fillUntil(model, cut[0], front);
+    if (joins > 0)
+        walks.fillApart(model, std::span(joined, joins), area);
+    model.setCode(front, moving);
+    model.setCode(beyond, under);
+
+    auto kept = [&](std::uint32_t cell) { return cell != beyond && !(cut_off && walks.reaches(cell)); };
     std::uint32_t lowest = front;
-    for (const std::uint32_t cell : area.reached())
-        if (cell != beyond)
-            lowest = std::min(lowest, cell);
-    return lowest;
+    if (kept(area.lowestCell())) {
+        lowest = std::min(area.lowestCell(), front);
+    } else {
+        for (const std::uint32_t cell : area.reached())
+            if (kept(cell))
+                lowest = std::min(lowest, cell);
+    }
+    return joins > 0 ? std::min(lowest, walks.lowestCell()) : lowest;
 }
 
 SearchResult decideLevel(SolverModel& model, const SolverLimits& limits)

@@ -5,35 +5,69 @@
 #include "level/cell_kind.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace kelvaro {
+namespace {
+
+constexpr std::uint32_t no_target = std::numeric_limits<std::uint32_t>::max();
+
+} // namespace
 
 SolverWalkMap::SolverWalkMap(std::size_t cells) : seen_(cells, 0), distance_(cells, 0), came_(cells, 0) {}
 
 void SolverWalkMap::fill(const SolverModel& model, std::uint32_t from)
+{
+    fillApart(model, std::span(&from, 1), *this);
+}
+
+void SolverWalkMap::fillApart(const SolverModel& model, std::span<const std::uint32_t> starts, const SolverWalkMap& known)
+{
+    start(starts);
+    walk(model, &known == this ? nullptr : &known, no_target);
+}
+
+bool SolverWalkMap::fillUntil(const SolverModel& model, std::uint32_t from, std::uint32_t target)
+{
+    start(std::span(&from, 1));
+    return walk(model, nullptr, target);
+}
+
+void SolverWalkMap::start(std::span<const std::uint32_t> starts)
 {
     if (++stamp_ == 0) {
         std::ranges::fill(seen_, 0);
         stamp_ = 1;
     }
     reached_.clear();
-    reached_.push_back(from);
-    seen_[from] = stamp_;
-    distance_[from] = 0;
-    lowest_ = from;
+    lowest_ = starts.front();
+    for (std::uint32_t from : starts)
+        if (seen_[from] != stamp_) {
+            reached_.push_back(from);
+            seen_[from] = stamp_;
+            distance_[from] = 0;
+            lowest_ = std::min(lowest_, from);
+        }
+}
+
+bool SolverWalkMap::walk(const SolverModel& model, const SolverWalkMap* known, std::uint32_t target)
+{
     for (std::size_t head = 0; head < reached_.size(); ++head) {
         const std::uint32_t cell = reached_[head];
         for (int dir = 0; dir < 4; ++dir) {
             const std::uint32_t next = cell + static_cast<std::uint32_t>(model.step(dir));
-            if (seen_[next] == stamp_ || model.code(next) != blank)
+            if (seen_[next] == stamp_ || model.code(next) != blank || (known && known->reaches(next)))
                 continue;
             seen_[next] = stamp_;
             distance_[next] = static_cast<std::uint16_t>(distance_[cell] + 1);
             came_[next] = static_cast<std::uint8_t>(dir);
             reached_.push_back(next);
             lowest_ = std::min(lowest_, next);
+            if (next == target)
+                return true;
         }
     }
+    return false;
 }
 
 std::vector<std::uint8_t> SolverWalkMap::pathTo(const SolverModel& model, std::uint32_t cell) const

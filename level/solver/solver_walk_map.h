@@ -5,6 +5,7 @@
 #include "level/solver/solver_model.h"
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace kelvaro {
@@ -16,6 +17,14 @@ public:
     // Walks breadth first over `blank` cells of the model's working grid from `from`.
     void fill(const SolverModel& model, std::uint32_t from);
 
+    // The same from each of `starts`, never into a cell `known` reached: what a change of
+    // the grid joins to an area already walked.
+    void fillApart(const SolverModel& model, std::span<const std::uint32_t> starts, const SolverWalkMap& known);
+
+    // Walks from `from` as fill does until it reaches `target`; whether it did. When it did
+    // not, the map holds everything `from` reaches.
+    bool fillUntil(const SolverModel& model, std::uint32_t from, std::uint32_t target);
+
     // The cells reached, `from` first, in order of distance.
     const std::vector<std::uint32_t>& reached() const { return reached_; }
     bool reaches(std::uint32_t cell) const { return seen_[cell] == stamp_; }
@@ -26,6 +35,9 @@ public:
     std::vector<std::uint8_t> pathTo(const SolverModel& model, std::uint32_t cell) const;
 
 private:
+    void start(std::span<const std::uint32_t> starts);
+    bool walk(const SolverModel& model, const SolverWalkMap* known, std::uint32_t target);
+
     std::uint32_t stamp_ = 0;
     std::vector<std::uint32_t> seen_;     // == stamp_ once reached in this fill
     std::vector<std::uint16_t> distance_;

@@ -85,7 +85,7 @@ kelvaro::ValueReader calendarDay(std::optional<std::chrono::year_month_day>& tar
             if (target->ok())
                 return std::nullopt;
         }
-        return "'" + copy + "' is no day written YYYY-MM-DD";
+        return "'" + copy + "' is no calendar day written YYYY-MM-DD";
     };
 }
 
