@@ -790,6 +790,39 @@ Das Spiel geht ohne sie weiter.</translation>
         <source>no</source>
         <translation>nein</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>Tag</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Daily puzzles</source>
+        <translation>Tagesrätsel</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) solved</source>
+        <translation>
+            <numerusform>%n Tag gelöst</numerusform>
+            <numerusform>%n Tage gelöst</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Current run: %n day(s)</source>
+        <translation>
+            <numerusform>Laufende Serie: %n Tag</numerusform>
+            <numerusform>Laufende Serie: %n Tage</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest run: %n day(s)</source>
+        <translation>
+            <numerusform>Längste Serie: %n Tag</numerusform>
+            <numerusform>Längste Serie: %n Tage</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::TextWindow</name>

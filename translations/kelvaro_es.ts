@@ -790,6 +790,39 @@ El juego sigue sin ellos.</translation>
         <source>no</source>
         <translation>no</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>Día</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveles</translation>
+    </message>
+    <message>
+        <source>Daily puzzles</source>
+        <translation>Puzles del día</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) solved</source>
+        <translation>
+            <numerusform>%n día resuelto</numerusform>
+            <numerusform>%n días resueltos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Current run: %n day(s)</source>
+        <translation>
+            <numerusform>Racha actual: %n día</numerusform>
+            <numerusform>Racha actual: %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest run: %n day(s)</source>
+        <translation>
+            <numerusform>Racha más larga: %n día</numerusform>
+            <numerusform>Racha más larga: %n días</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::TextWindow</name>

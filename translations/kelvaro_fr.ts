@@ -790,6 +790,39 @@ Le jeu continue sans eux.</translation>
         <source>no</source>
         <translation>non</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>Jour</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Niveaux</translation>
+    </message>
+    <message>
+        <source>Daily puzzles</source>
+        <translation>Énigmes du jour</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) solved</source>
+        <translation>
+            <numerusform>%n jour résolu</numerusform>
+            <numerusform>%n jours résolus</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Current run: %n day(s)</source>
+        <translation>
+            <numerusform>Série en cours : %n jour</numerusform>
+            <numerusform>Série en cours : %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest run: %n day(s)</source>
+        <translation>
+            <numerusform>Plus longue série : %n jour</numerusform>
+            <numerusform>Plus longue série : %n jours</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::TextWindow</name>

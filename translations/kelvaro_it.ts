@@ -790,6 +790,39 @@ Il gioco continua senza.</translation>
         <source>no</source>
         <translation>no</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>Giorno</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Livelli</translation>
+    </message>
+    <message>
+        <source>Daily puzzles</source>
+        <translation>Rompicapi del giorno</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) solved</source>
+        <translation>
+            <numerusform>%n giorno risolto</numerusform>
+            <numerusform>%n giorni risolti</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Current run: %n day(s)</source>
+        <translation>
+            <numerusform>Serie attuale: %n giorno</numerusform>
+            <numerusform>Serie attuale: %n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest run: %n day(s)</source>
+        <translation>
+            <numerusform>Serie più lunga: %n giorno</numerusform>
+            <numerusform>Serie più lunga: %n giorni</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::TextWindow</name>

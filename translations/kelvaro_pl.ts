@@ -791,6 +791,42 @@ Gra toczy się dalej bez nich.</translation>
         <source>no</source>
         <translation>nie</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>Dzień</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Poziomy</translation>
+    </message>
+    <message>
+        <source>Daily puzzles</source>
+        <translation>Zagadki dnia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) solved</source>
+        <translation>
+            <numerusform>Rozwiązano %n dzień</numerusform>
+            <numerusform>Rozwiązano %n dni</numerusform>
+            <numerusform>Rozwiązano %n dni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Current run: %n day(s)</source>
+        <translation>
+            <numerusform>Obecna seria: %n dzień</numerusform>
+            <numerusform>Obecna seria: %n dni</numerusform>
+            <numerusform>Obecna seria: %n dni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest run: %n day(s)</source>
+        <translation>
+            <numerusform>Najdłuższa seria: %n dzień</numerusform>
+            <numerusform>Najdłuższa seria: %n dni</numerusform>
+            <numerusform>Najdłuższa seria: %n dni</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::TextWindow</name>

@@ -790,6 +790,39 @@ O jogo continua sem eles.</translation>
         <source>no</source>
         <translation>não</translation>
     </message>
+    <message>
+        <source>Day</source>
+        <translation>Dia</translation>
+    </message>
+    <message>
+        <source>Levels</source>
+        <translation>Níveis</translation>
+    </message>
+    <message>
+        <source>Daily puzzles</source>
+        <translation>Quebra-cabeças do dia</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n day(s) solved</source>
+        <translation>
+            <numerusform>%n dia resolvido</numerusform>
+            <numerusform>%n dias resolvidos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Current run: %n day(s)</source>
+        <translation>
+            <numerusform>Sequência atual: %n dia</numerusform>
+            <numerusform>Sequência atual: %n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Longest run: %n day(s)</source>
+        <translation>
+            <numerusform>Maior sequência: %n dia</numerusform>
+            <numerusform>Maior sequência: %n dias</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::TextWindow</name>

@@ -10,6 +10,7 @@
 #include "level/sets/level_home.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -48,6 +49,32 @@ PlayerRecord better(const PlayerRecord& a, const PlayerRecord& b)
     return {true, std::max(a.best_time_left, b.best_time_left), std::min(a.fewest_actions, b.fewest_actions)};
 }
 
+int dayNumber(std::chrono::year_month_day day) { return std::chrono::sys_days(day).time_since_epoch().count(); }
+
+std::chrono::year_month_day dayOf(int number) { return std::chrono::sys_days(std::chrono::days(number)); }
+
+// "2026-12-08"; a day the calendar does not have is refused.
+std::string dateText(std::chrono::year_month_day day)
+{
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()), static_cast<unsigned>(day.month()),
+                  static_cast<unsigned>(day.day()));
+    return text;
+}
+
+std::optional<int> readDate(const std::string& text)
+{
+    int y = 0;
+    unsigned m = 0, d = 0;
+    char tail = 0;
+    if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2u-%2u%c", &y, &m, &d, &tail) != 3)
+        return std::nullopt;
+    const std::chrono::year_month_day day{std::chrono::year(y), std::chrono::month(m), std::chrono::day(d)};
+    if (!day.ok() || dateText(day) != text)
+        return std::nullopt;
+    return dayNumber(day);
+}
+
 } // namespace
 
 fs::path recordsFile(const char* xdg_data_home, const char* home)
@@ -79,6 +106,10 @@ std::string Records::text() const
     out << kHeader << "\n# level-digest best-time-left fewest-actions\n";
     for (const auto& [digest, r] : table_)
         out << digest << ' ' << r.best_time_left << ' ' << r.fewest_actions << '\n';
+    if (!days_.empty())
+        out << "# daily puzzles: day date best-time-left fewest-actions\n";
+    for (const auto& [day, r] : days_)
+        out << "day " << dateText(dayOf(day)) << ' ' << r.best_time_left << ' ' << r.fewest_actions << '\n';
     if (!numbered_.empty())
         out << "# kept by number until the shipped level can be read again\n";
     for (const auto& [level, r] : numbered_)
@@ -106,6 +137,14 @@ std::optional<Records> Records::parse(const std::string& text, int& bad_line, co
             return std::nullopt;
         if (key == "level" && !(fields >> level))
             return std::nullopt;
+        if (key == "day") {
+            std::string date;
+            const std::optional<int> day = fields >> date ? readDate(date) : std::nullopt;
+            const std::optional<PlayerRecord> record = figures(fields);
+            if (!day || !record || !records.days_.emplace(*day, *record).second)
+                return std::nullopt;
+            continue;
+        }
         const std::optional<PlayerRecord> record = figures(fields);
         const bool by_number = records.numbered_file_ || key == "level";
         if (!record || (by_number ? level < 1 || level > numbered_levels : !isDigest(key)))
@@ -173,6 +212,8 @@ std::optional<std::string> Records::takeIn()
         table_[digest] = better(table_[digest], r);
     for (const auto& [level, r] : read->numbered_)
         numbered_[level] = better(numbered_[level], r);
+    for (const auto& [day, r] : read->days_)
+        days_[day] = better(days_[day], r);
     numbered_file_ = read->numbered_file_;
     return std::nullopt;
 }
@@ -202,6 +243,49 @@ bool Records::recordWin(const std::string& digest, int time_left, int actions)
     const PlayerRecord before = r;
     r = better(r, {true, time_left, actions});
     return !(r == before);
+}
+
+bool Records::recordDay(std::chrono::year_month_day day, int time_left, int actions)
+{
+    if (!day.ok())
+        return false;
+    PlayerRecord& r = days_[dayNumber(day)];
+    const PlayerRecord before = r;
+    r = better(r, {true, time_left, actions});
+    return !(r == before);
+}
+
+const PlayerRecord& Records::onDay(std::chrono::year_month_day day) const
+{
+    static const PlayerRecord never_won;
+    const auto it = day.ok() ? days_.find(dayNumber(day)) : days_.end();
+    return it == days_.end() ? never_won : it->second;
+}
+
+std::vector<std::pair<std::chrono::year_month_day, PlayerRecord>> Records::days() const
+{
+    std::vector<std::pair<std::chrono::year_month_day, PlayerRecord>> out;
+    for (auto it = days_.rbegin(); it != days_.rend(); ++it)
+        out.emplace_back(dayOf(it->first), it->second);
+    return out;
+}
+
+DailyTally Records::dailyTally(std::chrono::year_month_day today) const
+{
+    DailyTally tally;
+    const int last = dayNumber(today);
+    int run = 0, previous = 0;
+    for (const auto& [day, r] : days_) {
+        if (day > last)
+            break;  // a clock set back: those days have not come yet
+        ++tally.days_solved;
+        run = run > 0 && day == previous + 1 ? run + 1 : 1;
+        previous = day;
+        tally.best_run = std::max(tally.best_run, run);
+    }
+    // The run goes on through today while today's puzzle may still be solved.
+    tally.current_run = tally.days_solved > 0 && previous >= last - 1 ? run : 0;
+    return tally;
 }
 
 std::optional<std::string> Records::save()

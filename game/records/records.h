@@ -3,11 +3,14 @@
 // under each level's digest, so a record follows its level into any set.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kelvaro {
 
@@ -16,6 +19,15 @@ struct PlayerRecord {
     int best_time_left = 0;
     int fewest_actions = 0;
     bool operator==(const PlayerRecord&) const = default;
+};
+
+// The daily puzzles a player has solved, as of one day.
+struct DailyTally {
+    int days_solved = 0;
+    // Days solved one after another up to today, or up to yesterday while today is still open.
+    int current_run = 0;
+    int best_run = 0;
+    bool operator==(const DailyTally&) const = default;
 };
 
 // Where the records live: $XDG_DATA_HOME/kelvaro/records.txt, else ~/.local/share/kelvaro/;
@@ -52,8 +64,15 @@ public:
     // it could not, or that a damaged file was set aside.
     std::optional<std::string> save();
 
+    // A win of the daily puzzle of `day`, kept by its date as well as by its level.
+    bool recordDay(std::chrono::year_month_day day, int time_left, int actions);
+
     // The record of the level with this digest; an unsolved one for a level never won.
     const PlayerRecord& at(const std::string& digest) const;
+    const PlayerRecord& onDay(std::chrono::year_month_day day) const;
+    // The days solved, latest first, and the tally as of `today` (days after it are ignored).
+    std::vector<std::pair<std::chrono::year_month_day, PlayerRecord>> days() const;
+    DailyTally dailyTally(std::chrono::year_month_day today) const;
     const std::filesystem::path& file() const { return file_; }
 
     std::string text() const;
@@ -72,6 +91,7 @@ private:
     ShippedLevelKey shipped_;
     std::map<std::string, PlayerRecord> table_;
     std::map<int, PlayerRecord> numbered_;  // kept by level number, not yet carried over
+    std::map<int, PlayerRecord> days_;      // daily puzzles, by days since 1970-01-01
     bool numbered_file_ = false;            // the file read was of the first kind
     bool keep_off_ = false;  // a damaged file could not be moved away: never write over it
 };

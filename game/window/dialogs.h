@@ -2,6 +2,7 @@
 // The modal boxes and windows the game's handlers open; each answers through its callback when it closes.
 #pragma once
 
+#include "game/records/records.h"
 #include "level/game_level.h"
 #include "level/sets/level_set.h"
 
@@ -22,6 +23,13 @@ struct RecordRow {
     std::optional<int> par;  // the shortest solution's actions, once known
     bool par_unknown;        // the solver could not tell: no par will come
     bool operator==(const RecordRow&) const = default;
+};
+
+// What the Records window shows: the levels of the set in play, and the daily puzzles solved.
+struct RecordsShown {
+    std::vector<RecordRow> rows;
+    DailyTally daily;
+    std::vector<std::pair<std::chrono::year_month_day, PlayerRecord>> days;  // latest first
 };
 
 // What the chooser shows beside a level: the player's record of it and its par.
@@ -63,8 +71,8 @@ public:
     virtual void showHelp(std::function<void()> done) = 0;
     virtual void showAbout(std::function<void()> done) = 0;
     // The Records window, modal; `updateRecords` refreshes it while it is open.
-    virtual void showRecords(const std::vector<RecordRow>&, std::function<void()> done) { done(); }
-    virtual void updateRecords(const std::vector<RecordRow>&) {}
+    virtual void showRecords(const RecordsShown&, std::function<void()> done) { done(); }
+    virtual void updateRecords(const RecordsShown&) {}
     // The level chooser, modal: answers with the level to play, or nothing when closed.
     virtual void chooseLevel(const ChooserRequest&, std::function<void(std::optional<LevelChoice>)> done)
     {

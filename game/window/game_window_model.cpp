@@ -456,7 +456,7 @@ void GameWindowModel::onRecords()
         records_open_ = true;
         listLevels();
         modal([this](auto closed) {
-            ports_.dialogs.showRecords(recordRows(), [this, closed] {
+            ports_.dialogs.showRecords(recordsShown(), [this, closed] {
                 records_open_ = false;
                 closed();
             });

@@ -11,6 +11,7 @@
 
 #include "game/engine/engine.h"
 
+#include <chrono>
 #include <deque>
 #include <map>
 #include <functional>
@@ -66,6 +67,10 @@ public:
         std::function<LevelSet(const LevelSet&)> reread_set = {};
         // The player chose a level of `set` in the chooser: the set to remember for the next run.
         std::function<void(const LevelSet& set)> set_chosen = [](const LevelSet&) {};
+        // Today's date in UTC: the daily puzzle's day, and how far the run of days reaches.
+        std::function<std::chrono::year_month_day()> today = [] {
+            return std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
+        };
     };
 
     GameWindowModel(const Images& images, Ports ports);
@@ -157,8 +162,10 @@ private:
     void say(const std::string& text, std::function<void()> then = [] {});
     SolverPort& solver() { return ports_.solver ? *ports_.solver : inline_solver_; }
     void withRecords(std::function<void()> then);
-    void keepWin();
+    // A win kept by its level's content, and by its date for a daily puzzle.
+    void keepWin(std::optional<std::chrono::year_month_day> daily = std::nullopt);
     std::vector<RecordRow> recordRows() const;
+    RecordsShown recordsShown() const;
     void listLevels();
     void askPar();
     void refreshSet();

@@ -22,11 +22,12 @@ void GameWindowModel::withRecords(std::function<void()> then)
 
 // The actions of a win are the moves that led to it: those taken back do not count. The win
 // is kept under the level's content, whatever its number or file.
-void GameWindowModel::keepWin()
+void GameWindowModel::keepWin(std::optional<std::chrono::year_month_day> daily)
 {
     const int time_left = engine.timeleft, actions = static_cast<int>(engine.movesMade());
-    withRecords([this, digest = engine.startedDigest(), time_left, actions] {
-        if (!records_->recordWin(digest, time_left, actions))
+    withRecords([this, digest = engine.startedDigest(), time_left, actions, daily] {
+        const bool improved = records_->recordWin(digest, time_left, actions);
+        if (!(daily && records_->recordDay(*daily, time_left, actions)) && !improved)
             return;
         const std::optional<std::string> failure = records_->save();
         if (failure && !records_failure_said_) {
@@ -49,6 +50,16 @@ std::vector<RecordRow> GameWindowModel::recordRows() const
         rows.push_back({level, r.solved, r.best_time_left, r.fewest_actions, p.actions, p.unknown});
     }
     return rows;
+}
+
+RecordsShown GameWindowModel::recordsShown() const
+{
+    RecordsShown shown{recordRows(), {}, {}};
+    if (records_) {
+        shown.daily = records_->dailyTally(ports_.today());
+        shown.days = records_->days();
+    }
+    return shown;
 }
 
 // The levels the Records window lists, read from the set in play each time it opens: the set
@@ -83,7 +94,7 @@ void GameWindowModel::askPar()
             else
                 answered.unknown = true;
             if (records_open_)
-                ports_.dialogs.updateRecords(recordRows());
+                ports_.dialogs.updateRecords(recordsShown());
         });
     }
 }

@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -200,15 +201,23 @@ private slots:
         QCOMPARE(escapedOf(QStringList(help->lines()) << help->windowTitle()), QStringList());
         QCOMPARE(escapedOf(QStringList(about->lines()) << about->windowTitle()), QStringList());
 
-        RecordsWindow records({{1, true, 12, 30, 28, false}, {2, false, 0, 0, std::nullopt, true}}, nullptr);
+        using namespace std::chrono;
+        const year_month_day day{year(2026), month(12), std::chrono::day(8)};
+        RecordsWindow records({{{1, true, 12, 30, 28, false}, {2, false, 0, 0, std::nullopt, true}},
+                               {3, 2, 2},
+                               {{day, {true, 40, 31}}}},
+                              nullptr);
         QStringList cells{records.windowTitle()};
-        auto* table = records.findChild<QTableWidget*>();
-        for (int column = 0; column < table->columnCount(); ++column) {
-            cells << table->horizontalHeaderItem(column)->text();
-            for (int row = 0; row < table->rowCount(); ++row)
-                cells << table->item(row, column)->text();
-        }
-        QCOMPARE(escapedOf(cells), QStringList());
+        for (const QTableWidget* table : records.findChildren<QTableWidget*>())
+            for (int column = 0; column < table->columnCount(); ++column) {
+                cells << table->horizontalHeaderItem(column)->text();
+                for (int row = 0; row < table->rowCount(); ++row)
+                    cells << table->item(row, column)->text();
+            }
+        const QTabWidget* tabs = records.findChild<QTabWidget*>();
+        for (int tab = 0; tab < tabs->count(); ++tab)
+            cells << tabs->tabText(tab);
+        QCOMPARE(escapedOf(cells << widgetTexts(&records)), QStringList());
     }
 
     // Ctrl+L's chooser: its title, buttons, the sets' names and counts, the set's read-out and

@@ -77,6 +77,43 @@ TEST(Records, ReadBackWhatWasWrittenAndRejectAnythingElse)
     }
 }
 
+// Daily puzzles are kept by date in the same file: read back, merged between two copies,
+// damaged dates refused, and the runs counted as the calendar runs (across a month's end).
+TEST(Records, DailyPuzzlesAreKeptByDateAndCountedInRuns)
+{
+    using namespace std::chrono;
+    const auto day = [](int y, unsigned m, unsigned d) { return year_month_day{year(y), month(m), std::chrono::day(d)}; };
+    TempDir dir;
+    Records a(dir.path / "records.txt"), b(dir.path / "records.txt");
+    for (unsigned d : {28U, 29U, 30U})
+        EXPECT_TRUE(a.recordDay(day(2026, 11, d), 40, 30));
+    EXPECT_FALSE(a.recordDay(day(2026, 11, 30), 20, 35)) << "no better";
+    EXPECT_FALSE(a.recordDay(day(2026, 2, 30), 1, 1)) << "no such day";
+    EXPECT_FALSE(a.save());
+    for (unsigned d : {1U, 2U, 5U})
+        b.recordDay(day(2026, 12, d), 50, 20);
+    EXPECT_FALSE(b.save());
+    ASSERT_FALSE(a.load());
+    EXPECT_EQ(a.onDay(day(2026, 12, 2)), (PlayerRecord{true, 50, 20}));
+    EXPECT_EQ(a.days().front().first, day(2026, 12, 5)) << "latest first";
+
+    const std::pair<year_month_day, DailyTally> tallies[] = {
+        {day(2026, 12, 2), {5, 5, 5}},   // 28 Nov to 2 Dec
+        {day(2026, 12, 3), {5, 5, 5}},   // today still open
+        {day(2026, 12, 4), {5, 0, 5}},   // 3 Dec missed
+        {day(2026, 12, 6), {6, 1, 5}},
+        {day(2026, 11, 29), {2, 2, 2}},  // a clock set back
+    };
+    for (const auto& [today, tally] : tallies)
+        EXPECT_EQ(a.dailyTally(today), tally) << static_cast<unsigned>(today.day());
+
+    int bad_line = 0;
+    for (const char* text : {"kelvaro records 2\nday 2026-02-30 1 1\n", "kelvaro records 2\nday 2026-1-05 1 1\n",
+                             "kelvaro records 2\nday 2026-12-05 1\n",
+                             "kelvaro records 2\nday 2026-12-05 1 1\nday 2026-12-05 2 1\n"})
+        EXPECT_FALSE(Records::parse(text, bad_line)) << text;
+}
+
 TEST(Records, ADamagedOrUnreadableFileIsSetAsideNeverDeleted)
 {
     TempDir dir;

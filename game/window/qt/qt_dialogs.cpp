@@ -84,19 +84,19 @@ void QtDialogs::showAbout(std::function<void()> done)
 
 namespace kelvaro {
 
-void QtDialogs::showRecords(const std::vector<RecordRow>& rows, std::function<void()> done)
+void QtDialogs::showRecords(const RecordsShown& shown, std::function<void()> done)
 {
-    auto* window = new RecordsWindow(rows, owner_);
+    auto* window = new RecordsWindow(shown, owner_);
     records_ = window;
     openModal(window, this, [done](QDialog*, int) {
         done();
     });
 }
 
-void QtDialogs::updateRecords(const std::vector<RecordRow>& rows)
+void QtDialogs::updateRecords(const RecordsShown& shown)
 {
     if (records_)
-        records_->show(rows);
+        records_->show(shown);
 }
 
 } // namespace kelvaro

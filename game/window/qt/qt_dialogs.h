@@ -21,8 +21,8 @@ public:
     void message(const std::string& text, std::function<void()> done) override;
     void showHelp(std::function<void()> done) override;
     void showAbout(std::function<void()> done) override;
-    void showRecords(const std::vector<RecordRow>& rows, std::function<void()> done) override;
-    void updateRecords(const std::vector<RecordRow>& rows) override;
+    void showRecords(const RecordsShown& shown, std::function<void()> done) override;
+    void updateRecords(const RecordsShown& shown) override;
     void chooseLevel(const ChooserRequest& request, std::function<void(std::optional<LevelChoice>)> done) override;
     void updateChooser() override;
     void pickFolder(std::function<void(std::optional<std::filesystem::path>)> done) override;

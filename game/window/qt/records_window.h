@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The Records window: one line per level, filled in as each level's par arrives.
+// The Records window: one line per level, filled in as each level's par arrives, and the daily puzzles solved.
 #pragma once
 
 #include "game/window/dialogs.h"
 
 #include <QDialog>
 
+class QLabel;
 class QTableWidget;
 
 namespace kelvaro {
@@ -13,11 +14,13 @@ namespace kelvaro {
 class RecordsWindow : public QDialog {
     Q_OBJECT
 public:
-    RecordsWindow(const std::vector<RecordRow>& rows, QWidget* parent);
-    void show(const std::vector<RecordRow>& rows);
+    RecordsWindow(const RecordsShown& shown, QWidget* parent);
+    void show(const RecordsShown& shown);
 
 private:
     QTableWidget* table_;
+    QLabel* tally_;
+    QTableWidget* days_;
 };
 
 } // namespace kelvaro

@@ -14,14 +14,20 @@ class RecordingDialogs : public FakeDialogs {
 public:
     std::vector<RecordRow> rows;
     int records_opened = 0;
-    void showRecords(const std::vector<RecordRow>& shown, std::function<void()> done) override
+    RecordsShown last;
+    void showRecords(const RecordsShown& shown, std::function<void()> done) override
     {
-        rows = shown;
+        rows = shown.rows;
+        last = shown;
         ++records_opened;
         close_records = std::move(done);  // stays open until the test closes it
     }
     std::function<void()> close_records;
-    void updateRecords(const std::vector<RecordRow>& shown) override { rows = shown; }
+    void updateRecords(const RecordsShown& shown) override
+    {
+        rows = shown.rows;
+        last = shown;
+    }
 };
 
 struct RecordsRig : WindowModelRig {
