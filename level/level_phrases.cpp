@@ -30,6 +30,12 @@ std::span<const Phrase> levelPhrases()
         {context, jewel},
         {context, goal},
         {context, start},
+        {context, start_at},
+        {context, jewel_at},
+        {context, goal_at},
+        {context, cells_of_code},
+        {context, jewel_cells},
+        {context, goal_cells},
         };
         for (const char* name : header_names)
             all.push_back({context, name});

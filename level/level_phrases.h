@@ -29,6 +29,14 @@ inline constexpr const char* folder_unreadable = QT_TRANSLATE_NOOP("LevelFile", 
 inline constexpr const char* jewel = QT_TRANSLATE_NOOP("LevelFile", "jewel");
 inline constexpr const char* goal = QT_TRANSLATE_NOOP("LevelFile", "goal");
 inline constexpr const char* start = QT_TRANSLATE_NOOP("LevelFile", "start");
+// A mark the game would not draw, and cells a level made in the editor never has. The counts are
+// never one, save a code's, which the English leaves open.
+inline constexpr const char* start_at = QT_TRANSLATE_NOOP("LevelFile", "start (%1, %2)");
+inline constexpr const char* jewel_at = QT_TRANSLATE_NOOP("LevelFile", "jewel (%1, %2)");
+inline constexpr const char* goal_at = QT_TRANSLATE_NOOP("LevelFile", "goal (%1, %2)");
+inline constexpr const char* cells_of_code = QT_TRANSLATE_NOOP("LevelFile", "%1 cell(s) of code %2");
+inline constexpr const char* jewel_cells = QT_TRANSLATE_NOOP("LevelFile", "%1 jewel cells");
+inline constexpr const char* goal_cells = QT_TRANSLATE_NOOP("LevelFile", "%1 goal cells");
 // The values of a level file's header, in their order.
 inline constexpr const char* header_names[] = {
     QT_TRANSLATE_NOOP("LevelFile", "highest column index"), QT_TRANSLATE_NOOP("LevelFile", "highest row index"),

@@ -10,6 +10,9 @@
 #ifndef QT_TRANSLATE_NOOP
 #define QT_TRANSLATE_NOOP(scope, x) x  // as Qt defines it, so either may come first
 #endif
+#ifndef QT_TRANSLATE_N_NOOP
+#define QT_TRANSLATE_N_NOOP(scope, x) x  // a text with a %n count, translated in plural forms
+#endif
 
 namespace kelvaro {
 

@@ -308,6 +308,432 @@ Das Spiel geht ohne sie weiter.</translation>
     </message>
 </context>
 <context>
+    <name>KelCheck</name>
+    <message>
+        <source>reads</source>
+        <translation>lesbar</translation>
+    </message>
+    <message>
+        <source>marks</source>
+        <translation>Marken</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>Rahmen</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation>Felder</translation>
+    </message>
+    <message>
+        <source>solution</source>
+        <translation>Lösung</translation>
+    </message>
+    <message>
+        <source>least time</source>
+        <translation>kürzeste Zeit</translation>
+    </message>
+    <message>
+        <source>time limit</source>
+        <translation>Zeitlimit</translation>
+    </message>
+    <message>
+        <source>pushes</source>
+        <translation>Schübe</translation>
+    </message>
+    <message>
+        <source>changes</source>
+        <translation>Wechsel</translation>
+    </message>
+    <message>
+        <source>crates</source>
+        <translation>Kisten</translation>
+    </message>
+    <message>
+        <source>traps</source>
+        <translation>Fallen</translation>
+    </message>
+    <message>
+        <source>effort</source>
+        <translation>Aufwand</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>levels</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>Lücke</translation>
+    </message>
+    <message>
+        <source>ignored</source>
+        <translation>übergangen</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>BESTANDEN</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>DURCHGEFALLEN</translation>
+    </message>
+    <message>
+        <source>solvable</source>
+        <translation>lösbar</translation>
+    </message>
+    <message>
+        <source>unsolvable</source>
+        <translation>unlösbar</translation>
+    </message>
+    <message>
+        <source>unknown (limit reached)</source>
+        <translation>unbekannt (Grenze erreicht)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>no: %1</source>
+        <translation>nein: %1</translation>
+    </message>
+    <message>
+        <source>yes, %1 x %2 cells</source>
+        <translation>ja, %1 x %2 Felder</translation>
+    </message>
+    <message>
+        <source>not searched: the level cannot be judged as it is</source>
+        <translation>nicht gesucht: das Level lässt sich so nicht beurteilen</translation>
+    </message>
+    <message>
+        <source>none: undecided (time limit reached)</source>
+        <translation>keine: unentschieden (Zeitgrenze erreicht)</translation>
+    </message>
+    <message>
+        <source>none: %1</source>
+        <translation>keine: %1</translation>
+    </message>
+    <message>
+        <source>(shortest)</source>
+        <translation>(kürzeste)</translation>
+    </message>
+    <message>
+        <source>(not proven shortest: limit reached)</source>
+        <translation>(nicht sicher die kürzeste: Grenze erreicht)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n walks</source>
+        <translation>
+            <numerusform>%n Schritt</numerusform>
+            <numerusform>%n Schritte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pushes</source>
+        <translation>
+            <numerusform>%n Schub</numerusform>
+            <numerusform>%n Schübe</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions</source>
+        <translation>
+            <numerusform>%n Aktion</numerusform>
+            <numerusform>%n Aktionen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, not judged without a solution</source>
+        <translation>%1, ohne Lösung nicht beurteilt</translation>
+    </message>
+    <message>
+        <source>%1, enough (needs %2 or more)</source>
+        <translation>%1, reicht (nötig: %2 oder mehr)</translation>
+    </message>
+    <message>
+        <source>%1, TOO SHORT (needs %2 or more)</source>
+        <translation>%1, ZU KURZ (nötig: %2 oder mehr)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>%1: %2 of the jewel, %3 of crates</source>
+        <translation>%1: %2 des Juwels, %3 von Kisten</translation>
+    </message>
+    <message>
+        <source>%1 of the pushed object, longest run %2</source>
+        <translation>%1 des geschobenen Objekts, längste Folge %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation>
+            <numerusform>%n Wechsel</numerusform>
+            <numerusform>%n Wechsel</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 must move in any solution, %2 moved in the shortest</source>
+        <translation>%1 müssen in jeder Lösung bewegt werden, %2 bewegt in der kürzesten</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n losing pushes</source>
+        <translation>
+            <numerusform>%n verlierender Schub</numerusform>
+            <numerusform>%n verlierende Schübe</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 along the shortest solution, the first push can lose</source>
+        <translation>%1 entlang der kürzesten Lösung, schon der erste Schub kann verlieren</translation>
+    </message>
+    <message>
+        <source>%1 along the shortest solution</source>
+        <translation>%1 entlang der kürzesten Lösung</translation>
+    </message>
+    <message>
+        <source>%1 moved in the shortest</source>
+        <translation>%1 bewegt in der kürzesten</translation>
+    </message>
+    <message>
+        <source>not counted: %1</source>
+        <translation>nicht gezählt: %1</translation>
+    </message>
+    <message>
+        <source>more positions than the limit</source>
+        <translation>mehr Stellungen als die Grenze</translation>
+    </message>
+    <message>
+        <source>left out (--quick)</source>
+        <translation>ausgelassen (--quick)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n states</source>
+        <translation>
+            <numerusform>%n Zustand</numerusform>
+            <numerusform>%n Zustände</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 expanded to decide, %2 in all</source>
+        <translation>%1 zur Entscheidung erweitert, %2 insgesamt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n positions</source>
+        <translation>
+            <numerusform>%n Stellung</numerusform>
+            <numerusform>%n Stellungen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 expanded to decide</source>
+        <translation>%1 zur Entscheidung erweitert</translation>
+    </message>
+    <message>
+        <source>start, jewel and goal inside the drawn area</source>
+        <translation>Start, Juwel und Ziel im gezeichneten Bereich</translation>
+    </message>
+    <message>
+        <source>outside the drawn area: %1</source>
+        <translation>außerhalb des gezeichneten Bereichs: %1</translation>
+    </message>
+    <message>
+        <source>open at (%1, %2)</source>
+        <translation>offen bei (%1, %2)</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>geschlossen</translation>
+    </message>
+    <message>
+        <source>one jewel, one goal, codes 0 to 4 only</source>
+        <translation>ein Juwel, ein Ziel, nur Codes 0 bis 4</translation>
+    </message>
+    <message>
+        <source>set &quot;%1&quot;</source>
+        <translation>Sammlung „%1“</translation>
+    </message>
+    <message>
+        <source>none: no file named maze1.txt to maze999.txt</source>
+        <translation>keine: keine Datei namens maze1.txt bis maze999.txt</translation>
+    </message>
+    <message>
+        <source>%1, numbered %2 to %3</source>
+        <translation>%1, nummeriert %2 bis %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n levels</source>
+        <translation>
+            <numerusform>%n Level</numerusform>
+            <numerusform>%n Level</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, numbered %2</source>
+        <translation>%1, Nummer %2</translation>
+    </message>
+    <message>
+        <source>%1: the game plays only maze1.txt to maze999.txt, one spelling each</source>
+        <translation>%1: das Spiel spielt nur maze1.txt bis maze999.txt, jede Nummer in einer Schreibweise</translation>
+    </message>
+    <message>
+        <source>damaged: the folder&apos;s name stands for the title</source>
+        <translation>beschädigt: der Name des Ordners steht für den Titel</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Level</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Größe</translation>
+    </message>
+    <message>
+        <source>Time limit</source>
+        <translation>Zeitlimit</translation>
+    </message>
+    <message>
+        <source>Walks</source>
+        <translation>Schritte</translation>
+    </message>
+    <message>
+        <source>Pushes</source>
+        <translation>Schübe</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Aktionen</translation>
+    </message>
+    <message>
+        <source>Least time</source>
+        <translation>Kürzeste Zeit</translation>
+    </message>
+    <message>
+        <source>Limit / least time</source>
+        <translation>Limit / kürzeste Zeit</translation>
+    </message>
+    <message>
+        <source>Jewel / crate pushes</source>
+        <translation>Schübe Juwel / Kisten</translation>
+    </message>
+    <message>
+        <source>Object changes</source>
+        <translation>Objektwechsel</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Längste Folge</translation>
+    </message>
+    <message>
+        <source>Crates must move (moved)</source>
+        <translation>Kisten zu bewegen (bewegt)</translation>
+    </message>
+    <message>
+        <source>Traps</source>
+        <translation>Fallen</translation>
+    </message>
+    <message>
+        <source>First push can lose</source>
+        <translation>Erster Schub kann verlieren</translation>
+    </message>
+    <message>
+        <source>Search effort</source>
+        <translation>Suchaufwand</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>unlesbar</translation>
+    </message>
+    <message>
+        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --help | --version
+  Checks each level file as the game reads it; exits 0 only when every file passes.
+  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
+  and missing numbers are reported (they do not fail it); a set without a level fails.
+  --moves      also print a shortest solution (r l u d walk, R L U D push)
+  --markdown   print a table of the levels instead of the checks
+  --quick      leave out the costly depth figures (crates that must move, traps)
+  --limit N    states each search may hold (default 1000000)
+  --seconds S  time each search may take (default 30)
+  --help       print this text and exit
+  --version    print the version and exit
+
+Depth figures, on the shortest solution and the level&apos;s positions:
+  pushes       pushes of the shortest solution, of the jewel and of crates.
+  changes      how often the pushed object differs from the one pushed just before;
+               longest run: the most pushes of one object in one direction in a row.
+  crates       crates that must move: those that every solution moves, since with
+               the crate fixed in place the level is proven unsolvable; and how many
+               crates the shortest solution moves.
+  traps        distinct pushes (what is pushed, from where, which way) available in
+               a position along the shortest solution that leave a position proven
+               unwinnable, so the player has to restart; and whether one is
+               available before the first push.
+  effort       states the search that decides the level expanded before it knew;
+               positions: all the level can reach, the player counted once per
+               area it walks in. Crates and traps are only counted when they fit
+               the state limit.
+</source>
+        <translation>Aufruf: kel_check [--moves] [--markdown] [--quick] [--limit ZUSTÄNDE] [--seconds S] DATEI|ORDNER...
+       kel_check --help | --version
+  Prüft jede Leveldatei so, wie das Spiel sie liest; endet nur mit 0, wenn jede Datei besteht.
+  Ein Ordner ist eine Levelsammlung: ihre maze1.txt bis maze999.txt werden nach Nummer geprüft,
+  fehlende Nummern werden gemeldet (sie lassen sie nicht durchfallen); eine Sammlung ohne Level fällt durch.
+  --moves      auch eine kürzeste Lösung ausgeben (r l u d Schritt, R L U D Schub)
+  --markdown   statt der Prüfungen eine Tabelle der Level ausgeben
+  --quick      die aufwendigen Tiefenwerte auslassen (Kisten, die bewegt werden müssen, Fallen)
+  --limit N    Zustände, die jede Suche halten darf (Vorgabe 1000000)
+  --seconds S  Zeit, die jede Suche dauern darf (Vorgabe 30)
+  --help       diesen Text ausgeben und beenden
+  --version    die Version ausgeben und beenden
+
+Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
+  Schübe       Schübe der kürzesten Lösung, des Juwels und der Kisten.
+  Wechsel      wie oft sich das geschobene Objekt vom zuvor geschobenen unterscheidet;
+               längste Folge: die meisten Schübe eines Objekts in eine Richtung hintereinander.
+  Kisten       Kisten, die bewegt werden müssen: die jede Lösung bewegt, weil das Level
+               mit der Kiste an ihrem Platz nachweislich unlösbar ist; und wie viele
+               Kisten die kürzeste Lösung bewegt.
+  Fallen       verschiedene Schübe (was geschoben wird, von wo, in welche Richtung), die
+               in einer Stellung entlang der kürzesten Lösung möglich sind und eine
+               nachweislich verlorene Stellung hinterlassen, sodass neu begonnen werden muss;
+               und ob einer schon vor dem ersten Schub möglich ist.
+  Aufwand      Zustände, die die entscheidende Suche erweiterte, bevor sie es wusste;
+               Stellungen: alle, die das Level erreichen kann, die Spielfigur einmal je
+               Bereich gezählt, in dem sie läuft. Kisten und Fallen werden nur gezählt,
+               wenn sie in die Zustandsgrenze passen.
+</translation>
+    </message>
+    <message>
+        <source>FILE or DIR</source>
+        <translation>DATEI oder ORDNER</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files pass</source>
+        <translation>
+            <numerusform>bestanden: %1 von %n Datei</numerusform>
+            <numerusform>bestanden: %1 von %n Dateien</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>%1 to %2 are missing</source>
+        <translation>%1 bis %2 fehlen</translation>
+    </message>
+</context>
+<context>
     <name>LevelFile</name>
     <message>
         <source>the %1 &quot;%2&quot; is not a whole number</source>
@@ -421,12 +847,79 @@ Das Spiel geht ohne sie weiter.</translation>
         <source>time limit</source>
         <translation>Zeitlimit</translation>
     </message>
+    <message>
+        <source>start (%1, %2)</source>
+        <translation>Start (%1, %2)</translation>
+    </message>
+    <message>
+        <source>jewel (%1, %2)</source>
+        <translation>Juwel (%1, %2)</translation>
+    </message>
+    <message>
+        <source>goal (%1, %2)</source>
+        <translation>Ziel (%1, %2)</translation>
+    </message>
+    <message>
+        <source>%1 cell(s) of code %2</source>
+        <translation>%1 Feld(er) mit Code %2</translation>
+    </message>
+    <message>
+        <source>%1 jewel cells</source>
+        <translation>Juwelfelder: %1</translation>
+    </message>
+    <message>
+        <source>%1 goal cells</source>
+        <translation>Zielfelder: %1</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Open level folder</source>
         <translation>Level-Ordner öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>ToolOptions</name>
+    <message>
+        <source>&apos;%1&apos; is not a whole number</source>
+        <translation>„%1“ ist keine ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is less than %2</source>
+        <translation>„%1“ ist kleiner als %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>„%1“ ist größer als %2</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 fehlt</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>unerwartetes Argument „%1“</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>unbekannte Option „%1“</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>Option „%1“ nimmt keinen Wert</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>Option „%1“ braucht einen Wert</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs %2 values</source>
+        <translation>Option „%1“ braucht %2 Werte</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos;: %2</source>
+        <translation>Option „%1“: %2</translation>
     </message>
 </context>
 <context>

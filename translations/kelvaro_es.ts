@@ -308,6 +308,432 @@ El juego sigue sin ellos.</translation>
     </message>
 </context>
 <context>
+    <name>KelCheck</name>
+    <message>
+        <source>reads</source>
+        <translation>lectura</translation>
+    </message>
+    <message>
+        <source>marks</source>
+        <translation>marcas</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>marco</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation>casillas</translation>
+    </message>
+    <message>
+        <source>solution</source>
+        <translation>solución</translation>
+    </message>
+    <message>
+        <source>least time</source>
+        <translation>tiempo mínimo</translation>
+    </message>
+    <message>
+        <source>time limit</source>
+        <translation>límite</translation>
+    </message>
+    <message>
+        <source>pushes</source>
+        <translation>empujes</translation>
+    </message>
+    <message>
+        <source>changes</source>
+        <translation>cambios</translation>
+    </message>
+    <message>
+        <source>crates</source>
+        <translation>cajas</translation>
+    </message>
+    <message>
+        <source>traps</source>
+        <translation>trampas</translation>
+    </message>
+    <message>
+        <source>effort</source>
+        <translation>esfuerzo</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <translation>jugadas</translation>
+    </message>
+    <message>
+        <source>levels</source>
+        <translation>niveles</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>hueco</translation>
+    </message>
+    <message>
+        <source>ignored</source>
+        <translation>ignorados</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>APROBADO</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FALLA</translation>
+    </message>
+    <message>
+        <source>solvable</source>
+        <translation>resoluble</translation>
+    </message>
+    <message>
+        <source>unsolvable</source>
+        <translation>sin solución</translation>
+    </message>
+    <message>
+        <source>unknown (limit reached)</source>
+        <translation>desconocido (límite alcanzado)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>no: %1</source>
+        <translation>no: %1</translation>
+    </message>
+    <message>
+        <source>yes, %1 x %2 cells</source>
+        <translation>sí, %1 x %2 casillas</translation>
+    </message>
+    <message>
+        <source>not searched: the level cannot be judged as it is</source>
+        <translation>sin buscar: el nivel no se puede juzgar tal como está</translation>
+    </message>
+    <message>
+        <source>none: undecided (time limit reached)</source>
+        <translation>ninguna: sin decidir (límite de tiempo alcanzado)</translation>
+    </message>
+    <message>
+        <source>none: %1</source>
+        <translation>ninguna: %1</translation>
+    </message>
+    <message>
+        <source>(shortest)</source>
+        <translation>(la más corta)</translation>
+    </message>
+    <message>
+        <source>(not proven shortest: limit reached)</source>
+        <translation>(no se probó que sea la más corta: límite alcanzado)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n walks</source>
+        <translation>
+            <numerusform>%n paso</numerusform>
+            <numerusform>%n pasos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pushes</source>
+        <translation>
+            <numerusform>%n empuje</numerusform>
+            <numerusform>%n empujes</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions</source>
+        <translation>
+            <numerusform>%n acción</numerusform>
+            <numerusform>%n acciones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, not judged without a solution</source>
+        <translation>%1, sin juzgar al no haber solución</translation>
+    </message>
+    <message>
+        <source>%1, enough (needs %2 or more)</source>
+        <translation>%1, basta (necesita %2 o más)</translation>
+    </message>
+    <message>
+        <source>%1, TOO SHORT (needs %2 or more)</source>
+        <translation>%1, DEMASIADO CORTO (necesita %2 o más)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sí</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>%1: %2 of the jewel, %3 of crates</source>
+        <translation>%1: %2 de la joya, %3 de cajas</translation>
+    </message>
+    <message>
+        <source>%1 of the pushed object, longest run %2</source>
+        <translation>%1 del objeto empujado, racha más larga %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation>
+            <numerusform>%n cambio</numerusform>
+            <numerusform>%n cambios</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 must move in any solution, %2 moved in the shortest</source>
+        <translation>%1 deben moverse en toda solución, %2 movidas en la más corta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n losing pushes</source>
+        <translation>
+            <numerusform>%n empuje perdedor</numerusform>
+            <numerusform>%n empujes perdedores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 along the shortest solution, the first push can lose</source>
+        <translation>%1 a lo largo de la solución más corta, el primer empuje puede perder</translation>
+    </message>
+    <message>
+        <source>%1 along the shortest solution</source>
+        <translation>%1 a lo largo de la solución más corta</translation>
+    </message>
+    <message>
+        <source>%1 moved in the shortest</source>
+        <translation>%1 movidas en la más corta</translation>
+    </message>
+    <message>
+        <source>not counted: %1</source>
+        <translation>sin contar: %1</translation>
+    </message>
+    <message>
+        <source>more positions than the limit</source>
+        <translation>más posiciones que el límite</translation>
+    </message>
+    <message>
+        <source>left out (--quick)</source>
+        <translation>omitido (--quick)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n states</source>
+        <translation>
+            <numerusform>%n estado</numerusform>
+            <numerusform>%n estados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 expanded to decide, %2 in all</source>
+        <translation>%1 expandidos para decidir, %2 en total</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n positions</source>
+        <translation>
+            <numerusform>%n posición</numerusform>
+            <numerusform>%n posiciones</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 expanded to decide</source>
+        <translation>%1 expandidos para decidir</translation>
+    </message>
+    <message>
+        <source>start, jewel and goal inside the drawn area</source>
+        <translation>salida, joya y meta dentro del área dibujada</translation>
+    </message>
+    <message>
+        <source>outside the drawn area: %1</source>
+        <translation>fuera del área dibujada: %1</translation>
+    </message>
+    <message>
+        <source>open at (%1, %2)</source>
+        <translation>abierto en (%1, %2)</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>cerrado</translation>
+    </message>
+    <message>
+        <source>one jewel, one goal, codes 0 to 4 only</source>
+        <translation>una joya, una meta, solo códigos 0 a 4</translation>
+    </message>
+    <message>
+        <source>set &quot;%1&quot;</source>
+        <translation>colección «%1»</translation>
+    </message>
+    <message>
+        <source>none: no file named maze1.txt to maze999.txt</source>
+        <translation>ninguno: no hay archivos maze1.txt a maze999.txt</translation>
+    </message>
+    <message>
+        <source>%1, numbered %2 to %3</source>
+        <translation>%1, numerados del %2 al %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n levels</source>
+        <translation>
+            <numerusform>%n nivel</numerusform>
+            <numerusform>%n niveles</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, numbered %2</source>
+        <translation>%1, número %2</translation>
+    </message>
+    <message>
+        <source>%1: the game plays only maze1.txt to maze999.txt, one spelling each</source>
+        <translation>%1: el juego solo juega maze1.txt a maze999.txt, cada uno con una sola grafía</translation>
+    </message>
+    <message>
+        <source>damaged: the folder&apos;s name stands for the title</source>
+        <translation>dañado: el nombre de la carpeta sirve de título</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Nivel</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamaño</translation>
+    </message>
+    <message>
+        <source>Time limit</source>
+        <translation>Límite</translation>
+    </message>
+    <message>
+        <source>Walks</source>
+        <translation>Pasos</translation>
+    </message>
+    <message>
+        <source>Pushes</source>
+        <translation>Empujes</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Acciones</translation>
+    </message>
+    <message>
+        <source>Least time</source>
+        <translation>Tiempo mínimo</translation>
+    </message>
+    <message>
+        <source>Limit / least time</source>
+        <translation>Límite / tiempo mínimo</translation>
+    </message>
+    <message>
+        <source>Jewel / crate pushes</source>
+        <translation>Empujes joya / cajas</translation>
+    </message>
+    <message>
+        <source>Object changes</source>
+        <translation>Cambios de objeto</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Racha más larga</translation>
+    </message>
+    <message>
+        <source>Crates must move (moved)</source>
+        <translation>Cajas que deben moverse (movidas)</translation>
+    </message>
+    <message>
+        <source>Traps</source>
+        <translation>Trampas</translation>
+    </message>
+    <message>
+        <source>First push can lose</source>
+        <translation>El primer empuje puede perder</translation>
+    </message>
+    <message>
+        <source>Search effort</source>
+        <translation>Esfuerzo de búsqueda</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegible</translation>
+    </message>
+    <message>
+        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --help | --version
+  Checks each level file as the game reads it; exits 0 only when every file passes.
+  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
+  and missing numbers are reported (they do not fail it); a set without a level fails.
+  --moves      also print a shortest solution (r l u d walk, R L U D push)
+  --markdown   print a table of the levels instead of the checks
+  --quick      leave out the costly depth figures (crates that must move, traps)
+  --limit N    states each search may hold (default 1000000)
+  --seconds S  time each search may take (default 30)
+  --help       print this text and exit
+  --version    print the version and exit
+
+Depth figures, on the shortest solution and the level&apos;s positions:
+  pushes       pushes of the shortest solution, of the jewel and of crates.
+  changes      how often the pushed object differs from the one pushed just before;
+               longest run: the most pushes of one object in one direction in a row.
+  crates       crates that must move: those that every solution moves, since with
+               the crate fixed in place the level is proven unsolvable; and how many
+               crates the shortest solution moves.
+  traps        distinct pushes (what is pushed, from where, which way) available in
+               a position along the shortest solution that leave a position proven
+               unwinnable, so the player has to restart; and whether one is
+               available before the first push.
+  effort       states the search that decides the level expanded before it knew;
+               positions: all the level can reach, the player counted once per
+               area it walks in. Crates and traps are only counted when they fit
+               the state limit.
+</source>
+        <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit ESTADOS] [--seconds S] ARCHIVO|CARPETA...
+     kel_check --help | --version
+  Comprueba cada archivo de nivel tal como lo lee el juego; sale con 0 solo si todos aprueban.
+  Una carpeta es una colección de niveles: sus maze1.txt a maze999.txt se comprueban por número,
+  y se informan los números que faltan (no la hacen fallar); una colección sin niveles falla.
+  --moves      muestra también una solución más corta (r l u d paso, R L U D empuje)
+  --markdown   muestra una tabla de los niveles en lugar de las comprobaciones
+  --quick      omite las medidas de profundidad costosas (cajas que deben moverse, trampas)
+  --limit N    estados que cada búsqueda puede guardar (por omisión 1000000)
+  --seconds S  tiempo que cada búsqueda puede tardar (por omisión 30)
+  --help       muestra este texto y sale
+  --version    muestra la versión y sale
+
+Medidas de profundidad, sobre la solución más corta y las posiciones del nivel:
+  empujes      empujes de la solución más corta, de la joya y de cajas.
+  cambios      cuántas veces el objeto empujado difiere del empujado justo antes;
+               racha más larga: la mayor cantidad de empujes seguidos de un objeto en una dirección.
+  cajas        cajas que deben moverse: las que toda solución mueve, pues con la caja
+               fija en su sitio el nivel es sin solución demostrada; y cuántas cajas
+               mueve la solución más corta.
+  trampas      empujes distintos (qué se empuja, desde dónde, hacia dónde) posibles en
+               una posición a lo largo de la solución más corta que dejan una posición
+               perdida demostrada, de modo que hay que empezar de nuevo; y si alguno es
+               posible antes del primer empuje.
+  esfuerzo     estados que expandió la búsqueda que decide el nivel antes de saberlo;
+               posiciones: todas las que el nivel puede alcanzar, contando al jugador una
+               vez por cada área por la que camina. Cajas y trampas solo se cuentan si
+               caben en el límite de estados.
+</translation>
+    </message>
+    <message>
+        <source>FILE or DIR</source>
+        <translation>ARCHIVO o CARPETA</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files pass</source>
+        <translation>
+            <numerusform>aprobados: %1 de %n archivo</numerusform>
+            <numerusform>aprobados: %1 de %n archivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2 are missing</source>
+        <translation>faltan %1 a %2</translation>
+    </message>
+</context>
+<context>
     <name>LevelFile</name>
     <message>
         <source>the %1 &quot;%2&quot; is not a whole number</source>
@@ -421,12 +847,79 @@ El juego sigue sin ellos.</translation>
         <source>time limit</source>
         <translation>límite de tiempo</translation>
     </message>
+    <message>
+        <source>start (%1, %2)</source>
+        <translation>salida (%1, %2)</translation>
+    </message>
+    <message>
+        <source>jewel (%1, %2)</source>
+        <translation>joya (%1, %2)</translation>
+    </message>
+    <message>
+        <source>goal (%1, %2)</source>
+        <translation>meta (%1, %2)</translation>
+    </message>
+    <message>
+        <source>%1 cell(s) of code %2</source>
+        <translation>%1 casilla(s) de código %2</translation>
+    </message>
+    <message>
+        <source>%1 jewel cells</source>
+        <translation>casillas de joya: %1</translation>
+    </message>
+    <message>
+        <source>%1 goal cells</source>
+        <translation>casillas de meta: %1</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Open level folder</source>
         <translation>Abrir carpeta de niveles</translation>
+    </message>
+</context>
+<context>
+    <name>ToolOptions</name>
+    <message>
+        <source>&apos;%1&apos; is not a whole number</source>
+        <translation>«%1» no es un número entero</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is less than %2</source>
+        <translation>«%1» es menor que %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>«%1» es mayor que %2</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado «%1»</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opción desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>la opción «%1» no lleva valor</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>la opción «%1» necesita un valor</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs %2 values</source>
+        <translation>la opción «%1» necesita %2 valores</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos;: %2</source>
+        <translation>opción «%1»: %2</translation>
     </message>
 </context>
 <context>

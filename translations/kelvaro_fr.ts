@@ -308,6 +308,432 @@ Le jeu continue sans eux.</translation>
     </message>
 </context>
 <context>
+    <name>KelCheck</name>
+    <message>
+        <source>reads</source>
+        <translation>lecture</translation>
+    </message>
+    <message>
+        <source>marks</source>
+        <translation>repères</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>cadre</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation>cases</translation>
+    </message>
+    <message>
+        <source>solution</source>
+        <translation>solution</translation>
+    </message>
+    <message>
+        <source>least time</source>
+        <translation>temps minimal</translation>
+    </message>
+    <message>
+        <source>time limit</source>
+        <translation>temps limite</translation>
+    </message>
+    <message>
+        <source>pushes</source>
+        <translation>poussées</translation>
+    </message>
+    <message>
+        <source>changes</source>
+        <translation>changements</translation>
+    </message>
+    <message>
+        <source>crates</source>
+        <translation>caisses</translation>
+    </message>
+    <message>
+        <source>traps</source>
+        <translation>pièges</translation>
+    </message>
+    <message>
+        <source>effort</source>
+        <translation>effort</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <translation>coups</translation>
+    </message>
+    <message>
+        <source>levels</source>
+        <translation>niveaux</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>trou</translation>
+    </message>
+    <message>
+        <source>ignored</source>
+        <translation>ignorés</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>RÉUSSI</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>ÉCHEC</translation>
+    </message>
+    <message>
+        <source>solvable</source>
+        <translation>soluble</translation>
+    </message>
+    <message>
+        <source>unsolvable</source>
+        <translation>insoluble</translation>
+    </message>
+    <message>
+        <source>unknown (limit reached)</source>
+        <translation>inconnu (limite atteinte)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>no: %1</source>
+        <translation>non : %1</translation>
+    </message>
+    <message>
+        <source>yes, %1 x %2 cells</source>
+        <translation>oui, %1 x %2 cases</translation>
+    </message>
+    <message>
+        <source>not searched: the level cannot be judged as it is</source>
+        <translation>non cherchée : le niveau ne peut pas être jugé tel quel</translation>
+    </message>
+    <message>
+        <source>none: undecided (time limit reached)</source>
+        <translation>aucune : indécis (limite de temps atteinte)</translation>
+    </message>
+    <message>
+        <source>none: %1</source>
+        <translation>aucune : %1</translation>
+    </message>
+    <message>
+        <source>(shortest)</source>
+        <translation>(la plus courte)</translation>
+    </message>
+    <message>
+        <source>(not proven shortest: limit reached)</source>
+        <translation>(minimum non prouvé : limite atteinte)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n walks</source>
+        <translation>
+            <numerusform>%n pas</numerusform>
+            <numerusform>%n pas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pushes</source>
+        <translation>
+            <numerusform>%n poussée</numerusform>
+            <numerusform>%n poussées</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions</source>
+        <translation>
+            <numerusform>%n action</numerusform>
+            <numerusform>%n actions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, not judged without a solution</source>
+        <translation>%1, non jugé sans solution</translation>
+    </message>
+    <message>
+        <source>%1, enough (needs %2 or more)</source>
+        <translation>%1, suffisant (il faut %2 ou plus)</translation>
+    </message>
+    <message>
+        <source>%1, TOO SHORT (needs %2 or more)</source>
+        <translation>%1, TROP COURT (il faut %2 ou plus)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>%1: %2 of the jewel, %3 of crates</source>
+        <translation>%1 : %2 du joyau, %3 de caisses</translation>
+    </message>
+    <message>
+        <source>%1 of the pushed object, longest run %2</source>
+        <translation>%1 d’objet poussé, plus longue série %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation>
+            <numerusform>%n changement</numerusform>
+            <numerusform>%n changements</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 must move in any solution, %2 moved in the shortest</source>
+        <translation>%1 à déplacer dans toute solution, %2 déplacées dans la plus courte</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n losing pushes</source>
+        <translation>
+            <numerusform>%n poussée perdante</numerusform>
+            <numerusform>%n poussées perdantes</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 along the shortest solution, the first push can lose</source>
+        <translation>%1 le long de la solution la plus courte, la première poussée peut perdre</translation>
+    </message>
+    <message>
+        <source>%1 along the shortest solution</source>
+        <translation>%1 le long de la solution la plus courte</translation>
+    </message>
+    <message>
+        <source>%1 moved in the shortest</source>
+        <translation>%1 déplacées dans la plus courte</translation>
+    </message>
+    <message>
+        <source>not counted: %1</source>
+        <translation>non comptés : %1</translation>
+    </message>
+    <message>
+        <source>more positions than the limit</source>
+        <translation>plus de positions que la limite</translation>
+    </message>
+    <message>
+        <source>left out (--quick)</source>
+        <translation>omis (--quick)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n states</source>
+        <translation>
+            <numerusform>%n état</numerusform>
+            <numerusform>%n états</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 expanded to decide, %2 in all</source>
+        <translation>%1 développés pour décider, %2 en tout</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n positions</source>
+        <translation>
+            <numerusform>%n position</numerusform>
+            <numerusform>%n positions</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 expanded to decide</source>
+        <translation>%1 développés pour décider</translation>
+    </message>
+    <message>
+        <source>start, jewel and goal inside the drawn area</source>
+        <translation>départ, joyau et but dans la zone dessinée</translation>
+    </message>
+    <message>
+        <source>outside the drawn area: %1</source>
+        <translation>hors de la zone dessinée : %1</translation>
+    </message>
+    <message>
+        <source>open at (%1, %2)</source>
+        <translation>ouvert en (%1, %2)</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>fermé</translation>
+    </message>
+    <message>
+        <source>one jewel, one goal, codes 0 to 4 only</source>
+        <translation>un joyau, un but, codes 0 à 4 seulement</translation>
+    </message>
+    <message>
+        <source>set &quot;%1&quot;</source>
+        <translation>série « %1 »</translation>
+    </message>
+    <message>
+        <source>none: no file named maze1.txt to maze999.txt</source>
+        <translation>aucun : pas de fichier nommé maze1.txt à maze999.txt</translation>
+    </message>
+    <message>
+        <source>%1, numbered %2 to %3</source>
+        <translation>%1, numérotés de %2 à %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n levels</source>
+        <translation>
+            <numerusform>%n niveau</numerusform>
+            <numerusform>%n niveaux</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, numbered %2</source>
+        <translation>%1, numéro %2</translation>
+    </message>
+    <message>
+        <source>%1: the game plays only maze1.txt to maze999.txt, one spelling each</source>
+        <translation>%1 : le jeu ne joue que maze1.txt à maze999.txt, une seule graphie chacun</translation>
+    </message>
+    <message>
+        <source>damaged: the folder&apos;s name stands for the title</source>
+        <translation>endommagé : le nom du dossier tient lieu de titre</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Niveau</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Taille</translation>
+    </message>
+    <message>
+        <source>Time limit</source>
+        <translation>Temps limite</translation>
+    </message>
+    <message>
+        <source>Walks</source>
+        <translation>Pas</translation>
+    </message>
+    <message>
+        <source>Pushes</source>
+        <translation>Poussées</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Least time</source>
+        <translation>Temps minimal</translation>
+    </message>
+    <message>
+        <source>Limit / least time</source>
+        <translation>Limite / temps minimal</translation>
+    </message>
+    <message>
+        <source>Jewel / crate pushes</source>
+        <translation>Poussées joyau / caisses</translation>
+    </message>
+    <message>
+        <source>Object changes</source>
+        <translation>Changements d’objet</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Plus longue série</translation>
+    </message>
+    <message>
+        <source>Crates must move (moved)</source>
+        <translation>Caisses à déplacer (déplacées)</translation>
+    </message>
+    <message>
+        <source>Traps</source>
+        <translation>Pièges</translation>
+    </message>
+    <message>
+        <source>First push can lose</source>
+        <translation>Première poussée perdante possible</translation>
+    </message>
+    <message>
+        <source>Search effort</source>
+        <translation>Effort de recherche</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illisible</translation>
+    </message>
+    <message>
+        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --help | --version
+  Checks each level file as the game reads it; exits 0 only when every file passes.
+  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
+  and missing numbers are reported (they do not fail it); a set without a level fails.
+  --moves      also print a shortest solution (r l u d walk, R L U D push)
+  --markdown   print a table of the levels instead of the checks
+  --quick      leave out the costly depth figures (crates that must move, traps)
+  --limit N    states each search may hold (default 1000000)
+  --seconds S  time each search may take (default 30)
+  --help       print this text and exit
+  --version    print the version and exit
+
+Depth figures, on the shortest solution and the level&apos;s positions:
+  pushes       pushes of the shortest solution, of the jewel and of crates.
+  changes      how often the pushed object differs from the one pushed just before;
+               longest run: the most pushes of one object in one direction in a row.
+  crates       crates that must move: those that every solution moves, since with
+               the crate fixed in place the level is proven unsolvable; and how many
+               crates the shortest solution moves.
+  traps        distinct pushes (what is pushed, from where, which way) available in
+               a position along the shortest solution that leave a position proven
+               unwinnable, so the player has to restart; and whether one is
+               available before the first push.
+  effort       states the search that decides the level expanded before it knew;
+               positions: all the level can reach, the player counted once per
+               area it walks in. Crates and traps are only counted when they fit
+               the state limit.
+</source>
+        <translation>usage : kel_check [--moves] [--markdown] [--quick] [--limit ÉTATS] [--seconds S] FICHIER|DOSSIER...
+        kel_check --help | --version
+  Vérifie chaque fichier de niveau comme le jeu le lit ; ne sort avec 0 que si chaque fichier réussit.
+  Un dossier est une série de niveaux : ses maze1.txt à maze999.txt sont vérifiés par numéro,
+  et les numéros manquants sont signalés (ils ne la font pas échouer) ; une série sans niveau échoue.
+  --moves      affiche aussi une solution la plus courte (r l u d pas, R L U D poussée)
+  --markdown   affiche un tableau des niveaux au lieu des vérifications
+  --quick      omet les mesures de profondeur coûteuses (caisses à déplacer, pièges)
+  --limit N    états que chaque recherche peut garder (par défaut 1000000)
+  --seconds S  temps que chaque recherche peut prendre (par défaut 30)
+  --help       affiche ce texte et quitte
+  --version    affiche la version et quitte
+
+Mesures de profondeur, sur la solution la plus courte et les positions du niveau :
+  poussées     poussées de la solution la plus courte, du joyau et des caisses.
+  changements  combien de fois l’objet poussé diffère de celui poussé juste avant ;
+               plus longue série : le plus de poussées d’un objet dans une direction d’affilée.
+  caisses      caisses à déplacer : celles que toute solution déplace, puisque la caisse
+               fixée en place, le niveau est prouvé insoluble ; et combien de caisses
+               la solution la plus courte déplace.
+  pièges       poussées distinctes (ce qui est poussé, d’où, dans quel sens) possibles
+               dans une position le long de la solution la plus courte et qui laissent
+               une position prouvée perdue, si bien qu’il faut recommencer ; et si l’une
+               est possible avant la première poussée.
+  effort       états que la recherche qui tranche a développés avant de savoir ;
+               positions : toutes celles que le niveau peut atteindre, le joueur compté
+               une fois par zone où il marche. Caisses et pièges ne sont comptés que
+               s’ils tiennent dans la limite d’états.
+</translation>
+    </message>
+    <message>
+        <source>FILE or DIR</source>
+        <translation>FICHIER ou DOSSIER</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files pass</source>
+        <translation>
+            <numerusform>réussis : %1 fichier sur %n</numerusform>
+            <numerusform>réussis : %1 sur %n fichiers</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>%1 manque</translation>
+    </message>
+    <message>
+        <source>%1 to %2 are missing</source>
+        <translation>%1 à %2 manquent</translation>
+    </message>
+</context>
+<context>
     <name>LevelFile</name>
     <message>
         <source>the %1 &quot;%2&quot; is not a whole number</source>
@@ -421,12 +847,79 @@ Le jeu continue sans eux.</translation>
         <source>time limit</source>
         <translation>temps limite</translation>
     </message>
+    <message>
+        <source>start (%1, %2)</source>
+        <translation>départ (%1, %2)</translation>
+    </message>
+    <message>
+        <source>jewel (%1, %2)</source>
+        <translation>joyau (%1, %2)</translation>
+    </message>
+    <message>
+        <source>goal (%1, %2)</source>
+        <translation>but (%1, %2)</translation>
+    </message>
+    <message>
+        <source>%1 cell(s) of code %2</source>
+        <translation>%1 case(s) de code %2</translation>
+    </message>
+    <message>
+        <source>%1 jewel cells</source>
+        <translation>cases de joyau : %1</translation>
+    </message>
+    <message>
+        <source>%1 goal cells</source>
+        <translation>cases de but : %1</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Open level folder</source>
         <translation>Ouvrir un dossier de niveaux</translation>
+    </message>
+</context>
+<context>
+    <name>ToolOptions</name>
+    <message>
+        <source>&apos;%1&apos; is not a whole number</source>
+        <translation>« %1 » n’est pas un nombre entier</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is less than %2</source>
+        <translation>« %1 » est inférieur à %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>« %1 » est supérieur à %2</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>%1 manquant</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argument inattendu « %1 »</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>option inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>l’option « %1 » ne prend pas de valeur</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>l’option « %1 » demande une valeur</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs %2 values</source>
+        <translation>l’option « %1 » demande %2 valeurs</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos;: %2</source>
+        <translation>option « %1 » : %2</translation>
     </message>
 </context>
 <context>

@@ -308,6 +308,432 @@ Il gioco continua senza.</translation>
     </message>
 </context>
 <context>
+    <name>KelCheck</name>
+    <message>
+        <source>reads</source>
+        <translation>lettura</translation>
+    </message>
+    <message>
+        <source>marks</source>
+        <translation>segni</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>cornice</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation>caselle</translation>
+    </message>
+    <message>
+        <source>solution</source>
+        <translation>soluzione</translation>
+    </message>
+    <message>
+        <source>least time</source>
+        <translation>tempo minimo</translation>
+    </message>
+    <message>
+        <source>time limit</source>
+        <translation>limite</translation>
+    </message>
+    <message>
+        <source>pushes</source>
+        <translation>spinte</translation>
+    </message>
+    <message>
+        <source>changes</source>
+        <translation>cambi</translation>
+    </message>
+    <message>
+        <source>crates</source>
+        <translation>casse</translation>
+    </message>
+    <message>
+        <source>traps</source>
+        <translation>trappole</translation>
+    </message>
+    <message>
+        <source>effort</source>
+        <translation>sforzo</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <translation>mosse</translation>
+    </message>
+    <message>
+        <source>levels</source>
+        <translation>livelli</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>buco</translation>
+    </message>
+    <message>
+        <source>ignored</source>
+        <translation>ignorati</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>SUPERATO</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>FALLITO</translation>
+    </message>
+    <message>
+        <source>solvable</source>
+        <translation>risolvibile</translation>
+    </message>
+    <message>
+        <source>unsolvable</source>
+        <translation>irrisolvibile</translation>
+    </message>
+    <message>
+        <source>unknown (limit reached)</source>
+        <translation>ignoto (limite raggiunto)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>no: %1</source>
+        <translation>no: %1</translation>
+    </message>
+    <message>
+        <source>yes, %1 x %2 cells</source>
+        <translation>sì, %1 x %2 caselle</translation>
+    </message>
+    <message>
+        <source>not searched: the level cannot be judged as it is</source>
+        <translation>non cercata: il livello non si può giudicare così com’è</translation>
+    </message>
+    <message>
+        <source>none: undecided (time limit reached)</source>
+        <translation>nessuna: indeciso (limite di tempo raggiunto)</translation>
+    </message>
+    <message>
+        <source>none: %1</source>
+        <translation>nessuna: %1</translation>
+    </message>
+    <message>
+        <source>(shortest)</source>
+        <translation>(la più breve)</translation>
+    </message>
+    <message>
+        <source>(not proven shortest: limit reached)</source>
+        <translation>(minimo non provato: limite raggiunto)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n walks</source>
+        <translation>
+            <numerusform>%n passo</numerusform>
+            <numerusform>%n passi</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pushes</source>
+        <translation>
+            <numerusform>%n spinta</numerusform>
+            <numerusform>%n spinte</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions</source>
+        <translation>
+            <numerusform>%n azione</numerusform>
+            <numerusform>%n azioni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, not judged without a solution</source>
+        <translation>%1, non giudicato senza soluzione</translation>
+    </message>
+    <message>
+        <source>%1, enough (needs %2 or more)</source>
+        <translation>%1, basta (servono %2 o più)</translation>
+    </message>
+    <message>
+        <source>%1, TOO SHORT (needs %2 or more)</source>
+        <translation>%1, TROPPO BREVE (servono %2 o più)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sì</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>%1: %2 of the jewel, %3 of crates</source>
+        <translation>%1: %2 del gioiello, %3 di casse</translation>
+    </message>
+    <message>
+        <source>%1 of the pushed object, longest run %2</source>
+        <translation>%1 dell’oggetto spinto, serie più lunga %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation>
+            <numerusform>%n cambio</numerusform>
+            <numerusform>%n cambi</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 must move in any solution, %2 moved in the shortest</source>
+        <translation>%1 da muovere in ogni soluzione, %2 mosse nella più breve</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n losing pushes</source>
+        <translation>
+            <numerusform>%n spinta perdente</numerusform>
+            <numerusform>%n spinte perdenti</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 along the shortest solution, the first push can lose</source>
+        <translation>%1 lungo la soluzione più breve, la prima spinta può perdere</translation>
+    </message>
+    <message>
+        <source>%1 along the shortest solution</source>
+        <translation>%1 lungo la soluzione più breve</translation>
+    </message>
+    <message>
+        <source>%1 moved in the shortest</source>
+        <translation>%1 mosse nella più breve</translation>
+    </message>
+    <message>
+        <source>not counted: %1</source>
+        <translation>non contate: %1</translation>
+    </message>
+    <message>
+        <source>more positions than the limit</source>
+        <translation>più posizioni del limite</translation>
+    </message>
+    <message>
+        <source>left out (--quick)</source>
+        <translation>omesse (--quick)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n states</source>
+        <translation>
+            <numerusform>%n stato</numerusform>
+            <numerusform>%n stati</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 expanded to decide, %2 in all</source>
+        <translation>%1 espansi per decidere, %2 in tutto</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n positions</source>
+        <translation>
+            <numerusform>%n posizione</numerusform>
+            <numerusform>%n posizioni</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 expanded to decide</source>
+        <translation>%1 espansi per decidere</translation>
+    </message>
+    <message>
+        <source>start, jewel and goal inside the drawn area</source>
+        <translation>partenza, gioiello e traguardo nell’area disegnata</translation>
+    </message>
+    <message>
+        <source>outside the drawn area: %1</source>
+        <translation>fuori dall’area disegnata: %1</translation>
+    </message>
+    <message>
+        <source>open at (%1, %2)</source>
+        <translation>aperta in (%1, %2)</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>chiusa</translation>
+    </message>
+    <message>
+        <source>one jewel, one goal, codes 0 to 4 only</source>
+        <translation>un gioiello, un traguardo, solo codici da 0 a 4</translation>
+    </message>
+    <message>
+        <source>set &quot;%1&quot;</source>
+        <translation>raccolta «%1»</translation>
+    </message>
+    <message>
+        <source>none: no file named maze1.txt to maze999.txt</source>
+        <translation>nessuno: nessun file da maze1.txt a maze999.txt</translation>
+    </message>
+    <message>
+        <source>%1, numbered %2 to %3</source>
+        <translation>%1, numerati da %2 a %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n levels</source>
+        <translation>
+            <numerusform>%n livello</numerusform>
+            <numerusform>%n livelli</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, numbered %2</source>
+        <translation>%1, numero %2</translation>
+    </message>
+    <message>
+        <source>%1: the game plays only maze1.txt to maze999.txt, one spelling each</source>
+        <translation>%1: il gioco gioca solo da maze1.txt a maze999.txt, una sola grafia ciascuno</translation>
+    </message>
+    <message>
+        <source>damaged: the folder&apos;s name stands for the title</source>
+        <translation>danneggiato: il nome della cartella fa da titolo</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Livello</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Dimensioni</translation>
+    </message>
+    <message>
+        <source>Time limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Walks</source>
+        <translation>Passi</translation>
+    </message>
+    <message>
+        <source>Pushes</source>
+        <translation>Spinte</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Azioni</translation>
+    </message>
+    <message>
+        <source>Least time</source>
+        <translation>Tempo minimo</translation>
+    </message>
+    <message>
+        <source>Limit / least time</source>
+        <translation>Limite / tempo minimo</translation>
+    </message>
+    <message>
+        <source>Jewel / crate pushes</source>
+        <translation>Spinte gioiello / casse</translation>
+    </message>
+    <message>
+        <source>Object changes</source>
+        <translation>Cambi di oggetto</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Serie più lunga</translation>
+    </message>
+    <message>
+        <source>Crates must move (moved)</source>
+        <translation>Casse da muovere (mosse)</translation>
+    </message>
+    <message>
+        <source>Traps</source>
+        <translation>Trappole</translation>
+    </message>
+    <message>
+        <source>First push can lose</source>
+        <translation>La prima spinta può perdere</translation>
+    </message>
+    <message>
+        <source>Search effort</source>
+        <translation>Sforzo di ricerca</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>illeggibile</translation>
+    </message>
+    <message>
+        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --help | --version
+  Checks each level file as the game reads it; exits 0 only when every file passes.
+  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
+  and missing numbers are reported (they do not fail it); a set without a level fails.
+  --moves      also print a shortest solution (r l u d walk, R L U D push)
+  --markdown   print a table of the levels instead of the checks
+  --quick      leave out the costly depth figures (crates that must move, traps)
+  --limit N    states each search may hold (default 1000000)
+  --seconds S  time each search may take (default 30)
+  --help       print this text and exit
+  --version    print the version and exit
+
+Depth figures, on the shortest solution and the level&apos;s positions:
+  pushes       pushes of the shortest solution, of the jewel and of crates.
+  changes      how often the pushed object differs from the one pushed just before;
+               longest run: the most pushes of one object in one direction in a row.
+  crates       crates that must move: those that every solution moves, since with
+               the crate fixed in place the level is proven unsolvable; and how many
+               crates the shortest solution moves.
+  traps        distinct pushes (what is pushed, from where, which way) available in
+               a position along the shortest solution that leave a position proven
+               unwinnable, so the player has to restart; and whether one is
+               available before the first push.
+  effort       states the search that decides the level expanded before it knew;
+               positions: all the level can reach, the player counted once per
+               area it walks in. Crates and traps are only counted when they fit
+               the state limit.
+</source>
+        <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit STATI] [--seconds S] FILE|CARTELLA...
+     kel_check --help | --version
+  Controlla ogni file di livello come lo legge il gioco; esce con 0 solo se ogni file è superato.
+  Una cartella è una raccolta di livelli: i suoi maze1.txt a maze999.txt sono controllati per numero,
+  e i numeri mancanti sono segnalati (non la fanno fallire); una raccolta senza livelli fallisce.
+  --moves      stampa anche una soluzione più breve (r l u d passo, R L U D spinta)
+  --markdown   stampa una tabella dei livelli invece dei controlli
+  --quick      omette le misure di profondità costose (casse da muovere, trappole)
+  --limit N    stati che ogni ricerca può tenere (predefinito 1000000)
+  --seconds S  tempo che ogni ricerca può impiegare (predefinito 30)
+  --help       stampa questo testo ed esce
+  --version    stampa la versione ed esce
+
+Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
+  spinte       spinte della soluzione più breve, del gioiello e di casse.
+  cambi        quante volte l’oggetto spinto differisce da quello spinto appena prima;
+               serie più lunga: il massimo di spinte di un oggetto in una direzione di fila.
+  casse        casse da muovere: quelle che ogni soluzione muove, poiché con la cassa
+               ferma al suo posto il livello risulta irrisolvibile; e quante casse
+               muove la soluzione più breve.
+  trappole     spinte distinte (cosa si spinge, da dove, in che verso) possibili in una
+               posizione lungo la soluzione più breve che lasciano una posizione
+               dimostrata persa, così che bisogna ricominciare; e se una è possibile
+               prima della prima spinta.
+  sforzo       stati che la ricerca decisiva ha espanso prima di saperlo;
+               posizioni: tutte quelle che il livello può raggiungere, il giocatore
+               contato una volta per area in cui cammina. Casse e trappole si contano
+               solo se stanno nel limite di stati.
+</translation>
+    </message>
+    <message>
+        <source>FILE or DIR</source>
+        <translation>FILE o CARTELLA</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files pass</source>
+        <translation>
+            <numerusform>superati: %1 di %n file</numerusform>
+            <numerusform>superati: %1 di %n file</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>manca %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2 are missing</source>
+        <translation>mancano da %1 a %2</translation>
+    </message>
+</context>
+<context>
     <name>LevelFile</name>
     <message>
         <source>the %1 &quot;%2&quot; is not a whole number</source>
@@ -421,12 +847,79 @@ Il gioco continua senza.</translation>
         <source>time limit</source>
         <translation>limite di tempo</translation>
     </message>
+    <message>
+        <source>start (%1, %2)</source>
+        <translation>partenza (%1, %2)</translation>
+    </message>
+    <message>
+        <source>jewel (%1, %2)</source>
+        <translation>gioiello (%1, %2)</translation>
+    </message>
+    <message>
+        <source>goal (%1, %2)</source>
+        <translation>traguardo (%1, %2)</translation>
+    </message>
+    <message>
+        <source>%1 cell(s) of code %2</source>
+        <translation>%1 casella/e di codice %2</translation>
+    </message>
+    <message>
+        <source>%1 jewel cells</source>
+        <translation>caselle gioiello: %1</translation>
+    </message>
+    <message>
+        <source>%1 goal cells</source>
+        <translation>caselle traguardo: %1</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Open level folder</source>
         <translation>Apri cartella di livelli</translation>
+    </message>
+</context>
+<context>
+    <name>ToolOptions</name>
+    <message>
+        <source>&apos;%1&apos; is not a whole number</source>
+        <translation>«%1» non è un numero intero</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is less than %2</source>
+        <translation>«%1» è minore di %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>«%1» è maggiore di %2</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>manca %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argomento inatteso «%1»</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opzione sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>l’opzione «%1» non accetta valori</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>l’opzione «%1» richiede un valore</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs %2 values</source>
+        <translation>l’opzione «%1» richiede %2 valori</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos;: %2</source>
+        <translation>opzione «%1»: %2</translation>
     </message>
 </context>
 <context>

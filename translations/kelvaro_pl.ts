@@ -308,6 +308,441 @@ Gra toczy się dalej bez nich.</translation>
     </message>
 </context>
 <context>
+    <name>KelCheck</name>
+    <message>
+        <source>reads</source>
+        <translation>odczyt</translation>
+    </message>
+    <message>
+        <source>marks</source>
+        <translation>znaczniki</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>ramka</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation>pola</translation>
+    </message>
+    <message>
+        <source>solution</source>
+        <translation>rozwiązanie</translation>
+    </message>
+    <message>
+        <source>least time</source>
+        <translation>najkrótszy czas</translation>
+    </message>
+    <message>
+        <source>time limit</source>
+        <translation>limit czasu</translation>
+    </message>
+    <message>
+        <source>pushes</source>
+        <translation>pchnięcia</translation>
+    </message>
+    <message>
+        <source>changes</source>
+        <translation>zmiany</translation>
+    </message>
+    <message>
+        <source>crates</source>
+        <translation>skrzynie</translation>
+    </message>
+    <message>
+        <source>traps</source>
+        <translation>pułapki</translation>
+    </message>
+    <message>
+        <source>effort</source>
+        <translation>wysiłek</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <translation>ruchy</translation>
+    </message>
+    <message>
+        <source>levels</source>
+        <translation>poziomy</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>luka</translation>
+    </message>
+    <message>
+        <source>ignored</source>
+        <translation>pominięte</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>ZALICZONY</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>NIEZALICZONY</translation>
+    </message>
+    <message>
+        <source>solvable</source>
+        <translation>rozwiązywalny</translation>
+    </message>
+    <message>
+        <source>unsolvable</source>
+        <translation>nierozwiązywalny</translation>
+    </message>
+    <message>
+        <source>unknown (limit reached)</source>
+        <translation>nieznany (osiągnięto limit)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>no: %1</source>
+        <translation>nie: %1</translation>
+    </message>
+    <message>
+        <source>yes, %1 x %2 cells</source>
+        <translation>tak, %1 x %2 pól</translation>
+    </message>
+    <message>
+        <source>not searched: the level cannot be judged as it is</source>
+        <translation>nie szukano: poziomu w tej postaci nie da się ocenić</translation>
+    </message>
+    <message>
+        <source>none: undecided (time limit reached)</source>
+        <translation>brak: nierozstrzygnięty (osiągnięto limit czasu)</translation>
+    </message>
+    <message>
+        <source>none: %1</source>
+        <translation>brak: %1</translation>
+    </message>
+    <message>
+        <source>(shortest)</source>
+        <translation>(najkrótsze)</translation>
+    </message>
+    <message>
+        <source>(not proven shortest: limit reached)</source>
+        <translation>(nie dowiedziono, że najkrótsze: osiągnięto limit)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n walks</source>
+        <translation>
+            <numerusform>%n krok</numerusform>
+            <numerusform>%n kroki</numerusform>
+            <numerusform>%n kroków</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pushes</source>
+        <translation>
+            <numerusform>%n pchnięcie</numerusform>
+            <numerusform>%n pchnięcia</numerusform>
+            <numerusform>%n pchnięć</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions</source>
+        <translation>
+            <numerusform>%n akcja</numerusform>
+            <numerusform>%n akcje</numerusform>
+            <numerusform>%n akcji</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, not judged without a solution</source>
+        <translation>%1, bez rozwiązania nieoceniony</translation>
+    </message>
+    <message>
+        <source>%1, enough (needs %2 or more)</source>
+        <translation>%1, wystarczy (potrzeba %2 lub więcej)</translation>
+    </message>
+    <message>
+        <source>%1, TOO SHORT (needs %2 or more)</source>
+        <translation>%1, ZA KRÓTKI (potrzeba %2 lub więcej)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>tak</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>%1: %2 of the jewel, %3 of crates</source>
+        <translation>%1: klejnotu %2, skrzyń %3</translation>
+    </message>
+    <message>
+        <source>%1 of the pushed object, longest run %2</source>
+        <translation>%1 pchanego obiektu, najdłuższa seria %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation>
+            <numerusform>%n zmiana</numerusform>
+            <numerusform>%n zmiany</numerusform>
+            <numerusform>%n zmian</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 must move in any solution, %2 moved in the shortest</source>
+        <translation>muszą się ruszyć w każdym rozwiązaniu: %1, ruszone w najkrótszym: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n losing pushes</source>
+        <translation>
+            <numerusform>%n przegrywające pchnięcie</numerusform>
+            <numerusform>%n przegrywające pchnięcia</numerusform>
+            <numerusform>%n przegrywających pchnięć</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 along the shortest solution, the first push can lose</source>
+        <translation>wzdłuż najkrótszego rozwiązania: %1, już pierwsze pchnięcie może przegrać</translation>
+    </message>
+    <message>
+        <source>%1 along the shortest solution</source>
+        <translation>wzdłuż najkrótszego rozwiązania: %1</translation>
+    </message>
+    <message>
+        <source>%1 moved in the shortest</source>
+        <translation>ruszone w najkrótszym: %1</translation>
+    </message>
+    <message>
+        <source>not counted: %1</source>
+        <translation>nie policzono: %1</translation>
+    </message>
+    <message>
+        <source>more positions than the limit</source>
+        <translation>więcej pozycji niż limit</translation>
+    </message>
+    <message>
+        <source>left out (--quick)</source>
+        <translation>pominięto (--quick)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n states</source>
+        <translation>
+            <numerusform>%n stan</numerusform>
+            <numerusform>%n stany</numerusform>
+            <numerusform>%n stanów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 expanded to decide, %2 in all</source>
+        <translation>do rozstrzygnięcia rozwinięto: %1, łącznie %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n positions</source>
+        <translation>
+            <numerusform>%n pozycja</numerusform>
+            <numerusform>%n pozycje</numerusform>
+            <numerusform>%n pozycji</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 expanded to decide</source>
+        <translation>do rozstrzygnięcia rozwinięto: %1</translation>
+    </message>
+    <message>
+        <source>start, jewel and goal inside the drawn area</source>
+        <translation>start, klejnot i cel w rysowanym obszarze</translation>
+    </message>
+    <message>
+        <source>outside the drawn area: %1</source>
+        <translation>poza rysowanym obszarem: %1</translation>
+    </message>
+    <message>
+        <source>open at (%1, %2)</source>
+        <translation>otwarta w (%1, %2)</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>zamknięta</translation>
+    </message>
+    <message>
+        <source>one jewel, one goal, codes 0 to 4 only</source>
+        <translation>jeden klejnot, jeden cel, tylko kody od 0 do 4</translation>
+    </message>
+    <message>
+        <source>set &quot;%1&quot;</source>
+        <translation>zestaw „%1”</translation>
+    </message>
+    <message>
+        <source>none: no file named maze1.txt to maze999.txt</source>
+        <translation>brak: żaden plik nie nazywa się od maze1.txt do maze999.txt</translation>
+    </message>
+    <message>
+        <source>%1, numbered %2 to %3</source>
+        <translation>%1, numery od %2 do %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n levels</source>
+        <translation>
+            <numerusform>%n poziom</numerusform>
+            <numerusform>%n poziomy</numerusform>
+            <numerusform>%n poziomów</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, numbered %2</source>
+        <translation>%1, numer %2</translation>
+    </message>
+    <message>
+        <source>%1: the game plays only maze1.txt to maze999.txt, one spelling each</source>
+        <translation>%1: gra gra tylko od maze1.txt do maze999.txt, każdy numer w jednej pisowni</translation>
+    </message>
+    <message>
+        <source>damaged: the folder&apos;s name stands for the title</source>
+        <translation>uszkodzony: nazwa katalogu służy za tytuł</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Poziom</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Rozmiar</translation>
+    </message>
+    <message>
+        <source>Time limit</source>
+        <translation>Limit czasu</translation>
+    </message>
+    <message>
+        <source>Walks</source>
+        <translation>Kroki</translation>
+    </message>
+    <message>
+        <source>Pushes</source>
+        <translation>Pchnięcia</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Akcje</translation>
+    </message>
+    <message>
+        <source>Least time</source>
+        <translation>Najkrótszy czas</translation>
+    </message>
+    <message>
+        <source>Limit / least time</source>
+        <translation>Limit / najkrótszy czas</translation>
+    </message>
+    <message>
+        <source>Jewel / crate pushes</source>
+        <translation>Pchnięcia klejnotu / skrzyń</translation>
+    </message>
+    <message>
+        <source>Object changes</source>
+        <translation>Zmiany obiektu</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Najdłuższa seria</translation>
+    </message>
+    <message>
+        <source>Crates must move (moved)</source>
+        <translation>Skrzynie do ruszenia (ruszone)</translation>
+    </message>
+    <message>
+        <source>Traps</source>
+        <translation>Pułapki</translation>
+    </message>
+    <message>
+        <source>First push can lose</source>
+        <translation>Pierwsze pchnięcie może przegrać</translation>
+    </message>
+    <message>
+        <source>Search effort</source>
+        <translation>Wysiłek wyszukiwania</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nieczytelny</translation>
+    </message>
+    <message>
+        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --help | --version
+  Checks each level file as the game reads it; exits 0 only when every file passes.
+  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
+  and missing numbers are reported (they do not fail it); a set without a level fails.
+  --moves      also print a shortest solution (r l u d walk, R L U D push)
+  --markdown   print a table of the levels instead of the checks
+  --quick      leave out the costly depth figures (crates that must move, traps)
+  --limit N    states each search may hold (default 1000000)
+  --seconds S  time each search may take (default 30)
+  --help       print this text and exit
+  --version    print the version and exit
+
+Depth figures, on the shortest solution and the level&apos;s positions:
+  pushes       pushes of the shortest solution, of the jewel and of crates.
+  changes      how often the pushed object differs from the one pushed just before;
+               longest run: the most pushes of one object in one direction in a row.
+  crates       crates that must move: those that every solution moves, since with
+               the crate fixed in place the level is proven unsolvable; and how many
+               crates the shortest solution moves.
+  traps        distinct pushes (what is pushed, from where, which way) available in
+               a position along the shortest solution that leave a position proven
+               unwinnable, so the player has to restart; and whether one is
+               available before the first push.
+  effort       states the search that decides the level expanded before it knew;
+               positions: all the level can reach, the player counted once per
+               area it walks in. Crates and traps are only counted when they fit
+               the state limit.
+</source>
+        <translation>użycie: kel_check [--moves] [--markdown] [--quick] [--limit STANY] [--seconds S] PLIK|KATALOG...
+        kel_check --help | --version
+  Sprawdza każdy plik poziomu tak, jak czyta go gra; kończy się kodem 0 tylko wtedy, gdy każdy plik przejdzie.
+  Katalog to zestaw poziomów: jego pliki od maze1.txt do maze999.txt są sprawdzane według numerów,
+  a brakujące numery są zgłaszane (nie oblewają zestawu); zestaw bez poziomu nie przechodzi.
+  --moves      wypisz też najkrótsze rozwiązanie (r l u d krok, R L U D pchnięcie)
+  --markdown   wypisz tabelę poziomów zamiast sprawdzeń
+  --quick      pomiń kosztowne miary głębi (skrzynie, które muszą się ruszyć, pułapki)
+  --limit N    liczba stanów, które może trzymać każde wyszukiwanie (domyślnie 1000000)
+  --seconds S  czas, jaki może zająć każde wyszukiwanie (domyślnie 30)
+  --help       wypisz ten tekst i zakończ
+  --version    wypisz wersję i zakończ
+
+Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
+  pchnięcia    pchnięcia najkrótszego rozwiązania, klejnotu i skrzyń.
+  zmiany       jak często pchany obiekt różni się od pchniętego tuż przedtem;
+               najdłuższa seria: najwięcej pchnięć jednego obiektu w jednym kierunku z rzędu.
+  skrzynie     skrzynie, które muszą się ruszyć: te, które rusza każde rozwiązanie, bo ze
+               skrzynią unieruchomioną na miejscu poziom jest dowiedzenie nierozwiązywalny;
+               oraz ile skrzyń rusza najkrótsze rozwiązanie.
+  pułapki      różne pchnięcia (co jest pchane, skąd, w którą stronę) dostępne w pozycji
+               wzdłuż najkrótszego rozwiązania, które zostawiają pozycję dowiedzenie
+               przegraną, więc gracz musi zacząć od nowa; oraz czy któreś jest dostępne
+               przed pierwszym pchnięciem.
+  wysiłek      stany rozwinięte przez rozstrzygające wyszukiwanie, zanim poznało wynik;
+               pozycje: wszystkie, które poziom może osiągnąć, gracz liczony raz na
+               obszar, po którym chodzi. Skrzynie i pułapki są liczone tylko wtedy,
+               gdy mieszczą się w limicie stanów.
+</translation>
+    </message>
+    <message>
+        <source>FILE or DIR</source>
+        <translation>PLIK lub KATALOG</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files pass</source>
+        <translation>
+            <numerusform>zaliczone: %1 z %n pliku</numerusform>
+            <numerusform>zaliczone: %1 z %n plików</numerusform>
+            <numerusform>zaliczone: %1 z %n plików</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>brakuje %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2 are missing</source>
+        <translation>brakuje od %1 do %2</translation>
+    </message>
+</context>
+<context>
     <name>LevelFile</name>
     <message>
         <source>the %1 &quot;%2&quot; is not a whole number</source>
@@ -421,12 +856,79 @@ Gra toczy się dalej bez nich.</translation>
         <source>time limit</source>
         <translation>limit czasu</translation>
     </message>
+    <message>
+        <source>start (%1, %2)</source>
+        <translation>start (%1, %2)</translation>
+    </message>
+    <message>
+        <source>jewel (%1, %2)</source>
+        <translation>klejnot (%1, %2)</translation>
+    </message>
+    <message>
+        <source>goal (%1, %2)</source>
+        <translation>cel (%1, %2)</translation>
+    </message>
+    <message>
+        <source>%1 cell(s) of code %2</source>
+        <translation>pola o kodzie %2: %1</translation>
+    </message>
+    <message>
+        <source>%1 jewel cells</source>
+        <translation>pola klejnotu: %1</translation>
+    </message>
+    <message>
+        <source>%1 goal cells</source>
+        <translation>pola celu: %1</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Open level folder</source>
         <translation>Otwórz katalog poziomów</translation>
+    </message>
+</context>
+<context>
+    <name>ToolOptions</name>
+    <message>
+        <source>&apos;%1&apos; is not a whole number</source>
+        <translation>„%1” nie jest liczbą całkowitą</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is less than %2</source>
+        <translation>„%1” jest mniejsze niż %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>„%1” jest większe niż %2</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>brak: %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>nieoczekiwany argument „%1”</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>nieznana opcja „%1”</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>opcja „%1” nie przyjmuje wartości</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>opcja „%1” wymaga wartości</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs %2 values</source>
+        <translation>opcja „%1” wymaga wartości w liczbie %2</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos;: %2</source>
+        <translation>opcja „%1”: %2</translation>
     </message>
 </context>
 <context>

@@ -308,6 +308,432 @@ O jogo continua sem eles.</translation>
     </message>
 </context>
 <context>
+    <name>KelCheck</name>
+    <message>
+        <source>reads</source>
+        <translation>leitura</translation>
+    </message>
+    <message>
+        <source>marks</source>
+        <translation>marcas</translation>
+    </message>
+    <message>
+        <source>frame</source>
+        <translation>moldura</translation>
+    </message>
+    <message>
+        <source>cells</source>
+        <translation>casas</translation>
+    </message>
+    <message>
+        <source>solution</source>
+        <translation>solução</translation>
+    </message>
+    <message>
+        <source>least time</source>
+        <translation>tempo mínimo</translation>
+    </message>
+    <message>
+        <source>time limit</source>
+        <translation>limite</translation>
+    </message>
+    <message>
+        <source>pushes</source>
+        <translation>empurrões</translation>
+    </message>
+    <message>
+        <source>changes</source>
+        <translation>trocas</translation>
+    </message>
+    <message>
+        <source>crates</source>
+        <translation>caixas</translation>
+    </message>
+    <message>
+        <source>traps</source>
+        <translation>armadilhas</translation>
+    </message>
+    <message>
+        <source>effort</source>
+        <translation>esforço</translation>
+    </message>
+    <message>
+        <source>moves</source>
+        <translation>jogadas</translation>
+    </message>
+    <message>
+        <source>levels</source>
+        <translation>fases</translation>
+    </message>
+    <message>
+        <source>gap</source>
+        <translation>lacuna</translation>
+    </message>
+    <message>
+        <source>ignored</source>
+        <translation>ignorados</translation>
+    </message>
+    <message>
+        <source>PASS</source>
+        <translation>APROVADO</translation>
+    </message>
+    <message>
+        <source>FAIL</source>
+        <translation>REPROVADO</translation>
+    </message>
+    <message>
+        <source>solvable</source>
+        <translation>solucionável</translation>
+    </message>
+    <message>
+        <source>unsolvable</source>
+        <translation>sem solução</translation>
+    </message>
+    <message>
+        <source>unknown (limit reached)</source>
+        <translation>desconhecido (limite atingido)</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>no: %1</source>
+        <translation>não: %1</translation>
+    </message>
+    <message>
+        <source>yes, %1 x %2 cells</source>
+        <translation>sim, %1 x %2 casas</translation>
+    </message>
+    <message>
+        <source>not searched: the level cannot be judged as it is</source>
+        <translation>não buscada: a fase não pode ser julgada como está</translation>
+    </message>
+    <message>
+        <source>none: undecided (time limit reached)</source>
+        <translation>nenhuma: indefinido (limite de tempo atingido)</translation>
+    </message>
+    <message>
+        <source>none: %1</source>
+        <translation>nenhuma: %1</translation>
+    </message>
+    <message>
+        <source>(shortest)</source>
+        <translation>(a mais curta)</translation>
+    </message>
+    <message>
+        <source>(not proven shortest: limit reached)</source>
+        <translation>(mínimo não comprovado: limite atingido)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n walks</source>
+        <translation>
+            <numerusform>%n passo</numerusform>
+            <numerusform>%n passos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n pushes</source>
+        <translation>
+            <numerusform>%n empurrão</numerusform>
+            <numerusform>%n empurrões</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions</source>
+        <translation>
+            <numerusform>%n ação</numerusform>
+            <numerusform>%n ações</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, not judged without a solution</source>
+        <translation>%1, não julgado sem solução</translation>
+    </message>
+    <message>
+        <source>%1, enough (needs %2 or more)</source>
+        <translation>%1, basta (precisa de %2 ou mais)</translation>
+    </message>
+    <message>
+        <source>%1, TOO SHORT (needs %2 or more)</source>
+        <translation>%1, CURTO DEMAIS (precisa de %2 ou mais)</translation>
+    </message>
+    <message>
+        <source>yes</source>
+        <translation>sim</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>não</translation>
+    </message>
+    <message>
+        <source>%1: %2 of the jewel, %3 of crates</source>
+        <translation>%1: %2 da joia, %3 de caixas</translation>
+    </message>
+    <message>
+        <source>%1 of the pushed object, longest run %2</source>
+        <translation>%1 do objeto empurrado, maior sequência %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n changes</source>
+        <translation>
+            <numerusform>%n troca</numerusform>
+            <numerusform>%n trocas</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 must move in any solution, %2 moved in the shortest</source>
+        <translation>%1 precisam mover-se em qualquer solução, %2 movidas na mais curta</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n losing pushes</source>
+        <translation>
+            <numerusform>%n empurrão perdedor</numerusform>
+            <numerusform>%n empurrões perdedores</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 along the shortest solution, the first push can lose</source>
+        <translation>%1 ao longo da solução mais curta, o primeiro empurrão pode perder</translation>
+    </message>
+    <message>
+        <source>%1 along the shortest solution</source>
+        <translation>%1 ao longo da solução mais curta</translation>
+    </message>
+    <message>
+        <source>%1 moved in the shortest</source>
+        <translation>%1 movidas na mais curta</translation>
+    </message>
+    <message>
+        <source>not counted: %1</source>
+        <translation>não contadas: %1</translation>
+    </message>
+    <message>
+        <source>more positions than the limit</source>
+        <translation>mais posições que o limite</translation>
+    </message>
+    <message>
+        <source>left out (--quick)</source>
+        <translation>omitidas (--quick)</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n states</source>
+        <translation>
+            <numerusform>%n estado</numerusform>
+            <numerusform>%n estados</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 expanded to decide, %2 in all</source>
+        <translation>%1 expandidos para decidir, %2 ao todo</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n positions</source>
+        <translation>
+            <numerusform>%n posição</numerusform>
+            <numerusform>%n posições</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 expanded to decide</source>
+        <translation>%1 expandidos para decidir</translation>
+    </message>
+    <message>
+        <source>start, jewel and goal inside the drawn area</source>
+        <translation>partida, joia e alvo dentro da área desenhada</translation>
+    </message>
+    <message>
+        <source>outside the drawn area: %1</source>
+        <translation>fora da área desenhada: %1</translation>
+    </message>
+    <message>
+        <source>open at (%1, %2)</source>
+        <translation>aberta em (%1, %2)</translation>
+    </message>
+    <message>
+        <source>closed</source>
+        <translation>fechada</translation>
+    </message>
+    <message>
+        <source>one jewel, one goal, codes 0 to 4 only</source>
+        <translation>uma joia, um alvo, só códigos de 0 a 4</translation>
+    </message>
+    <message>
+        <source>set &quot;%1&quot;</source>
+        <translation>conjunto “%1”</translation>
+    </message>
+    <message>
+        <source>none: no file named maze1.txt to maze999.txt</source>
+        <translation>nenhuma: nenhum arquivo de maze1.txt a maze999.txt</translation>
+    </message>
+    <message>
+        <source>%1, numbered %2 to %3</source>
+        <translation>%1, numeradas de %2 a %3</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n levels</source>
+        <translation>
+            <numerusform>%n fase</numerusform>
+            <numerusform>%n fases</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1, numbered %2</source>
+        <translation>%1, número %2</translation>
+    </message>
+    <message>
+        <source>%1: the game plays only maze1.txt to maze999.txt, one spelling each</source>
+        <translation>%1: o jogo só joga de maze1.txt a maze999.txt, uma grafia para cada</translation>
+    </message>
+    <message>
+        <source>damaged: the folder&apos;s name stands for the title</source>
+        <translation>danificado: o nome da pasta serve de título</translation>
+    </message>
+    <message>
+        <source>Level</source>
+        <translation>Fase</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>Tamanho</translation>
+    </message>
+    <message>
+        <source>Time limit</source>
+        <translation>Limite</translation>
+    </message>
+    <message>
+        <source>Walks</source>
+        <translation>Passos</translation>
+    </message>
+    <message>
+        <source>Pushes</source>
+        <translation>Empurrões</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Ações</translation>
+    </message>
+    <message>
+        <source>Least time</source>
+        <translation>Tempo mínimo</translation>
+    </message>
+    <message>
+        <source>Limit / least time</source>
+        <translation>Limite / tempo mínimo</translation>
+    </message>
+    <message>
+        <source>Jewel / crate pushes</source>
+        <translation>Empurrões joia / caixas</translation>
+    </message>
+    <message>
+        <source>Object changes</source>
+        <translation>Trocas de objeto</translation>
+    </message>
+    <message>
+        <source>Longest run</source>
+        <translation>Maior sequência</translation>
+    </message>
+    <message>
+        <source>Crates must move (moved)</source>
+        <translation>Caixas a mover (movidas)</translation>
+    </message>
+    <message>
+        <source>Traps</source>
+        <translation>Armadilhas</translation>
+    </message>
+    <message>
+        <source>First push can lose</source>
+        <translation>O primeiro empurrão pode perder</translation>
+    </message>
+    <message>
+        <source>Search effort</source>
+        <translation>Esforço de busca</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>ilegível</translation>
+    </message>
+    <message>
+        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --help | --version
+  Checks each level file as the game reads it; exits 0 only when every file passes.
+  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
+  and missing numbers are reported (they do not fail it); a set without a level fails.
+  --moves      also print a shortest solution (r l u d walk, R L U D push)
+  --markdown   print a table of the levels instead of the checks
+  --quick      leave out the costly depth figures (crates that must move, traps)
+  --limit N    states each search may hold (default 1000000)
+  --seconds S  time each search may take (default 30)
+  --help       print this text and exit
+  --version    print the version and exit
+
+Depth figures, on the shortest solution and the level&apos;s positions:
+  pushes       pushes of the shortest solution, of the jewel and of crates.
+  changes      how often the pushed object differs from the one pushed just before;
+               longest run: the most pushes of one object in one direction in a row.
+  crates       crates that must move: those that every solution moves, since with
+               the crate fixed in place the level is proven unsolvable; and how many
+               crates the shortest solution moves.
+  traps        distinct pushes (what is pushed, from where, which way) available in
+               a position along the shortest solution that leave a position proven
+               unwinnable, so the player has to restart; and whether one is
+               available before the first push.
+  effort       states the search that decides the level expanded before it knew;
+               positions: all the level can reach, the player counted once per
+               area it walks in. Crates and traps are only counted when they fit
+               the state limit.
+</source>
+        <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit ESTADOS] [--seconds S] ARQUIVO|PASTA...
+     kel_check --help | --version
+  Verifica cada arquivo de fase como o jogo o lê; sai com 0 só quando todos os arquivos são aprovados.
+  Uma pasta é um conjunto de fases: seus maze1.txt a maze999.txt são verificados pela ordem dos números,
+  e os números que faltam são informados (não reprovam o conjunto); um conjunto sem fase é reprovado.
+  --moves      mostra também uma solução mais curta (r l u d passo, R L U D empurrão)
+  --markdown   mostra uma tabela das fases em vez das verificações
+  --quick      omite as medidas de profundidade custosas (caixas que precisam mover-se, armadilhas)
+  --limit N    estados que cada busca pode guardar (padrão 1000000)
+  --seconds S  tempo que cada busca pode levar (padrão 30)
+  --help       mostra este texto e sai
+  --version    mostra a versão e sai
+
+Medidas de profundidade, sobre a solução mais curta e as posições da fase:
+  empurrões    empurrões da solução mais curta, da joia e de caixas.
+  trocas       quantas vezes o objeto empurrado difere do empurrado logo antes;
+               maior sequência: o máximo de empurrões seguidos de um objeto numa direção.
+  caixas       caixas que precisam mover-se: as que toda solução move, pois com a caixa
+               fixa no lugar a fase é comprovadamente sem solução; e quantas caixas
+               a solução mais curta move.
+  armadilhas   empurrões distintos (o que é empurrado, de onde, para que lado) possíveis
+               numa posição ao longo da solução mais curta que deixam uma posição
+               comprovadamente perdida, de modo que é preciso recomeçar; e se algum é
+               possível antes do primeiro empurrão.
+  esforço      estados que a busca que decide a fase expandiu antes de saber;
+               posições: todas as que a fase pode alcançar, o jogador contado uma vez
+               por área em que anda. Caixas e armadilhas só são contadas quando cabem
+               no limite de estados.
+</translation>
+    </message>
+    <message>
+        <source>FILE or DIR</source>
+        <translation>ARQUIVO ou PASTA</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n files pass</source>
+        <translation>
+            <numerusform>aprovados: %1 de %n arquivo</numerusform>
+            <numerusform>aprovados: %1 de %n arquivos</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 is missing</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2 are missing</source>
+        <translation>faltam %1 a %2</translation>
+    </message>
+</context>
+<context>
     <name>LevelFile</name>
     <message>
         <source>the %1 &quot;%2&quot; is not a whole number</source>
@@ -421,12 +847,79 @@ O jogo continua sem eles.</translation>
         <source>time limit</source>
         <translation>limite de tempo</translation>
     </message>
+    <message>
+        <source>start (%1, %2)</source>
+        <translation>partida (%1, %2)</translation>
+    </message>
+    <message>
+        <source>jewel (%1, %2)</source>
+        <translation>joia (%1, %2)</translation>
+    </message>
+    <message>
+        <source>goal (%1, %2)</source>
+        <translation>alvo (%1, %2)</translation>
+    </message>
+    <message>
+        <source>%1 cell(s) of code %2</source>
+        <translation>%1 casa(s) de código %2</translation>
+    </message>
+    <message>
+        <source>%1 jewel cells</source>
+        <translation>casas de joia: %1</translation>
+    </message>
+    <message>
+        <source>%1 goal cells</source>
+        <translation>casas de alvo: %1</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
     <message>
         <source>Open level folder</source>
         <translation>Abrir pasta de fases</translation>
+    </message>
+</context>
+<context>
+    <name>ToolOptions</name>
+    <message>
+        <source>&apos;%1&apos; is not a whole number</source>
+        <translation>“%1” não é um número inteiro</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is less than %2</source>
+        <translation>“%1” é menor que %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is more than %2</source>
+        <translation>“%1” é maior que %2</translation>
+    </message>
+    <message>
+        <source>missing %1</source>
+        <translation>falta %1</translation>
+    </message>
+    <message>
+        <source>unexpected argument &apos;%1&apos;</source>
+        <translation>argumento inesperado “%1”</translation>
+    </message>
+    <message>
+        <source>unknown option &apos;%1&apos;</source>
+        <translation>opção desconhecida “%1”</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; takes no value</source>
+        <translation>a opção “%1” não aceita valor</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs a value</source>
+        <translation>a opção “%1” precisa de um valor</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos; needs %2 values</source>
+        <translation>a opção “%1” precisa de %2 valores</translation>
+    </message>
+    <message>
+        <source>option &apos;%1&apos;: %2</source>
+        <translation>opção “%1”: %2</translation>
     </message>
 </context>
 <context>

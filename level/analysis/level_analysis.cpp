@@ -25,14 +25,13 @@ std::vector<std::string> marksOutside(const GameLevel& level)
         const char* name;
         int x, y;
     };
-    const Mark marks[] = {{"start", level.playerx, level.playery},
-                          {"jewel", level.jewelx, level.jewely},
-                          {"goal", level.goalx, level.goaly}};
+    const Mark marks[] = {{level_words::start_at, level.playerx, level.playery},
+                          {level_words::jewel_at, level.jewelx, level.jewely},
+                          {level_words::goal_at, level.goalx, level.goaly}};
     std::vector<std::string> outside;
     for (const Mark& mark : marks)
         if (!drawn(level, mark.x, mark.y))
-            outside.push_back(std::string(mark.name) + " (" + std::to_string(mark.x) + ", " + std::to_string(mark.y) +
-                              ")");
+            outside.push_back(fill(mark.name, {std::to_string(mark.x), std::to_string(mark.y)}));
     return outside;
 }
 
@@ -64,11 +63,11 @@ std::vector<std::string> cellFaults(const int (&counts)[256])
     std::vector<std::string> faults;
     for (int code = obstacle + 1; code < 256; ++code)
         if (counts[code] > 0)
-            faults.push_back(std::to_string(counts[code]) + " cell(s) of code " + std::to_string(code));
+            faults.push_back(fill(level_words::cells_of_code, {std::to_string(counts[code]), std::to_string(code)}));
     if (counts[jewel] != 1)
-        faults.push_back(std::to_string(counts[jewel]) + " jewel cells");
+        faults.push_back(fill(level_words::jewel_cells, {std::to_string(counts[jewel])}));
     if (counts[goal] != 1)
-        faults.push_back(std::to_string(counts[goal]) + " goal cells");
+        faults.push_back(fill(level_words::goal_cells, {std::to_string(counts[goal])}));
     return faults;
 }
 

@@ -2,6 +2,7 @@
 // kel_check: tells a level author whether level files and sets read, are closed, solvable and fairly timed.
 #include "tools/kel_check/level_check.h"
 #include "tools/kel_check/level_report.h"
+#include "tools/kel_check/reader_language.h"
 #include "tools/kel_check/set_check.h"
 #include "tools/options/option_reader.h"
 
@@ -15,7 +16,8 @@
 
 namespace {
 
-constexpr const char* usage =
+constexpr const char* usage = QT_TRANSLATE_NOOP(
+    "KelCheck",
     "usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...\n"
     "       kel_check --help | --version\n"
     "  Checks each level file as the game reads it; exits 0 only when every file passes.\n"
@@ -43,7 +45,7 @@ constexpr const char* usage =
     "  effort       states the search that decides the level expanded before it knew;\n"
     "               positions: all the level can reach, the player counted once per\n"
     "               area it walks in. Crates and traps are only counted when they fit\n"
-    "               the state limit.\n";
+    "               the state limit.\n");
 
 struct Options {
     bool moves = false;
@@ -57,8 +59,8 @@ struct Options {
 // Checks files one by one, each search with its own time, and keeps the count.
 class Checker {
 public:
-    explicit Checker(Options& options)
-        : options_(options), depth_{.max_states = options.limits.max_states, .full = !options.quick}
+    Checker(Options& options, const kelvaro::ReportWords& words)
+        : options_(options), words_(words), depth_{.max_states = options.limits.max_states, .full = !options.quick}
     {
     }
 
@@ -71,9 +73,9 @@ public:
         ++files_;
         passed_ += check.passed();
         if (options_.markdown)
-            std::cout << kelvaro::markdownRow(std::filesystem::path(name).stem().string(), check);
+            std::cout << kelvaro::markdownRow(std::filesystem::path(name).stem().string(), check, words_);
         else
-            std::cout << kelvaro::reportText(name, check, options_.moves) << "\n";
+            std::cout << kelvaro::reportText(name, check, options_.moves, words_) << "\n";
     }
 
     // A set folder: what it holds, then each level in number order.
@@ -82,7 +84,7 @@ public:
         const kelvaro::SetCheck check = kelvaro::checkSetFolder(name);
         sets_failed_ += !check.passed();
         if (!options_.markdown)
-            std::cout << kelvaro::setReportText(name, check) << "\n";
+            std::cout << kelvaro::setReportText(name, check, words_) << "\n";
         for (const kelvaro::SetLevel& level : check.set.levels)
             file(level.file.string());
     }
@@ -93,6 +95,7 @@ public:
 
 private:
     Options& options_;
+    const kelvaro::ReportWords& words_;
     kelvaro::DepthLimits depth_;
     int files_ = 0;
     int passed_ = 0;
@@ -103,19 +106,21 @@ private:
 
 int main(int argc, char** argv)
 {
+    const kelvaro::ReportWords& words = kelvaro::readersWords(argc, argv);
     Options options;
-    kelvaro::OptionReader reader("kel_check", usage, "kel_check (Kelvaro) " KELVARO_VERSION);
-    reader.flag("--moves", options.moves)
+    kelvaro::OptionReader reader("kel_check", words.text(usage), "kel_check (Kelvaro) " KELVARO_VERSION);
+    reader.wording([&words](const std::string& problem) { return words.core(problem); })
+        .flag("--moves", options.moves)
         .flag("--markdown", options.markdown)
         .flag("--quick", options.quick)
         .option("--limit", {kelvaro::wholeNumber(options.limits.max_states, std::size_t{1})})
         .option("--seconds", {kelvaro::wholeNumber(options.seconds, 1)})
-        .operands(options.files, 1, std::numeric_limits<std::size_t>::max(), "FILE or DIR");
+        .operands(options.files, 1, std::numeric_limits<std::size_t>::max(), words.text(QT_TRANSLATE_NOOP("KelCheck", "FILE or DIR")));
     if (const std::optional<int> status = reader.read(argc, argv))
         return *status;
     if (options.markdown)
-        std::cout << kelvaro::markdownHeader();
-    Checker checker(options);
+        std::cout << kelvaro::markdownHeader(words);
+    Checker checker(options, words);
     for (const std::string& operand : options.files) {
         std::error_code ec;
         if (std::filesystem::is_directory(operand, ec))
@@ -124,6 +129,8 @@ int main(int argc, char** argv)
             checker.file(operand);
     }
     if (!options.markdown && checker.files() > 1)
-        std::cout << checker.passed() << " of " << checker.files() << " files pass\n";
+        std::cout << words.counted(QT_TRANSLATE_N_NOOP("KelCheck", "%1 of %n files pass"), "%1 of 1 file passes",
+                                   checker.files(), {std::to_string(checker.passed())})
+                  << "\n";
     return checker.allPassed() ? 0 : 1;
 }

@@ -40,7 +40,7 @@ SetCheck checkSetFolder(const fs::path& folder)
     return check;
 }
 
-std::vector<std::string> gapTexts(const LevelSet& set)
+std::vector<std::string> gapTexts(const LevelSet& set, const ReportWords& words)
 {
     std::vector<std::string> runs;
     const std::vector<int> gaps = set.gaps();
@@ -48,8 +48,9 @@ std::vector<std::string> gapTexts(const LevelSet& set)
         std::size_t last = i;
         while (last + 1 < gaps.size() && gaps[last + 1] == gaps[last] + 1)
             ++last;
-        runs.push_back(last == i ? levelName(gaps[i]) + " is missing"
-                                 : levelName(gaps[i]) + " to " + levelName(gaps[last]) + " are missing");
+        runs.push_back(last == i ? words.text(QT_TRANSLATE_NOOP("KelCheck", "%1 is missing"), {levelName(gaps[i])})
+                                 : words.text(QT_TRANSLATE_NOOP("KelCheck", "%1 to %2 are missing"),
+                                              {levelName(gaps[i]), levelName(gaps[last])}));
         i = last + 1;
     }
     return runs;

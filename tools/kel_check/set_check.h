@@ -3,6 +3,7 @@
 #pragma once
 
 #include "level/sets/level_set.h"
+#include "tools/kel_check/report_words.h"
 
 #include <filesystem>
 #include <string>
@@ -24,6 +25,6 @@ struct SetCheck {
 SetCheck checkSetFolder(const std::filesystem::path& folder);
 
 // Each run of missing numbers, lowest first: "maze3.txt is missing", "maze5.txt to maze7.txt are missing".
-std::vector<std::string> gapTexts(const LevelSet& set);
+std::vector<std::string> gapTexts(const LevelSet& set, const ReportWords& words = englishWords());
 
 } // namespace kelvaro

@@ -60,7 +60,11 @@ SOLUTION = re.compile(r'solution +(\d+) walks? \+ (\d+) push(?:es)? = (\d+) acti
 def check_files(kel_check, paths, limit=None):
     """kel_check's findings per file: a dict with passed, solvable, walks, pushes, moves."""
     extra = ['--limit', str(limit)] if limit else []
-    out = subprocess.run([kel_check, '--moves', *extra, *paths], capture_output=True, text=True).stdout
+    with tempfile.TemporaryDirectory() as no_choice:
+        # kel_check reports in the player's language (kept in the settings, else the desktop's);
+        # these patterns read its English.
+        english = {**os.environ, 'LANGUAGE': 'en', 'XDG_CONFIG_HOME': no_choice}
+        out = subprocess.run([kel_check, '--moves', *extra, *paths], capture_output=True, text=True, env=english).stdout
     results = {}
     for block in out.split('\n\n'):
         head = block.strip().split('\n')[0]

@@ -15,14 +15,24 @@ bool isWholeNumber(std::string_view text)
     return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
-std::string notWholeNumber(std::string_view text) { return "'" + std::string(text) + "' is not a whole number"; }
+std::string notWholeNumber(std::string_view text) { return fill(option_words::not_whole, {std::string(text)}); }
 
 std::string outOfRange(std::string_view text, bool below, const std::string& bound)
 {
-    return "'" + std::string(text) + (below ? "' is less than " : "' is more than ") + bound;
+    return fill(below ? option_words::less_than : option_words::more_than, {std::string(text), bound});
 }
 
 } // namespace detail
+
+std::span<const Phrase> optionPhrases()
+{
+    using namespace option_words;
+    static const Phrase table[] = {{context, not_whole},   {context, less_than}, {context, more_than},
+                                   {context, missing},     {context, unexpected}, {context, unknown},
+                                   {context, no_value},    {context, needs_value}, {context, needs_values},
+                                   {context, wrong_value}};
+    return table;
+}
 
 ValueReader anyText(std::string& target)
 {
@@ -61,9 +71,15 @@ OptionReader& OptionReader::operands(std::vector<std::string>& into, std::size_t
     return *this;
 }
 
+OptionReader& OptionReader::wording(std::function<std::string(const std::string&)> show)
+{
+    show_ = std::move(show);
+    return *this;
+}
+
 int OptionReader::fail(const std::string& problem, std::ostream& err) const
 {
-    err << program_ << ": " << problem << '\n';
+    err << program_ << ": " << (show_ ? show_(problem) : problem) << '\n';
     return 2;
 }
 
@@ -90,9 +106,9 @@ std::optional<int> OptionReader::read(int argc, const char* const* argv, std::os
         return 0;
     }
     if (operands.size() < fewest_)
-        return fail("missing " + what_, err);
+        return fail(fill(option_words::missing, {what_}), err);
     if (operands.size() > most_)
-        return fail("unexpected argument '" + operands[most_] + "'", err);
+        return fail(fill(option_words::unexpected, {operands[most_]}), err);
     if (operands_)
         *operands_ = std::move(operands);
     return std::nullopt;
@@ -104,10 +120,10 @@ std::optional<std::string> OptionReader::readOption(const std::vector<std::strin
     const std::string name(args[i].substr(0, equals));
     const auto option = std::find_if(options_.begin(), options_.end(), [&](const Option& o) { return o.name == name; });
     if (option == options_.end())
-        return "unknown option '" + name + "'";
+        return fill(option_words::unknown, {name});
     if (option->on) {
         if (equals != std::string_view::npos)
-            return "option '" + name + "' takes no value";
+            return fill(option_words::no_value, {name});
         *option->on = true;
         return std::nullopt;
     }
@@ -118,10 +134,11 @@ std::optional<std::string> OptionReader::readOption(const std::vector<std::strin
     while (values.size() < wanted && i + 1 < args.size())
         values.push_back(args[++i]);
     if (values.size() < wanted)
-        return "option '" + name + "' needs " + (wanted == 1 ? std::string("a value") : std::to_string(wanted) + " values");
+        return wanted == 1 ? fill(option_words::needs_value, {name})
+                           : fill(option_words::needs_values, {name, std::to_string(wanted)});
     for (std::size_t k = 0; k < wanted; ++k)
         if (const std::optional<std::string> problem = option->values[k](values[k]))
-            return "option '" + name + "': " + *problem;
+            return fill(option_words::wrong_value, {name, *problem});
     return std::nullopt;
 }
 

@@ -2,6 +2,8 @@
 // The command-line reader of the plain C++ tools: flags, options with values, operands, --help and --version.
 #pragma once
 
+#include "level/phrase.h"
+
 #include <charconv>
 #include <concepts>
 #include <cstddef>
@@ -9,11 +11,29 @@
 #include <iostream>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kelvaro {
+
+// The words of a wrong command line, for a program that shows them translated.
+namespace option_words {
+inline constexpr const char* context = "ToolOptions";
+inline constexpr const char* not_whole = QT_TRANSLATE_NOOP("ToolOptions", "'%1' is not a whole number");
+inline constexpr const char* less_than = QT_TRANSLATE_NOOP("ToolOptions", "'%1' is less than %2");
+inline constexpr const char* more_than = QT_TRANSLATE_NOOP("ToolOptions", "'%1' is more than %2");
+inline constexpr const char* missing = QT_TRANSLATE_NOOP("ToolOptions", "missing %1");
+inline constexpr const char* unexpected = QT_TRANSLATE_NOOP("ToolOptions", "unexpected argument '%1'");
+inline constexpr const char* unknown = QT_TRANSLATE_NOOP("ToolOptions", "unknown option '%1'");
+inline constexpr const char* no_value = QT_TRANSLATE_NOOP("ToolOptions", "option '%1' takes no value");
+inline constexpr const char* needs_value = QT_TRANSLATE_NOOP("ToolOptions", "option '%1' needs a value");
+inline constexpr const char* needs_values = QT_TRANSLATE_NOOP("ToolOptions", "option '%1' needs %2 values");
+inline constexpr const char* wrong_value = QT_TRANSLATE_NOOP("ToolOptions", "option '%1': %2");
+} // namespace option_words
+
+std::span<const Phrase> optionPhrases();
 
 // Reads one value of an option into its target; answers what is wrong with the text otherwise.
 using ValueReader = std::function<std::optional<std::string>(std::string_view text)>;
@@ -70,6 +90,9 @@ public:
     // For what only the program can find wrong with a command line: one line to `err`, and 2.
     int fail(const std::string& problem, std::ostream& err = std::cerr) const;
 
+    // How a problem is shown, e.g. translated; as it is worded by default.
+    OptionReader& wording(std::function<std::string(const std::string&)> show);
+
 private:
     struct Option {
         std::string name;
@@ -84,6 +107,7 @@ private:
     std::vector<std::string>* operands_ = nullptr;
     std::size_t fewest_ = 0, most_ = 0;
     std::string what_;
+    std::function<std::string(const std::string&)> show_;
     bool help_ = false, version_asked_ = false;  // the built-in options' flags
 };
 

@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
+#include <sstream>
 #include <string>
 
 namespace kelvaro {
@@ -124,6 +126,37 @@ TEST(KelCheck, ASearchOutOfTimeSaysSo)
     EXPECT_EQ(check.outcome, Outcome::time_limit);
     EXPECT_FALSE(check.passed());
     EXPECT_TRUE(has(reportText("good.txt", check, false), "solution    none: undecided (time limit reached)\n"));
+}
+
+// Words of a language whose labels run longer than the English ones, in letters of two bytes.
+class LongWords : public ReportWords {
+public:
+    std::string text(const char* source, std::initializer_list<std::string> args) const override
+    {
+        return "üü" + ReportWords::text(source, args);
+    }
+};
+
+// Where a line's finding begins, in characters.
+std::size_t findingColumn(const std::string& line)
+{
+    std::size_t at = line.find_first_not_of(' ');
+    at = line.find("  ", at);
+    at = line.find_first_not_of(' ', at);
+    return static_cast<std::size_t>(std::count_if(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(at),
+                                                  [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+TEST(KelCheck, EveryFindingLinesUpInALanguageWithLongerLabels)
+{
+    const std::string text = reportText("short_time.txt", checkLevelFile(fixture("short_time.txt")), true, LongWords());
+    EXPECT_TRUE(has(text, "short_time.txt: üüFAIL\n")) << text;
+    std::istringstream lines(text.substr(text.find('\n') + 1));
+    std::set<std::size_t> columns;
+    for (std::string line; std::getline(lines, line);)
+        columns.insert(findingColumn(line));
+    // "üüleast time" and "üütime limit" are the longest labels: two blanks after them.
+    EXPECT_EQ(columns, std::set<std::size_t>{16}) << text;
 }
 
 TEST(KelCheck, SecondsAndTableRows)
