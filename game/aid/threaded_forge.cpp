@@ -83,13 +83,7 @@ void ThreadedForge::work()
             waiting_.reset();
             running_ = job.cancelled;
         }
-        // The forge reports a few hundred times; the bar moves only by whole thousandths.
-        int shown = -1;
         const forge::Progress progress = [&](double share) {
-            const int step = static_cast<int>(share * 1000);
-            if (step == shown)
-                return;
-            shown = step;
             hand(job.cancelled, [report = job.progress, share] { report(share); });
         };
         forge::ForgeOutcome outcome = forgeRequested(job.request, job.cancelled.get(), progress);
