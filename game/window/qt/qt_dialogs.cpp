@@ -203,6 +203,7 @@ void QtDialogs::showProgress(const std::string& title, std::function<void()> can
     box->setAutoReset(false);
     box->setAutoClose(false);
     box->setMinimumDuration(0);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(box->windowTitle()) + 160);  // room for the title
     box->setValue(0);
     progress_ = box;
     QObject::connect(box, &QProgressDialog::canceled, box, [this, box, cancelled] {
