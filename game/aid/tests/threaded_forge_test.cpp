@@ -16,98 +16,63 @@ using forge::Grade;
 using forge::LevelCode;
 
 // The window's event loop, played by the test's thread: tasks wait here until it runs them.
-class FakeLoop {
-public:
+struct FakeLoop {
+    std::mutex mutex;
+    std::condition_variable posted;
+    std::deque<std::function<void()>> tasks;
+
     ThreadedForge::Post post()
     {
         return [this](std::function<void()> task) {
-            std::lock_guard lock(mutex_);
-            tasks_.push_back(std::move(task));
-            posted_.notify_all();
+            std::lock_guard lock(mutex);
+            tasks.push_back(std::move(task));
+            posted.notify_all();
         };
     }
-    // Waits for the next task handed over and runs it.
-    void runNext()
+    // Runs the tasks handed over, waiting for more until `enough` says so.
+    void runUntil(const std::function<bool()>& enough)
     {
-        std::function<void()> task;
-        {
-            std::unique_lock lock(mutex_);
-            posted_.wait(lock, [this] { return !tasks_.empty(); });
-            task = std::move(tasks_.front());
-            tasks_.pop_front();
-        }
-        task();
-    }
-    void runAll()
-    {
-        for (;;) {
-            std::function<void()> task;
-            {
-                std::lock_guard lock(mutex_);
-                if (tasks_.empty())
-                    return;
-                task = std::move(tasks_.front());
-                tasks_.pop_front();
-            }
+        while (!enough()) {
+            std::unique_lock lock(mutex);
+            posted.wait(lock, [this] { return !tasks.empty(); });
+            std::function<void()> task = std::move(tasks.front());
+            tasks.pop_front();
+            lock.unlock();
             task();
         }
     }
-
-private:
-    std::mutex mutex_;
-    std::condition_variable posted_;
-    std::deque<std::function<void()>> tasks_;
 };
 
-struct Answers {
+TEST(ThreadedForge, AnswersOnTheWindowsThreadAndACancelledOrAbandonedForgeNeverDoes)
+{
+    FakeLoop loop;
     std::vector<double> shares;
     std::vector<forge::ForgeOutcome> outcomes;
-    std::function<void(double)> progress() { return [this](double share) { shares.push_back(share); }; }
-    std::function<void(const forge::ForgeOutcome&)> done()
-    {
-        return [this](const forge::ForgeOutcome& outcome) { outcomes.push_back(outcome); };
-    }
-};
-
-TEST(ThreadedForge, AnswersOnTheWindowsThreadAndACancelledForgeNeverDoes)
-{
-    FakeLoop loop;
-    ThreadedForge forge(loop.post());
     int synced = 0;
-    forge.after_answer = [&synced] { ++synced; };
-
-    // An Expert code takes long: cancelled, whether it waits or runs, it never answers, and
-    // the next request is forged after it.
-    Answers cancelled, next;
-    forge.forge(LevelCode{Grade::expert, 3}, cancelled.progress(), cancelled.done());
-    forge.cancel();
-    forge.forge(LevelCode{Grade::easy, 1}, next.progress(), next.done());
-    while (next.outcomes.empty())
-        loop.runNext();
-    loop.runAll();
-    EXPECT_TRUE(cancelled.outcomes.empty());
-    EXPECT_TRUE(cancelled.shares.empty());
-
-    ASSERT_EQ(next.outcomes.size(), 1u);
-    ASSERT_TRUE(next.outcomes[0].ok());
-    EXPECT_EQ(next.outcomes[0].level().code, (LevelCode{Grade::easy, 1}));
-    EXPECT_TRUE(std::is_sorted(next.shares.begin(), next.shares.end()));
-    EXPECT_EQ(synced, static_cast<int>(next.shares.size() + 1));
-
-}
-
-// Closing the window while a forge runs: the thread is told, joins, and what it had posted does nothing.
-TEST(ThreadedForge, GoingWhileForgingEndsTheThreadAndDropsItsReports)
-{
-    FakeLoop loop;
-    Answers answers;
     {
         ThreadedForge forge(loop.post());
-        forge.forge(LevelCode{Grade::expert, 3}, answers.progress(), answers.done());
+        forge.after_answer = [&synced] { ++synced; };
+        const auto progress = [&shares](double share) { shares.push_back(share); };
+        const auto done = [&outcomes](const forge::ForgeOutcome& outcome) { outcomes.push_back(outcome); };
+
+        // An Expert code takes long: cancelled, whether it waits or runs, it never answers,
+        // and the next request is forged after it.
+        forge.forge(LevelCode{Grade::expert, 3}, [](double) { ADD_FAILURE(); },
+                    [](const forge::ForgeOutcome&) { ADD_FAILURE(); });
+        forge.cancel();
+        forge.forge(LevelCode{Grade::easy, 1}, progress, done);
+        loop.runUntil([&outcomes] { return !outcomes.empty(); });
+        ASSERT_TRUE(outcomes[0].ok());
+        EXPECT_EQ(outcomes[0].level().code, (LevelCode{Grade::easy, 1}));
+        EXPECT_TRUE(std::is_sorted(shares.begin(), shares.end()));
+        EXPECT_EQ(synced, static_cast<int>(shares.size() + 1));
+
+        // The window closes while an Expert code is forged: the thread ends with the forge.
+        forge.forge(LevelCode{Grade::expert, 4}, [](double) { ADD_FAILURE(); },
+                    [](const forge::ForgeOutcome&) { ADD_FAILURE(); });
     }
-    loop.runAll();
-    EXPECT_TRUE(answers.shares.empty());
-    EXPECT_TRUE(answers.outcomes.empty());
+    for (auto& task : loop.tasks)
+        task();  // what it posted before it went does nothing
 }
 
 } // namespace

@@ -110,21 +110,16 @@ private:
     std::optional<std::function<void(const std::string&)>> pending_;
 };
 
-// A forge that holds each request until the test answers it; `real` forges at once instead.
+// A forge that holds each request until the test answers it.
 class FakeForge : public ForgePort {
 public:
     std::vector<ForgeRequest> requests;
     int cancels = 0;
-    bool real = false;
 
     void forge(ForgeRequest request, std::function<void(double)> progress,
                std::function<void(const forge::ForgeOutcome&)> done) override
     {
         requests.push_back(request);
-        if (real) {
-            InlineForge().forge(request, progress, done);
-            return;
-        }
         progress_ = std::move(progress);
         done_ = std::move(done);
     }

@@ -212,45 +212,14 @@ TEST(KeepLevel, KeepsEachWonPuzzleOnceInTheGeneratedSetWithItsCode)
     EXPECT_EQ(kept.title, "Generated");
     EXPECT_EQ(kept.highest(), 2);
 
-    // A set.txt that cannot be read is left alone, and so is the set.
-    spit(set / "set.txt", "no colon here\n");
-    ASSERT_TRUE(rig.playPuzzle({Grade::hard, 8}, drawn_won_at_once));
-    rig.run(100);
-    rig.click(Command::keepLevelItem);
-    EXPECT_EQ(rig.dialogs.current().text, "The level H-00008 was not kept: " + (set / "set.txt").string() +
-                                              " cannot be read as a set's description. Mend or remove it first.");
-    rig.answer("");
-    EXPECT_EQ(readLevelSet(set).highest(), 2);
-    EXPECT_EQ(slurp(set / "set.txt"), "no colon here\n");
-
     // A level home that cannot be made is said with its path and reason.
     std::filesystem::remove_all(rig.level_home);
     spit(rig.level_home, "a file where the folder should be");
     rig.click(Command::keepLevelItem);
-    EXPECT_EQ(rig.dialogs.current().text.rfind("The level H-00008 could not be kept in " + set.string() + ":\n", 0), 0u)
+    EXPECT_EQ(rig.dialogs.current().text.rfind("The level H-00007 could not be kept in " + set.string() + ":\n", 0), 0u)
         << rig.dialogs.current().text;
     rig.answer("");
     EXPECT_TRUE(rig.model.canKeep());  // nothing lost: it can be kept once the folder is mended
-}
-
-// Through the real forge: the level played is exactly the one level_forge writes for its code.
-TEST(GeneratedPuzzle, TheRealForgePlaysTheLevelFileOfTheCode)
-{
-    PuzzleRig rig;
-    rig.forge.real = true;
-    const LevelCode code{Grade::easy, 1};
-    rig.ask(Grade::hard, "e1");
-    ASSERT_TRUE(rig.toPlay());
-    const std::optional<std::string> bytes = forge::levelFileForCode(code);
-    ASSERT_TRUE(bytes);
-    std::istringstream file(*bytes);
-    const Result<GameLevel> level = readGameLevel(file);
-    ASSERT_TRUE(level);
-    EXPECT_EQ(rig.engine.maze.cells(), level.value().maze.cells());
-    EXPECT_EQ(std::tie(rig.engine.playerx, rig.engine.playery, rig.engine.jewelx, rig.engine.goalx, rig.engine.timeleft),
-              std::tie(level.value().playerx, level.value().playery, level.value().jewelx, level.value().goalx,
-                       level.value().timeleft));
-    EXPECT_EQ(rig.model.codeInPlay(), "E-00001");
 }
 
 } // namespace
