@@ -306,6 +306,60 @@ The game goes on without them.</source>
 
 Das Spiel geht ohne sie weiter.</translation>
     </message>
+    <message>
+        <source>Generated puzzle</source>
+        <translation>Erzeugtes Rätsel</translation>
+    </message>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Rätsel des Tages</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; does not start with a grade letter: E, M, H or X.</source>
+        <translation>Der Code „%1“ beginnt nicht mit einem Stufenbuchstaben: E, M, H oder X.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; has no number after its grade letter.</source>
+        <translation>Der Code „%1“ hat keine Zahl nach seinem Stufenbuchstaben.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; must end in a number, as in M-00042.</source>
+        <translation>Der Code „%1“ muss auf eine Zahl enden, wie M-00042.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; has a number above 99999.</source>
+        <translation>Der Code „%1“ hat eine Zahl über 99999.</translation>
+    </message>
+    <message>
+        <source>No level found, try another code.</source>
+        <translation>Kein Level gefunden, versuche einen anderen Code.</translation>
+    </message>
+    <message>
+        <source>The level %1 is kept as %2.</source>
+        <translation>Das Level %1 ist als %2 behalten.</translation>
+    </message>
+    <message>
+        <source>The level %1 is already kept as %2.</source>
+        <translation>Das Level %1 ist schon als %2 behalten.</translation>
+    </message>
+    <message>
+        <source>The level %1 could not be kept in %2:
+%3</source>
+        <translation>Das Level %1 konnte nicht in %2 behalten werden:
+%3</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: %2 cannot be read as a set&apos;s description. Mend or remove it first.</source>
+        <translation>Das Level %1 wurde nicht behalten: %2 lässt sich nicht als Beschreibung einer Sammlung lesen. Berichtige oder entferne die Datei zuerst.</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: the set %2 already has 999 levels.</source>
+        <translation>Das Level %1 wurde nicht behalten: Die Sammlung %2 hat schon 999 Level.</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.</source>
+        <translation>Das Level %1 wurde nicht behalten: Es gibt keinen Ordner für deine Level, da weder XDG_DATA_HOME noch HOME gesetzt ist.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -878,6 +932,42 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
         <source>Open level folder</source>
         <translation>Level-Ordner öffnen</translation>
     </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <source>such as M-00042</source>
+        <translation>etwa M-00042</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <translation>Stufe:</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Code:</translation>
+    </message>
+    <message>
+        <source>Without a code, a new puzzle of the grade.</source>
+        <translation>Ohne Code ein neues Rätsel der Stufe.</translation>
+    </message>
+    <message>
+        <source>Making the puzzle…</source>
+        <translation>Das Rätsel entsteht …</translation>
+    </message>
 </context>
 <context>
     <name>ToolOptions</name>
@@ -1247,6 +1337,18 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
     <message>
         <source>Full screen</source>
         <translation>Vollbild</translation>
+    </message>
+    <message>
+        <source>Generated puzzle…</source>
+        <translation>Erzeugtes Rätsel …</translation>
+    </message>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Rätsel des Tages</translation>
+    </message>
+    <message>
+        <source>Keep this level</source>
+        <translation>Dieses Level behalten</translation>
     </message>
 </context>
 <context>

@@ -306,6 +306,60 @@ The game goes on without them.</source>
 
 El juego sigue sin ellos.</translation>
     </message>
+    <message>
+        <source>Generated puzzle</source>
+        <translation>Rompecabezas generado</translation>
+    </message>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Rompecabezas del día</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; does not start with a grade letter: E, M, H or X.</source>
+        <translation>El código «%1» no empieza por una letra de dificultad: E, M, H o X.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; has no number after its grade letter.</source>
+        <translation>El código «%1» no tiene número después de su letra de dificultad.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; must end in a number, as in M-00042.</source>
+        <translation>El código «%1» debe terminar en un número, como M-00042.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; has a number above 99999.</source>
+        <translation>El código «%1» tiene un número mayor que 99999.</translation>
+    </message>
+    <message>
+        <source>No level found, try another code.</source>
+        <translation>No se encontró ningún nivel, prueba otro código.</translation>
+    </message>
+    <message>
+        <source>The level %1 is kept as %2.</source>
+        <translation>El nivel %1 se ha guardado como %2.</translation>
+    </message>
+    <message>
+        <source>The level %1 is already kept as %2.</source>
+        <translation>El nivel %1 ya está guardado como %2.</translation>
+    </message>
+    <message>
+        <source>The level %1 could not be kept in %2:
+%3</source>
+        <translation>No se pudo guardar el nivel %1 en %2:
+%3</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: %2 cannot be read as a set&apos;s description. Mend or remove it first.</source>
+        <translation>El nivel %1 no se guardó: %2 no se puede leer como descripción de una colección. Corrígelo o elimínalo primero.</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: the set %2 already has 999 levels.</source>
+        <translation>El nivel %1 no se guardó: la colección %2 ya tiene 999 niveles.</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.</source>
+        <translation>El nivel %1 no se guardó: no hay carpeta para tus niveles, porque no están definidas ni XDG_DATA_HOME ni HOME.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -878,6 +932,42 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
         <source>Open level folder</source>
         <translation>Abrir carpeta de niveles</translation>
     </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Experto</translation>
+    </message>
+    <message>
+        <source>such as M-00042</source>
+        <translation>por ejemplo M-00042</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <translation>Dificultad:</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Código:</translation>
+    </message>
+    <message>
+        <source>Without a code, a new puzzle of the grade.</source>
+        <translation>Sin código, un rompecabezas nuevo de esa dificultad.</translation>
+    </message>
+    <message>
+        <source>Making the puzzle…</source>
+        <translation>Creando el rompecabezas…</translation>
+    </message>
 </context>
 <context>
     <name>ToolOptions</name>
@@ -1247,6 +1337,18 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
     <message>
         <source>Full screen</source>
         <translation>Pantalla completa</translation>
+    </message>
+    <message>
+        <source>Generated puzzle…</source>
+        <translation>Rompecabezas generado…</translation>
+    </message>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Rompecabezas del día</translation>
+    </message>
+    <message>
+        <source>Keep this level</source>
+        <translation>Guardar este nivel</translation>
     </message>
 </context>
 <context>

@@ -306,6 +306,60 @@ The game goes on without them.</source>
 
 Le jeu continue sans eux.</translation>
     </message>
+    <message>
+        <source>Generated puzzle</source>
+        <translation>Casse-tête généré</translation>
+    </message>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Casse-tête du jour</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; does not start with a grade letter: E, M, H or X.</source>
+        <translation>Le code « %1 » ne commence pas par une lettre de difficulté : E, M, H ou X.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; has no number after its grade letter.</source>
+        <translation>Le code « %1 » n’a pas de nombre après sa lettre de difficulté.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; must end in a number, as in M-00042.</source>
+        <translation>Le code « %1 » doit se terminer par un nombre, comme M-00042.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; has a number above 99999.</source>
+        <translation>Le code « %1 » a un nombre supérieur à 99999.</translation>
+    </message>
+    <message>
+        <source>No level found, try another code.</source>
+        <translation>Aucun niveau trouvé, essayez un autre code.</translation>
+    </message>
+    <message>
+        <source>The level %1 is kept as %2.</source>
+        <translation>Le niveau %1 est gardé sous %2.</translation>
+    </message>
+    <message>
+        <source>The level %1 is already kept as %2.</source>
+        <translation>Le niveau %1 est déjà gardé sous %2.</translation>
+    </message>
+    <message>
+        <source>The level %1 could not be kept in %2:
+%3</source>
+        <translation>Le niveau %1 n’a pas pu être gardé dans %2 :
+%3</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: %2 cannot be read as a set&apos;s description. Mend or remove it first.</source>
+        <translation>Le niveau %1 n’a pas été gardé : %2 ne se lit pas comme la description d’une série. Corrigez-le ou supprimez-le d’abord.</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: the set %2 already has 999 levels.</source>
+        <translation>Le niveau %1 n’a pas été gardé : la série %2 a déjà 999 niveaux.</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.</source>
+        <translation>Le niveau %1 n’a pas été gardé : il n’y a pas de dossier pour vos niveaux, car ni XDG_DATA_HOME ni HOME n’est défini.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -878,6 +932,42 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
         <source>Open level folder</source>
         <translation>Ouvrir un dossier de niveaux</translation>
     </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Expert</translation>
+    </message>
+    <message>
+        <source>such as M-00042</source>
+        <translation>par exemple M-00042</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <translation>Difficulté :</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Code :</translation>
+    </message>
+    <message>
+        <source>Without a code, a new puzzle of the grade.</source>
+        <translation>Sans code, un nouveau casse-tête de cette difficulté.</translation>
+    </message>
+    <message>
+        <source>Making the puzzle…</source>
+        <translation>Création du casse-tête…</translation>
+    </message>
 </context>
 <context>
     <name>ToolOptions</name>
@@ -1247,6 +1337,18 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
     <message>
         <source>Full screen</source>
         <translation>Plein écran</translation>
+    </message>
+    <message>
+        <source>Generated puzzle…</source>
+        <translation>Casse-tête généré…</translation>
+    </message>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Casse-tête du jour</translation>
+    </message>
+    <message>
+        <source>Keep this level</source>
+        <translation>Garder ce niveau</translation>
     </message>
 </context>
 <context>

@@ -306,6 +306,60 @@ The game goes on without them.</source>
 
 Il gioco continua senza.</translation>
     </message>
+    <message>
+        <source>Generated puzzle</source>
+        <translation>Rompicapo generato</translation>
+    </message>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Rompicapo del giorno</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; does not start with a grade letter: E, M, H or X.</source>
+        <translation>Il codice «%1» non inizia con una lettera di difficoltà: E, M, H o X.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; has no number after its grade letter.</source>
+        <translation>Il codice «%1» non ha un numero dopo la lettera di difficoltà.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; must end in a number, as in M-00042.</source>
+        <translation>Il codice «%1» deve finire con un numero, come M-00042.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; has a number above 99999.</source>
+        <translation>Il codice «%1» ha un numero superiore a 99999.</translation>
+    </message>
+    <message>
+        <source>No level found, try another code.</source>
+        <translation>Nessun livello trovato, prova un altro codice.</translation>
+    </message>
+    <message>
+        <source>The level %1 is kept as %2.</source>
+        <translation>Il livello %1 è stato tenuto come %2.</translation>
+    </message>
+    <message>
+        <source>The level %1 is already kept as %2.</source>
+        <translation>Il livello %1 è già tenuto come %2.</translation>
+    </message>
+    <message>
+        <source>The level %1 could not be kept in %2:
+%3</source>
+        <translation>Impossibile tenere il livello %1 in %2:
+%3</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: %2 cannot be read as a set&apos;s description. Mend or remove it first.</source>
+        <translation>Il livello %1 non è stato tenuto: %2 non si può leggere come descrizione di una raccolta. Correggilo o rimuovilo prima.</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: the set %2 already has 999 levels.</source>
+        <translation>Il livello %1 non è stato tenuto: la raccolta %2 ha già 999 livelli.</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.</source>
+        <translation>Il livello %1 non è stato tenuto: non c’è una cartella per i tuoi livelli, perché né XDG_DATA_HOME né HOME sono impostate.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -878,6 +932,42 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
         <source>Open level folder</source>
         <translation>Apri cartella di livelli</translation>
     </message>
+    <message>
+        <source>Easy</source>
+        <translation>Facile</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difficile</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Esperto</translation>
+    </message>
+    <message>
+        <source>such as M-00042</source>
+        <translation>ad esempio M-00042</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <translation>Difficoltà:</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Codice:</translation>
+    </message>
+    <message>
+        <source>Without a code, a new puzzle of the grade.</source>
+        <translation>Senza codice, un nuovo rompicapo di quella difficoltà.</translation>
+    </message>
+    <message>
+        <source>Making the puzzle…</source>
+        <translation>Creazione del rompicapo…</translation>
+    </message>
 </context>
 <context>
     <name>ToolOptions</name>
@@ -1247,6 +1337,18 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
     <message>
         <source>Full screen</source>
         <translation>Schermo intero</translation>
+    </message>
+    <message>
+        <source>Generated puzzle…</source>
+        <translation>Rompicapo generato…</translation>
+    </message>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Rompicapo del giorno</translation>
+    </message>
+    <message>
+        <source>Keep this level</source>
+        <translation>Tieni questo livello</translation>
     </message>
 </context>
 <context>

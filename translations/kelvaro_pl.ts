@@ -306,6 +306,60 @@ The game goes on without them.</source>
 
 Gra toczy się dalej bez nich.</translation>
     </message>
+    <message>
+        <source>Generated puzzle</source>
+        <translation>Wygenerowana łamigłówka</translation>
+    </message>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Łamigłówka dnia</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; does not start with a grade letter: E, M, H or X.</source>
+        <translation>Kod „%1” nie zaczyna się od litery poziomu trudności: E, M, H lub X.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; has no number after its grade letter.</source>
+        <translation>Kod „%1” nie ma liczby po literze poziomu trudności.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; must end in a number, as in M-00042.</source>
+        <translation>Kod „%1” musi kończyć się liczbą, jak M-00042.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; has a number above 99999.</source>
+        <translation>Kod „%1” ma liczbę większą niż 99999.</translation>
+    </message>
+    <message>
+        <source>No level found, try another code.</source>
+        <translation>Nie znaleziono poziomu, spróbuj innego kodu.</translation>
+    </message>
+    <message>
+        <source>The level %1 is kept as %2.</source>
+        <translation>Poziom %1 zachowano jako %2.</translation>
+    </message>
+    <message>
+        <source>The level %1 is already kept as %2.</source>
+        <translation>Poziom %1 jest już zachowany jako %2.</translation>
+    </message>
+    <message>
+        <source>The level %1 could not be kept in %2:
+%3</source>
+        <translation>Nie można zachować poziomu %1 w %2:
+%3</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: %2 cannot be read as a set&apos;s description. Mend or remove it first.</source>
+        <translation>Poziomu %1 nie zachowano: %2 nie da się odczytać jako opisu zestawu. Najpierw go popraw lub usuń.</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: the set %2 already has 999 levels.</source>
+        <translation>Poziomu %1 nie zachowano: zestaw %2 ma już 999 poziomów.</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.</source>
+        <translation>Poziomu %1 nie zachowano: nie ma folderu na twoje poziomy, bo nie ustawiono ani XDG_DATA_HOME, ani HOME.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -887,6 +941,42 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         <source>Open level folder</source>
         <translation>Otwórz katalog poziomów</translation>
     </message>
+    <message>
+        <source>Easy</source>
+        <translation>Łatwy</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Średni</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Trudny</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Ekspert</translation>
+    </message>
+    <message>
+        <source>such as M-00042</source>
+        <translation>na przykład M-00042</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <translation>Poziom trudności:</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Kod:</translation>
+    </message>
+    <message>
+        <source>Without a code, a new puzzle of the grade.</source>
+        <translation>Bez kodu: nowa łamigłówka o tym poziomie trudności.</translation>
+    </message>
+    <message>
+        <source>Making the puzzle…</source>
+        <translation>Tworzenie łamigłówki…</translation>
+    </message>
 </context>
 <context>
     <name>ToolOptions</name>
@@ -1257,6 +1347,18 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
     <message>
         <source>Full screen</source>
         <translation>Pełny ekran</translation>
+    </message>
+    <message>
+        <source>Generated puzzle…</source>
+        <translation>Wygenerowana łamigłówka…</translation>
+    </message>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Łamigłówka dnia</translation>
+    </message>
+    <message>
+        <source>Keep this level</source>
+        <translation>Zachowaj ten poziom</translation>
     </message>
 </context>
 <context>

@@ -306,6 +306,60 @@ The game goes on without them.</source>
 
 O jogo continua sem eles.</translation>
     </message>
+    <message>
+        <source>Generated puzzle</source>
+        <translation>Quebra-cabeça gerado</translation>
+    </message>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Quebra-cabeça do dia</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; does not start with a grade letter: E, M, H or X.</source>
+        <translation>O código “%1” não começa com uma letra de dificuldade: E, M, H ou X.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; has no number after its grade letter.</source>
+        <translation>O código “%1” não tem número depois da letra de dificuldade.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; must end in a number, as in M-00042.</source>
+        <translation>O código “%1” deve terminar em um número, como M-00042.</translation>
+    </message>
+    <message>
+        <source>The code &quot;%1&quot; has a number above 99999.</source>
+        <translation>O código “%1” tem um número acima de 99999.</translation>
+    </message>
+    <message>
+        <source>No level found, try another code.</source>
+        <translation>Nenhuma fase encontrada, tente outro código.</translation>
+    </message>
+    <message>
+        <source>The level %1 is kept as %2.</source>
+        <translation>A fase %1 foi guardada como %2.</translation>
+    </message>
+    <message>
+        <source>The level %1 is already kept as %2.</source>
+        <translation>A fase %1 já está guardada como %2.</translation>
+    </message>
+    <message>
+        <source>The level %1 could not be kept in %2:
+%3</source>
+        <translation>Não foi possível guardar a fase %1 em %2:
+%3</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: %2 cannot be read as a set&apos;s description. Mend or remove it first.</source>
+        <translation>A fase %1 não foi guardada: %2 não pode ser lido como descrição de um conjunto. Corrija-o ou remova-o antes.</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: the set %2 already has 999 levels.</source>
+        <translation>A fase %1 não foi guardada: o conjunto %2 já tem 999 fases.</translation>
+    </message>
+    <message>
+        <source>The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.</source>
+        <translation>A fase %1 não foi guardada: não há pasta para as suas fases, pois nem XDG_DATA_HOME nem HOME estão definidas.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -878,6 +932,42 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
         <source>Open level folder</source>
         <translation>Abrir pasta de fases</translation>
     </message>
+    <message>
+        <source>Easy</source>
+        <translation>Fácil</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Difícil</translation>
+    </message>
+    <message>
+        <source>Expert</source>
+        <translation>Especialista</translation>
+    </message>
+    <message>
+        <source>such as M-00042</source>
+        <translation>por exemplo M-00042</translation>
+    </message>
+    <message>
+        <source>Grade:</source>
+        <translation>Dificuldade:</translation>
+    </message>
+    <message>
+        <source>Code:</source>
+        <translation>Código:</translation>
+    </message>
+    <message>
+        <source>Without a code, a new puzzle of the grade.</source>
+        <translation>Sem código, um novo quebra-cabeça dessa dificuldade.</translation>
+    </message>
+    <message>
+        <source>Making the puzzle…</source>
+        <translation>Criando o quebra-cabeça…</translation>
+    </message>
 </context>
 <context>
     <name>ToolOptions</name>
@@ -1247,6 +1337,18 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
     <message>
         <source>Full screen</source>
         <translation>Tela cheia</translation>
+    </message>
+    <message>
+        <source>Generated puzzle…</source>
+        <translation>Quebra-cabeça gerado…</translation>
+    </message>
+    <message>
+        <source>Daily puzzle</source>
+        <translation>Quebra-cabeça do dia</translation>
+    </message>
+    <message>
+        <source>Keep this level</source>
+        <translation>Guardar esta fase</translation>
     </message>
 </context>
 <context>

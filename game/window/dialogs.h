@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/records/records.h"
+#include "level/forge/level_code.h"
 #include "level/game_level.h"
 #include "level/sets/level_set.h"
 
@@ -58,6 +59,12 @@ struct LevelChoice {
     int number = 0;
 };
 
+// What the generated puzzle box answers: a grade, and the code typed (blank: none).
+struct PuzzleAsk {
+    forge::Grade grade = forge::Grade::medium;
+    std::string code;
+};
+
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -82,6 +89,13 @@ public:
     virtual void updateChooser() {}
     // Asks for a folder of levels; nothing when cancelled.
     virtual void pickFolder(std::function<void(std::optional<std::filesystem::path>)> done) { done(std::nullopt); }
+    // The generated puzzle box, on the grade last chosen: answers nothing when cancelled.
+    virtual void askPuzzle(forge::Grade /*grade*/, std::function<void(std::optional<PuzzleAsk>)> done) { done(std::nullopt); }
+    // A progress bar with Cancel under `title`, modal. `cancelled` runs only when the player
+    // cancels; endProgress closes the box without it.
+    virtual void showProgress(const std::string& /*title*/, std::function<void()> /*cancelled*/) {}
+    virtual void setProgress(double /*share*/) {}
+    virtual void endProgress() {}
 };
 
 } // namespace kelvaro

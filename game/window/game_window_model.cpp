@@ -36,7 +36,8 @@ std::optional<double> numericAnswer(const std::string& answer)
 }
 
 GameWindowModel::GameWindowModel(const Images& images, Ports ports)
-    : engine(controls, images, ports.sound, ports.keys, ports.ticks, ports.loader), ports_(std::move(ports)),
+    : engine(controls, images, ports.sound, ports.keys, ports.ticks, [this](int number) { return loadLevel(number); }),
+      ports_(std::move(ports)),
       aid_(engine, controls, ports_.solver ? *ports_.solver : inline_solver_, ports_.ticks), pointer_(engine, controls)
 {
     engine.changed = [this](Engine::Change change) { onEngineChange(change); };
@@ -47,8 +48,12 @@ void GameWindowModel::onEngineChange(Engine::Change change)
 {
     aid_.onChange(change);
     pointer_.onChange(change);
-    if (change == Engine::Change::won)
-        keepWin();
+    if (change == Engine::Change::started)
+        won_puzzle_.reset();
+    if (change == Engine::Change::won) {
+        keepWin(puzzle_ ? puzzle_->day : std::nullopt);
+        puzzleWon();
+    }
 }
 
 void GameWindowModel::say(const std::string& text, std::function<void()> then)
@@ -111,7 +116,8 @@ void GameWindowModel::handle(const Held& event)
         &GameWindowModel::onNewGame, &GameWindowModel::onEndGame, &GameWindowModel::onRestartLevel, &GameWindowModel::onExit,
         &GameWindowModel::onSound, &GameWindowModel::onHelp,   &GameWindowModel::onAbout,  &GameWindowModel::onNext,
         &GameWindowModel::onAbort, &GameWindowModel::onRetry,  &GameWindowModel::onHint,   &GameWindowModel::onRecords,
-        &GameWindowModel::onChooseLevel, &GameWindowModel::onOpenLevelFolder,
+        &GameWindowModel::onChooseLevel, &GameWindowModel::onOpenLevelFolder, &GameWindowModel::onGeneratedPuzzle,
+        &GameWindowModel::onDailyPuzzle, &GameWindowModel::onKeepLevel,
     };
     if (event.command) {
         // A command whose menu item is disabled never reaches its handler, as with the real menu.
@@ -120,7 +126,8 @@ void GameWindowModel::handle(const Held& event)
             item = &controls.endGameItem;
         if (*event.command == Command::restartLevelItem)
             item = &controls.restartLevelItem;
-        if (!item || item->enabled)
+        const bool keep_off = *event.command == Command::keepLevelItem && !canKeep();
+        if ((!item || item->enabled) && !keep_off)
             (this->*handlers[static_cast<int>(*event.command)])();
     } else {
         // The pause key, applied for every character key.
@@ -285,6 +292,8 @@ void GameWindowModel::stopMusic() { engine.stopMusicAndRewind(); }
 void GameWindowModel::startlevel(int number)
 {
     const std::optional<LevelError> error = engine.startlevel(number);
+    if (!error && puzzle_)
+        controls.levelLabel.caption = words::level;  // its code is in the title: the read-out has no room for it
     if (!error)
         return;
     std::string text = words::file_not_found;
@@ -311,6 +320,7 @@ void GameWindowModel::onNewGame()
 void GameWindowModel::playLevel(int number)
 {
     controls.bannerTimer.disable();
+    puzzle_.reset();
     engine.level = number;
     startlevel(engine.level);
 }
@@ -361,6 +371,7 @@ void GameWindowModel::onEndGame()
 {
     ifSure(words::exit_game, [this] {
         stopMusic();
+        puzzle_.reset();
         controls.bannerLabel.visible = true;
         controls.countdownTimer.disable();
         resetReadouts();
@@ -410,6 +421,10 @@ void GameWindowModel::onAbout()
 
 void GameWindowModel::onNext()
 {
+    if (puzzle_) {
+        nextPuzzle();
+        return;
+    }
     refreshSet();
     const std::optional<int> next = played_.next(engine.level);
     if (!next)
@@ -425,6 +440,7 @@ void GameWindowModel::onAbort()
 {
     ifSure(words::exit_game, [this] {
         stopMusic();
+        puzzle_.reset();
         controls.winnerLabel.visible = false;
         controls.nextButton.visible = false;
         controls.abortButton.visible = false;

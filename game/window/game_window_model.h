@@ -7,6 +7,7 @@
 #include "game/aid/player_aid.h"
 #include "game/records/records.h"
 #include "game/aid/solver_port.h"
+#include "game/aid/forge_port.h"
 #include "game/window/pointer_play.h"
 
 #include "game/engine/engine.h"
@@ -37,7 +38,13 @@ enum class Command {
     recordsItem,
     chooseLevelItem,
     openFolderItem,
+    generatedItem,
+    dailyItem,
+    keepLevelItem,
 };
+
+// Today's date in UTC: the daily puzzle's day.
+std::chrono::year_month_day todayUtc();
 
 // Whether an answer to New game counts as a number, and its value: plain decimals,
 // optionally signed, with a fraction and blanks around them.
@@ -67,10 +74,12 @@ public:
         std::function<LevelSet(const LevelSet&)> reread_set = {};
         // The player chose a level of `set` in the chooser: the set to remember for the next run.
         std::function<void(const LevelSet& set)> set_chosen = [](const LevelSet&) {};
-        // Today's date in UTC: the daily puzzle's day, and how far the run of days reaches.
-        std::function<std::chrono::year_month_day()> today = [] {
-            return std::chrono::year_month_day(std::chrono::floor<std::chrono::days>(std::chrono::system_clock::now()));
-        };
+        // Forges generated and daily puzzles; none: at once, inline.
+        ForgePort* forge = nullptr;
+        // Today: the daily puzzle's day, and how far the Records window's run of days reaches.
+        std::function<std::chrono::year_month_day()> today = todayUtc;
+        // The player's level home, where Keep this level writes; empty: there is none.
+        std::filesystem::path level_home = {};
     };
 
     GameWindowModel(const Images& images, Ports ports);
@@ -92,6 +101,11 @@ public:
     void addOpenedFolder(const std::filesystem::path& folder);
     // What the chooser lists: the installed sets, the opened folders and the set in play.
     std::vector<LevelSet> chooserSets() const;
+
+    // The code of the generated or daily puzzle on the playfield, for the window's title.
+    std::optional<std::string> codeInPlay() const;
+    // A generated or daily puzzle was won and can be kept: Keep this level is enabled.
+    bool canKeep() const { return won_puzzle_.has_value(); }
 
     // A menu item, button or character key from the window. While the start effect
     // draws a ring they wait, and take effect when the ring is complete.
@@ -131,6 +145,9 @@ public:
     void onRecords();
     void onChooseLevel();
     void onOpenLevelFolder();
+    void onGeneratedPuzzle();
+    void onDailyPuzzle();
+    void onKeepLevel();
     void onBannerTick();
     void onCountdownTick();
 
@@ -172,9 +189,27 @@ private:
     void openChooser(std::optional<std::filesystem::path> select);
     void choose(const LevelChoice& choice);
     LevelFigures levelFigures(const GameLevel& level);
+    // Generated puzzles (game_window_puzzles.cpp).
+    struct Puzzle {
+        forge::LevelCode code;
+        GameLevel level;  // as read back from its level file, so records match a kept copy
+        std::optional<std::chrono::year_month_day> day;  // the daily puzzle's
+    };
+    Result<GameLevel> loadLevel(int number);
+    void askPuzzle();
+    void forgePuzzle(ForgeRequest request, const char* title);
+    void forged(const ForgeRequest& request, const forge::ForgeOutcome& outcome);
+    void nextPuzzle();
+    void puzzleWon();
+    ForgePort& forger() { return ports_.forge ? *ports_.forge : inline_forge_; }
 
     Ports ports_;
     InlineSolver inline_solver_;
+    InlineForge inline_forge_;
+    std::optional<Puzzle> puzzle_;      // the generated puzzle that Restart, Retry and Next play from
+    std::optional<Puzzle> won_puzzle_;  // the generated puzzle last won, until another level starts
+    forge::Grade puzzle_grade_ = forge::Grade::medium;  // the grade the box offers first
+    std::mt19937 seeds_{std::random_device{}()};
     PlayerAid aid_;
     PointerPlay pointer_;
     std::optional<Records> records_;  // made at the first win or look, read again at each

@@ -28,6 +28,10 @@ std::span<const Phrase> windowPhrases()
         {context, prompt}, {context, file_gone}, {context, file_unreadable}, {context, file_damaged},
         {context, records_words::unreadable}, {context, records_words::bad_line}, {context, records_words::kept_off},
         {context, records_words::set_aside}, {context, records_words::not_kept},
+        {context, generated_puzzle}, {context, daily_puzzle}, {context, code_unknown_grade}, {context, code_no_seed},
+        {context, code_not_a_number}, {context, code_too_large}, {context, no_level_found}, {context, kept},
+        {context, already_kept}, {context, keep_failed}, {context, keep_set_damaged}, {context, keep_set_full},
+        {context, keep_no_home},
     };
     return table;
 }

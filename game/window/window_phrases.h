@@ -26,6 +26,23 @@ inline constexpr const char* prompt = QT_TRANSLATE_NOOP("GameWindow", "Enter the
 inline constexpr const char* file_gone = QT_TRANSLATE_NOOP("GameWindow", "The level file %1 no longer exists.");
 inline constexpr const char* file_unreadable = QT_TRANSLATE_NOOP("GameWindow", "The level file %1 cannot be read:\n%2.");
 inline constexpr const char* file_damaged = QT_TRANSLATE_NOOP("GameWindow", "The level file %1 is damaged:\n%2.");
+// Generated and daily puzzles.
+inline constexpr const char* generated_puzzle = QT_TRANSLATE_NOOP("GameWindow", "Generated puzzle");
+inline constexpr const char* daily_puzzle = QT_TRANSLATE_NOOP("GameWindow", "Daily puzzle");
+inline constexpr const char* code_unknown_grade =
+    QT_TRANSLATE_NOOP("GameWindow", "The code \"%1\" does not start with a grade letter: E, M, H or X.");
+inline constexpr const char* code_no_seed = QT_TRANSLATE_NOOP("GameWindow", "The code \"%1\" has no number after its grade letter.");
+inline constexpr const char* code_not_a_number =
+    QT_TRANSLATE_NOOP("GameWindow", "The code \"%1\" must end in a number, as in M-00042.");
+inline constexpr const char* code_too_large = QT_TRANSLATE_NOOP("GameWindow", "The code \"%1\" has a number above 99999.");
+inline constexpr const char* no_level_found = QT_TRANSLATE_NOOP("GameWindow", "No level found, try another code.");
+inline constexpr const char* kept = QT_TRANSLATE_NOOP("GameWindow", "The level %1 is kept as %2.");
+inline constexpr const char* already_kept = QT_TRANSLATE_NOOP("GameWindow", "The level %1 is already kept as %2.");
+inline constexpr const char* keep_failed = QT_TRANSLATE_NOOP("GameWindow", "The level %1 could not be kept in %2:\n%3");
+inline constexpr const char* keep_set_damaged =
+    QT_TRANSLATE_NOOP("GameWindow", "The level %1 was not kept: %2 cannot be read as a set's description. Mend or remove it first.");
+inline constexpr const char* keep_set_full = QT_TRANSLATE_NOOP("GameWindow", "The level %1 was not kept: the set %2 already has 999 levels.");
+inline constexpr const char* keep_no_home = QT_TRANSLATE_NOOP("GameWindow", "The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.");
 } // namespace words
 
 // The texts above, and those the engine's controls and the player aid word themselves.

@@ -16,6 +16,9 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QProgressDialog>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -243,6 +246,34 @@ private slots:
         QCOMPARE(levels.rowCount(), 2);
         QCOMPARE(escapedOf(texts), QStringList());
         chooser->reject();
+    }
+
+    // Ctrl+G's box, its grades and its hint, and the progress box that follows it.
+    void thePuzzleBoxesShowNoTextOutsideThePseudoTranslation()
+    {
+        i18n::install(QStringLiteral("eo"), pseudo_translations);
+        const std::unique_ptr<MainWindow> game = this->game(folder("puzzle"));
+        for (QAction* action : game->findChildren<QAction*>())
+            if (action->shortcut() == QKeySequence(Qt::CTRL | Qt::Key_G))
+                action->trigger();
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QStringList texts = widgetTexts(box) << box->findChild<QLineEdit*>()->placeholderText();
+        auto* grades = box->findChild<QComboBox*>();
+        for (int row = 0; row < grades->count(); ++row)
+            texts << grades->itemText(row);
+        QCOMPARE(grades->count(), 4);
+        QCOMPARE(escapedOf(texts), QStringList());
+        box->reject();
+
+        Images images;
+        QWidget owner;
+        QtDialogs dialogs(&owner, images);
+        dialogs.showProgress(words::daily_puzzle, [] {});
+        auto* progress = owner.findChild<QProgressDialog*>();
+        QVERIFY(progress);
+        QCOMPARE(escapedOf({progress->windowTitle(), progress->labelText()}), QStringList());
+        dialogs.endProgress();
     }
 
     // Options > Language: the choice is kept and the window speaks it at once; every label

@@ -238,7 +238,7 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     ports.solver = options.solver ? options.solver : &solver_;
     ports.records_file = recordsFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     ports.shipped_keys = shippedLevelKeys(app_dir_);
-    const std::filesystem::path level_home = levelHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
+    const std::filesystem::path level_home = options.level_home ? *options.level_home : levelHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
     ports.installed_sets = [dir, level_home] {
         std::vector<LevelSet> sets{builtinLevelSet(dir)};
         for (LevelSet& set : setsInHome(level_home))
@@ -255,6 +255,11 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     std::error_code ec;
     dialogs_.first_folder = std::filesystem::is_directory(level_home, ec) ? level_home : std::filesystem::path(QDir::homePath().toStdString());
     solver_.after_answer = [this] { sync(); };
+    ports.forge = options.forge ? options.forge : &forge_;
+    forge_.after_answer = [this] { sync(); };
+    if (options.today)
+        ports.today = std::move(options.today);
+    ports.level_home = level_home;
     if (options.initsound)
         ports.initsound = std::move(options.initsound);
     model_ = std::make_unique<GameWindowModel>(images_, std::move(ports));
@@ -389,6 +394,9 @@ void MainWindow::buildMenus()
     addItem(game, tr("Records"), QKeySequence(), Command::recordsItem);
     addItem(game, tr("Choose level…"), QKeySequence(Qt::CTRL | Qt::Key_L), Command::chooseLevelItem);
     addItem(game, tr("Open level folder…"), QKeySequence(), Command::openFolderItem);
+    addItem(game, tr("Generated puzzle…"), QKeySequence(Qt::CTRL | Qt::Key_G), Command::generatedItem);
+    addItem(game, tr("Daily puzzle"), QKeySequence(Qt::CTRL | Qt::Key_D), Command::dailyItem);
+    addItem(game, tr("Keep this level"), QKeySequence(Qt::CTRL | Qt::Key_K), Command::keepLevelItem);
     QMenu* options = menuBar()->addMenu(tr("Options"));
     addItem(options, tr("Sound"), QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
     buildViewItems(options);
@@ -508,6 +516,12 @@ void MainWindow::sync()
         actions_[command]->setEnabled(item->enabled);
         actions_[command]->setChecked(item->checked);
     }
+    actions_[Command::keepLevelItem]->setEnabled(model_->canKeep());
+    // A generated puzzle's code beside it, in the title: the playfield's picture stays as it is.
+    const std::optional<std::string> code = model_->codeInPlay();
+    const QString title = code ? QStringLiteral("KELVARO — ") + QString::fromStdString(*code) : QStringLiteral("KELVARO");
+    if (windowTitle() != title)
+        setWindowTitle(title);
 
     if (c.focus != Focus::none) {
         ButtonControl* target = c.focus == Focus::nextButton ? &c.nextButton

@@ -7,6 +7,7 @@
 #include "game/window/key_table.h"
 #include "game/window/qt/qt_dialogs.h"
 #include "game/window/qt/set_memory.h"
+#include "game/aid/threaded_forge.h"
 #include "game/aid/threaded_solver.h"
 #include "game/window/qt/scene_view.h"
 
@@ -51,6 +52,11 @@ struct MainWindowOptions {
     // The settings file that keeps the set in play, the zoom and full screen between runs
     // (playerSettingsFile() for the player's own); none: nothing is kept, as in tests.
     std::optional<std::filesystem::path> settings_file{};
+    ForgePort* forge = nullptr;  // none: a worker thread
+    // The daily puzzle's day; none: today in UTC.
+    std::function<std::chrono::year_month_day()> today{};
+    // Where Keep this level writes; none: the player's level home.
+    std::optional<std::filesystem::path> level_home{};
 };
 
 class MainWindow : public QMainWindow {
@@ -76,6 +82,7 @@ public:
     // Milliseconds until the window next runs the model, or -1 while it waits for events only.
     int scheduledIn() const { return pacer_.isActive() ? pacer_.remainingTime() : -1; }
     ThreadedSolver& solver() { return solver_; }
+    ThreadedForge& forge() { return forge_; }
 
     // Start-up once the window is on screen.
     void start();
@@ -135,6 +142,7 @@ private:
     std::optional<std::filesystem::path> level_file_;  // every level number reads it, until a set is chosen
     SetMemory set_memory_;
     ThreadedSolver solver_{std::chrono::seconds(5), postTo(this)};  // outlives the model that asks it
+    ThreadedForge forge_{postTo(this)};  // likewise; going, it cancels a forge under way and waits for it
     std::unique_ptr<GameWindowModel> model_;
 
     QWidget* client_ = nullptr;

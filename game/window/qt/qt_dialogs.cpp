@@ -2,16 +2,23 @@
 // Message boxes, the input box and the small text windows, each application-modal.
 #include "game/window/qt/qt_dialogs.h"
 #include "i18n/translation.h"
+#include "game/window/window_phrases.h"
 
 #include "game/window/qt/level_chooser.h"
 #include "game/window/qt/records_window.h"
 #include "game/window/qt/text_window.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFormLayout>
 #include <QInputDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 
 namespace kelvaro {
 namespace {
@@ -130,6 +137,98 @@ void QtDialogs::pickFolder(std::function<void(std::optional<std::filesystem::pat
         else
             done(std::nullopt);
     });
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+QString dialogText(const char* text) { return QCoreApplication::translate("QtDialogs", text); }
+
+// A grade to pick and a code to type; the code, when there is one, wins over the grade.
+class PuzzleBox : public QDialog {
+public:
+    PuzzleBox(forge::Grade grade, QWidget* owner) : QDialog(owner)
+    {
+        setWindowTitle(i18n::shown(words::generated_puzzle));
+        auto* form = new QFormLayout(this);
+        const char* names[] = {QT_TRANSLATE_NOOP("QtDialogs", "Easy"), QT_TRANSLATE_NOOP("QtDialogs", "Medium"),
+                               QT_TRANSLATE_NOOP("QtDialogs", "Hard"), QT_TRANSLATE_NOOP("QtDialogs", "Expert")};
+        for (forge::Grade each : forge::grades)
+            grades_->addItem(dialogText(names[static_cast<int>(each)]), static_cast<int>(each));
+        grades_->setCurrentIndex(static_cast<int>(grade));
+        code_->setPlaceholderText(dialogText(QT_TRANSLATE_NOOP("QtDialogs", "such as M-00042")));
+        form->addRow(dialogText(QT_TRANSLATE_NOOP("QtDialogs", "Grade:")), grades_);
+        form->addRow(dialogText(QT_TRANSLATE_NOOP("QtDialogs", "Code:")), code_);
+        auto* note = new QLabel(dialogText(QT_TRANSLATE_NOOP("QtDialogs", "Without a code, a new puzzle of the grade.")));
+        note->setWordWrap(true);
+        form->addRow(note);
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+        form->addRow(buttons);
+        connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+        connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    }
+
+    PuzzleAsk answer() const
+    {
+        return {static_cast<forge::Grade>(grades_->currentData().toInt()), code_->text().toStdString()};
+    }
+
+private:
+    QComboBox* grades_ = new QComboBox(this);
+    QLineEdit* code_ = new QLineEdit(this);
+};
+
+} // namespace
+
+void QtDialogs::askPuzzle(forge::Grade grade, std::function<void(std::optional<PuzzleAsk>)> done)
+{
+    auto* box = new PuzzleBox(grade, owner_);
+    box->setObjectName("puzzle_box");
+    openModal(box, this, [done](PuzzleBox* b, int result) {
+        done(result == QDialog::Accepted ? std::optional<PuzzleAsk>(b->answer()) : std::nullopt);
+    });
+}
+
+void QtDialogs::showProgress(const std::string& title, std::function<void()> cancelled)
+{
+    auto* box = new QProgressDialog(owner_);  // its own Cancel button, worded by Qt's translation
+    box->setLabelText(dialogText(QT_TRANSLATE_NOOP("QtDialogs", "Making the puzzle…")));
+    box->setRange(0, 1000);
+    box->setWindowTitle(i18n::shown(title));
+    box->setObjectName("forge_progress");
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setWindowModality(Qt::ApplicationModal);
+    box->setAutoReset(false);
+    box->setAutoClose(false);
+    box->setMinimumDuration(0);
+    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(box->windowTitle()) + 160);  // room for the title
+    box->setValue(0);
+    progress_ = box;
+    QObject::connect(box, &QProgressDialog::canceled, box, [this, box, cancelled] {
+        box->deleteLater();
+        cancelled();
+        if (after_close)
+            after_close();
+    });
+    box->open();
+}
+
+void QtDialogs::setProgress(double share)
+{
+    if (progress_)
+        progress_->setValue(static_cast<int>(share * 1000));
+}
+
+void QtDialogs::endProgress()
+{
+    if (!progress_)
+        return;
+    QProgressDialog* box = progress_;
+    QObject::disconnect(box, &QProgressDialog::canceled, nullptr, nullptr);  // closing it is no Cancel
+    box->close();
+    box->deleteLater();
 }
 
 } // namespace kelvaro

@@ -8,6 +8,8 @@
 #include <QPointer>
 #include <QWidget>
 
+class QProgressDialog;
+
 namespace kelvaro {
 
 class QtDialogs : public Dialogs {
@@ -26,6 +28,10 @@ public:
     void chooseLevel(const ChooserRequest& request, std::function<void(std::optional<LevelChoice>)> done) override;
     void updateChooser() override;
     void pickFolder(std::function<void(std::optional<std::filesystem::path>)> done) override;
+    void askPuzzle(forge::Grade grade, std::function<void(std::optional<PuzzleAsk>)> done) override;
+    void showProgress(const std::string& title, std::function<void()> cancelled) override;
+    void setProgress(double share) override;
+    void endProgress() override;
 
     // Where "Open level folder…" starts.
     std::filesystem::path first_folder;
@@ -38,6 +44,7 @@ private:
     const Images& images_;
     QPointer<class RecordsWindow> records_;
     QPointer<class LevelChooser> chooser_;
+    QPointer<QProgressDialog> progress_;
 };
 
 } // namespace kelvaro

@@ -9,11 +9,13 @@
 #include <optional>
 #include <sstream>
 
+#include <unistd.h>
+
 namespace kelvaro {
 
 class FakeDialogs : public Dialogs {
 public:
-    enum class Kind { confirm, input, message, help, about, chooser, folder };
+    enum class Kind { confirm, input, message, help, about, chooser, folder, puzzle, progress };
     struct Box {
         Kind kind;
         std::string text;  // the prompt of an input box
@@ -37,6 +39,13 @@ public:
     void message(const std::string& text, std::function<void()> done) override
     {
         open({Kind::message, text, ""}, [done](const std::string&) { done(); });
+    }
+    // The Records window closes at once; what it showed last is kept.
+    RecordsShown records;
+    void showRecords(const RecordsShown& shown, std::function<void()> done) override
+    {
+        records = shown;
+        done();
     }
     void showHelp(std::function<void()> done) override
     {
@@ -67,6 +76,25 @@ public:
         });
     }
 
+    // The generated puzzle box answers `puzzle` to "ok", and nothing to anything else.
+    PuzzleAsk puzzle;
+    forge::Grade offered_grade = forge::Grade::easy;  // what the box last showed first
+    void askPuzzle(forge::Grade grade, std::function<void(std::optional<PuzzleAsk>)> done) override
+    {
+        offered_grade = grade;
+        open({Kind::puzzle, "", "Generated puzzle"}, [this, done](const std::string& a) {
+            done(a == "ok" ? std::optional<PuzzleAsk>(puzzle) : std::nullopt);
+        });
+    }
+    // The progress box: any answer is its Cancel; endProgress closes it without one.
+    std::vector<double> progress;
+    void showProgress(const std::string& title, std::function<void()> cancelled) override
+    {
+        open({Kind::progress, "", title}, [cancelled](const std::string&) { cancelled(); });
+    }
+    void setProgress(double share) override { progress.push_back(share); }
+    void endProgress() override { pending_.reset(); }
+
     // Closes the open box with an answer: "yes" or "no" for a confirmation, the text for an
     // input box ("" is Cancel), anything for the others.
     void answer(const std::string& text)
@@ -87,6 +115,39 @@ private:
     }
 
     std::optional<std::function<void(const std::string&)>> pending_;
+};
+
+// A forge that holds each request until the test answers it.
+class FakeForge : public ForgePort {
+public:
+    std::vector<ForgeRequest> requests;
+    int cancels = 0;
+
+    void forge(ForgeRequest request, std::function<void(double)> progress,
+               std::function<void(const forge::ForgeOutcome&)> done) override
+    {
+        requests.push_back(request);
+        progress_ = std::move(progress);
+        done_ = std::move(done);
+    }
+    void cancel() override
+    {
+        ++cancels;
+        progress_ = nullptr;
+        done_ = nullptr;
+    }
+    bool pending() const { return static_cast<bool>(done_); }
+    void report(double share) { progress_(share); }
+    void answer(const forge::ForgeOutcome& outcome)
+    {
+        auto done = std::move(done_);
+        done_ = nullptr;
+        done(outcome);
+    }
+
+private:
+    std::function<void(double)> progress_;
+    std::function<void(const forge::ForgeOutcome&)> done_;
 };
 
 // Levels the window's tests play: a room to walk in, and one won as soon as the play loop looks.
@@ -114,6 +175,10 @@ struct WindowModelRig {
     std::vector<LevelSet> installed;                       // what the chooser always lists
     std::function<LevelSet(const LevelSet&)> reread;       // none: a set stays as it was read
     std::vector<LevelSet> remembered;                      // each set the player chose, in order
+    FakeForge forge;
+    std::chrono::year_month_day today{std::chrono::year(2026), std::chrono::month(3), std::chrono::day(14)};
+    // The level home Keep writes to: made by the first keep, removed by the test that keeps.
+    std::filesystem::path level_home = std::filesystem::temp_directory_path() / ("kelvaro-home-" + std::to_string(getpid()));
     GameWindowModel model{images, ports()};
     Controls& controls = model.controls;
     Engine& engine = model.engine;
@@ -130,6 +195,9 @@ struct WindowModelRig {
         p.installed_sets = [this] { return installed; };
         p.reread_set = [this](const LevelSet& set) { return reread ? reread(set) : set; };
         p.set_chosen = [this](const LevelSet& set) { remembered.push_back(set); };
+        p.forge = &forge;
+        p.today = [this] { return today; };
+        p.level_home = level_home;
         return p;
     }
 

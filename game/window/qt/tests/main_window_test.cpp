@@ -5,12 +5,16 @@
 #include "game/window/qt/text_window.h"
 #include "game/window/qt/tests/window_test_support.h"
 #include "level/level_digest.h"
+#include "level/forge/grade_forge.h"
+
+#include <sstream>
 
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -275,7 +279,8 @@ private slots:
                 items << item->text();
             menus << menu->text() + ": " + items.join(", ");
         }
-        QCOMPARE(menus, QStringList({"Game: New game, End game, Restart level, Exit, Records, Choose level…, Open level folder…",
+        QCOMPARE(menus, QStringList({"Game: New game, End game, Restart level, Exit, Records, Choose level…, Open level folder…, "
+                                     "Generated puzzle…, Daily puzzle, Keep this level",
                                      "Options: Sound, Zoom in, Zoom out, Actual size, Full screen, Language",
                                      "Help: Game help, About..., Hint"}));
     }
@@ -384,6 +389,44 @@ private slots:
         QVERIFY(labelWithText(window_.get(), "WINNER!")->isVisibleTo(window_.get()));
         QTest::keyClick(button(window_.get(), "Next"), Qt::Key_Return);
         QCOMPARE(labelWithText(window_.get(), "TIME")->text(), QString("TIME : 45"));  // the same file again
+    }
+
+    // Ctrl+G with a code: the level played is the one level_forge writes for it, its code in the title.
+    void aTypedCodePlaysTheLevelFileOfItsCode()
+    {
+        InlineForge forge;  // answers at once: the worker thread has tests of its own
+        MainWindowOptions options{nullptr, {}, [this] { return now_; }, {}, &solver_};
+        options.forge = &forge;
+        window_ = std::make_unique<MainWindow>(dir_, options);
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        window_->start();
+        answerNewGame("1");
+        run(24 * 10 + 700 + 10);
+        QTest::keyClick(window_.get(), Qt::Key_G, Qt::ControlModifier);
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QCOMPARE(shownTitle(box), QString("Generated puzzle"));
+        box->findChild<QLineEdit*>()->setText("m-7");
+        box->accept();
+        QVERIFY(!QApplication::activeModalWidget() || !QApplication::activeModalWidget()->isVisible());
+        run(4000);
+        QCOMPARE(window_->model().engine.phase(), Engine::Phase::playing);
+        QCOMPARE(shownTitle(window_.get()), QString("KELVARO — M-00007"));
+        QCOMPARE(labelWithText(window_.get(), "LEVEL")->text(), QString("LEVEL :"));
+
+        const std::optional<std::string> bytes = forge::levelFileForCode({forge::Grade::medium, 7});
+        QVERIFY(bytes);
+        std::istringstream file(*bytes);
+        const Result<GameLevel> level = readGameLevel(file);
+        QVERIFY(level);
+        const Engine& engine = window_->model().engine;
+        QCOMPARE(engine.startedDigest(), levelDigest(level.value()));
+        QVERIFY(engine.maze.cells() == level.value().maze.cells());
+
+        // New game leaves the puzzle for the numbered levels, and the title its code.
+        answerNewGame("1");
+        QCOMPARE(shownTitle(window_.get()), QString("KELVARO"));
     }
 };
 
