@@ -1398,21 +1398,21 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
         <translation>Tagesrätsel</translation>
     </message>
     <message numerus="yes">
-        <source>%n day(s) solved</source>
+        <source>%n days solved</source>
         <translation>
             <numerusform>%n Tag gelöst</numerusform>
             <numerusform>%n Tage gelöst</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Current run: %n day(s)</source>
+        <source>Current run: %n days</source>
         <translation>
             <numerusform>Laufende Serie: %n Tag</numerusform>
             <numerusform>Laufende Serie: %n Tage</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Longest run: %n day(s)</source>
+        <source>Longest run: %n days</source>
         <translation>
             <numerusform>Längste Serie: %n Tag</numerusform>
             <numerusform>Längste Serie: %n Tage</numerusform>

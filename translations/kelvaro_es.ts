@@ -1398,21 +1398,21 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
         <translation>Puzles del día</translation>
     </message>
     <message numerus="yes">
-        <source>%n day(s) solved</source>
+        <source>%n days solved</source>
         <translation>
             <numerusform>%n día resuelto</numerusform>
             <numerusform>%n días resueltos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Current run: %n day(s)</source>
+        <source>Current run: %n days</source>
         <translation>
             <numerusform>Racha actual: %n día</numerusform>
             <numerusform>Racha actual: %n días</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Longest run: %n day(s)</source>
+        <source>Longest run: %n days</source>
         <translation>
             <numerusform>Racha más larga: %n día</numerusform>
             <numerusform>Racha más larga: %n días</numerusform>

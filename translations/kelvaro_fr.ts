@@ -1398,21 +1398,21 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
         <translation>Énigmes du jour</translation>
     </message>
     <message numerus="yes">
-        <source>%n day(s) solved</source>
+        <source>%n days solved</source>
         <translation>
             <numerusform>%n jour résolu</numerusform>
             <numerusform>%n jours résolus</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Current run: %n day(s)</source>
+        <source>Current run: %n days</source>
         <translation>
             <numerusform>Série en cours : %n jour</numerusform>
             <numerusform>Série en cours : %n jours</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Longest run: %n day(s)</source>
+        <source>Longest run: %n days</source>
         <translation>
             <numerusform>Plus longue série : %n jour</numerusform>
             <numerusform>Plus longue série : %n jours</numerusform>

@@ -1398,21 +1398,21 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
         <translation>Rompicapi del giorno</translation>
     </message>
     <message numerus="yes">
-        <source>%n day(s) solved</source>
+        <source>%n days solved</source>
         <translation>
             <numerusform>%n giorno risolto</numerusform>
             <numerusform>%n giorni risolti</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Current run: %n day(s)</source>
+        <source>Current run: %n days</source>
         <translation>
             <numerusform>Serie attuale: %n giorno</numerusform>
             <numerusform>Serie attuale: %n giorni</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Longest run: %n day(s)</source>
+        <source>Longest run: %n days</source>
         <translation>
             <numerusform>Serie più lunga: %n giorno</numerusform>
             <numerusform>Serie più lunga: %n giorni</numerusform>

@@ -1408,7 +1408,7 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         <translation>Zagadki dnia</translation>
     </message>
     <message numerus="yes">
-        <source>%n day(s) solved</source>
+        <source>%n days solved</source>
         <translation>
             <numerusform>Rozwiązano %n dzień</numerusform>
             <numerusform>Rozwiązano %n dni</numerusform>
@@ -1416,7 +1416,7 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         </translation>
     </message>
     <message numerus="yes">
-        <source>Current run: %n day(s)</source>
+        <source>Current run: %n days</source>
         <translation>
             <numerusform>Obecna seria: %n dzień</numerusform>
             <numerusform>Obecna seria: %n dni</numerusform>
@@ -1424,7 +1424,7 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         </translation>
     </message>
     <message numerus="yes">
-        <source>Longest run: %n day(s)</source>
+        <source>Longest run: %n days</source>
         <translation>
             <numerusform>Najdłuższa seria: %n dzień</numerusform>
             <numerusform>Najdłuższa seria: %n dni</numerusform>

@@ -1398,21 +1398,21 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
         <translation>Quebra-cabeças do dia</translation>
     </message>
     <message numerus="yes">
-        <source>%n day(s) solved</source>
+        <source>%n days solved</source>
         <translation>
             <numerusform>%n dia resolvido</numerusform>
             <numerusform>%n dias resolvidos</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Current run: %n day(s)</source>
+        <source>Current run: %n days</source>
         <translation>
             <numerusform>Sequência atual: %n dia</numerusform>
             <numerusform>Sequência atual: %n dias</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Longest run: %n day(s)</source>
+        <source>Longest run: %n days</source>
         <translation>
             <numerusform>Maior sequência: %n dia</numerusform>
             <numerusform>Maior sequência: %n dias</numerusform>

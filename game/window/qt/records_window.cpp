@@ -2,6 +2,8 @@
 // The Records window: a read-only table of the levels of the set in play, and one of the daily puzzles.
 #include "game/window/qt/records_window.h"
 
+#include "i18n/translation.h"
+
 #include <QDate>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -75,9 +77,16 @@ void RecordsWindow::show(const RecordsShown& shown)
                  row.solved ? QString::number(row.best_time_left) : QString(),
                  row.solved ? QString::number(row.fewest_actions) : QString(), parText(row)});
     }
-    tally_->setText(tr("%n day(s) solved", nullptr, shown.daily.days_solved) + QStringLiteral("\n") +
-                    tr("Current run: %n day(s)", nullptr, shown.daily.current_run) + QStringLiteral("\n") +
-                    tr("Longest run: %n day(s)", nullptr, shown.daily.best_run));
+    constexpr const char* context = "kelvaro::RecordsWindow";
+    tally_->setText(
+        i18n::counted(context, QT_TRANSLATE_N_NOOP("kelvaro::RecordsWindow", "%n days solved"), "1 day solved",
+                      shown.daily.days_solved) +
+        QStringLiteral("\n") +
+        i18n::counted(context, QT_TRANSLATE_N_NOOP("kelvaro::RecordsWindow", "Current run: %n days"),
+                      "Current run: 1 day", shown.daily.current_run) +
+        QStringLiteral("\n") +
+        i18n::counted(context, QT_TRANSLATE_N_NOOP("kelvaro::RecordsWindow", "Longest run: %n days"),
+                      "Longest run: 1 day", shown.daily.best_run));
     days_->setRowCount(static_cast<int>(shown.days.size()));
     for (int i = 0; i < days_->rowCount(); ++i) {
         const auto& [day, record] = shown.days[static_cast<std::size_t>(i)];
