@@ -12,17 +12,20 @@
 #include <QStringList>
 
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 
 namespace {
 
 constexpr const char* usage = QT_TRANSLATE_NOOP(
     "kelvaro::EditorUsage",
-    "usage: kel_edit [--help | --version | --self-test]\n"
+    "usage: kel_edit [--levels DIR] [--help | --version | --self-test]\n"
     "  The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder\n"
     "  beside it where that folder takes new files, else in \"My levels\" in the level home\n"
     "  ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).\n"
     "  Without an option the editor opens its window.\n"
+    "  --levels DIR  save in the level set DIR (such as \"Generated\" in the level home) and\n"
+    "               load from it before the Maps folder\n"
     "  --self-test  check that the maps folder beside the program can be read, then exit\n"
     "  --help       print this text and exit\n"
     "  --version    print the version and exit\n");
@@ -31,24 +34,26 @@ struct CommandLine {
     bool help = false;
     bool version = false;
     bool self_test = false;
+    std::optional<std::filesystem::path> levels;  // the set to save in, made by the first SAVE
 };
 
 // An option as typed, without its value: "--frob" of "--frob=1".
 QString typedName(const QString& argument) { return argument.section('=', 0, 0); }
 
-// What is wrong with a command line that the parser refused. Every option is a flag, so it
-// is an unknown option or a value given to a flag; the first is told, as it was typed.
-QString refusal(const QStringList& arguments, const QStringList& unknown)
+// What is wrong with a command line that the parser refused: an unknown option, a value given
+// to a flag, or none to --levels; the first is told, as it was typed.
+QString refusal(const QStringList& arguments, const QStringList& unknown, QString error)
 {
     for (const QString& argument : arguments.mid(1)) {
         if (!argument.startsWith('-'))
             continue;
         if (unknown.contains(QString(typedName(argument)).remove(QRegularExpression("^-+"))))
             return "unknown option '" + typedName(argument) + "'";
-        if (unknown.isEmpty() && argument.contains('='))
+        if (unknown.isEmpty() && argument.contains('=') && typedName(argument) != "--levels")
             return "option '" + typedName(argument) + "' takes no value";
     }
-    return {};
+    error[0] = error[0].toLower();  // "Missing value after '--levels'."
+    return error.chopped(error.endsWith('.') ? 1 : 0);
 }
 
 // Reads the editor's options without any display, so --help and --version answer anywhere.
@@ -57,18 +62,24 @@ std::optional<int> readCommandLine(const QStringList& arguments, CommandLine& li
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help("help"), version("version"), self_test("self-test");
-    parser.addOptions({help, version, self_test});
+    const QCommandLineOption help("help"), version("version"), self_test("self-test"), levels("levels", "", "DIR");
+    parser.addOptions({help, version, self_test, levels});
     QString problem;
+    std::error_code ec;
     if (!parser.parse(arguments))
-        problem = refusal(arguments, parser.unknownOptionNames());
+        problem = refusal(arguments, parser.unknownOptionNames(), parser.errorText());
     else if (!parser.positionalArguments().isEmpty())
         problem = "unexpected argument '" + parser.positionalArguments().first() + "'";
+    else if (parser.isSet(levels) && std::filesystem::exists(parser.value(levels).toStdString(), ec) &&
+             !std::filesystem::is_directory(parser.value(levels).toStdString(), ec))
+        problem = "--levels: " + parser.value(levels) + " is not a folder";
     if (!problem.isEmpty()) {
         std::fprintf(stderr, "kel_edit: %s\n", qPrintable(problem));
         return 2;
     }
-    line = {parser.isSet(help), parser.isSet(version), parser.isSet(self_test)};
+    line = {parser.isSet(help), parser.isSet(version), parser.isSet(self_test), std::nullopt};
+    if (parser.isSet(levels))
+        line.levels = std::filesystem::absolute(parser.value(levels).toStdString());
     return std::nullopt;
 }
 
@@ -111,7 +122,9 @@ int main(int argc, char* argv[])
     kelvaro::i18n::install(kelvaro::i18n::chosenLanguage());
     kelvaro::EditorWindow::tieToDesktopEntry();
     // Where the editor saves is decided once, here, for the whole run.
-    const kelvaro::LevelFolders folders = kelvaro::EditorWindow::programFolders();
+    kelvaro::LevelFolders folders = kelvaro::EditorWindow::programFolders();
+    if (line.levels)
+        folders.own_set = line.levels;
     if (line.self_test)
         return selfTest(folders);
     kelvaro::EditorWindow window(folders);

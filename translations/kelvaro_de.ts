@@ -1015,20 +1015,24 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
 <context>
     <name>kelvaro::EditorUsage</name>
     <message>
-        <source>usage: kel_edit [--help | --version | --self-test]
+        <source>usage: kel_edit [--levels DIR] [--help | --version | --self-test]
   The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder
   beside it where that folder takes new files, else in &quot;My levels&quot; in the level home
   ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).
   Without an option the editor opens its window.
+  --levels DIR  save in the level set DIR (such as &quot;Generated&quot; in the level home) and
+               load from it before the Maps folder
   --self-test  check that the maps folder beside the program can be read, then exit
   --help       print this text and exit
   --version    print the version and exit
 </source>
-        <translation>Aufruf: kel_edit [--help | --version | --self-test]
+        <translation>Aufruf: kel_edit [--levels ORDNER] [--help | --version | --self-test]
   Der Kelvaro-Leveleditor: Level zeichnen, laden und speichern. Er speichert im Maps-Ordner
   neben sich, wenn dieser neue Dateien aufnimmt, sonst in „My levels“ im Level-Zuhause
   ($XDG_DATA_HOME/kelvaro/levels, standardmäßig ~/.local/share/kelvaro/levels).
   Ohne Option öffnet der Editor sein Fenster.
+  --levels ORDNER  im Level-Set ORDNER speichern (etwa „Generated“ im Level-Zuhause) und
+                   aus ihm vor dem Maps-Ordner laden
   --self-test  prüfen, ob der Maps-Ordner neben dem Programm lesbar ist, dann beenden
   --help       diesen Text ausgeben und beenden
   --version    die Version ausgeben und beenden

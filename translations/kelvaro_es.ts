@@ -1015,20 +1015,24 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
 <context>
     <name>kelvaro::EditorUsage</name>
     <message>
-        <source>usage: kel_edit [--help | --version | --self-test]
+        <source>usage: kel_edit [--levels DIR] [--help | --version | --self-test]
   The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder
   beside it where that folder takes new files, else in &quot;My levels&quot; in the level home
   ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).
   Without an option the editor opens its window.
+  --levels DIR  save in the level set DIR (such as &quot;Generated&quot; in the level home) and
+               load from it before the Maps folder
   --self-test  check that the maps folder beside the program can be read, then exit
   --help       print this text and exit
   --version    print the version and exit
 </source>
-        <translation>uso: kel_edit [--help | --version | --self-test]
+        <translation>uso: kel_edit [--levels CARPETA] [--help | --version | --self-test]
   El editor de niveles de Kelvaro: dibuja, carga y guarda niveles. Guarda en la carpeta Maps
   a su lado si admite archivos nuevos; si no, en «My levels» de la carpeta de niveles
   ($XDG_DATA_HOME/kelvaro/levels, por omisión ~/.local/share/kelvaro/levels).
   Sin opciones el editor abre su ventana.
+  --levels CARPETA  guardar en el conjunto de niveles CARPETA (como «Generated» de la carpeta
+                    de niveles) y cargar de él antes que de la carpeta Maps
   --self-test  comprobar que se puede leer la carpeta Maps junto al programa y salir
   --help       mostrar este texto y salir
   --version    mostrar la versión y salir

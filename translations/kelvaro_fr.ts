@@ -1015,20 +1015,24 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
 <context>
     <name>kelvaro::EditorUsage</name>
     <message>
-        <source>usage: kel_edit [--help | --version | --self-test]
+        <source>usage: kel_edit [--levels DIR] [--help | --version | --self-test]
   The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder
   beside it where that folder takes new files, else in &quot;My levels&quot; in the level home
   ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).
   Without an option the editor opens its window.
+  --levels DIR  save in the level set DIR (such as &quot;Generated&quot; in the level home) and
+               load from it before the Maps folder
   --self-test  check that the maps folder beside the program can be read, then exit
   --help       print this text and exit
   --version    print the version and exit
 </source>
-        <translation>usage : kel_edit [--help | --version | --self-test]
+        <translation>usage : kel_edit [--levels DOSSIER] [--help | --version | --self-test]
   L’éditeur de niveaux de Kelvaro : dessiner, charger et enregistrer des niveaux. Il enregistre
   dans le dossier Maps à côté de lui si ce dossier accepte de nouveaux fichiers, sinon dans
   « My levels » du dossier des niveaux ($XDG_DATA_HOME/kelvaro/levels, par défaut ~/.local/share/kelvaro/levels).
   Sans option, l’éditeur ouvre sa fenêtre.
+  --levels DOSSIER  enregistrer dans le jeu de niveaux DOSSIER (tel « Generated » du dossier
+                    des niveaux) et y charger avant le dossier Maps
   --self-test  vérifier que le dossier Maps à côté du programme est lisible, puis quitter
   --help       afficher ce texte et quitter
   --version    afficher la version et quitter

@@ -1015,20 +1015,24 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
 <context>
     <name>kelvaro::EditorUsage</name>
     <message>
-        <source>usage: kel_edit [--help | --version | --self-test]
+        <source>usage: kel_edit [--levels DIR] [--help | --version | --self-test]
   The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder
   beside it where that folder takes new files, else in &quot;My levels&quot; in the level home
   ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).
   Without an option the editor opens its window.
+  --levels DIR  save in the level set DIR (such as &quot;Generated&quot; in the level home) and
+               load from it before the Maps folder
   --self-test  check that the maps folder beside the program can be read, then exit
   --help       print this text and exit
   --version    print the version and exit
 </source>
-        <translation>uso: kel_edit [--help | --version | --self-test]
+        <translation>uso: kel_edit [--levels CARTELLA] [--help | --version | --self-test]
   L’editor di livelli di Kelvaro: disegna, carica e salva livelli. Salva nella cartella Maps
   accanto a sé se accetta nuovi file, altrimenti in «My levels» nella cartella dei livelli
   ($XDG_DATA_HOME/kelvaro/levels, in mancanza ~/.local/share/kelvaro/levels).
   Senza opzioni l’editor apre la sua finestra.
+  --levels CARTELLA  salva nella raccolta di livelli CARTELLA (come «Generated» nella cartella
+                     dei livelli) e carica da essa prima che dalla cartella Maps
   --self-test  controlla che la cartella Maps accanto al programma sia leggibile, poi esce
   --help       stampa questo testo ed esce
   --version    stampa la versione ed esce

@@ -1024,20 +1024,24 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
 <context>
     <name>kelvaro::EditorUsage</name>
     <message>
-        <source>usage: kel_edit [--help | --version | --self-test]
+        <source>usage: kel_edit [--levels DIR] [--help | --version | --self-test]
   The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder
   beside it where that folder takes new files, else in &quot;My levels&quot; in the level home
   ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).
   Without an option the editor opens its window.
+  --levels DIR  save in the level set DIR (such as &quot;Generated&quot; in the level home) and
+               load from it before the Maps folder
   --self-test  check that the maps folder beside the program can be read, then exit
   --help       print this text and exit
   --version    print the version and exit
 </source>
-        <translation>użycie: kel_edit [--help | --version | --self-test]
+        <translation>użycie: kel_edit [--levels KATALOG] [--help | --version | --self-test]
   Edytor poziomów Kelvaro: rysuj, wczytuj i zapisuj poziomy. Zapisuje w katalogu Maps
   obok siebie, jeśli przyjmuje on nowe pliki, a w przeciwnym razie w „My levels” w katalogu poziomów
   ($XDG_DATA_HOME/kelvaro/levels, domyślnie ~/.local/share/kelvaro/levels).
   Bez opcji edytor otwiera swoje okno.
+  --levels KATALOG  zapisuj w zestawie poziomów KATALOG (np. „Generated” w katalogu poziomów)
+                    i wczytuj z niego przed katalogiem Maps
   --self-test  sprawdź, czy katalog Maps obok programu daje się odczytać, i zakończ
   --help       wypisz ten tekst i zakończ
   --version    wypisz wersję i zakończ

@@ -1015,20 +1015,24 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
 <context>
     <name>kelvaro::EditorUsage</name>
     <message>
-        <source>usage: kel_edit [--help | --version | --self-test]
+        <source>usage: kel_edit [--levels DIR] [--help | --version | --self-test]
   The Kelvaro level editor: paint, load and save levels. It saves in the Maps folder
   beside it where that folder takes new files, else in &quot;My levels&quot; in the level home
   ($XDG_DATA_HOME/kelvaro/levels, by default ~/.local/share/kelvaro/levels).
   Without an option the editor opens its window.
+  --levels DIR  save in the level set DIR (such as &quot;Generated&quot; in the level home) and
+               load from it before the Maps folder
   --self-test  check that the maps folder beside the program can be read, then exit
   --help       print this text and exit
   --version    print the version and exit
 </source>
-        <translation>uso: kel_edit [--help | --version | --self-test]
+        <translation>uso: kel_edit [--levels PASTA] [--help | --version | --self-test]
   O editor de fases do Kelvaro: desenhe, carregue e salve fases. Ele salva na pasta Maps
   ao seu lado se ela aceitar novos arquivos; senão, em “My levels” na pasta de fases
   ($XDG_DATA_HOME/kelvaro/levels, por padrão ~/.local/share/kelvaro/levels).
   Sem opções o editor abre sua janela.
+  --levels PASTA  salvar no conjunto de fases PASTA (como “Generated” na pasta de fases) e
+                 carregar dele antes da pasta Maps
   --self-test  verificar se a pasta Maps ao lado do programa pode ser lida e sair
   --help       mostrar este texto e sair
   --version    mostrar a versão e sair

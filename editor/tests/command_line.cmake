@@ -11,9 +11,20 @@ function(expect status out err)
   endif()
 endfunction()
 
-expect(0 "^usage: kel_edit \\[--help \\| --version \\| --self-test\\]\n.*My levels" "" --help)
+expect(0 "^usage: kel_edit \\[--levels DIR\\] \\[--help \\| --version \\| --self-test\\]\n.*My levels" "" --help)
 expect(0 "^kel_edit \\(Kelvaro\\) [0-9.]+\n$" "" --version)
 expect(2 "^$" "kel_edit: unknown option '-frob'\n" -frob=1)
 expect(2 "^$" "kel_edit: unknown option '--frob'\n" --help --frob)
 expect(2 "^$" "kel_edit: option '--self-test' takes no value\n" --self-test=yes)
 expect(2 "^$" "kel_edit: unexpected argument 'maze1.txt'\n" maze1.txt)
+expect(2 "^$" "kel_edit: missing value after '--levels'\n" --levels)
+expect(2 "^$" "kel_edit: --levels: ${PROGRAM} is not a folder\n" --levels ${PROGRAM})
+
+# --levels makes SAVE write in that set, here one still to be made.
+get_filename_component(set "${PROGRAM}" DIRECTORY)
+set(set "${set}/no-such-set-yet")
+execute_process(COMMAND env QT_QPA_PLATFORM=offscreen ${PROGRAM} --levels ${set} --self-test
+                RESULT_VARIABLE got_status OUTPUT_VARIABLE got_out)
+if(NOT got_status EQUAL 0 OR NOT got_out MATCHES "saves to: ${set}\n")
+  message(FATAL_ERROR "kel_edit --levels ${set} --self-test: status ${got_status}, output [${got_out}]")
+endif()
