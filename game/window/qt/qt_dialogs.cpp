@@ -8,6 +8,8 @@
 #include "game/window/qt/records_window.h"
 #include "game/window/qt/text_window.h"
 
+#include <algorithm>
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDialog>
@@ -147,6 +149,12 @@ namespace {
 QString dialogText(const char* text) { return QCoreApplication::translate("QtDialogs", text); }
 
 // A grade to pick and a code to type; the code, when there is one, wins over the grade.
+// Wide enough that the title bar shows the whole title beside its buttons, in any language.
+void roomForTitle(QWidget* box)
+{
+    box->setMinimumWidth(std::max(box->minimumWidth(), box->fontMetrics().horizontalAdvance(box->windowTitle()) + 160));
+}
+
 class PuzzleBox : public QDialog {
 public:
     PuzzleBox(forge::Grade grade, QWidget* owner) : QDialog(owner)
@@ -168,6 +176,7 @@ public:
         form->addRow(buttons);
         connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
         connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+        roomForTitle(this);
     }
 
     PuzzleAsk answer() const
@@ -203,7 +212,7 @@ void QtDialogs::showProgress(const std::string& title, std::function<void()> can
     box->setAutoReset(false);
     box->setAutoClose(false);
     box->setMinimumDuration(0);
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(box->windowTitle()) + 160);  // room for the title
+    roomForTitle(box);
     box->setValue(0);
     progress_ = box;
     QObject::connect(box, &QProgressDialog::canceled, box, [this, box, cancelled] {
