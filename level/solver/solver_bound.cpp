@@ -19,7 +19,7 @@ constexpr std::size_t cache_entries = 8u << 20;
 
 } // namespace
 
-SolverBound::SolverBound(Layout layout) : layout_(std::move(layout)), marks_(layout_.player_wall.size(), 0)
+SolverBound::SolverBound(Layout layout) : layout_(std::move(layout)), solid_(layout_.player_wall)
 {
     // Only cells that are not border take part in the relaxed games: number them densely.
     index_.assign(layout_.jewel_wall.size(), no_cell);
@@ -70,26 +70,33 @@ void SolverBound::frozen(std::span<const std::uint32_t> obstacles, std::vector<s
     // drop: what remains is held on both axes by walls or by itself, so none of it can
     // ever be the first to move. Pushing along an axis needs the player on one side
     // and room on the other, so a wall or a frozen obstacle on either side holds it.
-    out.assign(obstacles.begin(), obstacles.end());
-    for (std::uint32_t cell : out)
-        marks_[cell] = 1;
-    auto held = [&](std::uint32_t cell, int a, int b) {
-        const auto one = cell + static_cast<std::uint32_t>(layout_.steps[a]);
-        const auto other = cell + static_cast<std::uint32_t>(layout_.steps[b]);
-        return layout_.player_wall[one] || marks_[one] || layout_.player_wall[other] || marks_[other];
+    // The result is the largest set so held, whatever order they are dropped in; the
+    // order of `obstacles` is kept, as the tables are found again by the set.
+    for (std::uint32_t cell : obstacles)
+        solid_[cell] = 1;
+    auto held = [&](std::uint32_t cell) {
+        auto solid = [&](int dir) { return solid_[cell + static_cast<std::uint32_t>(layout_.steps[dir])] != 0; };
+        return (solid(0) || solid(1)) && (solid(2) || solid(3));
     };
-    for (bool dropped = true; dropped;) {
-        dropped = false;
-        for (std::uint32_t& cell : out)
-            if (cell != 0 && !(held(cell, 0, 1) && held(cell, 2, 3))) {
-                marks_[cell] = 0;
-                cell = 0;  // the padding's corner is never an obstacle
-                dropped = true;
-            }
+    out.clear();
+    for (std::uint32_t cell : obstacles) {
+        if (held(cell))
+            out.push_back(cell);
+        else
+            solid_[cell] = layout_.player_wall[cell];
     }
-    std::erase(out, 0u);
+    for (bool dropped = out.size() != obstacles.size(); dropped && !out.empty();) {
+        dropped = false;
+        std::erase_if(out, [&](std::uint32_t cell) {
+            if (held(cell))
+                return false;
+            solid_[cell] = layout_.player_wall[cell];
+            dropped = true;
+            return true;
+        });
+    }
     for (std::uint32_t cell : out)
-        marks_[cell] = 0;
+        solid_[cell] = layout_.player_wall[cell];
 }
 
 std::size_t SolverBound::CellsHash::operator()(const std::vector<std::uint32_t>& cells) const
@@ -104,16 +111,22 @@ const SolverBound::Table& SolverBound::tableFor(const std::vector<std::uint32_t>
 {
     if (frozen.empty())
         return open_;
-    if (auto found = cache_.find(frozen); found != cache_.end())
+    // Sibling states mostly freeze the same obstacles: a comparison spares the hashing.
+    if (last_ && frozen == last_->first)
+        return last_->second;
+    if (auto found = cache_.find(frozen); found != cache_.end()) {
+        last_ = &*found;
         return found->second;
+    }
     if (cached_entries_ + open_.size() > cache_entries) {
         fillTable(frozen, scratch_);
         return scratch_;
     }
     cached_entries_ += open_.size();
-    Table& table = cache_[frozen];
-    fillTable(frozen, table);
-    return table;
+    auto& entry = *cache_.try_emplace(frozen).first;
+    fillTable(frozen, entry.second);
+    last_ = &entry;
+    return entry.second;
 }
 
 void SolverBound::fillTable(const std::vector<std::uint32_t>& frozen, Table& out) const
