@@ -19,7 +19,7 @@ constexpr std::size_t cache_entries = 8u << 20;
 
 } // namespace
 
-SolverBound::SolverBound(Layout layout) : layout_(std::move(layout)), marks_(layout_.player_wall.size(), 0)
+SolverBound::SolverBound(Layout layout) : layout_(std::move(layout)), solid_(layout_.player_wall)
 {
     // Only cells that are not border take part in the relaxed games: number them densely.
     index_.assign(layout_.jewel_wall.size(), no_cell);
@@ -44,7 +44,7 @@ std::optional<int> SolverBound::actionsLeft(std::uint32_t player, std::uint32_t 
     const auto p = static_cast<std::size_t>(index_[player]);
     const auto j = static_cast<std::size_t>(index_[jewel]);
     if (pairs_) {
-        const std::uint16_t left = table[p * cells_.size() + j];
+        const std::uint16_t left = table[j * cells_.size() + p];
         return left == unreachable ? std::nullopt : std::optional<int>(left);
     }
     // Large levels: p pushes of the jewel, a walk before the first and between any two.
@@ -70,26 +70,33 @@ void SolverBound::frozen(std::span<const std::uint32_t> obstacles, std::vector<s
     // drop: what remains is held on both axes by walls or by itself, so none of it can
     // ever be the first to move. Pushing along an axis needs the player on one side
     // and room on the other, so a wall or a frozen obstacle on either side holds it.
-    out.assign(obstacles.begin(), obstacles.end());
-    for (std::uint32_t cell : out)
-        marks_[cell] = 1;
-    auto held = [&](std::uint32_t cell, int a, int b) {
-        const auto one = cell + static_cast<std::uint32_t>(layout_.steps[a]);
-        const auto other = cell + static_cast<std::uint32_t>(layout_.steps[b]);
-        return layout_.player_wall[one] || marks_[one] || layout_.player_wall[other] || marks_[other];
+    // The result is the largest set so held, whatever order they are dropped in; the
+    // order of `obstacles` is kept, as the tables are found again by the set.
+    for (std::uint32_t cell : obstacles)
+        solid_[cell] = 1;
+    auto held = [&](std::uint32_t cell) {
+        auto solid = [&](int dir) { return solid_[cell + static_cast<std::uint32_t>(layout_.steps[dir])] != 0; };
+        return (solid(0) || solid(1)) && (solid(2) || solid(3));
     };
-    for (bool dropped = true; dropped;) {
-        dropped = false;
-        for (std::uint32_t& cell : out)
-            if (cell != 0 && !(held(cell, 0, 1) && held(cell, 2, 3))) {
-                marks_[cell] = 0;
-                cell = 0;  // the padding's corner is never an obstacle
-                dropped = true;
-            }
+    out.clear();
+    for (std::uint32_t cell : obstacles) {
+        if (held(cell))
+            out.push_back(cell);
+        else
+            solid_[cell] = layout_.player_wall[cell];
     }
-    std::erase(out, 0u);
+    for (bool dropped = out.size() != obstacles.size(); dropped && !out.empty();) {
+        dropped = false;
+        std::erase_if(out, [&](std::uint32_t cell) {
+            if (held(cell))
+                return false;
+            solid_[cell] = layout_.player_wall[cell];
+            dropped = true;
+            return true;
+        });
+    }
     for (std::uint32_t cell : out)
-        marks_[cell] = 0;
+        solid_[cell] = layout_.player_wall[cell];
 }
 
 std::size_t SolverBound::CellsHash::operator()(const std::vector<std::uint32_t>& cells) const
@@ -104,16 +111,22 @@ const SolverBound::Table& SolverBound::tableFor(const std::vector<std::uint32_t>
 {
     if (frozen.empty())
         return open_;
-    if (auto found = cache_.find(frozen); found != cache_.end())
+    // Sibling states mostly freeze the same obstacles: a comparison spares the hashing.
+    if (last_ && frozen == last_->first)
+        return last_->second;
+    if (auto found = cache_.find(frozen); found != cache_.end()) {
+        last_ = &*found;
         return found->second;
+    }
     if (cached_entries_ + open_.size() > cache_entries) {
         fillTable(frozen, scratch_);
         return scratch_;
     }
     cached_entries_ += open_.size();
-    Table& table = cache_[frozen];
-    fillTable(frozen, table);
-    return table;
+    auto& entry = *cache_.try_emplace(frozen).first;
+    fillTable(frozen, entry.second);
+    last_ = &entry;
+    return entry.second;
 }
 
 void SolverBound::fillTable(const std::vector<std::uint32_t>& frozen, Table& out) const
@@ -138,39 +151,53 @@ std::int32_t SolverBound::neighbour(std::size_t i, int dir) const
 void SolverBound::fillPairs(const std::vector<std::uint8_t>& player_wall, const std::vector<std::uint8_t>& jewel_wall,
                             Table& out) const
 {
-    // Backwards from every state with the jewel on the goal. Entry player * n + jewel.
+    // Backwards from every state with the jewel on the goal. Entry jewel * n + player, so
+    // that most walks stay within a cache line; the queue holds player << 16 | jewel,
+    // which spares a division per state (n <= pair_cells).
     const std::size_t n = cells_.size();
-    const auto goal = static_cast<std::size_t>(index_[layout_.goal]);
+    const auto goal = static_cast<std::uint32_t>(index_[layout_.goal]);
     out.assign(n * n, unreachable);
+    // Where the player may have walked from, per cell and facing: a neighbour it may stand on.
+    std::vector<std::int32_t> came(n * 4, no_cell);
+    for (std::size_t i = 0; i < n * 4; ++i)
+        if (near_[i] != no_cell && !player_wall[static_cast<std::size_t>(near_[i])])
+            came[i] = near_[i];
     std::vector<std::uint32_t> queue;
-    for (std::size_t player = 0; player < n; ++player)
+    queue.reserve(n * 4);
+    for (std::uint32_t player = 0; player < n; ++player)
         if (!player_wall[player]) {
-            out[player * n + goal] = 0;
-            queue.push_back(static_cast<std::uint32_t>(player * n + goal));
+            out[goal * n + player] = 0;
+            queue.push_back(player << 16 | goal);
         }
     for (std::size_t head = 0; head < queue.size(); ++head) {
-        const std::size_t player = queue[head] / n;
-        const std::size_t jewel = queue[head] % n;
+        const std::uint32_t player = queue[head] >> 16;
+        const std::uint32_t jewel = queue[head] & 0xffff;
         // Saturating one short of unreachable keeps it a lower bound on the longest mazes.
-        const auto next = static_cast<std::uint16_t>(std::min(out[queue[head]] + 1, unreachable - 1));
-        auto reach = [&](std::size_t p, std::size_t j) {
-            if (out[p * n + j] == unreachable) {
-                out[p * n + j] = next;
-                queue.push_back(static_cast<std::uint32_t>(p * n + j));
+        const auto next = static_cast<std::uint16_t>(std::min(out[jewel * n + player] + 1, unreachable - 1));
+        auto reach = [&](std::uint32_t p, std::uint32_t j) {
+            if (out[j * n + p] == unreachable) {
+                out[j * n + p] = next;
+                queue.push_back(p << 16 | j);
             }
         };
+        // The player walked here from a neighbour (facings come in opposite pairs).
+        const std::int32_t* const walked = &came[player * 4];
         for (int dir = 0; dir < 4; ++dir) {
-            // The player walked here from a neighbour (facings come in opposite pairs).
-            const std::int32_t from = neighbour(player, dir ^ 1);
-            if (from != no_cell && !player_wall[static_cast<std::size_t>(from)] &&
-                static_cast<std::size_t>(from) != jewel)
-                reach(static_cast<std::size_t>(from), jewel);
-            // Or it pushed the jewel here from the cell between them.
-            const std::int32_t between = neighbour(player, dir);
-            if (between != no_cell && neighbour(static_cast<std::size_t>(between), dir) == static_cast<std::int32_t>(jewel) &&
-                !jewel_wall[static_cast<std::size_t>(between)] && static_cast<std::size_t>(between) != goal)
-                reach(player, static_cast<std::size_t>(between));
+            const std::int32_t from = walked[dir ^ 1];
+            if (from != no_cell && static_cast<std::uint32_t>(from) != jewel)
+                reach(static_cast<std::uint32_t>(from), jewel);
         }
+        // Or it pushed the jewel here from the cell between them: only when the jewel is two
+        // steps away in a straight line, which is one facing at most.
+        const auto apart = static_cast<std::int64_t>(cells_[jewel]) - static_cast<std::int64_t>(cells_[player]);
+        for (int dir = 0; dir < 4; ++dir)
+            if (apart == 2 * std::int64_t{layout_.steps[dir]}) {
+                const std::int32_t between = neighbour(player, dir);
+                if (between != no_cell && !jewel_wall[static_cast<std::size_t>(between)] &&
+                    static_cast<std::uint32_t>(between) != goal)
+                    reach(player, static_cast<std::uint32_t>(between));
+                break;
+            }
     }
 }
 

@@ -31,6 +31,8 @@ public:
     };
 
     explicit SolverBound(Layout layout);
+    SolverBound(const SolverBound&) = delete;  // last_ points into its own cache
+    SolverBound& operator=(const SolverBound&) = delete;
 
     const Layout& layout() const { return layout_; }
 
@@ -56,13 +58,14 @@ private:
     std::vector<std::uint32_t> cells_;  // per dense number: the padded cell
     std::vector<std::int32_t> near_;    // per dense number and facing: neighbour()
     bool pairs_ = false;                // the table holds player and jewel together
-    std::vector<std::uint8_t> marks_;
+    std::vector<std::uint8_t> solid_;  // player_wall, with the obstacles still held while frozen() runs
     std::vector<std::uint32_t> frozen_;
     Table open_;  // no obstacle frozen: the usual case
     struct CellsHash {
         std::size_t operator()(const std::vector<std::uint32_t>& cells) const;
     };
     std::unordered_map<std::vector<std::uint32_t>, Table, CellsHash> cache_;
+    const std::pair<const std::vector<std::uint32_t>, Table>* last_ = nullptr;  // found last; nodes never move
     std::size_t cached_entries_ = 0;
     Table scratch_;
 };

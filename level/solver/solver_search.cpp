@@ -164,8 +164,8 @@ SearchResult decideLevel(SolverModel& model, const SolverLimits& limits)
     SolverStateSet states(limits.max_states);
     StopCheck stop(limits);
     Trail trail;
-    SolverWalkMap walks(model.cellCount());
-    SolverWalkMap after(model.cellCount());
+    SolverWalkMap walks(model.cellCount(), false);
+    SolverWalkMap after(model.cellCount(), false);
     // Open states by the actions they still need at least, nearest first: a solvable level is
     // settled long before its states run out, and an unsolvable one needs them all anyway.
     std::vector<std::vector<std::uint32_t>> open;

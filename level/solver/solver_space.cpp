@@ -14,8 +14,8 @@ PositionSpace::PositionSpace(const GameLevel& level, std::size_t max_states, con
 {
     SolverModel model(level, tables);
     SolverStateSet states(max_states);
-    SolverWalkMap walks(model.cellCount());
-    SolverWalkMap after(model.cellCount());
+    SolverWalkMap walks(model.cellCount(), false);
+    SolverWalkMap after(model.cellCount(), false);
     std::vector<std::uint32_t> state = model.startWords();
     if (!model.actionsLeft(state))
         return;

@@ -28,10 +28,11 @@ std::optional<SolverStateSet::Entry> SolverStateSet::insert(std::span<const std:
 {
     const std::uint64_t hash = hashOf(words);
     const std::size_t mask = slots_.size() - 1;
+    const std::uint64_t tag = hash & ~std::uint64_t{0xffffffff};
     std::size_t slot = hash & mask;
     for (; slots_[slot] != 0; slot = (slot + 1) & mask) {
-        const std::uint32_t id = slots_[slot] - 1;
-        if (hashes_[id] == hash && std::ranges::equal(this->words(id), words))
+        const auto id = static_cast<std::uint32_t>(slots_[slot]) - 1;
+        if ((slots_[slot] & ~std::uint64_t{0xffffffff}) == tag && std::ranges::equal(this->words(id), words))
             return Entry{id, false};
     }
     if (full())
@@ -40,7 +41,7 @@ std::optional<SolverStateSet::Entry> SolverStateSet::insert(std::span<const std:
     arena_.insert(arena_.end(), words.begin(), words.end());
     starts_.push_back(arena_.size());
     hashes_.push_back(hash);
-    slots_[slot] = id + 1;
+    slots_[slot] = tag | (id + 1);
     // Half full at most, so probes stay short.
     if (size() * 2 > slots_.size())
         grow();
@@ -49,13 +50,13 @@ std::optional<SolverStateSet::Entry> SolverStateSet::insert(std::span<const std:
 
 void SolverStateSet::grow()
 {
-    std::vector<std::uint32_t> bigger(slots_.size() * 2, 0);
+    std::vector<std::uint64_t> bigger(slots_.size() * 2, 0);
     const std::size_t mask = bigger.size() - 1;
     for (std::uint32_t id = 0; id < size(); ++id) {
         std::size_t slot = hashes_[id] & mask;
         while (bigger[slot] != 0)
             slot = (slot + 1) & mask;
-        bigger[slot] = id + 1;
+        bigger[slot] = (hashes_[id] & ~std::uint64_t{0xffffffff}) | (id + 1);
     }
     slots_.swap(bigger);
 }

@@ -35,7 +35,9 @@ private:
     std::vector<std::uint32_t> arena_;   // the words of every state, one after another
     std::vector<std::size_t> starts_;    // where state i begins; one more entry than states
     std::vector<std::uint64_t> hashes_;  // per state, so growing never rehashes the words
-    std::vector<std::uint32_t> slots_;   // open addressing: 0 empty, else id + 1
+    // Open addressing: 0 empty, else the hash's high half over id + 1, so a probe past
+    // another state seldom has to look at it.
+    std::vector<std::uint64_t> slots_;
 };
 
 } // namespace kelvaro

@@ -14,7 +14,11 @@ constexpr std::uint32_t no_target = std::numeric_limits<std::uint32_t>::max();
 
 } // namespace
 
-SolverWalkMap::SolverWalkMap(std::size_t cells) : seen_(cells, 0), distance_(cells, 0), came_(cells, 0) {}
+SolverWalkMap::SolverWalkMap(std::size_t cells, bool paths)
+    : paths_(paths), seen_(cells, 0), distance_(paths ? cells : 0, 0), came_(paths ? cells : 0, 0)
+{
+    reached_.reserve(cells);
+}
 
 void SolverWalkMap::fill(const SolverModel& model, std::uint32_t from)
 {
@@ -45,28 +49,51 @@ void SolverWalkMap::start(std::span<const std::uint32_t> starts)
         if (seen_[from] != stamp_) {
             reached_.push_back(from);
             seen_[from] = stamp_;
-            distance_[from] = 0;
+            if (paths_)
+                distance_[from] = 0;
             lowest_ = std::min(lowest_, from);
         }
 }
 
 bool SolverWalkMap::walk(const SolverModel& model, const SolverWalkMap* known, std::uint32_t target)
 {
+    if (paths_)
+        return known ? walk<true, true>(model, known, target) : walk<true, false>(model, known, target);
+    return known ? walk<false, true>(model, known, target) : walk<false, false>(model, known, target);
+}
+
+// The hottest loop of the solver: the choices are made once per fill, not once per cell.
+template <bool Paths, bool Apart>
+bool SolverWalkMap::walk(const SolverModel& model, const SolverWalkMap* known, std::uint32_t target)
+{
+    const std::uint32_t steps[4] = {static_cast<std::uint32_t>(model.step(0)), static_cast<std::uint32_t>(model.step(1)),
+                                    static_cast<std::uint32_t>(model.step(2)), static_cast<std::uint32_t>(model.step(3))};
+    const std::uint32_t stamp = stamp_;
+    std::uint32_t* const seen = seen_.data();
+    std::uint32_t lowest = lowest_;
     for (std::size_t head = 0; head < reached_.size(); ++head) {
         const std::uint32_t cell = reached_[head];
         for (int dir = 0; dir < 4; ++dir) {
-            const std::uint32_t next = cell + static_cast<std::uint32_t>(model.step(dir));
-            if (seen_[next] == stamp_ || model.code(next) != blank || (known && known->reaches(next)))
+            const std::uint32_t next = cell + steps[dir];
+            if (seen[next] == stamp || model.code(next) != blank)
                 continue;
-            seen_[next] = stamp_;
-            distance_[next] = static_cast<std::uint16_t>(distance_[cell] + 1);
-            came_[next] = static_cast<std::uint8_t>(dir);
+            if constexpr (Apart)
+                if (known->reaches(next))
+                    continue;
+            seen[next] = stamp;
+            if constexpr (Paths) {
+                distance_[next] = static_cast<std::uint16_t>(distance_[cell] + 1);
+                came_[next] = static_cast<std::uint8_t>(dir);
+            }
             reached_.push_back(next);
-            lowest_ = std::min(lowest_, next);
-            if (next == target)
+            lowest = std::min(lowest, next);
+            if (next == target) {
+                lowest_ = lowest;
                 return true;
+            }
         }
     }
+    lowest_ = lowest;
     return false;
 }
 

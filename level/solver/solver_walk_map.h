@@ -12,7 +12,9 @@ namespace kelvaro {
 
 class SolverWalkMap {
 public:
-    explicit SolverWalkMap(std::size_t cells);
+    // Without `paths` the map keeps only the area: distance() and pathTo() are then not
+    // to be asked, and fills skip their bookkeeping (the searches fill millions of areas).
+    explicit SolverWalkMap(std::size_t cells, bool paths = true);
 
     // Walks breadth first over `blank` cells of the model's working grid from `from`.
     void fill(const SolverModel& model, std::uint32_t from);
@@ -36,8 +38,11 @@ public:
 
 private:
     void start(std::span<const std::uint32_t> starts);
+    template <bool Paths, bool Apart>
+    bool walk(const SolverModel& model, const SolverWalkMap* known, std::uint32_t target);
     bool walk(const SolverModel& model, const SolverWalkMap* known, std::uint32_t target);
 
+    bool paths_;
     std::uint32_t stamp_ = 0;
     std::vector<std::uint32_t> seen_;     // == stamp_ once reached in this fill
     std::vector<std::uint16_t> distance_;
