@@ -3,6 +3,7 @@
 #include "game/records/records.h"
 #include "game/records/records_words.h"
 
+#include "level/calendar_day.h"
 #include "level/file_lock.h"
 #include "level/game_level.h"
 #include "level/level_digest.h"
@@ -10,7 +11,6 @@
 #include "level/sets/level_home.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -53,26 +53,13 @@ int dayNumber(std::chrono::year_month_day day) { return std::chrono::sys_days(da
 
 std::chrono::year_month_day dayOf(int number) { return std::chrono::sys_days(std::chrono::days(number)); }
 
-// "2026-12-08"; a day the calendar does not have is refused.
-std::string dateText(std::chrono::year_month_day day)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u", static_cast<int>(day.year()), static_cast<unsigned>(day.month()),
-                  static_cast<unsigned>(day.day()));
-    return text;
-}
-
+// A day as this file writes it, "2026-12-08", and no other spelling of it.
 std::optional<int> readDate(const std::string& text)
 {
-    int y = 0;
-    unsigned m = 0, d = 0;
-    char tail = 0;
-    if (text.size() != 10 || std::sscanf(text.c_str(), "%4d-%2u-%2u%c", &y, &m, &d, &tail) != 3)
+    const std::optional<std::chrono::year_month_day> day = readCalendarDay(text);
+    if (!day || calendarDayText(*day) != text)
         return std::nullopt;
-    const std::chrono::year_month_day day{std::chrono::year(y), std::chrono::month(m), std::chrono::day(d)};
-    if (!day.ok() || dateText(day) != text)
-        return std::nullopt;
-    return dayNumber(day);
+    return dayNumber(*day);
 }
 
 } // namespace
@@ -109,7 +96,7 @@ std::string Records::text() const
     if (!days_.empty())
         out << "# daily puzzles: day date best-time-left fewest-actions\n";
     for (const auto& [day, r] : days_)
-        out << "day " << dateText(dayOf(day)) << ' ' << r.best_time_left << ' ' << r.fewest_actions << '\n';
+        out << "day " << calendarDayText(dayOf(day)) << ' ' << r.best_time_left << ' ' << r.fewest_actions << '\n';
     if (!numbered_.empty())
         out << "# kept by number until the shipped level can be read again\n";
     for (const auto& [level, r] : numbered_)

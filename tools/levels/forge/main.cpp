@@ -2,10 +2,10 @@
 // level_forge: makes one deep level by hill climbing and writes it as a drawing for the level
 // tools, or writes the level file of a graded puzzle's code as the game plays it.
 #include "level/forge/grade_forge.h"
+#include "level/calendar_day.h"
 #include "level/level_files.h"
 #include "tools/options/option_reader.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <string>
@@ -76,16 +76,10 @@ kelvaro::ValueReader levelCode(std::optional<LevelCode>& target)
 kelvaro::ValueReader calendarDay(std::optional<std::chrono::year_month_day>& target)
 {
     return [&target](std::string_view text) -> std::optional<std::string> {
-        int y = 0;
-        unsigned m = 0, d = 0;
-        char end = 0;
-        const std::string copy(text);
-        if (std::sscanf(copy.c_str(), "%d-%u-%u%c", &y, &m, &d, &end) == 3) {
-            target = std::chrono::year_month_day{std::chrono::year(y), std::chrono::month(m), std::chrono::day(d)};
-            if (target->ok())
-                return std::nullopt;
-        }
-        return "'" + copy + "' is no calendar day written YYYY-MM-DD";
+        target = kelvaro::readCalendarDay(text);
+        if (target)
+            return std::nullopt;
+        return "'" + std::string(text) + "' is no calendar day written YYYY-MM-DD";
     };
 }
 
