@@ -26,8 +26,10 @@ void GameWindowModel::keepWin(std::optional<std::chrono::year_month_day> daily)
 {
     const int time_left = engine.timeleft, actions = static_cast<int>(engine.movesMade());
     withRecords([this, digest = engine.startedDigest(), time_left, actions, daily] {
-        const bool improved = records_->recordWin(digest, time_left, actions);
-        if (!(daily && records_->recordDay(*daily, time_left, actions)) && !improved)
+        bool improved = records_->recordWin(digest, time_left, actions);
+        if (daily)
+            improved = records_->recordDay(*daily, time_left, actions) || improved;
+        if (!improved)
             return;
         const std::optional<std::string> failure = records_->save();
         if (failure && !records_failure_said_) {
