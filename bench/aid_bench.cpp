@@ -2,7 +2,7 @@
 // Plays a 17 x 16 level with 12 crates through the real main window (offscreen) and reports the play
 // loop's step spacing with no solver work, while hints are asked without pause, and while pushes and
 // take-backs keep the lost-position check busy: the solver's thread must not move those figures.
-#include "game/window/qt/main_window.h"
+#include "game/desktop/main_window.h"
 
 #include <QApplication>
 #include <QEventLoop>

@@ -2,8 +2,8 @@
 // Drags the pointer across a 17 x 16 level with 12 crates in the real editor window (offscreen)
 // at 60 events a second, first with no check running, then while level checks run without
 // pause on another thread, and reports how long each event takes to reach the canvas's paint.
-#include "editor/analysis_worker.h"
-#include "editor/editor_window.h"
+#include "editor/core/analysis_worker.h"
+#include "editor/qt/editor_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,8 +3,8 @@
 // pacing of steps and frames, the frames drawn, the processor time and wake-ups of each phase
 // (walking by a held key and by a click among them), with and without a game controller
 // connected, and the memory.
-#include "game/controller/tests/virtual_pad.h"
-#include "game/window/qt/main_window.h"
+#include "game/desktop/controller/tests/virtual_pad.h"
+#include "game/desktop/main_window.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -9,7 +9,7 @@ import sys
 
 ROOT = os.path.normpath(os.path.join(os.path.dirname(os.path.abspath(__file__)), '..'))
 SOURCES = ('level', 'game', 'editor', 'tools', 'bench', 'assets', 'i18n', 'translations')
-PLAIN = ('level', 'game/engine', 'game/records', 'game/aid', 'game/window')
+PLAIN = ('level', 'game/ports', 'game/engine', 'game/records', 'game/aid', 'game/play', 'editor/core')
 INCLUDE = re.compile(r'^\s*#\s*include\s+[<"]([^">]+)[">]', re.M)
 PLATFORM = re.compile(r'^(Q[A-Za-z]|qt|SDL)')
 

@@ -2,7 +2,7 @@
 // Hints and the lost-position warning: the solver judges the position in the background.
 #pragma once
 
-#include "game/aid/solver_port.h"
+#include "game/ports/solver_port.h"
 
 #include "game/engine/engine.h"
 

@@ -2,7 +2,7 @@
 // The forge on a worker thread: one puzzle at a time, its progress and outcome posted to the window's thread.
 #pragma once
 
-#include "game/aid/forge_port.h"
+#include "game/ports/forge_port.h"
 
 #include <condition_variable>
 #include <memory>

@@ -2,7 +2,7 @@
 // The solver on a worker thread: one search at a time, each bounded in time, answers posted to the window's thread.
 #pragma once
 
-#include "game/aid/solver_port.h"
+#include "game/ports/solver_port.h"
 
 #include <atomic>
 #include <chrono>

@@ -4,7 +4,7 @@
 
 #include "game/engine/controls.h"
 #include "game/engine/images.h"
-#include "game/engine/ports.h"
+#include "game/ports/engine_ports.h"
 #include "game/engine/surface.h"
 
 #include "level/grid.h"

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Offscreen tests of the programs' language: English untouched, the core's texts translated with their
 // places, plural forms, a damaged setting ignored, and no text escaping a pseudo-translation.
-#include "editor/editor_phrases.h"
-#include "editor/editor_window.h"
-#include "game/window/qt/level_chooser.h"
-#include "game/window/qt/level_grid_model.h"
-#include "game/window/qt/main_window.h"
-#include "game/window/qt/records_window.h"
-#include "game/window/qt/tests/window_test_support.h"
-#include "game/window/qt/text_window.h"
-#include "game/window/window_phrases.h"
+#include "editor/core/editor_phrases.h"
+#include "editor/qt/editor_window.h"
+#include "game/desktop/level_chooser.h"
+#include "game/desktop/level_grid_model.h"
+#include "game/desktop/main_window.h"
+#include "game/desktop/records_window.h"
+#include "game/desktop/tests/window_test_support.h"
+#include "game/desktop/text_window.h"
+#include "game/play/window_phrases.h"
 #include "i18n/translation.h"
 #include "level/level_phrases.h"
 

@@ -1,0 +1,192 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The level chooser: every set read afresh when shown, so a folder that changed or vanished is told as it is now.
+#include "game/desktop/level_chooser.h"
+#include "i18n/translation.h"
+
+#include "game/play/played_set.h"
+#include "game/desktop/level_grid_model.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListView>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include <system_error>
+
+namespace kelvaro {
+namespace {
+
+QString fromPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+QString levelCount(const LevelSet& set)
+{
+    if (set.problem)
+        return LevelChooser::tr("cannot be read");
+    if (set.levels.empty())
+        return LevelChooser::tr("empty");
+    return i18n::counted("kelvaro::LevelChooser", QT_TRANSLATE_N_NOOP("kelvaro::LevelChooser", "%n levels"), "1 level",
+                         static_cast<int>(set.levels.size()));
+}
+
+} // namespace
+
+std::optional<QString> unplayable(const LevelSet& set, const SetLevel& level, const std::optional<LevelError>& error)
+{
+    if (!error)
+        return std::nullopt;
+    std::error_code ec;
+    const QString head = LevelChooser::tr("Level %1 cannot be played.\n\n").arg(level.number);
+    if (!std::filesystem::is_directory(set.folder, ec))
+        return head + LevelChooser::tr("Its folder %1 no longer exists.").arg(fromPath(set.folder));
+    return head + i18n::shown(levelFaultText(level.file.string(), *error));
+}
+
+LevelChooser::LevelChooser(const ChooserRequest& request, const Images& images, QWidget* parent)
+    : QDialog(parent), sets_(request.sets)
+{
+    setWindowTitle(tr("Choose level"));
+    levels_ = new LevelGridModel(images, request.figures, this);
+
+    sets_view_ = new QListWidget(this);
+    sets_view_->setObjectName("sets");
+    for (const LevelSet& set : sets_)
+        sets_view_->addItem(setName(set));
+    sets_view_->setMinimumWidth(200);
+
+    grid_ = new QListView(this);
+    grid_->setObjectName("levels");
+    grid_->setViewMode(QListView::IconMode);
+    grid_->setMovement(QListView::Static);
+    grid_->setResizeMode(QListView::Adjust);
+    grid_->setUniformItemSizes(true);  // only the levels in sight are drawn and figured
+    grid_->setWrapping(true);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setGridSize(QSize(LevelGridDelegate::item_width + 4, LevelGridDelegate::item_height + 4));
+    grid_->setModel(levels_);
+    grid_->setItemDelegate(new LevelGridDelegate(*levels_, grid_));
+    connect(grid_, &QListView::activated, this, &LevelChooser::play);
+
+    info_ = new QLabel(this);
+    info_->setObjectName("setInfo");
+    info_->setWordWrap(true);
+    info_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto* right = new QWidget(this);
+    auto* right_layout = new QVBoxLayout(right);
+    right_layout->setContentsMargins(0, 0, 0, 0);
+    right_layout->addWidget(grid_, 1);
+    right_layout->addWidget(info_);
+    auto* split = new QSplitter(this);
+    split->addWidget(sets_view_);
+    split->addWidget(right);
+    split->setStretchFactor(1, 1);
+
+    auto* buttons = new QDialogButtonBox(this);
+    play_ = buttons->addButton(tr("Play"), QDialogButtonBox::AcceptRole);
+    QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
+    // Enter belongs to the grid: it plays the level in focus, never presses a button as well.
+    for (QPushButton* button : {play_, close})
+        button->setAutoDefault(false);
+    connect(play_, &QPushButton::clicked, this, [this] { play(grid_->currentIndex()); });
+    connect(close, &QPushButton::clicked, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(split, 1);
+    layout->addWidget(buttons);
+    resize(960, 640);
+
+    connect(sets_view_, &QListWidget::currentRowChanged, this, &LevelChooser::showSet);
+    if (!sets_.empty())
+        sets_view_->setCurrentRow(static_cast<int>(std::min(request.current, sets_.size() - 1)));
+    if (const std::optional<int> row = levels_->rowOf(request.level))
+        grid_->setCurrentIndex(levels_->index(*row));
+    grid_->setFocus();
+}
+
+QString LevelChooser::setName(const LevelSet& set) const
+{
+    return QString::fromStdString(setLabel(set, sets_)) + " — " + levelCount(set);
+}
+
+// Read again at every showing: files may have been added, changed or removed meanwhile.
+void LevelChooser::showSet(int row)
+{
+    if (row < 0 || row >= static_cast<int>(sets_.size()))
+        return;
+    LevelSet& set = sets_[static_cast<std::size_t>(row)];
+    set = readAgain(set);
+    sets_view_->item(row)->setText(setName(set));
+    levels_->show(set);
+    if (levels_->rowCount() > 0)
+        grid_->setCurrentIndex(levels_->index(0));
+    play_->setEnabled(levels_->rowCount() > 0);
+    info_->setText(setInfo());
+}
+
+QString LevelChooser::setInfo() const
+{
+    const int row = sets_view_->currentRow();
+    if (row < 0)
+        return {};
+    const LevelSet& set = sets_[static_cast<std::size_t>(row)];
+    QStringList lines;
+    QString head = QString::fromStdString(set.title);
+    if (!set.info.author.empty())
+        head = tr("%1 by %2").arg(head, QString::fromStdString(set.info.author));
+    lines << head;
+    if (!set.info.description.empty())
+        lines << QString::fromStdString(set.info.description);
+    lines << tr("Folder: %1").arg(fromPath(set.folder));
+    if (set.problem) {
+        lines << QString::fromStdString(*set.problem);
+    } else if (set.levels.empty()) {
+        lines << tr("There is no level file (maze1.txt, maze2.txt, …) in this folder.");
+    } else {
+        QString count = tr("%1, numbered 1 to %2").arg(levelCount(set)).arg(set.highest());
+        const std::vector<int> gaps = set.gaps();
+        if (!gaps.empty()) {
+            QStringList missing;
+            for (int n : gaps)
+                missing << QString::number(n);
+            count += tr("; no level %1").arg(missing.join(", "));
+        }
+        lines << count;
+    }
+    if (set.info.damaged)
+        lines << tr("Its set.txt cannot be read, so the set is named after its folder.");
+    return lines.join('\n');
+}
+
+void LevelChooser::refreshFigures() { levels_->refreshFigures(); }
+
+// The file is read again when chosen: it may have been damaged or removed since the grid was made.
+void LevelChooser::play(const QModelIndex& index)
+{
+    const int row = sets_view_->currentRow();
+    if (!index.isValid() || row < 0)
+        return;
+    const LevelSet& set = sets_[static_cast<std::size_t>(row)];
+    const ChooserEntry& entry = levels_->entry(index.row());
+    Result<GameLevel> now = loadGameLevel(entry.file);
+    const std::optional<LevelError> error = now ? std::nullopt : std::optional(now.error());
+    if (const std::optional<QString> fault = unplayable(set, {entry.number, entry.file}, error)) {
+        refuse(*fault);
+        return;
+    }
+    choice_ = LevelChoice{set, entry.number};
+    accept();
+}
+
+void LevelChooser::refuse(const QString& text)
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kelvaro"), text, QMessageBox::Ok, this);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+}
+
+} // namespace kelvaro

@@ -1,0 +1,162 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The chooser's grid of levels: files read as the game reads them, thumbnails drawn with the game's pictures.
+#include "game/desktop/level_grid_model.h"
+
+#include "game/play/level_thumbnail.h"
+
+#include <QPainter>
+
+namespace kelvaro {
+namespace {
+
+QImage toImage(const Surface& s)
+{
+    const QImage view(reinterpret_cast<const uchar*>(s.data()), s.width(), s.height(),
+                      s.width() * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32);
+    return view.copy();
+}
+
+QString parText(const LevelFigures& figures)
+{
+    if (figures.par)
+        return QString::number(*figures.par);
+    return figures.par_unknown ? QStringLiteral("?") : QStringLiteral("…");
+}
+
+void drawCrossedBox(QPainter& painter, const QRect& box)
+{
+    painter.fillRect(box, QColor(60, 60, 60));
+    painter.setPen(QPen(QColor(220, 40, 40), 3));
+    painter.drawLine(box.topLeft(), box.bottomRight());
+    painter.drawLine(box.topRight(), box.bottomLeft());
+    painter.drawRect(box);
+}
+
+} // namespace
+
+QStringList entryLines(const ChooserEntry& entry)
+{
+    if (!entry.level)
+        return {entry.error && entry.error->kind == LevelError::Kind::unreadable ? LevelGridModel::tr("unreadable")
+                                                                                 : LevelGridModel::tr("damaged")};
+    const LevelFigures& f = entry.figures.value_or(LevelFigures{});
+    const QString none = QStringLiteral("–");
+    return {f.solved ? LevelGridModel::tr("solved") : LevelGridModel::tr("not solved"),
+            LevelGridModel::tr("best time left %1").arg(f.solved ? QString::number(f.best_time_left) : none),
+            LevelGridModel::tr("fewest actions %1").arg(f.solved ? QString::number(f.fewest_actions) : none),
+            LevelGridModel::tr("par %1").arg(parText(f))};
+}
+
+LevelGridModel::LevelGridModel(const Images& images, std::function<LevelFigures(const GameLevel&)> figures,
+                               QObject* parent)
+    : QAbstractListModel(parent), images_(images), figures_(std::move(figures))
+{
+}
+
+void LevelGridModel::show(const LevelSet& set)
+{
+    beginResetModel();
+    entries_.clear();
+    for (const SetLevel& level : set.levels) {
+        ChooserEntry entry;
+        entry.number = level.number;
+        entry.file = level.file;
+        Result<GameLevel> read = loadGameLevel(level.file);
+        if (read)
+            entry.level = std::move(read.value());
+        else
+            entry.error = read.error();
+        entries_.push_back(std::move(entry));
+    }
+    endResetModel();
+}
+
+void LevelGridModel::refreshFigures()
+{
+    for (ChooserEntry& entry : entries_)
+        entry.figures.reset();
+    if (!entries_.empty())
+        emit dataChanged(index(0), index(rowCount() - 1));
+}
+
+int LevelGridModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(entries_.size());
+}
+
+const ChooserEntry& LevelGridModel::entry(int row) const
+{
+    ChooserEntry& e = entries_.at(static_cast<std::size_t>(row));
+    if (e.level && e.thumbnail.isNull())
+        e.thumbnail = toImage(levelThumbnail(*e.level, images_, thumbnail_width, thumbnail_height));
+    if (e.level && !e.figures)
+        e.figures = figures_(*e.level);
+    return e;
+}
+
+std::optional<int> LevelGridModel::rowOf(int number) const
+{
+    for (std::size_t i = 0; i < entries_.size(); ++i)
+        if (entries_[i].number == number)
+            return static_cast<int>(i);
+    return std::nullopt;
+}
+
+QVariant LevelGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || index.row() >= rowCount())
+        return {};
+    const ChooserEntry& e = entry(index.row());
+    switch (role) {
+    case Qt::DisplayRole: return QString::number(e.number);
+    case Qt::ToolTipRole:
+        return e.error ? QString::fromStdString(e.error->describe()) : QString::fromStdString(e.file.filename().string());
+    case Qt::AccessibleTextRole: return QString::number(e.number) + ": " + entryLines(e).join(", ");
+    default: return {};
+    }
+}
+
+void LevelGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const ChooserEntry& e = model_.entry(index.row());
+    painter->save();
+    const QRect cell = option.rect.adjusted(2, 2, -2, -2);
+    const bool selected = option.state & QStyle::State_Selected;
+    if (selected)
+        painter->fillRect(cell, option.palette.color(QPalette::Highlight));
+    const QRect picture(cell.left() + (cell.width() - LevelGridModel::thumbnail_width) / 2, cell.top() + 4,
+                        LevelGridModel::thumbnail_width, LevelGridModel::thumbnail_height);
+    if (e.level) {
+        const QPoint at(picture.left() + (picture.width() - e.thumbnail.width()) / 2,
+                        picture.top() + (picture.height() - e.thumbnail.height()) / 2);
+        painter->drawImage(at, e.thumbnail);
+    } else {
+        drawCrossedBox(*painter, picture.adjusted(20, 16, -20, -16));
+    }
+
+    const QColor text = option.palette.color(selected ? QPalette::HighlightedText : QPalette::Text);
+    QFont bold = option.font;
+    bold.setBold(true);
+    const QFontMetrics metrics(option.font);
+    int top = picture.bottom() + 4;
+    painter->setFont(bold);
+    painter->setPen(text);
+    const QString number = QString::number(e.number);
+    painter->drawText(QRect(cell.left() + 6, top, cell.width() - 12, metrics.height()), Qt::AlignLeft, number);
+    const QStringList lines = entryLines(e);
+    const bool solved = e.figures && e.figures->solved;
+    if (solved || !e.level) {
+        painter->setPen(selected ? text : solved ? QColor(40, 170, 60) : QColor(220, 40, 40));
+        const QString mark = solved ? QStringLiteral("✔ ") + lines.front() : lines.front();
+        painter->drawText(QRect(cell.left() + 6, top, cell.width() - 12, metrics.height()), Qt::AlignRight, mark);
+    }
+    painter->setFont(option.font);
+    painter->setPen(text);
+    for (int i = 1; i < lines.size(); ++i) {
+        top += metrics.height();
+        painter->drawText(QRect(cell.left() + 6, top, cell.width() - 12, metrics.height()), Qt::AlignLeft, lines[i]);
+    }
+    painter->restore();
+}
+
+} // namespace kelvaro

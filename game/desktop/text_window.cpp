@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The Help and About windows and their texts.
+#include "game/desktop/text_window.h"
+
+#include "i18n/translation.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace kelvaro {
+
+TextWindow::TextWindow(const QString& caption, QSize client, QStringList lines, QWidget* parent)
+    : QDialog(parent), lines_(std::move(lines))
+{
+    setWindowTitle(caption);
+    setFixedSize(client);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, QColor(64, 0, 0));
+    palette.setColor(QPalette::WindowText, QColor(255, 255, 0));
+    setPalette(palette);
+    setAutoFillBackground(true);
+    QFont font("Liberation Sans");
+    font.setPixelSize(11);  // the system's default dialog font size at 96 dpi
+    setFont(font);
+    if (i18n::active()) {
+        // A translation longer than the English text grows the window rather than being cut off.
+        const QFontMetrics metrics(font);
+        int width = client.width();
+        for (const QString& line : lines_)
+            width = std::max(width, metrics.horizontalAdvance(line) + 4);
+        setFixedSize(width, std::max(client.height(), metrics.height() * static_cast<int>(lines_.size()) + 2));
+    }
+}
+
+void TextWindow::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    const QFontMetrics metrics(font());
+    int top = 0;
+    for (const QString& line : lines_) {
+        painter.drawText(0, top + metrics.ascent(), line);
+        top += metrics.height();
+    }
+}
+
+TextWindow* TextWindow::help(QWidget* parent)
+{
+    return new TextWindow(tr("HELP"), QSize(196, 114),
+                          {"", tr("  This is simple:"), tr("  Move Kelvaro using the arrow keys."),
+                           tr("  Use the Ctrl key to push the obstacles."), tr("  If you move the ball on the 'goal' point"),
+                           tr("  before time expires,you win!")},
+                          parent);
+}
+
+TextWindow* TextWindow::about(QWidget* parent)
+{
+    return new TextWindow(tr("About Kelvaro"), QSize(280, 56),
+                          {tr("Kelvaro 1.0 - a push puzzle for the desktop"), tr("Game, levels and editor: the Kelvaro team"),
+                           tr("Pictures and sounds made by our own tools"), tr("Free to play, share and change")},
+                          parent);
+}
+
+} // namespace kelvaro

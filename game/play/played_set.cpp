@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The rules a set gives New game and Next, and where its level files are.
+#include "game/play/played_set.h"
+#include "game/play/window_phrases.h"
+
+#include "level/level_files.h"
+#include "level/sets/level_home.h"
+
+namespace kelvaro {
+
+PlayedSet::PlayedSet()
+{
+    set_.title = builtin_set_title;
+    set_.builtin = true;
+}
+
+int PlayedSet::highest() const { return builtin() ? builtin_levels : set_.highest(); }
+
+std::optional<int> PlayedSet::next(int level) const
+{
+    if (builtin())
+        return level < builtin_levels ? std::optional<int>(level + 1) : std::nullopt;
+    const SetLevel* after = set_.after(level);
+    return after ? std::optional<int>(after->number) : std::nullopt;
+}
+
+std::filesystem::path PlayedSet::file(int number) const
+{
+    return fileIn(set_.folder, "maze" + std::to_string(number) + ".txt");
+}
+
+std::string PlayedSet::prompt() const { return fill(words::prompt, {std::to_string(highest())}); }
+
+std::string levelFaultText(const std::string& file, const LevelError& error)
+{
+    if (error.kind == LevelError::Kind::not_found)
+        return fill(words::file_gone, {file});
+    // A file the game may not open or read is not damaged: say what is the matter with it.
+    return fill(error.kind == LevelError::Kind::unreadable ? words::file_unreadable : words::file_damaged,
+                {file, error.describe()});
+}
+
+LevelSet readAgain(const LevelSet& set)
+{
+    LevelSet fresh = readLevelSet(set.folder);
+    if (set.builtin) {
+        fresh.title = set.title;
+        fresh.builtin = true;
+    }
+    return fresh;
+}
+
+} // namespace kelvaro

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The table of the game's core texts a shell recognises and translates.
+#include "game/play/window_phrases.h"
+
+#include "game/records/records_words.h"
+
+namespace kelvaro {
+
+std::span<const Phrase> windowPhrases()
+{
+    using namespace words;
+    static constexpr Phrase table[] = {
+        {context, sure}, {context, time}, {context, level}, {context, time_n},
+        {context, QT_TRANSLATE_NOOP("GameWindow", "LEVEL : %1")},
+        {context, QT_TRANSLATE_NOOP("GameWindow", "GAME OVER")},
+        {context, QT_TRANSLATE_NOOP("GameWindow", "GAME PAUSED")},
+        {context, QT_TRANSLATE_NOOP("GameWindow", "WINNER!")},
+        {context, QT_TRANSLATE_NOOP("GameWindow", "Waiting to play ...")},
+        {context, QT_TRANSLATE_NOOP("GameWindow", "P = PAUSE")},
+        {context, QT_TRANSLATE_NOOP("GameWindow", "Next")},
+        {context, QT_TRANSLATE_NOOP("GameWindow", "Abort")},
+        {context, QT_TRANSLATE_NOOP("GameWindow", "Retry")},
+        {context, QT_TRANSLATE_NOOP("GameWindow", "This level can no longer be won from here. Restart it with F3.")},
+        {context, QT_TRANSLATE_NOOP("GameWindow", "No hint found in time.")},
+        {context, QT_TRANSLATE_NOOP("GameWindow", "line %1: %2")},
+        {context, file_not_found}, {context, cannot_play}, {context, set_unreadable}, {context, set_empty},
+        {context, level_selection}, {context, exit_game}, {context, restart_level}, {context, exit_kelvaro},
+        {context, prompt}, {context, file_gone}, {context, file_unreadable}, {context, file_damaged},
+        {context, records_words::unreadable}, {context, records_words::bad_line}, {context, records_words::kept_off},
+        {context, records_words::set_aside}, {context, records_words::not_kept},
+        {context, generated_puzzle}, {context, daily_puzzle}, {context, code_unknown_grade}, {context, code_no_seed},
+        {context, code_not_a_number}, {context, code_too_large}, {context, no_level_found}, {context, kept},
+        {context, already_kept}, {context, keep_failed}, {context, keep_set_damaged}, {context, keep_set_full},
+        {context, keep_no_home},
+    };
+    return table;
+}
+
+} // namespace kelvaro
