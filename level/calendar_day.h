@@ -12,8 +12,8 @@ namespace kelvaro {
 // "YYYY-MM-DD", the month and day in two digits.
 std::string calendarDayText(std::chrono::year_month_day day);
 
-// A day written year-month-day with dashes (the month and day with or without a leading
-// zero); nothing for any other text or a day the calendar does not have.
+// A day written as calendarDayText writes it, "YYYY-MM-DD" with a four-digit year; nothing
+// for any other spelling (blanks, signs, fewer or more digits) or a day the calendar does not have.
 std::optional<std::chrono::year_month_day> readCalendarDay(std::string_view text);
 
 } // namespace kelvaro

@@ -20,17 +20,27 @@ namespace kelvaro {
 // other too, and the lock goes when the holder closes it or dies.
 const bool FileLock::excludes = true;
 
+namespace {
+
+bool lockRetrying(int fd, int how)
+{
+    int done = 0;
+    do
+        done = ::flock(fd, how);
+    while (done != 0 && errno == EINTR);
+    return done == 0;
+}
+
+} // namespace
+
 FileLock::FileLock(const std::filesystem::path& lock_file, Wait wait)
 {
     fd_ = ::open(lock_file.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (fd_ < 0 && errno == EISDIR)
+        fd_ = ::open(lock_file.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd_ < 0)
         return;
-    const int how = LOCK_EX | (wait == Wait::not_at_all ? LOCK_NB : 0);
-    int done = 0;
-    do
-        done = ::flock(fd_, how);
-    while (done != 0 && errno == EINTR);
-    held_ = done == 0;
+    held_ = lockRetrying(fd_, LOCK_EX | (wait == Wait::not_at_all ? LOCK_NB : 0));
 }
 
 FileLock::~FileLock()
@@ -38,6 +48,8 @@ FileLock::~FileLock()
     if (fd_ >= 0)
         ::close(fd_);  // which lets the lock go
 }
+
+bool lockOpenFile(int fd) { return lockRetrying(fd, LOCK_EX | LOCK_NB); }
 
 #else
 
@@ -47,6 +59,9 @@ const bool FileLock::excludes = false;
 
 FileLock::FileLock(const std::filesystem::path&, Wait) : held_(true) {}
 FileLock::~FileLock() = default;
+
+// Never held: nobody can then tell an abandoned file from one in use, and takes none for abandoned.
+bool lockOpenFile(int) { return false; }
 
 #endif
 

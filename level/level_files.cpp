@@ -2,6 +2,7 @@
 // Level file locations and opening; writing is in whole_file_writer.cpp.
 #include "level/level_files.h"
 #include "level/level_phrases.h"
+#include "level/plain_file.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -63,7 +64,13 @@ std::optional<LevelError> openLevelFile(const fs::path& file, std::ifstream& in)
         return LevelError{LevelError::Kind::not_found, 0, level_words::no_file};
     if (ec || status.type() != fs::file_type::regular)
         return LevelError{LevelError::Kind::unreadable, 0, level_words::not_readable};
-    in.open(file, std::ios::binary);
+    // Checked again on what is opened: the name may lead elsewhere by now.
+    const PlainFile plain(file);
+    if (!plain.opened())
+        return LevelError{LevelError::Kind::unreadable, 0, fill(level_words::cannot_open, {std::strerror(plain.error())})};
+    if (!plain.ok())
+        return LevelError{LevelError::Kind::unreadable, 0, level_words::not_readable};
+    plain.openStream(in);
     if (!in)
         return LevelError{LevelError::Kind::unreadable, 0, fill(level_words::cannot_open, {std::strerror(errno)})};
     return std::nullopt;

@@ -2,12 +2,61 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian package into a fresh Debian 12 system made with debootstrap, as a user of a
 # clean machine would, and checks there: the manual pages, --version, --help and --self-test.
-# Needs root and Debian's archive; takes a few minutes, so it is not part of the test suite.
-# usage: packaging/chroot_test.sh path/to/kelvaro_VERSION_amd64.deb [CHROOT_DIR]
+# Needs root and a Debian archive: the one this machine installs bookworm from, as its apt sources
+# say, or the one given as MIRROR=URL. Takes a few minutes, so it is not part of the test suite.
+# usage: [MIRROR=URL] packaging/chroot_test.sh path/to/kelvaro_VERSION_amd64.deb [CHROOT_DIR]
 set -euo pipefail
+
+# The first archive the machine's apt sources give for bookworm "deb" packages, in the one-line
+# form (sources.list, *.list) or deb822 (*.sources); nothing when there is none.
+machine_mirror() {
+  local files=() file
+  for file in /etc/apt/sources.list /etc/apt/sources.list.d/*.list /etc/apt/sources.list.d/*.sources; do
+    [[ -f $file ]] && files+=("$file")
+  done
+  ((${#files[@]})) || return 0
+  awk '
+    function usable(uris,   u, n, i) {
+      n = split(uris, u, " ")
+      for (i = 1; i <= n; i++) if (u[i] ~ /^(https?|ftp|file):/) return u[i]
+      return ""
+    }
+    function end_stanza(   uri) {
+      if (mirror == "" && (" " types " ") ~ / deb / && (" " suites " ") ~ / bookworm / && tolower(enabled) !~ /no/)
+        if ((uri = usable(uris)) != "") mirror = uri
+      types = uris = suites = enabled = key = ""
+    }
+    FNR == 1 { end_stanza() }
+    /^[ \t]*#/ { next }
+    FILENAME ~ /\.sources$/ {
+      if ($0 ~ /^[ \t]*$/) { end_stanza(); next }
+      value = $0
+      if (match($0, /^[A-Za-z-]+:/)) { key = tolower(substr($0, 1, RLENGTH - 1)); value = substr($0, RLENGTH + 1) }
+      gsub(/[ \t]+/, " ", value)
+      if (key == "types") types = types " " value
+      else if (key == "uris") uris = uris " " value
+      else if (key == "suites") suites = suites " " value
+      else if (key == "enabled") enabled = value
+      next
+    }
+    $1 == "deb" && mirror == "" {
+      line = $0
+      sub(/^[ \t]*deb[ \t]+/, "", line)
+      sub(/^\[[^]]*\][ \t]*/, "", line)
+      split(line, field, /[ \t]+/)
+      if (field[2] == "bookworm" && usable(field[1]) != "") mirror = field[1]
+    }
+    END { end_stanza(); if (mirror != "") print mirror }
+  ' "${files[@]}"
+}
+
 deb=$(realpath "$1")
 root=${2:-$(mktemp -d /tmp/kelvaro-chroot.XXXXXX)}
-mirror=${MIRROR:-http://deb.debian.org/debian}
+mirror=${MIRROR:-$(machine_mirror)}
+if [[ -z $mirror ]]; then
+  echo "chroot_test.sh: this machine's apt sources name no archive for bookworm; give one as MIRROR=URL" >&2
+  exit 2
+fi
 
 mounted=()
 cleanup() {

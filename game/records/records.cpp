@@ -282,9 +282,8 @@ std::optional<std::string> Records::save()
     std::error_code ec;
     fs::create_directories(file_.parent_path(), ec);
     // Read, merge and write as one step, or a copy of the game that read the file earlier
-    // writes its old view over the wins another has added since. The lock also keeps two
-    // copies off the one temporary name the write uses. A folder that refuses the lock file
-    // will most likely refuse the records too: the write then says so.
+    // writes its old view over the wins another has added since. A folder that refuses the
+    // lock file will most likely refuse the records too: the write then says so.
     const FileLock lock(lockFile());
     const std::optional<std::string> set_aside = takeIn();
     if (keep_off_)

@@ -4,11 +4,11 @@
 #include "level/level_phrases.h"
 
 #include "level/level_files.h"
+#include "level/plain_file.h"
 #include "level/sets/level_home.h"
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <map>
 #include <sstream>
 #include <system_error>
@@ -57,6 +57,21 @@ std::string oneLine(std::string text)
     std::replace(text.begin(), text.end(), '\n', ' ');
     std::replace(text.begin(), text.end(), '\r', ' ');
     return text;
+}
+
+// A set.txt that cannot be opened reads as none; one that is no plain file (a named pipe, a
+// device), too large or failing to read, as damaged.
+SetInfo readSetInfo(const fs::path& info_file)
+{
+    const PlainFile file(info_file);
+    if (!file.opened())
+        return {};
+    const std::optional<std::string> text = file.read(most_info_bytes + 1);
+    if (text && text->size() <= most_info_bytes)
+        return parseSetInfo(*text);
+    SetInfo damaged;
+    damaged.damaged = true;
+    return damaged;
 }
 
 } // namespace
@@ -186,16 +201,7 @@ LevelSet readLevelSet(const fs::path& folder)
         set.levels.push_back({number, folder / (has_exact ? exact : spellings.front())});
     }
     if (info_file) {
-        std::ifstream in(*info_file, std::ios::binary);
-        std::string text(most_info_bytes + 1, '\0');
-        in.read(text.data(), static_cast<std::streamsize>(text.size()));
-        text.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-        if (!in.bad() && text.size() <= most_info_bytes) {
-            set.info = parseSetInfo(text);
-        } else {
-            set.info = SetInfo{};
-            set.info.damaged = true;
-        }
+        set.info = readSetInfo(*info_file);
         if (!set.info.title.empty())
             set.title = set.info.title;
     }

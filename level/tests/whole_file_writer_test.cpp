@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Saving whole or not at all: crashes at every step, read-only files, symbolic links; the lock beside.
+// Saving whole or not at all: crashes at every step, two saves at once, read-only files, symbolic links; the lock beside.
 #include "level/file_lock.h"
 #include "level/level_files.h"
 
 #include <gtest/gtest.h>
 
+#include <bitset>
+#include <condition_variable>
 #include <fstream>
+#include <mutex>
 #include <sstream>
+#include <thread>
 
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -86,6 +90,105 @@ TEST_F(SaveDir, ACrashAfterAnyStepLeavesOldOrNewAndNothingAfterTheNextStart)
         ASSERT_EQ(WEXITSTATUS(status), 0);
         EXPECT_EQ(slurp(file), c.expected);
         removeStaleSaves(dir);  // what the editor does at its next start
+        EXPECT_EQ(entries(dir), std::vector<std::string>{"maze1.txt"});
+    }
+}
+
+// Two saves that take turns at every step they tell of: `schedule` says whose turn each next
+// stretch is, a save's last stretch ending when it returns. A turn is waited for as a state,
+// never a time.
+class TakingTurns {
+public:
+    explicit TakingTurns(std::vector<int> schedule) : schedule_(std::move(schedule)) {}
+
+    void waitForTurn(int who)
+    {
+        std::unique_lock lock(mutex_);
+        changed_.wait(lock, [&] { return whoseTurn() == who; });
+    }
+    // The stretch of `who` ends, and with it the save when `finished`.
+    void pass(int who, bool finished)
+    {
+        {
+            const std::lock_guard lock(mutex_);
+            finished_[who] = finished_[who] || finished;
+            ++at_;
+        }
+        changed_.notify_all();
+    }
+
+private:
+    int whoseTurn()
+    {
+        while (at_ < schedule_.size() && finished_[schedule_[at_]])
+            ++at_;
+        if (at_ < schedule_.size())
+            return schedule_[at_];
+        return finished_[0] ? 1 : 0;  // a save with more steps than scheduled runs on alone
+    }
+    std::vector<int> schedule_;
+    std::size_t at_ = 0;
+    bool finished_[2] = {false, false};
+    std::mutex mutex_;
+    std::condition_variable changed_;
+};
+
+TakingTurns* turns = nullptr;
+fs::path shared_file;
+thread_local int saver = 0;
+std::string seen_when_renamed[2];
+
+void takeTurns(SaveStep step)
+{
+    if (step == SaveStep::renamed)
+        seen_when_renamed[saver] = slurp(shared_file);
+    turns->pass(saver, false);
+    turns->waitForTurn(saver);
+}
+
+TEST_F(SaveDir, TwoSavesOfOneFileInterleavedAtEveryStepEachSaveOnlyTheirOwnContent)
+{
+    // Every order of two saves' steps, each save flushing twice: in memory where the system
+    // offers a folder there, since on a disk the flushes make this take half a minute.
+    std::error_code ec;
+    if (fs::is_directory("/dev/shm", ec) && ::access("/dev/shm", W_OK) == 0) {
+        fs::remove_all(dir);
+        dir = fs::path("/dev/shm") / dir.filename();
+        fs::create_directories(dir);
+    }
+    shared_file = dir / "maze1.txt";
+    const std::string content[2] = {"first", "second"};
+    constexpr int stretches = 6;  // five steps told, then the return
+    for (unsigned mask = 0; mask < (1U << (2 * stretches)); ++mask) {
+        if (std::bitset<2 * stretches>(mask).count() != stretches)
+            continue;
+        SCOPED_TRACE(std::bitset<2 * stretches>(mask).to_string());
+        put(shared_file, "old");
+        std::vector<int> schedule;
+        for (int i = 0; i < 2 * stretches; ++i)
+            schedule.push_back((mask >> i) & 1U);
+        TakingTurns taking(schedule);
+        turns = &taking;
+        std::optional<LevelError> result[2];
+        auto save = [&](int who) {
+            saver = who;
+            seen_when_renamed[who].clear();
+            taking.waitForTurn(who);
+            result[who] = writeFileWhole(shared_file, content[who], takeTurns);
+            taking.pass(who, true);
+        };
+        std::thread one(save, 0), other(save, 1);
+        one.join();
+        other.join();
+        for (int who : {0, 1}) {
+            if (!result[who]) {
+                EXPECT_EQ(seen_when_renamed[who], content[who]) << "save " << who << " said done";
+            }
+        }
+        const std::string now = slurp(shared_file);
+        EXPECT_TRUE((now == content[0] && !result[0]) || (now == content[1] && !result[1]) ||
+                    (now == "old" && result[0] && result[1]))
+            << now;
         EXPECT_EQ(entries(dir), std::vector<std::string>{"maze1.txt"});
     }
 }

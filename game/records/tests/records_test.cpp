@@ -6,7 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdio>
+
+#include <sys/resource.h>
 
 namespace kelvaro {
 namespace {
@@ -160,9 +163,20 @@ TEST(Records, AFailedWriteLeavesTheOldFileIntact)
     records.recordWin(key(2), 40, 12);
     ASSERT_FALSE(records.save()) << "the folder is made as needed";
     const std::string old = slurp(file);
-    fs::create_directory(dir.path / "sub" / ".records.txt.saving");  // the temporary file cannot be made
     records.recordWin(key(2), 50, 10);
-    const std::optional<std::string> failure = records.save();
+    std::optional<std::string> failure;
+    {
+        // No file may grow past one byte, which stops even root: the temporary cannot be written.
+        rlimit old_limit{};
+        ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old_limit), 0);
+        rlimit one_byte = old_limit;
+        one_byte.rlim_cur = 1;
+        const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
+        ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &one_byte), 0);
+        failure = records.save();
+        ::setrlimit(RLIMIT_FSIZE, &old_limit);
+        std::signal(SIGXFSZ, old_handler);
+    }
     ASSERT_TRUE(failure);
     EXPECT_NE(failure->find("cannot be kept"), std::string::npos);
     EXPECT_EQ(slurp(file), old);

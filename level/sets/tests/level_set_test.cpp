@@ -1,14 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Level sets as players make and share them: gaps, many levels, none, odd names, damaged notes,
-// folders that cannot be read or vanish; the level home's place; the digest that keys records.
+// folders that cannot be read or vanish, named pipes in them; the level home's place; the digest that keys records.
+#include "level/game_level.h"
 #include "level/level_digest.h"
 #include "level/sets/level_home.h"
 #include "level/sets/level_set.h"
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <fstream>
 #include <sstream>
+
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace kelvaro {
@@ -125,6 +130,31 @@ TEST(LevelSets, SetTextNamesTheSetAndDamageLosesOnlyTheTitle)
     EXPECT_EQ(setLabel(sets[0], sets), "Same (" + (dir.path / "a").string() + ")");
     EXPECT_EQ(setLabel(sets[2], sets), "c");
     EXPECT_TRUE(setsInHome(dir.path / "nowhere").empty());
+}
+
+// A named pipe where set.txt or a level should be is no plain file: reading the set must go
+// on without it rather than wait for a writer that never comes. The reading runs in a child
+// that a generous alarm ends, so a reader that blocks fails this test instead of hanging it.
+TEST(LevelSets, NamedPipesInASetFolderAreNeverWaitedFor)
+{
+    TempDir dir;
+    dir.put("pipes/maze1.txt");
+    ASSERT_EQ(::mkfifo((dir.path / "pipes" / "set.txt").c_str(), 0644), 0);
+    ASSERT_EQ(::mkfifo((dir.path / "pipes" / "maze2.txt").c_str(), 0644), 0);
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        ::alarm(20);
+        const LevelSet set = readLevelSet(dir.path / "pipes");
+        const bool read_as_should = set.info.damaged && set.title == "pipes" && set.levels.size() == 2 &&
+                                    !loadGameLevel(set.levels[1].file).ok();
+        const std::vector<LevelSet> home = setsInHome(dir.path);
+        ::_exit(read_as_should && home.size() == 1 ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_FALSE(WIFSIGNALED(status)) << "the reading was stopped by signal " << WTERMSIG(status);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the set read otherwise than it should";
 }
 
 TEST(LevelHome, FollowsXdgAndTellsWhereNewFilesGo)
