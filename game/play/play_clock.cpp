@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The pause key, the countdown and the idle banner.
+#include "game/play/play_clock.h"
+#include "game/play/engine_calls.h"
+#include "game/play/window_phrases.h"
+
+#include <algorithm>
+#include <string>
+
+namespace kelvaro {
+
+PlayClock::PlayClock(Engine& engine, Controls& controls, TickSource ticks)
+    : engine_(engine), controls_(controls), ticks_(std::move(ticks))
+{
+}
+
+void PlayClock::onCharacterKey(char key)
+{
+    if (!engine_.playing || engine_.timeup)
+        return;
+    const bool toggles = key == 'P' || key == 'p';
+    if ((engine_.paused != 0) != toggles)
+        pause();
+    else
+        goOn();
+}
+
+void PlayClock::pauseForBox()
+{
+    if (engine_.playing)
+        pause();
+}
+
+void PlayClock::pause()
+{
+    engine_calls::setPaused(engine_, true);
+    controls_.pausedLabel.visible = true;
+    controls_.clearWindowSurface();
+    controls_.countdownTimer.disable();
+}
+
+void PlayClock::goOn()
+{
+    engine_calls::setPaused(engine_, false);
+    controls_.pausedLabel.visible = false;
+    controls_.countdownTimer.enable(ticks_());
+}
+
+bool PlayClock::fireOne(TimerControl& timer, std::uint32_t now)
+{
+    if (!timer.enabled || elapsed(now, timer.due) >= 0x80000000u)
+        return false;
+    timer.due += timer.interval;
+    if (elapsed(now, timer.due) < 0x80000000u)  // fell behind: no burst of ticks
+        timer.due = now + timer.interval;
+    return true;
+}
+
+std::optional<std::uint32_t> PlayClock::nextDue() const
+{
+    std::optional<std::uint32_t> due;
+    for (const TimerControl* timer : {&controls_.bannerTimer, &controls_.countdownTimer})
+        if (timer->enabled)
+            due = sooner(due, timer->due, ticks_());
+    return due;
+}
+
+void PlayClock::onBannerTick()
+{
+    std::uniform_real_distribution<double> uniform(0.0, 1.0);
+    const int red_part = static_cast<int>(uniform(rng_) * 255);
+    const int green_part = static_cast<int>(uniform(rng_) * 255);
+    const int blue_part = static_cast<int>(uniform(rng_) * 255);
+    controls_.bannerLabel.colour = 0xff000000u | static_cast<Pixel>(red_part << 16 | green_part << 8 | blue_part);
+}
+
+void PlayClock::onCountdownTick()
+{
+    // Counted in a wider integer: a limit of -32768 ends at the first tick like any negative one.
+    const int left = engine_.timeleft - 1;
+    if (left == 10)
+        engine_.playOnce(Sound::hurryup);
+    controls_.timeLabel.caption = fill(words::time_n, {std::to_string(left)});
+    engine_calls::setTimeLeft(engine_, left);
+    if (left < 1)
+        controls_.countdownTimer.disable();
+}
+
+} // namespace kelvaro
