@@ -33,17 +33,28 @@ void PlayClock::pauseForBox()
 
 void PlayClock::pause()
 {
+    TimerControl& countdown = controls_.countdownTimer;
+    if (countdown.enabled) {
+        const auto left = static_cast<std::int32_t>(countdown.due - ticks_());
+        second_left_ = static_cast<std::uint32_t>(std::clamp<std::int32_t>(left, 0, countdown.interval));
+    }
     engine_calls::setPaused(engine_, true);
     controls_.pausedLabel.visible = true;
     controls_.clearWindowSurface();
-    controls_.countdownTimer.disable();
+    countdown.disable();
 }
 
 void PlayClock::goOn()
 {
+    TimerControl& countdown = controls_.countdownTimer;
+    const bool was_paused = engine_.paused != 0;
     engine_calls::setPaused(engine_, false);
     controls_.pausedLabel.visible = false;
-    controls_.countdownTimer.enable(ticks_());
+    const std::uint32_t now = ticks_();
+    countdown.enable(now);
+    if (was_paused && second_left_)
+        countdown.due = now + *second_left_;
+    second_left_.reset();
 }
 
 bool PlayClock::fireOne(TimerControl& timer, std::uint32_t now)

@@ -47,6 +47,8 @@ private:
     Controls& controls_;
     TickSource ticks_;
     std::mt19937 rng_;
+    // What was left of the countdown's second when the pause began: it goes on from there.
+    std::optional<std::uint32_t> second_left_;
 };
 
 template <typename After>
