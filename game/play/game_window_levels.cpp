@@ -62,15 +62,14 @@ void GameWindowModel::playLevel(int number)
 {
     controls.bannerTimer.disable();
     puzzles_.leave();
-    engine_calls::setLevel(engine, number);
-    startlevel(engine.level);
+    startlevel(number);
 }
 
 void GameWindowModel::playPuzzle()
 {
     controls.bannerTimer.disable();
     resetReadouts();
-    startlevel(engine.level);
+    startlevel(engine_calls::level(engine));
 }
 
 // While a generated puzzle is in play every level number is its level.
@@ -83,7 +82,7 @@ Result<GameLevel> GameWindowModel::loadLevel(int number)
 
 void GameWindowModel::startlevel(int number)
 {
-    const std::optional<LevelError> error = engine.startlevel(number);
+    const std::optional<LevelError> error = engine_calls::startLevel(engine, number);
     if (!error && puzzles_.inPlay())
         controls.levelLabel.caption = words::level;  // its code is in the title: the read-out has no room for it
     if (!error)
@@ -172,7 +171,7 @@ void GameWindowModel::openChooser(std::optional<std::filesystem::path> select)
     ChooserRequest request;
     request.sets = chooserSets();
     request.current = indexOf(request.sets, select ? *select : played_.set().folder).value_or(0);
-    request.level = select ? 0 : engine.level;
+    request.level = select ? 0 : engine_calls::level(engine);
     request.figures = [this](const GameLevel& level) { return records_.figures(level); };
     boxes_.modal([this, &request](auto closed) {
         records_.chooserOpen(true);

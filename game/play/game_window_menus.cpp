@@ -48,7 +48,7 @@ void GameWindowModel::onRestartLevel()
 {
     boxes_.ifSure(words::restart_level, [this] {
         controls.countdownTimer.disable();
-        startlevel(engine.level);
+        startlevel(engine_calls::level(engine));
     });
 }
 
@@ -86,14 +86,13 @@ void GameWindowModel::onNext()
         return;
     }
     refreshSet();
-    const std::optional<int> next = played_.next(engine.level);
+    const std::optional<int> next = played_.next(engine_calls::level(engine));
     if (!next)
         return;
-    engine_calls::setLevel(engine, *next);
     controls.nextButton.visible = false;
     controls.abortButton.visible = false;
     resetReadouts();
-    startlevel(engine.level);
+    startlevel(*next);
 }
 
 void GameWindowModel::onAbort()
@@ -118,7 +117,7 @@ void GameWindowModel::onRetry()
     controls.sadPicture.visible = false;
     controls.abortButton.visible = false;
     controls.retryButton.visible = false;
-    startlevel(engine.level);
+    startlevel(engine_calls::level(engine));
 }
 
 void GameWindowModel::onHint() { aid_.askHint(); }

@@ -16,10 +16,10 @@ PlayClock::PlayClock(Engine& engine, Controls& controls, TickSource ticks)
 
 void PlayClock::onCharacterKey(char key)
 {
-    if (!engine_.playing || engine_.timeup)
+    if (!engine_calls::playing(engine_) || engine_calls::timeUp(engine_))
         return;
     const bool toggles = key == 'P' || key == 'p';
-    if ((engine_.paused != 0) != toggles)
+    if (engine_calls::paused(engine_) != toggles)
         pause();
     else
         goOn();
@@ -27,7 +27,7 @@ void PlayClock::onCharacterKey(char key)
 
 void PlayClock::pauseForBox()
 {
-    if (engine_.playing)
+    if (engine_calls::playing(engine_))
         pause();
 }
 
@@ -47,7 +47,7 @@ void PlayClock::pause()
 void PlayClock::goOn()
 {
     TimerControl& countdown = controls_.countdownTimer;
-    const bool was_paused = engine_.paused != 0;
+    const bool was_paused = engine_calls::paused(engine_);
     engine_calls::setPaused(engine_, false);
     controls_.pausedLabel.visible = false;
     const std::uint32_t now = ticks_();
@@ -87,12 +87,8 @@ void PlayClock::onBannerTick()
 
 void PlayClock::onCountdownTick()
 {
-    // Counted in a wider integer: a limit of -32768 ends at the first tick like any negative one.
-    const int left = engine_.timeleft - 1;
-    if (left == 10)
-        engine_.playOnce(Sound::hurryup);
+    const int left = engine_calls::tickCountdown(engine_);
     controls_.timeLabel.caption = fill(words::time_n, {std::to_string(left)});
-    engine_calls::setTimeLeft(engine_, left);
     if (left < 1)
         controls_.countdownTimer.disable();
 }
