@@ -221,59 +221,24 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
 {
     clock_.start();
     play_at_start_ = options.level_file.has_value();
-    level_file_ = options.level_file;
     own_clock_ = !ticks_;
     if (own_clock_)
         ticks_ = [this] { return static_cast<std::uint32_t>(clock_.elapsed()); };
-    const std::filesystem::path dir = app_dir_;
-    GameWindowModel::Ports ports{
-        options.sound ? *options.sound : silent_,
-        keys_,
-        dialogs_,
-        [this] { return ticks(); },
-        [this](int n) { return loadGameLevel(levelFile(n)); },
-        [this](int n) { return levelFile(n).string(); },
-        [](int status) { QCoreApplication::exit(status); },
-    };
-    ports.solver = options.solver ? options.solver : &solver_;
-    ports.records_file = recordsFile(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    ports.shipped_keys = shippedLevelKeys(app_dir_);
-    const std::filesystem::path level_home = options.level_home ? *options.level_home : levelHome(std::getenv("XDG_DATA_HOME"), std::getenv("HOME"));
-    ports.installed_sets = [dir, level_home] {
-        std::vector<LevelSet> sets{builtinLevelSet(dir)};
-        for (LevelSet& set : setsInHome(level_home))
-            sets.push_back(std::move(set));
-        return sets;
-    };
-    ports.reread_set = readAgain;
-    ports.set_chosen = [this, level_home](const LevelSet& set) {
-        level_file_.reset();  // a level chosen from a set is played from its set
-        set_memory_.remember(set);
-        if (!set.builtin && set.folder.parent_path() != level_home)
-            set_memory_.rememberOpened(set.folder);
-    };
+    GameWiring wiring = wireGame(app_dir_, options, [this]() -> const PlayedSet& { return model_->playedSet(); },
+                                 set_memory_, forge_);
     std::error_code ec;
-    dialogs_.first_folder = std::filesystem::is_directory(level_home, ec) ? level_home : std::filesystem::path(QDir::homePath().toStdString());
+    dialogs_.first_folder = std::filesystem::is_directory(wiring.level_home, ec) ? wiring.level_home
+                                                                                : std::filesystem::path(QDir::homePath().toStdString());
     solver_.after_answer = [this] { sync(); };
-    ports.forge = options.forge ? options.forge : &forge_;
     forge_.after_answer = [this] { sync(); };
-    if (options.today)
-        ports.today = std::move(options.today);
-    ports.level_home = level_home;
+    GameWindowModel::Shell shell{options.sound ? *options.sound : silent_, keys_, dialogs_, [this] { return ticks(); },
+                                 [](int status) { QCoreApplication::exit(status); }};
     if (options.initsound)
-        ports.initsound = std::move(options.initsound);
-    model_ = std::make_unique<GameWindowModel>(images_, std::move(ports));
-    for (const std::filesystem::path& folder : set_memory_.openedFolders())
-        model_->addOpenedFolder(folder);
-    if (!level_file_) {
-        model_->setLevelSet(set_memory_.startSet(app_dir_, options.levels_folder));
-        if (options.levels_folder) {
-            set_memory_.remember(model_->playedSet().set());
-            set_memory_.rememberOpened(*options.levels_folder);
-        }
-    } else {
-        model_->setLevelSet(builtinLevelSet(app_dir_));
-    }
+        shell.initsound = std::move(options.initsound);
+    shell.solver = options.solver ? options.solver : &solver_;
+    model_ = std::make_unique<GameWindowModel>(images_, std::move(shell), std::move(wiring.shelf), std::move(wiring.records),
+                                               std::move(wiring.puzzles));
+    startOn(*model_, app_dir_, options, set_memory_);
     dialogs_.after_close = [this] { tick(); };
 
     i18n::addPhrases(windowPhrases());
@@ -304,11 +269,6 @@ MainWindow::~MainWindow() { qApp->removeEventFilter(this); }
 void MainWindow::tieToDesktopEntry() { QGuiApplication::setDesktopFileName("org.kelvaro.kelvaro"); }
 
 std::uint32_t MainWindow::ticks() const { return ticks_(); }
-
-std::filesystem::path MainWindow::levelFile(int number) const
-{
-    return level_file_ ? *level_file_ : model_->playedSet().file(number);
-}
 
 int MainWindow::millisecondsUntil(std::uint32_t due) const
 {

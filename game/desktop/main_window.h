@@ -6,6 +6,7 @@
 #include "game/desktop/controller/controller_pump.h"
 #include "game/play/key_table.h"
 #include "game/desktop/qt_dialogs.h"
+#include "game/desktop/game_wiring.h"
 #include "game/desktop/set_memory.h"
 #include "game/aid/threaded_forge.h"
 #include "game/aid/threaded_solver.h"
@@ -28,36 +29,8 @@ namespace kelvaro {
 // Runs a task on the window's thread from any thread, later, unless `context` is gone by then.
 ThreadedSolver::Post postTo(QObject* context);
 
-class SilentSound : public SoundPort {
-public:
-    void playOnce(Sound) override {}
-    void playMusicLooping() override {}
-    void stopMusic() override {}
-    void rewindMusic() override {}
-};
-
 // The pictures as surfaces for the engine, loaded from the built-in resources.
 Images loadImages();
-
-struct MainWindowOptions {
-    SoundPort* sound = nullptr;                              // none: silent
-    std::function<std::optional<std::string>()> initsound;  // loads the sounds
-    TickSource ticks;                                        // none: the monotonic clock
-    // A level file to play at once instead of the numbered levels: every level number,
-    // Next and Retry included, then reads this file. The editor's test play uses it.
-    std::optional<std::filesystem::path> level_file{};
-    SolverPort* solver = nullptr;                            // none: a worker thread
-    // A folder of levels to play from instead of the remembered set (`Kelvaro --levels DIR`).
-    std::optional<std::filesystem::path> levels_folder{};
-    // The settings file that keeps the set in play, the zoom and full screen between runs
-    // (playerSettingsFile() for the player's own); none: nothing is kept, as in tests.
-    std::optional<std::filesystem::path> settings_file{};
-    ForgePort* forge = nullptr;  // none: a worker thread
-    // The daily puzzle's day; none: today in UTC.
-    std::function<std::chrono::year_month_day()> today{};
-    // Where Keep this level writes; none: the player's level home.
-    std::optional<std::filesystem::path> level_home{};
-};
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -127,7 +100,6 @@ private:
     bool handleKey(QKeyEvent* event, bool pressed);
     void padCommand(PadCommand command);
     std::uint32_t ticks() const;
-    std::filesystem::path levelFile(int number) const;
     int millisecondsUntil(std::uint32_t due) const;
 
     std::filesystem::path app_dir_;
@@ -139,7 +111,6 @@ private:
     TickSource ticks_;
     bool own_clock_ = false;
     bool play_at_start_ = false;  // a level file was named: play it once started
-    std::optional<std::filesystem::path> level_file_;  // every level number reads it, until a set is chosen
     SetMemory set_memory_;
     ThreadedSolver solver_{std::chrono::seconds(5), postTo(this)};  // outlives the model that asks it
     ThreadedForge forge_{postTo(this)};  // likewise; going, it cancels a forge under way and waits for it

@@ -1,47 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's handlers, pause key and timers.
+// The main window's driving: events held back while the start effect draws, each dispatched to its handler, and the engine's passes.
 #include "game/play/game_window_model.h"
-#include "game/play/window_phrases.h"
-
-#include <charconv>
-#include <cmath>
+#include "game/play/engine_calls.h"
 
 namespace kelvaro {
-namespace {
 
-const std::string kSure = words::sure;
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-} // namespace
-
-std::optional<double> numericAnswer(const std::string& answer)
-{
-    std::string text = trimmed(answer);
-    if (!text.empty() && text[0] == '+')
-        text.erase(0, 1);
-    if (text.empty() || text.find_first_not_of("-0123456789.") != std::string::npos)
-        return std::nullopt;
-    double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-        return std::nullopt;
-    return value;
-}
-
-GameWindowModel::GameWindowModel(const Images& images, Ports ports)
-    : engine(controls, images, ports.sound, ports.keys, ports.ticks, [this](int number) { return loadLevel(number); }),
-      ports_(std::move(ports)),
-      aid_(engine, controls, ports_.solver ? *ports_.solver : inline_solver_, ports_.ticks), pointer_(engine, controls)
+GameWindowModel::GameWindowModel(const Images& images, Shell shell, LevelShelf shelf, RecordsService::Setup records,
+                                 GeneratedPuzzles::Setup puzzles)
+    : engine(controls, images, shell.sound, shell.keys, shell.ticks, [this](int number) { return loadLevel(number); }),
+      shell_(std::move(shell)), shelf_(std::move(shelf)), boxes_(engine, shell_.dialogs),
+      clock_(engine, controls, shell_.ticks), aid_(engine, controls, solver(), shell_.ticks), pointer_(engine, controls),
+      records_(std::move(records), solver(), boxes_), puzzles_(std::move(puzzles), boxes_, [this] { playPuzzle(); })
 {
     engine.changed = [this](Engine::Change change) { onEngineChange(change); };
-    aid_.say = [this](const std::string& text) { say(text); };
+    aid_.say = [this](const std::string& text) { boxes_.say(text); };
 }
 
 void GameWindowModel::onEngineChange(Engine::Change change)
@@ -49,24 +21,12 @@ void GameWindowModel::onEngineChange(Engine::Change change)
     aid_.onChange(change);
     pointer_.onChange(change);
     if (change == Engine::Change::started)
-        won_puzzle_.reset();
+        puzzles_.levelStarted();
     if (change == Engine::Change::won) {
-        keepWin(puzzle_ ? puzzle_->day : std::nullopt);
-        puzzleWon();
+        records_.keepWin(engine.startedDigest(), engine_calls::timeLeft(engine), static_cast<int>(engine.movesMade()), puzzles_.day());
+        puzzles_.won();
     }
 }
-
-void GameWindowModel::say(const std::string& text, std::function<void()> then)
-{
-    modal([&](auto closed) {
-        ports_.dialogs.message(text, [closed, then = std::move(then)] {
-            closed();
-            then();
-        });
-    });
-}
-
-// ---------------------------------------------------------------- driving
 
 // Held back while the start effect draws a ring, or while a modal box is open.
 bool GameWindowModel::holding() const { return !engine.acceptsEvents() || engine.suspended(); }
@@ -111,49 +71,49 @@ void GameWindowModel::dispatch(const Held& event)
 void GameWindowModel::handle(const Held& event)
 {
     rested_ = false;  // whatever the event changed, the next step must see it
-    using Handler = void (GameWindowModel::*)();
-    static constexpr Handler handlers[] = {
-        &GameWindowModel::onNewGame, &GameWindowModel::onEndGame, &GameWindowModel::onRestartLevel, &GameWindowModel::onExit,
-        &GameWindowModel::onSound, &GameWindowModel::onHelp,   &GameWindowModel::onAbout,  &GameWindowModel::onNext,
-        &GameWindowModel::onAbort, &GameWindowModel::onRetry,  &GameWindowModel::onHint,   &GameWindowModel::onRecords,
-        &GameWindowModel::onChooseLevel, &GameWindowModel::onOpenLevelFolder, &GameWindowModel::onGeneratedPuzzle,
-        &GameWindowModel::onDailyPuzzle, &GameWindowModel::onKeepLevel,
-    };
-    if (event.command) {
-        // A command whose menu item is disabled never reaches its handler, as with the real menu.
-        const MenuItem* item = nullptr;
-        if (*event.command == Command::endGameItem)
-            item = &controls.endGameItem;
-        if (*event.command == Command::restartLevelItem)
-            item = &controls.restartLevelItem;
-        const bool keep_off = *event.command == Command::keepLevelItem && !canKeep();
-        if ((!item || item->enabled) && !keep_off)
-            (this->*handlers[static_cast<int>(*event.command)])();
-    } else {
-        // The pause key, applied for every character key.
-        if (engine.playing && !engine.timeup) {
-            if (event.key == 'P' || event.key == 'p')
-                ++engine.paused;
-            if (engine.paused == 2)
-                engine.paused = 0;
-            if (engine.paused == 1) {
-                controls.pausedLabel.visible = true;
-                controls.clearWindowSurface();
-                controls.countdownTimer.disable();
-            } else {
-                controls.pausedLabel.visible = false;
-                controls.countdownTimer.enable(ports_.ticks());
-            }
-        }
-        // Keys beside the game's own: take back a move, ask for a hint.
-        if (event.key == '\b' || event.key == 'u' || event.key == 'U')
-            engine.requestTakeBack();
-        if (event.key == 'h' || event.key == 'H')
-            aid_.askHint();
-        if (event.key == '\x1b')
-            pointer_.cancel();
-    }
+    if (event.command)
+        run(*event.command);
+    else
+        onKey(event.key);
     aid_.advance();  // a pause or a box hides the hint
+}
+
+// A switch without a default: the build stops on a command with no handler.
+void GameWindowModel::run(Command command)
+{
+    switch (command) {
+    // A command whose menu item is disabled never reaches its handler, as with the real menu.
+    case Command::endGameItem: if (controls.endGameItem.enabled) onEndGame(); return;
+    case Command::restartLevelItem: if (controls.restartLevelItem.enabled) onRestartLevel(); return;
+    case Command::keepLevelItem: if (canKeep()) onKeepLevel(); return;
+    case Command::newGameItem: onNewGame(); return;
+    case Command::exitItem: onExit(); return;
+    case Command::soundItem: onSound(); return;
+    case Command::helpItem: onHelp(); return;
+    case Command::aboutItem: onAbout(); return;
+    case Command::nextButton: onNext(); return;
+    case Command::abortButton: onAbort(); return;
+    case Command::retryButton: onRetry(); return;
+    case Command::hintItem: onHint(); return;
+    case Command::recordsItem: onRecords(); return;
+    case Command::chooseLevelItem: onChooseLevel(); return;
+    case Command::openFolderItem: onOpenLevelFolder(); return;
+    case Command::generatedItem: onGeneratedPuzzle(); return;
+    case Command::dailyItem: onDailyPuzzle(); return;
+    }
+}
+
+// The pause key applies for every character key; beside the game's own keys, take back a
+// move, ask for a hint, drop a pick.
+void GameWindowModel::onKey(char key)
+{
+    clock_.onCharacterKey(key);
+    if (key == '\b' || key == 'u' || key == 'U')
+        engine.requestTakeBack();
+    if (key == 'h' || key == 'H')
+        aid_.askHint();
+    if (key == '\x1b')
+        pointer_.cancel();
 }
 
 // Every event that waited is handled in this one yield before the run goes on: a pass per
@@ -171,28 +131,10 @@ void GameWindowModel::flushHeld()
         pass();  // the loop's pass after its yield
 }
 
-void GameWindowModel::fireTimers()
-{
-    const std::uint32_t now = ports_.ticks();
-    struct Entry {
-        TimerControl& timer;
-        void (GameWindowModel::*tick)();
-    };
-    for (Entry entry : {Entry{controls.bannerTimer, &GameWindowModel::onBannerTick}, Entry{controls.countdownTimer, &GameWindowModel::onCountdownTick}}) {
-        if (!entry.timer.enabled || elapsed(now, entry.timer.due) >= 0x80000000u)
-            continue;
-        entry.timer.due += entry.timer.interval;
-        if (elapsed(now, entry.timer.due) < 0x80000000u)  // fell behind: no burst of ticks
-            entry.timer.due = now + entry.timer.interval;
-        (this->*entry.tick)();
-        pass();
-    }
-}
-
 void GameWindowModel::advance()
 {
     if (engine.acceptsEvents()) {
-        fireTimers();
+        clock_.fire([this] { pass(); });
         flushHeld();
     }
     pass();
@@ -204,7 +146,7 @@ void GameWindowModel::advance()
 bool GameWindowModel::keysHeld() const
 {
     for (Key key : {Key::left, Key::right, Key::up, Key::down, Key::ctrl})
-        if (ports_.keys.down(key))
+        if (shell_.keys.down(key))
             return true;
     return false;
 }
@@ -212,7 +154,7 @@ bool GameWindowModel::keysHeld() const
 void GameWindowModel::pass()
 {
     const bool was_playing = engine.phase() == Engine::Phase::playing;
-    const std::uint32_t last_step = engine.lasttick;
+    const std::uint32_t last_step = engine_calls::lastStep(engine);
     engine.advance();
     pointer_.advance();  // a click made during a move acts once the move is over
     // A step of the play loop that found no key held took no action, and its redraw put on
@@ -222,13 +164,13 @@ void GameWindowModel::pass()
     // the step after it, which draws the figure at rest, even when its key was let go midway.
     if (engine.phase() != Engine::Phase::playing)
         rested_ = false;
-    else if (was_playing && engine.lasttick != last_step && !keysHeld() && !engine.planned())
+    else if (was_playing && engine_calls::lastStep(engine) != last_step && !keysHeld() && !engine.planned())
         rested_ = true;
 }
 
 bool GameWindowModel::waitsForKeys() const
 {
-    return rested_ && engine.phase() == Engine::Phase::playing && engine.paused == 0 && !keysHeld() &&
+    return rested_ && engine.phase() == Engine::Phase::playing && !engine_calls::paused(engine) && !keysHeld() &&
            !engine.planned();
 }
 
@@ -239,273 +181,11 @@ std::optional<std::uint32_t> GameWindowModel::nextDue() const
     std::optional<std::uint32_t> due = waitsForKeys() ? std::nullopt : engine.nextDue();
     if (!engine.acceptsEvents())
         return due;
-    const std::uint32_t now = ports_.ticks();
-    auto consider = [&](std::uint32_t when) {
-        // Compare as distances from now, so the wrap-around of the count does not matter.
-        if (!due || static_cast<std::int32_t>(when - now) < static_cast<std::int32_t>(*due - now))
-            due = when;
-    };
-    for (const TimerControl* timer : {&controls.bannerTimer, &controls.countdownTimer})
-        if (timer->enabled)
-            consider(timer->due);
+    const std::uint32_t now = shell_.ticks();
+    due = sooner(due, clock_.nextDue(), now);
     if (!held_.empty() && !holding())
-        consider(now);
-    if (const auto hint_ends = aid_.nextDue())
-        consider(*hint_ends);
-    return due;
-}
-
-// ---------------------------------------------------------------- start-up and common steps
-
-void GameWindowModel::start()
-{
-    controls.endGameItem.enabled = false;
-    controls.restartLevelItem.enabled = false;
-    if (const std::optional<std::string> failure = ports_.initsound()) {
-        modal([&](auto closed) {
-            ports_.dialogs.message(*failure, [this, closed] {
-                closed();
-                ports_.quit(1);  // a launcher or script must see that the game could not start
-            });
-        });
-        return;
-    }
-    engine.stopgame();
-}
-
-void GameWindowModel::enterPause()
-{
-    engine.paused = 1;
-    controls.pausedLabel.visible = true;
-    controls.clearWindowSurface();
-    controls.countdownTimer.disable();
-}
-
-void GameWindowModel::resetReadouts()
-{
-    controls.timeLabel.caption = words::time;
-    controls.levelLabel.caption = words::level;
-}
-
-void GameWindowModel::stopMusic() { engine.stopMusicAndRewind(); }
-
-void GameWindowModel::startlevel(int number)
-{
-    const std::optional<LevelError> error = engine.startlevel(number);
-    if (!error && puzzle_)
-        controls.levelLabel.caption = words::level;  // its code is in the title: the read-out has no room for it
-    if (!error)
-        return;
-    std::string text = words::file_not_found;
-    if (error->kind != LevelError::Kind::not_found)
-        text = fill(words::cannot_play, {std::to_string(number), levelFaultText(ports_.level_file_name(number), *error)});
-    modal([&](auto closed) {
-        ports_.dialogs.message(text, [this, closed] {
-            closed();
-            stopMusic();
-            engine.stopgame();
-        });
-    });
-}
-
-// ---------------------------------------------------------------- the menus and buttons
-
-void GameWindowModel::onNewGame()
-{
-    if (engine.playing)
-        enterPause();
-    askLevel();
-}
-
-void GameWindowModel::playLevel(int number)
-{
-    controls.bannerTimer.disable();
-    puzzle_.reset();
-    engine.level = number;
-    startlevel(engine.level);
-}
-
-void GameWindowModel::refreshSet()
-{
-    if (ports_.reread_set)
-        played_ = PlayedSet(ports_.reread_set(played_.set()));
-}
-
-void GameWindowModel::askLevel()
-{
-    refreshSet();
-    const LevelSet& set = played_.set();
-    if (played_.highest() == 0) {
-        // Every answer would be out of range: say why instead of asking for ever.
-        say(set.problem ? fill(words::set_unreadable, {set.title, *set.problem}) : fill(words::set_empty, {set.title}));
-        return;
-    }
-    modal([this](auto closed) {
-        ports_.dialogs.inputBox(played_.prompt(), words::level_selection,
-                                [this, closed](const std::string& answer) {
-                                    closed();
-                                    if (answer.empty())
-                                        return;
-                                    const std::optional<double> value = numericAnswer(answer);
-                                    if (!value || *value <= 0 || *value >= played_.highest() + 1) {
-                                        askLevel();
-                                        return;
-                                    }
-                                    playLevel(static_cast<int>(std::floor(*value)));
-                                });
-    });
-}
-
-void GameWindowModel::ifSure(const char* title, std::function<void()> then)
-{
-    modal([this, title, then = std::move(then)](auto closed) {
-        ports_.dialogs.confirm(kSure, title, [closed, then](bool yes) {
-            closed();
-            if (yes)
-                then();
-        });
-    });
-}
-
-void GameWindowModel::onEndGame()
-{
-    ifSure(words::exit_game, [this] {
-        stopMusic();
-        puzzle_.reset();
-        controls.bannerLabel.visible = true;
-        controls.countdownTimer.disable();
-        resetReadouts();
-        engine.stopgame();
-    });
-}
-
-void GameWindowModel::onRestartLevel()
-{
-    ifSure(words::restart_level, [this] {
-        controls.countdownTimer.disable();
-        startlevel(engine.level);
-    });
-}
-
-void GameWindowModel::onExit()
-{
-    ifSure(words::exit_kelvaro, [this] { ports_.quit(0); });
-}
-
-void GameWindowModel::onSound()
-{
-    if (controls.soundItem.checked) {
-        controls.soundItem.checked = false;
-        ports_.sound.stopMusic();
-        ports_.sound.rewindMusic();
-    } else {
-        controls.soundItem.checked = true;
-        ports_.sound.rewindMusic();
-        ports_.sound.playMusicLooping();
-    }
-}
-
-void GameWindowModel::onHelp()
-{
-    if (engine.playing)
-        enterPause();
-    modal([this](auto closed) { ports_.dialogs.showHelp([closed] { closed(); }); });
-}
-
-void GameWindowModel::onAbout()
-{
-    if (engine.playing)
-        enterPause();
-    modal([this](auto closed) { ports_.dialogs.showAbout([closed] { closed(); }); });
-}
-
-void GameWindowModel::onNext()
-{
-    if (puzzle_) {
-        nextPuzzle();
-        return;
-    }
-    refreshSet();
-    const std::optional<int> next = played_.next(engine.level);
-    if (!next)
-        return;
-    engine.level = *next;
-    controls.nextButton.visible = false;
-    controls.abortButton.visible = false;
-    resetReadouts();
-    startlevel(engine.level);
-}
-
-void GameWindowModel::onAbort()
-{
-    ifSure(words::exit_game, [this] {
-        stopMusic();
-        puzzle_.reset();
-        controls.winnerLabel.visible = false;
-        controls.nextButton.visible = false;
-        controls.abortButton.visible = false;
-        controls.retryButton.visible = false;
-        resetReadouts();
-        controls.bannerLabel.visible = true;
-        controls.gameOverLabel.visible = false;
-        controls.sadPicture.visible = false;
-        engine.stopgame();
-    });
-}
-
-void GameWindowModel::onRetry()
-{
-    controls.gameOverLabel.visible = false;
-    controls.sadPicture.visible = false;
-    controls.abortButton.visible = false;
-    controls.retryButton.visible = false;
-    startlevel(engine.level);
-}
-
-void GameWindowModel::onHint() { aid_.askHint(); }
-
-void GameWindowModel::onRecords()
-{
-    if (engine.playing)
-        enterPause();
-    withRecords([this] {
-        records_open_ = true;
-        listLevels();
-        modal([this](auto closed) {
-            ports_.dialogs.showRecords(recordsShown(), [this, closed] {
-                records_open_ = false;
-                closed();
-            });
-        });
-        askPar();
-    });
-}
-
-// ---------------------------------------------------------------- timers
-
-void GameWindowModel::onBannerTick()
-{
-    std::uniform_real_distribution<double> uniform(0.0, 1.0);
-    const int red_part = static_cast<int>(uniform(rng_) * 255);
-    const int green_part = static_cast<int>(uniform(rng_) * 255);
-    const int blue_part = static_cast<int>(uniform(rng_) * 255);
-    controls.bannerLabel.colour = 0xff000000u | static_cast<Pixel>(red_part << 16 | green_part << 8 | blue_part);
-}
-
-void GameWindowModel::onCountdownTick()
-{
-    // Counted in a wider integer: a limit of -32768 ends at the first tick like any negative one.
-    const int left = engine.timeleft - 1;
-    if (left == 10)
-        engine.playOnce(Sound::hurryup);
-    controls.timeLabel.caption = fill(words::time_n, {std::to_string(left)});
-    if (left < 1) {
-        engine.timeleft = 0;
-        engine.timeup = true;
-        controls.countdownTimer.disable();
-    } else {
-        engine.timeleft = static_cast<std::int16_t>(left);
-    }
+        due = sooner(due, now, now);
+    return sooner(due, aid_.nextDue(), now);
 }
 
 } // namespace kelvaro

@@ -1,25 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The main window's behaviour: its handlers, the pause key and the two timers, on the controls model.
+// The main window's behaviour on the controls model: events held and dispatched, the menus' handlers, and the parts they lean on.
 #pragma once
 
-#include "game/ports/dialogs.h"
-#include "game/play/played_set.h"
 #include "game/aid/player_aid.h"
-#include "game/records/records.h"
-#include "game/ports/solver_port.h"
-#include "game/ports/forge_port.h"
+#include "game/play/boxes.h"
+#include "game/play/generated_puzzles.h"
+#include "game/play/play_clock.h"
+#include "game/play/played_set.h"
 #include "game/play/pointer_play.h"
+#include "game/play/records_service.h"
+#include "game/ports/dialogs.h"
+#include "game/ports/level_shelf.h"
+#include "game/ports/solver_port.h"
 
 #include "game/engine/engine.h"
 
-#include <chrono>
 #include <deque>
-#include <map>
 #include <functional>
 #include <optional>
-#include <random>
-#include <set>
 #include <string>
+#include <vector>
 
 namespace kelvaro {
 
@@ -43,46 +43,27 @@ enum class Command {
     keepLevelItem,
 };
 
-// Today's date in UTC: the daily puzzle's day.
-std::chrono::year_month_day todayUtc();
-
 // Whether an answer to New game counts as a number, and its value: plain decimals,
 // optionally signed, with a fraction and blanks around them.
 std::optional<double> numericAnswer(const std::string& answer);
 
 class GameWindowModel {
 public:
-    struct Ports {
+    // What the shell lends the game for the whole run.
+    struct Shell {
         SoundPort& sound;
         const KeyState& keys;
         Dialogs& dialogs;
         TickSource ticks;
-        LevelLoader loader;
-        std::function<std::string(int level)> level_file_name;  // for messages
-        std::function<void(int status)> quit;                   // ends the program at once with this exit status
+        std::function<void(int status)> quit;  // ends the program at once with this exit status
         // Loads the sounds; says what went wrong when one cannot be loaded.
         std::function<std::optional<std::string>()> initsound = [] { return std::optional<std::string>(); };
-        // Judges positions for hints and the lost-position warning; none: at once, inline.
+        // Judges positions for hints, the lost-position warning and par; none: at once, inline.
         SolverPort* solver = nullptr;
-        // The player's records file; empty: records are not kept.
-        std::filesystem::path records_file = {};
-        // The shipped levels' digests, to carry over records kept by level number.
-        ShippedLevelKey shipped_keys = {};
-        // The sets the chooser always lists: the built-in set, then those in the level home.
-        std::function<std::vector<LevelSet>()> installed_sets = [] { return std::vector<LevelSet>(); };
-        // A set read again from its folder before New game and Next; none: as it was.
-        std::function<LevelSet(const LevelSet&)> reread_set = {};
-        // The player chose a level of `set` in the chooser: the set to remember for the next run.
-        std::function<void(const LevelSet& set)> set_chosen = [](const LevelSet&) {};
-        // Forges generated and daily puzzles; none: at once, inline.
-        ForgePort* forge = nullptr;
-        // Today: the daily puzzle's day, and how far the Records window's run of days reaches.
-        std::function<std::chrono::year_month_day()> today = todayUtc;
-        // The player's level home, where Keep this level writes; empty: there is none.
-        std::filesystem::path level_home = {};
     };
 
-    GameWindowModel(const Images& images, Ports ports);
+    GameWindowModel(const Images& images, Shell shell, LevelShelf shelf, RecordsService::Setup records = {},
+                    GeneratedPuzzles::Setup puzzles = {});
 
     Controls controls;
     Engine engine;
@@ -96,6 +77,7 @@ public:
 
     // The set New game, Next, Restart and Retry play from; the built-in set at first.
     const PlayedSet& playedSet() const { return played_; }
+    void setPlayedSet(PlayedSet played) { played_ = std::move(played); }
     void setLevelSet(LevelSet set) { played_ = PlayedSet(std::move(set)); }
     // A folder the player opened: the chooser lists it beside the installed sets.
     void addOpenedFolder(const std::filesystem::path& folder);
@@ -103,9 +85,9 @@ public:
     std::vector<LevelSet> chooserSets() const;
 
     // The code of the generated or daily puzzle on the playfield, for the window's title.
-    std::optional<std::string> codeInPlay() const;
+    std::optional<std::string> codeInPlay() const { return puzzles_.code(); }
     // A generated or daily puzzle was won and can be kept: Keep this level is enabled.
-    bool canKeep() const { return won_puzzle_.has_value(); }
+    bool canKeep() const { return puzzles_.canKeep(); }
 
     // A menu item, button or character key from the window. While the start effect
     // draws a ring they wait, and take effect when the ring is complete.
@@ -148,8 +130,6 @@ public:
     void onGeneratedPuzzle();
     void onDailyPuzzle();
     void onKeepLevel();
-    void onBannerTick();
-    void onCountdownTick();
 
 private:
     struct Held {
@@ -162,82 +142,35 @@ private:
     void pass();  // one call of the engine, noting a step that found nothing to do
     bool keysHeld() const;
     void handle(const Held& event);
+    // The command's handler, unless its menu item is disabled.
+    void run(Command command);
+    void onKey(char key);
     void flushHeld();
-    void fireTimers();
     void askLevel();
     void startlevel(int number);
-    void enterPause();
     void resetReadouts();
     void stopMusic();
-    // Asks "Are you sure?" under `title`; only Yes goes on.
-    void ifSure(const char* title, std::function<void()> then);
-    // Opens a modal box: the run waits in its handler until the box closes.
-    template <typename Open>
-    void modal(Open open);
-
     void onEngineChange(Engine::Change change);
-    void say(const std::string& text, std::function<void()> then = [] {});
-    SolverPort& solver() { return ports_.solver ? *ports_.solver : inline_solver_; }
-    void withRecords(std::function<void()> then);
-    // A win kept by its level's content, and by its date for a daily puzzle.
-    void keepWin(std::optional<std::chrono::year_month_day> daily = std::nullopt);
-    std::vector<RecordRow> recordRows() const;
-    RecordsShown recordsShown() const;
-    void listLevels();
-    void askPar();
+    SolverPort& solver() { return shell_.solver ? *shell_.solver : inline_solver_; }
+    Result<GameLevel> loadLevel(int number);
     void refreshSet();
     void openChooser(std::optional<std::filesystem::path> select);
     void choose(const LevelChoice& choice);
-    LevelFigures levelFigures(const GameLevel& level);
-    // Generated puzzles (game_window_puzzles.cpp).
-    struct Puzzle {
-        forge::LevelCode code;
-        GameLevel level;  // as read back from its level file, so records match a kept copy
-        std::optional<std::chrono::year_month_day> day;  // the daily puzzle's
-    };
-    Result<GameLevel> loadLevel(int number);
-    void askPuzzle();
-    void forgePuzzle(ForgeRequest request, const char* title);
-    void forged(const ForgeRequest& request, const forge::ForgeOutcome& outcome);
-    void nextPuzzle();
-    void puzzleWon();
-    ForgePort& forger() { return ports_.forge ? *ports_.forge : inline_forge_; }
+    void playPuzzle();
 
-    Ports ports_;
+    Shell shell_;
+    LevelShelf shelf_;
     InlineSolver inline_solver_;
-    InlineForge inline_forge_;
-    std::optional<Puzzle> puzzle_;      // the generated puzzle that Restart, Retry and Next play from
-    std::optional<Puzzle> won_puzzle_;  // the generated puzzle last won, until another level starts
-    forge::Grade puzzle_grade_ = forge::Grade::medium;  // the grade the box offers first
-    std::mt19937 seeds_{std::random_device{}()};
+    Boxes boxes_;
+    PlayClock clock_;
     PlayerAid aid_;
     PointerPlay pointer_;
-    std::optional<Records> records_;  // made at the first win or look, read again at each
-    bool records_failure_said_ = false;
-    bool records_open_ = false;
-    bool chooser_open_ = false;
-    struct Par {
-        std::optional<int> actions;
-        bool unknown = false;
-    };
-    // What the Records window lists: levels 1 to this.
-    int listedLevels() const { return played_.highest(); }
-    // Each listed level's digest, read from its file once; nothing where it cannot be read.
-    std::map<int, std::optional<std::string>> listed_digests_;
-    std::map<std::string, Par> par_;  // by digest, solved from the level files once a run
-    std::set<std::string> par_asked_;  // digests whose par the chooser asked for since it opened
+    RecordsService records_;
+    GeneratedPuzzles puzzles_;
     PlayedSet played_;
     std::vector<std::filesystem::path> opened_folders_;
     std::deque<Held> held_;
-    std::mt19937 rng_;
     bool rested_ = false;  // the play loop's last step found no key and nothing to do
 };
-
-template <typename Open>
-void GameWindowModel::modal(Open open)
-{
-    engine.suspend();
-    open([this] { engine.resume(); });
-}
 
 } // namespace kelvaro

@@ -24,8 +24,17 @@ std::optional<int> PlayedSet::next(int level) const
     return after ? std::optional<int>(after->number) : std::nullopt;
 }
 
+PlayedSet PlayedSet::withSet(LevelSet set) const
+{
+    PlayedSet fresh(std::move(set));
+    fresh.only_file_ = only_file_;
+    return fresh;
+}
+
 std::filesystem::path PlayedSet::file(int number) const
 {
+    if (only_file_)
+        return *only_file_;
     return fileIn(set_.folder, "maze" + std::to_string(number) + ".txt");
 }
 

@@ -20,6 +20,11 @@ public:
 
     PlayedSet();  // the built-in set, its folder not yet known
     explicit PlayedSet(LevelSet set) : set_(std::move(set)) {}
+    // One level file played under the rules of `set` (the editor's test play): every number
+    // reads the file, and the file is the one level in play.
+    PlayedSet(LevelSet set, std::filesystem::path only_file) : set_(std::move(set)), only_file_(std::move(only_file)) {}
+    // The same rules and file on `set` read again.
+    PlayedSet withSet(LevelSet set) const;
 
     const LevelSet& set() const { return set_; }
     bool builtin() const { return set_.builtin; }
@@ -29,11 +34,14 @@ public:
     std::optional<int> next(int level) const;
     // Level `number`'s file: "mazeN.txt" in the set's folder, whatever its letter case.
     std::filesystem::path file(int number) const;
+    // The levels in play, 1 to this: what the Records window lists.
+    int listed() const { return only_file_ ? 1 : highest(); }
     // New game's question.
     std::string prompt() const;
 
 private:
     LevelSet set_;
+    std::optional<std::filesystem::path> only_file_;
 };
 
 // Why the level file `file` cannot be played, in a sentence: damaged (with the reader's line

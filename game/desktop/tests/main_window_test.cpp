@@ -18,6 +18,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -389,6 +390,42 @@ private slots:
         QVERIFY(labelWithText(window_.get(), "WINNER!")->isVisibleTo(window_.get()));
         QTest::keyClick(button(window_.get(), "Next"), Qt::Key_Return);
         QCOMPARE(labelWithText(window_.get(), "TIME")->text(), QString("TIME : 45"));  // the same file again
+    }
+
+    // The editor's test play: Game > Records lists the one level in play, its record and par,
+    // and the solver searches it once.
+    void recordsInTestPlayListTheOneLevelOfTheFile()
+    {
+        struct CountingSolver : InlineSolver {
+            int searches = 0;
+            void solve(GameLevel position, std::function<void(const Solution&)> done) override
+            {
+                ++searches;
+                InlineSolver::solve(std::move(position), std::move(done));
+            }
+        } solver;
+        const fs::path file = dir_ / "test-play.txt";
+        writeLevel(file, {"#######", "#######", "##S*G##", "#######", "#######"}, 45);
+        window_ = std::make_unique<MainWindow>(dir_, MainWindowOptions{nullptr, {}, [this] { return now_; }, file, &solver});
+        window_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
+        window_->start();
+        run(24 * 10 + 700 + 10);
+        const int searches_before = solver.searches;  // the aid's own look at the position
+        for (QAction* action : window_->findChildren<QAction*>())
+            if (action->text() == "Records")
+                action->trigger();
+        auto* box = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        QTableWidget* levels = nullptr;
+        for (QTableWidget* table : box->findChildren<QTableWidget*>())
+            if (table->horizontalHeaderItem(0) && table->horizontalHeaderItem(0)->text() == "Level")
+                levels = table;
+        QVERIFY(levels);
+        QCOMPARE(levels->rowCount(), 1);
+        QCOMPARE(levels->item(0, 4)->text(), QString("1"));  // the par: one push
+        QCOMPARE(solver.searches - searches_before, 1);
+        box->reject();
     }
 
     // Ctrl+G with a code: the level played is the one level_forge writes for it, its code in the title.

@@ -59,13 +59,9 @@ public:
 
 struct AidRig : WindowModelRig {
     HeldSolver solver;
-    GameWindowModel aided{images, [this] {
-                              GameWindowModel::Ports ports{sound, keys, dialogs, clock.source(), levels.loader(),
-                                                           [](int n) { return "maze" + std::to_string(n) + ".txt"; },
-                                                           [](int) {}};
-                              ports.solver = &solver;
-                              return ports;
-                          }()};
+    GameWindowModel aided{images,
+                          {sound, keys, dialogs, clock.source(), [](int) {}, [] { return std::optional<std::string>(); }, &solver},
+                          {levels.loader(), [](int n) { return "maze" + std::to_string(n) + ".txt"; }}};
     Controls& k = aided.controls;
     Engine& e = aided.engine;
 

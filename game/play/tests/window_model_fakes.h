@@ -179,27 +179,28 @@ struct WindowModelRig {
     std::chrono::year_month_day today{std::chrono::year(2026), std::chrono::month(3), std::chrono::day(14)};
     // The level home Keep writes to: made by the first keep, removed by the test that keeps.
     std::filesystem::path level_home = std::filesystem::temp_directory_path() / ("kelvaro-home-" + std::to_string(getpid()));
-    GameWindowModel model{images, ports()};
+    GameWindowModel model{images, shell(), shelf(), {{}, {}, [this] { return today; }}, puzzleSetup()};
     Controls& controls = model.controls;
     Engine& engine = model.engine;
 
-    GameWindowModel::Ports ports()
+    GameWindowModel::Shell shell()
     {
-        GameWindowModel::Ports p{sound, keys, dialogs, clock.source(), levels.loader(),
-                                 [](int n) { return "Maps/maze" + std::to_string(n) + ".txt"; },
-                                 [this](int status) {
-                                     ++quits;
-                                     exit_status = status;
-                                 },
-                                 [this] { return sound_failure; }};
-        p.installed_sets = [this] { return installed; };
-        p.reread_set = [this](const LevelSet& set) { return reread ? reread(set) : set; };
-        p.set_chosen = [this](const LevelSet& set) { remembered.push_back(set); };
-        p.forge = &forge;
-        p.today = [this] { return today; };
-        p.level_home = level_home;
-        return p;
+        return {sound, keys, dialogs, clock.source(),
+                [this](int status) {
+                    ++quits;
+                    exit_status = status;
+                },
+                [this] { return sound_failure; }};
     }
+    LevelShelf shelf()
+    {
+        LevelShelf shelf{levels.loader(), [](int n) { return "Maps/maze" + std::to_string(n) + ".txt"; }};
+        shelf.installed_sets = [this] { return installed; };
+        shelf.reread_set = [this](const LevelSet& set) { return reread ? reread(set) : set; };
+        shelf.set_chosen = [this](const LevelSet& set) { remembered.push_back(set); };
+        return shelf;
+    }
+    GeneratedPuzzles::Setup puzzleSetup() { return {&forge, [this] { return today; }, level_home}; }
 
     bool run(std::uint32_t ms) { return runFor(model, clock, ms); }
     // What the window forwards, each followed by the pass the shell gives it after every event.

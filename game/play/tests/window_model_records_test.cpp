@@ -34,13 +34,9 @@ struct RecordsRig : WindowModelRig {
     TempDir dir;
     fs::path file = dir.path / "kelvaro" / "records.txt";
     RecordingDialogs boxes;
-    GameWindowModel kept{images, [this] {
-                             GameWindowModel::Ports ports{sound, keys, boxes, clock.source(), levels.loader(),
-                                                          [](int n) { return "maze" + std::to_string(n) + ".txt"; },
-                                                          [](int) {}};
-                             ports.records_file = file;
-                             return ports;
-                         }()};
+    GameWindowModel kept{images, {sound, keys, boxes, clock.source(), [](int) {}},
+                         {levels.loader(), [](int n) { return "maze" + std::to_string(n) + ".txt"; }},
+                         {file}};
 
     RecordsRig() { kept.start(); }
     // Level `number`: the jewel one push from the goal, and a time of its own, so that every

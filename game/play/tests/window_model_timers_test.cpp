@@ -111,6 +111,27 @@ TEST(PauseKey, TogglesWithEitherCaseAndOtherKeysReapplyTheState)
     }
 }
 
+// A pause holds the countdown where it stood: the part of the second played before it counts,
+// so a player tapping P twice a second still sees the time fall.
+TEST(PauseKey, TheCountdownGoesOnFromWhereThePauseStoppedIt)
+{
+    WindowModelRig rig;
+    ASSERT_TRUE(rig.play(3, room, 75));
+    for (int second = 0; second < 12; ++second) {
+        rig.run(900);
+        rig.press('P');
+        const std::string shown = rig.controls.timeLabel.caption;
+        rig.run(100);
+        EXPECT_TRUE(rig.controls.pausedLabel.visible);
+        EXPECT_EQ(rig.controls.timeLabel.caption, shown) << "still while paused";
+        rig.press('P');
+        EXPECT_FALSE(rig.controls.pausedLabel.visible);
+    }
+    EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 65") << "10.8 s played";
+    rig.run(200);
+    EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 64") << "the eleventh second ends 11 s into play";
+}
+
 TEST(PauseKey, IsIgnoredOnceTheTimeIsUpOrTheLevelIsLost)
 {
     WindowModelRig rig;
