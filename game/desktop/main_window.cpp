@@ -563,7 +563,7 @@ void MainWindow::sync()
         pacer_.stop();
     }
     if (controllers_)
-        controllers_->setInPlay(model_->engine.playing && model_->engine.paused == 0);
+        controllers_->setInPlay(model_->engine.playing() && model_->engine.paused() == 0);
 }
 
 void MainWindow::padCommand(PadCommand command)

@@ -19,6 +19,15 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// A rectangle of whole pixels on the window's surface.
+struct Area {
+    int x;
+    int y;
+    int width;
+    int height;
+    bool operator==(const Area&) const = default;
+};
+
 struct LabelControl {
     std::string caption;
     Rect place;
@@ -120,12 +129,25 @@ struct Controls {
 
     // The window's own drawing surface: the playfield is copied here.
     Surface windowSurface{client_width, client_height};
-    // Raised whenever windowSurface changes, so the view repaints only then.
+    // Raised whenever windowSurface changes.
     std::uint64_t windowSurfaceVersion = 0;
+    // The parts of windowSurface drawn since the view last showed them: whoever draws says
+    // where, and the view repaints just these and empties the list.
+    std::vector<Area> drawn;
 
+    void markDrawn(Area area)
+    {
+        // Unshown for long (no view, or none repainting), the list stays short: all is drawn.
+        if (drawn.size() < 32)
+            drawn.push_back(area);
+        else
+            drawn.assign(1, Area{0, 0, client_width, client_height});
+        ++windowSurfaceVersion;
+    }
     void clearWindowSurface()
     {
         windowSurface.fill(black);
+        drawn.assign(1, Area{0, 0, client_width, client_height});
         ++windowSurfaceVersion;
     }
 };

@@ -56,14 +56,14 @@ std::vector<LevelSet> GameWindowModel::chooserSets() const
 
 void GameWindowModel::onChooseLevel()
 {
-    if (engine.playing)
+    if (engine.playing())
         enterPause();
     withRecords([this] { openChooser(std::nullopt); });
 }
 
 void GameWindowModel::onOpenLevelFolder()
 {
-    if (engine.playing)
+    if (engine.playing())
         enterPause();
     modal([this](auto closed) {
         ports_.dialogs.pickFolder([this, closed](std::optional<std::filesystem::path> folder) {
@@ -81,7 +81,7 @@ void GameWindowModel::openChooser(std::optional<std::filesystem::path> select)
     ChooserRequest request;
     request.sets = chooserSets();
     request.current = indexOf(request.sets, select ? *select : played_.set().folder).value_or(0);
-    request.level = select ? 0 : engine.level;
+    request.level = select ? 0 : engine.level();
     request.figures = [this](const GameLevel& level) { return levelFigures(level); };
     par_asked_.clear();  // searches cancelled since the last look are asked again
     modal([this, &request](auto closed) {

@@ -131,12 +131,10 @@ void GameWindowModel::handle(const Held& event)
             (this->*handlers[static_cast<int>(*event.command)])();
     } else {
         // The pause key, applied for every character key.
-        if (engine.playing && !engine.timeup) {
+        if (engine.playing() && !engine.timeup()) {
             if (event.key == 'P' || event.key == 'p')
-                ++engine.paused;
-            if (engine.paused == 2)
-                engine.paused = 0;
-            if (engine.paused == 1) {
+                engine.pauseKey();
+            if (engine.paused() == 1) {
                 controls.pausedLabel.visible = true;
                 controls.clearWindowSurface();
                 controls.countdownTimer.disable();
@@ -212,7 +210,7 @@ bool GameWindowModel::keysHeld() const
 void GameWindowModel::pass()
 {
     const bool was_playing = engine.phase() == Engine::Phase::playing;
-    const std::uint32_t last_step = engine.lasttick;
+    const std::uint32_t last_step = engine.lasttick();
     engine.advance();
     pointer_.advance();  // a click made during a move acts once the move is over
     // A step of the play loop that found no key held took no action, and its redraw put on
@@ -222,13 +220,13 @@ void GameWindowModel::pass()
     // the step after it, which draws the figure at rest, even when its key was let go midway.
     if (engine.phase() != Engine::Phase::playing)
         rested_ = false;
-    else if (was_playing && engine.lasttick != last_step && !keysHeld() && !engine.planned())
+    else if (was_playing && engine.lasttick() != last_step && !keysHeld() && !engine.planned())
         rested_ = true;
 }
 
 bool GameWindowModel::waitsForKeys() const
 {
-    return rested_ && engine.phase() == Engine::Phase::playing && engine.paused == 0 && !keysHeld() &&
+    return rested_ && engine.phase() == Engine::Phase::playing && engine.paused() == 0 && !keysHeld() &&
            !engine.planned();
 }
 
@@ -275,7 +273,7 @@ void GameWindowModel::start()
 
 void GameWindowModel::enterPause()
 {
-    engine.paused = 1;
+    engine.pause();
     controls.pausedLabel.visible = true;
     controls.clearWindowSurface();
     controls.countdownTimer.disable();
@@ -312,7 +310,7 @@ void GameWindowModel::startlevel(int number)
 
 void GameWindowModel::onNewGame()
 {
-    if (engine.playing)
+    if (engine.playing())
         enterPause();
     askLevel();
 }
@@ -321,8 +319,7 @@ void GameWindowModel::playLevel(int number)
 {
     controls.bannerTimer.disable();
     puzzle_.reset();
-    engine.level = number;
-    startlevel(engine.level);
+    startlevel(number);
 }
 
 void GameWindowModel::refreshSet()
@@ -383,7 +380,7 @@ void GameWindowModel::onRestartLevel()
 {
     ifSure(words::restart_level, [this] {
         controls.countdownTimer.disable();
-        startlevel(engine.level);
+        startlevel(engine.level());
     });
 }
 
@@ -407,14 +404,14 @@ void GameWindowModel::onSound()
 
 void GameWindowModel::onHelp()
 {
-    if (engine.playing)
+    if (engine.playing())
         enterPause();
     modal([this](auto closed) { ports_.dialogs.showHelp([closed] { closed(); }); });
 }
 
 void GameWindowModel::onAbout()
 {
-    if (engine.playing)
+    if (engine.playing())
         enterPause();
     modal([this](auto closed) { ports_.dialogs.showAbout([closed] { closed(); }); });
 }
@@ -426,14 +423,13 @@ void GameWindowModel::onNext()
         return;
     }
     refreshSet();
-    const std::optional<int> next = played_.next(engine.level);
+    const std::optional<int> next = played_.next(engine.level());
     if (!next)
         return;
-    engine.level = *next;
     controls.nextButton.visible = false;
     controls.abortButton.visible = false;
     resetReadouts();
-    startlevel(engine.level);
+    startlevel(*next);
 }
 
 void GameWindowModel::onAbort()
@@ -459,14 +455,14 @@ void GameWindowModel::onRetry()
     controls.sadPicture.visible = false;
     controls.abortButton.visible = false;
     controls.retryButton.visible = false;
-    startlevel(engine.level);
+    startlevel(engine.level());
 }
 
 void GameWindowModel::onHint() { aid_.askHint(); }
 
 void GameWindowModel::onRecords()
 {
-    if (engine.playing)
+    if (engine.playing())
         enterPause();
     withRecords([this] {
         records_open_ = true;
@@ -494,18 +490,10 @@ void GameWindowModel::onBannerTick()
 
 void GameWindowModel::onCountdownTick()
 {
-    // Counted in a wider integer: a limit of -32768 ends at the first tick like any negative one.
-    const int left = engine.timeleft - 1;
-    if (left == 10)
-        engine.playOnce(Sound::hurryup);
+    const int left = engine.tickCountdown();
     controls.timeLabel.caption = fill(words::time_n, {std::to_string(left)});
-    if (left < 1) {
-        engine.timeleft = 0;
-        engine.timeup = true;
+    if (left < 1)
         controls.countdownTimer.disable();
-    } else {
-        engine.timeleft = static_cast<std::int16_t>(left);
-    }
 }
 
 } // namespace kelvaro

@@ -52,7 +52,7 @@ std::optional<std::string> GameWindowModel::codeInPlay() const
 
 void GameWindowModel::onGeneratedPuzzle()
 {
-    if (engine.playing)
+    if (engine.playing())
         enterPause();
     askPuzzle();
 }
@@ -83,7 +83,7 @@ void GameWindowModel::askPuzzle()
 
 void GameWindowModel::onDailyPuzzle()
 {
-    if (engine.playing)
+    if (engine.playing())
         enterPause();
     forgePuzzle(ports_.today(), words::daily_puzzle);
 }
@@ -123,7 +123,7 @@ void GameWindowModel::forged(const ForgeRequest& request, const forge::ForgeOutc
     puzzle_ = Puzzle{outcome.level().code, std::move(*level), day ? std::optional(*day) : std::nullopt};
     controls.bannerTimer.disable();
     resetReadouts();
-    startlevel(engine.level);
+    startlevel(engine.level());
 }
 
 // Next after a generated puzzle forges the code after it, of the same grade (after the

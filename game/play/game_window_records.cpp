@@ -24,7 +24,7 @@ void GameWindowModel::withRecords(std::function<void()> then)
 // is kept under the level's content, whatever its number or file.
 void GameWindowModel::keepWin(std::optional<std::chrono::year_month_day> daily)
 {
-    const int time_left = engine.timeleft, actions = static_cast<int>(engine.movesMade());
+    const int time_left = engine.timeleft(), actions = static_cast<int>(engine.movesMade());
     withRecords([this, digest = engine.startedDigest(), time_left, actions, daily] {
         bool improved = records_->recordWin(digest, time_left, actions);
         if (daily)
