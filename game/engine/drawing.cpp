@@ -137,6 +137,8 @@ void Drawing::placeWinner()
     controls_.abortButton.place.top = controls_.nextButton.place.top;
     controls_.nextButton.visible = true;
     controls_.abortButton.visible = true;
+    for (std::uint32_t* placings : {&winnerLabel.placings, &controls_.nextButton.placings, &controls_.abortButton.placings})
+        ++*placings;
 }
 
 void Drawing::placeGameOver()
@@ -156,6 +158,9 @@ void Drawing::placeGameOver()
     controls_.abortButton.visible = true;
     controls_.retryButton.visible = true;
     sadPicture.visible = true;
+    for (std::uint32_t* placings : {&gameOverLabel.placings, &controls_.abortButton.placings,
+                                    &controls_.retryButton.placings, &sadPicture.placings})
+        ++*placings;
 }
 
 } // namespace kelvaro

@@ -41,6 +41,7 @@ void Engine::stopMusicAndRewind()
 
 std::optional<LevelError> Engine::startlevel(int number)
 {
+    ++runs_;
     level_ = number;
     phase_ = Phase::idle;  // whatever ran before is over for good
     timeup_ = false;
@@ -351,6 +352,7 @@ void Engine::finishAnimation()
 
 void Engine::levelwon()
 {
+    ++runs_;
     playOnce(Sound::win);
     controls_.endGameItem.enabled = false;
     controls_.restartLevelItem.enabled = false;
@@ -361,6 +363,7 @@ void Engine::levelwon()
 
 void Engine::levellost()
 {
+    ++runs_;
     stopMusicAndRewind();
     playOnce(Sound::lose);
     controls_.endGameItem.enabled = false;
@@ -372,6 +375,7 @@ void Engine::levellost()
 
 void Engine::stopgame()
 {
+    ++runs_;
     controls_.restartLevelItem.enabled = false;
     controls_.endGameItem.enabled = false;
     controls_.pausedLabel.visible = false;

@@ -92,6 +92,9 @@ public:
     bool suspended() const { return suspended_ > 0; }
 
     Phase phase() const { return phase_; }
+    // Raised at every level start, stop and outcome: what the window shows of the run as a
+    // whole (its title, Keep this level) can only change with it.
+    std::uint32_t runs() const { return runs_; }
     // A level being played: past its start effect, not paused, no box open, not yet ended.
     bool inPlay() const;
     int spiralTiles() const { return timeline_.tilesLaid(); }
@@ -172,6 +175,7 @@ private:
     std::uint32_t lasttick_ = 0;
 
     Phase phase_ = Phase::idle;
+    std::uint32_t runs_ = 0;
     int suspended_ = 0;
     std::string started_digest_;
     bool takeback_wanted_ = false;
