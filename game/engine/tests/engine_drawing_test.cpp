@@ -122,6 +122,14 @@ TEST(Drawing, APushStraightAfterTheStartEffectLeavesNoCellStale)
     rig.start(levelFrom({"##########", "##@o..o.##", "##*.o...##", "##.....G##", "##########"}));
     Viewer view(rig);
     rig.keys.hold({R, C});  // held through the start effect: the first step pushes
+    for (int guard = 0; guard < 400 && rig.engine.movesMade() == 0; ++guard)
+        view.run(5);
+    // The push's frames left out every crate, on a back buffer the start effect had left black;
+    // the walk that follows draws every cell, the other crate too.
+    ASSERT_EQ(rig.engine.movesMade(), 1u);
+    view.run(50);  // the step that starts the walk, then its first frame
+    ASSERT_EQ(rig.engine.phase(), Engine::Phase::animating);
+    EXPECT_EQ(cellColour(rig.controls.windowSurface, 4, 2), colour::obstacle);
     view.run(3000);
     rig.keys.releaseAll();
     view.run(300);  // the move under way ends
