@@ -94,6 +94,45 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     own_clock_ = !ticks_;
     if (own_clock_)
         ticks_ = [this] { return static_cast<std::uint32_t>(clock_.elapsed()); };
+    model_ = std::make_unique<GameWindowModel>(images_, makePorts(options));
+    for (const std::filesystem::path& folder : set_memory_.openedFolders())
+        model_->addOpenedFolder(folder);
+    if (!level_file_) {
+        model_->setLevelSet(set_memory_.startSet(app_dir_, options.levels_folder));
+        if (options.levels_folder) {
+            set_memory_.remember(model_->playedSet().set());
+            set_memory_.rememberOpened(*options.levels_folder);
+        }
+    } else {
+        model_->setLevelSet(builtinLevelSet(app_dir_));
+    }
+    dialogs_.after_close = [this] { tick(); };
+
+    i18n::addPhrases(windowPhrases());
+    i18n::addPhrases(levelPhrases());
+    setWindowTitle("KELVARO");
+    setWindowIcon(QIcon(QPixmap::fromImage(artImage("icon_256"))));
+    buildControls();
+    buildMenus();
+    readView();
+    applyView();
+
+    pacer_.setSingleShot(true);
+    pacer_.setTimerType(Qt::PreciseTimer);
+    connect(&pacer_, &QTimer::timeout, this, &MainWindow::tick);
+    qApp->installEventFilter(this);  // key preview: the window sees every key first
+    controllers_ = std::make_unique<ControllerPump>(ControllerPump::Hooks{
+        [this](const KeyTable::Keys& held) {
+            keys_.setPads(held);
+            sync();  // a key down ends the play loop's rest
+        },
+        [this](PadCommand command) { padCommand(command); },
+    });
+    sync();
+}
+
+GameWindowModel::Ports MainWindow::makePorts(Options& options)
+{
     const std::filesystem::path dir = app_dir_;
     GameWindowModel::Ports ports{
         options.sound ? *options.sound : silent_,
@@ -131,41 +170,7 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     ports.level_home = level_home;
     if (options.initsound)
         ports.initsound = std::move(options.initsound);
-    model_ = std::make_unique<GameWindowModel>(images_, std::move(ports));
-    for (const std::filesystem::path& folder : set_memory_.openedFolders())
-        model_->addOpenedFolder(folder);
-    if (!level_file_) {
-        model_->setLevelSet(set_memory_.startSet(app_dir_, options.levels_folder));
-        if (options.levels_folder) {
-            set_memory_.remember(model_->playedSet().set());
-            set_memory_.rememberOpened(*options.levels_folder);
-        }
-    } else {
-        model_->setLevelSet(builtinLevelSet(app_dir_));
-    }
-    dialogs_.after_close = [this] { tick(); };
-
-    i18n::addPhrases(windowPhrases());
-    i18n::addPhrases(levelPhrases());
-    setWindowTitle("KELVARO");
-    setWindowIcon(QIcon(QPixmap::fromImage(artImage("icon_256"))));
-    buildControls();
-    buildMenus();
-    readView();
-    applyView();
-
-    pacer_.setSingleShot(true);
-    pacer_.setTimerType(Qt::PreciseTimer);
-    connect(&pacer_, &QTimer::timeout, this, &MainWindow::tick);
-    qApp->installEventFilter(this);  // key preview: the window sees every key first
-    controllers_ = std::make_unique<ControllerPump>(ControllerPump::Hooks{
-        [this](const KeyTable::Keys& held) {
-            keys_.setPads(held);
-            sync();  // a key down ends the play loop's rest
-        },
-        [this](PadCommand command) { padCommand(command); },
-    });
-    sync();
+    return ports;
 }
 
 MainWindow::~MainWindow() { qApp->removeEventFilter(this); }

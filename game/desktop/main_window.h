@@ -104,6 +104,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // What the model is handed from this shell: its sound, keys, boxes, clock, files and workers.
+    GameWindowModel::Ports makePorts(Options& options);
     void buildControls();
     void buildMenus();
     // Options > Language: the desktop's language or one of the translations beside the program.
