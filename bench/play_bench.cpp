@@ -94,11 +94,11 @@ void printPhases(const std::vector<Phase>& phases)
 Phase measureWalking(MainWindow& window, std::string name, int ms, bool by_click)
 {
     GameWindowModel& model = window.model();
-    const int west = 2, east = model.engine.maxx - 2, row = model.engine.playery;
-    int target = model.engine.playerx == east ? west : east;
+    const int west = 2, east = model.engine.maxx() - 2, row = model.engine.playery();
+    int target = model.engine.playerx() == east ? west : east;
     QTimer turn;
     QObject::connect(&turn, &QTimer::timeout, [&] {
-        if (model.engine.playerx == target)
+        if (model.engine.playerx() == target)
             target = target == east ? west : east;
         else if (by_click ? model.engine.planned() || model.engine.phase() != Engine::Phase::playing
                           : window.keys().down(target == east ? Key::right : Key::left))

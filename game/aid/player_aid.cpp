@@ -97,7 +97,7 @@ void PlayerAid::check()
 {
     if (pending_)
         return;
-    const int fromx = engine_.playerx, fromy = engine_.playery;
+    const int fromx = engine_.playerx(), fromy = engine_.playery();
     pending_ = true;
     const std::uint64_t generation = generation_;
     solver_.solve(engine_.position(), [this, generation, fromx, fromy](const Solution& solution) {
@@ -119,7 +119,7 @@ void PlayerAid::answered(std::uint64_t generation, int fromx, int fromy, const S
     }
     if (!hint_wanted_)
         return;
-    if (solution.verdict == Verdict::solvable && (fromx != engine_.playerx || fromy != engine_.playery)) {
+    if (solution.verdict == Verdict::solvable && (fromx != engine_.playerx() || fromy != engine_.playery())) {
         check();  // the player walked on meanwhile: the shortest way from here may differ
         return;
     }
@@ -141,7 +141,7 @@ void PlayerAid::askHint()
             say(kLostText);
         return;
     }
-    if (solution_ && solution_fromx_ == engine_.playerx && solution_fromy_ == engine_.playery) {
+    if (solution_ && solution_fromx_ == engine_.playerx() && solution_fromy_ == engine_.playery()) {
         showHint(*solution_, solution_fromx_, solution_fromy_);
         return;
     }
@@ -173,6 +173,6 @@ std::optional<std::uint32_t> PlayerAid::nextDue() const
     return hint_shown_at_ + hint_shown_ms;
 }
 
-void PlayerAid::mirror() { controls_.lostMarkLabel.visible = engine_.playing && lost(); }
+void PlayerAid::mirror() { controls_.lostMarkLabel.visible = engine_.playing() && lost(); }
 
 } // namespace kelvaro

@@ -2,6 +2,7 @@
 // The game's main window: widgets placed as designed, mirrored from the model after every event.
 #include "game/desktop/main_window.h"
 
+#include "game/desktop/playfield.h"
 #include "assets/art.h"
 #include "game/play/window_phrases.h"
 #include "level/level_phrases.h"
@@ -18,11 +19,9 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPushButton>
 
 #include <cstdlib>
-#include <cstring>
 
 namespace kelvaro {
 
@@ -42,136 +41,6 @@ Surface toSurface(const QImage& image)
         std::copy(line, line + image.width(), surface.data() + static_cast<std::size_t>(y) * image.width());
     }
     return surface;
-}
-
-void drawHint(QPainter& painter, const HintOutline& hint);
-void drawMarks(QPainter& painter, const PushMarks& marks);
-
-// The window's own drawing surface, shown as it stands, pixel for pixel. The mouse on it
-// (and on the labels over it, which let it through) goes to `pointer`.
-class Playfield : public QWidget {
-public:
-    Playfield(const Controls& controls, QWidget* parent) : QWidget(parent), controls_(controls)
-    {
-        setAttribute(Qt::WA_OpaquePaintEvent);
-        setMouseTracking(true);
-    }
-
-    std::function<void(QMouseEvent* event, QPointF scene_point)> pointer;
-
-protected:
-    void paintEvent(QPaintEvent* event) override
-    {
-        const Surface& s = controls_.windowSurface;
-        // Every pixel is opaque: as RGB32 it is copied to the screen without conversion.
-        const QImage image(reinterpret_cast<const uchar*>(s.data()), s.width(), s.height(),
-                           s.width() * static_cast<int>(sizeof(Pixel)), QImage::Format_RGB32);
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage(event->rect(), image, event->rect());
-        drawHint(painter, controls_.hintOutline);
-        drawMarks(painter, controls_.pushMarks);
-    }
-    void mousePressEvent(QMouseEvent* event) override { pointer(event, event->position()); }
-    void mouseDoubleClickEvent(QMouseEvent* event) override { pointer(event, event->position()); }
-    void mouseMoveEvent(QMouseEvent* event) override { pointer(event, event->position()); }
-
-private:
-    const Controls& controls_;
-};
-
-// A fixed picture, centred in its control, scaled pixel for pixel on dense screens.
-class Picture : public QWidget {
-public:
-    Picture(QImage image, QWidget* parent) : QWidget(parent), image_(std::move(image)) {}
-
-protected:
-    void paintEvent(QPaintEvent*) override
-    {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-        painter.drawImage((width() - image_.width()) / 2, (height() - image_.height()) / 2, image_);
-    }
-
-private:
-    QImage image_;
-};
-
-QColor toColor(Pixel p) { return QColor::fromRgb(p); }
-
-// The cells a hint outlines, in the playfield's pixels: the object, then the side to push from.
-std::pair<QRect, QRect> hintCells(const HintOutline& hint)
-{
-    return {QRect(hint.objectx * cell_size, hint.objecty * cell_size, cell_size, cell_size),
-            QRect(hint.sidex * cell_size, hint.sidey * cell_size, cell_size, cell_size)};
-}
-
-// The object to push in yellow, the cell to push it from in cyan, over the window's surface.
-void drawHint(QPainter& painter, const HintOutline& hint)
-{
-    if (!hint.visible)
-        return;
-    const auto [object, side] = hintCells(hint);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(255, 255, 0), 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(object.adjusted(1, 1, -2, -2));
-    painter.setPen(QPen(QColor(0, 255, 255), 3, Qt::DashLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(side.adjusted(1, 1, -2, -2));
-}
-
-QRect cellRect(int x, int y) { return QRect(x * cell_size, y * cell_size, cell_size, cell_size); }
-
-// The picked object outlined in magenta, a magenta square in each cell it can be pushed to.
-void drawMarks(QPainter& painter, const PushMarks& marks)
-{
-    if (!marks.visible)
-        return;
-    const QColor magenta(255, 0, 255);
-    painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(magenta, 3, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-    painter.drawRect(cellRect(marks.objectx, marks.objecty).adjusted(1, 1, -2, -2));
-    for (const auto& [x, y] : marks.targets)
-        painter.fillRect(cellRect(x, y).adjusted(12, 12, -12, -12), magenta);
-}
-
-QRegion marksRegion(const PushMarks& marks)
-{
-    if (!marks.visible)
-        return {};
-    QRegion region = cellRect(marks.objectx, marks.objecty);
-    for (const auto& [x, y] : marks.targets)
-        region += cellRect(x, y);
-    return region;
-}
-
-// The bounding box of the pixels in which `now` differs from `shown`, which is brought
-// up to date: a frame of play changes a few cells, and only they need painting again.
-QRect takeChanges(const Surface& now, Surface& shown)
-{
-    if (shown.width() != now.width() || shown.height() != now.height()) {
-        shown = now;
-        return QRect(0, 0, now.width(), now.height());
-    }
-    const int width = now.width();
-    int left = width, right = -1, top = -1, bottom = -1;
-    for (int y = 0; y < now.height(); ++y) {
-        const Pixel* a = now.data() + static_cast<std::size_t>(y) * width;
-        Pixel* b = shown.data() + static_cast<std::size_t>(y) * width;
-        if (std::memcmp(a, b, width * sizeof(Pixel)) == 0)
-            continue;
-        int first = 0, last = width - 1;
-        while (a[first] == b[first])
-            ++first;
-        while (a[last] == b[last])
-            --last;
-        std::memcpy(b + first, a + first, (last - first + 1) * sizeof(Pixel));
-        left = std::min(left, first);
-        right = std::max(right, last);
-        if (top < 0)
-            top = y;
-        bottom = y;
-    }
-    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
 QFont windowFont(double points)
@@ -307,7 +176,7 @@ void MainWindow::buildControls()
         label->setAutoFillBackground(true);
         label->setFont(windowFont(model->font_points));
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        labels_[model] = label;
+        labels_.push_back({model, label});
     }
     const std::pair<ButtonControl*, Command> buttons[] = {
         {&c.nextButton, Command::nextButton}, {&c.abortButton, Command::abortButton}, {&c.retryButton, Command::retryButton}};
@@ -316,7 +185,7 @@ void MainWindow::buildControls()
         button->setFont(windowFont(13.5));
         button->setAutoDefault(true);  // Enter presses the button that has the focus
         connect(button, &QPushButton::clicked, this, [this, command = command] { run(command); });
-        buttons_[model] = button;
+        buttons_.push_back({model, button});
     }
     auto picture = [this](const Surface& image, const PictureControl& place) {
         const QImage copy(reinterpret_cast<const uchar*>(image.data()), image.width(), image.height(),
@@ -326,86 +195,12 @@ void MainWindow::buildControls()
                             place.place.height);
         return widget;
     };
-    titlePicture_ = picture(images_.titlePicture, c.titlePicture);
-    sadPicture_ = picture(images_.sadPicture, c.sadPicture);
+    pictures_.push_back({&c.sadPicture, picture(images_.sadPicture, c.sadPicture)});
+    pictures_.push_back({&c.titlePicture, picture(images_.titlePicture, c.titlePicture)});
 
     scene_view_ = new SceneView(client_, this);
     scene_view_->pointer = [this](QMouseEvent* event, QPointF at) { scenePointer(event, at); };
     scene_view_->hide();
-}
-
-QAction* MainWindow::addItem(QMenu* menu, const QString& caption, const QKeySequence& key, Command command)
-{
-    QAction* action = menu->addAction(caption);
-    action->setShortcut(key);
-    action->setShortcutContext(Qt::ApplicationShortcut);
-    connect(action, &QAction::triggered, this, [this, command] { run(command); });
-    actions_[command] = action;
-    return action;
-}
-
-void MainWindow::buildMenus()
-{
-    QMenu* game = menuBar()->addMenu(tr("Game"));
-    addItem(game, tr("New game"), Qt::Key_F2, Command::newGameItem);
-    addItem(game, tr("End game"), Qt::Key_F4, Command::endGameItem);
-    addItem(game, tr("Restart level"), Qt::Key_F3, Command::restartLevelItem);
-    addItem(game, tr("Exit"), QKeySequence(Qt::CTRL | Qt::Key_X), Command::exitItem);
-    addItem(game, tr("Records"), QKeySequence(), Command::recordsItem);
-    addItem(game, tr("Choose level…"), QKeySequence(Qt::CTRL | Qt::Key_L), Command::chooseLevelItem);
-    addItem(game, tr("Open level folder…"), QKeySequence(), Command::openFolderItem);
-    addItem(game, tr("Generated puzzle…"), QKeySequence(Qt::CTRL | Qt::Key_G), Command::generatedItem);
-    addItem(game, tr("Daily puzzle"), QKeySequence(Qt::CTRL | Qt::Key_D), Command::dailyItem);
-    addItem(game, tr("Keep this level"), QKeySequence(Qt::CTRL | Qt::Key_K), Command::keepLevelItem);
-    QMenu* options = menuBar()->addMenu(tr("Options"));
-    addItem(options, tr("Sound"), QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
-    buildViewItems(options);
-    buildLanguageMenu(options);
-    QMenu* help = menuBar()->addMenu(tr("Help"));
-    addItem(help, tr("Game help"), Qt::Key_F1, Command::helpItem);
-    addItem(help, tr("About..."), Qt::Key_F5, Command::aboutItem);
-    addItem(help, tr("Hint"), QKeySequence(), Command::hintItem);
-}
-
-void MainWindow::buildLanguageMenu(QMenu* options)
-{
-    QMenu* menu = options->addMenu(tr("Language"));
-    auto* group = new QActionGroup(menu);
-    // Kept in the settings file where the window keeps any (none in tests).
-    const QString file = settings_file_ ? QString::fromStdString(settings_file_->string()) : QString();
-    const QString chosen = settings_file_ ? i18n::chosenLanguage(file) : QString();
-    auto add = [&](const QString& name, const QString& code) {
-        QAction* action = menu->addAction(name);
-        action->setCheckable(true);
-        action->setChecked(code == chosen);
-        action->setData(code);
-        group->addAction(action);
-        connect(action, &QAction::triggered, this, [this, code, file] {
-            if (settings_file_)
-                i18n::chooseLanguage(code, file);
-            i18n::install(code);
-            // Not from inside the menu whose actions the new menus replace.
-            QTimer::singleShot(0, this, &MainWindow::retranslate);
-        });
-    };
-    add(tr("Desktop language"), QString());
-    for (const QString& code : i18n::available())
-        add(i18n::nativeName(code), code);
-}
-
-void MainWindow::retranslate()
-{
-    for (QMenu* menu : menuBar()->findChildren<QMenu*>(QString(), Qt::FindDirectChildrenOnly))
-        menu->deleteLater();
-    menuBar()->clear();
-    actions_.clear();
-    buildMenus();
-    showViewItems();
-    for (auto& [model, button] : buttons_)
-        button->setText(i18n::shown(model->caption));
-    shown_labels_.clear();  // every label and button measured again for its new text
-    shown_buttons_.clear();
-    sync();
 }
 
 void MainWindow::start()
@@ -422,110 +217,6 @@ void MainWindow::run(Command command)
     sync();
 }
 
-void MainWindow::sync()
-{
-    // Only what changed is passed on: setting a widget's palette or text repaints it,
-    // and this runs after every step.
-    Controls& c = model_->controls;
-    QRegion changed;  // in the scene, for its enlarged view
-    for (auto& [model, label] : labels_) {
-        auto [shown, fresh] = shown_labels_.try_emplace(model, *model);
-        if (!fresh && shown->second == *model)
-            continue;
-        shown->second = *model;
-        changed += label->geometry();
-        label->setText(i18n::shown(model->caption));
-        // A translation longer than its label widens it rather than being clipped; English keeps its size.
-        const int width = i18n::active() ? std::max(model->place.width, label->sizeHint().width()) : model->place.width;
-        label->setGeometry(static_cast<int>(model->place.left), static_cast<int>(model->place.top), width,
-                           model->place.height);
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::Window, Qt::black);
-        palette.setColor(QPalette::WindowText, toColor(model->colour));
-        label->setPalette(palette);
-        label->setVisible(model->visible);
-        changed += label->geometry();
-    }
-    for (auto& [model, button] : buttons_) {
-        auto [shown, fresh] = shown_buttons_.try_emplace(model, *model);
-        if (!fresh && shown->second == *model)
-            continue;
-        shown->second = *model;
-        changed += button->geometry();
-        const int width = i18n::active() ? std::max(model->place.width, button->sizeHint().width()) : model->place.width;
-        button->setGeometry(qRound(model->place.left), qRound(model->place.top), width, model->place.height);
-        button->setVisible(model->visible);
-        changed += button->geometry();
-    }
-    const std::pair<QWidget*, const PictureControl*> pictures[] = {{sadPicture_, &c.sadPicture}, {titlePicture_, &c.titlePicture}};
-    for (auto [picture, model] : pictures) {
-        const QPoint place(static_cast<int>(model->place.left), static_cast<int>(model->place.top));
-        if (picture->pos() == place && picture->isVisibleTo(client_) == model->visible)
-            continue;
-        changed += picture->geometry();
-        picture->move(place);
-        picture->setVisible(model->visible);
-        changed += picture->geometry();
-    }
-
-    const std::pair<Command, const MenuItem*> items[] = {
-        {Command::newGameItem, &c.newGameItem}, {Command::endGameItem, &c.endGameItem}, {Command::restartLevelItem, &c.restartLevelItem},
-        {Command::exitItem, &c.exitItem},   {Command::soundItem, &c.soundItem},     {Command::helpItem, &c.helpItem},
-        {Command::aboutItem, &c.aboutItem}};
-    for (auto [command, item] : items) {
-        actions_[command]->setEnabled(item->enabled);
-        actions_[command]->setChecked(item->checked);
-    }
-    actions_[Command::keepLevelItem]->setEnabled(model_->canKeep());
-    // A generated puzzle's code beside it, in the title: the playfield's picture stays as it is.
-    const std::optional<std::string> code = model_->codeInPlay();
-    const QString title = code ? QStringLiteral("KELVARO — ") + QString::fromStdString(*code) : QStringLiteral("KELVARO");
-    if (windowTitle() != title)
-        setWindowTitle(title);
-
-    if (c.focus != Focus::none) {
-        ButtonControl* target = c.focus == Focus::nextButton ? &c.nextButton
-                                : c.focus == Focus::abortButton ? &c.abortButton
-                                                             : &c.retryButton;
-        buttons_[target]->setFocus();
-        c.focus = Focus::none;
-    }
-
-    if (painted_version_ != c.windowSurfaceVersion) {
-        painted_version_ = c.windowSurfaceVersion;
-        const QRect drawn = takeChanges(c.windowSurface, shown_surface_);
-        if (!drawn.isEmpty())
-            client_->update(drawn);
-        changed += drawn;
-    }
-
-    if (!(shown_outline_ == c.hintOutline)) {
-        for (const HintOutline& hint : {shown_outline_, c.hintOutline}) {
-            const auto [object, side] = hintCells(hint);
-            client_->update(object.united(side));
-            changed += object.united(side);
-        }
-        shown_outline_ = c.hintOutline;
-    }
-    if (!(shown_marks_ == c.pushMarks)) {
-        for (const PushMarks* marks : {&shown_marks_, &c.pushMarks}) {
-            client_->update(marksRegion(*marks));
-            changed += marksRegion(*marks);
-        }
-        shown_marks_ = c.pushMarks;
-    }
-    showPointer();
-    scene_view_->sceneChanged(changed);
-
-    if (const auto due = model_->nextDue()) {
-        pacer_.start(millisecondsUntil(*due));
-    } else {
-        pacer_.stop();
-    }
-    if (controllers_)
-        controllers_->setInPlay(model_->engine.playing && model_->engine.paused == 0);
-}
-
 void MainWindow::padCommand(PadCommand command)
 {
     // As with keys typed into a box, the controller's commands wait until it is closed.
@@ -540,7 +231,7 @@ void MainWindow::padCommand(PadCommand command)
     case PadCommand::pressFocused:
         // Enter's job on the keyboard: the focused Next or Retry, once a level has ended.
         for (const ButtonControl* model : {&model_->controls.nextButton, &model_->controls.retryButton}) {
-            QPushButton* button = buttons_[model];
+            QPushButton* button = buttonFor(model);
             if (button == focusWidget() && button->isVisible())
                 button->click();
         }

@@ -97,6 +97,17 @@ private:
     // A hand where a click would act, the arrow elsewhere.
     void showPointer();
     void run(Command command);
+    QPushButton* buttonFor(const ButtonControl* model) const;
+    // The parts of sync(): each brings its widgets up to date where the model changed, and
+    // adds what it repainted to `changed`, in the scene's pixels.
+    void showLabels(QRegion& changed);
+    void showButtons(QRegion& changed);
+    void showPictures(QRegion& changed);
+    void showMenus();
+    void showFocus();
+    void showDrawn(QRegion& changed);
+    void showOverlays(QRegion& changed);
+    void schedule();
     bool handleKey(QKeyEvent* event, bool pressed);
     void padCommand(PadCommand command);
     std::uint32_t ticks() const;
@@ -117,20 +128,24 @@ private:
     std::unique_ptr<GameWindowModel> model_;
 
     QWidget* client_ = nullptr;
-    std::map<const LabelControl*, QLabel*> labels_;
-    std::map<const LabelControl*, LabelControl> shown_labels_;
-    std::map<const ButtonControl*, ButtonControl> shown_buttons_;
-    std::map<const ButtonControl*, QPushButton*> buttons_;
-    QWidget* titlePicture_ = nullptr;
-    QWidget* sadPicture_ = nullptr;
+    // Each control's widget, and its model's change count when the widget last followed it.
+    template <typename Model, typename Widget>
+    struct Mirror {
+        const Model* model;
+        Widget* widget;
+        std::uint32_t shown = ~0u;
+    };
+    std::vector<Mirror<LabelControl, QLabel>> labels_;
+    std::vector<Mirror<ButtonControl, QPushButton>> buttons_;
+    std::vector<Mirror<PictureControl, QWidget>> pictures_;
     std::map<Command, QAction*> actions_;
+    std::uint32_t shown_menus_ = ~0u;  // the menu items' change count last shown
+    std::uint32_t shown_runs_ = ~0u;   // the engine's run count when the title and Keep were last worked out
     QTimer pacer_;
-    std::uint64_t painted_version_ = ~0ull;
     HintOutline shown_outline_;
     PushMarks shown_marks_;
     std::optional<QPoint> pointer_cell_;  // the cell under the mouse, while it is over the scene
     bool hand_shown_ = false;
-    Surface shown_surface_;  // what the screen shows of the drawing surface
     std::unique_ptr<ControllerPump> controllers_;
     SceneView* scene_view_ = nullptr;
     std::optional<std::filesystem::path> settings_file_;

@@ -5,7 +5,9 @@
 #include "game/engine/surface.h"
 
 #include <cstdint>
+#include <ostream>
 #include <string>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
@@ -19,31 +21,87 @@ struct Rect {
     bool operator==(const Rect&) const = default;
 };
 
+// A rectangle of whole pixels on the window's surface.
+struct Area {
+    int x;
+    int y;
+    int width;
+    int height;
+    bool operator==(const Area&) const = default;
+};
+
+// A field of a control that counts the times it took a new value, so that the view redoes a
+// control only when its count moved rather than comparing copies after every step. It reads
+// and is assigned as the value itself.
+template <typename T>
+class Watched {
+public:
+    Watched() = default;
+    template <typename U>
+        requires(!std::is_same_v<std::remove_cvref_t<U>, Watched>)
+    Watched(U&& value) : value_(std::forward<U>(value)) {}
+    Watched(const Watched& other) : value_(other.value_) {}
+    Watched& operator=(const Watched& other) { return *this = other.value_; }
+    template <typename U>
+        requires(!std::is_same_v<std::remove_cvref_t<U>, Watched>)
+    Watched& operator=(U&& value)
+    {
+        if (!(value_ == value)) {
+            value_ = std::forward<U>(value);
+            ++changes_;
+        }
+        return *this;
+    }
+
+    operator const T&() const { return value_; }
+    const T& get() const { return value_; }
+    std::uint32_t changes() const { return changes_; }
+
+    friend bool operator==(const Watched& a, const Watched& b) { return a.value_ == b.value_; }
+    template <typename U>
+        requires(!std::is_same_v<U, Watched>)
+    friend bool operator==(const Watched& a, const U& b) { return a.value_ == b; }
+    friend std::ostream& operator<<(std::ostream& out, const Watched& w) { return out << w.value_; }
+
+private:
+    T value_{};
+    std::uint32_t changes_ = 0;
+};
+
+// Each control's changes() moves whenever anything shown of it changes: its watched fields,
+// and its place, which only the engine sets, counting each placing.
 struct LabelControl {
-    std::string caption;
+    Watched<std::string> caption;
     Rect place;
-    bool visible;
-    Pixel colour;         // text colour
-    double font_points;   // all bold: 13.5 for the window's own font, 24 for banners, 12 for the hint
+    Watched<bool> visible;
+    Watched<Pixel> colour;  // text colour
+    double font_points;     // all bold: 13.5 for the window's own font, 24 for banners, 12 for the hint
+    std::uint32_t placings = 0;
+    std::uint32_t changes() const { return caption.changes() + visible.changes() + colour.changes() + placings; }
     bool operator==(const LabelControl&) const = default;
 };
 
 struct ButtonControl {
-    std::string caption;
+    Watched<std::string> caption;
     Rect place;
-    bool visible = false;
+    Watched<bool> visible = false;
+    std::uint32_t placings = 0;
+    std::uint32_t changes() const { return caption.changes() + visible.changes() + placings; }
     bool operator==(const ButtonControl&) const = default;
 };
 
 struct PictureControl {
     Rect place;
-    bool visible;
+    Watched<bool> visible;
+    std::uint32_t placings = 0;
+    std::uint32_t changes() const { return visible.changes() + placings; }
     bool operator==(const PictureControl&) const = default;
 };
 
 struct MenuItem {
-    bool enabled = true;
-    bool checked = false;
+    Watched<bool> enabled = true;
+    Watched<bool> checked = false;
+    std::uint32_t changes() const { return enabled.changes() + checked.changes(); }
     bool operator==(const MenuItem&) const = default;
 };
 
@@ -118,14 +176,34 @@ struct Controls {
 
     Focus focus = Focus::none;
 
+    // Moves whenever a menu item's enabled or checked state changes.
+    std::uint32_t menuChanges() const
+    {
+        return newGameItem.changes() + endGameItem.changes() + restartLevelItem.changes() + exitItem.changes() +
+               soundItem.changes() + helpItem.changes() + aboutItem.changes();
+    }
+
     // The window's own drawing surface: the playfield is copied here.
     Surface windowSurface{client_width, client_height};
-    // Raised whenever windowSurface changes, so the view repaints only then.
+    // Raised whenever windowSurface changes.
     std::uint64_t windowSurfaceVersion = 0;
+    // The parts of windowSurface drawn since the view last showed them: whoever draws says
+    // where, and the view repaints just these and empties the list.
+    std::vector<Area> drawn;
 
+    void markDrawn(Area area)
+    {
+        // Unshown for long (no view, or none repainting), the list stays short: all is drawn.
+        if (drawn.size() < 32)
+            drawn.push_back(area);
+        else
+            drawn.assign(1, Area{0, 0, client_width, client_height});
+        ++windowSurfaceVersion;
+    }
     void clearWindowSurface()
     {
         windowSurface.fill(black);
+        drawn.assign(1, Area{0, 0, client_width, client_height});
         ++windowSurfaceVersion;
     }
 };

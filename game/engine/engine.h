@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game engine: the level start, the play loop, the animations and the outcomes.
+// The game engine: the state machine the window drives through level start, play loop, animations and outcomes.
 #pragma once
 
 #include "game/engine/controls.h"
+#include "game/engine/drawing.h"
 #include "game/engine/images.h"
-#include "game/ports/engine_ports.h"
+#include "game/engine/position.h"
 #include "game/engine/surface.h"
+#include "game/engine/timeline.h"
+#include "game/ports/engine_ports.h"
 
 #include "level/grid.h"
 #include "level/level_error.h"
@@ -21,18 +24,12 @@
 
 namespace kelvaro {
 
-struct CellPos {
-    int x;
-    int y;
-    bool operator==(const CellPos&) const = default;
-};
-
-// The tiles of spiral ring k (1 for the outermost inner ring), in drawing order.
-std::vector<CellPos> spiralRing(int maxx, int maxy, int k);
-
 // A state machine driven by the window's event loop: each phase does what is due and
 // returns to the event loop, so the window stays responsive and no loop is ever nested.
 // A level start or a stop replaces the run, so a replaced run can do nothing more.
+// Its jobs are split: the Position keeps the rules, the moves and their take-back, the
+// Timeline what is due when, the Drawing the pictures; the engine keeps the game's own
+// state (paused, playing, timeup, lasttick) and answers for it. Nothing outside writes it.
 class Engine {
 public:
     enum class Phase {
@@ -43,33 +40,45 @@ public:
         playing,      // the play loop between steps
         animating,    // a walk or a push between frames
     };
-    enum class Animation { walk, push_obstacle, push_jewel };
+    using Animation = Timeline::Animation;
 
     Engine(Controls& controls, const Images& images, SoundPort& sound, const KeyState& keys, TickSource ticks,
            LevelLoader loader);
 
-    // --- the game's module-level state, under its own names ---
-    Grid<std::uint8_t> maze;
-    std::uint8_t maxx = 0, maxy = 0;
-    std::uint8_t jewelx = 0, jewely = 0;
-    std::uint8_t goalx = 0, goaly = 0;
-    std::uint8_t playerx = 0, playery = 0;
-    std::int16_t timeleft = 0;
-    std::uint8_t playerdir = 0;
-    std::uint8_t paused = 0;
-    int level = 0;  // a set may number its levels up to 999
-    bool playing = false;
-    bool timeup = false;
-    std::uint32_t lasttick = 0;
-    Surface backBuffer;  // the back buffer, holding only the part of the playfield the window shows
-    int backBufferWidth = 0;
-    int backBufferHeight = 0;
+    // --- the game's state, under its own names, to read ---
+    const Grid<std::uint8_t>& maze() const { return position_.maze(); }
+    std::uint8_t maxx() const { return position_.maxx(); }
+    std::uint8_t maxy() const { return position_.maxy(); }
+    std::uint8_t jewelx() const { return position_.level().jewelx; }
+    std::uint8_t jewely() const { return position_.level().jewely; }
+    std::uint8_t goalx() const { return position_.level().goalx; }
+    std::uint8_t goaly() const { return position_.level().goaly; }
+    std::uint8_t playerx() const { return position_.level().playerx; }
+    std::uint8_t playery() const { return position_.level().playery; }
+    std::int16_t timeleft() const { return position_.level().timeleft; }
+    std::uint8_t playerdir() const { return position_.playerdir(); }
+    std::uint8_t paused() const { return paused_; }
+    int level() const { return level_; }
+    bool playing() const { return playing_; }
+    bool timeup() const { return timeup_; }
+    std::uint32_t lasttick() const { return lasttick_; }
+    const Surface& backBuffer() const { return drawing_.backBuffer(); }
+    int backBufferWidth() const { return drawing_.backBufferWidth(); }
+    int backBufferHeight() const { return drawing_.backBufferHeight(); }
 
     // Reads the level and starts its run; a failure is returned for the window to report.
+    // The number is kept as the level in play either way: Retry and Next go on from it.
     std::optional<LevelError> startlevel(int number);
     void stopgame();
-    void levelwon();
-    void levellost();
+
+    // The pause key: pauses a level in play, or lets it go on.
+    void pauseKey();
+    // Pauses a level in play, as the menus do before they open a box.
+    void pause();
+    // Lets a paused level go on.
+    void goOn() { paused_ = 0; }
+    // A second of the countdown: the count that follows, as shown; under 1 the time is up.
+    int tickCountdown();
 
     // Gives the engine the processor: draws what is due, takes a step of the play loop,
     // checks the outcome. Cheap when nothing is due.
@@ -85,22 +94,25 @@ public:
     bool suspended() const { return suspended_ > 0; }
 
     Phase phase() const { return phase_; }
+    // Raised at every level start, stop and outcome: what the window shows of the run as a
+    // whole (its title, Keep this level) can only change with it.
+    std::uint32_t runs() const { return runs_; }
     // A level being played: past its start effect, not paused, no box open, not yet ended.
     bool inPlay() const;
-    int spiralTiles() const { return tiles_drawn_; }
+    int spiralTiles() const { return timeline_.tilesLaid(); }
     // Where the moving image of the current animation was last drawn (tests and benchmarks).
-    int animationCounter() const { return counter_; }
+    int animationCounter() const { return timeline_.counter(); }
 
     // Take-back: the last completed walk or push is undone at the play loop's next step,
     // without animation. Asked for while the level is not being played between steps (an
     // animation, a pause, the start effect, a box, after the outcome) it is dropped.
     void requestTakeBack();
     // The walks and pushes made since the level started, less those taken back.
-    std::size_t movesMade() const { return history_.size(); }
+    std::size_t movesMade() const { return position_.movesMade(); }
     // The digest of the level as its file gave it, before any move: what its records are kept under.
     const std::string& startedDigest() const { return started_digest_; }
     // The position as it stands, as a level: for the solver and for planning clicks.
-    GameLevel position() const;
+    const GameLevel& position() const { return position_.level(); }
 
     // Moves planned by a click, taken by the play loop one a step as if their keys were held:
     // a walk as its arrow key, a push as Ctrl with its arrow, by the same rules and at the same
@@ -118,80 +130,58 @@ public:
     void startMusic();
     void stopMusicAndRewind();
 
+    // Called with the tick count at every step and every animation frame (benchmarks).
+    std::function<void(std::uint32_t tick, bool frame)> trace;
+
 private:
     void drawspiral();
-    void putTile(CellPos at);
+    void spiralRing();
     void finishSpiral();
-    void beginPlayloop();
+    void playloop();
     void pass();
     void step();
     // Which of the keys (indexed by Key) count as held for a step.
     using Held = std::array<bool, 5>;
     Held heldKeys() const;
-    bool tryWalk(const Held& held);
-    bool tryPush(const Held& held);
-    // Everything a walk or push changed, so that taking it back restores exactly what was.
-    struct Move {
-        std::uint8_t playerx, playery, playerdir, jewelx, jewely;
-        bool push = false;
-        int fx = 0, fy = 0, gx = 0, gy = 0;
-        std::uint8_t f_code = 0, g_code = 0;
-    };
-    Move before() const { return {playerx, playery, playerdir, jewelx, jewely}; }
-    void takeBack();
+    // The keys a planned move would hold, if one is due; a key held drops the plan.
+    std::optional<Action> takePlanned(Held& held);
+    // A walk by the first arrow held whose way is free; the figure turns to each arrow tried.
+    bool moveplayer(const Held& held);
+    // With Ctrl, a push of what stands ahead, if it may move on.
+    bool push(const Held& held);
+    void pushobstacle(int fx, int fy);
+    void pushjewel(int fx, int fy);
     void notify(Change change);
-    void startAnimation(Animation kind, int fx, int fy, Move move);
+    void startAnimation(Animation kind, int fx, int fy);
     void frame();
     void finishAnimation();
     void outcomeChecks();
-
-    std::uint8_t cellAt(int x, int y) const;
-    void redraw();
-    void composeBackground(int skip_code);
-    void drawFrameOfStrip(int frame, int px, int py);
-    void copyToWindow();
+    void levelwon();
+    void levellost();
     std::uint32_t now() const { return ticks_(); }
 
     Controls& controls_;
-    const Images& images_;
     SoundPort& sound_;
     const KeyState& keys_;
     TickSource ticks_;
     LevelLoader loader_;
 
+    Position position_;
+    Timeline timeline_;
+    Drawing drawing_;
+
+    std::uint8_t paused_ = 0;
+    int level_ = 0;  // a set may number its levels up to 999
+    bool playing_ = false;
+    bool timeup_ = false;
+    std::uint32_t lasttick_ = 0;
+
     Phase phase_ = Phase::idle;
+    std::uint32_t runs_ = 0;
     int suspended_ = 0;
     std::string started_digest_;
-    // spiral
-    int ring_ = 0;
-    std::vector<CellPos> ring_tiles_;
-    std::size_t next_tile_ = 0;
-    int tiles_drawn_ = 0;
-    std::uint32_t wait_start_ = 0;
-    std::uint32_t wait_ms_ = 0;
-    // animation
-    Animation animation_ = Animation::walk;
-    int counter_ = 0;
-    int fx_ = 0, fy_ = 0;
-    // What the window showed after the last redraw: a redraw that would put the same
-    // pixels on an untouched window is skipped, so an idle step costs next to nothing.
-    struct Shown {
-        std::uint64_t windowSurfaceVersion = ~0ull;
-        std::uint64_t maze_changes = 0;
-        int playerx = -1, playery = -1, playerdir = -1;
-        bool operator==(const Shown&) const = default;
-    };
-    Shown shown_;
-    std::uint64_t maze_changes_ = 0;
-    // take-back
-    std::vector<Move> history_;
-    Move moving_{};  // the move under animation, recorded when it completes
     bool takeback_wanted_ = false;
     std::deque<Action> plan_;
-
-public:
-    // Called with the tick count at every step and every animation frame (benchmarks).
-    std::function<void(std::uint32_t tick, bool frame)> trace;
 };
 
 } // namespace kelvaro

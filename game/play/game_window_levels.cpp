@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's levels: New game's question, a level started, the chooser, the folders the player opens, and which set is in play.
-#include "game/play/engine_calls.h"
 #include "game/play/game_window_model.h"
 #include "game/play/window_phrases.h"
 
@@ -69,7 +68,7 @@ void GameWindowModel::playPuzzle()
 {
     controls.bannerTimer.disable();
     resetReadouts();
-    startlevel(engine_calls::level(engine));
+    startlevel(engine.level());
 }
 
 // While a generated puzzle is in play every level number is its level.
@@ -82,7 +81,7 @@ Result<GameLevel> GameWindowModel::loadLevel(int number)
 
 void GameWindowModel::startlevel(int number)
 {
-    const std::optional<LevelError> error = engine_calls::startLevel(engine, number);
+    const std::optional<LevelError> error = engine.startlevel(number);
     if (!error && puzzles_.inPlay())
         controls.levelLabel.caption = words::level;  // its code is in the title: the read-out has no room for it
     if (!error)
@@ -171,7 +170,7 @@ void GameWindowModel::openChooser(std::optional<std::filesystem::path> select)
     ChooserRequest request;
     request.sets = chooserSets();
     request.current = indexOf(request.sets, select ? *select : played_.set().folder).value_or(0);
-    request.level = select ? 0 : engine_calls::level(engine);
+    request.level = select ? 0 : engine.level();
     request.figures = [this](const GameLevel& level) { return records_.figures(level); };
     boxes_.modal([this, &request](auto closed) {
         records_.chooserOpen(true);

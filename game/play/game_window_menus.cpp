@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's menu items and buttons: each handler, under the window's own name.
 #include "game/play/game_window_model.h"
-#include "game/play/engine_calls.h"
 #include "game/play/window_phrases.h"
 
 namespace kelvaro {
@@ -48,7 +47,7 @@ void GameWindowModel::onRestartLevel()
 {
     boxes_.ifSure(words::restart_level, [this] {
         controls.countdownTimer.disable();
-        startlevel(engine_calls::level(engine));
+        startlevel(engine.level());
     });
 }
 
@@ -86,7 +85,7 @@ void GameWindowModel::onNext()
         return;
     }
     refreshSet();
-    const std::optional<int> next = played_.next(engine_calls::level(engine));
+    const std::optional<int> next = played_.next(engine.level());
     if (!next)
         return;
     controls.nextButton.visible = false;
@@ -117,7 +116,7 @@ void GameWindowModel::onRetry()
     controls.sadPicture.visible = false;
     controls.abortButton.visible = false;
     controls.retryButton.visible = false;
-    startlevel(engine_calls::level(engine));
+    startlevel(engine.level());
 }
 
 void GameWindowModel::onHint() { aid_.askHint(); }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's driving: events held back while the start effect draws, each dispatched to its handler, and the engine's passes.
 #include "game/play/game_window_model.h"
-#include "game/play/engine_calls.h"
 
 namespace kelvaro {
 
@@ -23,7 +22,7 @@ void GameWindowModel::onEngineChange(Engine::Change change)
     if (change == Engine::Change::started)
         puzzles_.levelStarted();
     if (change == Engine::Change::won) {
-        records_.keepWin(engine.startedDigest(), engine_calls::timeLeft(engine), static_cast<int>(engine.movesMade()), puzzles_.day());
+        records_.keepWin(engine.startedDigest(), engine.timeleft(), static_cast<int>(engine.movesMade()), puzzles_.day());
         puzzles_.won();
     }
 }
@@ -154,7 +153,7 @@ bool GameWindowModel::keysHeld() const
 void GameWindowModel::pass()
 {
     const bool was_playing = engine.phase() == Engine::Phase::playing;
-    const std::uint32_t last_step = engine_calls::lastStep(engine);
+    const std::uint32_t last_step = engine.lasttick();
     engine.advance();
     pointer_.advance();  // a click made during a move acts once the move is over
     // A step of the play loop that found no key held took no action, and its redraw put on
@@ -164,13 +163,13 @@ void GameWindowModel::pass()
     // the step after it, which draws the figure at rest, even when its key was let go midway.
     if (engine.phase() != Engine::Phase::playing)
         rested_ = false;
-    else if (was_playing && engine_calls::lastStep(engine) != last_step && !keysHeld() && !engine.planned())
+    else if (was_playing && engine.lasttick() != last_step && !keysHeld() && !engine.planned())
         rested_ = true;
 }
 
 bool GameWindowModel::waitsForKeys() const
 {
-    return rested_ && engine.phase() == Engine::Phase::playing && !engine_calls::paused(engine) && !keysHeld() &&
+    return rested_ && engine.phase() == Engine::Phase::playing && engine.paused() == 0 && !keysHeld() &&
            !engine.planned();
 }
 

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The pause key, the countdown and the idle banner.
 #include "game/play/play_clock.h"
-#include "game/play/engine_calls.h"
 #include "game/play/window_phrases.h"
 
 #include <algorithm>
@@ -16,10 +15,10 @@ PlayClock::PlayClock(Engine& engine, Controls& controls, TickSource ticks)
 
 void PlayClock::onCharacterKey(char key)
 {
-    if (!engine_calls::playing(engine_) || engine_calls::timeUp(engine_))
+    if (!engine_.playing() || engine_.timeup())
         return;
     const bool toggles = key == 'P' || key == 'p';
-    if (engine_calls::paused(engine_) != toggles)
+    if ((engine_.paused() != 0) != toggles)
         pause();
     else
         goOn();
@@ -27,7 +26,7 @@ void PlayClock::onCharacterKey(char key)
 
 void PlayClock::pauseForBox()
 {
-    if (engine_calls::playing(engine_))
+    if (engine_.playing())
         pause();
 }
 
@@ -38,7 +37,7 @@ void PlayClock::pause()
         const auto left = static_cast<std::int32_t>(countdown.due - ticks_());
         second_left_ = static_cast<std::uint32_t>(std::clamp<std::int32_t>(left, 0, countdown.interval));
     }
-    engine_calls::setPaused(engine_, true);
+    engine_.pause();
     controls_.pausedLabel.visible = true;
     controls_.clearWindowSurface();
     countdown.disable();
@@ -47,8 +46,8 @@ void PlayClock::pause()
 void PlayClock::goOn()
 {
     TimerControl& countdown = controls_.countdownTimer;
-    const bool was_paused = engine_calls::paused(engine_);
-    engine_calls::setPaused(engine_, false);
+    const bool was_paused = engine_.paused() != 0;
+    engine_.goOn();
     controls_.pausedLabel.visible = false;
     const std::uint32_t now = ticks_();
     countdown.enable(now);
@@ -87,7 +86,7 @@ void PlayClock::onBannerTick()
 
 void PlayClock::onCountdownTick()
 {
-    const int left = engine_calls::tickCountdown(engine_);
+    const int left = engine_.tickCountdown();
     controls_.timeLabel.caption = fill(words::time_n, {std::to_string(left)});
     if (left < 1)
         controls_.countdownTimer.disable();

@@ -72,7 +72,7 @@ void PointerPlay::onChange(Engine::Change)
 
 void PointerPlay::advance()
 {
-    if (!engine_.playing || engine_.timeup)
+    if (!engine_.playing() || engine_.timeup())
         waiting_.reset();
     if (waiting_ && engine_.inPlay() && engine_.phase() == Engine::Phase::playing) {
         const auto [x, y] = *waiting_;

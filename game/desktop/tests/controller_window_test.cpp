@@ -84,7 +84,7 @@ private slots:
         press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, true);
         run(240);  // one walk: a step and eight frames
         press(SDL_CONTROLLER_BUTTON_DPAD_RIGHT, false);
-        QCOMPARE(int(model().engine.playerx), 3);
+        QCOMPARE(int(model().engine.playerx()), 3);
 
         press(SDL_CONTROLLER_BUTTON_A, true);  // facing the jewel, the goal beyond
         run(300);
@@ -103,7 +103,7 @@ private slots:
         press(SDL_CONTROLLER_BUTTON_START, true);
         press(SDL_CONTROLLER_BUTTON_START, false);
         QVERIFY(shows("GAME PAUSED"));
-        QCOMPARE(model().engine.paused, 1);
+        QCOMPARE(model().engine.paused(), 1);
 
         press(SDL_CONTROLLER_BUTTON_BACK, true);  // New game: asked over the paused level
         press(SDL_CONTROLLER_BUTTON_BACK, false);
@@ -111,13 +111,13 @@ private slots:
         QVERIFY(box);
         press(SDL_CONTROLLER_BUTTON_START, true);  // the box is open: nothing happens
         press(SDL_CONTROLLER_BUTTON_START, false);
-        QCOMPARE(model().engine.paused, 1);
+        QCOMPARE(model().engine.paused(), 1);
         box->reject();
 
         press(SDL_CONTROLLER_BUTTON_START, true);
         press(SDL_CONTROLLER_BUTTON_START, false);
         QVERIFY(!shows("GAME PAUSED"));
-        QCOMPARE(model().engine.paused, 0);
+        QCOMPARE(model().engine.paused(), 0);
     }
 
     void aControllerRemovedDuringAWalkLeavesNoKeyHeld()
@@ -132,7 +132,7 @@ private slots:
         QVERIFY(!window_->keys().down(Key::down));
         QVERIFY(!window_->controllers().polling());  // nothing left to read
         run(1000);
-        QCOMPARE(int(model().engine.playery), 3);  // the walk under way ended; no other followed
+        QCOMPARE(int(model().engine.playery()), 3);  // the walk under way ended; no other followed
     }
 
     // With nothing held the play loop rests: the window wakes for the countdown only, and a
@@ -148,7 +148,7 @@ private slots:
         QTest::keyPress(window_.get(), Qt::Key_Left);  // toward the border: the player only turns
         QVERIFY(window_->scheduledIn() <= 25);  // the step, 25 ms after the last at most
         run(25);
-        QCOMPARE(int(model().engine.playerdir), 1);
+        QCOMPARE(int(model().engine.playerdir()), 1);
         QTest::keyRelease(window_.get(), Qt::Key_Left);
         run(30);
         QVERIFY(window_->scheduledIn() > 25);

@@ -58,7 +58,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QCOMPARE(window.devicePixelRatio(), 2.0);
         window.start();
-        window.model().engine.level = 1;
         window.model().post(Command::newGameItem);
         auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
         QVERIFY(box);

@@ -225,13 +225,13 @@ private slots:
         QTest::keyClick(chooser->levelGrid(), Qt::Key_Return);
         QLabel* level = labelWithText(w.get(), "LEVEL");
         QCOMPARE(level->text(), QString("LEVEL : 2"));
-        QCOMPARE(w->model().engine.timeleft, 52);
+        QCOMPARE(w->model().engine.timeleft(), 52);
         QVERIFY(level->fontMetrics().horizontalAdvance("LEVEL : 999") <= level->width());  // a set's highest fits
         QVERIFY(!QApplication::activeModalWidget());
 
         w = window();
         QVERIFY(w);
-        QVERIFY(!w->model().engine.playing);
+        QVERIFY(!w->model().engine.playing());
         QCOMPARE(newGamePrompt(*w), QString("Enter the level number (1-2)"));
         fs::remove_all(home_ / "a");
         w = window();  // a remembered folder that is gone: the built-in set, silently
@@ -246,7 +246,7 @@ private slots:
         options.levels_folder = dir_ / "elsewhere";
         auto w = window(options);
         QVERIFY(w);
-        QVERIFY(!w->model().engine.playing);
+        QVERIFY(!w->model().engine.playing());
         QCOMPARE(newGamePrompt(*w), QString("Enter the level number (1-3)"));
 
         // The next run starts on it again, and the chooser still lists the folder once another set is in play.

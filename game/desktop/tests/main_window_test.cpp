@@ -202,11 +202,11 @@ private slots:
 
         // The button that had the focus is gone: the arrow keys still reach the game.
         run(40 * 10 + 700 + 10);
-        const int before = window_->model().engine.playerx;
+        const int before = window_->model().engine.playerx();
         QTest::keyPress(keyTarget(), Qt::Key_Right);
         run(300);
         QTest::keyRelease(keyTarget(), Qt::Key_Right);
-        QCOMPARE(int(window_->model().engine.playerx), before + 1);
+        QCOMPARE(int(window_->model().engine.playerx()), before + 1);
     }
 
     void losesALevelAndRetries()
@@ -268,7 +268,7 @@ private slots:
         about->reject();
         QTest::keyClick(keyTarget(), Qt::Key_P);
         QVERIFY(!labelWithText(window_.get(), "GAME PAUSED")->isVisibleTo(window_.get()));
-        QCOMPARE(window_->model().engine.paused, 0);
+        QCOMPARE(window_->model().engine.paused(), 0);
     }
 
     void theNewItemsFollowTheDesignedOnes()
@@ -298,10 +298,10 @@ private slots:
         run(30);
         QTest::keyRelease(keyTarget(), Qt::Key_Right);
         run(300);
-        QCOMPARE(int(window_->model().engine.playerx), 3);
+        QCOMPARE(int(window_->model().engine.playerx()), 3);
         QTest::keyClick(keyTarget(), Qt::Key_Backspace);
         run(30);
-        QCOMPARE(int(window_->model().engine.playerx), 2);
+        QCOMPARE(int(window_->model().engine.playerx()), 2);
 
         const QImage before = window_->clientArea()->grab().toImage();
         QTest::keyClick(keyTarget(), Qt::Key_H);
@@ -345,7 +345,7 @@ private slots:
         QVERIFY(box);
         QCOMPARE(box->text(), QString("Level file not found !"));
         box->accept();
-        QVERIFY(!window_->model().engine.playing);
+        QVERIFY(!window_->model().engine.playing());
         QVERIFY(window_->model().controls.bannerTimer.enabled);
     }
 
@@ -459,7 +459,7 @@ private slots:
         QVERIFY(level);
         const Engine& engine = window_->model().engine;
         QCOMPARE(engine.startedDigest(), levelDigest(level.value()));
-        QVERIFY(engine.maze.cells() == level.value().maze.cells());
+        QVERIFY(engine.maze().cells() == level.value().maze.cells());
 
         // New game leaves the puzzle for the numbered levels, and the title its code.
         answerNewGame("1");

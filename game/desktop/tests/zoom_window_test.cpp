@@ -166,7 +166,7 @@ private slots:
         QCOMPARE(view->cursor().shape(), Qt::ArrowCursor);
         QTest::mouseClick(view, Qt::LeftButton, {}, at(4, 2));
         run(1000);
-        QCOMPARE(int(window_->model().engine.playerx), 4);
+        QCOMPARE(int(window_->model().engine.playerx()), 4);
         QTest::mouseClick(view, Qt::LeftButton, {}, at(5, 2));  // the jewel beside: one push
         run(1000);
         QVERIFY(labelWithText(window_.get(), "WINNER!")->isVisibleTo(window_.get()));

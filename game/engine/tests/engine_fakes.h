@@ -103,15 +103,15 @@ inline GameLevel framedLevel(int maxx, int maxy, std::int16_t time = 75)
 inline std::vector<std::string> drawing(const Engine& engine)
 {
     std::vector<std::string> rows;
-    for (int y = 0; y <= engine.maxy; ++y) {
+    for (int y = 0; y <= engine.maxy(); ++y) {
         std::string row;
-        for (int x = 0; x <= engine.maxx; ++x) {
-            const std::uint8_t code = engine.maze.at(x, y);
+        for (int x = 0; x <= engine.maxx(); ++x) {
+            const std::uint8_t code = engine.maze().at(x, y);
             row += code < 10 ? ".#G*o56789"[code] : '?';
         }
         rows.push_back(row);
     }
-    rows[engine.playery][engine.playerx] = '@';
+    rows[engine.playery()][engine.playerx()] = '@';
     return rows;
 }
 
@@ -218,7 +218,6 @@ struct EngineRig {
     void start(GameLevel level, int number = 1)
     {
         levels.add(number, std::move(level));
-        engine.level = number;
         engine.startlevel(number);
         engine.advance();
     }
@@ -240,6 +239,12 @@ struct EngineRig {
             engine.advance();
         }
         return !inSpiral();
+    }
+    // The countdown ticked until the time is up.
+    void timeRunsOut()
+    {
+        while (!engine.timeup())
+            engine.tickCountdown();
     }
     // One step with `held` down, then its animation to the end with every key up.
     void act(const std::vector<Key>& held)

@@ -22,7 +22,7 @@ struct Track {
     {
         rig.engine.changed = [this, &rig](Engine::Change change) {
             if (change == Engine::Change::walked)
-                entered.push_back({rig.clock.now, {rig.engine.playerx, rig.engine.playery}});
+                entered.push_back({rig.clock.now, {rig.engine.playerx(), rig.engine.playery()}});
         };
     }
     std::vector<CellPos> cells() const
@@ -111,7 +111,7 @@ TEST(Plan, AMoveThatCannotBeMadeEndsThePlan)
     rig.engine.plan({walk(up), walk(down)});
     rig.run(1000);
     EXPECT_EQ(drawing(rig.engine)[2], "##@o....##");  // turned toward the wall, nothing more
-    EXPECT_EQ(rig.engine.playerdir, up);
+    EXPECT_EQ(rig.engine.playerdir(), up);
     EXPECT_FALSE(rig.engine.planned());
 }
 
@@ -122,11 +122,11 @@ TEST(Plan, APauseHoldsThePlanAndResumingGoesOn)
     Track track(rig);
     rig.engine.plan({walk(down), walk(down), walk(right)});
     rig.run(100);
-    rig.engine.paused = 1;
+    rig.engine.pause();
     rig.run(5000);
     EXPECT_EQ(track.cells(), (std::vector<CellPos>{{2, 3}}));  // the walk under way ends; then it holds
     EXPECT_TRUE(rig.engine.planned());
-    rig.engine.paused = 0;
+    rig.engine.pauseKey();  // the pause key again
     rig.run(1000);
     EXPECT_EQ(track.cells(), (std::vector<CellPos>{{2, 3}, {2, 4}, {3, 4}}));
 }
@@ -152,7 +152,7 @@ TEST(Plan, ALevelStartAStopATakeBackAndTheEndDropThePlan)
     playing(rig, {"########", "##@*G.##", "##....##", "########"});
     rig.engine.plan({push(right), walk(down), walk(down)});
     rig.run(1000);
-    EXPECT_FALSE(rig.engine.playing);  // won by the push
+    EXPECT_FALSE(rig.engine.playing());  // won by the push
     EXPECT_FALSE(rig.engine.planned());
 }
 

@@ -72,9 +72,9 @@ TEST(PlayLoop, WalksTurnsAndPushesByTheRules)
         ASSERT_TRUE(rig.toPlay());
         rig.act(c.keys);
         EXPECT_EQ(drawing(rig.engine), c.after);
-        EXPECT_EQ(rig.engine.playerdir, c.playerdir);
-        EXPECT_EQ(rig.engine.maze.at(rig.engine.jewelx, rig.engine.jewely), jewel);
-        const bool pushed = !(rig.engine.maze == levelFrom(c.before).maze);
+        EXPECT_EQ(rig.engine.playerdir(), c.playerdir);
+        EXPECT_EQ(rig.engine.maze().at(rig.engine.jewelx(), rig.engine.jewely()), jewel);
+        const bool pushed = !(rig.engine.maze() == levelFrom(c.before).maze);
         EXPECT_EQ(rig.sound.count("moving"), pushed ? 1 : 0);  // and no push that moves nothing
     }
 }
@@ -100,7 +100,7 @@ TEST(PlayLoop, StepsAtLeast25MillisecondsApartAcrossTheWrapAround)
             EXPECT_EQ(rig.engine.animationCounter(), counter);
         }
         rig.run(24);  // held still, but the next step waits its 25 ms after the last frame
-        EXPECT_EQ(rig.engine.playerx, 2);
+        EXPECT_EQ(rig.engine.playerx(), 2);
         EXPECT_EQ(rig.engine.phase(), Engine::Phase::playing);
     }
 }
@@ -117,7 +117,7 @@ TEST(Animation, AWalkSlidesThePlayerThroughStripFramesOneToEight)
     for (int k = 1; k <= 8; ++k) {
         rig.run(25);
         EXPECT_TRUE(drawnAt(rig.controls.windowSurface, colour::strip(0, k), 96 + 4 * k, 160)) << "frame " << k;
-        EXPECT_EQ(rig.engine.playerx, k < 8 ? 3 : 4) << "frame " << k;
+        EXPECT_EQ(rig.engine.playerx(), k < 8 ? 3 : 4) << "frame " << k;
     }
 }
 
@@ -136,7 +136,7 @@ TEST(Animation, APushSlidesTheObjectWhileThePlayerRestsFacingIt)
         EXPECT_TRUE(drawnAt(rig.controls.windowSurface, colour::obstacle, 128 - 4 * k, 64)) << "frame " << k;
         EXPECT_TRUE(drawnAt(rig.controls.windowSurface, colour::strip(1, 0), 160, 64)) << "frame " << k;
     }
-    EXPECT_EQ(rig.engine.playerx, 5);
+    EXPECT_EQ(rig.engine.playerx(), 5);
 }
 
 TEST(Animation, TheGoalShowsUnderTheArrivingJewelUntilTheLastFrame)
@@ -176,12 +176,12 @@ TEST(PlayLoop, AnOutcomeWaitsForTheAnimationAndAWinBeatsTimeUp)
         rig.keys.hold({C});
         rig.run(50);  // the push and its first frame
         rig.keys.releaseAll();
-        rig.engine.timeup = true;  // the countdown ran out during the push
+        rig.timeRunsOut();  // the countdown ran out during the push
         rig.run(150);
-        EXPECT_TRUE(rig.engine.playing);
+        EXPECT_TRUE(rig.engine.playing());
         EXPECT_FALSE(rig.controls.gameOverLabel.visible || rig.controls.winnerLabel.visible);
         rig.run(25);
-        EXPECT_FALSE(rig.engine.playing);
+        EXPECT_FALSE(rig.engine.playing());
         EXPECT_EQ(rig.controls.winnerLabel.visible, c.won);
         EXPECT_EQ(rig.controls.gameOverLabel.visible, !c.won);
         EXPECT_EQ(rig.sound.count("win") + rig.sound.count("lose"), 1);
@@ -228,7 +228,8 @@ TEST(Outcome, DisplaysAreCentredOnThePlayfield)
             level.goalx = level.jewelx, level.goaly = level.jewely;
         rig.start(std::move(level));
         ASSERT_TRUE(rig.toPlay());
-        rig.engine.timeup = !c.won;
+        if (!c.won)
+            rig.timeRunsOut();
         rig.run(1);
         Controls& k = rig.controls;
         const LabelControl& banner = c.won ? k.winnerLabel : k.gameOverLabel;
@@ -250,7 +251,7 @@ TEST(Outcome, DisplaysAreCentredOnThePlayfield)
         EXPECT_EQ(k.nextButton.visible, c.won);
         EXPECT_EQ(k.focus, c.won ? Focus::nextButton : Focus::retryButton);
         EXPECT_FALSE(k.endGameItem.enabled || k.restartLevelItem.enabled);
-        EXPECT_FALSE(rig.engine.playing);
+        EXPECT_FALSE(rig.engine.playing());
         if (c.won) {
             EXPECT_FALSE(k.countdownTimer.enabled);
         }

@@ -14,8 +14,8 @@ std::vector<CellPos> observedTiles(EngineRig& rig, int& rings)
     std::vector<CellPos> tiles;
     Surface& window = rig.controls.windowSurface;
     auto look = [&] {
-        for (int y = 0; y <= rig.engine.maxy; ++y)
-            for (int x = 0; x <= rig.engine.maxx; ++x)
+        for (int y = 0; y <= rig.engine.maxy(); ++y)
+            for (int x = 0; x <= rig.engine.maxx(); ++x)
                 if (cellColour(window, x, y) == colour::ready)
                     tiles.push_back({x, y});
         window.fill(black);
@@ -123,24 +123,30 @@ TEST(LevelStart, ResetsTheRunTheReadoutsAndTheControls)
         EngineRig rig;
         Controls& k = rig.controls;
         // Leftovers of a finished, paused, timed-out run facing up.
+        rig.start(framedLevel(4, 3), 99);
+        ASSERT_TRUE(rig.toPlay());
+        rig.keys.hold({Key::up});  // against the wall: the figure only turns
+        rig.run(25);
+        rig.keys.releaseAll();
+        ASSERT_EQ(rig.engine.playerdir(), 2);
+        rig.engine.pause();
+        rig.timeRunsOut();
+        k.countdownTimer.disable();  // as the window's countdown does when the time is up
         for (LabelControl* label : {&k.gameOverLabel, &k.pausedLabel, &k.winnerLabel, &k.bannerLabel})
             label->visible = true;
         for (ButtonControl* button : {&k.nextButton, &k.abortButton, &k.retryButton})
             button->visible = true;
         k.sadPicture.visible = true;
-        rig.engine.paused = 1;
-        rig.engine.timeup = true;
-        rig.engine.playerdir = 2;
 
         rig.start(framedLevel(4, 3, c.time), c.number);
         EXPECT_EQ(k.levelLabel.caption, c.level_caption);
         EXPECT_EQ(k.timeLabel.caption, c.time_caption);
-        EXPECT_EQ(rig.engine.backBufferWidth, 160);
-        EXPECT_EQ(rig.engine.backBufferHeight, 128);
-        EXPECT_TRUE(rig.engine.playing);
-        EXPECT_FALSE(rig.engine.timeup);
-        EXPECT_EQ(rig.engine.paused, 0);
-        EXPECT_EQ(rig.engine.playerdir, 0);
+        EXPECT_EQ(rig.engine.backBufferWidth(), 160);
+        EXPECT_EQ(rig.engine.backBufferHeight(), 128);
+        EXPECT_TRUE(rig.engine.playing());
+        EXPECT_FALSE(rig.engine.timeup());
+        EXPECT_EQ(rig.engine.paused(), 0);
+        EXPECT_EQ(rig.engine.playerdir(), 0);
         EXPECT_TRUE(k.endGameItem.enabled && k.restartLevelItem.enabled);
         for (const LabelControl* label : {&k.gameOverLabel, &k.pausedLabel, &k.winnerLabel, &k.bannerLabel})
             EXPECT_FALSE(label->visible) << label->caption;

@@ -23,7 +23,7 @@ struct Snapshot {
     bool operator==(const Snapshot&) const = default;
 };
 
-Snapshot snap(const Engine& e) { return {drawing(e), e.playerdir, e.jewelx, e.jewely}; }
+Snapshot snap(const Engine& e) { return {drawing(e), e.playerdir(), e.jewelx(), e.jewely()}; }
 
 struct TakeBackCase {
     const char* what;
@@ -60,7 +60,7 @@ TEST(TakeBack, EachMoveComesBackExactlyInReverseOrder)
             EXPECT_EQ(now.rows, seen[i].rows) << "after taking back move " << i;
             EXPECT_EQ(now.jewelx, seen[i].jewelx);
             EXPECT_EQ(now.jewely, seen[i].jewely);
-            EXPECT_EQ(rig.engine.maze.at(now.jewelx, now.jewely), jewel);
+            EXPECT_EQ(rig.engine.maze().at(now.jewelx, now.jewely), jewel);
         }
         EXPECT_EQ(rig.engine.movesMade(), 0u);
         takeBack(rig);  // at the level's start there is nothing left to take back
@@ -93,7 +93,7 @@ TEST(TakeBack, ManyRequestsBetweenTwoStepsTakeBackOneMove)
         rig.engine.requestTakeBack();  // a held key repeating faster than the loop
     rig.run(30);
     EXPECT_EQ(rig.engine.movesMade(), 1u);
-    EXPECT_EQ(rig.engine.playerx, 3);
+    EXPECT_EQ(rig.engine.playerx(), 3);
 }
 
 // Where a request is dropped: the position stays as it is and nothing is taken back later.
@@ -106,9 +106,9 @@ TEST(TakeBack, IsDroppedWhenThePlayLoopIsNotBetweenSteps)
     };
     const Case dropped[] = {
         {"during a walk's animation", [](EngineRig& r) { r.keys.hold({R}); r.run(30); r.keys.releaseAll(); }, [](EngineRig& r) { r.run(300); }},
-        {"while paused", [](EngineRig& r) { r.engine.paused = 1; }, [](EngineRig& r) { r.engine.paused = 0; r.run(100); }},
+        {"while paused", [](EngineRig& r) { r.engine.pause(); }, [](EngineRig& r) { r.engine.pauseKey(); r.run(100); }},
         {"while a box is open", [](EngineRig& r) { r.engine.suspend(); }, [](EngineRig& r) { r.engine.resume(); r.run(100); }},
-        {"after a loss", [](EngineRig& r) { r.engine.timeup = true; r.run(30); }, [](EngineRig& r) { r.run(100); }},
+        {"after a loss", [](EngineRig& r) { r.timeRunsOut(); r.run(30); }, [](EngineRig& r) { r.run(100); }},
         {"after the game was stopped", [](EngineRig& r) { r.engine.stopgame(); }, [](EngineRig& r) { r.run(100); }},
     };
     for (const Case& c : dropped) {
@@ -120,7 +120,7 @@ TEST(TakeBack, IsDroppedWhenThePlayLoopIsNotBetweenSteps)
         c.setUp(rig);
         rig.engine.requestTakeBack();
         c.after(rig);
-        EXPECT_EQ(rig.engine.maze.at(4, 1), obstacle) << "the push stays";
+        EXPECT_EQ(rig.engine.maze().at(4, 1), obstacle) << "the push stays";
         EXPECT_EQ(rig.engine.movesMade(), c.what == dropped[0].what ? 2u : 1u);
     }
 }
@@ -132,10 +132,10 @@ TEST(TakeBack, IsDroppedDuringTheStartEffectAndAfterAWin)
     rig.engine.requestTakeBack();  // in the start effect
     ASSERT_TRUE(rig.toPlay());
     rig.act({C});
-    ASSERT_FALSE(rig.engine.playing) << "won";
+    ASSERT_FALSE(rig.engine.playing()) << "won";
     rig.engine.requestTakeBack();
     rig.run(100);
-    EXPECT_EQ(rig.engine.jewelx, 4);
+    EXPECT_EQ(rig.engine.jewelx(), 4);
     EXPECT_TRUE(rig.controls.winnerLabel.visible);
 }
 

@@ -77,7 +77,7 @@ struct AidRig : WindowModelRig {
         levels.add(1, levelFrom(rows, time));
         aided.post(Command::newGameItem);
         dialogs.answer("1");
-        for (int guard = 0; guard < 10000 && (!e.playing || e.phase() != Engine::Phase::playing); ++guard)
+        for (int guard = 0; guard < 10000 && (!e.playing() || e.phase() != Engine::Phase::playing); ++guard)
             run(10);
         return e.phase() == Engine::Phase::playing;
     }
@@ -119,7 +119,7 @@ TEST(LostWarning, IsShownOnlyWhenTheSolverProvedTheLevelLost)
         rig.act(c.push);
         rig.solver.finish(c.answer);
         EXPECT_EQ(rig.k.lostMarkLabel.visible, c.lost);
-        EXPECT_TRUE(rig.e.playing) << "the game plays on";
+        EXPECT_TRUE(rig.e.playing()) << "the game plays on";
     }
 }
 
@@ -245,15 +245,15 @@ TEST(TakeBackKeys, BackspaceAndUTakeBackButTheCountdownRunsOn)
     rig.act({L});
     rig.act({U});
     rig.run(1000 - 650 + 25);
-    const std::int16_t before = rig.e.timeleft;
+    const std::int16_t before = rig.e.timeleft();
     rig.takeBack();
     rig.press('u');
     rig.run(30);
-    EXPECT_EQ(rig.e.playerx, 3);
-    EXPECT_EQ(rig.e.playery, 3);
-    EXPECT_EQ(rig.e.timeleft, before) << "no time given back";
+    EXPECT_EQ(rig.e.playerx(), 3);
+    EXPECT_EQ(rig.e.playery(), 3);
+    EXPECT_EQ(rig.e.timeleft(), before) << "no time given back";
     rig.run(1000);
-    EXPECT_EQ(rig.e.timeleft, before - 1) << "and the countdown goes on";
+    EXPECT_EQ(rig.e.timeleft(), before - 1) << "and the countdown goes on";
 }
 
 } // namespace

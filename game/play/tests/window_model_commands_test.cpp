@@ -83,7 +83,7 @@ TEST(NewGame, AMissingOrDamagedLevelIsReportedThenTheGameGoesIdle)
         EXPECT_TRUE(rig.sound.log.empty());  // the music stops once the box is closed
         rig.answer("");
         EXPECT_EQ(rig.sound.log, (std::vector<std::string>{"stop", "rewind"}));
-        EXPECT_FALSE(rig.engine.playing);
+        EXPECT_FALSE(rig.engine.playing());
         EXPECT_FALSE(rig.controls.endGameItem.enabled || rig.controls.restartLevelItem.enabled);
         EXPECT_FALSE(rig.controls.pausedLabel.visible);
         EXPECT_TRUE(rig.controls.bannerTimer.enabled);
@@ -139,7 +139,7 @@ TEST(Confirmation, YesToEndGameOrAbortGoesIdleAndToExitQuits)
         EXPECT_EQ(k.timeLabel.caption, "TIME :");
         EXPECT_TRUE(k.bannerLabel.visible && k.bannerTimer.enabled);
         EXPECT_FALSE(k.winnerLabel.visible || k.nextButton.visible || k.abortButton.visible || k.countdownTimer.enabled);
-        EXPECT_FALSE(rig.engine.playing);
+        EXPECT_FALSE(rig.engine.playing());
     }
     WindowModelRig rig;
     rig.click(Command::exitItem);
@@ -207,10 +207,10 @@ TEST(DuringTheSpiral, EventsWaitForTheRingsEndThenAllAreHandled)
     rig.press('x');
     rig.press('P');
     rig.run(419);
-    EXPECT_EQ(rig.engine.paused, 0);
+    EXPECT_EQ(rig.engine.paused(), 0);
     EXPECT_FALSE(rig.controls.countdownTimer.enabled);
     rig.run(1);
-    EXPECT_EQ(rig.engine.paused, 1);
+    EXPECT_EQ(rig.engine.paused(), 1);
     EXPECT_TRUE(rig.controls.pausedLabel.visible);
     EXPECT_FALSE(rig.controls.countdownTimer.enabled);  // x enabled it, P disabled it again
 
@@ -225,10 +225,10 @@ TEST(DuringTheSpiral, EventsWaitForTheRingsEndThenAllAreHandled)
     EXPECT_EQ(rig.engine.phase(), Engine::Phase::spiral_wait);
     rig.press('p');
     rig.run(649);
-    EXPECT_EQ(rig.engine.paused, 1);
+    EXPECT_EQ(rig.engine.paused(), 1);
     rig.run(1);
     EXPECT_EQ(rig.engine.phase(), Engine::Phase::playing);
-    EXPECT_EQ(rig.engine.paused, 0);
+    EXPECT_EQ(rig.engine.paused(), 0);
     EXPECT_FALSE(rig.controls.pausedLabel.visible);
 }
 
@@ -249,7 +249,7 @@ TEST(DuringTheSpiral, PausingErasesTheTilesButTheRingsGoOnAndTheCountdownRuns)
     EXPECT_TRUE(rig.controls.countdownTimer.enabled);
     rig.run(3000);
     EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 72");
-    EXPECT_EQ(rig.engine.paused, 1);
+    EXPECT_EQ(rig.engine.paused(), 1);
     EXPECT_TRUE(rig.controls.pausedLabel.visible);
 }
 
@@ -260,7 +260,7 @@ TEST(DuringTheSpiral, ACountdownStartedByAKeyThatRunsOutStaysStoppedAfterTheLoss
     rig.newGame("1");
     rig.press('x');  // at the first ring's end, 520 ms: the countdown starts
     rig.run(1600);   // its tick at a later ring's end runs the time out
-    EXPECT_TRUE(rig.engine.timeup);
+    EXPECT_TRUE(rig.engine.timeup());
     EXPECT_FALSE(rig.controls.countdownTimer.enabled);
     rig.run(1060);  // the start effect ends, the play loop finds the time up
     EXPECT_TRUE(rig.controls.gameOverLabel.visible);
@@ -298,18 +298,18 @@ TEST(RestartLevel, DuringAWalkTheBoxHoldsTheStepsNotTheClockAndYesStartsAfresh)
     rig.run(100);  // the step and three frames
     ASSERT_EQ(rig.engine.animationCounter(), 6);
     rig.click(Command::restartLevelItem);
-    EXPECT_EQ(rig.engine.paused, 0);
+    EXPECT_EQ(rig.engine.paused(), 0);
     rig.run(1500);
     EXPECT_EQ(rig.engine.animationCounter(), 6);
-    EXPECT_EQ(rig.engine.playerx, 2);
+    EXPECT_EQ(rig.engine.playerx(), 2);
     EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 74");
     rig.answer("yes");
     ASSERT_TRUE(rig.toPlay());
     rig.keys.releaseAll();
     EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 75");
     rig.run(1000);
-    EXPECT_EQ(rig.engine.playerx, 2);
-    EXPECT_EQ(rig.engine.playery, 2);
+    EXPECT_EQ(rig.engine.playerx(), 2);
+    EXPECT_EQ(rig.engine.playery(), 2);
 }
 
 TEST(HelpAboutAndNewGame, PauseAPlayedLevelUntilPButNotAFinishedOne)
@@ -323,16 +323,16 @@ TEST(HelpAboutAndNewGame, PauseAPlayedLevelUntilPButNotAFinishedOne)
         rig.click(command);
         ASSERT_TRUE(rig.dialogs.isOpen());
         EXPECT_EQ(rig.dialogs.current().kind, kind);
-        EXPECT_EQ(rig.engine.paused, 1);
+        EXPECT_EQ(rig.engine.paused(), 1);
         EXPECT_TRUE(rig.controls.pausedLabel.visible);
         EXPECT_FALSE(rig.controls.countdownTimer.enabled);
         EXPECT_EQ(cellColour(rig.controls.windowSurface, 3, 2), black);
         rig.answer("");
         rig.run(2000);
-        EXPECT_EQ(rig.engine.paused, 1);
+        EXPECT_EQ(rig.engine.paused(), 1);
         EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 75");
         rig.press('P');
-        EXPECT_EQ(rig.engine.paused, 0);
+        EXPECT_EQ(rig.engine.paused(), 0);
         EXPECT_TRUE(rig.controls.countdownTimer.enabled);
 
         WindowModelRig finished;

@@ -251,9 +251,9 @@ inline std::string summary(const WindowModelRig& rig)
     const Controls& k = rig.controls;
     const Engine& e = rig.engine;
     std::ostringstream out;
-    out << "phase " << static_cast<int>(e.phase()) << " playing " << e.playing << " paused " << int(e.paused)
-        << " timeup " << e.timeup << " level " << int(e.level) << " player " << int(e.playerx) << ","
-        << int(e.playery) << " dir " << int(e.playerdir) << " time " << e.timeleft << " | " << k.levelLabel.caption
+    out << "phase " << static_cast<int>(e.phase()) << " playing " << e.playing() << " paused " << int(e.paused())
+        << " timeup " << e.timeup() << " level " << int(e.level()) << " player " << int(e.playerx()) << ","
+        << int(e.playery()) << " dir " << int(e.playerdir()) << " time " << e.timeleft() << " | " << k.levelLabel.caption
         << " | " << k.timeLabel.caption << " | shown";
     const std::pair<const char*, bool> shown[] = {
         {"gameOverLabel", k.gameOverLabel.visible},       {"pausedLabel", k.pausedLabel.visible},     {"winnerLabel", k.winnerLabel.visible},

@@ -32,7 +32,7 @@ struct Moves {
             window(change);
             if (change == Engine::Change::walked || change == Engine::Change::pushed) {
                 when.push_back(rig.clock.now);
-                cells.push_back({rig.engine.playerx, rig.engine.playery});
+                cells.push_back({rig.engine.playerx(), rig.engine.playery()});
                 pushes += change == Engine::Change::pushed;
             }
         };
@@ -58,12 +58,12 @@ struct PointerRig : WindowModelRig {
         model.onCellClick(x, y);
         model.advance();
     }
-    CellPos player() const { return {engine.playerx, engine.playery}; }
+    CellPos player() const { return {engine.playerx(), engine.playery()}; }
     CellPos crate() const
     {
-        for (int x = 0; x <= engine.maxx; ++x)
-            for (int y = 0; y <= engine.maxy; ++y)
-                if (engine.maze.at(x, y) == obstacle)
+        for (int x = 0; x <= engine.maxx(); ++x)
+            for (int y = 0; y <= engine.maxy(); ++y)
+                if (engine.maze().at(x, y) == obstacle)
                     return {x, y};
         return {-1, -1};
     }
@@ -130,7 +130,7 @@ TEST(Pointer, APauseHoldsAWalkAndResumingFinishesIt)
     rig.press('p');
     rig.run(5000);
     EXPECT_EQ(rig.player(), (CellPos{4, 2}));  // the walk under way ended; then it held
-    EXPECT_EQ(rig.engine.timeleft, 75);
+    EXPECT_EQ(rig.engine.timeleft(), 75);
     rig.press('p');
     rig.run(3000);
     EXPECT_EQ(rig.player(), (CellPos{9, 2}));
@@ -147,7 +147,7 @@ TEST(Pointer, AClickBesideTheCratePushesItOneCellAsCtrlWithTheArrowDoes)
     rig.run(1000);
     EXPECT_EQ(rig.crate(), (CellPos{6, 3}));
     EXPECT_EQ(rig.player(), (CellPos{4, 3}));  // a push leaves the player where it stands
-    EXPECT_EQ(rig.engine.playerdir, 0);
+    EXPECT_EQ(rig.engine.playerdir(), 0);
     EXPECT_EQ(rig.sound.count("moving"), 1);
 }
 

@@ -62,7 +62,7 @@ struct RecordsRig : WindowModelRig {
             keys.releaseAll();
             run(300);
         }
-        while (kept.engine.playerx < 4) {
+        while (kept.engine.playerx() < 4) {
             keys.hold({Key::right});
             run(25);
             keys.releaseAll();

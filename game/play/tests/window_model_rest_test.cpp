@@ -46,11 +46,11 @@ TEST(Rest, AKeyDownBringsTheStepAtOnceAndHeldKeysKeepThePace)
     ASSERT_TRUE(rig.model.nextDue());
     EXPECT_LE(static_cast<std::int32_t>(*rig.model.nextDue() - before), 0);  // due now
     const int wakes = wakeUps(rig, 1000);
-    EXPECT_EQ(int(rig.engine.playerx), 6);  // four walks of 225 ms, the first at once
+    EXPECT_EQ(int(rig.engine.playerx()), 6);  // four walks of 225 ms, the first at once
     EXPECT_GE(wakes, 40);                   // held, the loop keeps its 25 ms steps
     rig.keys.releaseAll();
     wakeUps(rig, 1000);
-    EXPECT_EQ(int(rig.engine.playerx), 7);  // the walk under way ended against the wall
+    EXPECT_EQ(int(rig.engine.playerx()), 7);  // the walk under way ended against the wall
     EXPECT_TRUE(rig.model.waitsForKeys());
 }
 
@@ -61,7 +61,7 @@ TEST(Rest, AKeyTowardAWallKeepsTheStepsGoingAndEventsEndTheRest)
     wakeUps(rig, 100);
     rig.keys.hold({Key::up});  // the border: the player only turns, step after step
     EXPECT_GE(wakeUps(rig, 500), 19);
-    EXPECT_EQ(int(rig.engine.playerdir), 2);
+    EXPECT_EQ(int(rig.engine.playerdir()), 2);
     EXPECT_FALSE(rig.model.waitsForKeys());
     rig.keys.releaseAll();
     wakeUps(rig, 100);
@@ -85,7 +85,7 @@ TEST(Rest, AMoveEndsWithTheFigureAtRestWhenItsKeyWasLetGoMidway)
     wakeUps(rig, 700);
     ASSERT_TRUE(rig.model.waitsForKeys());
     const auto figure = [&rig] {
-        return rig.controls.windowSurface.at(32 * rig.engine.playerx + 16, 32 * rig.engine.playery + 16);
+        return rig.controls.windowSurface.at(32 * rig.engine.playerx() + 16, 32 * rig.engine.playery() + 16);
     };
     EXPECT_EQ(figure(), colour::strip(0, 0));
 
@@ -97,7 +97,7 @@ TEST(Rest, AMoveEndsWithTheFigureAtRestWhenItsKeyWasLetGoMidway)
     };
     for (int walk = 0; walk < 3; ++walk) {
         tap({Key::right}, 60 + 20 * walk);  // a short tap: let go long before the walk's last frame
-        EXPECT_EQ(int(rig.engine.playerx), 3 + walk);
+        EXPECT_EQ(int(rig.engine.playerx()), 3 + walk);
         EXPECT_EQ(figure(), colour::strip(0, 0)) << "after walk " << walk + 1;
         EXPECT_TRUE(rig.model.waitsForKeys());
     }
@@ -105,7 +105,7 @@ TEST(Rest, AMoveEndsWithTheFigureAtRestWhenItsKeyWasLetGoMidway)
     EXPECT_EQ(figure(), colour::strip(1, 0));
     rig.press('u');
     wakeUps(rig, 100);
-    EXPECT_EQ(int(rig.engine.playerx), 5);
+    EXPECT_EQ(int(rig.engine.playerx()), 5);
     EXPECT_EQ(figure(), colour::strip(1, 0));
 
     WindowModelRig pusher;  // a push let go early ends at rest too, the jewel on its new cell
@@ -115,7 +115,7 @@ TEST(Rest, AMoveEndsWithTheFigureAtRestWhenItsKeyWasLetGoMidway)
     wakeUps(pusher, 50);
     pusher.keys.releaseAll();
     wakeUps(pusher, 500);
-    EXPECT_EQ(int(pusher.engine.jewelx), 4);
+    EXPECT_EQ(int(pusher.engine.jewelx()), 4);
     EXPECT_EQ(pusher.controls.windowSurface.at(32 * 2 + 16, 32 * 2 + 16), colour::strip(0, 0));
     EXPECT_EQ(pusher.controls.windowSurface.at(32 * 4 + 16, 32 * 2 + 16), colour::jewel);
     EXPECT_TRUE(pusher.model.waitsForKeys());

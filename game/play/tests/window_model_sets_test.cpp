@@ -90,7 +90,7 @@ TEST(SetNewGame, ANumberInAGapIsAMissingLevelFile)
     ASSERT_TRUE(rig.dialogs.isOpen());
     EXPECT_EQ(rig.dialogs.current().text, "Level file not found !");
     rig.answer("");
-    EXPECT_FALSE(rig.engine.playing);
+    EXPECT_FALSE(rig.engine.playing());
     EXPECT_TRUE(rig.controls.bannerTimer.enabled);
 }
 
@@ -112,7 +112,7 @@ TEST(SetNewGame, ASetWithoutLevelsSaysSoInsteadOfAsking)
         EXPECT_EQ(rig.dialogs.current().kind, Kind::message);
         EXPECT_EQ(rig.dialogs.current().text, said);
         rig.answer("");
-        EXPECT_EQ(rig.engine.paused, 1);  // as after a cancelled New game
+        EXPECT_EQ(rig.engine.paused(), 1);  // as after a cancelled New game
         EXPECT_EQ(rig.levels.requested.size(), 1u);
     }
 }
@@ -216,7 +216,7 @@ TEST(Chooser, AChosenLevelIsPlayedFromItsSetWhichIsRemembered)
     rig.installed = {other};
     rig.levels.add(30, levelFrom(won_at_once));
     rig.click(Command::chooseLevelItem);
-    EXPECT_EQ(rig.engine.paused, 1);  // the chooser pauses play as New game does
+    EXPECT_EQ(rig.engine.paused(), 1);  // the chooser pauses play as New game does
     EXPECT_EQ(rig.dialogs.chooser->level, 1);
     rig.dialogs.choice = LevelChoice{other, 30};
     rig.answer("");
@@ -238,7 +238,7 @@ TEST(Chooser, ClosedWithoutAChoiceLeavesEverythingAsItWas)
     ASSERT_TRUE(rig.play(1, room));
     rig.click(Command::chooseLevelItem);
     rig.answer("");
-    EXPECT_EQ(rig.engine.paused, 1);
+    EXPECT_EQ(rig.engine.paused(), 1);
     EXPECT_TRUE(rig.remembered.empty());
     EXPECT_EQ(rig.model.playedSet().set().title, "Mine");
     EXPECT_EQ(rig.levels.requested.size(), 1u);

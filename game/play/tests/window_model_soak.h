@@ -164,11 +164,11 @@ private:
     void watchPacing()
     {
         const Engine& e = rig_.engine;
-        if (e.lasttick == lasttick_)
+        if (e.lasttick() == lasttick_)
             return;
-        if (lasttick_run_ == rig_.levels.loaded && e.lasttick - lasttick_ < 25)
-            fail("a step or frame " + std::to_string(e.lasttick - lasttick_) + " ms after the last");
-        lasttick_ = e.lasttick;
+        if (lasttick_run_ == rig_.levels.loaded && e.lasttick() - lasttick_ < 25)
+            fail("a step or frame " + std::to_string(e.lasttick() - lasttick_) + " ms after the last");
+        lasttick_ = e.lasttick();
         lasttick_run_ = rig_.levels.loaded;
     }
 
@@ -186,12 +186,12 @@ private:
         }
         if (k.winnerLabel.visible && !won_) {
             ++report_.wins;
-            if (e.jewelx != e.goalx || e.jewely != e.goaly)
+            if (e.jewelx() != e.goalx() || e.jewely() != e.goaly())
                 fail("WINNER! without the jewel on the goal");
         }
         if (k.gameOverLabel.visible && !lost_) {
             ++report_.losses;
-            if (!e.timeup)
+            if (!e.timeup())
                 fail("GAME OVER without the time being up");
         }
         won_ = k.winnerLabel.visible;
@@ -202,21 +202,21 @@ private:
     {
         const Controls& k = rig_.controls;
         const Engine& e = rig_.engine;
-        if (e.paused > 1)
-            fail("paused is " + std::to_string(e.paused));
+        if (e.paused() > 1)
+            fail("paused is " + std::to_string(e.paused()));
         if (rig_.dialogs.stacked)
             fail("a box opened over another");
         if (rig_.levels.loaded > 0)
             checkGrid();
-        if (k.countdownTimer.enabled && (!e.playing || e.timeup))
+        if (k.countdownTimer.enabled && (!e.playing() || e.timeup()))
             fail("the countdown runs with no level in play or after it ran out");
-        if (rig_.engine.phase() != Engine::Phase::idle && !e.timeup &&
-            k.timeLabel.caption != "TIME : " + std::to_string(e.timeleft))
+        if (rig_.engine.phase() != Engine::Phase::idle && !e.timeup() &&
+            k.timeLabel.caption != "TIME : " + std::to_string(e.timeleft()))
             fail("the TIME read-out is not the time left");
         // The banner timer itself may run on: Next or Retry left on show by a failed start lead into play without New game.
-        if (k.bannerLabel.visible && e.playing)
+        if (k.bannerLabel.visible && e.playing())
             fail("the idle banner shows during play");
-        if (e.playing && rig_.engine.phase() != Engine::Phase::idle && k.pausedLabel.visible != (e.paused == 1))
+        if (e.playing() && rig_.engine.phase() != Engine::Phase::idle && k.pausedLabel.visible != (e.paused() == 1))
             fail("GAME PAUSED does not match the pause");
         checkOutcomeControls();
         checkAid();
@@ -227,7 +227,7 @@ private:
     void checkGrid()
     {
         const Engine& e = rig_.engine;
-        if (!e.maze.contains(e.playerx, e.playery) || e.maze.at(e.playerx, e.playery) != blank)
+        if (!e.maze().contains(e.playerx(), e.playery()) || e.maze().at(e.playerx(), e.playery()) != blank)
             fail("the player is not on a blank cell");
         auto jewelsIn = [](const Grid<std::uint8_t>& maze) {
             return std::count(maze.cells().begin(), maze.cells().end(), std::uint8_t{jewel});
@@ -236,8 +236,8 @@ private:
             loaded_seen_ = rig_.levels.loaded;
             one_jewel_ = jewelsIn(rig_.levels.files.at(rig_.levels.last).value().maze) == 1;
         }
-        const long jewels = jewelsIn(e.maze);
-        if (one_jewel_ && (jewels != 1 || e.maze.at(e.jewelx, e.jewely) != jewel))
+        const long jewels = jewelsIn(e.maze());
+        if (one_jewel_ && (jewels != 1 || e.maze().at(e.jewelx(), e.jewely()) != jewel))
             fail("the jewel is not one cell at (jewelx, jewely)");
     }
 
@@ -267,15 +267,15 @@ private:
     {
         const Controls& k = rig_.controls;
         const Engine& e = rig_.engine;
-        if (k.lostMarkLabel.visible && !e.playing)
+        if (k.lostMarkLabel.visible && !e.playing())
             fail("the lost sign with no level in play");
-        if (k.hintOutline.visible && (!e.playing || e.paused || rig_.dialogs.isOpen()))
+        if (k.hintOutline.visible && (!e.playing() || e.paused() || rig_.dialogs.isOpen()))
             fail("a hint outlined out of play");
         report_.hints += k.hintOutline.visible && !hint_shown_;
         hint_shown_ = k.hintOutline.visible;
         if (k.lostMarkLabel.visible && !lost_sign_) {
             ++report_.lost_signs;
-            const GameLevel here{e.maze, e.jewelx, e.jewely, e.goalx, e.goaly, e.playerx, e.playery, e.timeleft};
+            const GameLevel here{e.maze(), e.jewelx(), e.jewely(), e.goalx(), e.goaly(), e.playerx(), e.playery(), e.timeleft()};
             if (solve(here).verdict != Verdict::unsolvable)
                 fail("the lost sign on a position that can be won");
         }
@@ -287,8 +287,8 @@ private:
     void checkSpiralShowsOnlyTiles()
     {
         const Engine& e = rig_.engine;
-        for (int y = 0; y <= std::min<int>(e.maxy, 15); ++y)
-            for (int x = 0; x <= std::min<int>(e.maxx, 22); ++x) {
+        for (int y = 0; y <= std::min<int>(e.maxy(), 15); ++y)
+            for (int x = 0; x <= std::min<int>(e.maxx(), 22); ++x) {
                 const Pixel p = cellColour(rig_.controls.windowSurface, x, y);
                 if (p != black && p != colour::ready) {
                     fail("a picture on the window during the start effect");

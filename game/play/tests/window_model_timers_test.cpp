@@ -24,10 +24,10 @@ TEST(Countdown, ShowsZeroOnTheLastTickThenTheLevelIsLost)
         ASSERT_TRUE(rig.play(3, room, 2));
         rig.run(1000);
         EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 1");
-        EXPECT_TRUE(rig.engine.playing);
+        EXPECT_TRUE(rig.engine.playing());
         rig.run(1000);
         EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 0");
-        EXPECT_TRUE(rig.engine.timeup);
+        EXPECT_TRUE(rig.engine.timeup());
         EXPECT_FALSE(rig.controls.countdownTimer.enabled);
         EXPECT_TRUE(rig.controls.gameOverLabel.visible);
         EXPECT_EQ(rig.controls.focus, Focus::retryButton);
@@ -42,8 +42,8 @@ TEST(Countdown, ANegativeLimitIsShownThenEndsAtTheFirstTickWithoutOverflow)
         ASSERT_TRUE(rig.play(3, room, limit));
         rig.run(1000);
         EXPECT_EQ(rig.controls.timeLabel.caption, caption);  // written before the clamp to 0
-        EXPECT_TRUE(rig.engine.timeup);
-        EXPECT_EQ(rig.engine.timeleft, 0);
+        EXPECT_TRUE(rig.engine.timeup());
+        EXPECT_EQ(rig.engine.timeleft(), 0);
         EXPECT_TRUE(rig.controls.gameOverLabel.visible);
     }
 }
@@ -103,7 +103,7 @@ TEST(PauseKey, TogglesWithEitherCaseAndOtherKeysReapplyTheState)
         ASSERT_TRUE(rig.play(3, room));
         for (const char* key = c.keys; *key; ++key)
             rig.press(*key);
-        EXPECT_EQ(rig.engine.paused, c.paused ? 1 : 0);
+        EXPECT_EQ(rig.engine.paused(), c.paused ? 1 : 0);
         EXPECT_EQ(rig.controls.pausedLabel.visible, c.paused);
         EXPECT_EQ(rig.controls.countdownTimer.enabled, !c.paused);
         rig.run(1000);
@@ -140,16 +140,16 @@ TEST(PauseKey, IsIgnoredOnceTheTimeIsUpOrTheLevelIsLost)
     rig.keys.hold({Key::right});
     rig.run(65);  // the walk's step at about 975 ms; the time runs out at 1000 ms
     rig.keys.releaseAll();
-    ASSERT_TRUE(rig.engine.timeup);
-    ASSERT_TRUE(rig.engine.playing);  // the walk goes on
+    ASSERT_TRUE(rig.engine.timeup());
+    ASSERT_TRUE(rig.engine.playing());  // the walk goes on
     rig.press('P');
-    EXPECT_EQ(rig.engine.paused, 0);
+    EXPECT_EQ(rig.engine.paused(), 0);
     EXPECT_FALSE(rig.controls.pausedLabel.visible);
     rig.run(300);
-    EXPECT_EQ(rig.engine.playerx, 3);  // the walk finished, then the loss
+    EXPECT_EQ(rig.engine.playerx(), 3);  // the walk finished, then the loss
     EXPECT_TRUE(rig.controls.gameOverLabel.visible);
     rig.press('p');
-    EXPECT_EQ(rig.engine.paused, 0);
+    EXPECT_EQ(rig.engine.paused(), 0);
     EXPECT_FALSE(rig.controls.pausedLabel.visible);
 }
 
@@ -162,11 +162,11 @@ TEST(PauseKey, AWalkUnderWayStillEndsOnTheNextCellThenPlayHolds)
     ASSERT_EQ(rig.engine.phase(), Engine::Phase::animating);
     rig.press('P');
     rig.run(1000);
-    EXPECT_EQ(rig.engine.playerx, 3);
+    EXPECT_EQ(rig.engine.playerx(), 3);
     EXPECT_EQ(rig.engine.phase(), Engine::Phase::playing);
     rig.press('P');
     rig.run(260);
-    EXPECT_EQ(rig.engine.playerx, 4);
+    EXPECT_EQ(rig.engine.playerx(), 4);
 }
 
 TEST(Sound, WinKeepsTheMusicLossStopsItBeforeItsOwnSound)
