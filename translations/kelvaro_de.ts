@@ -197,10 +197,6 @@ Es wurde nichts geschrieben; das Level im Editor bleibt unverändert.</translati
         <translation>Kein Tipp rechtzeitig gefunden.</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
         <translation>Sind Sie sicher?</translation>
     </message>
@@ -924,6 +920,10 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
     <message>
         <source>%1 goal cells</source>
         <translation>Zielfelder: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
     </message>
 </context>
 <context>

@@ -197,10 +197,6 @@ No se escribió nada; el nivel del editor no ha cambiado.</translation>
         <translation>No se encontró ninguna pista a tiempo.</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>línea %1: %2</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
         <translation>¿Está seguro?</translation>
     </message>
@@ -924,6 +920,10 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
     <message>
         <source>%1 goal cells</source>
         <translation>casillas de meta: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
     </message>
 </context>
 <context>

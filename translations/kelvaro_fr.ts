@@ -197,10 +197,6 @@ Rien n’a été écrit ; le niveau dans l’éditeur est inchangé.</translatio
         <translation>Aucun indice trouvé à temps.</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
         <translation>Êtes-vous sûr ?</translation>
     </message>
@@ -924,6 +920,10 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
     <message>
         <source>%1 goal cells</source>
         <translation>cases de but : %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
     </message>
 </context>
 <context>

@@ -197,10 +197,6 @@ Non è stato scritto nulla; il livello nell’editor non è cambiato.</translati
         <translation>Nessun suggerimento trovato in tempo.</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>riga %1: %2</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
         <translation>Sei sicuro?</translation>
     </message>
@@ -924,6 +920,10 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
     <message>
         <source>%1 goal cells</source>
         <translation>caselle traguardo: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
     </message>
 </context>
 <context>

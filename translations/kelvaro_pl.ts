@@ -197,10 +197,6 @@ Nic nie zapisano; poziom w edytorze pozostał bez zmian.</translation>
         <translation>Nie znaleziono podpowiedzi na czas.</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>wiersz %1: %2</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
         <translation>Czy na pewno?</translation>
     </message>
@@ -933,6 +929,10 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
     <message>
         <source>%1 goal cells</source>
         <translation>pola celu: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
     </message>
 </context>
 <context>

@@ -197,10 +197,6 @@ Nada foi gravado; a fase no editor não foi alterada.</translation>
         <translation>Nenhuma dica encontrada a tempo.</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>linha %1: %2</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
         <translation>Tem certeza?</translation>
     </message>
@@ -924,6 +920,10 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
     <message>
         <source>%1 goal cells</source>
         <translation>casas de alvo: %1</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
     </message>
 </context>
 <context>

@@ -190,7 +190,7 @@ std::optional<std::string> Records::takeIn()
     std::ifstream in(file_, std::ios::binary);
     std::ostringstream bytes;
     if (!in || !(bytes << in.rdbuf()))
-        return setAside("it cannot be read");
+        return setAside(records_words::unreadable);
     int bad_line = 0;
     std::optional<Records> read = parse(bytes.str(), bad_line, shipped_);
     if (!read)
