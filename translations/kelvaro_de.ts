@@ -1062,8 +1062,8 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
         <translation>Datei :</translation>
     </message>
     <message>
-        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
-        <translation>Hinweis 1: Der Levelname muss „mazeX“ lauten, X eine Zahl von 1 bis 50, z. B. maze5 oder maze41.</translation>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 999, e.g. maze5 or maze 41 .</source>
+        <translation>Hinweis 1: Der Levelname muss „mazeX“ lauten, X eine Zahl von 1 bis 999, z. B. maze5 oder maze41.</translation>
     </message>
     <message>
         <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>

@@ -1062,8 +1062,8 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
         <translation>Fichier :</translation>
     </message>
     <message>
-        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
-        <translation>Note 1 : le nom du niveau doit être « mazeX », X étant un nombre de 1 à 50, p. ex. maze5 ou maze41.</translation>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 999, e.g. maze5 or maze 41 .</source>
+        <translation>Note 1 : le nom du niveau doit être « mazeX », X étant un nombre de 1 à 999, p. ex. maze5 ou maze41.</translation>
     </message>
     <message>
         <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>

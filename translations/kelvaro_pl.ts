@@ -1071,8 +1071,8 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         <translation>Plik :</translation>
     </message>
     <message>
-        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
-        <translation>Uwaga 1: nazwa poziomu musi mieć postać „mazeX”, gdzie X to liczba od 1 do 50, np. maze5 lub maze41.</translation>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 999, e.g. maze5 or maze 41 .</source>
+        <translation>Uwaga 1: nazwa poziomu musi mieć postać „mazeX”, gdzie X to liczba od 1 do 999, np. maze5 lub maze41.</translation>
     </message>
     <message>
         <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>

@@ -12,7 +12,6 @@
 
 #include <QActionGroup>
 #include <QApplication>
-#include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
@@ -633,11 +632,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     if ((type == QEvent::WindowDeactivate && watched == this) || type == QEvent::ApplicationDeactivate)
         keys_.clear();
     return QMainWindow::eventFilter(watched, event);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    event->accept();
 }
 
 } // namespace kelvaro
