@@ -2,6 +2,8 @@
 // What went wrong while reading or writing a level file, and where.
 #pragma once
 
+#include "level/level_phrases.h"
+
 #include <string>
 
 namespace kelvaro {
@@ -24,7 +26,7 @@ struct LevelError {
 
     // "line 12: ..." or just the detail when no line applies.
     std::string describe() const {
-        return line > 0 ? "line " + std::to_string(line) + ": " + detail : detail;
+        return line > 0 ? fill(level_words::at_line, {std::to_string(line), detail}) : detail;
     }
 };
 

@@ -11,6 +11,7 @@ std::span<const Phrase> levelPhrases()
     using namespace level_words;
     static const auto table = [] {
         std::vector<Phrase> all{
+            {context, at_line},
             {context, not_whole},
         {context, outside},
         {context, unreadable_end},

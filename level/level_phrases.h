@@ -10,6 +10,7 @@ namespace kelvaro {
 
 namespace level_words {
 inline constexpr const char* context = "LevelFile";
+inline constexpr const char* at_line = QT_TRANSLATE_NOOP("LevelFile", "line %1: %2");
 inline constexpr const char* not_whole = QT_TRANSLATE_NOOP("LevelFile", "the %1 \"%2\" is not a whole number");
 inline constexpr const char* outside = QT_TRANSLATE_NOOP("LevelFile", "the %1 %2 is outside %3 to %4");
 inline constexpr const char* unreadable_end = QT_TRANSLATE_NOOP("LevelFile", "the file could not be read to its end");

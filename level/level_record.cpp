@@ -56,8 +56,6 @@ LevelError earlyEnd(const FieldReader& reader, const std::string& missing)
 
 } // namespace
 
-const char* headerName(Header field) { return kHeaderNames[static_cast<int>(field)]; }
-
 const ReadRules& gameRules()
 {
     static const ReadRules rules{true, true,

@@ -27,9 +27,6 @@ enum class Header {
 };
 inline constexpr int header_count = 9;
 
-// How a person would name each header value in a message.
-const char* headerName(Header field);
-
 struct Range {
     std::int64_t low;
     std::int64_t high;

@@ -197,10 +197,6 @@ Es wurde nichts geschrieben; das Level im Editor bleibt unverändert.</translati
         <translation>Kein Tipp rechtzeitig gefunden.</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
         <translation>Sind Sie sicher?</translation>
     </message>
@@ -925,6 +921,10 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
         <source>%1 goal cells</source>
         <translation>Zielfelder: %1</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1062,8 +1062,8 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
         <translation>Datei :</translation>
     </message>
     <message>
-        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
-        <translation>Hinweis 1: Der Levelname muss „mazeX“ lauten, X eine Zahl von 1 bis 50, z. B. maze5 oder maze41.</translation>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 999, e.g. maze5 or maze 41 .</source>
+        <translation>Hinweis 1: Der Levelname muss „mazeX“ lauten, X eine Zahl von 1 bis 999, z. B. maze5 oder maze41.</translation>
     </message>
     <message>
         <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>

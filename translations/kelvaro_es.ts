@@ -197,10 +197,6 @@ No se escribió nada; el nivel del editor no ha cambiado.</translation>
         <translation>No se encontró ninguna pista a tiempo.</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>línea %1: %2</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
         <translation>¿Está seguro?</translation>
     </message>
@@ -925,6 +921,10 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
         <source>%1 goal cells</source>
         <translation>casillas de meta: %1</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1062,8 +1062,8 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
         <translation>Archivo :</translation>
     </message>
     <message>
-        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
-        <translation>Nota 1: el nombre del nivel debe ser «mazeX», con X un número de 1 a 50, p. ej. maze5 o maze41.</translation>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 999, e.g. maze5 or maze 41 .</source>
+        <translation>Nota 1: el nombre del nivel debe ser «mazeX», con X un número de 1 a 999, p. ej. maze5 o maze41.</translation>
     </message>
     <message>
         <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>

@@ -197,10 +197,6 @@ Rien n’a été écrit ; le niveau dans l’éditeur est inchangé.</translatio
         <translation>Aucun indice trouvé à temps.</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>ligne %1 : %2</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
         <translation>Êtes-vous sûr ?</translation>
     </message>
@@ -925,6 +921,10 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
         <source>%1 goal cells</source>
         <translation>cases de but : %1</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1062,8 +1062,8 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
         <translation>Fichier :</translation>
     </message>
     <message>
-        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
-        <translation>Note 1 : le nom du niveau doit être « mazeX », X étant un nombre de 1 à 50, p. ex. maze5 ou maze41.</translation>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 999, e.g. maze5 or maze 41 .</source>
+        <translation>Note 1 : le nom du niveau doit être « mazeX », X étant un nombre de 1 à 999, p. ex. maze5 ou maze41.</translation>
     </message>
     <message>
         <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>

@@ -197,10 +197,6 @@ Non è stato scritto nulla; il livello nell’editor non è cambiato.</translati
         <translation>Nessun suggerimento trovato in tempo.</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>riga %1: %2</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
         <translation>Sei sicuro?</translation>
     </message>
@@ -925,6 +921,10 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
         <source>%1 goal cells</source>
         <translation>caselle traguardo: %1</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1062,8 +1062,8 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
         <translation>File :</translation>
     </message>
     <message>
-        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
-        <translation>Nota 1: il nome del livello deve essere «mazeX», con X un numero da 1 a 50, ad es. maze5 o maze41.</translation>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 999, e.g. maze5 or maze 41 .</source>
+        <translation>Nota 1: il nome del livello deve essere «mazeX», con X un numero da 1 a 999, ad es. maze5 o maze41.</translation>
     </message>
     <message>
         <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>

@@ -197,10 +197,6 @@ Nic nie zapisano; poziom w edytorze pozostał bez zmian.</translation>
         <translation>Nie znaleziono podpowiedzi na czas.</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>wiersz %1: %2</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
         <translation>Czy na pewno?</translation>
     </message>
@@ -934,6 +930,10 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         <source>%1 goal cells</source>
         <translation>pola celu: %1</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1071,8 +1071,8 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         <translation>Plik :</translation>
     </message>
     <message>
-        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
-        <translation>Uwaga 1: nazwa poziomu musi mieć postać „mazeX”, gdzie X to liczba od 1 do 50, np. maze5 lub maze41.</translation>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 999, e.g. maze5 or maze 41 .</source>
+        <translation>Uwaga 1: nazwa poziomu musi mieć postać „mazeX”, gdzie X to liczba od 1 do 999, np. maze5 lub maze41.</translation>
     </message>
     <message>
         <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>

@@ -197,10 +197,6 @@ Nada foi gravado; a fase no editor não foi alterada.</translation>
         <translation>Nenhuma dica encontrada a tempo.</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>linha %1: %2</translation>
-    </message>
-    <message>
         <source>Are you sure?</source>
         <translation>Tem certeza?</translation>
     </message>
@@ -925,6 +921,10 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
         <source>%1 goal cells</source>
         <translation>casas de alvo: %1</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
@@ -1062,8 +1062,8 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
         <translation>Arquivo :</translation>
     </message>
     <message>
-        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 50, e.g. maze5 or maze 41 .</source>
-        <translation>Nota 1: o nome da fase deve ser “mazeX”, com X um número de 1 a 50, p. ex. maze5 ou maze41.</translation>
+        <source>Note 1: Level name must be &quot;mazeX&quot;, where X a number from 1 to 999, e.g. maze5 or maze 41 .</source>
+        <translation>Nota 1: o nome da fase deve ser “mazeX”, com X um número de 1 a 999, p. ex. maze5 ou maze41.</translation>
     </message>
     <message>
         <source>Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !</source>

@@ -18,7 +18,6 @@ public:
 
     bool finished() const { return next_ >= moves_.size(); }
     std::size_t played() const { return next_; }
-    std::size_t total() const { return moves_.size(); }
 
     // Takes the next action by the game's walk and push rules; nothing once finished.
     void step();

@@ -39,7 +39,7 @@ const LabelControl labels[] = {
     {"nameLabel", QT_TRANSLATE_NOOP("kelvaro::EditorWindow", "Filename :"), {584, 122, 57, 17}, false},
     {"note1Label",
      QT_TRANSLATE_NOOP("kelvaro::EditorWindow",
-                       "Note 1: Level name must be \"mazeX\", where X a number from 1 to 50, e.g. maze5 or maze 41 ."),
+                       "Note 1: Level name must be \"mazeX\", where X a number from 1 to 999, e.g. maze5 or maze 41 ."),
      {560, 352, 201, 49}, true},
     {"note2Label",
      QT_TRANSLATE_NOOP("kelvaro::EditorWindow",

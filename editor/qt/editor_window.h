@@ -65,8 +65,6 @@ public:
     EditorState& state() { return state_; }
     void setMessageSink(MessageSink sink) { message_sink_ = std::move(sink); }
     void setCloseQuestion(CloseQuestion question) { close_question_ = std::move(question); }
-    // The game that test play starts; by default Kelvaro beside this program.
-    void setGameExecutable(QString program) { game_executable_ = std::move(program); }
 
     // The workbench's commands, as their buttons and keys run them.
     void undo();

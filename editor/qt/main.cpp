@@ -5,6 +5,7 @@
 #include "editor/core/level_folders.h"
 #include "level/author_level.h"
 #include "level/level_files.h"
+#include "tools/options/qt_options.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -41,15 +42,16 @@ struct CommandLine {
 QString typedName(const QString& argument) { return argument.section('=', 0, 0); }
 
 // What is wrong with a command line that the parser refused: an unknown option, a value given
-// to a flag, or none to --levels; the first is told, as it was typed.
+// to a flag, or none to an option that takes one; the first is told, as it was typed.
 QString refusal(const QStringList& arguments, const QStringList& unknown, QString error)
 {
     for (const QString& argument : arguments.mid(1)) {
         if (!argument.startsWith('-'))
             continue;
-        if (unknown.contains(QString(typedName(argument)).remove(QRegularExpression("^-+"))))
+        const QString name = QString(typedName(argument)).remove(QRegularExpression("^-+"));
+        if (unknown.contains(name))
             return "unknown option '" + typedName(argument) + "'";
-        if (unknown.isEmpty() && argument.contains('=') && typedName(argument) != "--levels")
+        if (unknown.isEmpty() && argument.contains('=') && name != "levels" && !kelvaro::isQtValueOption(name))
             return "option '" + typedName(argument) + "' takes no value";
     }
     error[0] = error[0].toLower();  // "Missing value after '--levels'."
@@ -64,6 +66,8 @@ std::optional<int> readCommandLine(const QStringList& arguments, CommandLine& li
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help("help"), version("version"), self_test("self-test"), levels("levels", "", "DIR");
     parser.addOptions({help, version, self_test, levels});
+    // Qt's own options (-platform offscreen, -style Fusion, ...) are left for QApplication.
+    kelvaro::acceptQtOptions(parser);
     QString problem;
     std::error_code ec;
     if (!parser.parse(arguments))

@@ -5,6 +5,7 @@
 #include "game/ports/solver_port.h"
 
 #include "game/engine/engine.h"
+#include "level/phrase.h"
 
 #include <cstdint>
 #include <functional>
@@ -14,8 +15,10 @@
 
 namespace kelvaro {
 
-inline constexpr const char* kLostText = "This level can no longer be won from here. Restart it with F3.";
-inline constexpr const char* kNoHintText = "No hint found in time.";
+// What the aid says, in the game window's words.
+inline constexpr const char* kLostText =
+    QT_TRANSLATE_NOOP("GameWindow", "This level can no longer be won from here. Restart it with F3.");
+inline constexpr const char* kNoHintText = QT_TRANSLATE_NOOP("GameWindow", "No hint found in time.");
 inline constexpr std::uint32_t hint_shown_ms = 2000;
 
 // Where the next push of a solution from the player's cell is made: the object's cell

@@ -4,6 +4,7 @@
 #include "game/desktop/main_window.h"
 #include "i18n/translation.h"
 #include "level/level_files.h"
+#include "tools/options/qt_options.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -74,11 +75,7 @@ std::optional<std::string> readCommandLine(int argc, char* argv[], Choice& choic
         help(QStringList{"h", "help"}), version("version");
     parser.addOptions({levels, level, self_test, help, version});
     // Qt's own options (-platform offscreen, -style Fusion, ...) are left for QApplication.
-    for (const char* name : {"platform", "platformpluginpath", "platformtheme", "plugin", "qwindowgeometry", "geometry",
-                             "qwindowtitle", "title", "qwindowicon", "icon", "display", "style", "stylesheet", "session"})
-        parser.addOption(QCommandLineOption(name, "", "VALUE"));
-    for (const char* name : {"reverse", "widgetcount", "nograb", "dograb", "sync"})
-        parser.addOption(QCommandLineOption(name));
+    kelvaro::acceptQtOptions(parser);
     if (!parser.parse(arguments)) {
         // Named as typed, dashes and all, as the other programs name it.
         for (const QString& name : parser.unknownOptionNames())

@@ -286,9 +286,4 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
-{
-    event->accept();
-}
-
 } // namespace kelvaro

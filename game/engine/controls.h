@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/engine/surface.h"
+#include "level/phrase.h"
 
 #include <cstdint>
 #include <ostream>
@@ -140,6 +141,22 @@ struct PushMarks {
 
 enum class Focus { none, nextButton, abortButton, retryButton };
 
+// The captions the engine writes, in the game window's words; the window lists them for its shell.
+namespace engine_words {
+inline constexpr const char* level = QT_TRANSLATE_NOOP("GameWindow", "LEVEL :");
+inline constexpr const char* time = QT_TRANSLATE_NOOP("GameWindow", "TIME :");
+inline constexpr const char* level_n = QT_TRANSLATE_NOOP("GameWindow", "LEVEL : %1");
+inline constexpr const char* time_n = QT_TRANSLATE_NOOP("GameWindow", "TIME : %1");
+inline constexpr const char* game_over = QT_TRANSLATE_NOOP("GameWindow", "GAME OVER");
+inline constexpr const char* paused = QT_TRANSLATE_NOOP("GameWindow", "GAME PAUSED");
+inline constexpr const char* winner = QT_TRANSLATE_NOOP("GameWindow", "WINNER!");
+inline constexpr const char* waiting = QT_TRANSLATE_NOOP("GameWindow", "Waiting to play ...");
+inline constexpr const char* pause_hint = QT_TRANSLATE_NOOP("GameWindow", "P = PAUSE");
+inline constexpr const char* next = QT_TRANSLATE_NOOP("GameWindow", "Next");
+inline constexpr const char* abort = QT_TRANSLATE_NOOP("GameWindow", "Abort");
+inline constexpr const char* retry = QT_TRANSLATE_NOOP("GameWindow", "Retry");
+} // namespace engine_words
+
 inline constexpr Pixel green = 0xff00ff00;
 inline constexpr Pixel red = 0xffff0000;
 
@@ -147,20 +164,20 @@ struct Controls {
     static constexpr int client_width = 737;
     static constexpr int client_height = 534;
 
-    LabelControl levelLabel{"LEVEL :", {568, 24, 129, 25}, true, green, 13.5};
-    LabelControl timeLabel{"TIME :", {568, 64, 121, 25}, true, green, 13.5};
-    LabelControl gameOverLabel{"GAME OVER", {560, 352, 206, 40}, false, red, 24};
-    LabelControl pausedLabel{"GAME PAUSED", {568, 104, 169, 25}, false, red, 13.5};
-    LabelControl winnerLabel{"WINNER!", {568, 320, 150, 40}, false, green, 24};
-    LabelControl bannerLabel{"Waiting to play ...", {104, 152, 169, 25}, true, green, 13.5};
-    LabelControl pauseHintLabel{"P = PAUSE", {640, 504, 97, 25}, true, green, 12};
+    LabelControl levelLabel{engine_words::level, {568, 24, 129, 25}, true, green, 13.5};
+    LabelControl timeLabel{engine_words::time, {568, 64, 121, 25}, true, green, 13.5};
+    LabelControl gameOverLabel{engine_words::game_over, {560, 352, 206, 40}, false, red, 24};
+    LabelControl pausedLabel{engine_words::paused, {568, 104, 169, 25}, false, red, 13.5};
+    LabelControl winnerLabel{engine_words::winner, {568, 320, 150, 40}, false, green, 24};
+    LabelControl bannerLabel{engine_words::waiting, {104, 152, 169, 25}, true, green, 13.5};
+    LabelControl pauseHintLabel{engine_words::pause_hint, {640, 504, 97, 25}, true, green, 12};
     // A red dot just after the TIME read-out: the level can no longer be won from here.
     LabelControl lostMarkLabel{"\u25cf", {692, 64, 20, 25}, false, red, 13.5};
     HintOutline hintOutline;
     PushMarks pushMarks;
-    ButtonControl nextButton{"Next", {96, 424, 97, 41}};
-    ButtonControl abortButton{"Abort", {216, 424, 97, 41}};
-    ButtonControl retryButton{"Retry", {328, 424, 97, 41}};
+    ButtonControl nextButton{engine_words::next, {96, 424, 97, 41}};
+    ButtonControl abortButton{engine_words::abort, {216, 424, 97, 41}};
+    ButtonControl retryButton{engine_words::retry, {328, 424, 97, 41}};
     PictureControl titlePicture{{568, 152, 104, 154}, true};
     PictureControl sadPicture{{672, 152, 116, 161}, false};
     TimerControl bannerTimer{100};

@@ -2,6 +2,7 @@
 // The table of the game's core texts a shell recognises and translates.
 #include "game/play/window_phrases.h"
 
+#include "game/aid/player_aid.h"
 #include "game/records/records_words.h"
 
 namespace kelvaro {
@@ -11,18 +12,10 @@ std::span<const Phrase> windowPhrases()
     using namespace words;
     static constexpr Phrase table[] = {
         {context, sure}, {context, time}, {context, level}, {context, time_n},
-        {context, QT_TRANSLATE_NOOP("GameWindow", "LEVEL : %1")},
-        {context, QT_TRANSLATE_NOOP("GameWindow", "GAME OVER")},
-        {context, QT_TRANSLATE_NOOP("GameWindow", "GAME PAUSED")},
-        {context, QT_TRANSLATE_NOOP("GameWindow", "WINNER!")},
-        {context, QT_TRANSLATE_NOOP("GameWindow", "Waiting to play ...")},
-        {context, QT_TRANSLATE_NOOP("GameWindow", "P = PAUSE")},
-        {context, QT_TRANSLATE_NOOP("GameWindow", "Next")},
-        {context, QT_TRANSLATE_NOOP("GameWindow", "Abort")},
-        {context, QT_TRANSLATE_NOOP("GameWindow", "Retry")},
-        {context, QT_TRANSLATE_NOOP("GameWindow", "This level can no longer be won from here. Restart it with F3.")},
-        {context, QT_TRANSLATE_NOOP("GameWindow", "No hint found in time.")},
-        {context, QT_TRANSLATE_NOOP("GameWindow", "line %1: %2")},
+        {context, engine_words::level_n}, {context, engine_words::game_over}, {context, engine_words::paused},
+        {context, engine_words::winner}, {context, engine_words::waiting}, {context, engine_words::pause_hint},
+        {context, engine_words::next}, {context, engine_words::abort}, {context, engine_words::retry},
+        {context, kLostText}, {context, kNoHintText},
         {context, file_not_found}, {context, cannot_play}, {context, set_unreadable}, {context, set_empty},
         {context, level_selection}, {context, exit_game}, {context, restart_level}, {context, exit_kelvaro},
         {context, prompt}, {context, file_gone}, {context, file_unreadable}, {context, file_damaged},

@@ -2,6 +2,7 @@
 // Every text the game's plain window behaviour, engine and aid show a player, for the shell to translate.
 #pragma once
 
+#include "game/engine/controls.h"
 #include "level/phrase.h"
 
 #include <span>
@@ -11,9 +12,9 @@ namespace kelvaro {
 namespace words {
 inline constexpr const char* context = "GameWindow";
 inline constexpr const char* sure = QT_TRANSLATE_NOOP("GameWindow", "Are you sure?");
-inline constexpr const char* time = QT_TRANSLATE_NOOP("GameWindow", "TIME :");
-inline constexpr const char* level = QT_TRANSLATE_NOOP("GameWindow", "LEVEL :");
-inline constexpr const char* time_n = QT_TRANSLATE_NOOP("GameWindow", "TIME : %1");
+inline constexpr const char* time = engine_words::time;
+inline constexpr const char* level = engine_words::level;
+inline constexpr const char* time_n = engine_words::time_n;
 inline constexpr const char* file_not_found = QT_TRANSLATE_NOOP("GameWindow", "Level file not found !");
 inline constexpr const char* cannot_play = QT_TRANSLATE_NOOP("GameWindow", "Level %1 cannot be played.\n\n%2");
 inline constexpr const char* set_unreadable = QT_TRANSLATE_NOOP("GameWindow", "The level set \"%1\" cannot be read:\n%2");

@@ -190,7 +190,7 @@ std::optional<std::string> Records::takeIn()
     std::ifstream in(file_, std::ios::binary);
     std::ostringstream bytes;
     if (!in || !(bytes << in.rdbuf()))
-        return setAside("it cannot be read");
+        return setAside(records_words::unreadable);
     int bad_line = 0;
     std::optional<Records> read = parse(bytes.str(), bad_line, shipped_);
     if (!read)
@@ -210,11 +210,14 @@ std::optional<std::string> Records::setAside(const std::string& why)
     std::error_code ec;
     fs::path aside = file_;
     aside += ".damaged";
-    for (int n = 2; fs::exists(aside, ec) && n < 1000; ++n) {
+    // Counted on for as long as names are taken: a rename onto a copy set aside earlier would
+    // delete that copy. Where a name cannot even be looked at, nothing is moved.
+    for (long n = 2; fs::exists(aside, ec) && !ec; ++n) {
         aside = file_;
         aside += ".damaged-" + std::to_string(n);
     }
-    fs::rename(file_, aside, ec);
+    if (!ec)
+        fs::rename(file_, aside, ec);
     if (ec) {
         keep_off_ = true;
         return fill(records_words::kept_off, {file_.string(), why, ec.message()});

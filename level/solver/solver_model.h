@@ -49,9 +49,6 @@ public:
     // The level is won once the tracked jewel position is the goal.
     bool won(std::span<const std::uint32_t> state) const { return state[1] == goal_; }
 
-    // Whether the dead-position tests apply: one jewel, tracked where it lies.
-    bool prunes() const { return bound_ != nullptr; }
-
     // At least how many actions a state that is not won still needs; nothing when it
     // is dead. 0 without pruning.
     std::optional<int> actionsLeft(std::span<const std::uint32_t> state);

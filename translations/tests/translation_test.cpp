@@ -3,6 +3,7 @@
 // places, plural forms, a damaged setting ignored, and no text escaping a pseudo-translation.
 #include "editor/core/editor_phrases.h"
 #include "editor/qt/editor_window.h"
+#include "game/records/records.h"
 #include "game/desktop/level_chooser.h"
 #include "game/desktop/level_grid_model.h"
 #include "game/desktop/main_window.h"
@@ -77,6 +78,20 @@ QStringList widgetTexts(QWidget* window)
             texts << button->text();
     }
     return texts;
+}
+
+// The words of `text` the pseudo-translation did not reach, once the values filled into its
+// places (file names, a file's own words) are taken out: those with a letter it accents left plain.
+QStringList plainWords(QString text, const QStringList& values)
+{
+    for (const QString& value : values)
+        text.remove(value);
+    static const QRegularExpression word(QStringLiteral(R"(\w+)")), accented(QStringLiteral("[aceinosuyAEIOUYCN]"));
+    QStringList words;
+    for (auto it = word.globalMatch(text); it.hasNext();)
+        if (const QString w = it.next().captured(); w.contains(accented))
+            words << w;
+    return words;
 }
 
 QStringList escapedOf(const QStringList& texts)
@@ -241,11 +256,29 @@ private slots:
         for (int row = 0; row < chooser->setList()->count(); ++row)
             texts << chooser->setList()->item(row)->text().split(QStringLiteral(" — ")).last();
         const LevelGridModel& levels = chooser->levels();
-        for (int row = 0; row < levels.rowCount(); ++row)
+        for (int row = 0; row < levels.rowCount(); ++row) {
             texts << levels.data(levels.index(row), Qt::AccessibleTextRole).toString().section(": ", 1);
+            texts << levels.data(levels.index(row), Qt::ToolTipRole).toString();  // why a level is damaged
+        }
         QCOMPARE(levels.rowCount(), 2);
         QCOMPARE(escapedOf(texts), QStringList());
         chooser->reject();
+    }
+
+    // The records file's messages, each with the reason it gives filled in.
+    void theRecordsMessagesAreTranslatedWhole()
+    {
+        i18n::install(QStringLiteral("eo"), pseudo_translations);
+        const fs::path file = folder("records") / "records.txt";
+        fs::create_directories(file.parent_path());
+        std::ofstream(file) << "kelvaro records 2\ndamaged\n";
+        const std::optional<std::string> damaged = Records(file).load();
+        fs::create_directory(file);  // a folder where the file should be: it cannot be read
+        const std::optional<std::string> unreadable = Records(file).load();
+        QVERIFY(damaged && unreadable);
+        const QString path = QString::fromStdString(file.string());
+        for (const std::string& message : {*damaged, *unreadable})
+            QCOMPARE(plainWords(i18n::shown(message), {path + ".damaged-2", path + ".damaged", path}), QStringList());
     }
 
     // Ctrl+G's box, its grades and its hint, and the progress box that follows it.

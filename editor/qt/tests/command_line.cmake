@@ -19,6 +19,12 @@ expect(2 "^$" "kel_edit: option '--self-test' takes no value\n" --self-test=yes)
 expect(2 "^$" "kel_edit: unexpected argument 'maze1.txt'\n" maze1.txt)
 expect(2 "^$" "kel_edit: missing value after '--levels'\n" --levels)
 expect(2 "^$" "kel_edit: --levels: ${PROGRAM} is not a folder\n" --levels ${PROGRAM})
+# Qt's own options are QApplication's: they pass with their values, and the rest is still read.
+expect(0 "^kel_edit \\(Kelvaro\\) [0-9.]+\n$" "" -platform offscreen --version)
+expect(0 "^kel_edit \\(Kelvaro\\) [0-9.]+\n$" "" -style fusion --version)
+expect(0 "^kel_edit \\(Kelvaro\\) [0-9.]+\n$" "" -reverse -qwindowtitle=T --platformtheme gtk3 --version)
+expect(2 "^$" "kel_edit: unexpected argument 'maze1.txt'\n" -style fusion maze1.txt)
+expect(2 "^$" "kel_edit: option '--self-test' takes no value\n" -stylesheet=a.qss --self-test=yes)
 
 # --levels makes SAVE write in that set, here one still to be made.
 get_filename_component(set "${PROGRAM}" DIRECTORY)

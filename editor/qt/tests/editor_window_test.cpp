@@ -53,7 +53,7 @@ const Control controls[] = {
     {"saveButton", {584, 224, 161, 49}, "SAVE"},
     {"loadButton", {584, 288, 161, 49}, "LOAD"},
     {"note1Label", {560, 352, 201, 49},
-     "Note 1: Level name must be \"mazeX\", where X a number from 1 to 50, e.g. maze5 or maze 41 ."},
+     "Note 1: Level name must be \"mazeX\", where X a number from 1 to 999, e.g. maze5 or maze 41 ."},
     {"note2Label", {560, 408, 209, 41},
      "Note 2: Every level MUST contain a start point, an exit point and the round jewel thingy !"},
 };

@@ -21,3 +21,6 @@ expect("--help;--version" 2 "^$" "Kelvaro: give one option at most\n")
 expect("--level=x;--frob=1" 2 "^$" "Kelvaro: unknown option '--frob'\n")
 # Qt's own options are QApplication's: they pass, and the rest is still read.
 expect("-platform;offscreen;--version" 0 "^Kelvaro [0-9]" "")
+expect("-style;fusion;--version" 0 "^Kelvaro [0-9]" "")
+expect("-reverse;-qwindowtitle=T;--platformtheme;gtk3;-qmljsdebugger=port:1234;--version" 0 "^Kelvaro [0-9]" "")
+expect("-style;fusion;stray" 2 "^$" "Kelvaro: unexpected argument 'stray'\n")

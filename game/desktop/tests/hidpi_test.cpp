@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// On a screen of twice the density, the game and the editor scale by a whole factor with sharp pixels.
-#include "editor/qt/editor_window.h"
+// On a screen of twice the density, the game scales by a whole factor with sharp pixels.
 #include "game/desktop/main_window.h"
+
+#include "assets/tests/sharp_pixels.h"
 
 #include <QApplication>
 #include <QInputDialog>
@@ -12,31 +13,6 @@
 
 namespace kelvaro {
 namespace fs = std::filesystem;
-
-namespace {
-
-// True when every 2 x 2 block of device pixels inside `area` (logical pixels) has one colour.
-bool blocky(const QImage& image, QRect area)
-{
-    for (int y = area.top() * 2; y < (area.bottom() + 1) * 2; y += 2)
-        for (int x = area.left() * 2; x < (area.right() + 1) * 2; x += 2) {
-            const QRgb c = image.pixel(x, y);
-            if (image.pixel(x + 1, y) != c || image.pixel(x, y + 1) != c || image.pixel(x + 1, y + 1) != c)
-                return false;
-        }
-    return true;
-}
-
-int colours(const QImage& image, QRect area)
-{
-    QSet<QRgb> seen;
-    for (int y = area.top() * 2; y < (area.bottom() + 1) * 2; ++y)
-        for (int x = area.left() * 2; x < (area.right() + 1) * 2; ++x)
-            seen.insert(image.pixel(x, y));
-    return seen.size();
-}
-
-} // namespace
 
 class HiDpiTest : public QObject {
     Q_OBJECT
@@ -86,26 +62,9 @@ private slots:
         QVERIFY(!blocky(cells, QRect(568, 24, 129, 25)));  // "LEVEL : 1", finer than a scene pixel
         fs::remove_all(dir);
     }
-
-    void editorCanvasIsSharpAtTwice()
-    {
-        EditorWindow editor;
-        editor.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&editor));
-        const QImage shot = editor.grab().toImage();
-        QVERIFY(colours(shot, QRect(16 + 32, 88 + 32, 96, 96)) > 3);
-        QVERIFY(blocky(shot, QRect(16 + 32, 88 + 32, 96, 96)));  // canvas cells
-        QVERIFY(blocky(shot, QRect(24, 24, 32, 32)));            // the border tool
-    }
 };
 
 } // namespace kelvaro
 
-int main(int argc, char* argv[])
-{
-    qputenv("QT_SCALE_FACTOR", "2");
-    QApplication app(argc, argv);
-    kelvaro::HiDpiTest test;
-    return QTest::qExec(&test, argc, argv);
-}
+int main(int argc, char* argv[]) { return kelvaro::runAtTwiceTheDensity<kelvaro::HiDpiTest>(argc, argv); }
 #include "hidpi_test.moc"

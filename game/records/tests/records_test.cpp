@@ -155,6 +155,25 @@ TEST(Records, ADamagedOrUnreadableFileIsSetAsideNeverDeleted)
     EXPECT_TRUE(back.at(key(5)).solved) << "and what it holds is written";
 }
 
+// However many copies were set aside before, the next takes a name of its own.
+TEST(Records, ASetAsideCopyIsNeverOverwritten)
+{
+    TempDir dir;
+    const fs::path file = dir.path / "records.txt";
+    spit(dir.path / "records.txt.damaged", "copy 1");
+    for (int n = 2; n <= 999; ++n)
+        spit(dir.path / ("records.txt.damaged-" + std::to_string(n)), "copy " + std::to_string(n));
+    spit(file, "kelvaro records 1\n3 oops\n");
+    Records records(file);
+    const std::optional<std::string> said = records.load();
+    ASSERT_TRUE(said);
+    EXPECT_NE(said->find("records.txt.damaged-1000"), std::string::npos) << *said;
+    EXPECT_EQ(slurp(dir.path / "records.txt.damaged-1000"), "kelvaro records 1\n3 oops\n");
+    EXPECT_EQ(slurp(dir.path / "records.txt.damaged-999"), "copy 999");
+    EXPECT_EQ(slurp(dir.path / "records.txt.damaged"), "copy 1");
+    EXPECT_FALSE(fs::exists(file));
+}
+
 TEST(Records, AFailedWriteLeavesTheOldFileIntact)
 {
     TempDir dir;
