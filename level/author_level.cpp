@@ -17,15 +17,8 @@ Coordinate coordinate(const std::optional<std::int32_t>& value)
 }
 
 // The level of a record read under the editor's rules.
-Result<AuthorLevel> levelOf(const Result<LevelRecord>& read)
+AuthorLevel levelOf(const LevelRecord& record)
 {
-    if (!read)
-        return read.error();
-    const LevelRecord& record = read.value();
-    const auto marks = placedMarks(record);
-    if (!marks)
-        return marks.error();
-
     AuthorLevel level;
     level.maze = Grid<AuthorCell>(record.maxx(), record.maxy());
     auto& cells = level.maze.cells();
@@ -39,16 +32,20 @@ Result<AuthorLevel> levelOf(const Result<LevelRecord>& read)
     level.starty = coordinate(record[Header::starty]);
     // An empty time line leaves the time at 0, as a fresh editor holds it.
     level.leveltime = static_cast<std::int16_t>(record[Header::time].value_or(0));
-    for (const PlacedMark& mark : marks.value())
-        level.maze.at(mark.x, mark.y) = mark.code;
     return level;
 }
 
 } // namespace
 
-Result<AuthorLevel> readAuthorLevel(std::istream& in) { return levelOf(readRecord(in, editorRules())); }
+Result<AuthorLevel> readAuthorLevel(std::istream& in)
+{
+    return markedLevel<AuthorLevel>(readRecord(in, editorRules()), levelOf);
+}
 
-Result<AuthorLevel> authorLevelFrom(const LevelRecord& record) { return levelOf(rereadRecord(record, editorRules())); }
+Result<AuthorLevel> authorLevelFrom(const LevelRecord& record)
+{
+    return markedLevel<AuthorLevel>(rereadRecord(record, editorRules()), levelOf);
+}
 
 Result<AuthorLevel> loadAuthorLevel(const std::filesystem::path& file)
 {

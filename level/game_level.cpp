@@ -10,15 +10,8 @@ namespace kelvaro {
 namespace {
 
 // The level of a record read under the game's rules: every value set, each a byte but the time.
-Result<GameLevel> levelOf(const Result<LevelRecord>& read)
+GameLevel levelOf(const LevelRecord& record)
 {
-    if (!read)
-        return read.error();
-    const LevelRecord& record = read.value();
-    const auto marks = placedMarks(record);
-    if (!marks)
-        return marks.error();
-
     GameLevel level;
     level.maze = Grid<std::uint8_t>(record.maxx(), record.maxy());
     auto& cells = level.maze.cells();
@@ -31,14 +24,15 @@ Result<GameLevel> levelOf(const Result<LevelRecord>& read)
     level.playerx = static_cast<std::uint8_t>(*record[Header::startx]);
     level.playery = static_cast<std::uint8_t>(*record[Header::starty]);
     level.timeleft = static_cast<std::int16_t>(*record[Header::time]);
-    for (const PlacedMark& mark : marks.value())
-        level.maze.at(mark.x, mark.y) = mark.code;
     return level;
 }
 
 } // namespace
 
-Result<GameLevel> readGameLevel(std::istream& in) { return levelOf(readRecord(in, gameRules())); }
+Result<GameLevel> readGameLevel(std::istream& in)
+{
+    return markedLevel<GameLevel>(readRecord(in, gameRules()), levelOf);
+}
 
 Result<GameLevel> loadGameLevel(const std::filesystem::path& file)
 {
@@ -48,7 +42,10 @@ Result<GameLevel> loadGameLevel(const std::filesystem::path& file)
     return readGameLevel(in);
 }
 
-Result<GameLevel> gameLevelFrom(const LevelRecord& record) { return levelOf(rereadRecord(record, gameRules())); }
+Result<GameLevel> gameLevelFrom(const LevelRecord& record)
+{
+    return markedLevel<GameLevel>(rereadRecord(record, gameRules()), levelOf);
+}
 
 LevelRecord toRecord(const GameLevel& level)
 {

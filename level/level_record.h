@@ -93,6 +93,22 @@ struct PlacedMark {
 // readers; an unset position counts as cell (0, 0). A position outside the grid is an error.
 Result<std::array<PlacedMark, 3>> placedMarks(const LevelRecord& record);
 
+// The level `take` makes of a record read under its reader's rules, with the marks placed;
+// or the first error, of the reading or of a position outside the grid.
+template <typename Level, typename Take>
+Result<Level> markedLevel(const Result<LevelRecord>& read, Take take)
+{
+    if (!read)
+        return read.error();
+    const auto marks = placedMarks(read.value());
+    if (!marks)
+        return marks.error();
+    Level level = take(read.value());
+    for (const PlacedMark& mark : marks.value())
+        level.maze.at(mark.x, mark.y) = mark.code;
+    return level;
+}
+
 // What a reader under `rules` finds in the file writeRecord makes of `record`, values, lines
 // and errors alike, without the file: how a level held by one side becomes the other's.
 Result<LevelRecord> rereadRecord(const LevelRecord& record, const ReadRules& rules);

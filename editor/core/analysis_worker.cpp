@@ -31,7 +31,9 @@ void AnalysisWorker::run(Job& job, const JobTicket& ticket)
     EditorLevelAnalysis analysis = analyseEditorLevel(job.level, stops);
     if (analysis.search.outcome == Outcome::cancelled)
         return;
-    ticket.answer([this, generation = job.generation, analysis = std::move(analysis)] { report_(generation, analysis); });
+    ticket.answer([this, generation = job.generation, analysis = std::move(analysis)] {
+        report_(generation, analysis);
+    });
 }
 
 } // namespace kelvaro
