@@ -137,6 +137,7 @@ int main(int argc, char* argv[])
     QElapsedTimer busy_clock;
     busy_clock.start();
     busy = std::make_unique<AnalysisWorker>(
+        [](std::function<void()> task) { task(); },  // answered on the worker's thread: no pause for the loop
         [&](std::uint64_t, const EditorLevelAnalysis& analysis) {
             if (checks++ == 0)
                 std::printf("the level checked: %s\n",

@@ -1,31 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's level reader and writer.
 #include "level/author_level.h"
-#include "level/level_phrases.h"
 
-#include "level/cell_kind.h"
 #include "level/level_files.h"
 
 #include <fstream>
 
 namespace kelvaro {
 namespace {
-
-// Sets the cell under one position; an unset coordinate counts as 0, the undrawn corner.
-std::optional<LevelError> mark(AuthorLevel& level, const LevelRecord& record, Header hx, Header hy, std::int16_t code,
-                               const char* what)
-{
-    const int x = record[hx].value_or(0);
-    const int y = record[hy].value_or(0);
-    if (!level.maze.contains(x, y)) {
-        const Header bad = (x < 0 || x > level.maze.maxx()) ? hx : hy;
-        return LevelError{LevelError::Kind::mark_outside, record.lineOf(bad),
-                          fill(level_words::mark_outside, {what, std::to_string(x), std::to_string(y),
-                                                         std::to_string(level.maze.columns()), std::to_string(level.maze.rows())})};
-    }
-    level.maze.at(x, y) = code;
-    return std::nullopt;
-}
 
 Coordinate coordinate(const std::optional<std::int32_t>& value)
 {
@@ -34,15 +16,9 @@ Coordinate coordinate(const std::optional<std::int32_t>& value)
     return static_cast<std::int16_t>(*value);
 }
 
-} // namespace
-
-Result<AuthorLevel> readAuthorLevel(std::istream& in)
+// The level of a record read under the editor's rules.
+AuthorLevel levelOf(const LevelRecord& record)
 {
-    auto read = readRecord(in, editorRules());
-    if (!read)
-        return read.error();
-    const LevelRecord& record = read.value();
-
     AuthorLevel level;
     level.maze = Grid<AuthorCell>(record.maxx(), record.maxy());
     auto& cells = level.maze.cells();
@@ -56,14 +32,19 @@ Result<AuthorLevel> readAuthorLevel(std::istream& in)
     level.starty = coordinate(record[Header::starty]);
     // An empty time line leaves the time at 0, as a fresh editor holds it.
     level.leveltime = static_cast<std::int16_t>(record[Header::time].value_or(0));
-
-    if (auto error = mark(level, record, Header::jewelx, Header::jewely, jewel, level_words::jewel))
-        return *error;
-    if (auto error = mark(level, record, Header::goalx, Header::goaly, goal, level_words::goal))
-        return *error;
-    if (auto error = mark(level, record, Header::startx, Header::starty, blank, level_words::start))
-        return *error;
     return level;
+}
+
+} // namespace
+
+Result<AuthorLevel> readAuthorLevel(std::istream& in)
+{
+    return markedLevel<AuthorLevel>(readRecord(in, editorRules()), levelOf);
+}
+
+Result<AuthorLevel> authorLevelFrom(const LevelRecord& record)
+{
+    return markedLevel<AuthorLevel>(rereadRecord(record, editorRules()), levelOf);
 }
 
 Result<AuthorLevel> loadAuthorLevel(const std::filesystem::path& file)
@@ -76,18 +57,9 @@ Result<AuthorLevel> loadAuthorLevel(const std::filesystem::path& file)
 
 LevelRecord toRecord(const AuthorLevel& level)
 {
-    LevelRecord record;
-    record[Header::maxx] = level.maze.maxx();
-    record[Header::maxy] = level.maze.maxy();
-    record[Header::jewelx] = level.jewelx;
-    record[Header::jewely] = level.jewely;
-    record[Header::goalx] = level.goalx;
-    record[Header::goaly] = level.goaly;
-    record[Header::startx] = level.startx;
-    record[Header::starty] = level.starty;
-    record[Header::time] = level.leveltime;
-    record.cells.assign(level.maze.cells().begin(), level.maze.cells().end());
-    return record;
+    const std::array<Coordinate, 6> positions{level.jewelx, level.jewely, level.goalx,
+                                              level.goaly,  level.startx, level.starty};
+    return recordOf(level.maze, positions, level.leveltime);
 }
 
 std::string writeAuthorLevel(const AuthorLevel& level) { return writeRecord(toRecord(level)); }

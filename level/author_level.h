@@ -33,6 +33,11 @@ struct AuthorLevel {
 Result<AuthorLevel> readAuthorLevel(std::istream& in);
 Result<AuthorLevel> loadAuthorLevel(const std::filesystem::path& file);
 
+// The level the editor reads from the file of `record` (see writeRecord), without the file:
+// the one way a level the game holds becomes the editor's.
+Result<AuthorLevel> authorLevelFrom(const LevelRecord& record);
+
+// What the level's file holds.
 LevelRecord toRecord(const AuthorLevel& level);
 
 // The file's bytes: sizes from the grid itself, then the positions, time and cells.

@@ -1,42 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game's level reader.
 #include "level/game_level.h"
-#include "level/level_phrases.h"
 
-#include "level/cell_kind.h"
 #include "level/level_files.h"
-#include "level/level_record.h"
 
 #include <fstream>
 
 namespace kelvaro {
 namespace {
 
-// Applies one mark; a position outside the grid cannot be played.
-std::optional<LevelError> mark(GameLevel& level, const LevelRecord& record, Header x, Header y, std::uint8_t code,
-                               const char* what)
+// The level of a record read under the game's rules: every value set, each a byte but the time.
+GameLevel levelOf(const LevelRecord& record)
 {
-    const int cx = *record[x];
-    const int cy = *record[y];
-    if (!level.maze.contains(cx, cy)) {
-        const Header bad = cx > level.maze.maxx() ? x : y;
-        return LevelError{LevelError::Kind::mark_outside, record.lineOf(bad),
-                          fill(level_words::mark_outside, {what, std::to_string(cx), std::to_string(cy),
-                                                         std::to_string(level.maze.columns()), std::to_string(level.maze.rows())})};
-    }
-    level.maze.at(cx, cy) = code;
-    return std::nullopt;
-}
-
-} // namespace
-
-Result<GameLevel> readGameLevel(std::istream& in)
-{
-    auto read = readRecord(in, gameRules());
-    if (!read)
-        return read.error();
-    const LevelRecord& record = read.value();
-
     GameLevel level;
     level.maze = Grid<std::uint8_t>(record.maxx(), record.maxy());
     auto& cells = level.maze.cells();
@@ -49,14 +24,14 @@ Result<GameLevel> readGameLevel(std::istream& in)
     level.playerx = static_cast<std::uint8_t>(*record[Header::startx]);
     level.playery = static_cast<std::uint8_t>(*record[Header::starty]);
     level.timeleft = static_cast<std::int16_t>(*record[Header::time]);
-
-    if (auto error = mark(level, record, Header::jewelx, Header::jewely, jewel, level_words::jewel))
-        return *error;
-    if (auto error = mark(level, record, Header::goalx, Header::goaly, goal, level_words::goal))
-        return *error;
-    if (auto error = mark(level, record, Header::startx, Header::starty, blank, level_words::start))
-        return *error;
     return level;
+}
+
+} // namespace
+
+Result<GameLevel> readGameLevel(std::istream& in)
+{
+    return markedLevel<GameLevel>(readRecord(in, gameRules()), levelOf);
 }
 
 Result<GameLevel> loadGameLevel(const std::filesystem::path& file)
@@ -65,6 +40,18 @@ Result<GameLevel> loadGameLevel(const std::filesystem::path& file)
     if (auto error = openLevelFile(file, in))
         return *error;
     return readGameLevel(in);
+}
+
+Result<GameLevel> gameLevelFrom(const LevelRecord& record)
+{
+    return markedLevel<GameLevel>(rereadRecord(record, gameRules()), levelOf);
+}
+
+LevelRecord toRecord(const GameLevel& level)
+{
+    const std::array<std::uint8_t, 6> positions{level.jewelx, level.jewely, level.goalx,
+                                                level.goaly,  level.playerx, level.playery};
+    return recordOf(level.maze, positions, level.timeleft);
 }
 
 } // namespace kelvaro

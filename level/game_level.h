@@ -3,6 +3,7 @@
 #pragma once
 
 #include "level/grid.h"
+#include "level/level_record.h"
 #include "level/result.h"
 
 #include <cstdint>
@@ -20,6 +21,8 @@ struct GameLevel {
     std::uint8_t playerx = 0;
     std::uint8_t playery = 0;
     std::int16_t timeleft = 0;
+
+    bool operator==(const GameLevel&) const = default;
 };
 
 // Reads a level the way the game does: empty and non-numeric fields as 0, bytes
@@ -28,5 +31,12 @@ Result<GameLevel> readGameLevel(std::istream& in);
 
 // The same from a file; a missing file is LevelError::Kind::not_found.
 Result<GameLevel> loadGameLevel(const std::filesystem::path& file);
+
+// The level the game reads from the file of `record` (see writeRecord), without the file:
+// the one way the editor's level or a forged one becomes the game's.
+Result<GameLevel> gameLevelFrom(const LevelRecord& record);
+
+// What the level's file holds.
+LevelRecord toRecord(const GameLevel& level);
 
 } // namespace kelvaro

@@ -3,6 +3,7 @@
 #include "level/level_record.h"
 #include "level/level_phrases.h"
 
+#include "level/cell_kind.h"
 #include "level/field_reader.h"
 
 namespace kelvaro {
@@ -47,34 +48,41 @@ Result<std::optional<std::int32_t>> takeValue(const Field& field, const ReadRule
     return std::optional<std::int32_t>(static_cast<std::int32_t>(field.value));
 }
 
-LevelError earlyEnd(const FieldReader& reader, const std::string& missing)
+// The fields of a record's written file (see writeRecord), told without writing it:
+// each value on a line of its own, an unset one an empty line.
+class RecordFields {
+public:
+    explicit RecordFields(const LevelRecord& record) : record_(record) {}
+
+    std::optional<Field> next()
+    {
+        const std::size_t index = static_cast<std::size_t>(line_ - 1);
+        if (index >= header_count + record_.cells.size())
+            return std::nullopt;
+        const std::optional<std::int32_t>& value =
+            index < header_count ? record_.header[index] : record_.cells[index - header_count];
+        return classifyField(value ? std::to_string(*value) : std::string(), line_++);
+    }
+    bool failed() const { return false; }
+    int line() const { return line_; }
+
+private:
+    const LevelRecord& record_;
+    int line_ = 1;
+};
+
+template <typename Fields>
+LevelError earlyEnd(const Fields& reader, const std::string& missing)
 {
     if (reader.failed())
         return fieldError(LevelError::Kind::unreadable, reader.line(), level_words::unreadable_end);
     return fieldError(LevelError::Kind::early_end, reader.line(), fill(level_words::ends_before, {missing}));
 }
 
-} // namespace
-
-const ReadRules& gameRules()
+// The values of a level under a reader's rules, from a file's fields or a record's.
+template <typename Fields>
+Result<LevelRecord> takeRecord(Fields& reader, const ReadRules& rules)
 {
-    static const ReadRules rules{true, true,
-                                 {kByte, kByte, kByte, kByte, kByte, kByte, kByte, kByte, kShort},
-                                 kByte};
-    return rules;
-}
-
-const ReadRules& editorRules()
-{
-    static const ReadRules rules{false, false,
-                                 {kByte, kByte, kShort, kShort, kShort, kShort, kShort, kShort, kShort},
-                                 kShort};
-    return rules;
-}
-
-Result<LevelRecord> readRecord(std::istream& in, const ReadRules& rules)
-{
-    FieldReader reader(in);
     LevelRecord record;
 
     for (int i = 0; i < header_count; ++i) {
@@ -109,6 +117,65 @@ Result<LevelRecord> readRecord(std::istream& in, const ReadRules& rules)
         record.cells.push_back(value.value());
     }
     return record;
+}
+
+} // namespace
+
+
+const ReadRules& gameRules()
+{
+    static const ReadRules rules{true, true,
+                                 {kByte, kByte, kByte, kByte, kByte, kByte, kByte, kByte, kShort},
+                                 kByte};
+    return rules;
+}
+
+const ReadRules& editorRules()
+{
+    static const ReadRules rules{false, false,
+                                 {kByte, kByte, kShort, kShort, kShort, kShort, kShort, kShort, kShort},
+                                 kShort};
+    return rules;
+}
+
+Result<LevelRecord> readRecord(std::istream& in, const ReadRules& rules)
+{
+    FieldReader reader(in);
+    return takeRecord(reader, rules);
+}
+
+Result<LevelRecord> rereadRecord(const LevelRecord& record, const ReadRules& rules)
+{
+    RecordFields fields(record);
+    return takeRecord(fields, rules);
+}
+
+Result<std::array<PlacedMark, 3>> placedMarks(const LevelRecord& record)
+{
+    struct Position {
+        Header x, y;
+        std::uint8_t code;
+        const char* what;
+    };
+    const Position positions[3] = {{Header::jewelx, Header::jewely, jewel, level_words::jewel},
+                                   {Header::goalx, Header::goaly, goal, level_words::goal},
+                                   {Header::startx, Header::starty, blank, level_words::start}};
+    std::array<PlacedMark, 3> marks{};
+    const int columns = record.maxx() + 1;
+    const int rows = record.maxy() + 1;
+    for (std::size_t i = 0; i < marks.size(); ++i) {
+        const Position& at = positions[i];
+        const int x = record[at.x].value_or(0);
+        const int y = record[at.y].value_or(0);
+        if (x < 0 || x >= columns || y < 0 || y >= rows) {
+            const Header bad = (x < 0 || x >= columns) ? at.x : at.y;
+            return LevelError{LevelError::Kind::mark_outside, record.lineOf(bad),
+                              fill(level_words::mark_outside, {at.what, std::to_string(x), std::to_string(y),
+                                                               std::to_string(columns), std::to_string(rows)})};
+        }
+        marks[i] = {x, y, at.code};
+    }
+    return marks;
 }
 
 std::string writeRecord(const LevelRecord& record)

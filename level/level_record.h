@@ -2,6 +2,7 @@
 // The values of a level file in file order: the one place that knows the field order.
 #pragma once
 
+#include "level/grid.h"
 #include "level/result.h"
 
 #include <array>
@@ -63,5 +64,50 @@ Result<LevelRecord> readRecord(std::istream& in, const ReadRules& rules);
 
 // One value per line, each ended by CR LF; an unset value is an empty line.
 std::string writeRecord(const LevelRecord& record);
+
+// A level's record: its grid, then the jewel's, goal's and start's columns and rows, then its time.
+template <typename Cell, typename Position>
+LevelRecord recordOf(const Grid<Cell>& maze, const std::array<Position, 6>& positions, std::int16_t time)
+{
+    LevelRecord record;
+    record[Header::maxx] = maze.maxx();
+    record[Header::maxy] = maze.maxy();
+    for (std::size_t i = 0; i < positions.size(); ++i)
+        record.header[static_cast<std::size_t>(Header::jewelx) + i] = positions[i];
+    record[Header::time] = time;
+    record.cells.assign(maze.cells().begin(), maze.cells().end());
+    return record;
+}
+
+// A cell a position sets once the cells are read.
+struct PlacedMark {
+    int x;
+    int y;
+    std::uint8_t code;
+};
+
+// The cells under the jewel, the goal and the start, set to 3, 2 and 0 in that order by both
+// readers; an unset position counts as cell (0, 0). A position outside the grid is an error.
+Result<std::array<PlacedMark, 3>> placedMarks(const LevelRecord& record);
+
+// The level `take` makes of a record read under its reader's rules, with the marks placed;
+// or the first error, of the reading or of a position outside the grid.
+template <typename Level, typename Take>
+Result<Level> markedLevel(const Result<LevelRecord>& read, Take take)
+{
+    if (!read)
+        return read.error();
+    const auto marks = placedMarks(read.value());
+    if (!marks)
+        return marks.error();
+    Level level = take(read.value());
+    for (const PlacedMark& mark : marks.value())
+        level.maze.at(mark.x, mark.y) = mark.code;
+    return level;
+}
+
+// What a reader under `rules` finds in the file writeRecord makes of `record`, values, lines
+// and errors alike, without the file: how a level held by one side becomes the other's.
+Result<LevelRecord> rereadRecord(const LevelRecord& record, const ReadRules& rules);
 
 } // namespace kelvaro

@@ -86,11 +86,9 @@ void EditorWindow::buildWorkbench()
     game_executable_ = QDir(QCoreApplication::applicationDirPath()).filePath("Kelvaro");
 
     worker_ = std::make_unique<AnalysisWorker>(
-        [this](std::uint64_t generation, const EditorLevelAnalysis& analysis) {
-            // From the worker's thread to the window's, where the result is kept or dropped.
-            QMetaObject::invokeMethod(
-                this, [this, generation, analysis] { onAnalysis(generation, analysis); }, Qt::QueuedConnection);
-        },
+        // From the worker's thread to the window's, where the result is kept or dropped.
+        [this](std::function<void()> task) { QMetaObject::invokeMethod(this, std::move(task), Qt::QueuedConnection); },
+        [this](std::uint64_t generation, const EditorLevelAnalysis& analysis) { onAnalysis(generation, analysis); },
         steadyMilliseconds);
 }
 

@@ -3,27 +3,22 @@
 #pragma once
 
 #include "game/ports/solver_port.h"
+#include "level/work/worker.h"
 
 #include <atomic>
 #include <chrono>
-#include <condition_variable>
-#include <deque>
-#include <memory>
-#include <mutex>
-#include <thread>
 
 namespace kelvaro {
 
 class ThreadedSolver : public SolverPort {
 public:
     // Hands a task to the window's thread, to run there later: the shell's event loop.
-    using Post = std::function<void(std::function<void()>)>;
+    using Post = PostToOwner;
 
     ThreadedSolver(std::chrono::milliseconds budget, Post post);
-    ~ThreadedSolver() override;
 
     void solve(GameLevel position, std::function<void(const Solution&)> done) override;
-    void cancelAll() override;
+    void cancelAll() override { worker_.cancelAll(); }
 
     // Runs on the window's thread after each answer was handed over (the view mirrors the model).
     std::function<void()> after_answer;
@@ -31,25 +26,15 @@ public:
     int searches() const { return searches_.load(); }
 
 private:
-    using Flag = std::shared_ptr<std::atomic<bool>>;
     struct Job {
         GameLevel position;
         std::function<void(const Solution&)> done;
-        Flag cancelled;
     };
-    void work();
+    void run(Job& job, const JobTicket& ticket);
 
     std::chrono::milliseconds budget_;
-    Post post_;
-    // Cleared when the solver goes: an answer already posted then finds nobody to hand it to.
-    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
-    std::mutex mutex_;
-    std::condition_variable wake_;
-    std::deque<Job> queue_;
-    Flag running_;  // the cancel flag of the search under way
-    bool stopping_ = false;
     std::atomic<int> searches_{0};
-    std::thread thread_;
+    Worker<Job> worker_;  // last: going, it stops the search under way before the rest goes
 };
 
 } // namespace kelvaro

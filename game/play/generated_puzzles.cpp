@@ -4,8 +4,6 @@
 #include "game/play/keep_level.h"
 #include "game/play/window_phrases.h"
 
-#include <sstream>
-
 namespace kelvaro {
 namespace {
 
@@ -25,8 +23,7 @@ std::string codeFaultText(forge::CodeFault fault, const std::string& typed)
 // kept copy has the same content, so the same records.
 std::optional<GameLevel> asFileReadsIt(const GameLevel& level)
 {
-    std::istringstream file(forge::levelFileBytes(level));
-    Result<GameLevel> read = readGameLevel(file);
+    Result<GameLevel> read = gameLevelFrom(toRecord(level));
     return read ? std::optional<GameLevel>(std::move(read.value())) : std::nullopt;
 }
 

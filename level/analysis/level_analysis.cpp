@@ -8,7 +8,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <sstream>
 
 namespace kelvaro {
 namespace {
@@ -176,9 +175,8 @@ EditorLevelAnalysis analyseEditorLevel(const AuthorLevel& level, const AnalysisS
     analysis.missing_marks = missingMarks(level);
     if (!analysis.missing_marks.empty())
         return analysis;
-    // Read back exactly as the game would read the saved file.
-    std::istringstream file(writeAuthorLevel(level));
-    Result<GameLevel> read = readGameLevel(file);
+    // Exactly what the game would read from the saved file.
+    Result<GameLevel> read = gameLevelFrom(toRecord(level));
     if (!read) {
         analysis.unreadable = read.error().describe();
         return analysis;

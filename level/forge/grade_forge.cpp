@@ -2,7 +2,6 @@
 // The graded forge: rooms climbed on cheap figures until the floors are in reach, then proven on every position.
 #include "level/forge/grade_forge.h"
 
-#include "level/author_level.h"
 #include "level/forge/forge_steps.h"
 #include "level/forge/room_schedule.h"
 #include "level/analysis/level_analysis.h"
@@ -187,22 +186,7 @@ ForgeOutcome forgeDaily(std::chrono::year_month_day day, const std::atomic<bool>
     return outcome;
 }
 
-std::string levelFileBytes(const GameLevel& level)
-{
-    AuthorLevel author;
-    author.maze = Grid<AuthorCell>(level.maze.maxx(), level.maze.maxy(), AuthorCell{});
-    for (int x = 0; x <= level.maze.maxx(); ++x)
-        for (int y = 0; y <= level.maze.maxy(); ++y)
-            author.maze.at(x, y) = level.maze.at(x, y);
-    author.jewelx = level.jewelx;
-    author.jewely = level.jewely;
-    author.goalx = level.goalx;
-    author.goaly = level.goaly;
-    author.startx = level.playerx;
-    author.starty = level.playery;
-    author.leveltime = level.timeleft;
-    return writeAuthorLevel(author);
-}
+std::string levelFileBytes(const GameLevel& level) { return writeRecord(toRecord(level)); }
 
 std::optional<std::string> levelFileForCode(LevelCode code)
 {

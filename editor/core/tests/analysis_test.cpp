@@ -4,6 +4,7 @@
 
 #include "editor/core/analysis_text.h"
 #include "editor/core/analysis_worker.h"
+#include "level/work/tests/owner_loop.h"
 
 #include <condition_variable>
 #include <mutex>
@@ -103,22 +104,20 @@ TEST_F(AnalysisTest, TheSolutionPlaysOnTheCanvasAndStoppingRestoresItExactly)
     EXPECT_EQ(state.canvas, canvas);
 }
 
-// Collects what the worker reports, for a test thread to wait on.
+// Collects what the worker reports on the window's thread, played by the test's thread.
 struct Reports {
-    std::mutex mutex;
-    std::condition_variable arrived;
+    OwnerLoop loop;
     std::vector<std::pair<std::uint64_t, Outcome>> got;
 
-    void add(std::uint64_t generation, const EditorLevelAnalysis& analysis)
+    AnalysisWorker::Report report()
     {
-        std::lock_guard lock(mutex);
-        got.emplace_back(generation, analysis.search.outcome);
-        arrived.notify_all();
+        return [this](std::uint64_t generation, const EditorLevelAnalysis& analysis) {
+            got.emplace_back(generation, analysis.search.outcome);
+        };
     }
     std::vector<std::pair<std::uint64_t, Outcome>> waitFor(std::uint64_t generation)
     {
-        std::unique_lock lock(mutex);
-        arrived.wait(lock, [&] { return !got.empty() && got.back().first == generation; });
+        loop.runUntil([&] { return !got.empty() && got.back().first == generation; });
         return got;
     }
 };
@@ -140,7 +139,7 @@ TEST_F(AnalysisTest, AnOvertakenCheckIsNeverReported)
         }
         return 0;
     };
-    AnalysisWorker worker([&](std::uint64_t g, const EditorLevelAnalysis& a) { reports.add(g, a); }, clock);
+    AnalysisWorker worker(reports.loop.post(), reports.report(), clock);
     const std::uint64_t first = worker.request(state.level);
     {
         std::unique_lock lock(gate_mutex);
@@ -165,8 +164,7 @@ TEST_F(AnalysisTest, ACheckOutOfTimeSaysSo)
     Reports reports;
     std::atomic<std::int64_t> now{0};
     // Every look at the clock finds ten seconds gone.
-    AnalysisWorker worker([&](std::uint64_t g, const EditorLevelAnalysis& a) { reports.add(g, a); },
-                          [&] { return now += 10'000; }, 5'000);
+    AnalysisWorker worker(reports.loop.post(), reports.report(), [&] { return now += 10'000; }, 5'000);
     const std::uint64_t generation = worker.request(state.level);
     const auto got = reports.waitFor(generation);
     EXPECT_EQ(got.back().second, Outcome::time_limit);
@@ -179,12 +177,11 @@ TEST_F(AnalysisTest, AWorkerGoesAwayCleanlyWhileChecking)
 {
     paintCorridor();
     Reports reports;
-    auto worker = std::make_unique<AnalysisWorker>(
-        [&](std::uint64_t g, const EditorLevelAnalysis& a) { reports.add(g, a); }, [] { return 0; });
+    auto worker = std::make_unique<AnalysisWorker>(reports.loop.post(), reports.report(), [] { return 0; });
     for (int i = 0; i < 20; ++i)
         worker->request(state.level);
     worker.reset();  // joins; a late report would reach a destroyed collector under ASan
-    std::lock_guard lock(reports.mutex);
+    reports.loop.runPosted();  // what it posted before it went does nothing
     EXPECT_LE(reports.got.size(), 20u);
 }
 

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The forge's worker thread: reports handed to the window's thread only, a cancelled or abandoned forge never answering.
 #include "game/aid/threaded_forge.h"
+#include "level/work/tests/owner_loop.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
 
 namespace kelvaro {
 namespace {
@@ -15,37 +13,11 @@ namespace {
 using forge::Grade;
 using forge::LevelCode;
 
-// The window's event loop, played by the test's thread: tasks wait here until it runs them.
-struct FakeLoop {
-    std::mutex mutex;
-    std::condition_variable posted;
-    std::deque<std::function<void()>> tasks;
-
-    ThreadedForge::Post post()
-    {
-        return [this](std::function<void()> task) {
-            std::lock_guard lock(mutex);
-            tasks.push_back(std::move(task));
-            posted.notify_all();
-        };
-    }
-    // Runs the tasks handed over, waiting for more until `enough` says so.
-    void runUntil(const std::function<bool()>& enough)
-    {
-        while (!enough()) {
-            std::unique_lock lock(mutex);
-            posted.wait(lock, [this] { return !tasks.empty(); });
-            std::function<void()> task = std::move(tasks.front());
-            tasks.pop_front();
-            lock.unlock();
-            task();
-        }
-    }
-};
+using testing::OwnerLoop;
 
 TEST(ThreadedForge, AnswersOnTheWindowsThreadAndACancelledOrAbandonedForgeNeverDoes)
 {
-    FakeLoop loop;
+    OwnerLoop loop;
     std::vector<double> shares;
     std::vector<forge::ForgeOutcome> outcomes;
     int synced = 0;
@@ -71,8 +43,7 @@ TEST(ThreadedForge, AnswersOnTheWindowsThreadAndACancelledOrAbandonedForgeNeverD
         forge.forge(LevelCode{Grade::expert, 4}, [](double) { ADD_FAILURE(); },
                     [](const forge::ForgeOutcome&) { ADD_FAILURE(); });
     }
-    for (auto& task : loop.tasks)
-        task();  // what it posted before it went does nothing
+    loop.runPosted();  // what it posted before it went does nothing
 }
 
 } // namespace
