@@ -10,5 +10,5 @@ for preset in default asan; do
   echo "== $preset build"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset"
-  ctest --preset "$preset"
+  ctest --preset "$preset" --parallel "$(nproc)"
 done

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <unistd.h>
+
 namespace kelvaro {
 namespace {
 namespace fs = std::filesystem;
@@ -29,7 +31,8 @@ protected:
     void SetUp() override
     {
         dir = fs::temp_directory_path() /
-              ("kelvaro-test-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("kelvaro-test-" + std::to_string(::getpid()) + "-" +
+               ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(dir);
         fs::create_directories(dir);
     }

@@ -9,9 +9,11 @@
 #include <QInputDialog>
 #include <QMenuBar>
 #include <QTest>
+#include <QWindow>
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 
 namespace kelvaro {
 namespace fs = std::filesystem;
@@ -32,8 +34,11 @@ class ZoomWindowTest : public QObject {
         options.settings_file = std::move(settings);
         window_ = std::make_unique<MainWindow>(dir_, options);
         window_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window_.get()));
-        QVERIFY(QTest::qWaitForWindowActive(window_.get()));  // an inactive window draws its focus otherwise
+        // Shown and the active window, as an inactive one draws its focus otherwise. Waits for that
+        // state itself, for as long as a loaded machine takes to deliver it (CTest's timeout ends a hang).
+        window_->activateWindow();
+        QVERIFY(QTest::qWaitFor([this] { return window_->windowHandle()->isExposed() && window_->isActiveWindow(); },
+                                std::numeric_limits<int>::max()));
         window_->start();
     }
 
