@@ -58,18 +58,7 @@ LevelChooser::LevelChooser(const ChooserRequest& request, const Images& images, 
         sets_view_->addItem(setName(set));
     sets_view_->setMinimumWidth(200);
 
-    grid_ = new QListView(this);
-    grid_->setObjectName("levels");
-    grid_->setViewMode(QListView::IconMode);
-    grid_->setMovement(QListView::Static);
-    grid_->setResizeMode(QListView::Adjust);
-    grid_->setUniformItemSizes(true);  // only the levels in sight are drawn and figured
-    grid_->setWrapping(true);
-    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
-    grid_->setGridSize(QSize(LevelGridDelegate::item_width + 4, LevelGridDelegate::item_height + 4));
-    grid_->setModel(levels_);
-    grid_->setItemDelegate(new LevelGridDelegate(*levels_, grid_));
-    connect(grid_, &QListView::activated, this, &LevelChooser::play);
+    buildGrid();
 
     info_ = new QLabel(this);
     info_->setObjectName("setInfo");
@@ -106,6 +95,23 @@ LevelChooser::LevelChooser(const ChooserRequest& request, const Images& images, 
     if (const std::optional<int> row = levels_->rowOf(request.level))
         grid_->setCurrentIndex(levels_->index(*row));
     grid_->setFocus();
+}
+
+// The levels of the chosen set as a grid of thumbnails; Enter or a double click plays one.
+void LevelChooser::buildGrid()
+{
+    grid_ = new QListView(this);
+    grid_->setObjectName("levels");
+    grid_->setViewMode(QListView::IconMode);
+    grid_->setMovement(QListView::Static);
+    grid_->setResizeMode(QListView::Adjust);
+    grid_->setUniformItemSizes(true);  // only the levels in sight are drawn and figured
+    grid_->setWrapping(true);
+    grid_->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid_->setGridSize(QSize(LevelGridDelegate::item_width + 4, LevelGridDelegate::item_height + 4));
+    grid_->setModel(levels_);
+    grid_->setItemDelegate(new LevelGridDelegate(*levels_, grid_));
+    connect(grid_, &QListView::activated, this, &LevelChooser::play);
 }
 
 QString LevelChooser::setName(const LevelSet& set) const

@@ -36,6 +36,7 @@ private:
     void showSet(int row);
     void play(const QModelIndex& index);
     void refuse(const QString& text);
+    void buildGrid();
     QString setName(const LevelSet& set) const;
 
     std::vector<LevelSet> sets_;
