@@ -192,6 +192,43 @@ void addPhrases(std::span<const Phrase> phrases)
     });
 }
 
+namespace {
+
+// `text` with %1 ... %9 replaced by `args` in one pass, so a value holding "%2" stays as it is.
+QString filledIn(const QString& text, const QStringList& args)
+{
+    QString filled;
+    for (int i = 0; i < text.size(); ++i) {
+        const int index = i + 1 < text.size() ? text[i + 1].digitValue() - 1 : -1;
+        if (text[i] == '%' && index >= 0 && index < args.size()) {
+            filled += args[index];
+            ++i;
+        } else {
+            filled += text[i];
+        }
+    }
+    return filled;
+}
+
+} // namespace
+
+QString shown(const Message& message)
+{
+    const QByteArray context = QByteArray::fromStdString(message.context);
+    const QByteArray source = QByteArray::fromStdString(message.source);
+    QString text;
+    if (message.context.empty())
+        text = QString::fromStdString(message.source);  // a list's joints or a text in no language
+    else if (message.count)
+        text = counted(context.constData(), source.constData(), message.one.c_str(), *message.count);
+    else
+        text = QCoreApplication::translate(context.constData(), source.constData());
+    QStringList args;
+    for (const MessageArg& arg : message.args)
+        args << (arg.message ? shown(*arg.message) : QString::fromStdString(arg.value));
+    return filledIn(text, args);
+}
+
 QString shown(const std::string& english)
 {
     const QString text = QString::fromStdString(english);
@@ -206,22 +243,10 @@ QString shown(const std::string& english)
         const QRegularExpressionMatch match = p.match.match(text);
         if (!match.hasMatch())
             continue;
-        QString out = QCoreApplication::translate(p.phrase.context, p.phrase.source);
-        // The places are filled in one pass, so a file name holding "%2" stays as it is.
         QStringList args;
         for (int i = 1; i <= match.lastCapturedIndex(); ++i)
             args << shown(match.captured(i).toStdString());
-        QString filled;
-        for (int i = 0; i < out.size(); ++i) {
-            const int index = i + 1 < out.size() ? out[i + 1].digitValue() - 1 : -1;
-            if (out[i] == '%' && index >= 0 && index < args.size()) {
-                filled += args[index];
-                ++i;
-            } else {
-                filled += out[i];
-            }
-        }
-        return filled;
+        return filledIn(QCoreApplication::translate(p.phrase.context, p.phrase.source), args);
     }
     // A list the core joined ("start, jewel") is translated item by item.
     if (text.contains(QLatin1String(", "))) {

@@ -2,6 +2,7 @@
 // The programs' language: translators for our texts and Qt's own, and the core's texts shown translated.
 #pragma once
 
+#include "level/message.h"
 #include "level/phrase.h"
 
 #include <QString>
@@ -44,6 +45,12 @@ bool active();
 // `one` for one and `many` for the rest.
 QString counted(const char* context, const char* many, const char* one, int n);
 
+// A message of the core as the player reads it: its phrase translated once, in its plural form
+// for a %n one, and its places filled in one pass with the values as they are and the nested
+// messages shown in turn.
+QString shown(const Message& message);
+
+// What follows stands for the texts the game's middle still words as English sentences.
 // Lets shown() recognise a table of the core's texts.
 void addPhrases(std::span<const Phrase> phrases);
 // A text worded by the core, as the player reads it: itself when no translation is installed,

@@ -20,8 +20,8 @@ std::optional<LevelError> mark(AuthorLevel& level, const LevelRecord& record, He
     if (!level.maze.contains(x, y)) {
         const Header bad = (x < 0 || x > level.maze.maxx()) ? hx : hy;
         return LevelError{LevelError::Kind::mark_outside, record.lineOf(bad),
-                          fill(level_words::mark_outside, {what, std::to_string(x), std::to_string(y),
-                                                         std::to_string(level.maze.columns()), std::to_string(level.maze.rows())})};
+                          levelMessage(level_words::mark_outside,
+                                       {levelMessage(what), x, y, level.maze.columns(), level.maze.rows()})};
     }
     level.maze.at(x, y) = code;
     return std::nullopt;

@@ -21,8 +21,8 @@ std::optional<LevelError> mark(GameLevel& level, const LevelRecord& record, Head
     if (!level.maze.contains(cx, cy)) {
         const Header bad = cx > level.maze.maxx() ? x : y;
         return LevelError{LevelError::Kind::mark_outside, record.lineOf(bad),
-                          fill(level_words::mark_outside, {what, std::to_string(cx), std::to_string(cy),
-                                                         std::to_string(level.maze.columns()), std::to_string(level.maze.rows())})};
+                          levelMessage(level_words::mark_outside,
+                                       {levelMessage(what), cx, cy, level.maze.columns(), level.maze.rows()})};
     }
     level.maze.at(cx, cy) = code;
     return std::nullopt;

@@ -60,12 +60,12 @@ std::optional<LevelError> openLevelFile(const fs::path& file, std::ifstream& in)
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
     if (status.type() == fs::file_type::not_found)
-        return LevelError{LevelError::Kind::not_found, 0, level_words::no_file};
+        return LevelError{LevelError::Kind::not_found, 0, levelMessage(level_words::no_file)};
     if (ec || status.type() != fs::file_type::regular)
-        return LevelError{LevelError::Kind::unreadable, 0, level_words::not_readable};
+        return LevelError{LevelError::Kind::unreadable, 0, levelMessage(level_words::not_readable)};
     in.open(file, std::ios::binary);
     if (!in)
-        return LevelError{LevelError::Kind::unreadable, 0, fill(level_words::cannot_open, {std::strerror(errno)})};
+        return LevelError{LevelError::Kind::unreadable, 0, levelMessage(level_words::cannot_open, {std::string(std::strerror(errno))})};
     return std::nullopt;
 }
 

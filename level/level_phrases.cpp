@@ -11,7 +11,8 @@ std::span<const Phrase> levelPhrases()
     using namespace level_words;
     static const auto table = [] {
         std::vector<Phrase> all{
-            {context, not_whole},
+            {context, at_line},
+        {context, not_whole},
         {context, outside},
         {context, unreadable_end},
         {context, ends_before},

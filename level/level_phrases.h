@@ -2,7 +2,7 @@
 // The words of the level readers' and writer's errors, for the programs' windows to translate.
 #pragma once
 
-#include "level/phrase.h"
+#include "level/message.h"
 
 #include <span>
 
@@ -10,6 +10,7 @@ namespace kelvaro {
 
 namespace level_words {
 inline constexpr const char* context = "LevelFile";
+inline constexpr const char* at_line = QT_TRANSLATE_NOOP("LevelFile", "line %1: %2");
 inline constexpr const char* not_whole = QT_TRANSLATE_NOOP("LevelFile", "the %1 \"%2\" is not a whole number");
 inline constexpr const char* outside = QT_TRANSLATE_NOOP("LevelFile", "the %1 %2 is outside %3 to %4");
 inline constexpr const char* unreadable_end = QT_TRANSLATE_NOOP("LevelFile", "the file could not be read to its end");
@@ -46,6 +47,12 @@ inline constexpr const char* header_names[] = {
     QT_TRANSLATE_NOOP("LevelFile", "time limit"),
 };
 } // namespace level_words
+
+// One of the words above, its places filled by `args`.
+inline Message levelMessage(const char* source, std::vector<MessageArg> args = {})
+{
+    return phrase(level_words::context, source, std::move(args));
+}
 
 std::span<const Phrase> levelPhrases();
 

@@ -43,8 +43,17 @@ void openModal(Dialog* dialog, const QtDialogs* owner, Finish finish)
 
 void QtDialogs::confirm(const std::string& text, const std::string& title, std::function<void(bool yes)> done)
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, i18n::shown(title), i18n::shown(text),
-                                QMessageBox::Yes | QMessageBox::No, owner_);
+    confirmShown(i18n::shown(text), i18n::shown(title), std::move(done));
+}
+
+void QtDialogs::confirm(const Message& text, const Message& title, std::function<void(bool yes)> done)
+{
+    confirmShown(i18n::shown(text), i18n::shown(title), std::move(done));
+}
+
+void QtDialogs::confirmShown(const QString& text, const QString& title, std::function<void(bool yes)> done)
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, title, text, QMessageBox::Yes | QMessageBox::No, owner_);
     openModal(box, this, [done](QMessageBox* b, int) {
         done(b->clickedButton() == b->button(QMessageBox::Yes));
     });
@@ -53,9 +62,19 @@ void QtDialogs::confirm(const std::string& text, const std::string& title, std::
 void QtDialogs::inputBox(const std::string& prompt, const std::string& title,
                          std::function<void(const std::string& answer)> done)
 {
+    inputShown(i18n::shown(prompt), i18n::shown(title), std::move(done));
+}
+
+void QtDialogs::inputBox(const Message& prompt, const Message& title, std::function<void(const std::string& answer)> done)
+{
+    inputShown(i18n::shown(prompt), i18n::shown(title), std::move(done));
+}
+
+void QtDialogs::inputShown(const QString& prompt, const QString& title, std::function<void(const std::string& answer)> done)
+{
     auto* input = new QInputDialog(owner_);
-    input->setWindowTitle(i18n::shown(title));
-    input->setLabelText(i18n::shown(prompt));
+    input->setWindowTitle(title);
+    input->setLabelText(prompt);
     input->setTextValue(QString());
     openModal(input, this, [done](QInputDialog* d, int result) {
         done(result == QDialog::Accepted ? d->textValue().toStdString() : std::string());
@@ -64,10 +83,16 @@ void QtDialogs::inputBox(const std::string& prompt, const std::string& title,
 
 void QtDialogs::message(const std::string& text, std::function<void()> done)
 {
+    messageShown(i18n::shown(text), std::move(done));
+}
+
+void QtDialogs::message(const Message& text, std::function<void()> done) { messageShown(i18n::shown(text), std::move(done)); }
+
+void QtDialogs::messageShown(const QString& text, std::function<void()> done)
+{
     // An OK box has no title of its own: it shows the program's. Named here, as the
     // platform would otherwise show the executable's file name for an empty title.
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kelvaro"), i18n::shown(text),
-                                QMessageBox::Ok, owner_);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kelvaro"), text, QMessageBox::Ok, owner_);
     openModal(box, this, [done](QMessageBox*, int) {
         done();
     });
@@ -159,7 +184,7 @@ class PuzzleBox : public QDialog {
 public:
     PuzzleBox(forge::Grade grade, QWidget* owner) : QDialog(owner)
     {
-        setWindowTitle(i18n::shown(words::generated_puzzle));
+        setWindowTitle(i18n::shown(phrase(words::context, words::generated_puzzle)));
         auto* form = new QFormLayout(this);
         const char* names[] = {QT_TRANSLATE_NOOP("QtDialogs", "Easy"), QT_TRANSLATE_NOOP("QtDialogs", "Medium"),
                                QT_TRANSLATE_NOOP("QtDialogs", "Hard"), QT_TRANSLATE_NOOP("QtDialogs", "Expert")};

@@ -21,6 +21,10 @@ public:
     void inputBox(const std::string& prompt, const std::string& title,
                   std::function<void(const std::string& answer)> done) override;
     void message(const std::string& text, std::function<void()> done) override;
+    void confirm(const Message& text, const Message& title, std::function<void(bool yes)> done) override;
+    void inputBox(const Message& prompt, const Message& title,
+                  std::function<void(const std::string& answer)> done) override;
+    void message(const Message& text, std::function<void()> done) override;
     void showHelp(std::function<void()> done) override;
     void showAbout(std::function<void()> done) override;
     void showRecords(const RecordsShown& shown, std::function<void()> done) override;
@@ -40,6 +44,11 @@ public:
     std::function<void()> after_close;
 
 private:
+    // The boxes above, their texts as the player reads them.
+    void confirmShown(const QString& text, const QString& title, std::function<void(bool yes)> done);
+    void inputShown(const QString& prompt, const QString& title, std::function<void(const std::string& answer)> done);
+    void messageShown(const QString& text, std::function<void()> done);
+
     QPointer<QWidget> owner_;
     const Images& images_;
     QPointer<class RecordsWindow> records_;

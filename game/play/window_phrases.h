@@ -2,7 +2,7 @@
 // Every text the game's plain window behaviour, engine and aid show a player, for the shell to translate.
 #pragma once
 
-#include "level/phrase.h"
+#include "level/message.h"
 
 #include <span>
 

@@ -5,6 +5,7 @@
 #include "game/records/records.h"
 #include "level/forge/level_code.h"
 #include "level/game_level.h"
+#include "level/message.h"
 #include "level/sets/level_set.h"
 
 #include <filesystem>
@@ -75,6 +76,17 @@ public:
                           std::function<void(const std::string& answer)> done) = 0;
     // An OK box with the program's own title.
     virtual void message(const std::string& text, std::function<void()> done) = 0;
+    // The same boxes with the core's messages, which a shell words in the player's language; a
+    // shell without languages shows them in English.
+    virtual void confirm(const Message& text, const Message& title, std::function<void(bool yes)> done)
+    {
+        confirm(english(text), english(title), std::move(done));
+    }
+    virtual void inputBox(const Message& prompt, const Message& title, std::function<void(const std::string& answer)> done)
+    {
+        inputBox(english(prompt), english(title), std::move(done));
+    }
+    virtual void message(const Message& text, std::function<void()> done) { message(english(text), std::move(done)); }
     virtual void showHelp(std::function<void()> done) = 0;
     virtual void showAbout(std::function<void()> done) = 0;
     // The Records window, modal; `updateRecords` refreshes it while it is open.
