@@ -263,14 +263,4 @@ QString shown(const std::string& english)
     return text;
 }
 
-QString shownLines(const std::string& english)
-{
-    if (!translating())
-        return QString::fromStdString(english);
-    QStringList lines;
-    for (const QString& line : QString::fromStdString(english).split('\n'))
-        lines << shown(line.toStdString());
-    return lines.join('\n');
-}
-
 } // namespace kelvaro::i18n

@@ -56,7 +56,5 @@ void addPhrases(std::span<const Phrase> phrases);
 // A text worded by the core, as the player reads it: itself when no translation is installed,
 // else its phrase translated with its %1-style places (themselves translated) filled in.
 QString shown(const std::string& english);
-// A read-out of several lines, each a text of its own.
-QString shownLines(const std::string& english);
 
 } // namespace kelvaro::i18n

@@ -50,9 +50,13 @@ struct Message {
     operator std::string() const;
 };
 
+// The message in English, values and nested messages filled in: for logs, tests and the
+// programs built without a translation.
 std::string english(const Message& message);
 
 inline Message::operator std::string() const { return english(*this); }
+
+inline MessageArg::MessageArg(Message message) : message(std::make_shared<const Message>(std::move(message))) {}
 
 // A phrase marked with QT_TRANSLATE_NOOP(context, source), its places filled by `args`.
 inline Message phrase(const char* context, const char* source, std::vector<MessageArg> args = {})
@@ -74,8 +78,5 @@ inline Message counted(const char* context, const char* many, const char* one, i
 // on its own, the joints in no language.
 Message listed(const std::vector<Message>& items, const char* joint = ", ");
 
-// The message in English, values and nested messages filled in: for logs, tests and the
-// programs built without a translation.
-std::string english(const Message& message);
 
 } // namespace kelvaro

@@ -925,6 +925,10 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
         <source>%1 goal cells</source>
         <translation>Zielfelder: %1</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>

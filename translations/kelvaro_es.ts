@@ -925,6 +925,10 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
         <source>%1 goal cells</source>
         <translation>casillas de meta: %1</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>

@@ -925,6 +925,10 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
         <source>%1 goal cells</source>
         <translation>cases de but : %1</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>

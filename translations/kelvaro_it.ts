@@ -925,6 +925,10 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
         <source>%1 goal cells</source>
         <translation>caselle traguardo: %1</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>

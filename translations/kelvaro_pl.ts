@@ -934,6 +934,10 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         <source>%1 goal cells</source>
         <translation>pola celu: %1</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>wiersz %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>

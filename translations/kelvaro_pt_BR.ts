@@ -925,6 +925,10 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
         <source>%1 goal cells</source>
         <translation>casas de alvo: %1</translation>
     </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>linha %1: %2</translation>
+    </message>
 </context>
 <context>
     <name>QtDialogs</name>
