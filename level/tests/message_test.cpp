@@ -23,7 +23,7 @@ TEST(Message, PlacesAreFilledOnceWithValuesAsTheyAre)
 TEST(Message, ANestedMessageIsWordedInItsPlace)
 {
     const LevelError error{LevelError::Kind::not_a_number, 4,
-                           levelMessage(level_words::not_whole, {levelMessage(level_words::header_names[0]), "x%1"})};
+                           levelMessage(level_words::not_whole, {levelMessage(level_words::header_names[0]), std::string("x%1")})};
     EXPECT_EQ(error.describe(), "line 4: the highest column index \"x%1\" is not a whole number");
     const Message line = error.message();
     EXPECT_EQ(line.context, "LevelFile");
