@@ -24,16 +24,6 @@ Message outOfRange(std::string_view text, bool below, const std::string& bound)
 
 } // namespace detail
 
-std::span<const Phrase> optionPhrases()
-{
-    using namespace option_words;
-    static const Phrase table[] = {{context, not_whole},   {context, less_than}, {context, more_than},
-                                   {context, missing},     {context, unexpected}, {context, unknown},
-                                   {context, no_value},    {context, needs_value}, {context, needs_values},
-                                   {context, wrong_value}};
-    return table;
-}
-
 ValueReader anyText(std::string& target)
 {
     return [&target](std::string_view text) -> std::optional<Message> {

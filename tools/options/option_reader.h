@@ -18,7 +18,7 @@
 
 namespace kelvaro {
 
-// The words of a wrong command line, for a program that shows them translated.
+// The words of a wrong command line, handed over as messages for a program that shows them translated.
 namespace option_words {
 inline constexpr const char* context = "ToolOptions";
 inline constexpr const char* not_whole = QT_TRANSLATE_NOOP("ToolOptions", "'%1' is not a whole number");
@@ -32,8 +32,6 @@ inline constexpr const char* needs_value = QT_TRANSLATE_NOOP("ToolOptions", "opt
 inline constexpr const char* needs_values = QT_TRANSLATE_NOOP("ToolOptions", "option '%1' needs %2 values");
 inline constexpr const char* wrong_value = QT_TRANSLATE_NOOP("ToolOptions", "option '%1': %2");
 } // namespace option_words
-
-std::span<const Phrase> optionPhrases();
 
 // One of the words above, its places filled by `args`.
 inline Message optionMessage(const char* source, std::vector<MessageArg> args = {})

@@ -86,7 +86,7 @@ private slots:
         fs::create_directories(maps);
         std::ofstream(maps / "maze1.txt") << "7\n";
         const LevelSet set = readLevelSet(maps);
-        ASSERT_EQ(set.levels.size(), 1u);
+        QCOMPARE(set.levels.size(), std::size_t{1});
         const Result<GameLevel> read = loadGameLevel(set.levels.front().file);
         QVERIFY(!read);
         const QString text = *unplayable(set, set.levels.front(), read.error());
