@@ -35,7 +35,7 @@ private slots:
     {
         // "goal" as the value read from a field, and "goal" as the word for the mark.
         const LevelError error{LevelError::Kind::not_a_number, 3,
-                               levelMessage(level_words::not_whole, {levelMessage(level_words::header_names[3]), std::string("goal")})};
+                               levelMessage(level_words::not_whole, {levelMessage(level_words::header_names[2]), std::string("goal")})};
         const Message message = phrase(words::context, words::cannot_play, {3, levelFault("/x/maze%2.txt", error)});
         QCOMPARE(i18n::shown(message), QStringLiteral("Level 3 kann nicht gespielt werden.\n\nDie Leveldatei /x/maze%2.txt ist "
                                                       "beschädigt:\nZeile 3: Juwel-Spalte „goal“ ist keine ganze Zahl."));
