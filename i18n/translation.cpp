@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loading the translations found beside the program and recognising the core's worded texts.
+// Loading the translations found beside the program, and the core's messages worded in them.
 #include "i18n/translation.h"
 
 #include <QCoreApplication>
@@ -11,34 +11,16 @@
 #include <QSettings>
 #include <QTranslator>
 
-#include <algorithm>
 #include <memory>
 #include <cstdio>
-#include <vector>
 
 namespace kelvaro::i18n {
 namespace {
-
-struct Pattern {
-    Phrase phrase;
-    QRegularExpression match;  // empty when the text has no %1-style place
-};
-
-std::vector<Pattern>& patterns()
-{
-    static std::vector<Pattern> all;
-    return all;
-}
 
 bool& translating()
 {
     static bool on = false;
     return on;
-}
-
-int literalLength(const char* source)
-{
-    return static_cast<int>(QString::fromUtf8(source).remove(QRegularExpression(QStringLiteral("%[1-9]"))).size());
 }
 
 QString& chosenFolder()
@@ -168,84 +150,41 @@ QString counted(const char* context, const char* many, const char* one, int n)
     return QString::fromUtf8(n == 1 ? one : many).replace(QLatin1String("%n"), QString::number(n));
 }
 
-void addPhrases(std::span<const Phrase> phrases)
+namespace {
+
+// `text` with %1 ... %9 replaced by `args` in one pass, so a value holding "%2" stays as it is.
+QString filledIn(const QString& text, const QStringList& args)
 {
-    // Every window adds its program's table; once is enough.
-    for (const Pattern& p : patterns())
-        if (p.phrase.source == phrases.front().source)
-            return;
-    for (const Phrase& phrase : phrases) {
-        const QString source = QString::fromUtf8(phrase.source);
-        static const QRegularExpression place(QStringLiteral("%[1-9]"));
-        QString expression;
-        if (source.contains(place)) {
-            QStringList pieces = source.split(place);
-            for (QString& piece : pieces)
-                piece = QRegularExpression::escape(piece);
-            expression = '^' + pieces.join(QStringLiteral("(.*)")) + '$';
+    QString filled;
+    for (int i = 0; i < text.size(); ++i) {
+        const int index = i + 1 < text.size() ? text[i + 1].digitValue() - 1 : -1;
+        if (text[i] == '%' && index >= 0 && index < args.size()) {
+            filled += args[index];
+            ++i;
+        } else {
+            filled += text[i];
         }
-        patterns().push_back({phrase, QRegularExpression(expression, QRegularExpression::DotMatchesEverythingOption)});
     }
-    // The most literal text first, so that a loose pattern ("%1 by %2") never hides a precise one.
-    std::stable_sort(patterns().begin(), patterns().end(), [](const Pattern& a, const Pattern& b) {
-        return literalLength(a.phrase.source) > literalLength(b.phrase.source);
-    });
+    return filled;
 }
 
-QString shown(const std::string& english)
-{
-    const QString text = QString::fromStdString(english);
-    if (!translating() || text.isEmpty())
-        return text;
-    for (const Pattern& p : patterns()) {
-        if (p.match.pattern().isEmpty()) {
-            if (english == p.phrase.source)
-                return QCoreApplication::translate(p.phrase.context, p.phrase.source);
-            continue;
-        }
-        const QRegularExpressionMatch match = p.match.match(text);
-        if (!match.hasMatch())
-            continue;
-        QString out = QCoreApplication::translate(p.phrase.context, p.phrase.source);
-        // The places are filled in one pass, so a file name holding "%2" stays as it is.
-        QStringList args;
-        for (int i = 1; i <= match.lastCapturedIndex(); ++i)
-            args << shown(match.captured(i).toStdString());
-        QString filled;
-        for (int i = 0; i < out.size(); ++i) {
-            const int index = i + 1 < out.size() ? out[i + 1].digitValue() - 1 : -1;
-            if (out[i] == '%' && index >= 0 && index < args.size()) {
-                filled += args[index];
-                ++i;
-            } else {
-                filled += out[i];
-            }
-        }
-        return filled;
-    }
-    // A list the core joined ("start, jewel") is translated item by item.
-    if (text.contains(QLatin1String(", "))) {
-        QStringList items = text.split(QStringLiteral(", "));
-        bool changed = false;
-        for (QString& item : items) {
-            const QString shownItem = shown(item.toStdString());
-            changed = changed || shownItem != item;
-            item = shownItem;
-        }
-        if (changed)
-            return items.join(QStringLiteral(", "));
-    }
-    return text;
-}
+} // namespace
 
-QString shownLines(const std::string& english)
+QString shown(const Message& message)
 {
-    if (!translating())
-        return QString::fromStdString(english);
-    QStringList lines;
-    for (const QString& line : QString::fromStdString(english).split('\n'))
-        lines << shown(line.toStdString());
-    return lines.join('\n');
+    const QByteArray context = QByteArray::fromStdString(message.context);
+    const QByteArray source = QByteArray::fromStdString(message.source);
+    QString text;
+    if (message.context.empty())
+        text = QString::fromStdString(message.source);  // a list's joints or a text in no language
+    else if (message.count)
+        text = counted(context.constData(), source.constData(), message.one.c_str(), *message.count);
+    else
+        text = QCoreApplication::translate(context.constData(), source.constData());
+    QStringList args;
+    for (const MessageArg& arg : message.args)
+        args << (arg.message ? shown(*arg.message) : QString::fromStdString(arg.value));
+    return filledIn(text, args);
 }
 
 } // namespace kelvaro::i18n

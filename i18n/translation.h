@@ -2,12 +2,11 @@
 // The programs' language: translators for our texts and Qt's own, and the core's texts shown translated.
 #pragma once
 
-#include "level/phrase.h"
+#include "level/message.h"
 
 #include <QString>
 #include <QStringList>
 
-#include <span>
 #include <string>
 
 namespace kelvaro::i18n {
@@ -44,12 +43,9 @@ bool active();
 // `one` for one and `many` for the rest.
 QString counted(const char* context, const char* many, const char* one, int n);
 
-// Lets shown() recognise a table of the core's texts.
-void addPhrases(std::span<const Phrase> phrases);
-// A text worded by the core, as the player reads it: itself when no translation is installed,
-// else its phrase translated with its %1-style places (themselves translated) filled in.
-QString shown(const std::string& english);
-// A read-out of several lines, each a text of its own.
-QString shownLines(const std::string& english);
+// A message of the core as the player reads it: its phrase translated once, in its plural form
+// for a %n one, and its places filled in one pass with the values as they are and the nested
+// messages shown in turn.
+QString shown(const Message& message);
 
 } // namespace kelvaro::i18n

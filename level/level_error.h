@@ -21,13 +21,16 @@ struct LevelError {
     };
 
     Kind kind;
-    int line = 0;        // 1-based line of the file, 0 when no line applies
-    std::string detail;  // a sentence for a person, without the file's name
+    int line = 0;    // 1-based line of the file, 0 when no line applies
+    Message detail;  // what is wrong for a person, without the file's name or line
 
     // "line 12: ..." or just the detail when no line applies.
-    std::string describe() const {
-        return line > 0 ? fill(level_words::at_line, {std::to_string(line), detail}) : detail;
+    Message message() const
+    {
+        return line > 0 ? levelMessage(level_words::at_line, {line, detail}) : detail;
     }
+    // The same in English, for logs.
+    std::string describe() const { return english(message()); }
 };
 
 } // namespace kelvaro

@@ -61,18 +61,18 @@ std::optional<LevelError> openLevelFile(const fs::path& file, std::ifstream& in)
     std::error_code ec;
     const fs::file_status status = fs::status(file, ec);
     if (status.type() == fs::file_type::not_found)
-        return LevelError{LevelError::Kind::not_found, 0, level_words::no_file};
+        return LevelError{LevelError::Kind::not_found, 0, levelMessage(level_words::no_file)};
     if (ec || status.type() != fs::file_type::regular)
-        return LevelError{LevelError::Kind::unreadable, 0, level_words::not_readable};
+        return LevelError{LevelError::Kind::unreadable, 0, levelMessage(level_words::not_readable)};
     // Checked again on what is opened: the name may lead elsewhere by now.
     const PlainFile plain(file);
     if (!plain.opened())
-        return LevelError{LevelError::Kind::unreadable, 0, fill(level_words::cannot_open, {std::strerror(plain.error())})};
+        return LevelError{LevelError::Kind::unreadable, 0, levelMessage(level_words::cannot_open, {std::string(std::strerror(plain.error()))})};
     if (!plain.ok())
-        return LevelError{LevelError::Kind::unreadable, 0, level_words::not_readable};
+        return LevelError{LevelError::Kind::unreadable, 0, levelMessage(level_words::not_readable)};
     plain.openStream(in);
     if (!in)
-        return LevelError{LevelError::Kind::unreadable, 0, fill(level_words::cannot_open, {std::strerror(errno)})};
+        return LevelError{LevelError::Kind::unreadable, 0, levelMessage(level_words::cannot_open, {std::string(std::strerror(errno))})};
     return std::nullopt;
 }
 

@@ -2,7 +2,7 @@
 // The words of the level readers' and writer's errors, for the programs' windows to translate.
 #pragma once
 
-#include "level/phrase.h"
+#include "level/message.h"
 
 #include <span>
 
@@ -47,6 +47,12 @@ inline constexpr const char* header_names[] = {
     QT_TRANSLATE_NOOP("LevelFile", "time limit"),
 };
 } // namespace level_words
+
+// One of the words above, its places filled by `args`.
+inline Message levelMessage(const char* source, std::vector<MessageArg> args = {})
+{
+    return phrase(level_words::context, source, std::move(args));
+}
 
 std::span<const Phrase> levelPhrases();
 

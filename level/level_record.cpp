@@ -15,7 +15,7 @@ constexpr Range kShort{-32768, 32767};
 const char* const* const kHeaderNames = level_words::header_names;
 static_assert(std::size(level_words::header_names) == header_count);
 
-LevelError fieldError(LevelError::Kind kind, int line, std::string detail)
+LevelError fieldError(LevelError::Kind kind, int line, Message detail)
 {
     return LevelError{kind, line, std::move(detail)};
 }
@@ -34,17 +34,16 @@ Result<std::optional<std::int32_t>> takeValue(const Field& field, const ReadRule
         if (rules.text_reads_zero)
             return std::optional<std::int32_t>(0);
         return fieldError(LevelError::Kind::not_a_number, field.line,
-                          fill(level_words::not_whole, {name(), field.text}));
+                          levelMessage(level_words::not_whole, {name(), field.text}));
     case Field::Kind::number:
         break;
     }
     if (!field.whole && !rules.text_reads_zero)
         return fieldError(LevelError::Kind::not_a_number, field.line,
-                          fill(level_words::not_whole, {name(), field.text}));
+                          levelMessage(level_words::not_whole, {name(), field.text}));
     if (field.value < range.low || field.value > range.high)
         return fieldError(LevelError::Kind::out_of_range, field.line,
-                          fill(level_words::outside,
-                               {name(), field.text, std::to_string(range.low), std::to_string(range.high)}));
+                          levelMessage(level_words::outside, {name(), field.text, range.low, range.high}));
     return std::optional<std::int32_t>(static_cast<std::int32_t>(field.value));
 }
 
@@ -72,11 +71,11 @@ private:
 };
 
 template <typename Fields>
-LevelError earlyEnd(const Fields& reader, const std::string& missing)
+LevelError earlyEnd(const Fields& reader, Message missing)
 {
     if (reader.failed())
-        return fieldError(LevelError::Kind::unreadable, reader.line(), level_words::unreadable_end);
-    return fieldError(LevelError::Kind::early_end, reader.line(), fill(level_words::ends_before, {missing}));
+        return fieldError(LevelError::Kind::unreadable, reader.line(), levelMessage(level_words::unreadable_end));
+    return fieldError(LevelError::Kind::early_end, reader.line(), levelMessage(level_words::ends_before, {std::move(missing)}));
 }
 
 // The values of a level under a reader's rules, from a file's fields or a record's.
@@ -86,7 +85,7 @@ Result<LevelRecord> takeRecord(Fields& reader, const ReadRules& rules)
     LevelRecord record;
 
     for (int i = 0; i < header_count; ++i) {
-        const auto name = [i] { return std::string(kHeaderNames[i]); };
+        const auto name = [i] { return levelMessage(kHeaderNames[i]); };
         const std::optional<Field> field = reader.next();
         if (!field)
             return earlyEnd(reader, name());
@@ -106,7 +105,7 @@ Result<LevelRecord> takeRecord(Fields& reader, const ReadRules& rules)
     record.cells.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const auto name = [i, rows = record.maxy() + 1] {
-            return fill(level_words::cell, {std::to_string(i / rows), std::to_string(i % rows)});
+            return levelMessage(level_words::cell, {static_cast<int>(i / rows), static_cast<int>(i % rows)});
         };
         const std::optional<Field> field = reader.next();
         if (!field)
@@ -170,8 +169,7 @@ Result<std::array<PlacedMark, 3>> placedMarks(const LevelRecord& record)
         if (x < 0 || x >= columns || y < 0 || y >= rows) {
             const Header bad = (x < 0 || x >= columns) ? at.x : at.y;
             return LevelError{LevelError::Kind::mark_outside, record.lineOf(bad),
-                              fill(level_words::mark_outside, {at.what, std::to_string(x), std::to_string(y),
-                                                               std::to_string(columns), std::to_string(rows)})};
+                              levelMessage(level_words::mark_outside, {levelMessage(at.what), x, y, columns, rows})};
         }
         marks[i] = {x, y, at.code};
     }

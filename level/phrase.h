@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // lupdate finds the texts by this name; the core only needs the text itself.
 #ifndef QT_TRANSLATE_NOOP
@@ -25,20 +26,25 @@ struct Phrase {
 
 // `source` with %1 ... %9 replaced by `args` in one pass, as QString::arg fills a translation,
 // so an argument holding "%2" is left as it is.
-inline std::string fill(std::string_view source, std::initializer_list<std::string> args)
+inline std::string filled(std::string_view source, const std::vector<std::string>& args)
 {
     std::string out;
     for (std::size_t i = 0; i < source.size(); ++i) {
         const char next = i + 1 < source.size() ? source[i + 1] : '\0';
         const std::size_t index = static_cast<std::size_t>(next - '1');
         if (source[i] == '%' && next >= '1' && next <= '9' && index < args.size()) {
-            out += *(args.begin() + index);
+            out += args[index];
             ++i;
         } else {
             out += source[i];
         }
     }
     return out;
+}
+
+inline std::string fill(std::string_view source, std::initializer_list<std::string> args)
+{
+    return filled(source, std::vector<std::string>(args));
 }
 
 } // namespace kelvaro

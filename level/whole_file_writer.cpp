@@ -18,9 +18,10 @@ namespace kelvaro {
 namespace fs = std::filesystem;
 namespace {
 
-LevelError writeError(const fs::path& where, const std::string& why)
+// `why` is the system's own words, or one of ours.
+LevelError writeError(const fs::path& where, MessageArg why)
 {
-    return LevelError{LevelError::Kind::write_failed, 0, fill(level_words::cannot_write, {where.string(), why})};
+    return LevelError{LevelError::Kind::write_failed, 0, levelMessage(level_words::cannot_write, {where.string(), std::move(why)})};
 }
 
 std::string lastError() { return std::strerror(errno); }
@@ -175,10 +176,10 @@ std::optional<LevelError> writeFileWhole(const fs::path& file, std::string_view 
     struct stat old {};
     const bool replacing = ::stat(target.c_str(), &old) == 0;
     if (replacing && !S_ISREG(old.st_mode))
-        return writeError(target, level_words::not_plain);
+        return writeError(target, levelMessage(level_words::not_plain));
     // The permission bits say what the owner wants, even to a user the system lets write anyway.
     if (replacing && (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
-        return writeError(target, level_words::read_only);
+        return writeError(target, levelMessage(level_words::read_only));
     removeStaleSaves(folder);
     tell(observer, SaveStep::checked);
 
@@ -188,10 +189,10 @@ std::optional<LevelError> writeFileWhole(const fs::path& file, std::string_view 
     FileDescriptor temp{openTemporary(folder, target, named)};
     if (temp.fd < 0)
         return writeError(folder, lastError());
-    auto fail = [&](const fs::path& where, const std::string& why) {
+    auto fail = [&](const fs::path& where, MessageArg why) {
         if (!named.empty())
             ::unlink(named.c_str());
-        return writeError(where, why);
+        return writeError(where, std::move(why));
     };
     if (!writeAll(temp.fd, bytes))
         return fail(target, lastError());
@@ -199,7 +200,7 @@ std::optional<LevelError> writeFileWhole(const fs::path& file, std::string_view 
     if (replacing)
         ::fchmod(temp.fd, old.st_mode & 07777);
     if (::fsync(temp.fd) != 0)
-        return fail(target, level_words::not_flushed);
+        return fail(target, levelMessage(level_words::not_flushed));
     tell(observer, SaveStep::flushed);
     if (named.empty() && !linkTemporary(temp.fd, folder, target, named))
         return writeError(folder, lastError());

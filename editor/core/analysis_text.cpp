@@ -12,63 +12,64 @@ namespace {
 
 using namespace editor_words;
 
-std::string marksLine(const EditorLevelAnalysis& a)
+Message marksLine(const EditorLevelAnalysis& a)
 {
     if (!a.missing_marks.empty())
-        return fill(marks_missing, {joined(a.missing_marks)});
+        return editorMessage(marks_missing, {listed(a.missing_marks)});
     if (!a.faults.marks_outside.empty())
-        return fill(marks_outside, {joined(a.faults.marks_outside)});
-    return marks_placed;
+        return editorMessage(marks_outside, {listed(a.faults.marks_outside)});
+    return editorMessage(marks_placed);
 }
 
-std::string frameLine(const LevelFaults& faults)
+Message frameLine(const LevelFaults& faults)
 {
     if (!faults.frame_gap)
-        return frame_closed;
-    return fill(frame_open, {std::to_string(faults.frame_gap->x), std::to_string(faults.frame_gap->y)});
+        return editorMessage(frame_closed);
+    return editorMessage(frame_open, {faults.frame_gap->x, faults.frame_gap->y});
 }
 
-std::string timeRule(const Solution& solution, const std::string& timeBox)
+Message timeRule(const Solution& solution, const std::string& timeBox)
 {
     const int least_ms = solution.leastMilliseconds();
     const std::optional<int> limit = wholeNumberIn(timeBox, INT16_MIN, INT16_MAX);
     if (!limit)
-        return fill(no_whole_time, {neededText(least_ms)});
-    return fill(timeLimitEnough(*limit, least_ms) ? time_enough : time_short, {std::to_string(*limit), neededText(least_ms)});
+        return editorMessage(no_whole_time, {neededText(least_ms)});
+    return editorMessage(timeLimitEnough(*limit, least_ms) ? time_enough : time_short, {*limit, neededText(least_ms)});
 }
 
-std::string verdictLine(const EditorLevelAnalysis& a, const std::string& timeBox)
+Message verdictLine(const EditorLevelAnalysis& a, const std::string& timeBox)
 {
     const Solution& s = a.search.solution;
     switch (a.search.outcome) {
     case Outcome::solvable:
-        return fill(solvable, {std::to_string(s.walks), std::to_string(s.pushes), s.shortest ? "" : not_shortest,
-                               secondsText(s.leastMilliseconds()), timeRule(s, timeBox)});
-    case Outcome::unsolvable: return unsolvable;
-    case Outcome::state_limit: return search_limit;
-    case Outcome::time_limit: return time_limit;
-    case Outcome::cancelled: return checking;
+        return editorMessage(solvable, {s.walks, s.pushes, s.shortest ? Message("") : editorMessage(not_shortest),
+                                        secondsText(s.leastMilliseconds()), timeRule(s, timeBox)});
+    case Outcome::unsolvable: return editorMessage(unsolvable);
+    case Outcome::state_limit: return editorMessage(search_limit);
+    case Outcome::time_limit: return editorMessage(time_limit);
+    case Outcome::cancelled: return editorMessage(checking);
     case Outcome::not_judgeable: break;
     }
-    return not_checked;
+    return editorMessage(not_checked);
 }
 
 } // namespace
 
-std::string analysisText(const EditorLevelAnalysis* analysis, const std::string& timeBox)
+Message analysisText(const EditorLevelAnalysis* analysis, const std::string& timeBox)
 {
     if (!analysis)
-        return editor_words::checking;
+        return editorMessage(editor_words::checking);
     const EditorLevelAnalysis& a = *analysis;
-    if (!a.unreadable.empty())
-        return fill(editor_words::unreadable, {a.unreadable});
-    std::string text = marksLine(a);
+    if (a.unreadable)
+        return editorMessage(editor_words::unreadable, {*a.unreadable});
+    std::vector<Message> lines{marksLine(a)};
     if (!a.missing_marks.empty())
-        return text;
-    text += "\n" + frameLine(a.faults);
+        return lines.front();
+    lines.push_back(frameLine(a.faults));
     if (a.faults.jewels != 1 || a.faults.goals != 1)
-        text += "\n" + fill(editor_words::cells, {std::to_string(a.faults.jewels), std::to_string(a.faults.goals)});
-    return text + "\n" + verdictLine(a, timeBox);
+        lines.push_back(editorMessage(editor_words::cells, {a.faults.jewels, a.faults.goals}));
+    lines.push_back(verdictLine(a, timeBox));
+    return listed(lines, "\n");
 }
 
 std::optional<int> fittingTime(const EditorLevelAnalysis& analysis)

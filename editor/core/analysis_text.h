@@ -10,8 +10,8 @@
 namespace kelvaro {
 
 // The lines the author sees: marks, frame, cells when odd, then the verdict with the time
-// rule against the time box. No analysis means a check is still running.
-std::string analysisText(const EditorLevelAnalysis* analysis, const std::string& timeBox);
+// rule against the time box, one a line. No analysis means a check is still running.
+Message analysisText(const EditorLevelAnalysis* analysis, const std::string& timeBox);
 
 // The time box value that fits the solution found, or nothing without one.
 std::optional<int> fittingTime(const EditorLevelAnalysis& analysis);

@@ -31,16 +31,16 @@ std::optional<int> wholeNumberIn(const std::string& text, int low, int high)
     return static_cast<int>(field.value);
 }
 
-std::optional<std::string> levelNameProblem(const std::string& name)
+std::optional<Message> levelNameProblem(const std::string& name)
 {
     // A separator would put the file outside the maps folder.
     if (name.find_first_of("/\\") != std::string::npos)
-        return editor_words::name_slash;
+        return editorMessage(editor_words::name_slash);
     // A NUL would cut the name short and reach another file; line breaks hide in listings.
     if (std::any_of(name.begin(), name.end(), [](char c) { return (c >= 0 && c < 0x20) || c == 0x7f; }))
-        return editor_words::name_control;
+        return editorMessage(editor_words::name_control);
     if (!name.empty() && trimmed(name).empty())
-        return editor_words::name_blank;
+        return editorMessage(editor_words::name_blank);
     return std::nullopt;
 }
 

@@ -2,6 +2,8 @@
 // Reading what the author typed into the editor's text boxes.
 #pragma once
 
+#include "level/message.h"
+
 #include <optional>
 #include <string>
 
@@ -13,6 +15,6 @@ std::optional<int> wholeNumberIn(const std::string& text, int low, int high);
 
 // Why a level name cannot be used as a file in the maps folder, or nothing when it can.
 // The name is otherwise taken as typed: an empty one gives the file ".txt".
-std::optional<std::string> levelNameProblem(const std::string& name);
+std::optional<Message> levelNameProblem(const std::string& name);
 
 } // namespace kelvaro

@@ -2,7 +2,7 @@
 // Every text the editor's plain core words for its author, for the window to translate.
 #pragma once
 
-#include "level/phrase.h"
+#include "level/message.h"
 
 #include <span>
 
@@ -45,6 +45,12 @@ inline constexpr const char* name_slash = QT_TRANSLATE_NOOP("EditorCore", "a lev
 inline constexpr const char* name_control = QT_TRANSLATE_NOOP("EditorCore", "a level name may not hold control characters");
 inline constexpr const char* name_blank = QT_TRANSLATE_NOOP("EditorCore", "a level name may not be made of blanks alone");
 } // namespace editor_words
+
+// One of the words above, its places filled by `args`.
+inline Message editorMessage(const char* source, std::vector<MessageArg> args = {})
+{
+    return phrase(editor_words::context, source, std::move(args));
+}
 
 std::span<const Phrase> editorPhrases();
 

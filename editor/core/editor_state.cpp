@@ -31,9 +31,9 @@ bool at(const Coordinate& itemx, const Coordinate& itemy, int x, int y)
     return itemx && itemy && *itemx == x && *itemy == y;
 }
 
-std::string sizeProblem(const char* box, const std::string& text)
+Message sizeProblem(const char* box, const std::string& text)
 {
-    return fill(editor_words::size_problem, {box, text, std::to_string(max_index)});
+    return editorMessage(editor_words::size_problem, {std::string(box), text, max_index});
 }
 
 } // namespace
@@ -67,7 +67,7 @@ CommandResult EditorState::newmaze()
     const std::optional<int> u1 = wholeNumberIn(texts.xBox, 1, max_index);
     const std::optional<int> u2 = wholeNumberIn(texts.yBox, 1, max_index);
     if (!u1 || !u2)
-        return {fill(editor_words::no_new_grid, {u1 ? sizeProblem("Y", texts.yBox) : sizeProblem("X", texts.xBox)})};
+        return {editorMessage(editor_words::no_new_grid, {u1 ? sizeProblem("Y", texts.yBox) : sizeProblem("X", texts.xBox)})};
 
     level.maze = Grid<AuthorCell>(*u1, *u2, AuthorCell(blank));
     sizecanvas();
@@ -203,7 +203,7 @@ void EditorState::mouseMove(bool button_held, int x, int y)
     const int cx = x / cell_size;
     const int cy = y / cell_size;
     const AuthorCell& cell = level.maze.at(cx, cy);
-    cellReadout = fill(editor_words::current, {cell ? std::to_string(*cell) : std::string()});
+    cellReadout = editorMessage(editor_words::current, {cell ? std::to_string(*cell) : std::string()});
     if (button_held) {
         stopSolution();
         beginStroke();  // a press outside the grid that is dragged onto it

@@ -9,6 +9,7 @@
 #include "level/author_level.h"
 #include "level/cell_kind.h"
 #include "level/grid.h"
+#include "level/message.h"
 
 #include <filesystem>
 #include <optional>
@@ -26,9 +27,9 @@ struct EditorTexts {
 
 // What a command leaves for the window to tell the author; empty when all went well.
 struct CommandResult {
-    std::string message;
+    Message message;
 
-    bool ok() const { return message.empty(); }
+    bool ok() const { return message.source.empty(); }
 };
 
 class EditorState {
@@ -71,7 +72,7 @@ public:
     // Whether closing now would lose work: the level or the time differ from the last
     // SAVE or LOAD (or from start-up), and the question to ask then.
     bool hasUnsavedChanges() const;
-    std::string closingQuestion() const;
+    Message closingQuestion() const;
 
     // A bordered grid sized from xBox and yBox, or a message and no change.
     CommandResult newmaze();
@@ -89,7 +90,7 @@ public:
     AuthorLevel level;  // maze, the jewel, goal and start positions, leveltime
     int tool = border;
     EditorTexts texts;
-    std::string cellReadout;  // the caption of the read-out under the palette
+    Message cellReadout;  // the caption of the read-out under the palette
     int toolOutlineLeft = 0;
     // What each cell of the canvas shows: the canvas keeps its last picture until
     // sizecanvas empties it, so a cell whose code has no picture shows a stale one.

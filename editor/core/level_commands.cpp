@@ -19,14 +19,14 @@ using namespace editor_words;
 
 std::string fileName(const std::string& typed) { return typed + ".txt"; }
 
-std::string loadFailure(const std::string& file, const std::string& places, const std::string& why)
+Message loadFailure(const std::string& file, const std::string& places, Message why)
 {
-    return fill(load_failure, {file, places, why});
+    return editorMessage(load_failure, {file, places, std::move(why)});
 }
 
-std::string saveFailure(const std::string& file, const fs::path& folder, const std::string& why)
+Message saveFailure(const std::string& file, const fs::path& folder, Message why)
 {
-    return fill(save_failure, {file, folder.string(), why});
+    return editorMessage(save_failure, {file, folder.string(), std::move(why)});
 }
 
 // "A", or "A or B" when LOAD looks in two folders.
@@ -50,16 +50,16 @@ std::optional<fs::path> firstHolding(const std::vector<fs::path>& folders, const
 }
 
 // Why `folder` (the `noun`) cannot hold levels, or nothing when it is a folder; `missing` when it is absent.
-std::optional<std::string> folderProblem(const fs::path& folder, const std::string& noun, const char* missing)
+std::optional<Message> folderProblem(const fs::path& folder, const char* noun, const char* missing)
 {
     std::error_code ec;
     switch (fs::status(folder, ec).type()) {
     case fs::file_type::directory: return std::nullopt;
-    case fs::file_type::not_found: return missing ? std::optional<std::string>(missing) : std::nullopt;
+    case fs::file_type::not_found: return missing ? std::optional<Message>(editorMessage(missing)) : std::nullopt;
     case fs::file_type::regular:
-        return fill(plain_file, {folder.filename().string(), noun});
+        return editorMessage(plain_file, {folder.filename().string(), editorMessage(noun)});
     default:
-        return fill(not_folder, {folder.filename().string(), noun});
+        return editorMessage(not_folder, {folder.filename().string(), editorMessage(noun)});
     }
 }
 
@@ -92,7 +92,7 @@ CommandResult EditorState::loadNow()
         return {loadFailure(file, placesText(folders), *problem)};
     const std::optional<fs::path> holder = firstHolding(folders, file);
     if (!holder && folders.size() > 1)
-        return {loadFailure(file, placesText(folders), no_file)};
+        return {loadFailure(file, placesText(folders), editorMessage(no_file))};
     const fs::path folder = holder.value_or(folders.front());
     if (auto problem = folderProblem(folder, maps_folder, no_maps_folder))
         return {loadFailure(file, folder.string(), *problem)};
@@ -100,7 +100,7 @@ CommandResult EditorState::loadNow()
     // Read the whole file into a level of its own first, so a bad file costs nothing.
     Result<AuthorLevel> read = loadAuthorLevel(fileIn(folder, file));
     if (!read)
-        return {loadFailure(file, folder.string(), read.error().describe())};
+        return {loadFailure(file, folder.string(), read.error().message())};
 
     level = std::move(read.value());
     sizecanvas();
@@ -118,24 +118,23 @@ CommandResult EditorState::save()
         return {saveFailure(file, folder, *problem)};
     const std::optional<int> time = wholeNumberIn(texts.timeBox, INT16_MIN, INT16_MAX);
     if (!time)
-        return {saveFailure(file, folder,
-                            fill(bad_time, {texts.timeBox}))};
+        return {saveFailure(file, folder, editorMessage(bad_time, {texts.timeBox}))};
 
     // The player's own set is made at the first SAVE, with the level home around it.
-    const std::string noun = folders_.own_set ? level_folder : maps_folder;
+    const char* noun = folders_.own_set ? level_folder : maps_folder;
     if (auto problem = folderProblem(folder, noun, nullptr))
         return {saveFailure(file, folder, *problem)};
     std::error_code ec;
     if (!fs::is_directory(folder, ec)) {
         fs::create_directories(folder, ec);
         if (ec)
-            return {saveFailure(file, folder, fill(folder_not_made, {noun, ec.message()}))};
+            return {saveFailure(file, folder, editorMessage(folder_not_made, {editorMessage(noun), ec.message()}))};
     }
     const std::int16_t before = level.leveltime;
     level.leveltime = static_cast<std::int16_t>(*time);
     if (auto error = writeFileWhole(levelFile(), writeAuthorLevel(level))) {
         level.leveltime = before;
-        return {saveFailure(file, folder, error->describe())};
+        return {saveFailure(file, folder, error->message())};
     }
     markSaved();
     return {};
@@ -149,9 +148,9 @@ void EditorState::markSaved() { saved_ = {level, texts.timeBox}; }
 
 bool EditorState::hasUnsavedChanges() const { return saved_.level != level || saved_.timeBox != texts.timeBox; }
 
-std::string EditorState::closingQuestion() const
+Message EditorState::closingQuestion() const
 {
-    return fill(editor_words::save_before_closing, {fileName(texts.nameBox)});
+    return editorMessage(editor_words::save_before_closing, {fileName(texts.nameBox)});
 }
 
 } // namespace kelvaro

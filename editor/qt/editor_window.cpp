@@ -3,9 +3,7 @@
 // forwards clicks, mouse and typing to EditorState.
 #include "editor/qt/editor_window.h"
 
-#include "editor/core/editor_phrases.h"
 #include "i18n/translation.h"
-#include "level/level_phrases.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -99,8 +97,6 @@ EditorWindow::EditorWindow(LevelFolders folders, QWidget* parent)
     : QWidget(parent), state_(std::move(folders)), pictures_(loadToolPictures())
 {
     setObjectName("editorWindow");
-    i18n::addPhrases(editorPhrases());
-    i18n::addPhrases(levelPhrases());
     setWindowTitle(tr("Kelvaro level editor v1.00"));
     setFont(editorFont(10));
     resize(client_width, client_height);

@@ -125,7 +125,7 @@ void EditorWindow::showAnalysis()
 {
     // A quick check keeps the old text on screen instead of flashing "checking...".
     if (analysis_ || !checkingShown_.isActive())
-        analysisReadout_->setText(i18n::shownLines(analysisText(analysis_ ? &*analysis_ : nullptr, state_.texts.timeBox)));
+        analysisReadout_->setText(i18n::shown(analysisText(analysis_ ? &*analysis_ : nullptr, state_.texts.timeBox)));
     const bool solvable = analysis_ && analysis_->search.outcome == Outcome::solvable;
     fitTimeButton_->setEnabled(solvable);
     solutionButton_->setEnabled(solvable || state_.showingSolution());
@@ -215,7 +215,7 @@ void EditorWindow::testPlay()
     if (!play_folder_->isValid())
         return message_sink_(tr("Could not start test play: no temporary folder could be made."));
     if (auto error = writeFileWhole(file.toStdString(), writeAuthorLevel(level)))
-        return message_sink_(tr("Could not start test play:\n%1.").arg(i18n::shown(error->describe())));
+        return message_sink_(tr("Could not start test play:\n%1.").arg(i18n::shown(error->message())));
 
     if (!game_) {
         game_ = new QProcess(this);

@@ -30,7 +30,7 @@ public:
     PlayerAid(Engine& engine, Controls& controls, SolverPort& solver, TickSource ticks);
 
     // Opens an OK box with the text; the model makes it modal.
-    std::function<void(const std::string&)> say;
+    std::function<void(const Message&)> say;
 
     // The engine's position changed.
     void onChange(Engine::Change change);

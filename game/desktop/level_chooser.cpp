@@ -43,7 +43,7 @@ std::optional<QString> unplayable(const LevelSet& set, const SetLevel& level, co
     const QString head = LevelChooser::tr("Level %1 cannot be played.\n\n").arg(level.number);
     if (!std::filesystem::is_directory(set.folder, ec))
         return head + LevelChooser::tr("Its folder %1 no longer exists.").arg(fromPath(set.folder));
-    return head + i18n::shown(levelFaultText(level.file.string(), *error));
+    return head + i18n::shown(levelFault(level.file.string(), *error));
 }
 
 LevelChooser::LevelChooser(const ChooserRequest& request, const Images& images, QWidget* parent)
@@ -149,7 +149,7 @@ QString LevelChooser::setInfo() const
         lines << QString::fromStdString(set.info.description);
     lines << tr("Folder: %1").arg(fromPath(set.folder));
     if (set.problem) {
-        lines << QString::fromStdString(*set.problem);
+        lines << i18n::shown(*set.problem);
     } else if (set.levels.empty()) {
         lines << tr("There is no level file (maze1.txt, maze2.txt, …) in this folder.");
     } else {

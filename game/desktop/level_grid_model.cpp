@@ -111,7 +111,7 @@ QVariant LevelGridModel::data(const QModelIndex& index, int role) const
     switch (role) {
     case Qt::DisplayRole: return QString::number(e.number);
     case Qt::ToolTipRole:
-        return e.error ? i18n::shown(e.error->describe()) : QString::fromStdString(e.file.filename().string());
+        return e.error ? i18n::shown(e.error->message()) : QString::fromStdString(e.file.filename().string());
     case Qt::AccessibleTextRole: return QString::number(e.number) + ": " + entryLines(e).join(", ");
     default: return {};
     }

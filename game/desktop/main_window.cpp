@@ -110,8 +110,6 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     startOn(*model_, app_dir_, options, set_memory_);
     dialogs_.after_close = [this] { tick(); };
 
-    i18n::addPhrases(windowPhrases());
-    i18n::addPhrases(levelPhrases());
     setWindowTitle("KELVARO");
     setWindowIcon(QIcon(QPixmap::fromImage(artImage("icon_256"))));
     buildControls();

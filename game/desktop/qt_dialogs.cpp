@@ -41,17 +41,16 @@ void openModal(Dialog* dialog, const QtDialogs* owner, Finish finish)
 
 } // namespace
 
-void QtDialogs::confirm(const std::string& text, const std::string& title, std::function<void(bool yes)> done)
+void QtDialogs::confirm(const Message& text, const Message& title, std::function<void(bool yes)> done)
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, i18n::shown(title), i18n::shown(text),
-                                QMessageBox::Yes | QMessageBox::No, owner_);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, i18n::shown(title), i18n::shown(text), QMessageBox::Yes | QMessageBox::No,
+                                owner_);
     openModal(box, this, [done](QMessageBox* b, int) {
         done(b->clickedButton() == b->button(QMessageBox::Yes));
     });
 }
 
-void QtDialogs::inputBox(const std::string& prompt, const std::string& title,
-                         std::function<void(const std::string& answer)> done)
+void QtDialogs::inputBox(const Message& prompt, const Message& title, std::function<void(const std::string& answer)> done)
 {
     auto* input = new QInputDialog(owner_);
     input->setWindowTitle(i18n::shown(title));
@@ -62,12 +61,11 @@ void QtDialogs::inputBox(const std::string& prompt, const std::string& title,
     });
 }
 
-void QtDialogs::message(const std::string& text, std::function<void()> done)
+void QtDialogs::message(const Message& text, std::function<void()> done)
 {
     // An OK box has no title of its own: it shows the program's. Named here, as the
     // platform would otherwise show the executable's file name for an empty title.
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kelvaro"), i18n::shown(text),
-                                QMessageBox::Ok, owner_);
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Kelvaro"), i18n::shown(text), QMessageBox::Ok, owner_);
     openModal(box, this, [done](QMessageBox*, int) {
         done();
     });
@@ -159,7 +157,7 @@ class PuzzleBox : public QDialog {
 public:
     PuzzleBox(forge::Grade grade, QWidget* owner) : QDialog(owner)
     {
-        setWindowTitle(i18n::shown(words::generated_puzzle));
+        setWindowTitle(i18n::shown(phrase(words::context, words::generated_puzzle)));
         auto* form = new QFormLayout(this);
         const char* names[] = {QT_TRANSLATE_NOOP("QtDialogs", "Easy"), QT_TRANSLATE_NOOP("QtDialogs", "Medium"),
                                QT_TRANSLATE_NOOP("QtDialogs", "Hard"), QT_TRANSLATE_NOOP("QtDialogs", "Expert")};
@@ -200,7 +198,7 @@ void QtDialogs::askPuzzle(forge::Grade grade, std::function<void(std::optional<P
     });
 }
 
-void QtDialogs::showProgress(const std::string& title, std::function<void()> cancelled)
+void QtDialogs::showProgress(const Message& title, std::function<void()> cancelled)
 {
     auto* box = new QProgressDialog(owner_);  // its own Cancel button, worded by Qt's translation
     box->setLabelText(dialogText(QT_TRANSLATE_NOOP("QtDialogs", "Making the puzzle…")));

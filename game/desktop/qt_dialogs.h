@@ -17,10 +17,10 @@ public:
     // The chooser draws its thumbnails with `images`.
     QtDialogs(QWidget* owner, const Images& images) : owner_(owner), images_(images) {}
 
-    void confirm(const std::string& text, const std::string& title, std::function<void(bool yes)> done) override;
-    void inputBox(const std::string& prompt, const std::string& title,
+    void confirm(const Message& text, const Message& title, std::function<void(bool yes)> done) override;
+    void inputBox(const Message& prompt, const Message& title,
                   std::function<void(const std::string& answer)> done) override;
-    void message(const std::string& text, std::function<void()> done) override;
+    void message(const Message& text, std::function<void()> done) override;
     void showHelp(std::function<void()> done) override;
     void showAbout(std::function<void()> done) override;
     void showRecords(const RecordsShown& shown, std::function<void()> done) override;
@@ -29,7 +29,7 @@ public:
     void updateChooser() override;
     void pickFolder(std::function<void(std::optional<std::filesystem::path>)> done) override;
     void askPuzzle(forge::Grade grade, std::function<void(std::optional<PuzzleAsk>)> done) override;
-    void showProgress(const std::string& title, std::function<void()> cancelled) override;
+    void showProgress(const Message& title, std::function<void()> cancelled) override;
     void setProgress(double share) override;
     void endProgress() override;
 

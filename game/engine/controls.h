@@ -3,9 +3,10 @@
 #pragma once
 
 #include "game/engine/surface.h"
-#include "level/phrase.h"
+#include "level/message.h"
 
 #include <cstdint>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <type_traits>
@@ -72,7 +73,7 @@ private:
 // Each control's changes() moves whenever anything shown of it changes: its watched fields,
 // and its place, which only the engine sets, counting each placing.
 struct LabelControl {
-    Watched<std::string> caption;
+    Watched<Message> caption;
     Rect place;
     Watched<bool> visible;
     Watched<Pixel> colour;  // text colour
@@ -83,7 +84,7 @@ struct LabelControl {
 };
 
 struct ButtonControl {
-    Watched<std::string> caption;
+    Watched<Message> caption;
     Rect place;
     Watched<bool> visible = false;
     std::uint32_t placings = 0;
@@ -143,6 +144,7 @@ enum class Focus { none, nextButton, abortButton, retryButton };
 
 // The captions the engine writes, in the game window's words; the window lists them for its shell.
 namespace engine_words {
+inline constexpr const char* context = "GameWindow";
 inline constexpr const char* level = QT_TRANSLATE_NOOP("GameWindow", "LEVEL :");
 inline constexpr const char* time = QT_TRANSLATE_NOOP("GameWindow", "TIME :");
 inline constexpr const char* level_n = QT_TRANSLATE_NOOP("GameWindow", "LEVEL : %1");
@@ -157,6 +159,18 @@ inline constexpr const char* abort = QT_TRANSLATE_NOOP("GameWindow", "Abort");
 inline constexpr const char* retry = QT_TRANSLATE_NOOP("GameWindow", "Retry");
 } // namespace engine_words
 
+// A caption of the words above.
+inline Message caption(const char* source) { return phrase(engine_words::context, source); }
+// The read-outs' captions, worded here only: "LEVEL : 4", or "LEVEL :" while no level is numbered.
+inline Message levelCaption(std::optional<int> number = std::nullopt)
+{
+    return number ? phrase(engine_words::context, engine_words::level_n, {*number}) : caption(engine_words::level);
+}
+inline Message timeCaption(std::optional<int> seconds = std::nullopt)
+{
+    return seconds ? phrase(engine_words::context, engine_words::time_n, {*seconds}) : caption(engine_words::time);
+}
+
 inline constexpr Pixel green = 0xff00ff00;
 inline constexpr Pixel red = 0xffff0000;
 
@@ -164,20 +178,20 @@ struct Controls {
     static constexpr int client_width = 737;
     static constexpr int client_height = 534;
 
-    LabelControl levelLabel{engine_words::level, {568, 24, 129, 25}, true, green, 13.5};
-    LabelControl timeLabel{engine_words::time, {568, 64, 121, 25}, true, green, 13.5};
-    LabelControl gameOverLabel{engine_words::game_over, {560, 352, 206, 40}, false, red, 24};
-    LabelControl pausedLabel{engine_words::paused, {568, 104, 169, 25}, false, red, 13.5};
-    LabelControl winnerLabel{engine_words::winner, {568, 320, 150, 40}, false, green, 24};
-    LabelControl bannerLabel{engine_words::waiting, {104, 152, 169, 25}, true, green, 13.5};
-    LabelControl pauseHintLabel{engine_words::pause_hint, {640, 504, 97, 25}, true, green, 12};
+    LabelControl levelLabel{levelCaption(), {568, 24, 129, 25}, true, green, 13.5};
+    LabelControl timeLabel{timeCaption(), {568, 64, 121, 25}, true, green, 13.5};
+    LabelControl gameOverLabel{caption(engine_words::game_over), {560, 352, 206, 40}, false, red, 24};
+    LabelControl pausedLabel{caption(engine_words::paused), {568, 104, 169, 25}, false, red, 13.5};
+    LabelControl winnerLabel{caption(engine_words::winner), {568, 320, 150, 40}, false, green, 24};
+    LabelControl bannerLabel{caption(engine_words::waiting), {104, 152, 169, 25}, true, green, 13.5};
+    LabelControl pauseHintLabel{caption(engine_words::pause_hint), {640, 504, 97, 25}, true, green, 12};
     // A red dot just after the TIME read-out: the level can no longer be won from here.
-    LabelControl lostMarkLabel{"\u25cf", {692, 64, 20, 25}, false, red, 13.5};
+    LabelControl lostMarkLabel{plainText("\u25cf"), {692, 64, 20, 25}, false, red, 13.5};
     HintOutline hintOutline;
     PushMarks pushMarks;
-    ButtonControl nextButton{engine_words::next, {96, 424, 97, 41}};
-    ButtonControl abortButton{engine_words::abort, {216, 424, 97, 41}};
-    ButtonControl retryButton{engine_words::retry, {328, 424, 97, 41}};
+    ButtonControl nextButton{caption(engine_words::next), {96, 424, 97, 41}};
+    ButtonControl abortButton{caption(engine_words::abort), {216, 424, 97, 41}};
+    ButtonControl retryButton{caption(engine_words::retry), {328, 424, 97, 41}};
     PictureControl titlePicture{{568, 152, 104, 154}, true};
     PictureControl sadPicture{{672, 152, 116, 161}, false};
     TimerControl bannerTimer{100};

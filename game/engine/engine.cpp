@@ -63,8 +63,8 @@ std::optional<LevelError> Engine::startlevel(int number)
         button->visible = false;
     controls_.sadPicture.visible = false;
     controls_.gameOverLabel.visible = false;
-    controls_.levelLabel.caption = fill(engine_words::level_n, {std::to_string(number)});
-    controls_.timeLabel.caption = fill(engine_words::time_n, {std::to_string(timeleft())});
+    controls_.levelLabel.caption = levelCaption(number);
+    controls_.timeLabel.caption = timeCaption(timeleft());
     playing_ = true;
     takeback_wanted_ = false;
     plan_.clear();

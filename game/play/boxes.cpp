@@ -5,7 +5,7 @@
 
 namespace kelvaro {
 
-void Boxes::say(const std::string& text, std::function<void()> then)
+void Boxes::say(const Message& text, std::function<void()> then)
 {
     modal([&](auto closed) {
         dialogs_.message(text, [closed, then = std::move(then)] {
@@ -18,7 +18,7 @@ void Boxes::say(const std::string& text, std::function<void()> then)
 void Boxes::ifSure(const char* title, std::function<void()> then)
 {
     modal([this, title, then = std::move(then)](auto closed) {
-        dialogs_.confirm(words::sure, title, [closed, then](bool yes) {
+        dialogs_.confirm(gameMessage(words::sure), gameMessage(title), [closed, then](bool yes) {
             closed();
             if (yes)
                 then();

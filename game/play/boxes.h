@@ -24,7 +24,7 @@ public:
         open([this] { engine_.resume(); });
     }
     // An OK box; `then` follows its closing.
-    void say(const std::string& text, std::function<void()> then = [] {});
+    void say(const Message& text, std::function<void()> then = [] {});
     // Asks "Are you sure?" under `title`; only Yes goes on.
     void ifSure(const char* title, std::function<void()> then);
 

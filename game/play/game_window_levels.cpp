@@ -83,12 +83,12 @@ void GameWindowModel::startlevel(int number)
 {
     const std::optional<LevelError> error = engine.startlevel(number);
     if (!error && puzzles_.inPlay())
-        controls.levelLabel.caption = words::level;  // its code is in the title: the read-out has no room for it
+        controls.levelLabel.caption = levelCaption();  // its code is in the title: the read-out has no room for it
     if (!error)
         return;
-    std::string text = words::file_not_found;
+    Message text = gameMessage(words::file_not_found);
     if (error->kind != LevelError::Kind::not_found)
-        text = fill(words::cannot_play, {std::to_string(number), levelFaultText(shelf_.file_name(number), *error)});
+        text = gameMessage(words::cannot_play, {number, levelFault(shelf_.file_name(number), *error)});
     boxes_.say(text, [this] {
         stopMusic();
         engine.stopgame();
@@ -107,11 +107,12 @@ void GameWindowModel::askLevel()
     const LevelSet& set = played_.set();
     if (played_.highest() == 0) {
         // Every answer would be out of range: say why instead of asking for ever.
-        boxes_.say(set.problem ? fill(words::set_unreadable, {set.title, *set.problem}) : fill(words::set_empty, {set.title}));
+        boxes_.say(set.problem ? gameMessage(words::set_unreadable, {set.title, *set.problem})
+                                : gameMessage(words::set_empty, {set.title}));
         return;
     }
     boxes_.modal([this](auto closed) {
-        shell_.dialogs.inputBox(played_.prompt(), words::level_selection, [this, closed](const std::string& answer) {
+        shell_.dialogs.inputBox(played_.prompt(), gameMessage(words::level_selection), [this, closed](const std::string& answer) {
             closed();
             if (answer.empty())
                 return;

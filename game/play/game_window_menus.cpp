@@ -10,8 +10,9 @@ void GameWindowModel::start()
     controls.endGameItem.enabled = false;
     controls.restartLevelItem.enabled = false;
     if (const std::optional<std::string> failure = shell_.initsound()) {
-        // A launcher or script must see that the game could not start.
-        boxes_.say(*failure, [this] { shell_.quit(1); });
+        // A launcher or script must see that the game could not start. The sound shell words
+        // its failure itself.
+        boxes_.say(plainText(*failure), [this] { shell_.quit(1); });
         return;
     }
     engine.stopgame();
@@ -19,8 +20,8 @@ void GameWindowModel::start()
 
 void GameWindowModel::resetReadouts()
 {
-    controls.timeLabel.caption = words::time;
-    controls.levelLabel.caption = words::level;
+    controls.timeLabel.caption = timeCaption();
+    controls.levelLabel.caption = levelCaption();
 }
 
 void GameWindowModel::stopMusic() { engine.stopMusicAndRewind(); }

@@ -12,7 +12,7 @@ GameWindowModel::GameWindowModel(const Images& images, Shell shell, LevelShelf s
       records_(std::move(records), solver(), boxes_), puzzles_(std::move(puzzles), boxes_, [this] { playPuzzle(); })
 {
     engine.changed = [this](Engine::Change change) { onEngineChange(change); };
-    aid_.say = [this](const std::string& text) { boxes_.say(text); };
+    aid_.say = [this](const Message& text) { boxes_.say(text); };
 }
 
 void GameWindowModel::onEngineChange(Engine::Change change)

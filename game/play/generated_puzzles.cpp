@@ -7,16 +7,16 @@
 namespace kelvaro {
 namespace {
 
-std::string codeFaultText(forge::CodeFault fault, const std::string& typed)
+Message codeFault(forge::CodeFault fault, const std::string& typed)
 {
     switch (fault) {
-    case forge::CodeFault::unknown_grade: return fill(words::code_unknown_grade, {typed});
-    case forge::CodeFault::no_seed: return fill(words::code_no_seed, {typed});
-    case forge::CodeFault::seed_too_large: return fill(words::code_too_large, {typed});
+    case forge::CodeFault::unknown_grade: return gameMessage(words::code_unknown_grade, {typed});
+    case forge::CodeFault::no_seed: return gameMessage(words::code_no_seed, {typed});
+    case forge::CodeFault::seed_too_large: return gameMessage(words::code_too_large, {typed});
     case forge::CodeFault::empty:  // a blank code asks for a fresh seed and never comes here
     case forge::CodeFault::not_a_number: break;
     }
-    return fill(words::code_not_a_number, {typed});
+    return gameMessage(words::code_not_a_number, {typed});
 }
 
 // The level as the game reads its file: what levelFileForCode gives is what is played, and a
@@ -66,7 +66,7 @@ void GeneratedPuzzles::ask()
             }
             const forge::CodeFault fault = std::get<forge::CodeFault>(read);
             if (fault != forge::CodeFault::empty) {
-                boxes_.say(codeFaultText(fault, asked->code), [this] { ask(); });
+                boxes_.say(codeFault(fault, asked->code), [this] { ask(); });
                 return;
             }
             const auto seed = std::uniform_int_distribution<std::uint32_t>(0, forge::max_code_seed)(seeds_);
@@ -90,7 +90,7 @@ void GeneratedPuzzles::next()
 void GeneratedPuzzles::forge(ForgeRequest request, const char* title)
 {
     boxes_.modal([&](auto closed) {
-        boxes_.dialogs().showProgress(title, [this, closed] {
+        boxes_.dialogs().showProgress(gameMessage(title), [this, closed] {
             forger().cancel();
             closed();
         });
@@ -108,12 +108,12 @@ void GeneratedPuzzles::forged(const ForgeRequest& request, const forge::ForgeOut
 {
     if (!outcome.ok()) {
         if (outcome.failure() == forge::ForgeFailure::no_level_found)
-            boxes_.say(words::no_level_found);
+            boxes_.say(gameMessage(words::no_level_found));
         return;
     }
     std::optional<GameLevel> level = asFileReadsIt(outcome.level().level);
     if (!level) {
-        boxes_.say(words::no_level_found);
+        boxes_.say(gameMessage(words::no_level_found));
         return;
     }
     const auto* day = std::get_if<std::chrono::year_month_day>(&request);
@@ -127,11 +127,11 @@ void GeneratedPuzzles::keep()
         return;
     const std::string code = forge::codeText(won_->code);
     if (setup_.level_home.empty()) {
-        boxes_.say(fill(words::keep_no_home, {code}));
+        boxes_.say(gameMessage(words::keep_no_home, {code}));
         return;
     }
     const KeepOutcome kept = keepGeneratedLevel(setup_.level_home, code, forge::levelFileBytes(won_->level));
-    boxes_.say(fill(keptText(kept.kind), {code, kept.file.string(), kept.reason}));
+    boxes_.say(gameMessage(keptText(kept.kind), {code, kept.file.string(), kept.reason}));
 }
 
 } // namespace kelvaro

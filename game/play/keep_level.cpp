@@ -108,7 +108,7 @@ std::optional<LevelError> writeNotes(const fs::path& info_file, SetInfo info, co
     return writeFileWhole(info_file, setInfoText(info));
 }
 
-KeepOutcome failure(const fs::path& file, std::string reason) { return {KeepOutcome::Kind::failed, file, std::move(reason)}; }
+KeepOutcome failure(const fs::path& file, Message reason) { return {KeepOutcome::Kind::failed, file, std::move(reason)}; }
 
 } // namespace
 
@@ -118,7 +118,7 @@ KeepOutcome keepGeneratedLevel(const fs::path& level_home, std::string_view code
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec)
-        return failure(folder, ec.message());
+        return failure(folder, plainText(ec.message()));
 
     const LevelSet set = readLevelSet(folder);
     if (set.problem)
@@ -139,10 +139,10 @@ KeepOutcome keepGeneratedLevel(const fs::path& level_home, std::string_view code
     const int number = set.highest() + 1;
     const fs::path file = folder / ("maze" + std::to_string(number) + ".txt");
     if (const std::optional<LevelError> error = writeFileWhole(file, bytes))
-        return failure(file, error->describe());
+        return failure(file, error->message());
     if (const std::optional<LevelError> error = writeNotes(info_file, set.info, set, number, code)) {
         fs::remove(file, ec);
-        return failure(info_file, error->describe());
+        return failure(info_file, error->message());
     }
     return {KeepOutcome::Kind::kept, file, {}};
 }

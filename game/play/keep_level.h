@@ -2,6 +2,8 @@
 // Keeping a generated puzzle: its level file in the player's "Generated" set, its code in the set's notes.
 #pragma once
 
+#include "level/message.h"
+
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -18,7 +20,7 @@ struct KeepOutcome {
     };
     Kind kind = Kind::failed;
     std::filesystem::path file;  // the level's file, or what could not be made or written
-    std::string reason;          // why, when it failed
+    Message reason;              // why, when it failed
 };
 
 // Writes `bytes` as the next mazeN.txt after the highest of the "Generated" set in

@@ -87,7 +87,7 @@ void PlayClock::onBannerTick()
 void PlayClock::onCountdownTick()
 {
     const int left = engine_.tickCountdown();
-    controls_.timeLabel.caption = fill(words::time_n, {std::to_string(left)});
+    controls_.timeLabel.caption = timeCaption(left);
     if (left < 1)
         controls_.countdownTimer.disable();
 }

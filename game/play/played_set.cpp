@@ -38,16 +38,7 @@ std::filesystem::path PlayedSet::file(int number) const
     return fileIn(set_.folder, "maze" + std::to_string(number) + ".txt");
 }
 
-std::string PlayedSet::prompt() const { return fill(words::prompt, {std::to_string(highest())}); }
-
-std::string levelFaultText(const std::string& file, const LevelError& error)
-{
-    if (error.kind == LevelError::Kind::not_found)
-        return fill(words::file_gone, {file});
-    // A file the game may not open or read is not damaged: say what is the matter with it.
-    return fill(error.kind == LevelError::Kind::unreadable ? words::file_unreadable : words::file_damaged,
-                {file, error.describe()});
-}
+Message PlayedSet::prompt() const { return phrase(words::context, words::prompt, {highest()}); }
 
 LevelSet readAgain(const LevelSet& set)
 {

@@ -2,6 +2,7 @@
 // The set the game plays from: the numbers New game accepts, where Next leads, where level N's file is.
 #pragma once
 
+#include "game/play/window_phrases.h"
 #include "level/level_error.h"
 #include "level/sets/level_set.h"
 
@@ -37,16 +38,22 @@ public:
     // The levels in play, 1 to this: what the Records window lists.
     int listed() const { return only_file_ ? 1 : highest(); }
     // New game's question.
-    std::string prompt() const;
+    Message prompt() const;
 
 private:
     LevelSet set_;
     std::optional<std::filesystem::path> only_file_;
 };
 
-// Why the level file `file` cannot be played, in a sentence: damaged (with the reader's line
-// and reason), unreadable, or gone.
-std::string levelFaultText(const std::string& file, const LevelError& error);
+// Why the level file `file` cannot be played: damaged (with the reader's line and reason),
+// unreadable, or gone; the file's name a value and the reader's reason a message of its own.
+inline Message levelFault(const std::string& file, const LevelError& error)
+{
+    if (error.kind == LevelError::Kind::not_found)
+        return phrase(words::context, words::file_gone, {file});
+    return phrase(words::context, error.kind == LevelError::Kind::unreadable ? words::file_unreadable : words::file_damaged,
+                  {file, error.message()});
+}
 
 // `set` read again from its folder, as it is now: levels may have come or gone, or the folder with them.
 LevelSet readAgain(const LevelSet& set);

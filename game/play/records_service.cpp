@@ -38,7 +38,7 @@ void RecordsService::withRecords(std::function<void()> then)
 {
     if (!records_)
         records_.emplace(setup_.records_file, setup_.shipped_keys);
-    if (const std::optional<std::string> problem = records_->load()) {
+    if (const std::optional<Message> problem = records_->load()) {
         boxes_.say(*problem, std::move(then));
         return;
     }
@@ -56,7 +56,7 @@ void RecordsService::keepWin(const std::string& digest, int time_left, int actio
             improved = records_->recordDay(*daily, time_left, actions) || improved;
         if (!improved)
             return;
-        const std::optional<std::string> failure = records_->save();
+        const std::optional<Message> failure = records_->save();
         if (failure && !failure_said_) {
             failure_said_ = true;
             boxes_.say(*failure);

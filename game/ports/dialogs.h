@@ -5,6 +5,7 @@
 #include "game/records/records.h"
 #include "level/forge/level_code.h"
 #include "level/game_level.h"
+#include "level/message.h"
 #include "level/sets/level_set.h"
 
 #include <filesystem>
@@ -68,13 +69,13 @@ struct PuzzleAsk {
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
+    // The boxes show the core's messages, which a shell words in the player's language.
     // A Yes/No box without an icon.
-    virtual void confirm(const std::string& text, const std::string& title, std::function<void(bool yes)> done) = 0;
+    virtual void confirm(const Message& text, const Message& title, std::function<void(bool yes)> done) = 0;
     // An input box; Cancel answers with the empty string.
-    virtual void inputBox(const std::string& prompt, const std::string& title,
-                          std::function<void(const std::string& answer)> done) = 0;
+    virtual void inputBox(const Message& prompt, const Message& title, std::function<void(const std::string& answer)> done) = 0;
     // An OK box with the program's own title.
-    virtual void message(const std::string& text, std::function<void()> done) = 0;
+    virtual void message(const Message& text, std::function<void()> done) = 0;
     virtual void showHelp(std::function<void()> done) = 0;
     virtual void showAbout(std::function<void()> done) = 0;
     // The Records window, modal; `updateRecords` refreshes it while it is open.
@@ -93,7 +94,7 @@ public:
     virtual void askPuzzle(forge::Grade /*grade*/, std::function<void(std::optional<PuzzleAsk>)> done) { done(std::nullopt); }
     // A progress bar with Cancel under `title`, modal. `cancelled` runs only when the player
     // cancels; endProgress closes the box without it.
-    virtual void showProgress(const std::string& /*title*/, std::function<void()> /*cancelled*/) {}
+    virtual void showProgress(const Message& /*title*/, std::function<void()> /*cancelled*/) {}
     virtual void setProgress(double /*share*/) {}
     virtual void endProgress() {}
 };

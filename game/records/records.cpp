@@ -168,7 +168,7 @@ fs::path Records::lockFile() const
     return lock;
 }
 
-std::optional<std::string> Records::load()
+std::optional<Message> Records::load()
 {
     if (file_.empty() || keep_off_)
         return std::nullopt;
@@ -179,22 +179,22 @@ std::optional<std::string> Records::load()
     return takeIn();
 }
 
-std::optional<std::string> Records::takeIn()
+std::optional<Message> Records::takeIn()
 {
     std::error_code ec;
     if (!fs::exists(file_, ec) && !ec)
         return std::nullopt;
     // Far larger than the records of every level a player could win: not a file this program wrote.
     if (!fs::is_regular_file(file_, ec) || fs::file_size(file_, ec) > 16'000'000 || ec)
-        return setAside(records_words::unreadable);
+        return setAside(records_words::worded(records_words::unreadable));
     std::ifstream in(file_, std::ios::binary);
     std::ostringstream bytes;
     if (!in || !(bytes << in.rdbuf()))
-        return setAside(records_words::unreadable);
+        return setAside(records_words::worded(records_words::unreadable));
     int bad_line = 0;
     std::optional<Records> read = parse(bytes.str(), bad_line, shipped_);
     if (!read)
-        return setAside(fill(records_words::bad_line, {std::to_string(bad_line)}));
+        return setAside(records_words::worded(records_words::bad_line, {bad_line}));
     for (const auto& [digest, r] : read->table_)
         table_[digest] = better(table_[digest], r);
     for (const auto& [level, r] : read->numbered_)
@@ -205,7 +205,7 @@ std::optional<std::string> Records::takeIn()
     return std::nullopt;
 }
 
-std::optional<std::string> Records::setAside(const std::string& why)
+std::optional<Message> Records::setAside(Message why)
 {
     std::error_code ec;
     fs::path aside = file_;
@@ -220,9 +220,9 @@ std::optional<std::string> Records::setAside(const std::string& why)
         fs::rename(file_, aside, ec);
     if (ec) {
         keep_off_ = true;
-        return fill(records_words::kept_off, {file_.string(), why, ec.message()});
+        return records_words::worded(records_words::kept_off, {file_.string(), std::move(why), ec.message()});
     }
-    return fill(records_words::set_aside, {file_.string(), why, aside.string()});
+    return records_words::worded(records_words::set_aside, {file_.string(), std::move(why), aside.string()});
 }
 
 bool Records::recordWin(const std::string& digest, int time_left, int actions)
@@ -278,7 +278,7 @@ DailyTally Records::dailyTally(std::chrono::year_month_day today) const
     return tally;
 }
 
-std::optional<std::string> Records::save()
+std::optional<Message> Records::save()
 {
     if (file_.empty() || keep_off_)
         return std::nullopt;
@@ -288,13 +288,13 @@ std::optional<std::string> Records::save()
     // writes its old view over the wins another has added since. A folder that refuses the
     // lock file will most likely refuse the records too: the write then says so.
     const FileLock lock(lockFile());
-    const std::optional<std::string> set_aside = takeIn();
+    const std::optional<Message> set_aside = takeIn();
     if (keep_off_)
         return set_aside;
     if (numbered_file_)
         keepCopyOfNumberedFile();
     if (const std::optional<LevelError> error = writeFileWhole(file_, text()))
-        return fill(records_words::not_kept, {error->describe()});
+        return records_words::worded(records_words::not_kept, {error->message()});
     return set_aside;
 }
 

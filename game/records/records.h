@@ -3,6 +3,8 @@
 // under each level's digest, so a record follows its level into any set.
 #pragma once
 
+#include "level/message.h"
+
 #include <chrono>
 #include <filesystem>
 #include <functional>
@@ -54,7 +56,7 @@ public:
     // deleted) and the records go on from what is in memory: the answer says so, for the
     // player. When it cannot even be set aside, nothing is read or written for the rest of
     // the run.
-    std::optional<std::string> load();
+    std::optional<Message> load();
     // A win: the better time and the fewer actions are kept, each on its own.
     // True when anything improved.
     // `digest` is levelDigest() of the level as it was started; anything else is refused.
@@ -62,7 +64,7 @@ public:
     // Reads the file again, takes in its records and writes the whole file or nothing, all
     // under the lock beside it, so no copy of the game writes over another's wins. Says why
     // it could not, or that a damaged file was set aside.
-    std::optional<std::string> save();
+    std::optional<Message> save();
 
     // A win of the daily puzzle of `day`, kept by its date as well as by its level.
     bool recordDay(std::chrono::year_month_day day, int time_left, int actions);
@@ -81,8 +83,8 @@ public:
     static std::optional<Records> parse(const std::string& text, int& bad_line, const ShippedLevelKey& shipped = {});
 
 private:
-    std::optional<std::string> takeIn();
-    std::optional<std::string> setAside(const std::string& why);
+    std::optional<Message> takeIn();
+    std::optional<Message> setAside(Message why);
     std::filesystem::path lockFile() const;
     void keepCopyOfNumberedFile();
     void carryOver();

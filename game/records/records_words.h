@@ -2,7 +2,7 @@
 // The words of the records file's messages, marked for translation; the game's window translates them.
 #pragma once
 
-#include "level/phrase.h"
+#include "level/message.h"
 
 namespace kelvaro::records_words {
 
@@ -15,5 +15,11 @@ inline constexpr const char* set_aside =
     QT_TRANSLATE_NOOP("GameWindow", "The records file %1 is damaged (%2).\n\nIt was set aside as %3; the records start afresh.");
 inline constexpr const char* not_kept =
     QT_TRANSLATE_NOOP("GameWindow", "Your records cannot be kept: %1.\n\nThe game goes on without them.");
+
+// One of the words above, its places filled by `args`.
+inline Message worded(const char* source, std::vector<MessageArg> args = {})
+{
+    return phrase("GameWindow", source, std::move(args));
+}
 
 } // namespace kelvaro::records_words

@@ -18,7 +18,7 @@ bool drawn(const GameLevel& level, int x, int y)
     return x > 0 && y > 0 && x < level.maze.maxx() && y < level.maze.maxy();
 }
 
-std::vector<std::string> marksOutside(const GameLevel& level)
+std::vector<Message> marksOutside(const GameLevel& level)
 {
     struct Mark {
         const char* name;
@@ -27,10 +27,10 @@ std::vector<std::string> marksOutside(const GameLevel& level)
     const Mark marks[] = {{level_words::start_at, level.playerx, level.playery},
                           {level_words::jewel_at, level.jewelx, level.jewely},
                           {level_words::goal_at, level.goalx, level.goaly}};
-    std::vector<std::string> outside;
+    std::vector<Message> outside;
     for (const Mark& mark : marks)
         if (!drawn(level, mark.x, mark.y))
-            outside.push_back(fill(mark.name, {std::to_string(mark.x), std::to_string(mark.y)}));
+            outside.push_back(levelMessage(mark.name, {mark.x, mark.y}));
     return outside;
 }
 
@@ -57,28 +57,28 @@ std::optional<CellPosition> frameGap(const GameLevel& level)
     return std::nullopt;
 }
 
-std::vector<std::string> cellFaults(const int (&counts)[256])
+std::vector<Message> cellFaults(const int (&counts)[256])
 {
-    std::vector<std::string> faults;
+    std::vector<Message> faults;
     for (int code = obstacle + 1; code < 256; ++code)
         if (counts[code] > 0)
-            faults.push_back(fill(level_words::cells_of_code, {std::to_string(counts[code]), std::to_string(code)}));
+            faults.push_back(levelMessage(level_words::cells_of_code, {counts[code], code}));
     if (counts[jewel] != 1)
-        faults.push_back(fill(level_words::jewel_cells, {std::to_string(counts[jewel])}));
+        faults.push_back(levelMessage(level_words::jewel_cells, {counts[jewel]}));
     if (counts[goal] != 1)
-        faults.push_back(fill(level_words::goal_cells, {std::to_string(counts[goal])}));
+        faults.push_back(levelMessage(level_words::goal_cells, {counts[goal]}));
     return faults;
 }
 
-std::vector<std::string> missingMarks(const AuthorLevel& level)
+std::vector<Message> missingMarks(const AuthorLevel& level)
 {
-    std::vector<std::string> missing;
+    std::vector<Message> missing;
     if (!level.startx || !level.starty)
-        missing.emplace_back(level_words::start);
+        missing.push_back(levelMessage(level_words::start));
     if (!level.jewelx || !level.jewely)
-        missing.emplace_back(level_words::jewel);
+        missing.push_back(levelMessage(level_words::jewel));
     if (!level.goalx || !level.goaly)
-        missing.emplace_back(level_words::goal);
+        missing.push_back(levelMessage(level_words::goal));
     return missing;
 }
 
@@ -178,7 +178,7 @@ EditorLevelAnalysis analyseEditorLevel(const AuthorLevel& level, const AnalysisS
     // Exactly what the game would read from the saved file.
     Result<GameLevel> read = gameLevelFrom(toRecord(level));
     if (!read) {
-        analysis.unreadable = read.error().describe();
+        analysis.unreadable = read.error().message();
         return analysis;
     }
     analysis.level = std::move(read.value());

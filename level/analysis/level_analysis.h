@@ -5,6 +5,7 @@
 
 #include "level/author_level.h"
 #include "level/game_level.h"
+#include "level/message.h"
 #include "level/solver/solver.h"
 
 #include <functional>
@@ -21,9 +22,9 @@ struct CellPosition {
 
 // The findings that need no search, each quick on any grid.
 struct LevelFaults {
-    std::vector<std::string> marks_outside;  // "start (0, 3)": marks the game would not draw
+    std::vector<Message> marks_outside;  // "start (0, 3)": marks the game would not draw
     std::optional<CellPosition> frame_gap;   // an outermost-ring cell things could reach
-    std::vector<std::string> cell_faults;    // codes and counts a level made in the editor never has
+    std::vector<Message> cell_faults;    // codes and counts a level made in the editor never has
     int jewels = 0;                          // jewel and goal cells once the marks are applied
     int goals = 0;
 
@@ -72,8 +73,8 @@ LevelSearch searchLevel(const GameLevel& level, const LevelFaults& faults, const
 
 // The editor's level as the game would read it from a saved file, or why it cannot be.
 struct EditorLevelAnalysis {
-    std::vector<std::string> missing_marks;  // "start", "jewel", "goal" never placed
-    std::string unreadable;                  // what the game's reader says, when it refuses
+    std::vector<Message> missing_marks;  // "start", "jewel", "goal" never placed
+    std::optional<Message> unreadable;   // what the game's reader says, when it refuses
     GameLevel level;
     LevelFaults faults;
     LevelSearch search;

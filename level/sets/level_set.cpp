@@ -172,9 +172,9 @@ LevelSet readLevelSet(const fs::path& folder)
     std::error_code ec;
     fs::directory_iterator it(folder, ec);
     if (ec) {
-        set.problem = ec == std::errc::permission_denied ? level_words::folder_forbidden
-                      : ec == std::errc::no_such_file_or_directory ? level_words::folder_gone
-                                                                   : fill(level_words::folder_unreadable, {ec.message()});
+        set.problem = ec == std::errc::permission_denied           ? levelMessage(level_words::folder_forbidden)
+                      : ec == std::errc::no_such_file_or_directory ? levelMessage(level_words::folder_gone)
+                                                                   : levelMessage(level_words::folder_unreadable, {ec.message()});
         return set;
     }
     // Among spellings of one number the exact "mazeN.txt" wins, then the first in byte order,

@@ -2,6 +2,8 @@
 // Level sets: a folder of mazeN.txt files with an optional set.txt that names it.
 #pragma once
 
+#include "level/message.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -39,7 +41,7 @@ struct LevelSet {
     SetInfo info;
     bool builtin = false;              // the levels beside the programs: never written to
     std::vector<SetLevel> levels;      // by number, no number twice
-    std::optional<std::string> problem;  // why the folder could not be read, in words
+    std::optional<Message> problem;  // why the folder could not be read
 
     int highest() const { return levels.empty() ? 0 : levels.back().number; }
     // The numbers from 1 to the highest that have no file.

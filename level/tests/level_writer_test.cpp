@@ -110,7 +110,7 @@ TEST_F(TempDir, SavingReplacesWholeOrLeavesTheOldFile)
 
     auto nowhere = writeFileWhole(dir / "no-such-folder" / "maze1.txt", "data");
     ASSERT_TRUE(nowhere);
-    EXPECT_NE(nowhere->detail.find("no-such-folder"), std::string::npos);
+    EXPECT_NE(english(nowhere->detail).find("no-such-folder"), std::string::npos);
 }
 
 } // namespace

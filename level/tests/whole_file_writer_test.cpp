@@ -208,8 +208,8 @@ TEST_F(SaveDir, AReadOnlyFileIsRefusedAndKept)
     fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     const auto error = writeFileWhole(file, "new");
     ASSERT_TRUE(error);
-    EXPECT_NE(error->detail.find("maze2.txt"), std::string::npos);
-    EXPECT_NE(error->detail.find("read-only"), std::string::npos);
+    EXPECT_NE(english(error->detail).find("maze2.txt"), std::string::npos);
+    EXPECT_NE(english(error->detail).find("read-only"), std::string::npos);
     EXPECT_EQ(slurp(file), "old");
     EXPECT_EQ(fs::status(file).permissions(), fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     EXPECT_EQ(entries(dir), std::vector<std::string>{"maze2.txt"});

@@ -19,9 +19,9 @@ namespace kelvaro {
 struct LevelCheck {
     std::optional<LevelError> read_error;  // set when the game could not read the file
     GameLevel level;
-    std::vector<std::string> marks_outside;    // "start (0, 3)": marks the game would not draw
+    std::vector<Message> marks_outside;        // "start (0, 3)": marks the game would not draw
     std::optional<CellPosition> frame_gap;      // an outermost-ring cell things could reach
-    std::vector<std::string> cell_faults;       // codes and counts a level made in the editor never has
+    std::vector<Message> cell_faults;           // codes and counts a level made in the editor never has
     Solution solution;
     Outcome outcome = Outcome::not_judgeable;  // no search when the level cannot be judged
     Depth depth;

@@ -56,10 +56,10 @@ public:
     }
 
     // Texts the core worded, each as the reader reads it, in one line.
-    std::string listed(const std::vector<std::string>& parts) const
+    std::string listed(const std::vector<Message>& parts) const
     {
         std::vector<std::string> shown;
-        for (const std::string& part : parts)
+        for (const Message& part : parts)
             shown.push_back(words.core(part));
         return joined(shown);
     }

@@ -109,7 +109,7 @@ int main(int argc, char** argv)
     const kelvaro::ReportWords& words = kelvaro::readersWords(argc, argv);
     Options options;
     kelvaro::OptionReader reader("kel_check", words.text(usage), "kel_check (Kelvaro) " KELVARO_VERSION);
-    reader.wording([&words](const std::string& problem) { return words.core(problem); })
+    reader.wording([&words](const kelvaro::Message& problem) { return words.core(problem); })
         .flag("--moves", options.moves)
         .flag("--markdown", options.markdown)
         .flag("--quick", options.quick)

@@ -3,8 +3,6 @@
 #include "tools/kel_check/reader_language.h"
 
 #include "i18n/translation.h"
-#include "level/level_phrases.h"
-#include "tools/options/option_reader.h"
 
 #include <QCoreApplication>
 
@@ -23,7 +21,7 @@ public:
     {
         return fill(i18n::counted(check_context, many, one, n).toStdString(), args);
     }
-    std::string core(const std::string& english) const override { return i18n::shown(english).toStdString(); }
+    std::string core(const Message& message) const override { return i18n::shown(message).toStdString(); }
     bool english() const override { return !i18n::active(); }
 };
 
@@ -37,8 +35,6 @@ const ReportWords& readersWords(int& argc, char** argv)
     // Qt takes the desktop's locale for everything; the figures keep their decimal point.
     std::setlocale(LC_NUMERIC, "C");
     i18n::install(i18n::chosenLanguage());
-    i18n::addPhrases(levelPhrases());
-    i18n::addPhrases(optionPhrases());
     static const TranslatedWords words;
     return words;
 }

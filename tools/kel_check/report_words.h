@@ -2,7 +2,7 @@
 // The words kel_check reports in: its English templates as written, or in the reader's language.
 #pragma once
 
-#include "level/phrase.h"
+#include "level/message.h"
 
 #include <initializer_list>
 #include <string>
@@ -22,8 +22,8 @@ public:
     // other places filled by `args`.
     virtual std::string counted(const char* many, const char* one, int n,
                                 std::initializer_list<std::string> args = {}) const;
-    // A text the core worded (a reading error, a mark, a cell count) as the reader reads it.
-    virtual std::string core(const std::string& english) const { return english; }
+    // A message of the core (a reading error, a mark, a cell count) as the reader reads it.
+    virtual std::string core(const Message& message) const { return kelvaro::english(message); }
     // Whether the words are the English sources.
     virtual bool english() const { return true; }
 };

@@ -15,28 +15,18 @@ bool isWholeNumber(std::string_view text)
     return !text.empty() && std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isdigit(c); });
 }
 
-std::string notWholeNumber(std::string_view text) { return fill(option_words::not_whole, {std::string(text)}); }
+Message notWholeNumber(std::string_view text) { return optionMessage(option_words::not_whole, {std::string(text)}); }
 
-std::string outOfRange(std::string_view text, bool below, const std::string& bound)
+Message outOfRange(std::string_view text, bool below, const std::string& bound)
 {
-    return fill(below ? option_words::less_than : option_words::more_than, {std::string(text), bound});
+    return optionMessage(below ? option_words::less_than : option_words::more_than, {std::string(text), bound});
 }
 
 } // namespace detail
 
-std::span<const Phrase> optionPhrases()
-{
-    using namespace option_words;
-    static const Phrase table[] = {{context, not_whole},   {context, less_than}, {context, more_than},
-                                   {context, missing},     {context, unexpected}, {context, unknown},
-                                   {context, no_value},    {context, needs_value}, {context, needs_values},
-                                   {context, wrong_value}};
-    return table;
-}
-
 ValueReader anyText(std::string& target)
 {
-    return [&target](std::string_view text) -> std::optional<std::string> {
+    return [&target](std::string_view text) -> std::optional<Message> {
         target = text;
         return std::nullopt;
     };
@@ -71,15 +61,15 @@ OptionReader& OptionReader::operands(std::vector<std::string>& into, std::size_t
     return *this;
 }
 
-OptionReader& OptionReader::wording(std::function<std::string(const std::string&)> show)
+OptionReader& OptionReader::wording(std::function<std::string(const Message&)> show)
 {
     show_ = std::move(show);
     return *this;
 }
 
-int OptionReader::fail(const std::string& problem, std::ostream& err) const
+int OptionReader::fail(const Message& problem, std::ostream& err) const
 {
-    err << program_ << ": " << (show_ ? show_(problem) : problem) << '\n';
+    err << program_ << ": " << (show_ ? show_(problem) : english(problem)) << '\n';
     return 2;
 }
 
@@ -94,7 +84,7 @@ std::optional<int> OptionReader::read(int argc, const char* const* argv, std::os
             operands.emplace_back(args[i]);
         else if (args[i] == "--")
             options_ended = true;
-        else if (const std::optional<std::string> problem = readOption(args, i))
+        else if (const std::optional<Message> problem = readOption(args, i))
             return fail(*problem, err);
     }
     if (help_) {
@@ -106,24 +96,24 @@ std::optional<int> OptionReader::read(int argc, const char* const* argv, std::os
         return 0;
     }
     if (operands.size() < fewest_)
-        return fail(fill(option_words::missing, {what_}), err);
+        return fail(optionMessage(option_words::missing, {what_}), err);
     if (operands.size() > most_)
-        return fail(fill(option_words::unexpected, {operands[most_]}), err);
+        return fail(optionMessage(option_words::unexpected, {operands[most_]}), err);
     if (operands_)
         *operands_ = std::move(operands);
     return std::nullopt;
 }
 
-std::optional<std::string> OptionReader::readOption(const std::vector<std::string_view>& args, std::size_t& i) const
+std::optional<Message> OptionReader::readOption(const std::vector<std::string_view>& args, std::size_t& i) const
 {
     const std::size_t equals = args[i].find('=');
     const std::string name(args[i].substr(0, equals));
     const auto option = std::find_if(options_.begin(), options_.end(), [&](const Option& o) { return o.name == name; });
     if (option == options_.end())
-        return fill(option_words::unknown, {name});
+        return optionMessage(option_words::unknown, {name});
     if (option->on) {
         if (equals != std::string_view::npos)
-            return fill(option_words::no_value, {name});
+            return optionMessage(option_words::no_value, {name});
         *option->on = true;
         return std::nullopt;
     }
@@ -134,11 +124,11 @@ std::optional<std::string> OptionReader::readOption(const std::vector<std::strin
     while (values.size() < wanted && i + 1 < args.size())
         values.push_back(args[++i]);
     if (values.size() < wanted)
-        return wanted == 1 ? fill(option_words::needs_value, {name})
-                           : fill(option_words::needs_values, {name, std::to_string(wanted)});
+        return wanted == 1 ? optionMessage(option_words::needs_value, {name})
+                           : optionMessage(option_words::needs_values, {name, wanted});
     for (std::size_t k = 0; k < wanted; ++k)
-        if (const std::optional<std::string> problem = option->values[k](values[k]))
-            return fill(option_words::wrong_value, {name, *problem});
+        if (const std::optional<Message> problem = option->values[k](values[k]))
+            return optionMessage(option_words::wrong_value, {name, *problem});
     return std::nullopt;
 }
 

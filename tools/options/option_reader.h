@@ -2,7 +2,7 @@
 // The command-line reader of the plain C++ tools: flags, options with values, operands, --help and --version.
 #pragma once
 
-#include "level/phrase.h"
+#include "level/message.h"
 
 #include <charconv>
 #include <concepts>
@@ -18,7 +18,7 @@
 
 namespace kelvaro {
 
-// The words of a wrong command line, for a program that shows them translated.
+// The words of a wrong command line, handed over as messages for a program that shows them translated.
 namespace option_words {
 inline constexpr const char* context = "ToolOptions";
 inline constexpr const char* not_whole = QT_TRANSLATE_NOOP("ToolOptions", "'%1' is not a whole number");
@@ -33,22 +33,26 @@ inline constexpr const char* needs_values = QT_TRANSLATE_NOOP("ToolOptions", "op
 inline constexpr const char* wrong_value = QT_TRANSLATE_NOOP("ToolOptions", "option '%1': %2");
 } // namespace option_words
 
-std::span<const Phrase> optionPhrases();
+// One of the words above, its places filled by `args`.
+inline Message optionMessage(const char* source, std::vector<MessageArg> args = {})
+{
+    return phrase(option_words::context, source, std::move(args));
+}
 
 // Reads one value of an option into its target; answers what is wrong with the text otherwise.
-using ValueReader = std::function<std::optional<std::string>(std::string_view text)>;
+using ValueReader = std::function<std::optional<Message>(std::string_view text)>;
 
 namespace detail {
 bool isWholeNumber(std::string_view text);  // an optional minus, then decimal digits only
-std::string notWholeNumber(std::string_view text);
-std::string outOfRange(std::string_view text, bool below, const std::string& bound);
+Message notWholeNumber(std::string_view text);
+Message outOfRange(std::string_view text, bool below, const std::string& bound);
 } // namespace detail
 
 // A whole number in decimal from `low` to `high`, with nothing before or after it.
 template <std::integral T>
 ValueReader wholeNumber(T& target, T low = std::numeric_limits<T>::min(), T high = std::numeric_limits<T>::max())
 {
-    return [&target, low, high](std::string_view text) -> std::optional<std::string> {
+    return [&target, low, high](std::string_view text) -> std::optional<Message> {
         if (!detail::isWholeNumber(text))
             return detail::notWholeNumber(text);
         T value{};
@@ -88,10 +92,12 @@ public:
                             std::ostream& err = std::cerr);
 
     // For what only the program can find wrong with a command line: one line to `err`, and 2.
-    int fail(const std::string& problem, std::ostream& err = std::cerr) const;
+    int fail(const Message& problem, std::ostream& err = std::cerr) const;
+    int fail(const std::string& problem, std::ostream& err = std::cerr) const { return fail(plainText(problem), err); }
+    int fail(const char* problem, std::ostream& err = std::cerr) const { return fail(std::string(problem), err); }
 
-    // How a problem is shown, e.g. translated; as it is worded by default.
-    OptionReader& wording(std::function<std::string(const std::string&)> show);
+    // How a problem is shown, e.g. translated; in English by default.
+    OptionReader& wording(std::function<std::string(const Message&)> show);
 
 private:
     struct Option {
@@ -100,14 +106,14 @@ private:
         std::vector<ValueReader> values;
     };
 
-    std::optional<std::string> readOption(const std::vector<std::string_view>& args, std::size_t& i) const;
+    std::optional<Message> readOption(const std::vector<std::string_view>& args, std::size_t& i) const;
 
     std::string program_, usage_, version_;
     std::vector<Option> options_;
     std::vector<std::string>* operands_ = nullptr;
     std::size_t fewest_ = 0, most_ = 0;
     std::string what_;
-    std::function<std::string(const std::string&)> show_;
+    std::function<std::string(const Message&)> show_;
     bool help_ = false, version_asked_ = false;  // the built-in options' flags
 };
 

@@ -130,9 +130,6 @@ private slots:
     {
         qputenv("XDG_CONFIG_HOME", home_.path().toLocal8Bit());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, home_.path());
-        i18n::addPhrases(windowPhrases());
-        i18n::addPhrases(editorPhrases());
-        i18n::addPhrases(levelPhrases());
         i18n::useFolder(app_translations);
     }
 
@@ -142,8 +139,8 @@ private slots:
     {
         QCOMPARE(i18n::install(QStringLiteral("en"), app_translations), QString());
         QVERIFY(!i18n::active());
-        const std::string prompt = fill(words::prompt, {"50"});
-        QCOMPARE(prompt, std::string("Enter the level number (1-50)"));
+        const Message prompt = gameMessage(words::prompt, {50});
+        QCOMPARE(english(prompt), std::string("Enter the level number (1-50)"));
         QCOMPARE(i18n::shown(prompt), QStringLiteral("Enter the level number (1-50)"));
         QCOMPARE(i18n::counted("ctx", "%n levels", "1 level", 1), QStringLiteral("1 level"));
         QCOMPARE(i18n::counted("ctx", "%n levels", "1 level", 3), QStringLiteral("3 levels"));
@@ -154,17 +151,16 @@ private slots:
     void germanTranslatesTheCoreTextsWithTheirPlaces()
     {
         QCOMPARE(i18n::install(QStringLiteral("de"), app_translations), QStringLiteral("de"));
-        QCOMPARE(i18n::shown(fill(words::prompt, {"50"})), QStringLiteral("Levelnummer eingeben (1–50)"));
-        QCOMPARE(i18n::shown(fill(words::time_n, {"87"})), QStringLiteral("ZEIT : 87"));
+        QCOMPARE(i18n::shown(gameMessage(words::prompt, {50})), QStringLiteral("Levelnummer eingeben (1–50)"));
+        QCOMPARE(i18n::shown(timeCaption(87)), QStringLiteral("ZEIT : 87"));
         // Places that are themselves texts are translated too; a file name stays as it is.
-        const std::string fault = fill(words::file_damaged, {"/x/maze%2.txt", "line 4: too short"});
-        QCOMPARE(i18n::shown(fill(words::cannot_play, {"3", fault})),
+        const Message fault =
+            gameMessage(words::file_damaged, {std::string("/x/maze%2.txt"), levelMessage(level_words::at_line, {4, plainText("too short")})});
+        QCOMPARE(i18n::shown(gameMessage(words::cannot_play, {3, fault})),
                  QStringLiteral("Level 3 kann nicht gespielt werden.\n\nDie Leveldatei /x/maze%2.txt ist beschädigt:\n"
                                 "Zeile 4: too short."));
-        QCOMPARE(i18n::shownLines(std::string(editor_words::frame_closed) + "\n" + editor_words::unsolvable),
-                 QStringLiteral("Rahmen: geschlossen\nunlösbar"));
-        // A text the core never words passes through unchanged.
-        QCOMPARE(i18n::shown("maze7.txt"), QStringLiteral("maze7.txt"));
+        // A text in no language passes through unchanged.
+        QCOMPARE(i18n::shown(plainText("maze7.txt")), QStringLiteral("maze7.txt"));
     }
 
     void pluralFormsFollowTheLanguage()
@@ -197,8 +193,8 @@ private slots:
         QCOMPARE(i18n::install(QStringLiteral("eo"), pseudo_translations), QStringLiteral("eo"));
         QStringList missed;
         for (auto table : {windowPhrases(), editorPhrases(), levelPhrases()})
-            for (const Phrase& phrase : table) {
-                const QString text = i18n::shown(fill(phrase.source, {"7", "8", "9", "10", "11"}));
+            for (const Phrase& each : table) {
+                const QString text = i18n::shown(kelvaro::phrase(each.context, each.source, {7, 8, 9, 10, 11}));
                 if (escaped(text))
                     missed << text;
             }
@@ -272,12 +268,12 @@ private slots:
         const fs::path file = folder("records") / "records.txt";
         fs::create_directories(file.parent_path());
         std::ofstream(file) << "kelvaro records 2\ndamaged\n";
-        const std::optional<std::string> damaged = Records(file).load();
+        const std::optional<Message> damaged = Records(file).load();
         fs::create_directory(file);  // a folder where the file should be: it cannot be read
-        const std::optional<std::string> unreadable = Records(file).load();
+        const std::optional<Message> unreadable = Records(file).load();
         QVERIFY(damaged && unreadable);
         const QString path = QString::fromStdString(file.string());
-        for (const std::string& message : {*damaged, *unreadable})
+        for (const Message& message : {*damaged, *unreadable})
             QCOMPARE(plainWords(i18n::shown(message), {path + ".damaged-2", path + ".damaged", path}), QStringList());
     }
 
@@ -302,7 +298,7 @@ private slots:
         Images images;
         QWidget owner;
         QtDialogs dialogs(&owner, images);
-        dialogs.showProgress(words::daily_puzzle, [] {});
+        dialogs.showProgress(gameMessage(words::daily_puzzle), [] {});
         auto* progress = owner.findChild<QProgressDialog*>();
         QVERIFY(progress);
         QCOMPARE(escapedOf({progress->windowTitle(), progress->labelText()}), QStringList());

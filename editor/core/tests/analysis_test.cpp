@@ -17,7 +17,7 @@ protected:
     std::string readOut()
     {
         const EditorLevelAnalysis analysis = analyseEditorLevel(state.level, {});
-        return analysisText(&analysis, state.texts.timeBox);
+        return english(analysisText(&analysis, state.texts.timeBox));
     }
     // Start (3, 5), jewel (4, 5), goal (8, 5): one push, a walk, and three more pushes.
     void paintCorridor()
@@ -54,7 +54,7 @@ TEST_F(AnalysisTest, TheReadOutFollowsThePainting)
     EXPECT_EQ(readOut(), "marks: all placed\nframe: open at (0, 7)\nnot checked until it can be played");
     use(goal, 4, 5);  // on the jewel: the game would see no jewel
     EXPECT_NE(readOut().find("cells: 0 jewel(s), 1 goal(s)"), std::string::npos);
-    EXPECT_EQ(analysisText(nullptr, "75"), "checking...");
+    EXPECT_EQ(english(analysisText(nullptr, "75")), "checking...");
 }
 
 TEST_F(AnalysisTest, TheFittingTimeIsTheRuleRoundedUpToFiveSeconds)
@@ -170,7 +170,7 @@ TEST_F(AnalysisTest, ACheckOutOfTimeSaysSo)
     EXPECT_EQ(got.back().second, Outcome::time_limit);
     EditorLevelAnalysis late;
     late.search.outcome = Outcome::time_limit;
-    EXPECT_NE(analysisText(&late, "75").find("undecided (time limit)"), std::string::npos);
+    EXPECT_NE(english(analysisText(&late, "75")).find("undecided (time limit)"), std::string::npos);
 }
 
 TEST_F(AnalysisTest, AWorkerGoesAwayCleanlyWhileChecking)

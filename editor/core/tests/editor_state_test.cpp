@@ -24,7 +24,7 @@ TEST_F(EditorTest, StartsWithABorderedSixteenBySixteenGrid)
     EXPECT_FALSE(state.level.jewelx || state.level.jewely || state.level.goalx || state.level.goaly ||
                  state.level.startx || state.level.starty);
     EXPECT_EQ(state.level.leveltime, 0);
-    EXPECT_EQ(state.cellReadout, "");
+    EXPECT_EQ(english(state.cellReadout), "");
 }
 
 TEST_F(EditorTest, CanvasCoversTheGridButOnlyTheInnerCellsAreDrawn)
@@ -88,9 +88,9 @@ TEST_F(EditorTest, DraggingACellToolPaintsEveryCellThePointerCrosses)
         EXPECT_EQ(state.canvas.at(x, 4), P::border) << x;
     }
     // The read-out is taken before the tool is applied.
-    EXPECT_EQ(state.cellReadout, "Current : 0");
+    EXPECT_EQ(english(state.cellReadout), "Current : 0");
     state.mouseMove(true, px(8), px(4));
-    EXPECT_EQ(state.cellReadout, "Current : 1");
+    EXPECT_EQ(english(state.cellReadout), "Current : 1");
 }
 
 TEST_F(EditorTest, MovingWithNoButtonOnlyChangesTheReadOut)
@@ -99,11 +99,11 @@ TEST_F(EditorTest, MovingWithNoButtonOnlyChangesTheReadOut)
     const AuthorLevel level = state.level;
     const auto canvas = state.canvas;
     state.mouseMove(false, px(5), px(5));
-    EXPECT_EQ(state.cellReadout, "Current : 4");
+    EXPECT_EQ(english(state.cellReadout), "Current : 4");
     state.mouseMove(false, px(4), px(5));
-    EXPECT_EQ(state.cellReadout, "Current : 0");
+    EXPECT_EQ(english(state.cellReadout), "Current : 0");
     state.mouseMove(false, 600, 20);  // beyond the grid: the read-out keeps its text
-    EXPECT_EQ(state.cellReadout, "Current : 0");
+    EXPECT_EQ(english(state.cellReadout), "Current : 0");
     EXPECT_EQ(state.level, level);
     EXPECT_EQ(state.canvas, canvas);
 }

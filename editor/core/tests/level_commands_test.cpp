@@ -58,9 +58,9 @@ TEST_F(EditorTest, RoundTripRestoresTheLevelWithJewelAndGoalCodes)
     EXPECT_EQ(loaded.texts.timeBox, "-12");
 
     loaded.mouseMove(false, px(3), px(4));
-    EXPECT_EQ(loaded.cellReadout, "Current : 3");
+    EXPECT_EQ(english(loaded.cellReadout), "Current : 3");
     loaded.mouseMove(false, px(10), px(11));
-    EXPECT_EQ(loaded.cellReadout, "Current : 2");
+    EXPECT_EQ(english(loaded.cellReadout), "Current : 2");
 
     ASSERT_TRUE(loaded.save().ok());
     EXPECT_EQ(slurp(maps / "maze9.txt"), writeAuthorLevel(expected));
@@ -131,7 +131,7 @@ TEST_F(EditorTest, LoadFollowsTheFileAndLeavesTheBoxesAndTool)
     EXPECT_EQ(state.canvas.at(1, 5), P::blank);
     EXPECT_EQ(state.canvas.at(1, 6), P::background);  // code 7 has no picture
     state.mouseMove(false, px(1), px(5));
-    EXPECT_EQ(state.cellReadout, "Current : ");
+    EXPECT_EQ(english(state.cellReadout), "Current : ");
 
     ASSERT_TRUE(state.save().ok());
     const std::string saved = slurp(maps / "maze1.txt");
@@ -200,7 +200,7 @@ TEST_F(EditorTest, ResetRefusesSizesItCannotBuild)
     for (const char* bad : {"abc", "", "0", "-3", "256", "2.5", "4x"}) {
         state.texts.xBox = bad;
         const CommandResult result = state.reset();
-        EXPECT_EQ(result.message, "Could not make a new grid: the X box holds \"" + std::string(bad) +
+        EXPECT_EQ(english(result.message), "Could not make a new grid: the X box holds \"" + std::string(bad) +
                                       "\", which is not a whole number from 1 to 255.\n"
                                       "The level in the editor is unchanged.");
         EXPECT_EQ(state.level, level);
@@ -208,7 +208,7 @@ TEST_F(EditorTest, ResetRefusesSizesItCannotBuild)
     }
     state.texts.xBox = "255";
     state.texts.yBox = "1e3";
-    EXPECT_NE(state.reset().message.find("the Y box holds \"1e3\""), std::string::npos);
+    EXPECT_NE(english(state.reset().message).find("the Y box holds \"1e3\""), std::string::npos);
     EXPECT_EQ(state.level, level);
 
     state.texts.yBox = "255";  // the largest grid a level file can hold
@@ -245,7 +245,7 @@ TEST_F(EditorTest, LoadOfABadFileNamesFileAndLineAndKeepsTheLevel)
         state.texts.nameBox = bad.what;
         spill(maps / (std::string(bad.what) + ".txt"), lines(bad.values));
         const CommandResult result = state.load();
-        EXPECT_EQ(result.message, "Could not load " + std::string(bad.what) + ".txt from " + maps.string() +
+        EXPECT_EQ(english(result.message), "Could not load " + std::string(bad.what) + ".txt from " + maps.string() +
                                       ":\n" + bad.says + ".\nThe level in the editor is unchanged.");
         EXPECT_EQ(state.level, level) << bad.what;
         EXPECT_EQ(state.canvas, canvas) << bad.what;
@@ -257,10 +257,10 @@ TEST_F(EditorTest, LoadOfAMissingFileOrFolderSaysSo)
 {
     const AuthorLevel level = state.level;
     state.texts.nameBox = "maze50";
-    EXPECT_EQ(state.load().message, "Could not load maze50.txt from " + maps.string() +
+    EXPECT_EQ(english(state.load().message), "Could not load maze50.txt from " + maps.string() +
                                         ":\nthe file does not exist.\nThe level in the editor is unchanged.");
     fs::remove(maps);
-    EXPECT_EQ(state.load().message, "Could not load maze50.txt from " + (program / "Maps").string() +
+    EXPECT_EQ(english(state.load().message), "Could not load maze50.txt from " + (program / "Maps").string() +
                                         ":\nthe maps folder does not exist.\nThe level in the editor is unchanged.");
     EXPECT_EQ(state.level, level);
 }
@@ -272,7 +272,7 @@ TEST_F(EditorTest, SaveRefusesATimeOutsideSixteenBits)
     use(obstacle, 5, 5);
     for (const char* bad : {"abc", "", "1.5", "32768", "-32769", "7 sec"}) {
         state.texts.timeBox = bad;
-        EXPECT_EQ(state.save().message, "Could not save maze1.txt in " + maps.string() + ":\nthe time \"" +
+        EXPECT_EQ(english(state.save().message), "Could not save maze1.txt in " + maps.string() + ":\nthe time \"" +
                                             std::string(bad) +
                                             "\" is not a whole number from -32768 to 32767.\n"
                                             "Nothing was written; the level in the editor is unchanged.");
@@ -288,7 +288,7 @@ TEST_F(EditorTest, SaveRefusesNamesThatLeaveTheMapsFolder)
 {
     for (const char* bad : {"../maze1", "sub/maze1", "..\\maze1", "   ", "a\nb"}) {
         state.texts.nameBox = bad;
-        const std::string message = state.save().message;
+        const std::string message = english(state.save().message);
         EXPECT_EQ(message.rfind("Could not save " + std::string(bad) + ".txt in " + maps.string() + ":\n", 0), 0u);
         EXPECT_NE(message.find("a level name may not"), std::string::npos) << message;
         EXPECT_FALSE(state.load().ok());
@@ -310,17 +310,17 @@ TEST_F(EditorTest, AFailedSaveIsReportedAndLeavesNothingBehind)
 {
     fs::create_directory(maps / "maze1.txt");  // a folder where the file should go
     const CommandResult result = state.save();
-    EXPECT_EQ(result.message.rfind("Could not save maze1.txt in " + maps.string() + ":\ncould not write ", 0), 0u)
-        << result.message;
-    EXPECT_NE(result.message.find("Nothing was written"), std::string::npos);
+    EXPECT_EQ(english(result.message).rfind("Could not save maze1.txt in " + maps.string() + ":\ncould not write ", 0), 0u)
+        << english(result.message);
+    EXPECT_NE(english(result.message).find("Nothing was written"), std::string::npos);
     EXPECT_EQ(state.level.leveltime, 0);
     EXPECT_EQ(entries(maps), 1);
 
     fs::remove_all(maps);
     spill(program / "Maps", "not a folder");
     const std::string said = "there is a plain file called Maps where the maps folder should be";
-    EXPECT_NE(state.save().message.find(said), std::string::npos);
-    EXPECT_NE(state.load().message.find(said), std::string::npos);
+    EXPECT_NE(english(state.save().message).find(said), std::string::npos);
+    EXPECT_NE(english(state.load().message).find(said), std::string::npos);
     EXPECT_EQ(slurp(program / "Maps"), "not a folder");
 }
 
@@ -329,7 +329,7 @@ TEST_F(EditorTest, ClosingAsksOnlyWhenWorkWasNotSaved)
     EXPECT_FALSE(state.hasUnsavedChanges());  // a fresh grid loses nothing
     use(obstacle, 5, 5);
     EXPECT_TRUE(state.hasUnsavedChanges());
-    EXPECT_EQ(state.closingQuestion(), "Save the changes to maze1.txt before closing?");
+    EXPECT_EQ(english(state.closingQuestion()), "Save the changes to maze1.txt before closing?");
     ASSERT_TRUE(state.save().ok());
     EXPECT_FALSE(state.hasUnsavedChanges());
     state.texts.timeBox = "90";  // a new time is work too
@@ -344,7 +344,7 @@ TEST_F(EditorTest, ClosingAsksOnlyWhenWorkWasNotSaved)
     EXPECT_FALSE(state.reset().ok());  // a refused RESET changes nothing
     EXPECT_FALSE(state.hasUnsavedChanges());
     state.texts.nameBox = "maze9";
-    EXPECT_EQ(state.closingQuestion(), "Save the changes to maze9.txt before closing?");
+    EXPECT_EQ(english(state.closingQuestion()), "Save the changes to maze9.txt before closing?");
 }
 
 TEST_F(EditorTest, StartUpClearsWhatAKilledSaveLeftBehind)

@@ -118,7 +118,7 @@ TEST_F(LevelFoldersTest, LoadTellsOfADamagedOwnFileInsteadOfTakingTheShippedOne)
     fs::create_directories(mine);
     spill(mine / "maze1.txt", "5\r\n4\r\n");
     EditorState state = editor(installed());
-    const std::string message = state.load().message;
+    const std::string message = english(state.load().message);
     EXPECT_TRUE(message.starts_with("Could not load maze1.txt from " + mine.string() + ":\nline 3: the file ends"))
         << message;
     EXPECT_EQ(state.texts.timeBox, "75");
@@ -128,7 +128,7 @@ TEST_F(LevelFoldersTest, ALevelFoundNowhereNamesBothFolders)
 {
     EditorState state = editor(installed());
     state.texts.nameBox = "maze9";
-    EXPECT_EQ(state.load().message, "Could not load maze9.txt from " + mine.string() + " or " + maps.string() +
+    EXPECT_EQ(english(state.load().message), "Could not load maze9.txt from " + mine.string() + " or " + maps.string() +
                                         ":\nthe file does not exist.\nThe level in the editor is unchanged.");
 }
 
@@ -137,7 +137,7 @@ TEST_F(LevelFoldersTest, SomethingElseWhereMyLevelsShouldBeIsToldAndNothingIsWri
     fs::create_directories(mine.parent_path());
     spill(mine, "");
     EditorState state = editor(installed());
-    EXPECT_EQ(state.save().message, "Could not save maze1.txt in " + mine.string() +
+    EXPECT_EQ(english(state.save().message), "Could not save maze1.txt in " + mine.string() +
                                         ":\nthere is a plain file called My levels where the level folder should be.\n"
                                         "Nothing was written; the level in the editor is unchanged.");
     EXPECT_TRUE(fs::is_regular_file(mine));

@@ -11,16 +11,16 @@ TEST(Controls, OnlyANewValueCountsAsAChange)
 {
     Controls c;
     const std::uint32_t label = c.timeLabel.changes(), menus = c.menuChanges();
-    c.timeLabel.caption = std::string("TIME :");  // as it was
+    c.timeLabel.caption = timeCaption();  // as it was
     c.timeLabel.visible = true;
     c.endGameItem.enabled = true;
     EXPECT_EQ(c.timeLabel.changes(), label);
     EXPECT_EQ(c.menuChanges(), menus);
 
-    c.timeLabel.caption = "TIME : 75";
+    c.timeLabel.caption = timeCaption(75);
     c.timeLabel.colour = red;
     EXPECT_EQ(c.timeLabel.changes(), label + 2);
-    EXPECT_EQ(c.timeLabel.caption, "TIME : 75");
+    EXPECT_EQ(english(c.timeLabel.caption), "TIME : 75");
     c.soundItem.checked = !c.soundItem.checked;
     EXPECT_EQ(c.menuChanges(), menus + 1);
     EXPECT_FALSE(c.soundItem.checked);

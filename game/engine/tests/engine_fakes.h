@@ -132,7 +132,7 @@ public:
             requested.push_back(number);
             const auto file = files.find(number);
             if (file == files.end())
-                return LevelError{LevelError::Kind::not_found, 0, "no such file"};
+                return LevelError{LevelError::Kind::not_found, 0, plainText("no such file")};
             if (file->second.ok()) {
                 ++loaded;
                 last = number;

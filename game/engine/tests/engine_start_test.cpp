@@ -139,8 +139,8 @@ TEST(LevelStart, ResetsTheRunTheReadoutsAndTheControls)
         k.sadPicture.visible = true;
 
         rig.start(framedLevel(4, 3, c.time), c.number);
-        EXPECT_EQ(k.levelLabel.caption, c.level_caption);
-        EXPECT_EQ(k.timeLabel.caption, c.time_caption);
+        EXPECT_EQ(english(k.levelLabel.caption), c.level_caption);
+        EXPECT_EQ(english(k.timeLabel.caption), c.time_caption);
         EXPECT_EQ(rig.engine.backBufferWidth(), 160);
         EXPECT_EQ(rig.engine.backBufferHeight(), 128);
         EXPECT_TRUE(rig.engine.playing());
@@ -162,11 +162,11 @@ TEST(LevelStart, AFailedReadReturnsTheErrorLeavesTheReadoutsAndEndsTheRunInProgr
     EngineRig rig;
     rig.start(framedLevel(15, 15), 4);
     rig.run(100);
-    rig.levels.damage(5, LevelError{LevelError::Kind::early_end, 300, "the file ends early"});
+    rig.levels.damage(5, LevelError{LevelError::Kind::early_end, 300, plainText("the file ends early")});
     const std::optional<LevelError> error = rig.engine.startlevel(5);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->kind, LevelError::Kind::early_end);
-    EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : 4");
+    EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL : 4");
     const int tiles = rig.engine.spiralTiles();
     rig.run(5000);
     EXPECT_EQ(rig.engine.spiralTiles(), tiles);

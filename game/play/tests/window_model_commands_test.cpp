@@ -40,7 +40,7 @@ TEST(NewGame, AsksUntilANumberFromOneToFiftyOrAnEmptyAnswer)
         EXPECT_EQ(rig.dialogs.opened.size(), c.answers.size());
         if (c.started) {
             EXPECT_EQ(rig.levels.requested, std::vector<int>{*c.started});
-            EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : " + std::to_string(*c.started));
+            EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL : " + std::to_string(*c.started));
             EXPECT_TRUE(rig.inSpiral());
             EXPECT_FALSE(rig.controls.bannerTimer.enabled);
         } else {
@@ -60,9 +60,9 @@ TEST(NewGame, AMissingOrDamagedLevelIsReportedThenTheGameGoesIdle)
     const Case cases[] = {
         {"0.5", std::nullopt, {"Level file not found !"}},  // selects level 0
         {"9", std::nullopt, {"Level file not found !"}},
-        {"9", LevelError{LevelError::Kind::out_of_range, 12, "300 does not fit"}, {"Maps/maze9.txt is damaged", "line 12"}},
+        {"9", LevelError{LevelError::Kind::out_of_range, 12, plainText("300 does not fit")}, {"Maps/maze9.txt is damaged", "line 12"}},
         // A file the player may not read is not called damaged.
-        {"9", LevelError{LevelError::Kind::unreadable, 0, "it cannot be opened: Permission denied"},
+        {"9", LevelError{LevelError::Kind::unreadable, 0, plainText("it cannot be opened: Permission denied")},
          {"Maps/maze9.txt cannot be read:\nit cannot be opened: Permission denied."}},
     };
     for (const Case& c : cases) {
@@ -135,8 +135,8 @@ TEST(Confirmation, YesToEndGameOrAbortGoesIdleAndToExitQuits)
         const Controls& k = rig.controls;
         EXPECT_EQ(rig.sound.log.back(), "rewind");
         EXPECT_EQ(rig.sound.log[rig.sound.log.size() - 2], "stop");
-        EXPECT_EQ(k.levelLabel.caption, "LEVEL :");
-        EXPECT_EQ(k.timeLabel.caption, "TIME :");
+        EXPECT_EQ(english(k.levelLabel.caption), "LEVEL :");
+        EXPECT_EQ(english(k.timeLabel.caption), "TIME :");
         EXPECT_TRUE(k.bannerLabel.visible && k.bannerTimer.enabled);
         EXPECT_FALSE(k.winnerLabel.visible || k.nextButton.visible || k.abortButton.visible || k.countdownTimer.enabled);
         EXPECT_FALSE(rig.engine.playing());
@@ -248,7 +248,7 @@ TEST(DuringTheSpiral, PausingErasesTheTilesButTheRingsGoOnAndTheCountdownRuns)
     rig.run(700);
     EXPECT_TRUE(rig.controls.countdownTimer.enabled);
     rig.run(3000);
-    EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 72");
+    EXPECT_EQ(english(rig.controls.timeLabel.caption), "TIME : 72");
     EXPECT_EQ(rig.engine.paused(), 1);
     EXPECT_TRUE(rig.controls.pausedLabel.visible);
 }
@@ -266,7 +266,7 @@ TEST(DuringTheSpiral, ACountdownStartedByAKeyThatRunsOutStaysStoppedAfterTheLoss
     EXPECT_TRUE(rig.controls.gameOverLabel.visible);
     EXPECT_FALSE(rig.controls.countdownTimer.enabled);
     rig.run(3000);
-    EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 0");
+    EXPECT_EQ(english(rig.controls.timeLabel.caption), "TIME : 0");
 }
 
 TEST(Next, StartsTheFollowingLevelButNotBeyondFifty)
@@ -283,7 +283,7 @@ TEST(Next, StartsTheFollowingLevelButNotBeyondFifty)
             EXPECT_EQ(rig.levels.requested.size(), 1u);
         } else {
             EXPECT_EQ(rig.levels.requested.back(), 50);
-            EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : 50");
+            EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL : 50");
             EXPECT_FALSE(rig.controls.nextButton.visible || rig.controls.abortButton.visible);
             EXPECT_TRUE(rig.inSpiral());
         }
@@ -302,11 +302,11 @@ TEST(RestartLevel, DuringAWalkTheBoxHoldsTheStepsNotTheClockAndYesStartsAfresh)
     rig.run(1500);
     EXPECT_EQ(rig.engine.animationCounter(), 6);
     EXPECT_EQ(rig.engine.playerx(), 2);
-    EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 74");
+    EXPECT_EQ(english(rig.controls.timeLabel.caption), "TIME : 74");
     rig.answer("yes");
     ASSERT_TRUE(rig.toPlay());
     rig.keys.releaseAll();
-    EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 75");
+    EXPECT_EQ(english(rig.controls.timeLabel.caption), "TIME : 75");
     rig.run(1000);
     EXPECT_EQ(rig.engine.playerx(), 2);
     EXPECT_EQ(rig.engine.playery(), 2);
@@ -330,7 +330,7 @@ TEST(HelpAboutAndNewGame, PauseAPlayedLevelUntilPButNotAFinishedOne)
         rig.answer("");
         rig.run(2000);
         EXPECT_EQ(rig.engine.paused(), 1);
-        EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 75");
+        EXPECT_EQ(english(rig.controls.timeLabel.caption), "TIME : 75");
         rig.press('P');
         EXPECT_EQ(rig.engine.paused(), 0);
         EXPECT_TRUE(rig.controls.countdownTimer.enabled);

@@ -27,18 +27,18 @@ public:
     bool isOpen() const { return pending_.has_value(); }
     const Box& current() const { return opened.back(); }
 
-    void confirm(const std::string& text, const std::string& title, std::function<void(bool)> done) override
+    // The boxes keep their texts in English.
+    void confirm(const Message& text, const Message& title, std::function<void(bool)> done) override
     {
-        open({Kind::confirm, text, title}, [done](const std::string& a) { done(a == "yes"); });
+        open({Kind::confirm, english(text), english(title)}, [done](const std::string& a) { done(a == "yes"); });
     }
-    void inputBox(const std::string& prompt, const std::string& title,
-                  std::function<void(const std::string&)> done) override
+    void inputBox(const Message& prompt, const Message& title, std::function<void(const std::string&)> done) override
     {
-        open({Kind::input, prompt, title}, done);
+        open({Kind::input, english(prompt), english(title)}, done);
     }
-    void message(const std::string& text, std::function<void()> done) override
+    void message(const Message& text, std::function<void()> done) override
     {
-        open({Kind::message, text, ""}, [done](const std::string&) { done(); });
+        open({Kind::message, english(text), ""}, [done](const std::string&) { done(); });
     }
     // The Records window closes at once; what it showed last is kept.
     RecordsShown records;
@@ -88,9 +88,9 @@ public:
     }
     // The progress box: any answer is its Cancel; endProgress closes it without one.
     std::vector<double> progress;
-    void showProgress(const std::string& title, std::function<void()> cancelled) override
+    void showProgress(const Message& title, std::function<void()> cancelled) override
     {
-        open({Kind::progress, "", title}, [cancelled](const std::string&) { cancelled(); });
+        open({Kind::progress, "", english(title)}, [cancelled](const std::string&) { cancelled(); });
     }
     void setProgress(double share) override { progress.push_back(share); }
     void endProgress() override { pending_.reset(); }

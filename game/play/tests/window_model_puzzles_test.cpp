@@ -57,8 +57,8 @@ TEST(GeneratedPuzzle, ATypedCodeWinsOverTheGradeAndRestartReplaysItWithoutForgin
     ASSERT_TRUE(rig.toPlay());
     EXPECT_EQ(rig.played(), puzzle_room);
     EXPECT_EQ(rig.model.codeInPlay(), "M-00042");
-    EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL :");
-    EXPECT_EQ(rig.controls.timeLabel.caption, "TIME : 40");
+    EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL :");
+    EXPECT_EQ(english(rig.controls.timeLabel.caption), "TIME : 40");
     EXPECT_EQ(rig.dialogs.offered_grade, Grade::medium);  // the first offer
 
     // Restart plays the same puzzle again, read neither from a file nor forged anew.
@@ -91,7 +91,7 @@ TEST(GeneratedPuzzle, ATypedCodeWinsOverTheGradeAndRestartReplaysItWithoutForgin
     ASSERT_TRUE(rig.toPlay());
     EXPECT_EQ(rig.played(), drawn_room);
     EXPECT_EQ(rig.model.codeInPlay(), std::nullopt);
-    EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : 3");
+    EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL : 3");
 }
 
 TEST(GeneratedPuzzle, ABadCodeIsRefusedInASentenceAndTheBoxAsksAgain)

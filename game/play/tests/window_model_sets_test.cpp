@@ -62,7 +62,7 @@ TEST(SetNewGame, AsksForANumberUpToTheSetsHighestAndAsksAgainOutsideIt)
         EXPECT_FALSE(rig.dialogs.isOpen());
         if (c.started) {
             EXPECT_EQ(rig.levels.requested, std::vector<int>{*c.started});
-            EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : " + std::to_string(*c.started));
+            EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL : " + std::to_string(*c.started));
             EXPECT_TRUE(rig.inSpiral());
         } else {
             EXPECT_TRUE(rig.levels.requested.empty());
@@ -97,7 +97,7 @@ TEST(SetNewGame, ANumberInAGapIsAMissingLevelFile)
 TEST(SetNewGame, ASetWithoutLevelsSaysSoInsteadOfAsking)
 {
     LevelSet unreadable = setOf({}, "Locked");
-    unreadable.problem = "You may not read this folder.";
+    unreadable.problem = plainText("You may not read this folder.");
     const std::pair<LevelSet, std::string> cases[] = {
         {setOf({}, "Empty"), "The level set \"Empty\" has no level."},
         {unreadable, "The level set \"Locked\" cannot be read:\nYou may not read this folder."},
@@ -134,7 +134,7 @@ TEST(SetNewGame, TheSetIsReadAgainBeforeAsking)
     rig.reread = [](const LevelSet& set) {
         LevelSet gone = set;
         gone.levels.clear();
-        gone.problem = "The folder no longer exists.";
+        gone.problem = plainText("The folder no longer exists.");
         return gone;
     };
     rig.click(Command::newGameItem);
@@ -147,7 +147,7 @@ TEST(SetNext, SkipsTheGapsAndDoesNothingAfterTheLastLevel)
     ASSERT_TRUE(rig.play(2, won_at_once));
     rig.click(Command::nextButton);
     EXPECT_EQ(rig.levels.requested.back(), 4);
-    EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : 4");
+    EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL : 4");
     ASSERT_TRUE(rig.toPlay());
     ASSERT_TRUE(rig.controls.winnerLabel.visible);
     const std::string won = summary(rig);
@@ -172,11 +172,11 @@ TEST(SetRestart, RestartAndRetryPlayTheSameThreeDigitLevelAgain)
 {
     SetRig rig(setOf({5, 120, 998}));
     ASSERT_TRUE(rig.play(120, room));
-    EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : 120");
+    EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL : 120");
     rig.click(Command::restartLevelItem);
     rig.answer("yes");
     EXPECT_EQ(rig.levels.requested.back(), 120);
-    EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : 120");
+    EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL : 120");
     ASSERT_TRUE(rig.toPlay());
 
     ASSERT_TRUE(rig.play(998, lost_at_once, 1));
@@ -184,7 +184,7 @@ TEST(SetRestart, RestartAndRetryPlayTheSameThreeDigitLevelAgain)
     ASSERT_TRUE(rig.controls.retryButton.visible);
     rig.click(Command::retryButton);
     EXPECT_EQ(rig.levels.requested.back(), 998);
-    EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : 998");
+    EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL : 998");
 }
 
 // ---------------------------------------------------------------- the chooser
@@ -221,7 +221,7 @@ TEST(Chooser, AChosenLevelIsPlayedFromItsSetWhichIsRemembered)
     rig.dialogs.choice = LevelChoice{other, 30};
     rig.answer("");
     EXPECT_EQ(rig.levels.requested.back(), 30);
-    EXPECT_EQ(rig.controls.levelLabel.caption, "LEVEL : 30");
+    EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL : 30");
     ASSERT_EQ(rig.remembered.size(), 1u);
     EXPECT_EQ(rig.remembered[0].folder, other.folder);
     EXPECT_EQ(rig.model.playedSet().set().folder, other.folder);

@@ -38,7 +38,7 @@ public:
             if (n % 13 == 0)
                 continue;  // missing
             if (n == 44)
-                rig_.levels.damage(n, LevelError{LevelError::Kind::early_end, 40, "the file ends early"});
+                rig_.levels.damage(n, LevelError{LevelError::Kind::early_end, 40, plainText("the file ends early")});
             else if (n == 20)
                 rig_.levels.add(n, framedLevel(15, 15, 4));
             else
@@ -211,7 +211,7 @@ private:
         if (k.countdownTimer.enabled && (!e.playing() || e.timeup()))
             fail("the countdown runs with no level in play or after it ran out");
         if (rig_.engine.phase() != Engine::Phase::idle && !e.timeup() &&
-            k.timeLabel.caption != "TIME : " + std::to_string(e.timeleft()))
+            english(k.timeLabel.caption) != "TIME : " + std::to_string(e.timeleft()))
             fail("the TIME read-out is not the time left");
         // The banner timer itself may run on: Next or Retry left on show by a failed start lead into play without New game.
         if (k.bannerLabel.visible && e.playing())

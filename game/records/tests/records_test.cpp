@@ -14,6 +14,12 @@
 namespace kelvaro {
 namespace {
 
+// What the records say, in English.
+std::optional<std::string> inEnglish(const std::optional<Message>& said)
+{
+    return said ? std::optional<std::string>(english(*said)) : std::nullopt;
+}
+
 // A level's key as levelDigest gives it: 16 hexadecimal digits.
 std::string key(int n)
 {
@@ -124,7 +130,7 @@ TEST(Records, ADamagedOrUnreadableFileIsSetAsideNeverDeleted)
     spit(file, "kelvaro records 1\n3 oops\n");
     spit(dir.path / "records.txt.damaged", "an earlier one");
     Records records(file);
-    const std::optional<std::string> said = records.load();
+    const std::optional<std::string> said = inEnglish(records.load());
     ASSERT_TRUE(said);
     EXPECT_NE(said->find("line 2"), std::string::npos) << *said;
     EXPECT_FALSE(fs::exists(file));
@@ -146,7 +152,7 @@ TEST(Records, ADamagedOrUnreadableFileIsSetAsideNeverDeleted)
     ASSERT_FALSE(saver.load());
     saver.recordWin(key(5), 1, 2);
     spit(late, "kelvaro records 1\n5 x\n");
-    const std::optional<std::string> note = saver.save();
+    const std::optional<std::string> note = inEnglish(saver.save());
     ASSERT_TRUE(note);
     EXPECT_NE(note->find("set aside"), std::string::npos) << *note;
     EXPECT_EQ(slurp(dir.path / "late.txt.damaged"), "kelvaro records 1\n5 x\n");
@@ -165,7 +171,7 @@ TEST(Records, ASetAsideCopyIsNeverOverwritten)
         spit(dir.path / ("records.txt.damaged-" + std::to_string(n)), "copy " + std::to_string(n));
     spit(file, "kelvaro records 1\n3 oops\n");
     Records records(file);
-    const std::optional<std::string> said = records.load();
+    const std::optional<std::string> said = inEnglish(records.load());
     ASSERT_TRUE(said);
     EXPECT_NE(said->find("records.txt.damaged-1000"), std::string::npos) << *said;
     EXPECT_EQ(slurp(dir.path / "records.txt.damaged-1000"), "kelvaro records 1\n3 oops\n");
@@ -192,7 +198,7 @@ TEST(Records, AFailedWriteLeavesTheOldFileIntact)
         one_byte.rlim_cur = 1;
         const auto old_handler = std::signal(SIGXFSZ, SIG_IGN);
         ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &one_byte), 0);
-        failure = records.save();
+        failure = inEnglish(records.save());
         ::setrlimit(RLIMIT_FSIZE, &old_limit);
         std::signal(SIGXFSZ, old_handler);
     }

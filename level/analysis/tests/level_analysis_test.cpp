@@ -33,7 +33,7 @@ TEST(LevelAnalysis, MissingMarksAreNamedAndNothingElseIsTried)
     AuthorLevel level = room(7, 6);
     place(level, &AuthorLevel::jewelx, &AuthorLevel::jewely, 3, 3);
     const EditorLevelAnalysis analysis = analyseEditorLevel(level, {});
-    EXPECT_EQ(analysis.missing_marks, (std::vector<std::string>{"start", "goal"}));
+    EXPECT_EQ(english(listed(analysis.missing_marks)), "start, goal");
     EXPECT_EQ(analysis.search.outcome, Outcome::not_judgeable);
 }
 

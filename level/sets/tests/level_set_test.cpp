@@ -87,14 +87,16 @@ TEST(LevelSets, ManyLevelsNoLevelsAndFoldersThatCannotBeRead)
 
     const LevelSet gone = readLevelSet(dir.path / "vanished");  // removed while a chooser showed it
     EXPECT_TRUE(gone.levels.empty());
-    EXPECT_EQ(gone.problem, "The folder no longer exists.");
+    ASSERT_TRUE(gone.problem);
+    EXPECT_EQ(english(*gone.problem), "The folder no longer exists.");
 
     dir.put("locked/maze1.txt");
     fs::permissions(dir.path / "locked", fs::perms::none);
     if (geteuid() != 0) {  // the superuser reads every folder
         const LevelSet locked = readLevelSet(dir.path / "locked");
         EXPECT_TRUE(locked.levels.empty());
-        EXPECT_EQ(locked.problem, "You may not read this folder.");
+        ASSERT_TRUE(locked.problem);
+        EXPECT_EQ(english(*locked.problem), "You may not read this folder.");
     }
 }
 

@@ -105,7 +105,7 @@ TEST(KelCheck, OpenFrameAndMarksOnTheHiddenRingFail)
     hidden.goalx = 0;
     const LevelCheck marks = checkLevel(hidden);
     ASSERT_EQ(marks.marks_outside.size(), 1u);
-    EXPECT_EQ(marks.marks_outside[0], "goal (0, 2)");
+    EXPECT_EQ(english(marks.marks_outside[0]), "goal (0, 2)");
 }
 
 TEST(KelCheck, OddCellsAreReported)

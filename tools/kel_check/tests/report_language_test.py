@@ -88,6 +88,12 @@ def main(kel_check, data, translations, pseudo_qm, expected_file):
         if not help_text(german).startswith('Aufruf: kel_check'):
             faults.append('LANGUAGE=de: --help is not German')
 
+        # A value the reader typed is shown as it is, even where it spells one of the words.
+        done = subprocess.run([kel_check, '--limit', 'goal', 'good.txt'], cwd=data,
+                              env=environment(blank, LANGUAGE='de', LC_ALL='de_DE.UTF-8'), capture_output=True, text=True)
+        if 'goal' not in done.stderr or 'Ziel' in done.stderr:
+            faults.append(f'LANGUAGE=de: a value on the command line was translated: {done.stderr!r}')
+
         # The choice kept in Options > Language comes before the desktop's language.
         chosen = os.path.join(scratch, 'chosen')
         keep_choice(chosen, 'fr')

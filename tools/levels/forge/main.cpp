@@ -41,10 +41,10 @@ constexpr const char* usage =
 
 kelvaro::ValueReader gradeName(std::optional<Grade>& target)
 {
-    return [&target](std::string_view text) -> std::optional<std::string> {
+    return [&target](std::string_view text) -> std::optional<kelvaro::Message> {
         if ((target = gradeNamed(text)))
             return std::nullopt;
-        return "'" + std::string(text) + "' is no grade: easy, medium, hard or expert";
+        return kelvaro::plainText("'" + std::string(text) + "' is no grade: easy, medium, hard or expert");
     };
 }
 
@@ -63,23 +63,23 @@ std::string codeFaultText(std::string_view text, CodeFault fault)
 
 kelvaro::ValueReader levelCode(std::optional<LevelCode>& target)
 {
-    return [&target](std::string_view text) -> std::optional<std::string> {
+    return [&target](std::string_view text) -> std::optional<kelvaro::Message> {
         const auto read = readLevelCode(text);
         if (const auto* code = std::get_if<LevelCode>(&read)) {
             target = *code;
             return std::nullopt;
         }
-        return codeFaultText(text, std::get<CodeFault>(read));
+        return kelvaro::plainText(codeFaultText(text, std::get<CodeFault>(read)));
     };
 }
 
 kelvaro::ValueReader calendarDay(std::optional<std::chrono::year_month_day>& target)
 {
-    return [&target](std::string_view text) -> std::optional<std::string> {
+    return [&target](std::string_view text) -> std::optional<kelvaro::Message> {
         target = kelvaro::readCalendarDay(text);
         if (target)
             return std::nullopt;
-        return "'" + std::string(text) + "' is no calendar day written YYYY-MM-DD";
+        return kelvaro::plainText("'" + std::string(text) + "' is no calendar day written YYYY-MM-DD");
     };
 }
 
