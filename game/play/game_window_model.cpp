@@ -142,12 +142,12 @@ void GameWindowModel::advance()
     aid_.advance();
 }
 
-bool GameWindowModel::keysHeld() const
+unsigned GameWindowModel::keysHeld() const
 {
+    unsigned held = 0;
     for (Key key : {Key::left, Key::right, Key::up, Key::down, Key::ctrl})
-        if (shell_.keys.down(key))
-            return true;
-    return false;
+        held = held << 1 | (shell_.keys.down(key) ? 1u : 0u);
+    return held;
 }
 
 void GameWindowModel::pass()
@@ -156,20 +156,22 @@ void GameWindowModel::pass()
     const std::uint32_t last_step = engine.lasttick();
     engine.advance();
     pointer_.advance();  // a click made during a move acts once the move is over
-    // A step of the play loop that found no key held took no action, and its redraw put on
-    // the window what was already there: until a key or an event comes, every further step
-    // would do the same. (A step that took an action would have started an animation.)
-    // A walk or push ends on its last frame, not on the figure at rest: the rest waits for
-    // the step after it, which draws the figure at rest, even when its key was let go midway.
-    if (engine.phase() != Engine::Phase::playing)
+    // A step of the play loop that took no action (no key held, or the figure against a wall)
+    // redrew what was already on the window: until the keys held change or an event comes,
+    // every further step would do the same. (A step that took an action would have started an
+    // animation.) A walk or push ends on its last frame, not on the figure at rest: the rest
+    // waits for the step after it, which draws the figure at rest.
+    if (engine.phase() != Engine::Phase::playing) {
         rested_ = false;
-    else if (was_playing && engine.lasttick() != last_step && !keysHeld() && !engine.planned())
+    } else if (was_playing && engine.lasttick() != last_step && !engine.planned()) {
         rested_ = true;
+        rest_keys_ = keysHeld();
+    }
 }
 
 bool GameWindowModel::waitsForKeys() const
 {
-    return rested_ && engine.phase() == Engine::Phase::playing && engine.paused() == 0 && !keysHeld() &&
+    return rested_ && engine.phase() == Engine::Phase::playing && engine.paused() == 0 && keysHeld() == rest_keys_ &&
            !engine.planned();
 }
 

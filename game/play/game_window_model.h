@@ -140,7 +140,8 @@ private:
     bool holding() const;
     void dispatch(const Held& event);
     void pass();  // one call of the engine, noting a step that found nothing to do
-    bool keysHeld() const;
+    // The arrows and Ctrl held, one bit each.
+    unsigned keysHeld() const;
     void handle(const Held& event);
     // The command's handler, unless its menu item is disabled.
     void run(Command command);
@@ -170,7 +171,8 @@ private:
     PlayedSet played_;
     std::vector<std::filesystem::path> opened_folders_;
     std::deque<Held> held_;
-    bool rested_ = false;  // the play loop's last step found no key and nothing to do
+    bool rested_ = false;      // the play loop's last step took no action and had nothing planned
+    unsigned rest_keys_ = 0;  // the keys held at that step
 };
 
 } // namespace kelvaro

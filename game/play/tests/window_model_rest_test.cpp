@@ -54,17 +54,25 @@ TEST(Rest, AKeyDownBringsTheStepAtOnceAndHeldKeysKeepThePace)
     EXPECT_TRUE(rig.model.waitsForKeys());
 }
 
-TEST(Rest, AKeyTowardAWallKeepsTheStepsGoingAndEventsEndTheRest)
+TEST(Rest, AKeyTowardAWallTurnsTheFigureThenRestsUntilTheKeysChange)
 {
     WindowModelRig rig;
     ASSERT_TRUE(rig.play(3, room));
     wakeUps(rig, 100);
-    rig.keys.hold({Key::up});  // the border: the player only turns, step after step
-    EXPECT_GE(wakeUps(rig, 500), 19);
-    EXPECT_EQ(int(rig.engine.playerdir()), 2);
+    rig.keys.hold({Key::up});  // the border: the player only turns
     EXPECT_FALSE(rig.model.waitsForKeys());
-    rig.keys.releaseAll();
     wakeUps(rig, 100);
+    EXPECT_EQ(int(rig.engine.playerdir()), 2);
+    EXPECT_TRUE(rig.model.waitsForKeys());
+    EXPECT_EQ(wakeUps(rig, 1000), 1);  // held against the wall, only the countdown wakes the window
+    rig.keys.hold({Key::up, Key::right});  // another key joins: its step comes at once
+    const std::uint32_t before = rig.clock.now;
+    ASSERT_TRUE(rig.model.nextDue());
+    EXPECT_LE(static_cast<std::int32_t>(*rig.model.nextDue() - before), 0);
+    wakeUps(rig, 300);
+    EXPECT_GE(int(rig.engine.playerx()), 3);
+    rig.keys.releaseAll();
+    wakeUps(rig, 500);
     EXPECT_TRUE(rig.model.waitsForKeys());
 
     rig.press('p');  // paused: no steps at all
