@@ -153,7 +153,7 @@ void quietPhases(MainWindow& window, int level)
             wait(100);
         wait(200);
         phases.push_back(measure("playing, no key" + with, 3000));
-        // Toward the wall beside the start: held, the loop steps every 25 ms and only turns the player.
+        // Toward the wall beside the start: held, the player turns once, then the loop rests.
         if (pad)
             pad->button(SDL_CONTROLLER_BUTTON_DPAD_UP, true);
         else
