@@ -17,7 +17,7 @@ Coordinate coordinate(const std::optional<std::int32_t>& value)
 }
 
 // The level of a record read under the editor's rules.
-AuthorLevel levelOf(const LevelRecord& record)
+AuthorLevel authorLevelOf(const LevelRecord& record)
 {
     AuthorLevel level;
     level.maze = Grid<AuthorCell>(record.maxx(), record.maxy());
@@ -39,12 +39,12 @@ AuthorLevel levelOf(const LevelRecord& record)
 
 Result<AuthorLevel> readAuthorLevel(std::istream& in)
 {
-    return markedLevel<AuthorLevel>(readRecord(in, editorRules()), levelOf);
+    return markedLevel<AuthorLevel>(readRecord(in, editorRules()), authorLevelOf);
 }
 
 Result<AuthorLevel> authorLevelFrom(const LevelRecord& record)
 {
-    return markedLevel<AuthorLevel>(rereadRecord(record, editorRules()), levelOf);
+    return markedLevel<AuthorLevel>(rereadRecord(record, editorRules()), authorLevelOf);
 }
 
 Result<AuthorLevel> loadAuthorLevel(const std::filesystem::path& file)

@@ -10,7 +10,7 @@ namespace kelvaro {
 namespace {
 
 // The level of a record read under the game's rules: every value set, each a byte but the time.
-GameLevel levelOf(const LevelRecord& record)
+GameLevel gameLevelOf(const LevelRecord& record)
 {
     GameLevel level;
     level.maze = Grid<std::uint8_t>(record.maxx(), record.maxy());
@@ -31,7 +31,7 @@ GameLevel levelOf(const LevelRecord& record)
 
 Result<GameLevel> readGameLevel(std::istream& in)
 {
-    return markedLevel<GameLevel>(readRecord(in, gameRules()), levelOf);
+    return markedLevel<GameLevel>(readRecord(in, gameRules()), gameLevelOf);
 }
 
 Result<GameLevel> loadGameLevel(const std::filesystem::path& file)
@@ -44,7 +44,7 @@ Result<GameLevel> loadGameLevel(const std::filesystem::path& file)
 
 Result<GameLevel> gameLevelFrom(const LevelRecord& record)
 {
-    return markedLevel<GameLevel>(rereadRecord(record, gameRules()), levelOf);
+    return markedLevel<GameLevel>(rereadRecord(record, gameRules()), gameLevelOf);
 }
 
 LevelRecord toRecord(const GameLevel& level)

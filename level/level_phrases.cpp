@@ -28,8 +28,8 @@ std::span<const Phrase> levelPhrases()
         {context, folder_forbidden},
         {context, folder_gone},
         {context, folder_unreadable},
-        {context, jewel},
-        {context, goal},
+        {context, level_words::jewel},  // level_words:: as CellKind has the same names
+        {context, level_words::goal},
         {context, start},
         {context, start_at},
         {context, jewel_at},

@@ -3,6 +3,7 @@
 #include "level/author_level.h"
 #include "level/game_level.h"
 #include "level/level_files.h"
+#include "level/tests/file_bytes.h"
 #include "level/tests/framed_author_level.h"
 
 #include <gtest/gtest.h>
@@ -17,14 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 
 using testing::framedAuthorLevel;
-
-std::string slurp(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testing::slurp;
 
 class TempDir : public ::testing::Test {
 protected:

@@ -2,6 +2,7 @@
 // Saving whole or not at all: crashes at every step, two saves at once, read-only files, symbolic links; the lock beside.
 #include "level/file_lock.h"
 #include "level/level_files.h"
+#include "level/tests/file_bytes.h"
 
 #include <gtest/gtest.h>
 
@@ -20,13 +21,7 @@ namespace kelvaro {
 namespace {
 namespace fs = std::filesystem;
 
-std::string slurp(const fs::path& file)
-{
-    std::ifstream in(file, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
+using testing::slurp;
 
 void put(const fs::path& file, const std::string& text) { std::ofstream(file, std::ios::binary) << text; }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Offscreen tests of the programs' language: English untouched, the core's texts translated with their
 // places, plural forms, a damaged setting ignored, and no text escaping a pseudo-translation.
+#include "assets/tests/wait_until.h"
 #include "editor/core/editor_phrases.h"
 #include "editor/qt/editor_window.h"
 #include "game/records/records.h"
@@ -319,7 +320,7 @@ private slots:
         QVERIFY(german);
         QCOMPARE(german->text(), QStringLiteral("Deutsch"));
         german->trigger();
-        QTRY_COMPARE(window.menuBar()->actions().front()->text(), QStringLiteral("Spiel"));
+        waitUntil([&] { return window.menuBar()->actions().front()->text() == QStringLiteral("Spiel"); });
         QCOMPARE(i18n::chosenLanguage(QString::fromStdString(settings.string())), QStringLiteral("de"));
         QVERIFY(labelWithText(&window, QStringLiteral("ZEIT :")));
         QVERIFY(button(&window, QStringLiteral("Nochmal")));

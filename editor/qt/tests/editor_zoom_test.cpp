@@ -3,6 +3,7 @@
 #include "editor/qt/editor_window.h"
 
 #include "assets/art.h"
+#include "assets/tests/wait_until.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -145,7 +146,7 @@ private slots:
         paint("jewel", 4, 5);
         paint("goal", 8, 5);
         editor_->setCanvasZoom(2);
-        QTRY_VERIFY(editor_->findChild<QWidget*>("solutionButton")->isEnabled());
+        waitUntil([&] { return editor_->findChild<QWidget*>("solutionButton")->isEnabled(); });
         editor_->toggleSolution();
         while (editor_->state().stepSolution()) {
         }

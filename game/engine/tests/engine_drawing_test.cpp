@@ -7,8 +7,6 @@
 namespace kelvaro {
 namespace {
 
-const Key L = Key::left, R = Key::right, U = Key::up, D = Key::down, C = Key::ctrl;
-
 // What a view that repaints only the reported areas would show, checked after every advance.
 struct Viewer {
     EngineRig& rig;

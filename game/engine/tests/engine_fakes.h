@@ -34,6 +34,9 @@ private:
     bool held_[5] = {};
 };
 
+// The keys by their first letters, as the tests write key sequences.
+inline constexpr Key L = Key::left, R = Key::right, U = Key::up, D = Key::down, C = Key::ctrl;
+
 // Records every request as a word: "ready", "moving", ... for one-shots, "music", "stop", "rewind".
 class SoundRecorder : public SoundPort {
 public:

@@ -8,7 +8,6 @@ namespace kelvaro {
 namespace {
 
 using Rows = std::vector<std::string>;
-const Key L = Key::left, R = Key::right, U = Key::up, D = Key::down, C = Key::ctrl;
 
 struct MoveCase {
     const char* what;

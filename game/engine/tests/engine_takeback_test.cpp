@@ -8,7 +8,6 @@ namespace kelvaro {
 namespace {
 
 using Rows = std::vector<std::string>;
-const Key L = Key::left, R = Key::right, D = Key::down, C = Key::ctrl;
 
 // Asks for a take-back and lets the play loop take its next step.
 void takeBack(EngineRig& rig)

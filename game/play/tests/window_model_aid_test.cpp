@@ -8,7 +8,6 @@ namespace kelvaro {
 namespace {
 
 using Rows = std::vector<std::string>;
-const Key L = Key::left, U = Key::up, C = Key::ctrl;
 
 // Keeps every search until the test answers it, as a worker thread would.
 class HeldSolver : public SolverPort {

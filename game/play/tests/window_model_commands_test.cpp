@@ -10,8 +10,6 @@ namespace {
 using Kind = FakeDialogs::Kind;
 using Rows = std::vector<std::string>;
 
-const Rows room = {"#########", "#########", "##@.....#", "##*...G##", "#########", "#########"};
-const Rows won_at_once = {"######", "##@!##", "######"};
 
 TEST(NewGame, AsksUntilANumberFromOneToFiftyOrAnEmptyAnswer)
 {
@@ -27,7 +25,7 @@ TEST(NewGame, AsksUntilANumberFromOneToFiftyOrAnEmptyAnswer)
         SCOPED_TRACE(c.answers.front());
         WindowModelRig rig;
         for (int n = 1; n <= 50; ++n)
-            rig.levels.add(n, levelFrom(room));
+            rig.levels.add(n, levelFrom(drawn_room));
         rig.click(Command::newGameItem);
         for (const std::string& answer : c.answers) {
             ASSERT_TRUE(rig.dialogs.isOpen());
@@ -68,7 +66,7 @@ TEST(NewGame, AMissingOrDamagedLevelIsReportedThenTheGameGoesIdle)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.answer);
         WindowModelRig rig;
-        ASSERT_TRUE(rig.play(3, room));
+        ASSERT_TRUE(rig.play(3, drawn_room));
         if (c.damage)
             rig.levels.damage(9, *c.damage);
         rig.sound.log.clear();
@@ -110,7 +108,7 @@ TEST(Confirmation, NoChangesNothingMusicIncluded)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.title);
         WindowModelRig rig;
-        ASSERT_TRUE(rig.play(3, c.after_a_win ? won_at_once : room));
+        ASSERT_TRUE(rig.play(3, c.after_a_win ? drawn_won_at_once : drawn_room));
         const std::string before = summary(rig);
         const std::size_t sounds = rig.sound.log.size();
         rig.click(c.command);
@@ -129,7 +127,7 @@ TEST(Confirmation, YesToEndGameOrAbortGoesIdleAndToExitQuits)
 {
     for (const bool abort : {false, true}) {
         WindowModelRig rig;
-        ASSERT_TRUE(rig.play(3, abort ? won_at_once : room));
+        ASSERT_TRUE(rig.play(3, abort ? drawn_won_at_once : drawn_room));
         rig.click(abort ? Command::abortButton : Command::endGameItem);
         rig.answer("yes");
         const Controls& k = rig.controls;
@@ -273,8 +271,8 @@ TEST(Next, StartsTheFollowingLevelButNotBeyondFifty)
 {
     for (const int level : {49, 50}) {
         WindowModelRig rig;
-        rig.levels.add(50, levelFrom(room));
-        ASSERT_TRUE(rig.play(level, won_at_once));
+        rig.levels.add(50, levelFrom(drawn_room));
+        ASSERT_TRUE(rig.play(level, drawn_won_at_once));
         EXPECT_EQ(rig.controls.focus, Focus::nextButton);
         const std::string won = summary(rig);
         rig.click(Command::nextButton);
@@ -293,7 +291,7 @@ TEST(Next, StartsTheFollowingLevelButNotBeyondFifty)
 TEST(RestartLevel, DuringAWalkTheBoxHoldsTheStepsNotTheClockAndYesStartsAfresh)
 {
     WindowModelRig rig;
-    ASSERT_TRUE(rig.play(3, room));
+    ASSERT_TRUE(rig.play(3, drawn_room));
     rig.keys.hold({Key::right});
     rig.run(100);  // the step and three frames
     ASSERT_EQ(rig.engine.animationCounter(), 6);
@@ -319,7 +317,7 @@ TEST(HelpAboutAndNewGame, PauseAPlayedLevelUntilPButNotAFinishedOne)
     for (const auto& [command, kind] : cases) {
         SCOPED_TRACE(static_cast<int>(kind));
         WindowModelRig rig;
-        ASSERT_TRUE(rig.play(3, room));
+        ASSERT_TRUE(rig.play(3, drawn_room));
         rig.click(command);
         ASSERT_TRUE(rig.dialogs.isOpen());
         EXPECT_EQ(rig.dialogs.current().kind, kind);
@@ -336,7 +334,7 @@ TEST(HelpAboutAndNewGame, PauseAPlayedLevelUntilPButNotAFinishedOne)
         EXPECT_TRUE(rig.controls.countdownTimer.enabled);
 
         WindowModelRig finished;
-        ASSERT_TRUE(finished.play(3, won_at_once));
+        ASSERT_TRUE(finished.play(3, drawn_won_at_once));
         const std::string won = summary(finished);
         finished.click(command);
         finished.answer("");

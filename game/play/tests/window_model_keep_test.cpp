@@ -11,7 +11,7 @@
 namespace kelvaro {
 namespace {
 
-using Kind = KeepOutcome::Kind;
+using Outcome = KeepOutcome::Kind;
 
 const std::string first_level = forge::levelFileBytes(levelFrom({"######", "##@!##", "######"}, 40));
 const std::string other_level = forge::levelFileBytes(levelFrom({"#######", "##@.!##", "#######"}, 40));
@@ -34,11 +34,11 @@ TEST(KeepLevel, ANoteWhoseFileIsGoneNeitherHidesNorDoublesTheLevel)
     spit(set / "maze2.txt", other_level);
 
     const KeepOutcome kept = keepGeneratedLevel(home.path, "E-00001", first_level);
-    EXPECT_EQ(kept.kind, Kind::kept);
+    EXPECT_EQ(kept.kind, Outcome::kept);
     EXPECT_EQ(kept.file, set / "maze3.txt");
     for (int again = 0; again < 2; ++again) {
         const KeepOutcome twice = keepGeneratedLevel(home.path, "E-00001", first_level);
-        EXPECT_EQ(twice.kind, Kind::already_kept);
+        EXPECT_EQ(twice.kind, Outcome::already_kept);
         EXPECT_EQ(twice.file, set / "maze3.txt");
     }
     EXPECT_EQ(levelsOf(set), (std::vector<int>{2, 3}));
@@ -59,11 +59,11 @@ TEST(KeepLevel, ALevelLeftWithoutItsNoteIsFoundKeptAndNoted)
 {
     TempDir home;
     const fs::path set = home.path / "Generated";
-    ASSERT_EQ(keepGeneratedLevel(home.path, "M-00042", other_level).kind, Kind::kept);
+    ASSERT_EQ(keepGeneratedLevel(home.path, "M-00042", other_level).kind, Outcome::kept);
     spit(set / "maze2.txt", first_level);  // as a Keep of E-00001 killed before its note
 
     const KeepOutcome again = keepGeneratedLevel(home.path, "E-00001", first_level);
-    EXPECT_EQ(again.kind, Kind::already_kept);
+    EXPECT_EQ(again.kind, Outcome::already_kept);
     EXPECT_EQ(again.file, set / "maze2.txt");
     EXPECT_EQ(levelsOf(set), (std::vector<int>{1, 2}));
     EXPECT_EQ(slurp(set / "set.txt"), "title: Generated\nnotes: maze1: M-00042, maze2: E-00001\n");
@@ -72,7 +72,7 @@ TEST(KeepLevel, ALevelLeftWithoutItsNoteIsFoundKeptAndNoted)
     fs::remove_all(set);
     fs::create_directories(set);
     spit(set / "maze1.txt", first_level);
-    EXPECT_EQ(keepGeneratedLevel(home.path, "E-00001", first_level).kind, Kind::already_kept);
+    EXPECT_EQ(keepGeneratedLevel(home.path, "E-00001", first_level).kind, Outcome::already_kept);
     EXPECT_EQ(slurp(set / "set.txt"), "title: Generated\nnotes: maze1: E-00001\n");
 }
 

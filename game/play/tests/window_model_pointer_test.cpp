@@ -9,7 +9,7 @@ namespace kelvaro {
 namespace {
 
 using Rows = std::vector<std::string>;
-const Rows room = {
+const Rows maze = {
     "###########",
     "###########",
     "##@.......#",
@@ -47,7 +47,7 @@ struct Moves {
 };
 
 struct PointerRig : WindowModelRig {
-    explicit PointerRig(const Rows& rows = room)
+    explicit PointerRig(const Rows& rows = maze)
     {
         EXPECT_TRUE(play(1, rows));
         run(100);

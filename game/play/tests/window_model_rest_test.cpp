@@ -9,7 +9,6 @@ namespace kelvaro {
 namespace {
 
 using Rows = std::vector<std::string>;
-const Rows room = {"#########", "#########", "##@.....#", "##*...G##", "#########", "#########"};
 
 // Runs the model for `ms` as the window does: only at the moments it asks for. Returns how often.
 int wakeUps(WindowModelRig& rig, std::uint32_t ms)
@@ -29,7 +28,7 @@ int wakeUps(WindowModelRig& rig, std::uint32_t ms)
 TEST(Rest, InPlayWithNothingHeldOnlyTheCountdownWakesTheWindow)
 {
     WindowModelRig rig;
-    ASSERT_TRUE(rig.play(3, room));
+    ASSERT_TRUE(rig.play(3, drawn_room));
     wakeUps(rig, 100);  // the first step after the start effect draws the level
     EXPECT_TRUE(rig.model.waitsForKeys());
     EXPECT_EQ(wakeUps(rig, 3000), 3);  // one countdown tick a second, no 25 ms steps
@@ -39,7 +38,7 @@ TEST(Rest, InPlayWithNothingHeldOnlyTheCountdownWakesTheWindow)
 TEST(Rest, AKeyDownBringsTheStepAtOnceAndHeldKeysKeepThePace)
 {
     WindowModelRig rig;
-    ASSERT_TRUE(rig.play(3, room));
+    ASSERT_TRUE(rig.play(3, drawn_room));
     wakeUps(rig, 700);
     const std::uint32_t before = rig.clock.now;
     rig.keys.hold({Key::right});
@@ -57,7 +56,7 @@ TEST(Rest, AKeyDownBringsTheStepAtOnceAndHeldKeysKeepThePace)
 TEST(Rest, AKeyTowardAWallTurnsTheFigureThenRestsUntilTheKeysChange)
 {
     WindowModelRig rig;
-    ASSERT_TRUE(rig.play(3, room));
+    ASSERT_TRUE(rig.play(3, drawn_room));
     wakeUps(rig, 100);
     rig.keys.hold({Key::up});  // the border: the player only turns
     EXPECT_FALSE(rig.model.waitsForKeys());
@@ -89,7 +88,7 @@ TEST(Rest, AKeyTowardAWallTurnsTheFigureThenRestsUntilTheKeysChange)
 TEST(Rest, AMoveEndsWithTheFigureAtRestWhenItsKeyWasLetGoMidway)
 {
     WindowModelRig rig;
-    ASSERT_TRUE(rig.play(3, room));
+    ASSERT_TRUE(rig.play(3, drawn_room));
     wakeUps(rig, 700);
     ASSERT_TRUE(rig.model.waitsForKeys());
     const auto figure = [&rig] {

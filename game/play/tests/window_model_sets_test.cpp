@@ -9,8 +9,6 @@ namespace {
 
 using Kind = FakeDialogs::Kind;
 using Rows = std::vector<std::string>;
-const Rows& room = drawn_room;
-const Rows& won_at_once = drawn_won_at_once;
 const Rows lost_at_once = {"#######", "##@*.G#", "#######"};  // lost when its second runs out
 
 // A set of the given numbers in a folder that need not exist: the rig's levels serve the files.
@@ -24,9 +22,9 @@ LevelSet setOf(const std::vector<int>& numbers, const std::string& title = "Mine
     return set;
 }
 
-// A rig playing from `set`, every level of it a room.
+// A rig playing from `set`, every level of it the drawn room.
 struct SetRig : WindowModelRig {
-    explicit SetRig(const LevelSet& set, const Rows& rows = room)
+    explicit SetRig(const LevelSet& set, const Rows& rows = drawn_room)
     {
         model.setLevelSet(set);
         for (const SetLevel& level : set.levels)
@@ -105,7 +103,7 @@ TEST(SetNewGame, ASetWithoutLevelsSaysSoInsteadOfAsking)
     for (const auto& [set, said] : cases) {
         SCOPED_TRACE(said);
         SetRig rig(setOf({1}));
-        ASSERT_TRUE(rig.play(1, room));
+        ASSERT_TRUE(rig.play(1, drawn_room));
         rig.model.setLevelSet(set);
         rig.click(Command::newGameItem);
         ASSERT_TRUE(rig.dialogs.isOpen());
@@ -143,8 +141,8 @@ TEST(SetNewGame, TheSetIsReadAgainBeforeAsking)
 
 TEST(SetNext, SkipsTheGapsAndDoesNothingAfterTheLastLevel)
 {
-    SetRig rig(setOf({1, 2, 4}), won_at_once);
-    ASSERT_TRUE(rig.play(2, won_at_once));
+    SetRig rig(setOf({1, 2, 4}), drawn_won_at_once);
+    ASSERT_TRUE(rig.play(2, drawn_won_at_once));
     rig.click(Command::nextButton);
     EXPECT_EQ(rig.levels.requested.back(), 4);
     EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL : 4");
@@ -161,8 +159,8 @@ TEST(SetNext, TheBuiltInSetCountsOnByOne)
 {
     LevelSet builtin = setOf({1, 2, 4}, "Kelvaro", "/games/Maps");
     builtin.builtin = true;
-    SetRig rig(builtin, won_at_once);
-    ASSERT_TRUE(rig.play(2, won_at_once));
+    SetRig rig(builtin, drawn_won_at_once);
+    ASSERT_TRUE(rig.play(2, drawn_won_at_once));
     rig.click(Command::nextButton);
     EXPECT_EQ(rig.levels.requested.back(), 3);
     EXPECT_EQ(rig.dialogs.current().text, "Level file not found !");
@@ -171,7 +169,7 @@ TEST(SetNext, TheBuiltInSetCountsOnByOne)
 TEST(SetRestart, RestartAndRetryPlayTheSameThreeDigitLevelAgain)
 {
     SetRig rig(setOf({5, 120, 998}));
-    ASSERT_TRUE(rig.play(120, room));
+    ASSERT_TRUE(rig.play(120, drawn_room));
     EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL : 120");
     rig.click(Command::restartLevelItem);
     rig.answer("yes");
@@ -211,10 +209,10 @@ TEST(Chooser, ListsTheInstalledSetsThenOpenedFoldersThenTheSetInPlay)
 TEST(Chooser, AChosenLevelIsPlayedFromItsSetWhichIsRemembered)
 {
     SetRig rig(setOf({1}));
-    ASSERT_TRUE(rig.play(1, room));
+    ASSERT_TRUE(rig.play(1, drawn_room));
     const LevelSet other = setOf({1, 2, 30}, "Other", "/sets/other");
     rig.installed = {other};
-    rig.levels.add(30, levelFrom(won_at_once));
+    rig.levels.add(30, levelFrom(drawn_won_at_once));
     rig.click(Command::chooseLevelItem);
     EXPECT_EQ(rig.engine.paused(), 1);  // the chooser pauses play as New game does
     EXPECT_EQ(rig.dialogs.chooser->level, 1);
@@ -235,7 +233,7 @@ TEST(Chooser, AChosenLevelIsPlayedFromItsSetWhichIsRemembered)
 TEST(Chooser, ClosedWithoutAChoiceLeavesEverythingAsItWas)
 {
     SetRig rig(setOf({1}));
-    ASSERT_TRUE(rig.play(1, room));
+    ASSERT_TRUE(rig.play(1, drawn_room));
     rig.click(Command::chooseLevelItem);
     rig.answer("");
     EXPECT_EQ(rig.engine.paused(), 1);

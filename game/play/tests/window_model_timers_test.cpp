@@ -12,16 +12,14 @@ namespace {
 using Rows = std::vector<std::string>;
 using Log = std::vector<std::string>;
 
-const Rows room = {"#########", "#########", "##@.....#", "##*...G##", "#########", "#########"};
 const Rows push_to_win = {"#######", "##@*G##", "#######"};
-const Rows won_at_once = {"######", "##@!##", "######"};
 
 TEST(Countdown, ShowsZeroOnTheLastTickThenTheLevelIsLost)
 {
     for (const std::uint32_t start : {1000u, 0xfffffc00u}) {  // the second wraps before the first tick
         SCOPED_TRACE(start);
         WindowModelRig rig(start);
-        ASSERT_TRUE(rig.play(3, room, 2));
+        ASSERT_TRUE(rig.play(3, drawn_room, 2));
         rig.run(1000);
         EXPECT_EQ(english(rig.controls.timeLabel.caption), "TIME : 1");
         EXPECT_TRUE(rig.engine.playing());
@@ -39,7 +37,7 @@ TEST(Countdown, ANegativeLimitIsShownThenEndsAtTheFirstTickWithoutOverflow)
     const std::pair<std::int16_t, const char*> cases[] = {{-5, "TIME : -6"}, {-32768, "TIME : -32769"}};
     for (const auto& [limit, caption] : cases) {
         WindowModelRig rig;
-        ASSERT_TRUE(rig.play(3, room, limit));
+        ASSERT_TRUE(rig.play(3, drawn_room, limit));
         rig.run(1000);
         EXPECT_EQ(english(rig.controls.timeLabel.caption), caption);  // written before the clamp to 0
         EXPECT_TRUE(rig.engine.timeup());
@@ -56,7 +54,7 @@ TEST(Countdown, WarnsOnceAtTenSecondsWhateverPausesOrSoundChangesFollow)
     };
     for (const Case c : {Case{true, 1}, Case{false, 0}}) {
         WindowModelRig rig;
-        ASSERT_TRUE(rig.play(3, room, 12));
+        ASSERT_TRUE(rig.play(3, drawn_room, 12));
         rig.run(1500);
         if (!c.sound_at_ten)
             rig.click(Command::soundItem);
@@ -82,7 +80,7 @@ TEST(IdleBanner, ChangesColourOnlyWhileIdle)
         colours.insert(rig.controls.bannerLabel.colour);
     }
     EXPECT_GT(colours.size(), 5u);
-    ASSERT_TRUE(rig.play(3, room));
+    ASSERT_TRUE(rig.play(3, drawn_room));
     const Pixel during_play = rig.controls.bannerLabel.colour;
     rig.run(3000);
     EXPECT_EQ(rig.controls.bannerLabel.colour, during_play);
@@ -100,7 +98,7 @@ TEST(PauseKey, TogglesWithEitherCaseAndOtherKeysReapplyTheState)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);
         WindowModelRig rig;
-        ASSERT_TRUE(rig.play(3, room));
+        ASSERT_TRUE(rig.play(3, drawn_room));
         for (const char* key = c.keys; *key; ++key)
             rig.press(*key);
         EXPECT_EQ(rig.engine.paused(), c.paused ? 1 : 0);
@@ -116,7 +114,7 @@ TEST(PauseKey, TogglesWithEitherCaseAndOtherKeysReapplyTheState)
 TEST(PauseKey, TheCountdownGoesOnFromWhereThePauseStoppedIt)
 {
     WindowModelRig rig;
-    ASSERT_TRUE(rig.play(3, room, 75));
+    ASSERT_TRUE(rig.play(3, drawn_room, 75));
     for (int second = 0; second < 12; ++second) {
         rig.run(900);
         rig.press('P');
@@ -135,7 +133,7 @@ TEST(PauseKey, TheCountdownGoesOnFromWhereThePauseStoppedIt)
 TEST(PauseKey, IsIgnoredOnceTheTimeIsUpOrTheLevelIsLost)
 {
     WindowModelRig rig;
-    ASSERT_TRUE(rig.play(3, room, 1));
+    ASSERT_TRUE(rig.play(3, drawn_room, 1));
     rig.run(960);
     rig.keys.hold({Key::right});
     rig.run(65);  // the walk's step at about 975 ms; the time runs out at 1000 ms
@@ -156,7 +154,7 @@ TEST(PauseKey, IsIgnoredOnceTheTimeIsUpOrTheLevelIsLost)
 TEST(PauseKey, AWalkUnderWayStillEndsOnTheNextCellThenPlayHolds)
 {
     WindowModelRig rig;
-    ASSERT_TRUE(rig.play(3, room));
+    ASSERT_TRUE(rig.play(3, drawn_room));
     rig.keys.hold({Key::right});
     rig.run(75);  // the step and a frame or two
     ASSERT_EQ(rig.engine.phase(), Engine::Phase::animating);
@@ -178,7 +176,7 @@ TEST(Sound, WinKeepsTheMusicLossStopsItBeforeItsOwnSound)
     EXPECT_EQ(rig.sound.log, (Log{"ready", "sfyrixtra", "music", "moving", "win"}));
 
     WindowModelRig loser;
-    ASSERT_TRUE(loser.play(3, room, 1));
+    ASSERT_TRUE(loser.play(3, drawn_room, 1));
     loser.run(1000);
     EXPECT_EQ(loser.sound.log, (Log{"ready", "sfyrixtra", "music", "stop", "rewind", "lose"}));
 }
@@ -198,14 +196,14 @@ TEST(Sound, NothingAtAllWhileSoundIsUnchecked)
     rig.answer("yes");
     rig.newGame("9");  // missing
     rig.answer("");
-    ASSERT_TRUE(rig.play(4, won_at_once));
+    ASSERT_TRUE(rig.play(4, drawn_won_at_once));
     EXPECT_TRUE(rig.controls.winnerLabel.visible);
     EXPECT_EQ(rig.sound.log, Log{});
 }
 
 TEST(Sound, SwitchingOnRestartsTheMusicFromItsStartInEveryState)
 {
-    const std::pair<const char*, Rows> states[] = {{"idle", {}}, {"won", won_at_once}, {"lost", room}};
+    const std::pair<const char*, Rows> states[] = {{"idle", {}}, {"won", drawn_won_at_once}, {"lost", drawn_room}};
     for (const auto& [state, level] : states) {
         SCOPED_TRACE(state);
         WindowModelRig rig;
