@@ -1,0 +1,207 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's side of the web shell: shows what the game hands it and hands the player's input to the game.
+'use strict';
+
+var Page = (function() {
+  var width = 737, height = 534, cell = 32;
+  var stage = document.getElementById('stage');
+  var scene = document.getElementById('scene').getContext('2d');
+  var overlay = document.getElementById('overlay').getContext('2d');
+  var labels = [], buttons = [], pictures = [];
+  var timer = null;
+  var buttonCommands = ['next', 'abort', 'retry'];
+  var arrows = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Control: 4};
+
+  function call(name, types, values) { return Module.ccall(name, 'number', types || [], values || []); }
+
+  function placed(element, place) {
+    element.style.left = place.x + 'px';
+    element.style.top = place.y + 'px';
+    element.style.width = place.width + 'px';
+    element.style.height = place.height + 'px';
+  }
+
+  function made(list, index, tag, className) {
+    if (!list[index]) {
+      list[index] = document.createElement(tag);
+      list[index].className = className;
+      stage.appendChild(list[index]);
+    }
+    return list[index];
+  }
+
+  // The largest whole factor that fits the page below the menu bar.
+  function fit() {
+    var menu = document.getElementById('menu').offsetHeight;
+    var factor = Math.max(1, Math.floor(Math.min(window.innerWidth / width, (window.innerHeight - menu) / height)));
+    stage.style.transform = 'scale(' + factor + ')';
+    var frame = document.getElementById('frame');
+    frame.style.width = width * factor + 'px';
+    frame.style.height = height * factor + 'px';
+    return factor;
+  }
+
+  // The playfield's cell under a pointer event.
+  function cellAt(event) {
+    var box = stage.getBoundingClientRect();
+    var x = (event.clientX - box.left) * width / box.width, y = (event.clientY - box.top) * height / box.height;
+    return {x: Math.floor(x / cell), y: Math.floor(y / cell)};
+  }
+
+  var box = {
+    dialog: document.getElementById('box'),
+    id: 0,
+    // kind: 0 OK, 1 Yes/No, 2 input, 3 Help, 4 About, 5 Records.
+    open: function(id, kind, title, text) {
+      box.id = id;
+      document.getElementById('box-title').textContent = title;
+      document.getElementById('box-text').textContent = text;
+      var input = document.getElementById('box-input');
+      input.value = '';
+      input.hidden = kind !== 2;
+      var buttonsDiv = document.getElementById('box-buttons');
+      buttonsDiv.textContent = '';
+      var choices = kind === 1 ? [['Yes', 1], ['No', 0]] : kind === 2 ? [['OK', 1], ['Cancel', 0]] : [['OK', 1]];
+      choices.forEach(function(choice) {
+        var b = document.createElement('button');
+        b.textContent = choice[0];
+        b.value = String(choice[1]);
+        buttonsDiv.appendChild(b);
+      });
+      box.dialog.returnValue = '';
+      box.dialog.showModal();
+      (kind === 2 ? input : buttonsDiv.firstChild).focus();
+    },
+    closed: function() {
+      var yes = box.dialog.returnValue === '1';
+      var text = yes ? document.getElementById('box-input').value : '';
+      call('kel_answer', ['number', 'number', 'string'], [box.id, yes ? 1 : 0, text]);
+    },
+  };
+  box.dialog.addEventListener('close', box.closed);
+
+  function listen() {
+    document.querySelectorAll('#menu button').forEach(function(b) {
+      b.addEventListener('click', function() {
+        if (b.dataset.command)
+          call('kel_command', ['string'], [b.dataset.command]);
+        else
+          call('kel_character', ['number'], [Number(b.dataset.character)]);
+        b.blur();
+      });
+    });
+    window.addEventListener('keydown', function(event) {
+      if (box.dialog.open)
+        return;
+      if (event.key in arrows) {
+        event.preventDefault();
+        if (!event.repeat)
+          call('kel_key', ['number', 'number'], [arrows[event.key], 1]);
+      } else if (event.key === 'Backspace' || event.key === 'Escape' || event.key.length === 1) {
+        var code = event.key === 'Backspace' ? 8 : event.key === 'Escape' ? 27 : event.key.charCodeAt(0);
+        if (code < 128 && !event.ctrlKey && !event.altKey && !event.metaKey) {
+          event.preventDefault();
+          call('kel_character', ['number'], [code]);
+        }
+      }
+    });
+    window.addEventListener('keyup', function(event) {
+      if (event.key in arrows)
+        call('kel_key', ['number', 'number'], [arrows[event.key], 0]);
+    });
+    window.addEventListener('blur', function() { call('kel_release_keys'); });
+    document.getElementById('scene').addEventListener('pointerdown', function(event) {
+      var at = cellAt(event);
+      if (event.button === 2)
+        call('kel_cancel_pointer');
+      else if (event.button === 0)
+        call('kel_cell_click', ['number', 'number'], [at.x, at.y]);
+    });
+    document.getElementById('scene').addEventListener('contextmenu', function(event) { event.preventDefault(); });
+    window.addEventListener('resize', fit);
+  }
+
+  return {
+    start: function() {
+      fit();
+      listen();
+      call('kel_start');
+    },
+    openBox: box.open,
+    blit: function(image, x, y) { scene.putImageData(image, x, y); },
+    label: function(index, caption, place, visible, colour, points) {
+      var label = made(labels, index, 'div', 'label');
+      label.textContent = caption;
+      placed(label, place);
+      label.style.color = colour;
+      label.style.fontSize = Math.round(points * 96 / 72) + 'px';
+      label.hidden = !visible;
+    },
+    button: function(index, caption, place, visible, focused) {
+      var button = made(buttons, index, 'button', 'scene-button');
+      if (!button.onclick)
+        button.onclick = function() { call('kel_command', ['string'], [buttonCommands[index]]); };
+      button.textContent = caption;
+      placed(button, place);
+      button.hidden = !visible;
+      if (focused && visible)
+        button.focus();
+    },
+    picture: function(index, image, place, visible) {
+      var picture = made(pictures, index, 'canvas', 'picture');
+      if (image && picture.width !== image.width) {
+        picture.width = image.width;
+        picture.height = image.height;
+        picture.getContext('2d').putImageData(image, 0, 0);
+      }
+      // Centred in its place, as the desktop draws it.
+      placed(picture, {x: place.x + Math.floor((place.width - picture.width) / 2),
+                       y: place.y + Math.floor((place.height - picture.height) / 2),
+                       width: picture.width, height: picture.height});
+      picture.hidden = !visible;
+    },
+    menuItem: function(name, enabled, checked) {
+      var item = document.querySelector('#menu button[data-command="' + name + '"]');
+      if (!item)
+        return;
+      item.disabled = !enabled;
+      if (name === 'sound')
+        item.setAttribute('aria-pressed', String(checked));
+    },
+    // The hint in yellow and cyan (dashed), a pick's object and targets in magenta.
+    overlay: function(n) {
+      overlay.clearRect(0, 0, width, height);
+      overlay.lineWidth = 3;
+      function outline(x, y, colour, dashed) {
+        overlay.strokeStyle = colour;
+        overlay.setLineDash(dashed ? [9, 3] : []);
+        overlay.strokeRect(x * cell + 2.5, y * cell + 2.5, cell - 5, cell - 5);
+      }
+      if (n[0]) {
+        outline(n[1], n[2], '#ffff00', false);
+        outline(n[3], n[4], '#00ffff', true);
+      }
+      if (n[5]) {
+        outline(n[6], n[7], '#ff00ff', false);
+        overlay.fillStyle = '#ff00ff';
+        for (var i = 8; i + 1 < n.length; i += 2)
+          overlay.fillRect(n[i] * cell + 12, n[i + 1] * cell + 12, cell - 24, cell - 24);
+      }
+    },
+    wakeIn: function(milliseconds) {
+      if (timer !== null)
+        clearTimeout(timer);
+      timer = milliseconds < 0 ? null : setTimeout(function() {
+        timer = null;
+        call('kel_wake');
+      }, milliseconds);
+    },
+  };
+})();
+
+var Module = {
+  page: Page,
+  onRuntimeInitialized: function() { Page.start(); },
+  print: function(text) { console.log(text); },
+  printErr: function(text) { console.error(text); },
+};

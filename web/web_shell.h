@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game in the browser: the ports for the page, the model, and every event followed by advance and mirror.
+#pragma once
+
+#include "game/engine/images.h"
+#include "game/play/game_window_model.h"
+#include "game/play/key_table.h"
+#include "game/ports/sound.h"
+#include "web/controls_mirror.h"
+#include "web/web_dialogs.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace kelvaro {
+
+// The pictures from the folder of PNG files packed into the build.
+Images loadImages(const std::filesystem::path& folder);
+
+class WebShell {
+public:
+    // `data` holds Maps/ (the shipped levels) and images/.
+    explicit WebShell(const std::filesystem::path& data);
+
+    // Start-up, once the page is shown.
+    void start();
+    // The page's timer fired.
+    void wake();
+    // A menu item or button by its command's name (newGame, hint, next, ...); unknown names do nothing.
+    void command(const std::string& name);
+    void characterKey(char key);
+    void key(Key key, bool down);
+    // The page lost the focus: no key release will come.
+    void releaseKeys();
+    void cellClick(int x, int y);
+    void cancelPointer();
+    bool pointerActs(int x, int y);
+    void answer(int box, bool yes, const std::string& text) { dialogs_.answer(box, yes, text); }
+
+private:
+    // Runs what is due, mirrors the controls and asks for the next wake-up.
+    void sync();
+
+    Images images_;
+    KeyTable keys_;
+    WebDialogs dialogs_;
+    SilentSound sound_;
+    std::unique_ptr<GameWindowModel> model_;
+    ControlsMirror mirror_;
+};
+
+} // namespace kelvaro
