@@ -2,8 +2,6 @@
 // The controls mirrored to the page, in the order the desktop window builds them.
 #include "web/controls_mirror.h"
 
-#include "web/page.h"
-
 #include <array>
 
 namespace kelvaro {
@@ -38,7 +36,7 @@ void ControlsMirror::show(Controls& controls, const Images& images)
     if (first_)
         controls.drawn.assign(1, Area{0, 0, Controls::client_width, Controls::client_height});
     for (const Area& area : controls.drawn)
-        page::blit(controls.windowSurface, area);
+        page_.blit(controls.windowSurface, area);
     controls.drawn.clear();
     showOverlay(controls);
     first_ = false;
@@ -49,7 +47,7 @@ void ControlsMirror::showLabels(const Controls& controls)
     const auto labels = labelsOf(controls);
     for (std::size_t i = 0; i < labels.size(); ++i)
         if (moved(labels_, i, labels[i]->changes(), first_))
-            page::showLabel(static_cast<int>(i), *labels[i]);
+            page_.showLabel(static_cast<int>(i), *labels[i]);
 }
 
 void ControlsMirror::showButtons(const Controls& controls)
@@ -60,7 +58,7 @@ void ControlsMirror::showButtons(const Controls& controls)
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const bool focused = controls.focus == static_cast<Focus>(i + 1);
         if (moved(buttons_, i, buttons[i]->changes(), first_) || refocused)
-            page::showButton(static_cast<int>(i), *buttons[i], focused);
+            page_.showButton(static_cast<int>(i), *buttons[i], focused);
     }
 }
 
@@ -70,7 +68,7 @@ void ControlsMirror::showPictures(const Controls& controls, const Images& images
                                                                          {&controls.titlePicture, &images.titlePicture}};
     for (std::size_t i = 0; i < 2; ++i)
         if (moved(pictures_, i, pictures[i].first->changes(), first_))
-            page::showPicture(static_cast<int>(i), *pictures[i].second, *pictures[i].first);
+            page_.showPicture(static_cast<int>(i), *pictures[i].second, *pictures[i].first);
 }
 
 void ControlsMirror::showMenus(const Controls& controls)
@@ -78,12 +76,12 @@ void ControlsMirror::showMenus(const Controls& controls)
     if (!first_ && menus_ == controls.menuChanges())
         return;
     menus_ = controls.menuChanges();
-    page::showMenuItem("newGame", controls.newGameItem);
-    page::showMenuItem("endGame", controls.endGameItem);
-    page::showMenuItem("restart", controls.restartLevelItem);
-    page::showMenuItem("sound", controls.soundItem);
-    page::showMenuItem("help", controls.helpItem);
-    page::showMenuItem("about", controls.aboutItem);
+    page_.showMenuItem("newGame", controls.newGameItem);
+    page_.showMenuItem("endGame", controls.endGameItem);
+    page_.showMenuItem("restart", controls.restartLevelItem);
+    page_.showMenuItem("sound", controls.soundItem);
+    page_.showMenuItem("help", controls.helpItem);
+    page_.showMenuItem("about", controls.aboutItem);
 }
 
 // The hint and the marks hold no count: they are small, and compared.
@@ -93,7 +91,7 @@ void ControlsMirror::showOverlay(const Controls& controls)
         return;
     hint_ = controls.hintOutline;
     marks_ = controls.pushMarks;
-    page::showOverlay(controls.hintOutline, controls.pushMarks);
+    page_.showOverlay(controls.hintOutline, controls.pushMarks);
 }
 
 } // namespace kelvaro

@@ -4,6 +4,7 @@
 
 #include "game/engine/controls.h"
 #include "game/engine/images.h"
+#include "web/page.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,7 +14,10 @@ namespace kelvaro {
 
 class ControlsMirror {
 public:
-    // Everything on the first call; then only the controls whose count moved, and the drawn areas.
+    explicit ControlsMirror(Page& page) : page_(page) {}
+
+    // Everything on the first call; then only the controls whose count moved, and the drawn
+    // areas, which it empties.
     void show(Controls& controls, const Images& images);
 
 private:
@@ -23,6 +27,7 @@ private:
     void showMenus(const Controls& controls);
     void showOverlay(const Controls& controls);
 
+    Page& page_;
     bool first_ = true;
     std::vector<std::uint32_t> labels_;
     std::vector<std::uint32_t> buttons_;

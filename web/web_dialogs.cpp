@@ -2,8 +2,6 @@
 // The boxes handed to the page's script, which words nothing: every text arrives in English.
 #include "web/web_dialogs.h"
 
-#include "web/page.h"
-
 #include <sstream>
 
 namespace kelvaro {
@@ -49,37 +47,37 @@ void WebDialogs::answer(int id, bool yes, const std::string& text)
 void WebDialogs::confirm(const Message& text, const Message& title, std::function<void(bool yes)> done)
 {
     const int id = open([done](bool yes, const std::string&) { done(yes); });
-    page::openBox(id, page::BoxKind::yesNo, english(title), english(text));
+    page_.openBox(id, Page::BoxKind::yesNo, english(title), english(text));
 }
 
 void WebDialogs::inputBox(const Message& prompt, const Message& title, std::function<void(const std::string& answer)> done)
 {
     const int id = open([done](bool, const std::string& text) { done(text); });
-    page::openBox(id, page::BoxKind::input, english(title), english(prompt));
+    page_.openBox(id, Page::BoxKind::input, english(title), english(prompt));
 }
 
 void WebDialogs::message(const Message& text, std::function<void()> done)
 {
     const int id = open([done](bool, const std::string&) { done(); });
-    page::openBox(id, page::BoxKind::ok, "Kelvaro", english(text));
+    page_.openBox(id, Page::BoxKind::ok, "Kelvaro", english(text));
 }
 
 void WebDialogs::showHelp(std::function<void()> done)
 {
     const int id = open([done](bool, const std::string&) { done(); });
-    page::openBox(id, page::BoxKind::help, "Help", "");
+    page_.openBox(id, Page::BoxKind::help, "Help", "");
 }
 
 void WebDialogs::showAbout(std::function<void()> done)
 {
     const int id = open([done](bool, const std::string&) { done(); });
-    page::openBox(id, page::BoxKind::about, "About", "");
+    page_.openBox(id, Page::BoxKind::about, "About", "");
 }
 
 void WebDialogs::showRecords(const RecordsShown& shown, std::function<void()> done)
 {
     const int id = open([done](bool, const std::string&) { done(); });
-    page::openBox(id, page::BoxKind::records, "Records", recordsText(shown));
+    page_.openBox(id, Page::BoxKind::records, "Records", recordsText(shown));
 }
 
 } // namespace kelvaro

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/ports/dialogs.h"
+#include "web/page.h"
 
 #include <functional>
 #include <map>
@@ -12,6 +13,8 @@ namespace kelvaro {
 
 class WebDialogs : public Dialogs {
 public:
+    explicit WebDialogs(Page& page) : page_(page) {}
+
     void confirm(const Message& text, const Message& title, std::function<void(bool yes)> done) override;
     void inputBox(const Message& prompt, const Message& title, std::function<void(const std::string& answer)> done) override;
     void message(const Message& text, std::function<void()> done) override;
@@ -28,6 +31,7 @@ private:
     using Answer = std::function<void(bool yes, const std::string& text)>;
     int open(Answer answer);
 
+    Page& page_;
     std::map<int, Answer> open_;
     int next_id_ = 1;
 };

@@ -5,7 +5,6 @@
 #include "game/play/played_set.h"
 #include "level/level_files.h"
 #include "level/sets/level_set.h"
-#include "web/page.h"
 
 #include <emscripten.h>
 
@@ -58,7 +57,7 @@ void WebShell::sync()
     model_->advance();
     mirror_.show(model_->controls, images_);
     const std::optional<std::uint32_t> due = model_->nextDue();
-    page::wakeIn(due ? std::max(static_cast<std::int32_t>(*due - ticks()), 0) : -1);
+    page_.wakeIn(due ? std::max(static_cast<std::int32_t>(*due - ticks()), 0) : -1);
 }
 
 void WebShell::wake() { sync(); }

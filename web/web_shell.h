@@ -7,6 +7,7 @@
 #include "game/play/key_table.h"
 #include "game/ports/sound.h"
 #include "web/controls_mirror.h"
+#include "web/js_page.h"
 #include "web/web_dialogs.h"
 
 #include <filesystem>
@@ -42,12 +43,13 @@ private:
     // Runs what is due, mirrors the controls and asks for the next wake-up.
     void sync();
 
+    JsPage page_;
     Images images_;
     KeyTable keys_;
-    WebDialogs dialogs_;
+    WebDialogs dialogs_{page_};
     SilentSound sound_;
     std::unique_ptr<GameWindowModel> model_;
-    ControlsMirror mirror_;
+    ControlsMirror mirror_{page_};
 };
 
 } // namespace kelvaro

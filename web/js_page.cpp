@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The calls into the page's script (library_kelvaro.js), with C++ values turned into plain ones.
-#include "web/page.h"
+#include "web/js_page.h"
 
 #include <vector>
 
@@ -17,46 +17,46 @@ void kelvaro_overlay(const int* numbers, int count);
 void kelvaro_wake(int milliseconds);
 }
 
-namespace kelvaro::page {
+namespace kelvaro {
 
-void openBox(int id, BoxKind kind, const std::string& title, const std::string& text)
+void JsPage::openBox(int id, BoxKind kind, const std::string& title, const std::string& text)
 {
     kelvaro_open_box(id, static_cast<int>(kind), title.c_str(), text.c_str());
 }
 
-void blit(const Surface& surface, const Area& area)
+void JsPage::blit(const Surface& surface, const Area& area)
 {
     kelvaro_blit(surface.data(), surface.width(), area.x, area.y, area.width, area.height);
 }
 
-void showLabel(int index, const LabelControl& label)
+void JsPage::showLabel(int index, const LabelControl& label)
 {
     const Rect& p = label.place;
     kelvaro_label(index, english(label.caption).c_str(), static_cast<int>(p.left), static_cast<int>(p.top), p.width,
                   p.height, label.visible ? 1 : 0, label.colour, label.font_points);
 }
 
-void showButton(int index, const ButtonControl& button, bool focused)
+void JsPage::showButton(int index, const ButtonControl& button, bool focused)
 {
     const Rect& p = button.place;
     kelvaro_button(index, english(button.caption).c_str(), static_cast<int>(p.left), static_cast<int>(p.top), p.width,
                    p.height, button.visible ? 1 : 0, focused ? 1 : 0);
 }
 
-void showPicture(int index, const Surface& image, const PictureControl& picture)
+void JsPage::showPicture(int index, const Surface& image, const PictureControl& picture)
 {
     const Rect& p = picture.place;
     kelvaro_picture(index, image.data(), image.width(), image.height(), static_cast<int>(p.left), static_cast<int>(p.top),
                     p.width, p.height, picture.visible ? 1 : 0);
 }
 
-void showMenuItem(const char* name, const MenuItem& item)
+void JsPage::showMenuItem(const char* name, const MenuItem& item)
 {
     kelvaro_menu_item(name, item.enabled ? 1 : 0, item.checked ? 1 : 0);
 }
 
 // Handed over as plain numbers: the hint's flag and two cells, the marks' flag, object and targets.
-void showOverlay(const HintOutline& hint, const PushMarks& marks)
+void JsPage::showOverlay(const HintOutline& hint, const PushMarks& marks)
 {
     std::vector<int> numbers{hint.visible, hint.objectx, hint.objecty, hint.sidex, hint.sidey,
                              marks.visible, marks.objectx, marks.objecty};
@@ -67,6 +67,6 @@ void showOverlay(const HintOutline& hint, const PushMarks& marks)
     kelvaro_overlay(numbers.data(), static_cast<int>(numbers.size()));
 }
 
-void wakeIn(int milliseconds) { kelvaro_wake(milliseconds); }
+void JsPage::wakeIn(int milliseconds) { kelvaro_wake(milliseconds); }
 
-} // namespace kelvaro::page
+} // namespace kelvaro
