@@ -118,6 +118,11 @@ var Page = (function() {
         call('kel_cell_click', ['number', 'number'], [at.x, at.y]);
     });
     document.getElementById('scene').addEventListener('contextmenu', function(event) { event.preventDefault(); });
+    // A hand where a click would walk, push or pick.
+    document.getElementById('scene').addEventListener('pointermove', function(event) {
+      var at = cellAt(event);
+      event.target.style.cursor = call('kel_pointer_acts', ['number', 'number'], [at.x, at.y]) ? 'pointer' : 'default';
+    });
     window.addEventListener('resize', fit);
   }
 

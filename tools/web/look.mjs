@@ -81,6 +81,13 @@ await shot('level1');
 await press('ArrowRight', 39, 500);
 await sleep(500);
 await shot('walked');
+// A click on the playfield's cell (5, 3) walks there.
+const box = await evaluate("(() => { const r = document.getElementById('scene').getBoundingClientRect(); return [r.left, r.top, r.width / 737]; })()");
+const click = { x: box[0] + (5 * 32 + 16) * box[2], y: box[1] + (3 * 32 + 16) * box[2], button: 'left', clickCount: 1 };
+await send('Input.dispatchMouseEvent', { type: 'mousePressed', ...click });
+await send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...click });
+await sleep(1000);
+await shot('clicked');
 await evaluate("document.querySelector('[data-command=records]').click()");
 await until("document.getElementById('box').open");
 await shot('records');
