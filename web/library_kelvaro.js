@@ -44,6 +44,9 @@ mergeInto(LibraryManager.library, {
   kelvaro_overlay: function(numbers, count) {
     Module.page.overlay(Array.from(HEAP32.subarray(numbers >> 2, (numbers >> 2) + count)));
   },
+  kelvaro_sound: function(action, channel, file) {
+    Module.page.sound(action, channel, UTF8ToString(file));
+  },
   kelvaro_wake: function(milliseconds) {
     Module.page.wakeIn(milliseconds);
   },

@@ -41,6 +41,10 @@ WebShell::WebShell(const std::filesystem::path& data) : images_(loadImages(data 
     shelf.file_name = [this](int n) { return model_->playedSet().file(n).string(); };
     shelf.installed_sets = [data] { return std::vector<LevelSet>{builtinLevelSet(data)}; };
     GameWindowModel::Shell shell{sound_, keys_, dialogs_, ticks, [](int status) { std::printf("quit %d\n", status); }};
+    shell.initsound = [this] {
+        sound_.load();
+        return std::optional<std::string>();
+    };
     model_ = std::make_unique<GameWindowModel>(images_, std::move(shell), std::move(shelf));
     model_->setLevelSet(builtinLevelSet(data));
     dialogs_.after_close = [this] { sync(); };

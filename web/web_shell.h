@@ -5,10 +5,10 @@
 #include "game/engine/images.h"
 #include "game/play/game_window_model.h"
 #include "game/play/key_table.h"
-#include "game/ports/sound.h"
 #include "web/controls_mirror.h"
 #include "web/js_page.h"
 #include "web/web_dialogs.h"
+#include "web/web_sound.h"
 
 #include <filesystem>
 #include <memory>
@@ -47,7 +47,7 @@ private:
     Images images_;
     KeyTable keys_;
     WebDialogs dialogs_{page_};
-    SilentSound sound_;
+    WebSound sound_;
     std::unique_ptr<GameWindowModel> model_;
     ControlsMirror mirror_{page_};
 };

@@ -92,6 +92,7 @@ await evaluate("document.querySelector('[data-command=records]').click()");
 await until("document.getElementById('box').open");
 await shot('records');
 await evaluate("document.querySelector('#box-buttons button').click()");
+console.log('sounds loaded:', await evaluate('Page.soundsLoaded()'));
 console.log('labels:', await evaluate("Array.from(document.querySelectorAll('.label')).filter(l => !l.hidden).map(l => l.textContent).join(' | ')"));
 ws.close();
 browser.kill();
