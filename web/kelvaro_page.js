@@ -11,6 +11,7 @@ var Page = (function() {
   var timer = null;
   var buttonCommands = ['next', 'abort', 'retry'];
   var arrows = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Control: 4};
+  var named = {Backspace: 8, Enter: 13, Escape: 27};
 
   function call(name, types, values) { return Module.ccall(name, 'number', types || [], values || []); }
 
@@ -151,10 +152,12 @@ var Page = (function() {
         event.preventDefault();
         if (!event.repeat)
           call('kel_key', ['number', 'number'], [arrows[event.key], 1]);
-      } else if (event.key === 'Backspace' || event.key === 'Escape' || event.key.length === 1) {
-        var code = event.key === 'Backspace' ? 8 : event.key === 'Escape' ? 27 : event.key.charCodeAt(0);
+      } else if (event.key in named || event.key.length === 1) {
+        var code = event.key in named ? named[event.key] : event.key.charCodeAt(0);
         if (code < 128 && !event.ctrlKey && !event.altKey && !event.metaKey) {
-          event.preventDefault();
+          // A focused Next or Retry still takes its Enter or Space, as on the desktop.
+          if (!(event.target instanceof HTMLButtonElement))
+            event.preventDefault();
           call('kel_character', ['number'], [code]);
         }
       }
