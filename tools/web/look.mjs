@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Opens the web build in headless Chromium, plays a few steps and saves screenshots: a look by hand, not a test.
+// Opens the web build in headless Chromium, plays level 1 a little (keys, a click, a hint, Records) and saves a screenshot of each step: a look by hand, not a test.
 // node --experimental-websocket tools/web/look.mjs URL OUT_PREFIX   (Node 20; Node 22 needs no flag)
 import { spawn } from 'node:child_process';
 import { writeFileSync, mkdtempSync } from 'node:fs';
@@ -88,6 +88,9 @@ await send('Input.dispatchMouseEvent', { type: 'mousePressed', ...click });
 await send('Input.dispatchMouseEvent', { type: 'mouseReleased', ...click });
 await sleep(1000);
 await shot('clicked');
+await evaluate("document.querySelector('[data-command=hint]').click()");
+await sleep(500);
+await shot('hint');
 await evaluate("document.querySelector('[data-command=records]').click()");
 await until("document.getElementById('box').open");
 await shot('records');
