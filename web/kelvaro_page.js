@@ -5,9 +5,10 @@
 var Page = (function() {
   var width = 737, height = 534, cell = 32;
   var stage = document.getElementById('stage');
-  var scene = document.getElementById('scene').getContext('2d');
-  var overlay = document.getElementById('overlay').getContext('2d');
-  var labels = [], buttons = [], pictures = [];
+  var scene = new CrispCanvas(document.getElementById('scene'), width, height);
+  var overlay = document.getElementById('overlay');
+  var marks = [0, 0, 0, 0, 0, 0, 0, 0];  // the hint and the marks last shown, for a new size
+  var labels = [], buttons = [], pictures = [];  // pictures: canvases, each with its CrispCanvas
   var timer = null;
   var buttonCommands = ['next', 'abort', 'retry'];
   var arrows = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Control: 4};
@@ -31,15 +32,49 @@ var Page = (function() {
     return list[index];
   }
 
-  // The largest whole factor that fits the page below the menu bar.
+  // The scale the game's core picks for the room below the menu bar (fittedScale), in device pixels.
   function fit() {
     var menu = document.getElementById('menu').offsetHeight;
-    var factor = Math.max(1, Math.floor(Math.min(window.innerWidth / width, (window.innerHeight - menu) / height)));
-    stage.style.transform = 'scale(' + factor + ')';
+    var dpr = window.devicePixelRatio || 1;
+    var room = [Math.floor(window.innerWidth * dpr), Math.floor((window.innerHeight - menu) * dpr), Math.max(1, Math.round(dpr))];
+    var s = Module.HEAP32.subarray(call('kel_fit', ['number', 'number', 'number'], room) >> 2);
+    var factor = s[0] * s[1], smooth = !!s[2], shown = {width: s[3] / dpr, height: s[4] / dpr};
+    stage.style.transform = 'scale(' + shown.width / width + ',' + shown.height / height + ')';
     var frame = document.getElementById('frame');
-    frame.style.width = width * factor + 'px';
-    frame.style.height = height * factor + 'px';
-    return factor;
+    frame.style.width = shown.width + 'px';
+    frame.style.height = shown.height + 'px';
+    scene.enlarge(factor, smooth);
+    pictures.forEach(function(picture) { picture.crisp.enlarge(factor, smooth); });
+    overlay.width = width * factor;
+    overlay.height = height * factor;
+    overlay.style.width = width + 'px';
+    overlay.style.height = height + 'px';
+    overlay.style.imageRendering = smooth ? 'auto' : 'pixelated';
+    drawOverlay(marks);
+  }
+
+  // The hint in yellow and cyan (dashed), a pick's object and targets in magenta.
+  function drawOverlay(n) {
+    marks = n;
+    var context = overlay.getContext('2d'), f = overlay.width / width;
+    context.setTransform(f, 0, 0, f, 0, 0);
+    context.clearRect(0, 0, width, height);
+    context.lineWidth = 3;
+    function outline(x, y, colour, dashed) {
+      context.strokeStyle = colour;
+      context.setLineDash(dashed ? [9, 3] : []);
+      context.strokeRect(x * cell + 2.5, y * cell + 2.5, cell - 5, cell - 5);
+    }
+    if (n[0]) {
+      outline(n[1], n[2], '#ffff00', false);
+      outline(n[3], n[4], '#00ffff', true);
+    }
+    if (n[5]) {
+      outline(n[6], n[7], '#ff00ff', false);
+      context.fillStyle = '#ff00ff';
+      for (var i = 8; i + 1 < n.length; i += 2)
+        context.fillRect(n[i] * cell + 12, n[i + 1] * cell + 12, cell - 24, cell - 24);
+    }
   }
 
   // The playfield's cell under a pointer event.
@@ -190,7 +225,7 @@ var Page = (function() {
       call('kel_start');
     },
     openBox: box.open,
-    blit: function(image, x, y) { scene.putImageData(image, x, y); },
+    blit: function(image, x, y) { scene.put(image, x, y); },
     label: function(index, caption, place, visible, colour, points) {
       var label = made(labels, index, 'div', 'label');
       label.textContent = caption;
@@ -211,15 +246,19 @@ var Page = (function() {
     },
     picture: function(index, image, place, visible) {
       var picture = made(pictures, index, 'canvas', 'picture');
-      if (image && picture.width !== image.width) {
-        picture.width = image.width;
-        picture.height = image.height;
-        picture.getContext('2d').putImageData(image, 0, 0);
+      if (!picture.crisp) {
+        picture.crisp = new CrispCanvas(picture, 0, 0);
+        picture.crisp.enlarge(scene.factor, scene.smooth);
+      }
+      var crisp = picture.crisp;
+      if (image && crisp.source.width !== image.width) {
+        crisp.resize(image.width, image.height);
+        crisp.put(image, 0, 0);
       }
       // Centred in its place, as the desktop draws it.
-      placed(picture, {x: place.x + Math.floor((place.width - picture.width) / 2),
-                       y: place.y + Math.floor((place.height - picture.height) / 2),
-                       width: picture.width, height: picture.height});
+      placed(picture, {x: place.x + Math.floor((place.width - crisp.source.width) / 2),
+                       y: place.y + Math.floor((place.height - crisp.source.height) / 2),
+                       width: crisp.source.width, height: crisp.source.height});
       picture.hidden = !visible;
     },
     menuItem: function(name, enabled, checked) {
@@ -230,26 +269,7 @@ var Page = (function() {
       if (name === 'sound')
         item.setAttribute('aria-pressed', String(checked));
     },
-    // The hint in yellow and cyan (dashed), a pick's object and targets in magenta.
-    overlay: function(n) {
-      overlay.clearRect(0, 0, width, height);
-      overlay.lineWidth = 3;
-      function outline(x, y, colour, dashed) {
-        overlay.strokeStyle = colour;
-        overlay.setLineDash(dashed ? [9, 3] : []);
-        overlay.strokeRect(x * cell + 2.5, y * cell + 2.5, cell - 5, cell - 5);
-      }
-      if (n[0]) {
-        outline(n[1], n[2], '#ffff00', false);
-        outline(n[3], n[4], '#00ffff', true);
-      }
-      if (n[5]) {
-        outline(n[6], n[7], '#ff00ff', false);
-        overlay.fillStyle = '#ff00ff';
-        for (var i = 8; i + 1 < n.length; i += 2)
-          overlay.fillRect(n[i] * cell + 12, n[i + 1] * cell + 12, cell - 24, cell - 24);
-      }
-    },
+    overlay: drawOverlay,
     sound: audio.act,
     // How many sounds are ready to play: none before the player first touches the page.
     soundsLoaded: function() { return Object.keys(audio.buffers).length; },

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The C functions the page's script calls: one shell, made at start-up, every event handed to it.
+#include "game/play/scene_scale.h"
 #include "web/web_shell.h"
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace {
@@ -31,4 +33,15 @@ EMSCRIPTEN_KEEPALIVE void kel_cell_click(int x, int y) { shell->cellClick(x, y);
 EMSCRIPTEN_KEEPALIVE void kel_cancel_pointer() { shell->cancelPointer(); }
 EMSCRIPTEN_KEEPALIVE int kel_pointer_acts(int x, int y) { return shell->pointerActs(x, y) ? 1 : 0; }
 EMSCRIPTEN_KEEPALIVE void kel_answer(int box, int yes, const char* text) { shell->answer(box, yes != 0, text); }
+
+// The scale for an area of device pixels, as the desktop's full screen takes it: render ratio,
+// nearest factor, smooth, shown width and height, left and top; valid until the next call.
+EMSCRIPTEN_KEEPALIVE const int* kel_fit(int width, int height, int dpr)
+{
+    static int numbers[7];
+    const kelvaro::SceneScale s = kelvaro::fittedScale(width, height, dpr);
+    const int values[7] = {s.render_ratio, s.nearest, s.smooth ? 1 : 0, s.width, s.height, s.left, s.top};
+    std::copy(values, values + 7, numbers);
+    return numbers;
+}
 }
