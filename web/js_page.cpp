@@ -15,6 +15,7 @@ void kelvaro_picture(int index, const void* pixels, int image_width, int image_h
 void kelvaro_menu_item(const char* name, int enabled, int checked);
 void kelvaro_overlay(const int* numbers, int count);
 void kelvaro_wake(int milliseconds);
+void kelvaro_keep_files();
 }
 
 namespace kelvaro {
@@ -68,5 +69,7 @@ void JsPage::showOverlay(const HintOutline& hint, const PushMarks& marks)
 }
 
 void JsPage::wakeIn(int milliseconds) { kelvaro_wake(milliseconds); }
+
+void JsPage::keepFiles() { kelvaro_keep_files(); }
 
 } // namespace kelvaro

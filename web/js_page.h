@@ -16,6 +16,7 @@ public:
     void showMenuItem(const char* name, const MenuItem& item) override;
     void showOverlay(const HintOutline& hint, const PushMarks& marks) override;
     void wakeIn(int milliseconds) override;
+    void keepFiles() override;
 };
 
 } // namespace kelvaro

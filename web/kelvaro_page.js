@@ -222,8 +222,9 @@ var Page = (function() {
     start: function() {
       fit();
       listen();
-      call('kel_start');
+      call('kel_mount');
     },
+    storageRead: function() { call('kel_start'); },
     openBox: box.open,
     blit: function(image, x, y) { scene.put(image, x, y); },
     label: function(index, caption, place, visible, colour, points) {

@@ -47,6 +47,25 @@ mergeInto(LibraryManager.library, {
   kelvaro_sound: function(action, channel, file) {
     Module.page.sound(action, channel, UTF8ToString(file));
   },
+  // The files under /save go to IndexedDB; a save asked for while one runs follows it.
+  kelvaro_keep_files__deps: ['$IDBFS'],
+  kelvaro_keep_files: function() {
+    var keep = Module.kelvaroKeep || (Module.kelvaroKeep = {running: false, again: false});
+    if (keep.running) {
+      keep.again = true;
+      return;
+    }
+    keep.running = true;
+    FS.syncfs(false, function(error) {
+      if (error)
+        console.error('the records could not be kept: ' + error);
+      keep.running = false;
+      if (keep.again) {
+        keep.again = false;
+        _kelvaro_keep_files();
+      }
+    });
+  },
   kelvaro_wake: function(milliseconds) {
     Module.page.wakeIn(milliseconds);
   },

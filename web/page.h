@@ -24,6 +24,8 @@ public:
     virtual void showOverlay(const HintOutline& hint, const PushMarks& marks) = 0;
     // Calls back in `milliseconds`, replacing the wake-up asked for before; negative: none.
     virtual void wakeIn(int milliseconds) = 0;
+    // The player's files changed: the page keeps them in the browser's storage.
+    virtual void keepFiles() = 0;
 };
 
 } // namespace kelvaro

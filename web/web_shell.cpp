@@ -3,6 +3,7 @@
 #include "web/web_shell.h"
 
 #include "game/play/played_set.h"
+#include "game/records/records.h"
 #include "level/level_files.h"
 #include "level/sets/level_set.h"
 
@@ -34,7 +35,8 @@ std::optional<Command> commandNamed(const std::string& name)
 
 } // namespace
 
-WebShell::WebShell(const std::filesystem::path& data) : images_(loadImages(data / "images"))
+WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::path& save)
+    : images_(loadImages(data / "images")), records_file_(recordsFile(save.c_str(), nullptr))
 {
     LevelShelf shelf;
     shelf.loader = [this](int n) { return loadGameLevel(model_->playedSet().file(n)); };
@@ -45,7 +47,8 @@ WebShell::WebShell(const std::filesystem::path& data) : images_(loadImages(data 
         sound_.load();
         return std::optional<std::string>();
     };
-    model_ = std::make_unique<GameWindowModel>(images_, std::move(shell), std::move(shelf));
+    model_ = std::make_unique<GameWindowModel>(images_, std::move(shell), std::move(shelf),
+                                               RecordsService::Setup{records_file_, shippedLevelKeys(data)});
     model_->setLevelSet(builtinLevelSet(data));
     dialogs_.after_close = [this] { sync(); };
 }
@@ -62,6 +65,19 @@ void WebShell::sync()
     mirror_.show(model_->controls, images_);
     const std::optional<std::uint32_t> due = model_->nextDue();
     page_.wakeIn(due ? std::max(static_cast<std::int32_t>(*due - ticks()), 0) : -1);
+    keepWrittenFiles();
+}
+
+// Records are written when a level is won, in whatever call that happens: a look at the file's
+// time after each one tells the page when to keep it.
+void WebShell::keepWrittenFiles()
+{
+    std::error_code error;
+    const std::filesystem::file_time_type written = std::filesystem::last_write_time(records_file_, error);
+    if (!error && written != records_written_) {
+        records_written_ = written;
+        page_.keepFiles();
+    }
 }
 
 void WebShell::wake() { sync(); }

@@ -21,8 +21,9 @@ Images loadImages(const std::filesystem::path& folder);
 
 class WebShell {
 public:
-    // `data` holds Maps/ (the shipped levels) and images/.
-    explicit WebShell(const std::filesystem::path& data);
+    // `data` holds Maps/ (the shipped levels) and images/; the player's records go under `save`,
+    // a folder the page keeps in the browser's storage.
+    WebShell(const std::filesystem::path& data, const std::filesystem::path& save);
 
     // Start-up, once the page is shown.
     void start();
@@ -42,6 +43,7 @@ public:
 private:
     // Runs what is due, mirrors the controls and asks for the next wake-up.
     void sync();
+    void keepWrittenFiles();
 
     JsPage page_;
     Images images_;
@@ -50,6 +52,8 @@ private:
     WebSound sound_;
     std::unique_ptr<GameWindowModel> model_;
     ControlsMirror mirror_{page_};
+    std::filesystem::path records_file_;
+    std::filesystem::file_time_type records_written_{};
 };
 
 } // namespace kelvaro

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Opens the web build in headless Chromium, plays level 1 a little (keys, a click, a hint, Records) and saves a screenshot of each step: a look by hand, not a test.
+// Opens the web build in headless Chromium, plays level 1 a little (keys, a click, a hint, Records, a win kept over a reload) and saves a screenshot of each step: a look by hand, not a test.
 // node --experimental-websocket tools/web/look.mjs URL OUT_PREFIX   (Node 20; Node 22 needs no flag)
 import { spawn } from 'node:child_process';
 import { writeFileSync, mkdtempSync } from 'node:fs';
@@ -95,6 +95,19 @@ await evaluate("document.querySelector('[data-command=records]').click()");
 await until("document.getElementById('box').open");
 await shot('records');
 await evaluate("document.querySelector('#box-buttons button').click()");
+// Win the level (P ends the pause Records left), then load the page again: the records are kept
+// in the browser's storage.
+await press('p', 80);
+await key('Control', 17, 'rawKeyDown');  // Ctrl pushes
+await press('ArrowRight', 39, 2500);
+await key('Control', 17, 'keyUp');
+await sleep(1500);
+await shot('won');
+await send('Page.navigate', { url });
+await until("document.querySelector('.label') !== null");
+await evaluate("document.querySelector('[data-command=records]').click()");
+await until("document.getElementById('box').open");
+console.log('records after a reload:', await evaluate("document.getElementById('box-text').textContent.split('\\n')[0]"));
 console.log('sounds loaded:', await evaluate('Page.soundsLoaded()'));
 console.log('labels:', await evaluate("Array.from(document.querySelectorAll('.label')).filter(l => !l.hidden).map(l => l.textContent).join(' | ')"));
 ws.close();

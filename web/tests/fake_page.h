@@ -45,6 +45,7 @@ public:
         calls.push_back(std::string("overlay") + (hint.visible ? " hint" : "") + (marks.visible ? " marks" : ""));
     }
     void wakeIn(int milliseconds) override { calls.push_back("wake " + std::to_string(milliseconds)); }
+    void keepFiles() override { calls.push_back("keep files"); }
 
     // The calls so far, forgotten.
     std::vector<std::string> take() { return std::exchange(calls, {}); }
