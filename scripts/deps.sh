@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build, the programs and the tests need; does nothing when all are there.
+# --web: those the web build needs instead (scripts/web.sh asks for them; the desktop build never does).
 set -euo pipefail
 
-packages=(
+desktop=(
   build-essential cmake ninja-build pkg-config python3 lld
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
@@ -13,6 +14,11 @@ packages=(
   fonts-dejavu-core fonts-liberation
   appstream desktop-file-utils dpkg-dev lintian man-db
 )
+# Emscripten brings its clang 14, lld, binaryen, Node and the acorn module its optimiser loads.
+web=(cmake ninja-build python3 emscripten)
+
+packages=("${desktop[@]}")
+[[ "${1:-}" == "--web" ]] && packages=("${web[@]}")
 
 missing=()
 for p in "${packages[@]}"; do

@@ -22,13 +22,13 @@ LAYERS = [
     [('game/aid', PLAIN)],
     [('game/play', PLAIN)],                                # the game's middle
     [('game/desktop/sound', SHELL), ('game/desktop/controller', SHELL)],
-    [('game/desktop', SHELL), ('editor/qt', SHELL)],       # the desktop shells and their programs
+    [('game/desktop', SHELL), ('editor/qt', SHELL), ('web', SHELL)],  # the shells and their programs
     [('tools', SHELL)],                                    # kel_check, level_forge
     [('bench', SHELL), ('translations', SHELL)],
 ]
 # Folders that include nothing of each other, each with the folders under it, whatever their rows.
 APART = [('game', 'editor')]
-SOURCES = ('level', 'game', 'editor', 'tools', 'bench', 'assets', 'i18n', 'translations')
+SOURCES = ('level', 'game', 'editor', 'web', 'tools', 'bench', 'assets', 'i18n', 'translations')
 INCLUDE = re.compile(r'^\s*#\s*include\s+[<"]([^">]+)[">]', re.M)
 PLATFORM = re.compile(r'^(Q[A-Za-z]|qt|SDL)')
 

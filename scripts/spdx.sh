@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Puts the licence line "SPDX-License-Identifier: GPL-3.0-or-later" at the top of every source
-# file that lacks one (C++ and headers with //, CMake, shell and Python with #, after a #! line);
+# file that lacks one (C++, headers and JavaScript with //, CMake, shell and Python with #, after a
+# #! line, CSS and HTML in their own comments);
 # running it again changes nothing. `--check` only lists the files without one, and fails if any.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -15,7 +16,7 @@ sources() {
   fi | grep -v '^level/fuzz/corpus/' | while read -r file; do
     [[ -f "$file" ]] || continue
     case "$file" in
-      *.cpp | *.h | *.py | *.sh | *.cmake | CMakeLists.txt | */CMakeLists.txt) echo "$file" ;;
+      *.cpp | *.h | *.py | *.sh | *.cmake | CMakeLists.txt | */CMakeLists.txt | *.js | *.mjs | *.css | *.html) echo "$file" ;;
       *)  # scripts without an extension, such as .ci/run
         if [[ "${file##*/}" != *.* ]] && head -c 2 "$file" | grep -q '^#!'; then echo "$file"; fi ;;
     esac
@@ -24,11 +25,13 @@ sources() {
 
 # The licence line sits in the first three lines (after a #! line and an encoding line at most),
 # a comment of its own: a mere mention of it in a comment does not count.
-has_licence() { head -n 3 "$1" | grep -Eq "^(//|#) SPDX-License-Identifier: "; }
+has_licence() { head -n 3 "$1" | grep -Eq "^(//|#|/\*|<!--) SPDX-License-Identifier: "; }
 
 comment_for() {
   case "$1" in
-    *.cpp | *.h) echo "// $licence" ;;
+    *.cpp | *.h | *.js | *.mjs) echo "// $licence" ;;
+    *.css) echo "/* $licence */" ;;
+    *.html) echo "<!-- $licence -->" ;;
     *) echo "# $licence" ;;
   esac
 }

@@ -133,7 +133,7 @@ std::optional<PushTargets> PointerPlan::pushTargets(int x, int y, std::size_t bu
 
 std::optional<std::uint32_t> PushTargets::cellOf(int x, int y) const
 {
-    const auto found = std::ranges::find(cells_, std::pair{x, y});
+    const auto found = std::find(cells_.begin(), cells_.end(), std::pair{x, y});
     if (found == cells_.end())
         return std::nullopt;
     return model_.cellOf(x, y);

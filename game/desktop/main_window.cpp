@@ -67,21 +67,7 @@ std::optional<Key> arrowOrCtrl(int qt_key)
 
 Images loadImages()
 {
-    auto load = [](const char* name) { return toSurface(artImage(name)); };
-    Images images;
-    images.wall = load("wall");
-    images.jewel = load("jewel");
-    images.goal = load("goal");
-    images.blank = load("blank");
-    images.crate = load("crate");
-    images.playerRight = load("player_right");
-    images.playerLeft = load("player_left");
-    images.playerUp = load("player_up");
-    images.playerDown = load("player_down");
-    images.readyTile = load("ready");
-    images.sadPicture = load("sad");
-    images.titlePicture = load("title");
-    return images;
+    return imagesFrom([](const char* name) { return toSurface(artImage(name)); });
 }
 
 MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* parent)

@@ -5,6 +5,7 @@
 #include "game/engine/surface.h"
 
 #include <cstdint>
+#include <utility>
 
 namespace kelvaro {
 
@@ -42,5 +43,29 @@ struct Images {
         return *strips[playerdir & 3];
     }
 };
+
+// The pictures by their names in assets/images (NAME.png), each read by `load(name)`.
+template <typename Load>
+Images imagesFrom(Load load)
+{
+    static constexpr std::pair<Surface Images::*, const char*> named[] = {
+        {&Images::wall, "wall"},
+        {&Images::jewel, "jewel"},
+        {&Images::goal, "goal"},
+        {&Images::blank, "blank"},
+        {&Images::crate, "crate"},
+        {&Images::playerRight, "player_right"},
+        {&Images::playerLeft, "player_left"},
+        {&Images::playerUp, "player_up"},
+        {&Images::playerDown, "player_down"},
+        {&Images::readyTile, "ready"},
+        {&Images::sadPicture, "sad"},
+        {&Images::titlePicture, "title"},
+    };
+    Images images;
+    for (const auto& [member, name] : named)
+        images.*member = load(name);
+    return images;
+}
 
 } // namespace kelvaro

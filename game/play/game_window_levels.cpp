@@ -4,9 +4,10 @@
 #include "game/play/window_phrases.h"
 
 #include <algorithm>
-#include <charconv>
+#include <cctype>
 #include <cmath>
-#include <system_error>
+#include <locale>
+#include <sstream>
 
 namespace kelvaro {
 namespace {
@@ -41,6 +42,16 @@ std::string trimmed(const std::string& text)
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
+// An optional minus, then digits with at most one point among them, and a digit at least.
+bool fixedDecimal(const std::string& text)
+{
+    const std::size_t start = !text.empty() && text[0] == '-' ? 1 : 0;
+    const std::string body = text.substr(start);
+    const auto digits = std::count_if(body.begin(), body.end(), [](unsigned char c) { return std::isdigit(c) != 0; });
+    return digits > 0 && body.size() - static_cast<std::size_t>(digits) <= 1 &&
+           body.find_first_not_of("0123456789.") == std::string::npos;
+}
+
 } // namespace
 
 std::optional<double> numericAnswer(const std::string& answer)
@@ -48,11 +59,13 @@ std::optional<double> numericAnswer(const std::string& answer)
     std::string text = trimmed(answer);
     if (!text.empty() && text[0] == '+')
         text.erase(0, 1);
-    if (text.empty() || text.find_first_not_of("-0123456789.") != std::string::npos)
+    if (!fixedDecimal(text))
         return std::nullopt;
+    // Read in the classic locale, whatever the program's: the point is always the decimal point.
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
     double value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
-    if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
+    if (!(in >> value) || in.peek() != std::char_traits<char>::eof() || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -2,10 +2,17 @@
 // The sounds a shell plays for the game: six effects and the looping music.
 #pragma once
 
+#include <array>
+#include <string_view>
+
 namespace kelvaro {
 
 // The seven sounds, in the order they are loaded.
 enum class Sound { win, lose, ready, moving, hurryup, sfyrixtra, music };
+
+// Their files, by Sound, as they ship beside the programs.
+inline constexpr std::array<std::string_view, 7> sound_files = {"win.wav",     "lose.wav",      "ready.wav", "moving.wav",
+                                                                "hurryup.wav", "sfyrixtra.wav", "music.wav"};
 
 class SoundPort {
 public:

@@ -186,13 +186,13 @@ Drawing tidied(const Drawing& drawing)
 Drawing trimmed(Drawing drawing)
 {
     auto wall = [](char c) { return c == '#'; };
-    auto row_of_wall = [&](const std::string& row) { return std::ranges::all_of(row, wall); };
+    auto row_of_wall = [&](const std::string& row) { return std::all_of(row.begin(), row.end(), wall); };
     while (!drawing.empty() && row_of_wall(drawing.back()))
         drawing.pop_back();
     while (!drawing.empty() && row_of_wall(drawing.front()))
         drawing.erase(drawing.begin());
     auto column_of_wall = [&](std::size_t x) {
-        return std::ranges::all_of(drawing, [&](const std::string& row) { return wall(row[x]); });
+        return std::all_of(drawing.begin(), drawing.end(), [&](const std::string& row) { return wall(row[x]); });
     };
     while (!drawing.empty() && !drawing[0].empty() && column_of_wall(drawing[0].size() - 1))
         for (std::string& row : drawing)

@@ -226,7 +226,7 @@ void SolverBound::fillPushes(const std::vector<std::uint8_t>& player_wall, const
 
 std::shared_ptr<SolverBound> SolverTables::boundFor(SolverBound::Layout layout)
 {
-    auto found = std::ranges::find_if(recent_, [&](const auto& bound) { return bound->layout() == layout; });
+    auto found = std::find_if(recent_.begin(), recent_.end(), [&](const auto& bound) { return bound->layout() == layout; });
     std::shared_ptr<SolverBound> bound;
     if (found != recent_.end()) {
         bound = *found;

@@ -45,7 +45,7 @@ SolverModel::SolverModel(const GameLevel& level, SolverTables* tables, bool boun
         SolverBound::Layout layout{{}, {}, {steps_[0], steps_[1], steps_[2], steps_[3]}, height_,
                                    cellOf(level.goalx, level.goaly)};
         layout.jewel_wall.resize(floor_.size());
-        std::ranges::transform(floor_, layout.jewel_wall.begin(), [](std::uint8_t code) { return code == border; });
+        std::transform(floor_.begin(), floor_.end(), layout.jewel_wall.begin(), [](std::uint8_t code) { return code == border; });
         layout.player_wall = layout.jewel_wall;
         layout.player_wall[layout.goal] = 1;
         bound_ = tables ? tables->boundFor(std::move(layout)) : std::make_shared<SolverBound>(std::move(layout));

@@ -49,7 +49,7 @@ struct Trail {
         std::vector<SolverPush> pushes;
         for (; parent[id] != no_parent; id = parent[id])
             pushes.push_back(via[id]);
-        std::ranges::reverse(pushes);
+        std::reverse(pushes.begin(), pushes.end());
         return pushes;
     }
 };

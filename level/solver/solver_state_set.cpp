@@ -5,6 +5,14 @@
 #include <algorithm>
 
 namespace kelvaro {
+namespace {
+
+bool equalWords(std::span<const std::uint32_t> a, std::span<const std::uint32_t> b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end());
+}
+
+} // namespace
 
 SolverStateSet::SolverStateSet(std::size_t max_states) : max_states_(max_states), starts_{0}, slots_(1024, 0) {}
 
@@ -32,7 +40,7 @@ std::optional<SolverStateSet::Entry> SolverStateSet::insert(std::span<const std:
     std::size_t slot = hash & mask;
     for (; slots_[slot] != 0; slot = (slot + 1) & mask) {
         const auto id = static_cast<std::uint32_t>(slots_[slot]) - 1;
-        if ((slots_[slot] & ~std::uint64_t{0xffffffff}) == tag && std::ranges::equal(this->words(id), words))
+        if ((slots_[slot] & ~std::uint64_t{0xffffffff}) == tag && equalWords(this->words(id), words))
             return Entry{id, false};
     }
     if (full())

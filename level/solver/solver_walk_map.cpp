@@ -40,7 +40,7 @@ bool SolverWalkMap::fillUntil(const SolverModel& model, std::uint32_t from, std:
 void SolverWalkMap::start(std::span<const std::uint32_t> starts)
 {
     if (++stamp_ == 0) {
-        std::ranges::fill(seen_, 0);
+        std::fill(seen_.begin(), seen_.end(), 0);
         stamp_ = 1;
     }
     reached_.clear();

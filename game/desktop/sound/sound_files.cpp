@@ -2,11 +2,13 @@
 // Names of the sound files, in load order.
 #include "game/desktop/sound/sound_files.h"
 
+#include "game/ports/sound.h"
+
 namespace kelvaro {
 
 std::array<std::string_view, 7> soundFileNames()
 {
-    return {"win.wav", "lose.wav", "ready.wav", "moving.wav", "hurryup.wav", "sfyrixtra.wav", "music.wav"};
+    return sound_files;
 }
 
 } // namespace kelvaro

@@ -48,6 +48,21 @@ TEST(NewGame, AsksUntilANumberFromOneToFiftyOrAnEmptyAnswer)
     }
 }
 
+// What counts as a number in New game's answer: decimals in fixed notation, read the same in every locale.
+TEST(NewGame, AnAnswerIsANumberOnlyInPlainDecimals)
+{
+    const std::pair<const char*, std::optional<double>> cases[] = {
+        {"7.9", 7.9},   {"+3", 3.0},     {" 12 ", 12.0},        {"1.", 1.0},   {".5", 0.5},
+        {"-2", -2.0},   {"-.25", -0.25}, {"007", 7.0},          {"0", 0.0},    {"1.2.3", std::nullopt},
+        {"-", std::nullopt}, {".", std::nullopt}, {"1-", std::nullopt}, {"--1", std::nullopt},
+        {"+-1", -1.0}, {"1e5", std::nullopt}, {"abc", std::nullopt}, {"1 2", std::nullopt},
+        {"", std::nullopt}, {"+", std::nullopt},
+    };
+    for (const auto& [answer, value] : cases)
+        EXPECT_EQ(numericAnswer(answer), value) << '"' << answer << '"';
+    EXPECT_EQ(numericAnswer("1" + std::string(400, '0')), std::nullopt);  // beyond a double
+}
+
 TEST(NewGame, AMissingOrDamagedLevelIsReportedThenTheGameGoesIdle)
 {
     struct Case {

@@ -1,0 +1,75 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The calls into the page's script (library_kelvaro.js), with C++ values turned into plain ones.
+#include "web/js_page.h"
+
+#include <vector>
+
+extern "C" {
+void kelvaro_open_box(int id, int kind, const char* title, const char* text);
+void kelvaro_blit(const void* pixels, int stride, int x, int y, int width, int height);
+void kelvaro_label(int index, const char* caption, int x, int y, int width, int height, int visible, unsigned colour,
+                   double font_points);
+void kelvaro_button(int index, const char* caption, int x, int y, int width, int height, int visible, int focused);
+void kelvaro_picture(int index, const void* pixels, int image_width, int image_height, int x, int y, int width,
+                     int height, int visible);
+void kelvaro_menu_item(const char* name, int enabled, int checked);
+void kelvaro_overlay(const int* numbers, int count);
+void kelvaro_wake(int milliseconds);
+void kelvaro_keep_files();
+}
+
+namespace kelvaro {
+
+void JsPage::openBox(int id, BoxKind kind, const std::string& title, const std::string& text)
+{
+    kelvaro_open_box(id, static_cast<int>(kind), title.c_str(), text.c_str());
+}
+
+void JsPage::blit(const Surface& surface, const Area& area)
+{
+    kelvaro_blit(surface.data(), surface.width(), area.x, area.y, area.width, area.height);
+}
+
+void JsPage::showLabel(int index, const LabelControl& label)
+{
+    const Rect& p = label.place;
+    kelvaro_label(index, english(label.caption).c_str(), static_cast<int>(p.left), static_cast<int>(p.top), p.width,
+                  p.height, label.visible ? 1 : 0, label.colour, label.font_points);
+}
+
+void JsPage::showButton(int index, const ButtonControl& button, bool focused)
+{
+    const Rect& p = button.place;
+    kelvaro_button(index, english(button.caption).c_str(), static_cast<int>(p.left), static_cast<int>(p.top), p.width,
+                   p.height, button.visible ? 1 : 0, focused ? 1 : 0);
+}
+
+void JsPage::showPicture(int index, const Surface& image, const PictureControl& picture)
+{
+    const Rect& p = picture.place;
+    kelvaro_picture(index, image.data(), image.width(), image.height(), static_cast<int>(p.left), static_cast<int>(p.top),
+                    p.width, p.height, picture.visible ? 1 : 0);
+}
+
+void JsPage::showMenuItem(const char* name, const MenuItem& item)
+{
+    kelvaro_menu_item(name, item.enabled ? 1 : 0, item.checked ? 1 : 0);
+}
+
+// Handed over as plain numbers: the hint's flag and two cells, the marks' flag, object and targets.
+void JsPage::showOverlay(const HintOutline& hint, const PushMarks& marks)
+{
+    std::vector<int> numbers{hint.visible, hint.objectx, hint.objecty, hint.sidex, hint.sidey,
+                             marks.visible, marks.objectx, marks.objecty};
+    for (const auto& [x, y] : marks.targets) {
+        numbers.push_back(x);
+        numbers.push_back(y);
+    }
+    kelvaro_overlay(numbers.data(), static_cast<int>(numbers.size()));
+}
+
+void JsPage::wakeIn(int milliseconds) { kelvaro_wake(milliseconds); }
+
+void JsPage::keepFiles() { kelvaro_keep_files(); }
+
+} // namespace kelvaro

@@ -1,0 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page in the browser: every call goes to the page's script through library_kelvaro.js.
+#pragma once
+
+#include "web/page.h"
+
+namespace kelvaro {
+
+class JsPage : public Page {
+public:
+    void openBox(int id, BoxKind kind, const std::string& title, const std::string& text) override;
+    void blit(const Surface& surface, const Area& area) override;
+    void showLabel(int index, const LabelControl& label) override;
+    void showButton(int index, const ButtonControl& button, bool focused) override;
+    void showPicture(int index, const Surface& image, const PictureControl& picture) override;
+    void showMenuItem(const char* name, const MenuItem& item) override;
+    void showOverlay(const HintOutline& hint, const PushMarks& marks) override;
+    void wakeIn(int milliseconds) override;
+    void keepFiles() override;
+};
+
+} // namespace kelvaro

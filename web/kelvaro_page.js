@@ -1,0 +1,293 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's side of the web shell: shows what the game hands it and hands the player's input to the game.
+'use strict';
+
+var Page = (function() {
+  var width = 737, height = 534, cell = 32;
+  var stage = document.getElementById('stage');
+  var scene = new CrispCanvas(document.getElementById('scene'), width, height);
+  var overlay = document.getElementById('overlay');
+  var marks = [0, 0, 0, 0, 0, 0, 0, 0];  // the hint and the marks last shown, for a new size
+  var labels = [], buttons = [], pictures = [];  // pictures: canvases, each with its CrispCanvas
+  var timer = null;
+  var buttonCommands = ['next', 'abort', 'retry'];
+  var arrows = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Control: 4};
+  var named = {Backspace: 8, Enter: 13, Escape: 27};
+
+  function call(name, types, values) { return Module.ccall(name, 'number', types || [], values || []); }
+
+  function placed(element, place) {
+    element.style.left = place.x + 'px';
+    element.style.top = place.y + 'px';
+    element.style.width = place.width + 'px';
+    element.style.height = place.height + 'px';
+  }
+
+  function made(list, index, tag, className) {
+    if (!list[index]) {
+      list[index] = document.createElement(tag);
+      list[index].className = className;
+      stage.appendChild(list[index]);
+    }
+    return list[index];
+  }
+
+  // The scale the game's core picks for the room below the menu bar (fittedScale), in device pixels.
+  function fit() {
+    var menu = document.getElementById('menu').offsetHeight;
+    var dpr = window.devicePixelRatio || 1;
+    var room = [Math.floor(window.innerWidth * dpr), Math.floor((window.innerHeight - menu) * dpr), Math.max(1, Math.round(dpr))];
+    var s = Module.HEAP32.subarray(call('kel_fit', ['number', 'number', 'number'], room) >> 2);
+    var factor = s[0] * s[1], smooth = !!s[2], shown = {width: s[3] / dpr, height: s[4] / dpr};
+    stage.style.transform = 'scale(' + shown.width / width + ',' + shown.height / height + ')';
+    var frame = document.getElementById('frame');
+    frame.style.width = shown.width + 'px';
+    frame.style.height = shown.height + 'px';
+    scene.enlarge(factor, smooth);
+    pictures.forEach(function(picture) { picture.crisp.enlarge(factor, smooth); });
+    overlay.width = width * factor;
+    overlay.height = height * factor;
+    overlay.style.width = width + 'px';
+    overlay.style.height = height + 'px';
+    overlay.style.imageRendering = smooth ? 'auto' : 'pixelated';
+    drawOverlay(marks);
+  }
+
+  // The hint in yellow and cyan (dashed), a pick's object and targets in magenta.
+  function drawOverlay(n) {
+    marks = n;
+    var context = overlay.getContext('2d'), f = overlay.width / width;
+    context.setTransform(f, 0, 0, f, 0, 0);
+    context.clearRect(0, 0, width, height);
+    context.lineWidth = 3;
+    function outline(x, y, colour, dashed) {
+      context.strokeStyle = colour;
+      context.setLineDash(dashed ? [9, 3] : []);
+      context.strokeRect(x * cell + 2.5, y * cell + 2.5, cell - 5, cell - 5);
+    }
+    if (n[0]) {
+      outline(n[1], n[2], '#ffff00', false);
+      outline(n[3], n[4], '#00ffff', true);
+    }
+    if (n[5]) {
+      outline(n[6], n[7], '#ff00ff', false);
+      context.fillStyle = '#ff00ff';
+      for (var i = 8; i + 1 < n.length; i += 2)
+        context.fillRect(n[i] * cell + 12, n[i + 1] * cell + 12, cell - 24, cell - 24);
+    }
+  }
+
+  // The playfield's cell under a pointer event.
+  function cellAt(event) {
+    var box = stage.getBoundingClientRect();
+    var x = (event.clientX - box.left) * width / box.width, y = (event.clientY - box.top) * height / box.height;
+    return {x: Math.floor(x / cell), y: Math.floor(y / cell)};
+  }
+
+  var box = {
+    dialog: document.getElementById('box'),
+    id: 0,
+    // kind: 0 OK, 1 Yes/No, 2 input, 3 Help, 4 About, 5 Records.
+    open: function(id, kind, title, text) {
+      box.id = id;
+      document.getElementById('box-title').textContent = title;
+      document.getElementById('box-text').textContent = text;
+      var input = document.getElementById('box-input');
+      input.value = '';
+      input.hidden = kind !== 2;
+      var buttonsDiv = document.getElementById('box-buttons');
+      buttonsDiv.textContent = '';
+      var choices = kind === 1 ? [['Yes', 1], ['No', 0]] : kind === 2 ? [['OK', 1], ['Cancel', 0]] : [['OK', 1]];
+      choices.forEach(function(choice) {
+        var b = document.createElement('button');
+        b.textContent = choice[0];
+        b.value = String(choice[1]);
+        buttonsDiv.appendChild(b);
+      });
+      box.dialog.returnValue = '';
+      box.dialog.showModal();
+      (kind === 2 ? input : buttonsDiv.firstChild).focus();
+    },
+    closed: function() {
+      var yes = box.dialog.returnValue === '1';
+      var text = yes ? document.getElementById('box-input').value : '';
+      call('kel_answer', ['number', 'number', 'string'], [box.id, yes ? 1 : 0, text]);
+    },
+  };
+  box.dialog.addEventListener('close', box.closed);
+
+  // A channel a sound, as the desktop's mixer has them: a sound played again starts over.
+  var audio = {
+    context: null,
+    buffers: {},
+    playing: [],
+    // Browsers play nothing before the player touches the page: the sounds are fetched then.
+    wake: function() {
+      if (audio.context)
+        return;
+      audio.context = new AudioContext();
+      audio.files.forEach(audio.fetch);
+    },
+    files: [],
+    fetch: function(file) {
+      fetch('sounds/' + file).then(function(response) { return response.arrayBuffer(); })
+        .then(function(bytes) { return audio.context.decodeAudioData(bytes); })
+        .then(function(buffer) { audio.buffers[file] = buffer; })
+        .catch(function(error) { console.error('sound ' + file + ': ' + error); });
+    },
+    stop: function(channel) {
+      if (audio.playing[channel]) {
+        audio.playing[channel].stop();
+        audio.playing[channel] = null;
+      }
+    },
+    // action: 0 once, 1 looping (unless it plays already), 2 stop, 3 load.
+    act: function(action, channel, file) {
+      if (action === 3) {
+        audio.files.push(file);
+        if (audio.context)
+          audio.fetch(file);
+        return;
+      }
+      if (action === 1 && audio.playing[channel])
+        return;
+      audio.stop(channel);
+      var buffer = audio.buffers[file];
+      if (action === 2 || !audio.context || !buffer)
+        return;
+      var source = audio.context.createBufferSource();
+      source.buffer = buffer;
+      source.loop = action === 1;
+      source.connect(audio.context.destination);
+      source.onended = function() {
+        if (audio.playing[channel] === source)
+          audio.playing[channel] = null;
+      };
+      source.start();
+      audio.playing[channel] = source;
+    },
+  };
+
+  function listen() {
+    window.addEventListener('pointerdown', audio.wake, true);
+    window.addEventListener('keydown', audio.wake, true);
+    document.querySelectorAll('#menu button').forEach(function(b) {
+      b.addEventListener('click', function() {
+        if (b.dataset.command)
+          call('kel_command', ['string'], [b.dataset.command]);
+        else
+          call('kel_character', ['number'], [Number(b.dataset.character)]);
+        b.blur();
+      });
+    });
+    window.addEventListener('keydown', function(event) {
+      if (box.dialog.open)
+        return;
+      if (event.key in arrows) {
+        event.preventDefault();
+        if (!event.repeat)
+          call('kel_key', ['number', 'number'], [arrows[event.key], 1]);
+      } else if (event.key in named || event.key.length === 1) {
+        var code = event.key in named ? named[event.key] : event.key.charCodeAt(0);
+        if (code < 128 && !event.ctrlKey && !event.altKey && !event.metaKey) {
+          // A focused Next or Retry still takes its Enter or Space, as on the desktop.
+          if (!(event.target instanceof HTMLButtonElement))
+            event.preventDefault();
+          call('kel_character', ['number'], [code]);
+        }
+      }
+    });
+    window.addEventListener('keyup', function(event) {
+      if (event.key in arrows)
+        call('kel_key', ['number', 'number'], [arrows[event.key], 0]);
+    });
+    window.addEventListener('blur', function() { call('kel_release_keys'); });
+    document.getElementById('scene').addEventListener('pointerdown', function(event) {
+      var at = cellAt(event);
+      if (event.button === 2)
+        call('kel_cancel_pointer');
+      else if (event.button === 0)
+        call('kel_cell_click', ['number', 'number'], [at.x, at.y]);
+    });
+    document.getElementById('scene').addEventListener('contextmenu', function(event) { event.preventDefault(); });
+    // A hand where a click would walk, push or pick.
+    document.getElementById('scene').addEventListener('pointermove', function(event) {
+      var at = cellAt(event);
+      event.target.style.cursor = call('kel_pointer_acts', ['number', 'number'], [at.x, at.y]) ? 'pointer' : 'default';
+    });
+    window.addEventListener('resize', fit);
+  }
+
+  return {
+    start: function() {
+      fit();
+      listen();
+      call('kel_mount');
+    },
+    storageRead: function() { call('kel_start'); },
+    openBox: box.open,
+    blit: function(image, x, y) { scene.put(image, x, y); },
+    label: function(index, caption, place, visible, colour, points) {
+      var label = made(labels, index, 'div', 'label');
+      label.textContent = caption;
+      placed(label, place);
+      label.style.color = colour;
+      label.style.fontSize = Math.round(points * 96 / 72) + 'px';
+      label.hidden = !visible;
+    },
+    button: function(index, caption, place, visible, focused) {
+      var button = made(buttons, index, 'button', 'scene-button');
+      if (!button.onclick)
+        button.onclick = function() { call('kel_command', ['string'], [buttonCommands[index]]); };
+      button.textContent = caption;
+      placed(button, place);
+      button.hidden = !visible;
+      if (focused && visible)
+        button.focus();
+    },
+    picture: function(index, image, place, visible) {
+      var picture = made(pictures, index, 'canvas', 'picture');
+      if (!picture.crisp) {
+        picture.crisp = new CrispCanvas(picture, 0, 0);
+        picture.crisp.enlarge(scene.factor, scene.smooth);
+      }
+      var crisp = picture.crisp;
+      if (image && crisp.source.width !== image.width) {
+        crisp.resize(image.width, image.height);
+        crisp.put(image, 0, 0);
+      }
+      // Centred in its place, as the desktop draws it.
+      placed(picture, {x: place.x + Math.floor((place.width - crisp.source.width) / 2),
+                       y: place.y + Math.floor((place.height - crisp.source.height) / 2),
+                       width: crisp.source.width, height: crisp.source.height});
+      picture.hidden = !visible;
+    },
+    menuItem: function(name, enabled, checked) {
+      var item = document.querySelector('#menu button[data-command="' + name + '"]');
+      if (!item)
+        return;
+      item.disabled = !enabled;
+      if (name === 'sound')
+        item.setAttribute('aria-pressed', String(checked));
+    },
+    overlay: drawOverlay,
+    sound: audio.act,
+    // How many sounds are ready to play: none before the player first touches the page.
+    soundsLoaded: function() { return Object.keys(audio.buffers).length; },
+    wakeIn: function(milliseconds) {
+      if (timer !== null)
+        clearTimeout(timer);
+      timer = milliseconds < 0 ? null : setTimeout(function() {
+        timer = null;
+        call('kel_wake');
+      }, milliseconds);
+    },
+  };
+})();
+
+var Module = {
+  page: Page,
+  onRuntimeInitialized: function() { Page.start(); },
+  print: function(text) { console.log(text); },
+  printErr: function(text) { console.error(text); },
+};

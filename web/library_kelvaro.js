@@ -1,0 +1,72 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The functions the C++ side calls (web/page.h): they read the module's memory and hand plain values to the page.
+mergeInto(LibraryManager.library, {
+  // 0xAARRGGBB pixels, `stride` to a row, as canvas RGBA; every pixel shown opaque.
+  $kelvaroImage: function(pixels, stride, x, y, width, height) {
+    var image = new ImageData(width, height);
+    var out = image.data;
+    var k = 0;
+    for (var row = 0; row < height; ++row) {
+      var p = (pixels >> 2) + (y + row) * stride + x;
+      for (var col = 0; col < width; ++col, ++p) {
+        var v = HEAPU32[p];
+        out[k++] = (v >>> 16) & 255;
+        out[k++] = (v >>> 8) & 255;
+        out[k++] = v & 255;
+        out[k++] = (v >>> 24) & 255;
+      }
+    }
+    return image;
+  },
+  kelvaro_open_box: function(id, kind, title, text) {
+    Module.page.openBox(id, kind, UTF8ToString(title), UTF8ToString(text));
+  },
+  kelvaro_blit__deps: ['$kelvaroImage'],
+  kelvaro_blit: function(pixels, stride, x, y, width, height) {
+    if (width > 0 && height > 0)
+      Module.page.blit(kelvaroImage(pixels, stride, x, y, width, height), x, y);
+  },
+  kelvaro_label: function(index, caption, x, y, width, height, visible, colour, points) {
+    Module.page.label(index, UTF8ToString(caption), {x: x, y: y, width: width, height: height}, !!visible,
+                      '#' + ((colour >>> 0) & 0xffffff).toString(16).padStart(6, '0'), points);
+  },
+  kelvaro_button: function(index, caption, x, y, width, height, visible, focused) {
+    Module.page.button(index, UTF8ToString(caption), {x: x, y: y, width: width, height: height}, !!visible, !!focused);
+  },
+  kelvaro_picture__deps: ['$kelvaroImage'],
+  kelvaro_picture: function(index, pixels, imageWidth, imageHeight, x, y, width, height, visible) {
+    var image = imageWidth > 0 ? kelvaroImage(pixels, imageWidth, 0, 0, imageWidth, imageHeight) : null;
+    Module.page.picture(index, image, {x: x, y: y, width: width, height: height}, !!visible);
+  },
+  kelvaro_menu_item: function(name, enabled, checked) {
+    Module.page.menuItem(UTF8ToString(name), !!enabled, !!checked);
+  },
+  kelvaro_overlay: function(numbers, count) {
+    Module.page.overlay(Array.from(HEAP32.subarray(numbers >> 2, (numbers >> 2) + count)));
+  },
+  kelvaro_sound: function(action, channel, file) {
+    Module.page.sound(action, channel, UTF8ToString(file));
+  },
+  // The files under /save go to IndexedDB; a save asked for while one runs follows it.
+  kelvaro_keep_files__deps: ['$IDBFS'],
+  kelvaro_keep_files: function() {
+    var keep = Module.kelvaroKeep || (Module.kelvaroKeep = {running: false, again: false});
+    if (keep.running) {
+      keep.again = true;
+      return;
+    }
+    keep.running = true;
+    FS.syncfs(false, function(error) {
+      if (error)
+        console.error('the records could not be kept: ' + error);
+      keep.running = false;
+      if (keep.again) {
+        keep.again = false;
+        _kelvaro_keep_files();
+      }
+    });
+  },
+  kelvaro_wake: function(milliseconds) {
+    Module.page.wakeIn(milliseconds);
+  },
+});

@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A page that writes down what the web shell asked of it, a line a call.
+#pragma once
+
+#include "web/page.h"
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kelvaro {
+
+class FakePage : public Page {
+public:
+    std::vector<std::string> calls;
+
+    void openBox(int id, BoxKind kind, const std::string& title, const std::string& text) override
+    {
+        calls.push_back("box " + std::to_string(id) + " " + std::to_string(static_cast<int>(kind)) + " " + title + ": " + text);
+    }
+    void blit(const Surface&, const Area& a) override
+    {
+        calls.push_back("blit " + std::to_string(a.x) + "," + std::to_string(a.y) + " " + std::to_string(a.width) + "x" +
+                        std::to_string(a.height));
+    }
+    void showLabel(int index, const LabelControl& label) override
+    {
+        calls.push_back("label " + std::to_string(index) + " " + english(label.caption) + (label.visible ? "" : " hidden"));
+    }
+    void showButton(int index, const ButtonControl& button, bool focused) override
+    {
+        calls.push_back("button " + std::to_string(index) + " " + english(button.caption) + (button.visible ? "" : " hidden") +
+                        (focused ? " focused" : ""));
+    }
+    void showPicture(int index, const Surface&, const PictureControl& picture) override
+    {
+        calls.push_back("picture " + std::to_string(index) + (picture.visible ? "" : " hidden"));
+    }
+    void showMenuItem(const char* name, const MenuItem& item) override
+    {
+        calls.push_back(std::string("menu ") + name + (item.enabled ? "" : " disabled") + (item.checked ? " checked" : ""));
+    }
+    void showOverlay(const HintOutline& hint, const PushMarks& marks) override
+    {
+        calls.push_back(std::string("overlay") + (hint.visible ? " hint" : "") + (marks.visible ? " marks" : ""));
+    }
+    void wakeIn(int milliseconds) override { calls.push_back("wake " + std::to_string(milliseconds)); }
+    void keepFiles() override { calls.push_back("keep files"); }
+
+    // The calls so far, forgotten.
+    std::vector<std::string> take() { return std::exchange(calls, {}); }
+};
+
+} // namespace kelvaro

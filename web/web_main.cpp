@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The C functions the page's script calls: one shell, made at start-up, every event handed to it.
+#include "game/play/scene_scale.h"
+#include "web/web_shell.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<kelvaro::WebShell> shell;
+
+} // namespace
+
+extern "C" {
+
+// The player's files live in /save, kept in the browser's IndexedDB: read back before the game
+// starts, then the page's storageRead() starts it.
+EMSCRIPTEN_KEEPALIVE void kel_mount()
+{
+    EM_ASM({
+        FS.mkdir('/save');
+        FS.mount(IDBFS, {}, '/save');
+        FS.syncfs(true, function(error) {
+            if (error)
+                console.error('the records could not be read: ' + error);
+            Module.page.storageRead();
+        });
+    });
+}
+
+// The data packed into the build sits in /game: Maps/ and images/.
+EMSCRIPTEN_KEEPALIVE void kel_start()
+{
+    shell = std::make_unique<kelvaro::WebShell>("/game", "/save");
+    shell->start();
+}
+
+EMSCRIPTEN_KEEPALIVE void kel_wake() { shell->wake(); }
+EMSCRIPTEN_KEEPALIVE void kel_command(const char* name) { shell->command(name); }
+EMSCRIPTEN_KEEPALIVE void kel_character(int key) { shell->characterKey(static_cast<char>(key)); }
+// `key`: 0 left, 1 right, 2 up, 3 down, 4 Ctrl, as the keys port numbers them.
+EMSCRIPTEN_KEEPALIVE void kel_key(int key, int down) { shell->key(static_cast<kelvaro::Key>(key), down != 0); }
+EMSCRIPTEN_KEEPALIVE void kel_release_keys() { shell->releaseKeys(); }
+EMSCRIPTEN_KEEPALIVE void kel_cell_click(int x, int y) { shell->cellClick(x, y); }
+EMSCRIPTEN_KEEPALIVE void kel_cancel_pointer() { shell->cancelPointer(); }
+EMSCRIPTEN_KEEPALIVE int kel_pointer_acts(int x, int y) { return shell->pointerActs(x, y) ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE void kel_answer(int box, int yes, const char* text) { shell->answer(box, yes != 0, text); }
+
+// The scale for an area of device pixels, as the desktop's full screen takes it: render ratio,
+// nearest factor, smooth, shown width and height, left and top; valid until the next call.
+EMSCRIPTEN_KEEPALIVE const int* kel_fit(int width, int height, int dpr)
+{
+    static int numbers[7];
+    const kelvaro::SceneScale s = kelvaro::fittedScale(width, height, dpr);
+    const int values[7] = {s.render_ratio, s.nearest, s.smooth ? 1 : 0, s.width, s.height, s.left, s.top};
+    std::copy(values, values + 7, numbers);
+    return numbers;
+}
+}

@@ -1,0 +1,126 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The web shell's wiring of the model, and its events.
+#include "web/web_shell.h"
+
+#include "game/play/played_set.h"
+#include "game/records/records.h"
+#include "level/level_files.h"
+#include "level/sets/level_set.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+
+namespace kelvaro {
+namespace {
+
+// The page's clock: performance.now(), whole milliseconds, wrapping as the port allows.
+std::uint32_t ticks() { return static_cast<std::uint32_t>(static_cast<std::uint64_t>(emscripten_get_now())); }
+
+std::optional<Command> commandNamed(const std::string& name)
+{
+    static const std::map<std::string, Command> commands = {
+        {"newGame", Command::newGameItem},       {"endGame", Command::endGameItem},
+        {"restart", Command::restartLevelItem},  {"sound", Command::soundItem},
+        {"help", Command::helpItem},             {"about", Command::aboutItem},
+        {"next", Command::nextButton},           {"abort", Command::abortButton},
+        {"retry", Command::retryButton},         {"hint", Command::hintItem},
+        {"records", Command::recordsItem},       {"chooseLevel", Command::chooseLevelItem},
+    };
+    const auto found = commands.find(name);
+    return found == commands.end() ? std::nullopt : std::optional(found->second);
+}
+
+} // namespace
+
+WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::path& save)
+    : images_(loadImages(data / "images")), records_file_(recordsFile(save.c_str(), nullptr))
+{
+    LevelShelf shelf;
+    shelf.loader = [this](int n) { return loadGameLevel(model_->playedSet().file(n)); };
+    shelf.file_name = [this](int n) { return model_->playedSet().file(n).string(); };
+    shelf.installed_sets = [data] { return std::vector<LevelSet>{builtinLevelSet(data)}; };
+    GameWindowModel::Shell shell{sound_, keys_, dialogs_, ticks, [](int status) { std::printf("quit %d\n", status); }};
+    shell.initsound = [this] {
+        sound_.load();
+        return std::optional<std::string>();
+    };
+    model_ = std::make_unique<GameWindowModel>(images_, std::move(shell), std::move(shelf),
+                                               RecordsService::Setup{records_file_, shippedLevelKeys(data)});
+    model_->setLevelSet(builtinLevelSet(data));
+    dialogs_.after_close = [this] { sync(); };
+}
+
+void WebShell::start()
+{
+    model_->start();
+    sync();
+}
+
+void WebShell::sync()
+{
+    model_->advance();
+    mirror_.show(model_->controls, images_);
+    const std::optional<std::uint32_t> due = model_->nextDue();
+    page_.wakeIn(due ? std::max(static_cast<std::int32_t>(*due - ticks()), 0) : -1);
+    keepWrittenFiles();
+}
+
+// Records are written when a level is won, in whatever call that happens: a look at the file's
+// time after each one tells the page when to keep it.
+void WebShell::keepWrittenFiles()
+{
+    std::error_code error;
+    const std::filesystem::file_time_type written = std::filesystem::last_write_time(records_file_, error);
+    if (!error && written != records_written_) {
+        records_written_ = written;
+        page_.keepFiles();
+    }
+}
+
+void WebShell::wake() { sync(); }
+
+void WebShell::command(const std::string& name)
+{
+    if (const std::optional<Command> command = commandNamed(name))
+        model_->post(*command);
+    sync();
+}
+
+void WebShell::characterKey(char key)
+{
+    model_->onCharacterKey(key);
+    sync();
+}
+
+void WebShell::key(Key key, bool down)
+{
+    keys_.set(key, down);
+    if (down)
+        model_->cancelPointer();
+    sync();
+}
+
+void WebShell::releaseKeys()
+{
+    keys_.clear();
+    sync();
+}
+
+void WebShell::cellClick(int x, int y)
+{
+    model_->onCellClick(x, y);
+    sync();
+}
+
+void WebShell::cancelPointer()
+{
+    model_->cancelPointer();
+    sync();
+}
+
+bool WebShell::pointerActs(int x, int y) { return model_->pointerActs(x, y); }
+
+} // namespace kelvaro

@@ -1,0 +1,59 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The game in the browser: the ports for the page, the model, and every event followed by advance and mirror.
+#pragma once
+
+#include "game/engine/images.h"
+#include "game/play/game_window_model.h"
+#include "game/play/key_table.h"
+#include "web/controls_mirror.h"
+#include "web/js_page.h"
+#include "web/web_dialogs.h"
+#include "web/web_sound.h"
+
+#include <filesystem>
+#include <memory>
+#include <string>
+
+namespace kelvaro {
+
+// The pictures from the folder of PNG files packed into the build.
+Images loadImages(const std::filesystem::path& folder);
+
+class WebShell {
+public:
+    // `data` holds Maps/ (the shipped levels) and images/; the player's records go under `save`,
+    // a folder the page keeps in the browser's storage.
+    WebShell(const std::filesystem::path& data, const std::filesystem::path& save);
+
+    // Start-up, once the page is shown.
+    void start();
+    // The page's timer fired.
+    void wake();
+    // A menu item or button by its command's name (newGame, hint, next, ...); unknown names do nothing.
+    void command(const std::string& name);
+    void characterKey(char key);
+    void key(Key key, bool down);
+    // The page lost the focus: no key release will come.
+    void releaseKeys();
+    void cellClick(int x, int y);
+    void cancelPointer();
+    bool pointerActs(int x, int y);
+    void answer(int box, bool yes, const std::string& text) { dialogs_.answer(box, yes, text); }
+
+private:
+    // Runs what is due, mirrors the controls and asks for the next wake-up.
+    void sync();
+    void keepWrittenFiles();
+
+    JsPage page_;
+    Images images_;
+    KeyTable keys_;
+    WebDialogs dialogs_{page_};
+    WebSound sound_;
+    std::unique_ptr<GameWindowModel> model_;
+    ControlsMirror mirror_{page_};
+    std::filesystem::path records_file_;
+    std::filesystem::file_time_type records_written_{};
+};
+
+} // namespace kelvaro
