@@ -42,7 +42,7 @@ Message verdictLine(const EditorLevelAnalysis& a, const std::string& timeBox)
     const Solution& s = a.search.solution;
     switch (a.search.outcome) {
     case Outcome::solvable:
-        return editorMessage(solvable, {s.walks, s.pushes, s.shortest ? Message("") : editorMessage(not_shortest),
+        return editorMessage(solvable, {s.walks, s.pushes, s.shortest ? plainText("") : editorMessage(not_shortest),
                                         secondsText(s.leastMilliseconds()), timeRule(s, timeBox)});
     case Outcome::unsolvable: return editorMessage(unsolvable);
     case Outcome::state_limit: return editorMessage(search_limit);

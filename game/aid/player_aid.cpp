@@ -129,7 +129,7 @@ void PlayerAid::answered(std::uint64_t generation, int fromx, int fromy, const S
     if (solution.verdict == Verdict::solvable)
         showHint(solution, fromx, fromy);
     else if (say)
-        say(phrase(engine_words::context, solution.verdict == Verdict::unsolvable ? kLostText : kNoHintText));
+        say(gameMessage(solution.verdict == Verdict::unsolvable ? kLostText : kNoHintText));
 }
 
 void PlayerAid::askHint()
@@ -138,7 +138,7 @@ void PlayerAid::askHint()
         return;
     if (lost()) {
         if (say)
-            say(phrase(engine_words::context, kLostText));
+            say(gameMessage(kLostText));
         return;
     }
     if (solution_ && solution_fromx_ == engine_.playerx() && solution_fromy_ == engine_.playery()) {

@@ -159,16 +159,19 @@ inline constexpr const char* abort = QT_TRANSLATE_NOOP("GameWindow", "Abort");
 inline constexpr const char* retry = QT_TRANSLATE_NOOP("GameWindow", "Retry");
 } // namespace engine_words
 
-// A caption of the words above.
-inline Message caption(const char* source) { return phrase(engine_words::context, source); }
+// A text of the game window, its places filled by `args`: the words above, and the middle's.
+inline Message gameMessage(const char* source, std::vector<MessageArg> args = {})
+{
+    return phrase(engine_words::context, source, std::move(args));
+}
 // The read-outs' captions, worded here only: "LEVEL : 4", or "LEVEL :" while no level is numbered.
 inline Message levelCaption(std::optional<int> number = std::nullopt)
 {
-    return number ? phrase(engine_words::context, engine_words::level_n, {*number}) : caption(engine_words::level);
+    return number ? gameMessage(engine_words::level_n, {*number}) : gameMessage(engine_words::level);
 }
 inline Message timeCaption(std::optional<int> seconds = std::nullopt)
 {
-    return seconds ? phrase(engine_words::context, engine_words::time_n, {*seconds}) : caption(engine_words::time);
+    return seconds ? gameMessage(engine_words::time_n, {*seconds}) : gameMessage(engine_words::time);
 }
 
 inline constexpr Pixel green = 0xff00ff00;
@@ -180,18 +183,18 @@ struct Controls {
 
     LabelControl levelLabel{levelCaption(), {568, 24, 129, 25}, true, green, 13.5};
     LabelControl timeLabel{timeCaption(), {568, 64, 121, 25}, true, green, 13.5};
-    LabelControl gameOverLabel{caption(engine_words::game_over), {560, 352, 206, 40}, false, red, 24};
-    LabelControl pausedLabel{caption(engine_words::paused), {568, 104, 169, 25}, false, red, 13.5};
-    LabelControl winnerLabel{caption(engine_words::winner), {568, 320, 150, 40}, false, green, 24};
-    LabelControl bannerLabel{caption(engine_words::waiting), {104, 152, 169, 25}, true, green, 13.5};
-    LabelControl pauseHintLabel{caption(engine_words::pause_hint), {640, 504, 97, 25}, true, green, 12};
+    LabelControl gameOverLabel{gameMessage(engine_words::game_over), {560, 352, 206, 40}, false, red, 24};
+    LabelControl pausedLabel{gameMessage(engine_words::paused), {568, 104, 169, 25}, false, red, 13.5};
+    LabelControl winnerLabel{gameMessage(engine_words::winner), {568, 320, 150, 40}, false, green, 24};
+    LabelControl bannerLabel{gameMessage(engine_words::waiting), {104, 152, 169, 25}, true, green, 13.5};
+    LabelControl pauseHintLabel{gameMessage(engine_words::pause_hint), {640, 504, 97, 25}, true, green, 12};
     // A red dot just after the TIME read-out: the level can no longer be won from here.
     LabelControl lostMarkLabel{plainText("\u25cf"), {692, 64, 20, 25}, false, red, 13.5};
     HintOutline hintOutline;
     PushMarks pushMarks;
-    ButtonControl nextButton{caption(engine_words::next), {96, 424, 97, 41}};
-    ButtonControl abortButton{caption(engine_words::abort), {216, 424, 97, 41}};
-    ButtonControl retryButton{caption(engine_words::retry), {328, 424, 97, 41}};
+    ButtonControl nextButton{gameMessage(engine_words::next), {96, 424, 97, 41}};
+    ButtonControl abortButton{gameMessage(engine_words::abort), {216, 424, 97, 41}};
+    ButtonControl retryButton{gameMessage(engine_words::retry), {328, 424, 97, 41}};
     PictureControl titlePicture{{568, 152, 104, 154}, true};
     PictureControl sadPicture{{672, 152, 116, 161}, false};
     TimerControl bannerTimer{100};

@@ -10,7 +10,7 @@
 namespace kelvaro {
 
 namespace words {
-inline constexpr const char* context = "GameWindow";
+inline constexpr const char* context = engine_words::context;
 inline constexpr const char* sure = QT_TRANSLATE_NOOP("GameWindow", "Are you sure?");
 inline constexpr const char* time = engine_words::time;
 inline constexpr const char* level = engine_words::level;
@@ -45,12 +45,6 @@ inline constexpr const char* keep_set_damaged =
 inline constexpr const char* keep_set_full = QT_TRANSLATE_NOOP("GameWindow", "The level %1 was not kept: the set %2 already has 999 levels.");
 inline constexpr const char* keep_no_home = QT_TRANSLATE_NOOP("GameWindow", "The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.");
 } // namespace words
-
-// One of the texts above, its places filled by `args`.
-inline Message gameMessage(const char* source, std::vector<MessageArg> args = {})
-{
-    return phrase(words::context, source, std::move(args));
-}
 
 // The texts above, and those the engine's controls and the player aid word themselves.
 std::span<const Phrase> windowPhrases();
