@@ -224,7 +224,14 @@ var Page = (function() {
       listen();
       call('kel_mount');
     },
-    storageRead: function() { call('kel_start'); },
+    storageRead: function() {
+      call('kel_start');
+      Page.ready = true;
+    },
+    ready: false,
+    // For tests and a look by hand: the run's state, and a clock that moves only when told.
+    probe: function() { return JSON.parse(Module.ccall('kel_probe', 'string', [], [])); },
+    testClock: function(milliseconds) { call('kel_test_clock', ['number'], [milliseconds]); },
     openBox: box.open,
     blit: function(image, x, y) { scene.put(image, x, y); },
     label: function(index, caption, place, visible, colour, points) {

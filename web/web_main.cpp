@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <string>
 
 namespace {
 
@@ -47,6 +48,14 @@ EMSCRIPTEN_KEEPALIVE void kel_release_keys() { shell->releaseKeys(); }
 EMSCRIPTEN_KEEPALIVE void kel_cell_click(int x, int y) { shell->cellClick(x, y); }
 EMSCRIPTEN_KEEPALIVE void kel_cancel_pointer() { shell->cancelPointer(); }
 EMSCRIPTEN_KEEPALIVE int kel_pointer_acts(int x, int y) { return shell->pointerActs(x, y) ? 1 : 0; }
+EMSCRIPTEN_KEEPALIVE void kel_test_clock(int now) { shell->setTestClock(static_cast<std::uint32_t>(now)); }
+// Valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* kel_probe()
+{
+    static std::string text;
+    text = shell->probe();
+    return text.c_str();
+}
 EMSCRIPTEN_KEEPALIVE void kel_answer(int box, int yes, const char* text) { shell->answer(box, yes != 0, text); }
 
 // The scale for an area of device pixels, as the desktop's full screen takes it: render ratio,

@@ -12,12 +12,19 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <optional>
 
 namespace kelvaro {
 namespace {
 
+// Set once a test takes the clock over: from then on time moves only when the test says.
+std::optional<std::uint32_t> test_now;
+
 // The page's clock: performance.now(), whole milliseconds, wrapping as the port allows.
-std::uint32_t ticks() { return static_cast<std::uint32_t>(static_cast<std::uint64_t>(emscripten_get_now())); }
+std::uint32_t ticks()
+{
+    return test_now ? *test_now : static_cast<std::uint32_t>(static_cast<std::uint64_t>(emscripten_get_now()));
+}
 
 std::optional<Command> commandNamed(const std::string& name)
 {
@@ -122,5 +129,24 @@ void WebShell::cancelPointer()
 }
 
 bool WebShell::pointerActs(int x, int y) { return model_->pointerActs(x, y); }
+
+void WebShell::setTestClock(std::uint32_t now)
+{
+    test_now = now;
+    sync();
+}
+
+std::string WebShell::probe() const
+{
+    const Engine& engine = model_->engine;
+    const GameLevel& at = engine.position();
+    const auto flag = [](bool value) { return value ? "true" : "false"; };
+    char text[200];
+    std::snprintf(text, sizeof text,
+                  R"({"level":%d,"playing":%s,"inPlay":%s,"timeup":%s,"x":%d,"y":%d,"jewel":[%d,%d],"timeleft":%d,"moves":%zu})",
+                  engine.level(), flag(engine.playing()), flag(engine.inPlay()), flag(engine.timeup()), at.playerx,
+                  at.playery, at.jewelx, at.jewely, at.timeleft, engine.movesMade());
+    return text;
+}
 
 } // namespace kelvaro

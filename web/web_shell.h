@@ -40,6 +40,11 @@ public:
     bool pointerActs(int x, int y);
     void answer(int box, bool yes, const std::string& text) { dialogs_.answer(box, yes, text); }
 
+    // For the browser tests: time stands at `now` (page milliseconds) until the next call.
+    void setTestClock(std::uint32_t now);
+    // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left.
+    std::string probe() const;
+
 private:
     // Runs what is due, mirrors the controls and asks for the next wake-up.
     void sync();

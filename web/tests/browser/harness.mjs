@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What every browser test shares: the built site served as scripts/web.sh serves it, a headless
+// Chromium driven by puppeteer-core, and the page's console watched for errors.
+import { spawn } from 'node:child_process';
+import { existsSync, mkdtempSync, rmSync } from 'node:fs';
+import { createServer } from 'node:net';
+import { tmpdir } from 'node:os';
+import { dirname, join, resolve } from 'node:path';
+import { fileURLToPath } from 'node:url';
+import puppeteer from 'puppeteer-core';
+
+const here = dirname(fileURLToPath(import.meta.url));
+export const site = resolve(process.env.KELVARO_SITE || join(here, '../../../build/web/site'));
+const chromium = process.env.CHROMIUM || '/usr/bin/chromium';
+
+export const desktop = { width: 1280, height: 800 };
+export const phone = { width: 390, height: 844, deviceScaleFactor: 3, isMobile: true, hasTouch: true };
+
+function freePort() {
+  return new Promise((done, fail) => {
+    const probe = createServer();
+    probe.once('error', fail);
+    probe.listen(0, '127.0.0.1', () => {
+      const { port } = probe.address();
+      probe.close(() => done(port));
+    });
+  });
+}
+
+// Python's own server on the site, as the README serves it; resolves once it answers.
+async function serve() {
+  if (!existsSync(join(site, 'kelvaro.wasm')))
+    throw new Error(`no web build in ${site}: run scripts/web.sh --build-only`);
+  const port = await freePort();
+  const server = spawn('python3', ['-m', 'http.server', String(port), '--bind', '127.0.0.1', '--directory', site],
+                       { stdio: 'ignore' });
+  const url = `http://127.0.0.1:${port}/`;
+  for (;;) {
+    if (server.exitCode !== null)
+      throw new Error('the web server did not start');
+    try {
+      if ((await fetch(url)).ok)
+        return { server, url };
+    } catch {}
+    await new Promise((done) => setTimeout(done, 50));
+  }
+}
+
+// One server and one browser for a test file; each test opens its own page (a fresh profile keeps
+// nothing from an earlier run).
+export async function launch() {
+  const { server, url } = await serve();
+  const profile = mkdtempSync(join(tmpdir(), 'kelvaro-browser-'));
+  const browser = await puppeteer.launch({
+    executablePath: chromium,
+    headless: true,
+    userDataDir: profile,
+    args: ['--no-sandbox', '--disable-gpu', '--hide-scrollbars', '--autoplay-policy=no-user-gesture-required'],
+  });
+  return {
+    url,
+    browser,
+    async close() {
+      await browser.close();
+      server.kill();
+      rmSync(profile, { recursive: true, force: true });
+    },
+  };
+}
+
+// Opens the game at `view` and waits until it has started; `errors` collects what the page
+// reports as an error (console errors, uncaught exceptions, failed requests).
+export async function openGame(session, view = desktop, query = '') {
+  const page = await session.browser.newPage();
+  const errors = [];
+  page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
+  page.on('pageerror', (error) => errors.push(String(error)));
+  page.on('response', (response) => { if (response.status() >= 400) errors.push(`${response.url()}: ${response.status()}`); });
+  page.on('requestfailed', (request) => errors.push(`${request.url()}: ${request.failure()?.errorText}`));
+  await page.setViewport(view);
+  await page.goto(session.url + query);
+  await page.waitForFunction(() => window.Page && Page.ready);
+  return { page, errors };
+}
+
+export const probe = (page) => page.evaluate(() => Page.probe());
+
+// Waits until the run's state satisfies `test(state, value)`, a function run in the page.
+export async function waitForState(page, test, value) {
+  await page.waitForFunction((code, v) => (0, eval)(code)(Page.probe(), v), { polling: 'raf' }, String(test), value);
+  return probe(page);
+}
+
+// Stops the page's clock where it stands: from then on time moves only by runUntil.
+export function freezeClock(page) {
+  return page.evaluate(() => {
+    window.testNow = Math.floor(performance.now());
+    Page.testClock(testNow);
+  });
+}
+
+// Moves the frozen clock on in the game's 25 ms steps until `test(state, value)` holds, at most
+// `limit` milliseconds; the state then.
+export async function runUntil(page, test, value, limit = 60000) {
+  const reached = await page.evaluate((code, v, most) => {
+    const holds = (0, eval)(code);
+    for (let spent = 0; spent <= most; spent += 25) {
+      if (holds(Page.probe(), v))
+        return true;
+      testNow += 25;
+      Page.testClock(testNow);
+    }
+    return false;
+  }, String(test), value, limit);
+  if (!reached)
+    throw new Error(`not reached in ${limit} ms of the game's time: ${test}`);
+  return probe(page);
+}
+
+// The texts of the visible labels over the scene, as the player reads them.
+export function shownLabels(page) {
+  return page.$$eval('#stage .label', (labels) => labels.filter((l) => !l.hidden).map((l) => l.textContent));
+}
+
+// Answers the open box: `text` typed into it if it asks for one, then its first button (OK, Yes).
+export async function answerBox(page, text) {
+  await page.waitForSelector('#box[open]');
+  if (text !== undefined)
+    await page.type('#box-input', text);
+  await page.click('#box-buttons button');
+  await page.waitForSelector('#box:not([open])');
+}
+
+// New game, level `number` typed into its box, and the start effect waited out.
+export async function newGame(page, number) {
+  await page.click('#menu button[data-command="newGame"]');
+  await answerBox(page, String(number));
+  await waitForState(page, (s, n) => s.inPlay && s.level === n, number);
+}
