@@ -10,11 +10,17 @@ var Page = (function() {
   var marks = [0, 0, 0, 0, 0, 0, 0, 0];  // the hint and the marks last shown, for a new size
   var labels = [], buttons = [], pictures = [];  // pictures: canvases, each with its CrispCanvas
   var timer = null;
+  var touch = null;  // play by touch (touch_play.js), told of every call into the game
   var buttonCommands = ['next', 'abort', 'retry'];
   var arrows = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Control: 4};
   var named = {Backspace: 8, Enter: 13, Escape: 27};
 
-  function call(name, types, values) { return Module.ccall(name, 'number', types || [], values || []); }
+  function call(name, types, values) {
+    var result = Module.ccall(name, 'number', types || [], values || []);
+    if (touch)
+      touch.settle();
+    return result;
+  }
 
   function placed(element, place) {
     element.style.left = place.x + 'px';
@@ -32,11 +38,11 @@ var Page = (function() {
     return list[index];
   }
 
-  // The scale the game's core picks for the room below the menu bar (fittedScale), in device pixels.
+  // The scale the game's core picks for the room beside the menu bar (fittedScale), in device pixels.
   function fit() {
-    var menu = document.getElementById('menu').offsetHeight;
+    var space = PageLayout.room();
     var dpr = window.devicePixelRatio || 1;
-    var room = [Math.floor(window.innerWidth * dpr), Math.floor((window.innerHeight - menu) * dpr), Math.max(1, Math.round(dpr))];
+    var room = [Math.floor(space.width * dpr), Math.floor(space.height * dpr), Math.max(1, Math.round(dpr))];
     var s = Module.HEAP32.subarray(call('kel_fit', ['number', 'number', 'number'], room) >> 2);
     var factor = s[0] * s[1], smooth = !!s[2], shown = {width: s[3] / dpr, height: s[4] / dpr};
     stage.style.transform = 'scale(' + shown.width / width + ',' + shown.height / height + ')';
@@ -171,7 +177,7 @@ var Page = (function() {
   function listen() {
     window.addEventListener('pointerdown', audio.wake, true);
     window.addEventListener('keydown', audio.wake, true);
-    document.querySelectorAll('#menu button').forEach(function(b) {
+    document.querySelectorAll('#menu button[data-command], #menu button[data-character]').forEach(function(b) {
       b.addEventListener('click', function() {
         if (b.dataset.command)
           call('kel_command', ['string'], [b.dataset.command]);
@@ -203,6 +209,8 @@ var Page = (function() {
     });
     window.addEventListener('blur', function() { call('kel_release_keys'); });
     document.getElementById('scene').addEventListener('pointerdown', function(event) {
+      if (event.pointerType !== 'mouse')
+        return;  // a finger taps or swipes (touch_play.js)
       var at = cellAt(event);
       if (event.button === 2)
         call('kel_cancel_pointer');
@@ -212,10 +220,19 @@ var Page = (function() {
     document.getElementById('scene').addEventListener('contextmenu', function(event) { event.preventDefault(); });
     // A hand where a click would walk, push or pick.
     document.getElementById('scene').addEventListener('pointermove', function(event) {
+      if (event.pointerType !== 'mouse')
+        return;
       var at = cellAt(event);
       event.target.style.cursor = call('kel_pointer_acts', ['number', 'number'], [at.x, at.y]) ? 'pointer' : 'default';
     });
     window.addEventListener('resize', fit);
+    PageLayout.listen();
+    touch = new TouchPlay(document.getElementById('scene'), document.getElementById('pad'), {
+      click: function(at) { call('kel_cell_click', ['number', 'number'], [at.x, at.y]); },
+      cellAt: cellAt,
+      key: function(key, down) { call('kel_key', ['number', 'number'], [key, down]); },
+      state: function() { return Page.probe(); },
+    });
   }
 
   return {

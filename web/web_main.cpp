@@ -60,10 +60,15 @@ EMSCRIPTEN_KEEPALIVE void kel_answer(int box, int yes, const char* text) { shell
 
 // The scale for an area of device pixels, as the desktop's full screen takes it: render ratio,
 // nearest factor, smooth, shown width and height, left and top; valid until the next call.
+// A dense screen takes a whole scale, but on a page smaller than the scene (a phone's) that
+// would show it at a fraction of its size with most of the screen empty: there it is fitted as
+// on a screen of density 1, sharp-bilinear over the device pixels it has.
 EMSCRIPTEN_KEEPALIVE const int* kel_fit(int width, int height, int dpr)
 {
     static int numbers[7];
-    const kelvaro::SceneScale s = kelvaro::fittedScale(width, height, dpr);
+    kelvaro::SceneScale s = kelvaro::fittedScale(width, height, dpr);
+    if (s.render_ratio * s.nearest < dpr)
+        s = kelvaro::fittedScale(width, height, 1);
     const int values[7] = {s.render_ratio, s.nearest, s.smooth ? 1 : 0, s.width, s.height, s.left, s.top};
     std::copy(values, values + 7, numbers);
     return numbers;

@@ -58,6 +58,7 @@ WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::pat
                                                RecordsService::Setup{records_file_, shippedLevelKeys(data)});
     model_->setLevelSet(builtinLevelSet(data));
     dialogs_.after_close = [this] { sync(); };
+    model_->engine.trace = [this](std::uint32_t, bool frame) { steps_ += frame ? 0 : 1; };
 }
 
 void WebShell::start()
@@ -141,11 +142,12 @@ std::string WebShell::probe() const
     const Engine& engine = model_->engine;
     const GameLevel& at = engine.position();
     const auto flag = [](bool value) { return value ? "true" : "false"; };
-    char text[200];
+    char text[240];
     std::snprintf(text, sizeof text,
-                  R"({"level":%d,"playing":%s,"inPlay":%s,"timeup":%s,"x":%d,"y":%d,"jewel":[%d,%d],"timeleft":%d,"moves":%zu})",
+                  R"({"level":%d,"playing":%s,"inPlay":%s,"timeup":%s,"x":%d,"y":%d,"jewel":[%d,%d],"timeleft":%d,"moves":%zu,"steps":%u,"moving":%s})",
                   engine.level(), flag(engine.playing()), flag(engine.inPlay()), flag(engine.timeup()), at.playerx,
-                  at.playery, at.jewelx, at.jewely, at.timeleft, engine.movesMade());
+                  at.playery, at.jewelx, at.jewely, at.timeleft, engine.movesMade(), steps_,
+                  flag(engine.phase() == Engine::Phase::animating));
     return text;
 }
 

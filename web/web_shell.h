@@ -42,7 +42,9 @@ public:
 
     // For the browser tests: time stands at `now` (page milliseconds) until the next call.
     void setTestClock(std::uint32_t now);
-    // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left.
+    // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left,
+    // moves made, the play loop's steps taken and whether a move is under way (the page's touch play
+    // waits for a step with its arrow held).
     std::string probe() const;
 
 private:
@@ -59,6 +61,7 @@ private:
     ControlsMirror mirror_{page_};
     std::filesystem::path records_file_;
     std::filesystem::file_time_type records_written_{};
+    unsigned steps_ = 0;
 };
 
 } // namespace kelvaro
