@@ -52,6 +52,19 @@ async function swipe(page, x, y, dx, dy, hold) {
     await page.touchscreen.touchMove(at.x + dx * i / 4, at.y + dy * i / 4);
   if (!hold)
     await page.touchscreen.touchEnd();
+  return { x: at.x + dx, y: at.y + dy };
+}
+
+// Two fingers spread apart over `selector`, as a pinch to zoom in.
+async function pinch(page, selector) {
+  const client = await page.createCDPSession();
+  const box = await page.$eval(selector, (e) => { const r = e.getBoundingClientRect(); return { x: r.left + r.width / 2, y: r.top + r.height / 2 }; });
+  const points = (d) => [{ x: box.x - d, y: box.y, id: 1 }, { x: box.x + d, y: box.y, id: 2 }];
+  await client.send('Input.dispatchTouchEvent', { type: 'touchStart', touchPoints: points(10) });
+  for (let d = 20; d <= 120; d += 20)
+    await client.send('Input.dispatchTouchEvent', { type: 'touchMove', touchPoints: points(d) });
+  await client.send('Input.dispatchTouchEvent', { type: 'touchEnd', touchPoints: [] });
+  await client.detach();
 }
 
 const still = (page) => page.evaluate(() => ({ scrollY: window.scrollY, scrollX: window.scrollX, scale: visualViewport.scale }));
@@ -71,12 +84,15 @@ test('taps walk and push, swipes walk one cell or on while held, and level 1 is 
   now = await runFor(page, 1000);
   assert.deepEqual([now.x, now.y, now.moves], [start.x, start.y, 2]);
 
-  // Held at its end, a swipe walks on; lifted, the walk under way ends on its cell.
-  await swipe(page, now.x, now.y, 40, 0, true);
+  // Held at its end, a swipe walks on; turned back, it walks back; lifted, the walk under way
+  // ends on its cell.
+  const finger = await swipe(page, now.x, now.y, 40, 0, true);
   now = await runUntil(page, (s, x) => s.x >= x + 2, start.x);
+  await page.touchscreen.touchMove(finger.x - 50, finger.y);
+  now = await runUntil(page, (s, x) => s.x < x, now.x);
   await page.touchscreen.touchEnd();
   const held = await runFor(page, 1000);
-  assert.ok(held.x >= start.x + 2 && held.x <= now.x + 1, `walked to ${held.x} from ${start.x}`);
+  assert.ok(held.x >= now.x - 1 && held.x <= now.x, `walked back to ${held.x} from ${now.x}`);
   assert.deepEqual(await still(page), { scrollY: 0, scrollX: 0, scale: 1 });
 
   // Back to the start by a tap, then level 1 won by taps.
@@ -84,7 +100,18 @@ test('taps walk and push, swipes walk one cell or on while held, and level 1 is 
   now = await runUntil(page, (s, x) => s.x === x, start.x);
   assert.equal(now.y, start.y);
   await winByTaps(page, start, tap);
-  assert.deepEqual(await still(page), { scrollY: 0, scrollX: 0, scale: 1 });
+  // Neither a pinch, a double tap nor a drag on the page zooms or scrolls it.
+  for (const where of ['#stage', '#pad', '#menu']) {
+    await pinch(page, where);
+    const at = await page.$eval(where, (e) => { const r = e.getBoundingClientRect(); return { x: r.left + 5, y: r.bottom - 5 }; });
+    await page.touchscreen.tap(at.x, at.y);
+    await page.touchscreen.tap(at.x, at.y);
+    await page.touchscreen.touchStart(at.x, at.y);
+    await page.touchscreen.touchMove(at.x, at.y - 200);
+    await page.touchscreen.touchEnd();
+    assert.deepEqual(await still(page), { scrollY: 0, scrollX: 0, scale: 1 }, where);
+  }
+  assert.equal(await page.evaluate(() => getComputedStyle(document.body).userSelect), 'none');
   await shoot(page, 'phone-won');
   assert.deepEqual(errors, []);
 });
