@@ -50,9 +50,17 @@ async function swipe(page, x, y, dx, dy, hold) {
   await page.touchscreen.touchStart(at.x, at.y);
   for (let i = 1; i <= 4; ++i)
     await page.touchscreen.touchMove(at.x + dx * i / 4, at.y + dy * i / 4);
-  if (!hold)
+  if (hold)
+    await delivered(page);
+  else
     await page.touchscreen.touchEnd();
   return { x: at.x + dx, y: at.y + dy };
+}
+
+// Chromium hands the page a finger's moves with its next frame: once one has been drawn, the page
+// has seen them.
+function delivered(page) {
+  return page.evaluate(() => new Promise((done) => requestAnimationFrame(() => requestAnimationFrame(done))));
 }
 
 // Two fingers spread apart over `selector`, as a pinch to zoom in.
@@ -89,6 +97,7 @@ test('taps walk and push, swipes walk one cell or on while held, and level 1 is 
   const finger = await swipe(page, now.x, now.y, 40, 0, true);
   now = await runUntil(page, (s, x) => s.x >= x + 2, start.x);
   await page.touchscreen.touchMove(finger.x - 50, finger.y);
+  await delivered(page);
   now = await runUntil(page, (s, x) => s.x < x, now.x);
   await page.touchscreen.touchEnd();
   const held = await runFor(page, 1000);
@@ -139,6 +148,7 @@ async function winByTaps(page, start, touch, shot) {
 test('the pad walks a cell a press and pushes with its toggle on; a menu button leaves the keys to the game', async () => {
   const { page, errors } = await openGame(session, phone);
   await newGame(page, 1);
+  assert.equal(await page.evaluate(() => document.activeElement === document.body), true);  // not New game
   await freezeClock(page);
   const start = await probe(page);
   const press = async (arrow) => {
@@ -220,7 +230,14 @@ test('the page fits a phone upright and lying down, and a desktop as before', as
   await (await lying.page.$('#more')).tap();
   await shoot(lying.page, 'landscape-menu');
   await (await lying.page.$('#more')).tap();
-  await winByTaps(lying.page, await probe(lying.page), tap, 'landscape-play');
+  // A tap on the jewel far off picks it and marks where it can go; a tap on the mark beyond it
+  // walks up to it and pushes it there.
+  const start = await probe(lying.page);
+  await tap(lying.page, start.jewel[0], start.jewel[1]);
+  await shoot(lying.page, 'landscape-play');
+  await tap(lying.page, start.jewel[0] + 1, start.jewel[1]);
+  await runUntil(lying.page, (s) => !s.playing);
+  assert.deepEqual((await probe(lying.page)).jewel, [start.jewel[0] + 1, start.jewel[1]]);
   await shoot(lying.page, 'landscape-won');
   assert.deepEqual(lying.errors, []);
 
