@@ -17,6 +17,13 @@ function TouchPlay(scene, pad, game) {
   this.listenScene(scene);
   if (pad)
     this.listenPad(pad);
+  // The page lets every key go when it loses the focus: so does the finger.
+  var self = this;
+  window.addEventListener('blur', function() {
+    self.held = -1;
+    self.ctrl = false;
+    self.lifted = self.waiting = self.gesture = null;
+  });
 }
 
 // Farther than this (CSS pixels) from where it went down a finger swipes; nearer, it taps.
