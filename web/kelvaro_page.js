@@ -227,7 +227,8 @@ var Page = (function() {
     });
     window.addEventListener('resize', fit);
     PageLayout.listen();
-    touch = new TouchPlay(document.getElementById('scene'), document.getElementById('pad'), {
+    var byId = document.getElementById.bind(document);
+    touch = new TouchPlay(byId('room'), byId('scene'), byId('pad'), {
       click: function(at) { call('kel_cell_click', ['number', 'number'], [at.x, at.y]); },
       cellAt: cellAt,
       key: function(key, down) { call('kel_key', ['number', 'number'], [key, down]); },

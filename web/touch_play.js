@@ -3,9 +3,11 @@
 // and the on-screen pad's buttons arrows too, Ctrl with them while its push toggle is on.
 'use strict';
 
-// `game`: click(cell), cellAt(event), key(index, down) with the keys port's numbers (0 left,
-// 1 right, 2 up, 3 down, 4 Ctrl), and state(): the run's probe (inPlay, steps, moving).
-function TouchPlay(scene, pad, game) {
+// A swipe may start anywhere in `area` but on a button (on a phone the scene is small); a tap acts
+// on `scene` only. `game`: click(cell), cellAt(event), key(index, down) with the keys port's
+// numbers (0 left, 1 right, 2 up, 3 down, 4 Ctrl), and state(): the run's probe (inPlay, steps,
+// moving).
+function TouchPlay(area, scene, pad, game) {
   this.game = game;
   this.held = -1;         // the arrow a finger holds down
   this.ctrl = false;      // Ctrl held with it (the push toggle)
@@ -13,8 +15,8 @@ function TouchPlay(scene, pad, game) {
   this.pressed = null;    // the play loop's steps taken at the press
   this.lifted = null;     // the finger is up, the arrow waits for its move: `pressed` then
   this.waiting = null;    // the next arrow, pressed meanwhile: {arrow, up: its finger lifted}
-  this.gesture = null;    // the finger on the scene
-  this.listenScene(scene);
+  this.gesture = null;    // the finger on the area
+  this.listenArea(area, scene);
   if (pad)
     this.listenPad(pad);
   // The page lets every key go when it loses the focus: so does the finger.
@@ -29,15 +31,16 @@ function TouchPlay(scene, pad, game) {
 // Farther than this (CSS pixels) from where it went down a finger swipes; nearer, it taps.
 TouchPlay.swipe = 24;
 
-TouchPlay.prototype.listenScene = function(scene) {
+TouchPlay.prototype.listenArea = function(area, scene) {
   var self = this;
-  scene.addEventListener('pointerdown', function(event) {
-    if (event.pointerType === 'mouse' || self.gesture)
+  area.addEventListener('pointerdown', function(event) {
+    if (event.pointerType === 'mouse' || self.gesture || event.target.closest('button'))
       return;
     event.preventDefault();
-    self.gesture = {id: event.pointerId, cell: self.game.cellAt(event), x: event.clientX, y: event.clientY, swiped: false};
+    self.gesture = {id: event.pointerId, x: event.clientX, y: event.clientY, swiped: false,
+                    cell: event.target === scene ? self.game.cellAt(event) : null};
   });
-  scene.addEventListener('pointermove', function(event) {
+  area.addEventListener('pointermove', function(event) {
     var g = self.gesture;
     if (!g || g.id !== event.pointerId)
       return;
@@ -57,11 +60,11 @@ TouchPlay.prototype.listenScene = function(scene) {
     self.gesture = null;
     if (g.swiped)
       self.lift();
-    else if (event.type === 'pointerup')
+    else if (event.type === 'pointerup' && g.cell)
       self.game.click(g.cell);
   }
-  scene.addEventListener('pointerup', up);
-  scene.addEventListener('pointercancel', up);
+  area.addEventListener('pointerup', up);
+  area.addEventListener('pointercancel', up);
 };
 
 TouchPlay.prototype.listenPad = function(pad) {

@@ -88,7 +88,13 @@ test('taps walk and push, swipes walk one cell or on while held, and level 1 is 
   let now = await runFor(page, 1000);
   assert.deepEqual([now.x, now.y, now.moves], [start.x + 1, start.y, 1]);
   await shoot(page, 'phone-play');
-  await swipe(page, now.x, now.y, -40, 0);
+  // Swiped in the room below the scene, where a tap does nothing.
+  const below = await page.$eval('#pad', (pad) => { const r = pad.getBoundingClientRect(); return { x: r.left + 20, y: r.top + 20 }; });
+  await page.touchscreen.tap(below.x, below.y);
+  await page.touchscreen.touchStart(below.x + 40, below.y);
+  await page.touchscreen.touchMove(below.x + 10, below.y + 5);
+  await page.touchscreen.touchMove(below.x, below.y + 5);
+  await page.touchscreen.touchEnd();
   now = await runFor(page, 1000);
   assert.deepEqual([now.x, now.y, now.moves], [start.x, start.y, 2]);
 
