@@ -16,11 +16,25 @@ var Page = (function() {
 
   function call(name, types, values) { return Module.ccall(name, 'number', types || [], values || []); }
 
+  // Sets only what changed: a text or style set again to the same value still costs the page a new
+  // layout and paint, ten times a second for the banner's colour.
+  function update(element, values) {
+    var last = element.shown || (element.shown = {});
+    Object.keys(values).forEach(function(key) {
+      if (last[key] === values[key])
+        return;
+      last[key] = values[key];
+      if (key === 'text')
+        element.textContent = values[key];
+      else if (key === 'hidden')
+        element.hidden = values[key];
+      else
+        element.style[key] = values[key];
+    });
+  }
+
   function placed(element, place) {
-    element.style.left = place.x + 'px';
-    element.style.top = place.y + 'px';
-    element.style.width = place.width + 'px';
-    element.style.height = place.height + 'px';
+    update(element, {left: place.x + 'px', top: place.y + 'px', width: place.width + 'px', height: place.height + 'px'});
   }
 
   function made(list, index, tag, className) {
@@ -129,9 +143,18 @@ var Page = (function() {
       audio.files.forEach(audio.fetch);
     },
     files: [],
+    // The music comes as Ogg Vorbis where the browser says it may decode it, else (or should that
+    // fail after all) as the WAV the desktop plays.
     fetch: function(file) {
-      fetch('sounds/' + file).then(function(response) { return response.arrayBuffer(); })
-        .then(function(bytes) { return audio.context.decodeAudioData(bytes); })
+      var vorbis = file === 'music.wav' && new Audio().canPlayType('audio/ogg; codecs=vorbis') !== '';
+      function decoded(name) {
+        return fetch('sounds/' + name).then(function(response) {
+          if (!response.ok)
+            throw new Error(response.status + ' ' + response.statusText);
+          return response.arrayBuffer();
+        }).then(function(bytes) { return audio.context.decodeAudioData(bytes); });
+      }
+      (vorbis ? decoded('music.ogg').catch(function() { return decoded(file); }) : decoded(file))
         .then(function(buffer) { audio.buffers[file] = buffer; })
         .catch(function(error) { console.error('sound ' + file + ': ' + error); });
     },
@@ -227,8 +250,11 @@ var Page = (function() {
     storageRead: function() {
       call('kel_start');
       Page.ready = true;
+      Page.readyAt = performance.now();
     },
     ready: false,
+    readyAt: 0,  // when the first frame was shown, in ms since navigation
+    wakes: null,  // an array, for a benchmark: when each timer wake-up ran
     // For tests and a look by hand: the run's state, and a clock that moves only when told.
     probe: function() { return JSON.parse(Module.ccall('kel_probe', 'string', [], [])); },
     testClock: function(milliseconds) { call('kel_test_clock', ['number'], [milliseconds]); },
@@ -236,11 +262,8 @@ var Page = (function() {
     blit: function(image, x, y) { scene.put(image, x, y); },
     label: function(index, caption, place, visible, colour, points) {
       var label = made(labels, index, 'div', 'label');
-      label.textContent = caption;
       placed(label, place);
-      label.style.color = colour;
-      label.style.fontSize = Math.round(points * 96 / 72) + 'px';
-      label.hidden = !visible;
+      update(label, {text: caption, color: colour, fontSize: Math.round(points * 96 / 72) + 'px', hidden: !visible});
     },
     button: function(index, caption, place, visible, focused) {
       var button = made(buttons, index, 'button', 'scene-button');
@@ -286,6 +309,8 @@ var Page = (function() {
         clearTimeout(timer);
       timer = milliseconds < 0 ? null : setTimeout(function() {
         timer = null;
+        if (Page.wakes)
+          Page.wakes.push(performance.now());
         call('kel_wake');
       }, milliseconds);
     },
