@@ -13,6 +13,8 @@ var Page = (function() {
   var buttonCommands = ['next', 'abort', 'retry'];
   var arrows = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Control: 4};
   var named = {Backspace: 8, Enter: 13, Escape: 27};
+  // The desktop's menu keys the browser leaves to a page (F5 reloads, so About has only its button).
+  var functionKeys = {F1: 'help', F2: 'newGame', F3: 'restart', F4: 'endGame'};
 
   function call(name, types, values) { return Module.ccall(name, 'number', types || [], values || []); }
 
@@ -206,7 +208,11 @@ var Page = (function() {
     window.addEventListener('keydown', function(event) {
       if (box.dialog.open)
         return;
-      if (event.key in arrows) {
+      if (event.key in functionKeys && !event.ctrlKey && !event.altKey && !event.metaKey) {
+        event.preventDefault();
+        if (!event.repeat)
+          call('kel_command', ['string'], [functionKeys[event.key]]);
+      } else if (event.key in arrows) {
         event.preventDefault();
         if (!event.repeat)
           call('kel_key', ['number', 'number'], [arrows[event.key], 1]);
