@@ -33,10 +33,11 @@ after(() => session.close());
 // The game's clock in the page, counted from when the test stopped it.
 const clock = (page) => page.evaluate(() => testNow);
 
-// What the page shows: the engine's surface at 1x, the stage as seen, and the widgets over it.
+// What the page shows: the engine's surface at 1x, the stage as seen, and the widgets over it;
+// the pictures both as PNG files and as pixels.
 async function capture(page) {
   const url = await page.$eval('#scene', (canvas) => canvas.toDataURL('image/png'));
-  const enlarged = decodePng(Buffer.from(url.split(',')[1], 'base64'));
+  const surfaceBytes = Buffer.from(url.slice(url.indexOf(',') + 1), 'base64');
   const stage = await page.$eval('#stage', (s) => {
     const r = s.getBoundingClientRect();
     return { x: r.x, y: r.y, width: r.width, height: r.height };
@@ -48,8 +49,7 @@ async function capture(page) {
     }));
     return { labels: of('#stage .label'), buttons: of('#stage .scene-button') };
   });
-  return { surface: shrink(enlarged, 737, 534), surfaceBytes: Buffer.from(url.split(',')[1], 'base64'),
-           seen: decodePng(seenBytes), seenBytes, widgets };
+  return { surface: shrink(decodePng(surfaceBytes), 737, 534), surfaceBytes, seen: decodePng(seenBytes), seenBytes, widgets };
 }
 
 // The 1x pixels of a canvas CrispCanvas enlarged by a whole factor.
@@ -110,7 +110,7 @@ async function playOnPage(page) {
   await move(true, 'push');
   await move(false);
   await move(true);
-  await page.waitForFunction(() => [...document.querySelectorAll('#stage .label')].some((l) => !l.hidden && l.textContent === 'WINNER!'));
+  await runUntil(page, () => [...document.querySelectorAll('#stage .label')].some((l) => !l.hidden && l.textContent === 'WINNER!'));
   await wait(200);
   await shot('win');
   return { script, shots };
@@ -170,7 +170,7 @@ const shown = (list) => list.filter((w) => w.visible).map(({ text, x, y, width, 
 
 // One moment compared: the surface exactly, the scene as seen exactly outside the labels and
 // buttons, and their words, places and ink.
-function compare(name, web, desktop) {
+function compare(name, web, desktop, folder) {
   const problems = [];
   const surface = differences(web.surface, desktop.surface);
   if (surface)
@@ -187,7 +187,7 @@ function compare(name, web, desktop) {
     if (!(off <= inkTolerance))
       problems.push(`"${widget.text}": ink ${JSON.stringify(a)} in the page, ${JSON.stringify(b)} on the desktop`);
   }
-  assert.deepEqual(problems, [], name);
+  assert.deepEqual(problems, [], `${name} (the pictures are in ${folder})`);
 }
 
 test('the page shows the desktop\'s pixels in play, halfway through a push and won', async () => {
@@ -201,7 +201,7 @@ test('the page shows the desktop\'s pixels in play, halfway through a push and w
     writeFileSync(join(folder, `${name}-web-surface.png`), web.surfaceBytes);
   }
   for (const [name, web] of Object.entries(shots))
-    compare(name, web, desktop(name));
+    compare(name, web, desktop(name), folder);
   assert.deepEqual(errors, []);
   if (!kept)
     rmSync(folder, { recursive: true, force: true });
