@@ -78,27 +78,27 @@ public:
             window_->tick();
         }
         if (action == "new")
-            newGame(arg);
-        else if (action == "down" || action == "up")
+            return newGame(arg);
+        if (action == "down" || action == "up")
             return key(arg, action == "down");
-        else if (action == "shot")
+        if (action == "shot")
             return shot(arg);
-        else
-            return false;
-        return true;
+        return false;
     }
 
 private:
     QWidget* keyTarget() const { return QApplication::focusWidget() ? QApplication::focusWidget() : window_.get(); }
 
-    void newGame(const QString& level)
+    bool newGame(const QString& level)
     {
         QTest::keyClick(window_.get(), Qt::Key_F2);
-        if (auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget())) {
-            box->setTextValue(level);
-            box->accept();
-        }
+        auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        if (!box)
+            return false;
+        box->setTextValue(level);
+        box->accept();
         window_->tick();
+        return true;
     }
 
     // A key event, then the run at once, as the pacing timer would when the key makes a step due.
