@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The page draws what the desktop draws: level 1 played with the same keys at the same moments of
 // the stopped clock, here and in the desktop's real window (scene_shots, from the default build),
-// shows the same pixels at 1x while in play, halfway through a push and once won; the labels and
-// buttons over them say the same words at the same places.
+// shows the same pixels at 1x during the start effect, in play, halfway through a push and once
+// won; the labels and buttons over them say the same words at the same places.
 import assert from 'node:assert/strict';
 import { spawnSync } from 'node:child_process';
 import { existsSync, mkdirSync, mkdtempSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
@@ -101,6 +101,8 @@ async function playOnPage(page) {
   await page.click('#menu button[data-command="newGame"]');
   await answerBox(page, '1');
   await note('new', '1');
+  await wait(400);
+  await shot('start');
   await runUntil(page, (s) => s.inPlay && s.level === 1);
   await move(false);
   await move(false);
@@ -190,7 +192,7 @@ function compare(name, web, desktop, folder) {
   assert.deepEqual(problems, [], `${name} (the pictures are in ${folder})`);
 }
 
-test('the page shows the desktop\'s pixels in play, halfway through a push and won', async () => {
+test('the page shows the desktop\'s pixels starting, in play, halfway through a push and won', async () => {
   const folder = kept ? resolve(kept) : mkdtempSync(join(tmpdir(), 'kelvaro-pixels-'));
   mkdirSync(folder, { recursive: true });
   const { page, errors } = await openGame(session, view);
