@@ -14,6 +14,8 @@ var Page = (function() {
   var buttonCommands = ['next', 'abort', 'retry'];
   var arrows = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Control: 4};
   var named = {Backspace: 8, Enter: 13, Escape: 27};
+  // The desktop's menu keys the browser leaves to a page (F5 reloads, so About has only its button).
+  var functionKeys = {F1: 'help', F2: 'newGame', F3: 'restart', F4: 'endGame'};
 
   function call(name, types, values) {
     var result = Module.ccall(name, 'number', types || [], values || []);
@@ -22,11 +24,25 @@ var Page = (function() {
     return result;
   }
 
+  // Sets only what changed: a text or style set again to the same value still costs the page a new
+  // layout and paint, ten times a second for the banner's colour.
+  function update(element, values) {
+    var last = element.shown || (element.shown = {});
+    Object.keys(values).forEach(function(key) {
+      if (last[key] === values[key])
+        return;
+      last[key] = values[key];
+      if (key === 'text')
+        element.textContent = values[key];
+      else if (key === 'hidden')
+        element.hidden = values[key];
+      else
+        element.style[key] = values[key];
+    });
+  }
+
   function placed(element, place) {
-    element.style.left = place.x + 'px';
-    element.style.top = place.y + 'px';
-    element.style.width = place.width + 'px';
-    element.style.height = place.height + 'px';
+    update(element, {left: place.x + 'px', top: place.y + 'px', width: place.width + 'px', height: place.height + 'px'});
   }
 
   function made(list, index, tag, className) {
@@ -135,9 +151,18 @@ var Page = (function() {
       audio.files.forEach(audio.fetch);
     },
     files: [],
+    // The music comes as Ogg Vorbis where the browser says it may decode it, else (or should that
+    // fail after all) as the WAV the desktop plays.
     fetch: function(file) {
-      fetch('sounds/' + file).then(function(response) { return response.arrayBuffer(); })
-        .then(function(bytes) { return audio.context.decodeAudioData(bytes); })
+      var vorbis = file === 'music.wav' && new Audio().canPlayType('audio/ogg; codecs=vorbis') !== '';
+      function decoded(name) {
+        return fetch('sounds/' + name).then(function(response) {
+          if (!response.ok)
+            throw new Error(response.status + ' ' + response.statusText);
+          return response.arrayBuffer();
+        }).then(function(bytes) { return audio.context.decodeAudioData(bytes); });
+      }
+      (vorbis ? decoded('music.ogg').catch(function() { return decoded(file); }) : decoded(file))
         .then(function(buffer) { audio.buffers[file] = buffer; })
         .catch(function(error) { console.error('sound ' + file + ': ' + error); });
     },
@@ -189,7 +214,11 @@ var Page = (function() {
     window.addEventListener('keydown', function(event) {
       if (box.dialog.open)
         return;
-      if (event.key in arrows) {
+      if (event.key in functionKeys && !event.ctrlKey && !event.altKey && !event.metaKey) {
+        event.preventDefault();
+        if (!event.repeat)
+          call('kel_command', ['string'], [functionKeys[event.key]]);
+      } else if (event.key in arrows) {
         event.preventDefault();
         if (!event.repeat)
           call('kel_key', ['number', 'number'], [arrows[event.key], 1]);
@@ -245,8 +274,11 @@ var Page = (function() {
     storageRead: function() {
       call('kel_start');
       Page.ready = true;
+      Page.readyAt = performance.now();
     },
     ready: false,
+    readyAt: 0,  // when the first frame was shown, in ms since navigation
+    wakes: null,  // an array, for a benchmark: when each timer wake-up ran
     // For tests and a look by hand: the run's state, and a clock that moves only when told.
     probe: function() { return JSON.parse(Module.ccall('kel_probe', 'string', [], [])); },
     testClock: function(milliseconds) { call('kel_test_clock', ['number'], [milliseconds]); },
@@ -254,11 +286,8 @@ var Page = (function() {
     blit: function(image, x, y) { scene.put(image, x, y); },
     label: function(index, caption, place, visible, colour, points) {
       var label = made(labels, index, 'div', 'label');
-      label.textContent = caption;
       placed(label, place);
-      label.style.color = colour;
-      label.style.fontSize = Math.round(points * 96 / 72) + 'px';
-      label.hidden = !visible;
+      update(label, {text: caption, color: colour, fontSize: Math.round(points * 96 / 72) + 'px', hidden: !visible});
     },
     button: function(index, caption, place, visible, focused) {
       var button = made(buttons, index, 'button', 'scene-button');
@@ -304,6 +333,8 @@ var Page = (function() {
         clearTimeout(timer);
       timer = milliseconds < 0 ? null : setTimeout(function() {
         timer = null;
+        if (Page.wakes)
+          Page.wakes.push(performance.now());
         call('kel_wake');
       }, milliseconds);
     },
