@@ -56,6 +56,8 @@ EMSCRIPTEN_KEEPALIVE const char* kel_probe()
     text = shell->probe();
     return text.c_str();
 }
+EMSCRIPTEN_KEEPALIVE void kel_solver_answer(const char* text) { shell->solverAnswer(text); }
+EMSCRIPTEN_KEEPALIVE void kel_solver_failed() { shell->solverFailed(); }
 EMSCRIPTEN_KEEPALIVE void kel_answer(int box, int yes, const char* text) { shell->answer(box, yes != 0, text); }
 
 // The scale for an area of device pixels, as the desktop's full screen takes it: render ratio,

@@ -50,6 +50,7 @@ WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::pat
     shelf.file_name = [this](int n) { return model_->playedSet().file(n).string(); };
     shelf.installed_sets = [data] { return std::vector<LevelSet>{builtinLevelSet(data)}; };
     GameWindowModel::Shell shell{sound_, keys_, dialogs_, ticks, [](int status) { std::printf("quit %d\n", status); }};
+    shell.solver = &solver_;
     shell.initsound = [this] {
         sound_.load();
         return std::optional<std::string>();
@@ -64,6 +65,7 @@ void WebShell::start()
 {
     model_->start();
     sync();
+    solver_link_.prepare();
 }
 
 void WebShell::sync()
@@ -130,6 +132,18 @@ void WebShell::cancelPointer()
 
 bool WebShell::pointerActs(int x, int y) { return model_->pointerActs(x, y); }
 
+void WebShell::solverAnswer(const std::string& text)
+{
+    solver_.answer(text);
+    sync();
+}
+
+void WebShell::solverFailed()
+{
+    solver_.failed();
+    sync();
+}
+
 void WebShell::setTestClock(std::uint32_t now)
 {
     test_now = now;
@@ -141,11 +155,14 @@ std::string WebShell::probe() const
     const Engine& engine = model_->engine;
     const GameLevel& at = engine.position();
     const auto flag = [](bool value) { return value ? "true" : "false"; };
-    char text[200];
+    const HintOutline& hint = model_->controls.hintOutline;
+    char text[320];
     std::snprintf(text, sizeof text,
-                  R"({"level":%d,"playing":%s,"inPlay":%s,"timeup":%s,"x":%d,"y":%d,"jewel":[%d,%d],"timeleft":%d,"moves":%zu})",
+                  R"({"level":%d,"playing":%s,"inPlay":%s,"timeup":%s,"x":%d,"y":%d,"jewel":[%d,%d],"timeleft":%d,"moves":%zu,)"
+                  R"("hint":[%s,%d,%d,%d,%d],"solving":%zu,"dropped":%d})",
                   engine.level(), flag(engine.playing()), flag(engine.inPlay()), flag(engine.timeup()), at.playerx,
-                  at.playery, at.jewelx, at.jewely, at.timeleft, engine.movesMade());
+                  at.playery, at.jewelx, at.jewely, at.timeleft, engine.movesMade(), flag(hint.visible), hint.objectx,
+                  hint.objecty, hint.sidex, hint.sidey, solver_.outstanding(), solver_.dropped());
     return text;
 }
 

@@ -7,6 +7,7 @@
 #include "game/play/key_table.h"
 #include "web/controls_mirror.h"
 #include "web/js_page.h"
+#include "web/js_solver_link.h"
 #include "web/web_dialogs.h"
 #include "web/web_sound.h"
 
@@ -39,10 +40,14 @@ public:
     void cancelPointer();
     bool pointerActs(int x, int y);
     void answer(int box, bool yes, const std::string& text) { dialogs_.answer(box, yes, text); }
+    // The solver's worker answered a job, or stopped.
+    void solverAnswer(const std::string& text);
+    void solverFailed();
 
     // For the browser tests: time stands at `now` (page milliseconds) until the next call.
     void setTestClock(std::uint32_t now);
-    // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left.
+    // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left,
+    // the hint shown (visible, the object's cell, the player's) and the searches outstanding and dropped.
     std::string probe() const;
 
 private:
@@ -55,6 +60,9 @@ private:
     KeyTable keys_;
     WebDialogs dialogs_{page_};
     WebSound sound_;
+    // Searches run in a Web Worker: the page never waits for one. Each may take the desktop's 5 s.
+    JsSolverLink solver_link_;
+    WebSolver solver_{solver_link_, 5000};
     std::unique_ptr<GameWindowModel> model_;
     ControlsMirror mirror_{page_};
     std::filesystem::path records_file_;
