@@ -24,8 +24,7 @@ struct SolverAnswer {
     Solution solution;
 };
 
-// "job ID BUDGET MAXX MAXY JEWELX JEWELY GOALX GOALY PLAYERX PLAYERY TIMELEFT CELLS", the cells two
-// hex digits each in file order: every field of the position, so the worker solves exactly it.
+// "job ID BUDGET POSITION", the position as putPosition (web/job_text.h) writes it.
 std::string jobText(const SolverJob& job);
 // Nothing for text that is not a whole job.
 std::optional<SolverJob> parseJob(const std::string& text);

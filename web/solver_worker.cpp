@@ -10,7 +10,7 @@ extern "C" {
 
 // The answer to the job, bounded by the worker's own clock; an empty text for what is not a
 // job. Valid until the next call.
-EMSCRIPTEN_KEEPALIVE const char* kel_solve(const char* job)
+EMSCRIPTEN_KEEPALIVE const char* kel_work(const char* job)
 {
     static std::string answer;
     answer = kelvaro::answerJob(job, [] { return emscripten_get_now(); }).value_or(std::string());

@@ -56,7 +56,8 @@ WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::pat
         return std::optional<std::string>();
     };
     model_ = std::make_unique<GameWindowModel>(images_, std::move(shell), std::move(shelf),
-                                               RecordsService::Setup{records_file_, shippedLevelKeys(data)});
+                                               RecordsService::Setup{records_file_, shippedLevelKeys(data)},
+                                               GeneratedPuzzles::Setup{&forge_});
     model_->setLevelSet(builtinLevelSet(data));
     dialogs_.after_close = [this] { sync(); };
 }
@@ -132,15 +133,21 @@ void WebShell::cancelPointer()
 
 bool WebShell::pointerActs(int x, int y) { return model_->pointerActs(x, y); }
 
-void WebShell::solverAnswer(const std::string& text)
+void WebShell::workerAnswer(const std::string& name, const std::string& text)
 {
-    solver_.answer(text);
+    if (name == "solver")
+        solver_.answer(text);
+    else if (name == "forge")
+        forge_.answer(text);
     sync();
 }
 
-void WebShell::solverFailed()
+void WebShell::workerFailed(const std::string& name)
 {
-    solver_.failed();
+    if (name == "solver")
+        solver_.failed();
+    else if (name == "forge")
+        forge_.failed();
     sync();
 }
 

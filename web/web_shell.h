@@ -7,8 +7,10 @@
 #include "game/play/key_table.h"
 #include "web/controls_mirror.h"
 #include "web/js_page.h"
-#include "web/js_solver_link.h"
+#include "web/js_worker_link.h"
 #include "web/web_dialogs.h"
+#include "web/web_forge.h"
+#include "web/web_solver.h"
 #include "web/web_sound.h"
 
 #include <filesystem>
@@ -40,9 +42,9 @@ public:
     void cancelPointer();
     bool pointerActs(int x, int y);
     void answer(int box, bool yes, const std::string& text) { dialogs_.answer(box, yes, text); }
-    // The solver's worker answered a job, or stopped.
-    void solverAnswer(const std::string& text);
-    void solverFailed();
+    // The worker `name` ("solver", "forge") answered a job, or stopped.
+    void workerAnswer(const std::string& name, const std::string& text);
+    void workerFailed(const std::string& name);
 
     // For the browser tests: time stands at `now` (page milliseconds) until the next call.
     void setTestClock(std::uint32_t now);
@@ -60,9 +62,12 @@ private:
     KeyTable keys_;
     WebDialogs dialogs_{page_};
     WebSound sound_;
-    // Searches run in a Web Worker: the page never waits for one. Each may take the desktop's 5 s.
-    JsSolverLink solver_link_;
+    // Searches and forges run in Web Workers: the page never waits for one. A search may take
+    // the desktop's 5 s.
+    JsWorkerLink solver_link_{"solver"};
     WebSolver solver_{solver_link_, 5000};
+    JsWorkerLink forge_link_{"forge"};
+    WebForge forge_{forge_link_};
     std::unique_ptr<GameWindowModel> model_;
     ControlsMirror mirror_{page_};
     std::filesystem::path records_file_;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/ports/solver_port.h"
+#include "web/worker_link.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -13,24 +14,13 @@
 
 namespace kelvaro {
 
-// The way to the worker: the browser's is a Web Worker running the solver's own module.
-class SolverLink {
-public:
-    virtual ~SolverLink() = default;
-    // Hands the worker a job's text (see jobText); its answer comes back through WebSolver::answer.
-    virtual void post(const std::string& job) = 0;
-    // Ends the worker with the search it runs and starts a fresh one: a search cannot hear a
-    // cancel while it runs, as the worker shares no memory with the page.
-    virtual void restart() = 0;
-};
-
 // Jobs are searched in turn, as the desktop's worker thread does. A job cancelled never
 // answers: one waiting is forgotten, the one under way ends with its worker, and an answer
 // that still comes for it is dropped by its number.
 class WebSolver : public SolverPort {
 public:
     // Each search may take `budget_ms` of the worker's time; it then answers with an unknown verdict.
-    WebSolver(SolverLink& link, int budget_ms) : link_(link), budget_ms_(budget_ms) {}
+    WebSolver(WorkerLink& link, int budget_ms) : link_(link), budget_ms_(budget_ms) {}
 
     void solve(GameLevel position, std::function<void(const Solution&)> done) override;
     void cancelAll() override;
@@ -56,7 +46,7 @@ private:
     void sendNext();
     void finish(const Solution& solution);
 
-    SolverLink& link_;
+    WorkerLink& link_;
     int budget_ms_;
     std::uint32_t next_id_ = 1;
     std::deque<Job> waiting_;

@@ -14,7 +14,7 @@ namespace kelvaro {
 namespace {
 
 // A worker that keeps what it was handed; the test answers for it.
-class FakeLink : public SolverLink {
+class FakeLink : public WorkerLink {
 public:
     std::vector<SolverJob> posted;
     int restarts = 0;

@@ -78,3 +78,25 @@ test('a hint overtaken by a push never shows, and the fresh worker answers the n
   assert.deepEqual(shown.hint, [true, before.x + 2, before.y, before.x + 1, before.y]);
   assert.deepEqual(errors, []);
 });
+
+test('the forge\'s module forges the level of a code in a worker of its own, reporting its progress', async () => {
+  const { page, errors } = await openGame(session);
+  const reports = await page.evaluate(() => new Promise((done) => {
+    const heard = [];
+    const worker = new Worker('kelvaro_forge.js');
+    worker.onmessage = (event) => {
+      heard.push(event.data);
+      if (event.data.startsWith('forged')) {
+        worker.terminate();
+        done(heard);
+      }
+    };
+    worker.postMessage('forge 7 code 0 42');
+  }));
+  const outcome = reports.pop().split(' ');
+  assert.deepEqual(outcome.slice(0, 5), ['forged', '7', '1', '0', '42']);
+  // A quick forge may spend too little of its budget to report any.
+  const shares = reports.map((report) => Number(report.match(/^progress 7 (\d+)$/)[1]));
+  assert.deepEqual(shares, [...shares].sort((a, b) => a - b));
+  assert.deepEqual(errors, []);
+});
