@@ -56,6 +56,9 @@ EMSCRIPTEN_KEEPALIVE const char* kel_probe()
     text = shell->probe();
     return text.c_str();
 }
+// The worker `name` ("solver", "forge") answered, or stopped.
+EMSCRIPTEN_KEEPALIVE void kel_worker_answer(const char* name, const char* text) { shell->workerAnswer(name, text); }
+EMSCRIPTEN_KEEPALIVE void kel_worker_failed(const char* name) { shell->workerFailed(name); }
 EMSCRIPTEN_KEEPALIVE void kel_answer(int box, int yes, const char* text) { shell->answer(box, yes != 0, text); }
 
 // The scale for an area of device pixels, as the desktop's full screen takes it: render ratio,

@@ -7,7 +7,10 @@
 #include "game/play/key_table.h"
 #include "web/controls_mirror.h"
 #include "web/js_page.h"
+#include "web/js_worker_link.h"
 #include "web/web_dialogs.h"
+#include "web/web_forge.h"
+#include "web/web_solver.h"
 #include "web/web_sound.h"
 
 #include <filesystem>
@@ -39,12 +42,16 @@ public:
     void cancelPointer();
     bool pointerActs(int x, int y);
     void answer(int box, bool yes, const std::string& text) { dialogs_.answer(box, yes, text); }
+    // The worker `name` ("solver", "forge") answered a job, or stopped.
+    void workerAnswer(const std::string& name, const std::string& text);
+    void workerFailed(const std::string& name);
 
     // For the browser tests: time stands at `now` (page milliseconds) until the next call.
     void setTestClock(std::uint32_t now);
     // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left,
     // moves made, the play loop's steps taken and whether a move is under way (the page's touch play
-    // waits for a step with its arrow held).
+    // waits for a step with its arrow held), the hint shown (visible, the object's cell, the player's)
+    // and the searches outstanding and dropped.
     std::string probe() const;
 
 private:
@@ -57,6 +64,12 @@ private:
     KeyTable keys_;
     WebDialogs dialogs_{page_};
     WebSound sound_;
+    // Searches and forges run in Web Workers: the page never waits for one. A search may take
+    // the desktop's 5 s.
+    JsWorkerLink solver_link_{"solver"};
+    WebSolver solver_{solver_link_, 5000};
+    JsWorkerLink forge_link_{"forge"};
+    WebForge forge_{forge_link_};
     std::unique_ptr<GameWindowModel> model_;
     ControlsMirror mirror_{page_};
     std::filesystem::path records_file_;

@@ -3,23 +3,11 @@
 // and the record it leaves survives a reload.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { answerBox, freezeClock, launch, newGame, openGame, probe, runUntil, shownLabels, waitForState } from './harness.mjs';
+import { answerBox, freezeClock, launch, newGame, openGame, probe, runUntil, shownLabels, step, waitForState } from './harness.mjs';
 
 let session;
 before(async () => { session = await launch(); });
 after(() => session.close());
-
-// Walks or pushes one cell: the key held, on the frozen clock, until the move is done.
-async function step(page, key, ctrl) {
-  const { moves } = await probe(page);
-  if (ctrl)
-    await page.keyboard.down('Control');
-  await page.keyboard.down(key);
-  await runUntil(page, (s, before) => s.moves > before || !s.inPlay, moves);
-  await page.keyboard.up(key);
-  if (ctrl)
-    await page.keyboard.up('Control');
-}
 
 // Level 1's shortest solution, as kel_check --moves gives it: lower case walks, upper case pushes.
 async function play(page, moves) {
