@@ -128,6 +128,18 @@ void WebShell::cancelPointer()
     sync();
 }
 
+void WebShell::chooserSet(int index)
+{
+    dialogs_.chooserSet(index);
+    sync();
+}
+
+void WebShell::chooserPlay(int number)
+{
+    dialogs_.chooserPlay(number);
+    sync();
+}
+
 bool WebShell::pointerActs(int x, int y) { return model_->pointerActs(x, y); }
 
 void WebShell::setTestClock(std::uint32_t now)

@@ -39,6 +39,9 @@ public:
     void cancelPointer();
     bool pointerActs(int x, int y);
     void answer(int box, bool yes, const std::string& text) { dialogs_.answer(box, yes, text); }
+    // The open level chooser: show set `index`, play level `number` of the set shown.
+    void chooserSet(int index);
+    void chooserPlay(int number);
 
     // For the browser tests: time stands at `now` (page milliseconds) until the next call.
     void setTestClock(std::uint32_t now);
@@ -53,7 +56,7 @@ private:
     JsPage page_;
     Images images_;
     KeyTable keys_;
-    WebDialogs dialogs_{page_};
+    WebDialogs dialogs_{page_, images_};
     WebSound sound_;
     std::unique_ptr<GameWindowModel> model_;
     ControlsMirror mirror_{page_};
