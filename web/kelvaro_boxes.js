@@ -71,7 +71,6 @@ function KelvaroBoxes(call) {
       list.replaceChildren();
       sets.forEach(function(name, index) { list.add(new Option(name, String(index))); });
       list.selectedIndex = current;
-      list.hidden = sets.length < 2;
       chooser.grid.replaceChildren();
       document.getElementById('chooser-info').textContent = '';
       chooser.dialog.showModal();
