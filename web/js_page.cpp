@@ -2,10 +2,18 @@
 // The calls into the page's script (library_kelvaro.js), with C++ values turned into plain ones.
 #include "web/js_page.h"
 
+#include "web/page_json.h"
+
 #include <vector>
 
 extern "C" {
 void kelvaro_open_box(int id, int kind, const char* title, const char* text);
+void kelvaro_records(int id, const char* json);
+void kelvaro_open_chooser(int id, const char* title, const char* play, const char* sets, int current);
+void kelvaro_chooser_set(int set, const char* name, const char* info, int focus);
+void kelvaro_chooser_tile(int index, int number, const void* pixels, int width, int height, const char* lines, int solved,
+                          int playable, const char* tip);
+void kelvaro_close_box(int id);
 void kelvaro_blit(const void* pixels, int stride, int x, int y, int width, int height);
 void kelvaro_label(int index, const char* caption, int x, int y, int width, int height, int visible, unsigned colour,
                    double font_points);
@@ -24,6 +32,39 @@ void JsPage::openBox(int id, BoxKind kind, const std::string& title, const std::
 {
     kelvaro_open_box(id, static_cast<int>(kind), title.c_str(), text.c_str());
 }
+
+void JsPage::showRecords(int id, const RecordsView& view) { kelvaro_records(id, jsonRecords(view).c_str()); }
+
+void JsPage::openChooser(int id, const ChooserView& view)
+{
+    kelvaro_open_chooser(id, view.title.c_str(), view.play.c_str(), jsonList(view.sets).c_str(), view.current);
+}
+
+namespace {
+
+// A tile without a picture keeps the one the page shows.
+void showTiles(const std::vector<ChooserTile>& tiles)
+{
+    for (std::size_t i = 0; i < tiles.size(); ++i) {
+        const ChooserTile& t = tiles[i];
+        kelvaro_chooser_tile(static_cast<int>(i), t.number, t.thumbnail.width() > 0 ? t.thumbnail.data() : nullptr,
+                             t.thumbnail.width(), t.thumbnail.height(), jsonList(t.lines).c_str(), t.solved ? 1 : 0,
+                             t.playable ? 1 : 0, t.tip.c_str());
+    }
+}
+
+} // namespace
+
+void JsPage::showChooserSet(int set, const std::string& name, const std::string& info, const std::vector<ChooserTile>& tiles,
+                            int focus)
+{
+    kelvaro_chooser_set(set, name.c_str(), info.c_str(), focus);
+    showTiles(tiles);
+}
+
+void JsPage::showChooserFigures(const std::vector<ChooserTile>& tiles) { showTiles(tiles); }
+
+void JsPage::closeBox(int id) { kelvaro_close_box(id); }
 
 void JsPage::blit(const Surface& surface, const Area& area)
 {

@@ -9,6 +9,12 @@ namespace kelvaro {
 class JsPage : public Page {
 public:
     void openBox(int id, BoxKind kind, const std::string& title, const std::string& text) override;
+    void showRecords(int id, const RecordsView& view) override;
+    void openChooser(int id, const ChooserView& view) override;
+    void showChooserSet(int set, const std::string& name, const std::string& info, const std::vector<ChooserTile>& tiles,
+                        int focus) override;
+    void showChooserFigures(const std::vector<ChooserTile>& tiles) override;
+    void closeBox(int id) override;
     void blit(const Surface& surface, const Area& area) override;
     void showLabel(int index, const LabelControl& label) override;
     void showButton(int index, const ButtonControl& button, bool focused) override;

@@ -126,6 +126,7 @@ var Page = (function() {
         b.value = String(choice[1]);
         buttonsDiv.appendChild(b);
       });
+      box.dialog.classList.toggle('text-window', kind === 3 || kind === 4);
       box.dialog.returnValue = '';
       box.dialog.showModal();
       (kind === 2 ? input : buttonsDiv.firstChild).focus();
@@ -137,6 +138,16 @@ var Page = (function() {
     },
   };
   box.dialog.addEventListener('close', box.closed);
+
+  var boxes = KelvaroBoxes(call), records = boxes.records, chooser = boxes.chooser;
+
+  // The game closes a box whose answer it has already: the page's close event then answers nothing more.
+  function closeBox(id) {
+    [box, records, chooser].forEach(function(each) {
+      if (each.id === id && each.dialog.open)
+        each.dialog.close();
+    });
+  }
 
   // A channel a sound, as the desktop's mixer has them: a sound played again starts over.
   var audio = {
@@ -212,7 +223,7 @@ var Page = (function() {
       });
     });
     window.addEventListener('keydown', function(event) {
-      if (box.dialog.open)
+      if (document.querySelector('dialog[open]'))
         return;
       if (event.key in functionKeys && !event.ctrlKey && !event.altKey && !event.metaKey) {
         event.preventDefault();
@@ -263,6 +274,8 @@ var Page = (function() {
       key: function(key, down) { call('kel_key', ['number', 'number'], [key, down]); },
       state: function() { return Page.probe(); },
     });
+    records.listen();
+    chooser.listen();
   }
 
   return {
@@ -283,6 +296,11 @@ var Page = (function() {
     probe: function() { return JSON.parse(Module.ccall('kel_probe', 'string', [], [])); },
     testClock: function(milliseconds) { call('kel_test_clock', ['number'], [milliseconds]); },
     openBox: box.open,
+    showRecords: records.show,
+    openChooser: chooser.open,
+    chooserSet: chooser.set,
+    chooserTile: chooser.tile,
+    closeBox: closeBox,
     blit: function(image, x, y) { scene.put(image, x, y); },
     label: function(index, caption, place, visible, colour, points) {
       var label = made(labels, index, 'div', 'label');

@@ -21,6 +21,25 @@ mergeInto(LibraryManager.library, {
   kelvaro_open_box: function(id, kind, title, text) {
     Module.page.openBox(id, kind, UTF8ToString(title), UTF8ToString(text));
   },
+  kelvaro_records: function(id, json) {
+    Module.page.showRecords(id, JSON.parse(UTF8ToString(json)));
+  },
+  kelvaro_open_chooser: function(id, title, play, sets, current) {
+    Module.page.openChooser(id, UTF8ToString(title), UTF8ToString(play), JSON.parse(UTF8ToString(sets)), current);
+  },
+  kelvaro_chooser_set: function(set, name, info, focus) {
+    Module.page.chooserSet(set, UTF8ToString(name), UTF8ToString(info), focus);
+  },
+  // No pixels: the tile keeps its picture, only its words change.
+  kelvaro_chooser_tile__deps: ['$kelvaroImage'],
+  kelvaro_chooser_tile: function(index, number, pixels, width, height, lines, solved, playable, tip) {
+    Module.page.chooserTile(index, {number: number, lines: JSON.parse(UTF8ToString(lines)), solved: !!solved,
+                                    playable: !!playable, tip: UTF8ToString(tip),
+                                    image: pixels ? kelvaroImage(pixels, width, 0, 0, width, height) : null});
+  },
+  kelvaro_close_box: function(id) {
+    Module.page.closeBox(id);
+  },
   kelvaro_blit__deps: ['$kelvaroImage'],
   kelvaro_blit: function(pixels, stride, x, y, width, height) {
     if (width > 0 && height > 0)

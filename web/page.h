@@ -5,15 +5,63 @@
 #include "game/engine/controls.h"
 
 #include <string>
+#include <vector>
 
 namespace kelvaro {
 
+// A table of words: its headings, and its rows of cells under them.
+struct PageTable {
+    std::vector<std::string> headings;
+    std::vector<std::vector<std::string>> rows;
+    bool operator==(const PageTable&) const = default;
+};
+
+// The Records window worded: a tab of the set's levels, one of the daily puzzles.
+struct RecordsView {
+    std::string title;
+    std::string levels_tab;
+    PageTable levels;
+    std::string daily_tab;
+    std::string tally;  // a line each
+    PageTable days;
+};
+
+// What the level chooser opens with; each set's levels come with showChooserSet.
+struct ChooserView {
+    std::string title;
+    std::string play;  // the Play button's caption
+    std::vector<std::string> sets;
+    int current = 0;
+};
+
+// A level of the set shown in the chooser: its picture, and the words under its number.
+struct ChooserTile {
+    int number = 0;
+    std::vector<std::string> lines;
+    bool solved = false;
+    bool playable = true;  // false: a crossed box in place of the picture
+    std::string tip;       // the file's name, or why it cannot be read
+    Surface thumbnail;     // empty when it cannot be played, or when only the figures change
+};
+
 class Page {
 public:
-    enum class BoxKind { ok, yesNo, input, help, about, records };
+    enum class BoxKind { ok, yesNo, input, help, about, records, chooser };
 
     virtual ~Page() = default;
+    // A box with a title and its text; Help and About have a line of text each.
     virtual void openBox(int id, BoxKind kind, const std::string& title, const std::string& text) = 0;
+    // Opens the Records window as box `id`, or shows the records anew when it is open.
+    virtual void showRecords(int id, const RecordsView& view) = 0;
+    // Opens the level chooser as box `id`, with no set shown yet.
+    virtual void openChooser(int id, const ChooserView& view) = 0;
+    // Shows set `set` of the open chooser (its name anew) and its levels, the level at `focus` in focus.
+    virtual void showChooserSet(int set, const std::string& name, const std::string& info,
+                                const std::vector<ChooserTile>& tiles, int focus) = 0;
+    // New words under the levels shown; their pictures stay.
+    virtual void showChooserFigures(const std::vector<ChooserTile>& tiles) = 0;
+    // Closes box `id` without its answer: the game has it already.
+    virtual void closeBox(int id) = 0;
     // Copies the area of the window's surface to the scene's canvas.
     virtual void blit(const Surface& surface, const Area& area) = 0;
     // Labels and buttons by their index in the window's order; pictures: 0 sad, 1 title.

@@ -2,29 +2,45 @@
 // The boxes handed to the page's script, which words nothing: every text arrives in English.
 #include "web/web_dialogs.h"
 
-#include <sstream>
+#include "game/play/records_table.h"
+#include "game/play/window_text.h"
 
 namespace kelvaro {
 namespace {
 
-// One line a level: its number, and the player's best if solved.
-std::string recordsText(const RecordsShown& shown)
+PageTable pageTable(const std::vector<Message>& headings, const RecordsTable::Rows& rows)
 {
-    std::ostringstream text;
-    for (const RecordRow& row : shown.rows) {
-        text << row.level << ": ";
-        if (row.solved)
-            text << row.best_time_left << " s left, " << row.fewest_actions << " moves";
-        else
-            text << "-";
-        if (row.par)
-            text << " (par " << *row.par << ")";
-        text << '\n';
-    }
-    return text.str();
+    PageTable table{worded(headings), {}};
+    for (const std::vector<Message>& row : rows)
+        table.rows.push_back(worded(row));
+    return table;
+}
+
+RecordsView recordsView(const RecordsShown& shown)
+{
+    const RecordsTable table = recordsTable(shown);
+    return {english(table.title),     english(table.levels_tab), pageTable(table.level_headings, table.levels),
+            english(table.daily_tab), english(table.tally),      pageTable(table.day_headings, table.days)};
+}
+
+// The lines of a text window, one a line of the text.
+std::string windowLines(const WindowText& text)
+{
+    std::string lines;
+    for (std::size_t i = 0; i < text.lines.size(); ++i)
+        lines += (i ? "\n" : "") + english(text.lines[i]);
+    return lines;
 }
 
 } // namespace
+
+std::vector<std::string> worded(const std::vector<Message>& messages)
+{
+    std::vector<std::string> words;
+    for (const Message& message : messages)
+        words.push_back(english(message));
+    return words;
+}
 
 int WebDialogs::open(Answer answer)
 {
@@ -65,19 +81,30 @@ void WebDialogs::message(const Message& text, std::function<void()> done)
 void WebDialogs::showHelp(std::function<void()> done)
 {
     const int id = open([done](bool, const std::string&) { done(); });
-    page_.openBox(id, Page::BoxKind::help, "Help", "");
+    const WindowText text = helpText();
+    page_.openBox(id, Page::BoxKind::help, english(text.title), windowLines(text));
 }
 
 void WebDialogs::showAbout(std::function<void()> done)
 {
     const int id = open([done](bool, const std::string&) { done(); });
-    page_.openBox(id, Page::BoxKind::about, "About", "");
+    const WindowText text = aboutText();
+    page_.openBox(id, Page::BoxKind::about, english(text.title), windowLines(text));
 }
 
 void WebDialogs::showRecords(const RecordsShown& shown, std::function<void()> done)
 {
-    const int id = open([done](bool, const std::string&) { done(); });
-    page_.openBox(id, Page::BoxKind::records, "Records", recordsText(shown));
+    records_id_ = open([this, done](bool, const std::string&) {
+        records_id_ = 0;
+        done();
+    });
+    page_.showRecords(records_id_, recordsView(shown));
+}
+
+void WebDialogs::updateRecords(const RecordsShown& shown)
+{
+    if (records_id_)
+        page_.showRecords(records_id_, recordsView(shown));
 }
 
 } // namespace kelvaro

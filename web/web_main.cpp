@@ -60,6 +60,8 @@ EMSCRIPTEN_KEEPALIVE const char* kel_probe()
 EMSCRIPTEN_KEEPALIVE void kel_worker_answer(const char* name, const char* text) { shell->workerAnswer(name, text); }
 EMSCRIPTEN_KEEPALIVE void kel_worker_failed(const char* name) { shell->workerFailed(name); }
 EMSCRIPTEN_KEEPALIVE void kel_answer(int box, int yes, const char* text) { shell->answer(box, yes != 0, text); }
+EMSCRIPTEN_KEEPALIVE void kel_chooser_set(int index) { shell->chooserSet(index); }
+EMSCRIPTEN_KEEPALIVE void kel_chooser_play(int number) { shell->chooserPlay(number); }
 
 // The scale for an area of device pixels, as the desktop's full screen takes it: render ratio,
 // nearest factor, smooth, shown width and height, left and top; valid until the next call.

@@ -132,6 +132,18 @@ void WebShell::cancelPointer()
     sync();
 }
 
+void WebShell::chooserSet(int index)
+{
+    dialogs_.chooserSet(index);
+    sync();
+}
+
+void WebShell::chooserPlay(int number)
+{
+    dialogs_.chooserPlay(number);
+    sync();
+}
+
 bool WebShell::pointerActs(int x, int y) { return model_->pointerActs(x, y); }
 
 void WebShell::workerAnswer(const std::string& name, const std::string& text)

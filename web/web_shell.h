@@ -45,6 +45,9 @@ public:
     // The worker `name` ("solver", "forge") answered a job, or stopped.
     void workerAnswer(const std::string& name, const std::string& text);
     void workerFailed(const std::string& name);
+    // The open level chooser: show set `index`, play level `number` of the set shown.
+    void chooserSet(int index);
+    void chooserPlay(int number);
 
     // For the browser tests: time stands at `now` (page milliseconds) until the next call.
     void setTestClock(std::uint32_t now);
@@ -62,7 +65,7 @@ private:
     JsPage page_;
     Images images_;
     KeyTable keys_;
-    WebDialogs dialogs_{page_};
+    WebDialogs dialogs_{page_, images_};
     WebSound sound_;
     // Searches and forges run in Web Workers: the page never waits for one. A search may take
     // the desktop's 5 s.

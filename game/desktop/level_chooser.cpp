@@ -3,6 +3,7 @@
 #include "game/desktop/level_chooser.h"
 #include "i18n/translation.h"
 
+#include "game/play/chooser_level.h"
 #include "game/play/played_set.h"
 #include "game/desktop/level_grid_model.h"
 
@@ -16,40 +17,18 @@
 #include <QSplitter>
 #include <QVBoxLayout>
 
-#include <system_error>
-
 namespace kelvaro {
-namespace {
-
-QString fromPath(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
-
-QString levelCount(const LevelSet& set)
-{
-    if (set.problem)
-        return LevelChooser::tr("cannot be read");
-    if (set.levels.empty())
-        return LevelChooser::tr("empty");
-    return i18n::counted("kelvaro::LevelChooser", QT_TRANSLATE_N_NOOP("kelvaro::LevelChooser", "%n levels"), "1 level",
-                         static_cast<int>(set.levels.size()));
-}
-
-} // namespace
 
 std::optional<QString> unplayable(const LevelSet& set, const SetLevel& level, const std::optional<LevelError>& error)
 {
-    if (!error)
-        return std::nullopt;
-    std::error_code ec;
-    const QString head = LevelChooser::tr("Level %1 cannot be played.\n\n").arg(level.number);
-    if (!std::filesystem::is_directory(set.folder, ec))
-        return head + LevelChooser::tr("Its folder %1 no longer exists.").arg(fromPath(set.folder));
-    return head + i18n::shown(levelFault(level.file.string(), *error));
+    const std::optional<Message> fault = unplayableLevel(set, level, error);
+    return fault ? std::optional(i18n::shown(*fault)) : std::nullopt;
 }
 
 LevelChooser::LevelChooser(const ChooserRequest& request, const Images& images, QWidget* parent)
     : QDialog(parent), sets_(request.sets)
 {
-    setWindowTitle(tr("Choose level"));
+    setWindowTitle(i18n::shown(phrase(chooser_words::context, chooser_words::title)));
     levels_ = new LevelGridModel(images, request.figures, this);
 
     sets_view_ = new QListWidget(this);
@@ -76,7 +55,7 @@ LevelChooser::LevelChooser(const ChooserRequest& request, const Images& images, 
     split->setStretchFactor(1, 1);
 
     auto* buttons = new QDialogButtonBox(this);
-    play_ = buttons->addButton(tr("Play"), QDialogButtonBox::AcceptRole);
+    play_ = buttons->addButton(i18n::shown(phrase(chooser_words::context, chooser_words::play)), QDialogButtonBox::AcceptRole);
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     // Enter belongs to the grid: it plays the level in focus, never presses a button as well.
     for (QPushButton* button : {play_, close})
@@ -116,7 +95,7 @@ void LevelChooser::buildGrid()
 
 QString LevelChooser::setName(const LevelSet& set) const
 {
-    return QString::fromStdString(setLabel(set, sets_)) + " — " + levelCount(set);
+    return i18n::shown(chooserSetName(set, sets_));
 }
 
 // Read again at every showing: files may have been added, changed or removed meanwhile.
@@ -137,35 +116,7 @@ void LevelChooser::showSet(int row)
 QString LevelChooser::setInfo() const
 {
     const int row = sets_view_->currentRow();
-    if (row < 0)
-        return {};
-    const LevelSet& set = sets_[static_cast<std::size_t>(row)];
-    QStringList lines;
-    QString head = QString::fromStdString(set.title);
-    if (!set.info.author.empty())
-        head = tr("%1 by %2").arg(head, QString::fromStdString(set.info.author));
-    lines << head;
-    if (!set.info.description.empty())
-        lines << QString::fromStdString(set.info.description);
-    lines << tr("Folder: %1").arg(fromPath(set.folder));
-    if (set.problem) {
-        lines << i18n::shown(*set.problem);
-    } else if (set.levels.empty()) {
-        lines << tr("There is no level file (maze1.txt, maze2.txt, …) in this folder.");
-    } else {
-        QString count = tr("%1, numbered 1 to %2").arg(levelCount(set)).arg(set.highest());
-        const std::vector<int> gaps = set.gaps();
-        if (!gaps.empty()) {
-            QStringList missing;
-            for (int n : gaps)
-                missing << QString::number(n);
-            count += tr("; no level %1").arg(missing.join(", "));
-        }
-        lines << count;
-    }
-    if (set.info.damaged)
-        lines << tr("Its set.txt cannot be read, so the set is named after its folder.");
-    return lines.join('\n');
+    return row < 0 ? QString() : i18n::shown(chooserSetInfo(sets_[static_cast<std::size_t>(row)]));
 }
 
 void LevelChooser::refreshFigures() { levels_->refreshFigures(); }

@@ -17,13 +17,6 @@ QImage toImage(const Surface& s)
     return view.copy();
 }
 
-QString parText(const LevelFigures& figures)
-{
-    if (figures.par)
-        return QString::number(*figures.par);
-    return figures.par_unknown ? QStringLiteral("?") : QStringLiteral("…");
-}
-
 void drawCrossedBox(QPainter& painter, const QRect& box)
 {
     painter.fillRect(box, QColor(60, 60, 60));
@@ -37,15 +30,10 @@ void drawCrossedBox(QPainter& painter, const QRect& box)
 
 QStringList entryLines(const ChooserEntry& entry)
 {
-    if (!entry.level)
-        return {entry.error && entry.error->kind == LevelError::Kind::unreadable ? LevelGridModel::tr("unreadable")
-                                                                                 : LevelGridModel::tr("damaged")};
-    const LevelFigures& f = entry.figures.value_or(LevelFigures{});
-    const QString none = QStringLiteral("–");
-    return {f.solved ? LevelGridModel::tr("solved") : LevelGridModel::tr("not solved"),
-            LevelGridModel::tr("best time left %1").arg(f.solved ? QString::number(f.best_time_left) : none),
-            LevelGridModel::tr("fewest actions %1").arg(f.solved ? QString::number(f.fewest_actions) : none),
-            LevelGridModel::tr("par %1").arg(parText(f))};
+    QStringList lines;
+    for (const Message& line : chooserLevelLines(entry, entry.figures.value_or(LevelFigures{})))
+        lines << i18n::shown(line);
+    return lines;
 }
 
 LevelGridModel::LevelGridModel(const Images& images, std::function<LevelFigures(const GameLevel&)> figures,
@@ -58,17 +46,8 @@ void LevelGridModel::show(const LevelSet& set)
 {
     beginResetModel();
     entries_.clear();
-    for (const SetLevel& level : set.levels) {
-        ChooserEntry entry;
-        entry.number = level.number;
-        entry.file = level.file;
-        Result<GameLevel> read = loadGameLevel(level.file);
-        if (read)
-            entry.level = std::move(read.value());
-        else
-            entry.error = read.error();
-        entries_.push_back(std::move(entry));
-    }
+    for (ChooserLevel& level : readChooserLevels(set))
+        entries_.push_back(ChooserEntry{std::move(level), {}, std::nullopt});
     endResetModel();
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "game/engine/images.h"
+#include "game/play/chooser_level.h"
 #include "game/ports/dialogs.h"
 
 #include <QAbstractListModel>
@@ -14,11 +15,7 @@
 
 namespace kelvaro {
 
-struct ChooserEntry {
-    int number = 0;
-    std::filesystem::path file;
-    std::optional<GameLevel> level;  // read from the file, or
-    std::optional<LevelError> error;  // why it cannot be
+struct ChooserEntry : ChooserLevel {
     // Made when the entry is first shown.
     QImage thumbnail;
     std::optional<LevelFigures> figures;

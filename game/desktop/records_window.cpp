@@ -2,9 +2,9 @@
 // The Records window: a read-only table of the levels of the set in play, and one of the daily puzzles.
 #include "game/desktop/records_window.h"
 
+#include "game/play/records_table.h"
 #include "i18n/translation.h"
 
-#include <QDate>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -15,11 +15,12 @@
 namespace kelvaro {
 namespace {
 
-QString parText(const RecordRow& row)
+QStringList shownAll(const std::vector<Message>& messages)
 {
-    if (row.par)
-        return QString::number(*row.par);
-    return row.par_unknown ? QStringLiteral("?") : QStringLiteral("...");
+    QStringList texts;
+    for (const Message& message : messages)
+        texts << i18n::shown(message);
+    return texts;
 }
 
 QTableWidget* readOnlyTable(const QStringList& headers, QWidget* parent)
@@ -33,12 +34,16 @@ QTableWidget* readOnlyTable(const QStringList& headers, QWidget* parent)
     return table;
 }
 
-void fillRow(QTableWidget* table, int row, const QStringList& cells)
+void fillRows(QTableWidget* table, const RecordsTable::Rows& rows)
 {
-    for (int column = 0; column < cells.size(); ++column) {
-        auto* item = new QTableWidgetItem(cells[column]);
-        item->setTextAlignment(Qt::AlignCenter);
-        table->setItem(row, column, item);
+    table->setRowCount(static_cast<int>(rows.size()));
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QStringList cells = shownAll(rows[static_cast<std::size_t>(row)]);
+        for (int column = 0; column < cells.size(); ++column) {
+            auto* item = new QTableWidgetItem(cells[column]);
+            item->setTextAlignment(Qt::AlignCenter);
+            table->setItem(row, column, item);
+        }
     }
 }
 
@@ -46,18 +51,19 @@ void fillRow(QTableWidget* table, int row, const QStringList& cells)
 
 RecordsWindow::RecordsWindow(const RecordsShown& shown, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(tr("Records"));
-    table_ = readOnlyTable({tr("Level"), tr("Solved"), tr("Best time left"), tr("Fewest actions"), tr("Par")}, this);
+    const RecordsTable words = recordsTable(shown);
+    setWindowTitle(i18n::shown(words.title));
+    table_ = readOnlyTable(shownAll(words.level_headings), this);
     auto* daily = new QWidget(this);
     tally_ = new QLabel(daily);
     tally_->setWordWrap(true);
-    days_ = readOnlyTable({tr("Day"), tr("Best time left"), tr("Fewest actions")}, daily);
+    days_ = readOnlyTable(shownAll(words.day_headings), daily);
     auto* daily_layout = new QVBoxLayout(daily);
     daily_layout->addWidget(tally_);
     daily_layout->addWidget(days_);
     auto* tabs = new QTabWidget(this);
-    tabs->addTab(table_, tr("Levels"));
-    tabs->addTab(daily, tr("Daily puzzles"));
+    tabs->addTab(table_, i18n::shown(words.levels_tab));
+    tabs->addTab(daily, i18n::shown(words.daily_tab));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
@@ -69,33 +75,10 @@ RecordsWindow::RecordsWindow(const RecordsShown& shown, QWidget* parent) : QDial
 
 void RecordsWindow::show(const RecordsShown& shown)
 {
-    table_->setRowCount(static_cast<int>(shown.rows.size()));
-    for (int i = 0; i < table_->rowCount(); ++i) {
-        const RecordRow& row = shown.rows[static_cast<std::size_t>(i)];
-        fillRow(table_, i,
-                {QString::number(row.level), row.solved ? tr("yes") : tr("no"),
-                 row.solved ? QString::number(row.best_time_left) : QString(),
-                 row.solved ? QString::number(row.fewest_actions) : QString(), parText(row)});
-    }
-    constexpr const char* context = "kelvaro::RecordsWindow";
-    tally_->setText(
-        i18n::counted(context, QT_TRANSLATE_N_NOOP("kelvaro::RecordsWindow", "%n days solved"), "1 day solved",
-                      shown.daily.days_solved) +
-        QStringLiteral("\n") +
-        i18n::counted(context, QT_TRANSLATE_N_NOOP("kelvaro::RecordsWindow", "Current run: %n days"),
-                      "Current run: 1 day", shown.daily.current_run) +
-        QStringLiteral("\n") +
-        i18n::counted(context, QT_TRANSLATE_N_NOOP("kelvaro::RecordsWindow", "Longest run: %n days"),
-                      "Longest run: 1 day", shown.daily.best_run));
-    days_->setRowCount(static_cast<int>(shown.days.size()));
-    for (int i = 0; i < days_->rowCount(); ++i) {
-        const auto& [day, record] = shown.days[static_cast<std::size_t>(i)];
-        const QDate date(static_cast<int>(day.year()), static_cast<int>(static_cast<unsigned>(day.month())),
-                         static_cast<int>(static_cast<unsigned>(day.day())));
-        fillRow(days_, i,
-                {date.toString(Qt::ISODate), QString::number(record.best_time_left),
-                 QString::number(record.fewest_actions)});
-    }
+    const RecordsTable words = recordsTable(shown);
+    fillRows(table_, words.levels);
+    tally_->setText(i18n::shown(words.tally));
+    fillRows(days_, words.days);
 }
 
 } // namespace kelvaro

@@ -2,6 +2,7 @@
 // The Help and About windows and their texts.
 #include "game/desktop/text_window.h"
 
+#include "game/play/window_text.h"
 #include "i18n/translation.h"
 
 #include <QPainter>
@@ -45,21 +46,28 @@ void TextWindow::paintEvent(QPaintEvent*)
     }
 }
 
+namespace {
+
+QStringList shownLines(const WindowText& text)
+{
+    QStringList lines;
+    for (const Message& line : text.lines)
+        lines << i18n::shown(line);
+    return lines;
+}
+
+} // namespace
+
 TextWindow* TextWindow::help(QWidget* parent)
 {
-    return new TextWindow(tr("HELP"), QSize(196, 114),
-                          {"", tr("  This is simple:"), tr("  Move Kelvaro using the arrow keys."),
-                           tr("  Use the Ctrl key to push the obstacles."), tr("  If you move the ball on the 'goal' point"),
-                           tr("  before time expires,you win!")},
-                          parent);
+    const WindowText text = helpText();
+    return new TextWindow(i18n::shown(text.title), QSize(196, 114), shownLines(text), parent);
 }
 
 TextWindow* TextWindow::about(QWidget* parent)
 {
-    return new TextWindow(tr("About Kelvaro"), QSize(280, 56),
-                          {tr("Kelvaro 1.0 - a push puzzle for the desktop"), tr("Game, levels and editor: the Kelvaro team"),
-                           tr("Pictures and sounds made by our own tools"), tr("Free to play, share and change")},
-                          parent);
+    const WindowText text = aboutText();
+    return new TextWindow(i18n::shown(text.title), QSize(280, 56), shownLines(text), parent);
 }
 
 } // namespace kelvaro

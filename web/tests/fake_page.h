@@ -18,6 +18,38 @@ public:
     {
         calls.push_back("box " + std::to_string(id) + " " + std::to_string(static_cast<int>(kind)) + " " + title + ": " + text);
     }
+    // What the page was handed last, beside the call's line.
+    RecordsView records;
+    ChooserView chooser;
+    std::vector<ChooserTile> tiles;
+    std::string set_info;
+
+    void showRecords(int id, const RecordsView& view) override
+    {
+        calls.push_back("records " + std::to_string(id));
+        records = view;
+    }
+    void openChooser(int id, const ChooserView& view) override
+    {
+        calls.push_back("chooser " + std::to_string(id) + " " + view.title);
+        chooser = view;
+    }
+    void showChooserSet(int set, const std::string& name, const std::string& info, const std::vector<ChooserTile>& shown,
+                        int focus) override
+    {
+        calls.push_back("set " + std::to_string(set) + " " + name + " focus " + std::to_string(focus));
+        set_info = info;
+        tiles = shown;
+    }
+    void showChooserFigures(const std::vector<ChooserTile>& shown) override
+    {
+        calls.push_back("figures");
+        for (std::size_t i = 0; i < shown.size() && i < tiles.size(); ++i) {
+            tiles[i].lines = shown[i].lines;
+            tiles[i].solved = shown[i].solved;
+        }
+    }
+    void closeBox(int id) override { calls.push_back("close " + std::to_string(id)); }
     void blit(const Surface&, const Area& a) override
     {
         calls.push_back("blit " + std::to_string(a.x) + "," + std::to_string(a.y) + " " + std::to_string(a.width) + "x" +

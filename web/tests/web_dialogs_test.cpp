@@ -11,7 +11,8 @@ namespace {
 TEST(WebDialogs, EachBoxAnswersItsOwnCallbackOnce)
 {
     FakePage page;
-    WebDialogs dialogs(page);
+    Images images;
+    WebDialogs dialogs(page, images);
     int closes = 0;
     dialogs.after_close = [&] { ++closes; };
     std::vector<std::string> answers;
@@ -28,19 +29,81 @@ TEST(WebDialogs, EachBoxAnswersItsOwnCallbackOnce)
     EXPECT_EQ(closes, 2);
 }
 
-TEST(WebDialogs, AMessageHasTheProgramsTitleAndRecordsListEveryLevel)
+TEST(WebDialogs, AMessageHasTheProgramsTitle)
 {
     FakePage page;
-    WebDialogs dialogs(page);
+    Images images;
+    WebDialogs dialogs(page, images);
     bool done = false;
     dialogs.message(plainText("Level 3 is missing"), [&] { done = true; });
-    RecordsShown shown;
-    shown.rows = {{1, true, 42, 17, 15, false}, {2, false, 0, 0, std::nullopt, false}};
-    dialogs.showRecords(shown, [] {});
-    EXPECT_EQ(page.take(), (std::vector<std::string>{"box 1 0 Kelvaro: Level 3 is missing",
-                                                     "box 2 5 Records: 1: 42 s left, 17 moves (par 15)\n2: -\n"}));
+    EXPECT_EQ(page.take(), (std::vector<std::string>{"box 1 0 Kelvaro: Level 3 is missing"}));
     dialogs.answer(1, true, "");
     EXPECT_TRUE(done);
+}
+
+} // namespace
+} // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+// Help and About are the core's texts, a line of the page's box each, the title the core's too.
+TEST(WebDialogs, HelpAndAboutShowTheCoresLinesUnderTheirTitles)
+{
+    FakePage page;
+    Images images;
+    WebDialogs dialogs(page, images);
+    int done = 0;
+    dialogs.showHelp([&] { ++done; });
+    dialogs.showAbout([&] { done += 10; });
+    EXPECT_EQ(page.take(),
+              (std::vector<std::string>{"box 1 3 HELP: \n  This is simple:\n  Move Kelvaro using the arrow keys.\n"
+                                        "  Use the Ctrl key to push the obstacles.\n  If you move the ball on the 'goal' point\n"
+                                        "  before time expires,you win!",
+                                        "box 2 4 About Kelvaro: Kelvaro 1.0 - a push puzzle for the desktop\n"
+                                        "Game, levels and editor: the Kelvaro team\nPictures and sounds made by our own tools\n"
+                                        "Free to play, share and change"}));
+    dialogs.answer(2, true, "");
+    dialogs.answer(1, true, "");
+    EXPECT_EQ(done, 11);
+}
+
+RecordsShown someRecords()
+{
+    using namespace std::chrono;
+    return {{{1, true, 42, 17, 15, false}, {2, false, 0, 0, std::nullopt, false}, {3, false, 0, 0, std::nullopt, true}},
+            {3, 1, 2},
+            {{year_month_day{year(2026), month(12), day(8)}, {true, 40, 31}}}};
+}
+
+// The desktop window's tabs, headings and cells, and the daily tally worded in plural forms.
+TEST(WebDialogs, RecordsAreTheDesktopsTableAndRefreshWhileOpen)
+{
+    FakePage page;
+    Images images;
+    WebDialogs dialogs(page, images);
+    bool closed = false;
+    RecordsShown shown = someRecords();
+    dialogs.showRecords(shown, [&] { closed = true; });
+    EXPECT_EQ(page.take(), std::vector<std::string>{"records 1"});
+    const RecordsView& view = page.records;
+    EXPECT_EQ(view.title, "Records");
+    EXPECT_EQ(view.levels_tab, "Levels");
+    EXPECT_EQ(view.levels, (PageTable{{"Level", "Solved", "Best time left", "Fewest actions", "Par"},
+                                      {{"1", "yes", "42", "17", "15"}, {"2", "no", "", "", "..."}, {"3", "no", "", "", "?"}}}));
+    EXPECT_EQ(view.daily_tab, "Daily puzzles");
+    EXPECT_EQ(view.tally, "3 days solved\nCurrent run: 1 day\nLongest run: 2 days");
+    EXPECT_EQ(view.days, (PageTable{{"Day", "Best time left", "Fewest actions"}, {{"2026-12-08", "40", "31"}}}));
+
+    shown.rows[1].par = 9;  // a par arrives while the window is open
+    dialogs.updateRecords(shown);
+    EXPECT_EQ(page.take(), std::vector<std::string>{"records 1"});
+    EXPECT_EQ(page.records.levels.rows[1].back(), "9");
+
+    dialogs.answer(1, true, "");
+    EXPECT_TRUE(closed);
+    dialogs.updateRecords(shown);  // closed: nothing to refresh
+    EXPECT_TRUE(page.take().empty());
 }
 
 } // namespace
