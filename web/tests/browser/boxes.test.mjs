@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
-import { answerBox, desktop, freezeClock, launch, newGame, openGame, phone, probe, runUntil, waitForState } from './harness.mjs';
+import { answerBox, desktop, freezeClock, launch, menu, newGame, openGame, phone, probe, runUntil, waitForState } from './harness.mjs';
 
 let session;
 before(async () => { session = await launch(); });
@@ -14,10 +14,6 @@ after(() => session.close());
 async function shot(page, name) {
   if (process.env.KELVARO_SHOTS)
     await page.screenshot({ path: join(process.env.KELVARO_SHOTS, `${name}.png`) });
-}
-
-async function menu(page, command) {
-  await page.click(`#menu button[data-command="${command}"]`);
 }
 
 // Level 1 won with its shortest solution on the frozen clock: lower case walks, upper case pushes.

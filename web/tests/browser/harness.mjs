@@ -131,6 +131,14 @@ export async function answerBox(page, text) {
   await page.waitForSelector('#box:not([open])');
 }
 
+// A menu command as the player reaches it: on a phone the less used ones sit behind the menu button.
+export async function menu(page, command) {
+  const button = await page.$(`#menu button[data-command="${command}"]`);
+  if (!(await button.isVisible()))
+    await page.click('#more');
+  await button.click();
+}
+
 // New game, level `number` typed into its box, and the start effect waited out.
 export async function newGame(page, number) {
   await page.click('#menu button[data-command="newGame"]');
