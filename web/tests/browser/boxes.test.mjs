@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
-import { answerBox, desktop, freezeClock, launch, menu, newGame, openGame, phone, probe, runUntil, waitForState } from './harness.mjs';
+import { answerBox, desktop, freezeClock, launch, menu, newGame, openGame, phone, play, probe, runUntil, waitForState } from './harness.mjs';
 
 let session;
 before(async () => { session = await launch(); });
@@ -20,18 +20,7 @@ async function shot(page, name) {
 async function winLevel1(page) {
   await newGame(page, 1);
   await freezeClock(page);
-  const keys = { r: 'ArrowRight', l: 'ArrowLeft', u: 'ArrowUp', d: 'ArrowDown' };
-  for (const move of 'rrrRrR') {
-    const push = move !== move.toLowerCase();
-    const { moves } = await probe(page);
-    if (push)
-      await page.keyboard.down('Control');
-    await page.keyboard.down(keys[move.toLowerCase()]);
-    await runUntil(page, (s, made) => s.moves > made || !s.inPlay, moves);
-    await page.keyboard.up(keys[move.toLowerCase()]);
-    if (push)
-      await page.keyboard.up('Control');
-  }
+  await play(page, 'rrrRrR');
   await waitForState(page, (s) => !s.playing);
 }
 

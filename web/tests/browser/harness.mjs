@@ -157,3 +157,10 @@ export async function step(page, key, ctrl) {
   if (ctrl)
     await page.keyboard.up('Control');
 }
+
+// Moves as kel_check --moves writes them (lower case walks, upper case pushes), on the frozen clock.
+export async function play(page, moves) {
+  const keys = { r: 'ArrowRight', l: 'ArrowLeft', u: 'ArrowUp', d: 'ArrowDown' };
+  for (const move of moves)
+    await step(page, keys[move.toLowerCase()], move !== move.toLowerCase());
+}

@@ -3,18 +3,11 @@
 // and the record it leaves survives a reload.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { answerBox, freezeClock, launch, newGame, openGame, probe, runUntil, shownLabels, step, waitForState } from './harness.mjs';
+import { answerBox, freezeClock, launch, newGame, openGame, play, probe, runUntil, shownLabels, step, waitForState } from './harness.mjs';
 
 let session;
 before(async () => { session = await launch(); });
 after(() => session.close());
-
-// Level 1's shortest solution, as kel_check --moves gives it: lower case walks, upper case pushes.
-async function play(page, moves) {
-  const keys = { r: 'ArrowRight', l: 'ArrowLeft', u: 'ArrowUp', d: 'ArrowDown' };
-  for (const move of moves)
-    await step(page, keys[move.toLowerCase()], move !== move.toLowerCase());
-}
 
 test('the page loads clean, New game plays level 1 and keys win it, the record kept over a reload', async () => {
   const { page, errors } = await openGame(session);
