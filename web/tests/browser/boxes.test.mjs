@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { join } from 'node:path';
 import { after, before, test } from 'node:test';
-import { answerBox, desktop, freezeClock, launch, menu, newGame, openGame, phone, play, probe, runUntil, waitForState } from './harness.mjs';
+import { answerBox, desktop, freezeClock, launch, menu, newGame, openGame, phone, play, probe, waitForState } from './harness.mjs';
 
 let session;
 before(async () => { session = await launch(); });
