@@ -149,70 +149,9 @@ var Page = (function() {
     });
   }
 
-  // A channel a sound, as the desktop's mixer has them: a sound played again starts over.
-  var audio = {
-    context: null,
-    buffers: {},
-    playing: [],
-    // Browsers play nothing before the player touches the page: the sounds are fetched then.
-    wake: function() {
-      if (audio.context)
-        return;
-      audio.context = new AudioContext();
-      audio.files.forEach(audio.fetch);
-    },
-    files: [],
-    // The music comes as Ogg Vorbis where the browser says it may decode it, else (or should that
-    // fail after all) as the WAV the desktop plays.
-    fetch: function(file) {
-      var vorbis = file === 'music.wav' && new Audio().canPlayType('audio/ogg; codecs=vorbis') !== '';
-      function decoded(name) {
-        return fetch('sounds/' + name).then(function(response) {
-          if (!response.ok)
-            throw new Error(response.status + ' ' + response.statusText);
-          return response.arrayBuffer();
-        }).then(function(bytes) { return audio.context.decodeAudioData(bytes); });
-      }
-      (vorbis ? decoded('music.ogg').catch(function() { return decoded(file); }) : decoded(file))
-        .then(function(buffer) { audio.buffers[file] = buffer; })
-        .catch(function(error) { console.error('sound ' + file + ': ' + error); });
-    },
-    stop: function(channel) {
-      if (audio.playing[channel]) {
-        audio.playing[channel].stop();
-        audio.playing[channel] = null;
-      }
-    },
-    // action: 0 once, 1 looping (unless it plays already), 2 stop, 3 load.
-    act: function(action, channel, file) {
-      if (action === 3) {
-        audio.files.push(file);
-        if (audio.context)
-          audio.fetch(file);
-        return;
-      }
-      if (action === 1 && audio.playing[channel])
-        return;
-      audio.stop(channel);
-      var buffer = audio.buffers[file];
-      if (action === 2 || !audio.context || !buffer)
-        return;
-      var source = audio.context.createBufferSource();
-      source.buffer = buffer;
-      source.loop = action === 1;
-      source.connect(audio.context.destination);
-      source.onended = function() {
-        if (audio.playing[channel] === source)
-          audio.playing[channel] = null;
-      };
-      source.start();
-      audio.playing[channel] = source;
-    },
-  };
-
   function listen() {
-    window.addEventListener('pointerdown', audio.wake, true);
-    window.addEventListener('keydown', audio.wake, true);
+    window.addEventListener('pointerdown', PageAudio.wake, true);
+    window.addEventListener('keydown', PageAudio.wake, true);
     document.querySelectorAll('#menu button[data-command], #menu button[data-character]').forEach(function(b) {
       b.addEventListener('click', function() {
         if (b.dataset.command)
@@ -343,9 +282,9 @@ var Page = (function() {
         item.setAttribute('aria-pressed', String(checked));
     },
     overlay: drawOverlay,
-    sound: audio.act,
+    sound: PageAudio.act,
     // How many sounds are ready to play: none before the player first touches the page.
-    soundsLoaded: function() { return Object.keys(audio.buffers).length; },
+    soundsLoaded: PageAudio.loaded,
     wakeIn: function(milliseconds) {
       if (timer !== null)
         clearTimeout(timer);

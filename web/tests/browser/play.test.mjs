@@ -3,7 +3,7 @@
 // and the record it leaves survives a reload.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { answerBox, freezeClock, launch, newGame, openGame, play, probe, runUntil, shownLabels, step, waitForState } from './harness.mjs';
+import { answerBox, freezeClock, launch, menu, newGame, openGame, play, probe, runUntil, shownLabels, step, waitForState } from './harness.mjs';
 
 let session;
 before(async () => { session = await launch(); });
@@ -45,5 +45,21 @@ test('the desktop\'s menu keys: F2 asks for a level, F3 and F4 ask first, then r
   await page.keyboard.press('F4');
   await answerBox(page);
   await runUntil(page, (s) => !s.playing);
+  assert.deepEqual(errors, []);
+});
+
+test('sound: fetched at the first touch, music with the level, the audio context at rest once all is silent', async () => {
+  const { page, errors } = await openGame(session);
+  assert.equal((await page.evaluate(() => PageAudio.state())).context, 'none');
+  await page.keyboard.press('Shift');
+  await page.waitForFunction(() => PageAudio.loaded() === 7);
+  await newGame(page, 1);
+  await page.waitForFunction(() => PageAudio.state().context === 'running' && PageAudio.state().playing > 0);
+  await menu(page, 'sound');
+  await page.waitForFunction(() => PageAudio.state().playing === 0 && PageAudio.state().context === 'suspended');
+  await menu(page, 'sound');
+  await page.keyboard.press('F3');
+  await answerBox(page);
+  await page.waitForFunction(() => PageAudio.state().context === 'running' && PageAudio.state().playing > 0);
   assert.deepEqual(errors, []);
 });
