@@ -89,8 +89,6 @@ std::vector<LaidLevel> numbered(std::vector<const OpenedFile*> files, const std:
     return levels;
 }
 
-std::string levelFileName(int number) { return "maze" + std::to_string(number) + ".txt"; }
-
 // Whether `file` holds exactly `bytes`.
 bool holdsBytes(const fs::path& file, const std::string& bytes)
 {
@@ -112,7 +110,7 @@ bool holds(const fs::path& folder, const OpenedSet& set)
     if (set.info && !holdsBytes(folder / "set.txt", *set.info))
         return false;
     return std::all_of(set.levels.begin(), set.levels.end(), [&folder](const LaidLevel& level) {
-        return holdsBytes(folder / levelFileName(level.number), level.bytes);
+        return holdsBytes(levelFile(folder, level.number), level.bytes);
     });
 }
 
@@ -123,13 +121,15 @@ bool writeSet(const fs::path& folder, const OpenedSet& set)
         return false;
     bool written = !set.info || !writeFileWhole(folder / "set.txt", *set.info);
     for (const LaidLevel& level : set.levels)
-        written = written && !writeFileWhole(folder / levelFileName(level.number), level.bytes);
+        written = written && !writeFileWhole(levelFile(folder, level.number), level.bytes);
     if (!written)
         fs::remove_all(folder, ec);
     return written;
 }
 
 } // namespace
+
+fs::path levelFile(const fs::path& folder, int number) { return folder / ("maze" + std::to_string(number) + ".txt"); }
 
 bool naturalLess(const std::string& a, const std::string& b)
 {

@@ -42,6 +42,9 @@ OpenedSet layOut(const std::vector<OpenedFile>& files);
 // The folder, or nothing when it could not be written (what was begun is removed).
 std::optional<std::filesystem::path> keepSet(const std::filesystem::path& sets, const OpenedSet& set);
 
+// Level `number`'s file in a kept set's folder.
+std::filesystem::path levelFile(const std::filesystem::path& folder, int number);
+
 // Whether `a` comes before `b` with their runs of digits compared as numbers ("level2" before "level10").
 bool naturalLess(const std::string& a, const std::string& b);
 

@@ -7,12 +7,16 @@
 #include "game/play/key_table.h"
 #include "web/controls_mirror.h"
 #include "web/js_page.h"
+#include "web/opened_levels.h"
 #include "web/web_dialogs.h"
+#include "web/web_settings.h"
 #include "web/web_sound.h"
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace kelvaro {
 
@@ -40,6 +44,11 @@ public:
     bool pointerActs(int x, int y);
     void answer(int box, bool yes, const std::string& text) { dialogs_.answer(box, yes, text); }
 
+    // Level files from the device, one call a file, then openDone(): one loose file is played at
+    // once, several or a folder become a set kept in the browser's storage and put in play.
+    void openFile(std::string name, std::string bytes) { opening_.push_back({std::move(name), std::move(bytes)}); }
+    void openDone();
+
     // For the browser tests: time stands at `now` (page milliseconds) until the next call.
     void setTestClock(std::uint32_t now);
     // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left.
@@ -50,6 +59,14 @@ private:
     void sync();
     void keepWrittenFiles();
 
+    // The player's things kept between visits (web_shell_files.cpp).
+    void restoreKept();
+    void keepSettings();
+    WebSettings settingsNow() const;
+    void playOpenedFile(const OpenedSet& set);
+    void putOpenedSetInPlay(const std::filesystem::path& folder);
+    std::string shownName(const std::filesystem::path& file) const;
+
     JsPage page_;
     Images images_;
     KeyTable keys_;
@@ -59,6 +76,12 @@ private:
     ControlsMirror mirror_{page_};
     std::filesystem::path records_file_;
     std::filesystem::file_time_type records_written_{};
+
+    std::filesystem::path sets_folder_;    // the sets opened from the device
+    std::filesystem::path settings_file_;
+    WebSettings kept_;                      // as last written
+    std::vector<OpenedFile> opening_;
+    std::map<std::filesystem::path, std::string> shown_names_;  // a kept level file: the name it was opened by
 };
 
 } // namespace kelvaro
