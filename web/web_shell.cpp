@@ -43,12 +43,12 @@ std::optional<Command> commandNamed(const std::string& name)
 } // namespace
 
 WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::path& save)
-    : images_(loadImages(data / "images")), records_file_(recordsFile(save.c_str(), nullptr)), sets_folder_(save / "sets"),
-      settings_file_(save / "kelvaro" / "kelvaro.ini")
+    : images_(loadImages(data / "images")), records_file_(recordsFile(save.c_str(), nullptr)),
+      files_(save, [this] { page_.keepFiles(); })
 {
     LevelShelf shelf;
     shelf.loader = [this](int n) { return loadGameLevel(model_->playedSet().file(n)); };
-    shelf.file_name = [this](int n) { return shownName(model_->playedSet().file(n)); };
+    shelf.file_name = [this](int n) { return files_.shownName(model_->playedSet().file(n)); };
     shelf.installed_sets = [data] { return std::vector<LevelSet>{builtinLevelSet(data)}; };
     GameWindowModel::Shell shell{sound_, keys_, dialogs_, ticks, [](int status) { std::printf("quit %d\n", status); }};
     shell.initsound = [this] {
@@ -63,7 +63,7 @@ WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::pat
 
 void WebShell::start()
 {
-    restoreKept();
+    files_.restore(*model_);
     model_->start();
     sync();
 }
@@ -75,7 +75,7 @@ void WebShell::sync()
     const std::optional<std::uint32_t> due = model_->nextDue();
     page_.wakeIn(due ? std::max(static_cast<std::int32_t>(*due - ticks()), 0) : -1);
     keepWrittenFiles();
-    keepSettings();
+    files_.keepSettings(*model_);
 }
 
 // Records are written when a level is won, in whatever call that happens: a look at the file's
@@ -91,6 +91,12 @@ void WebShell::keepWrittenFiles()
 }
 
 void WebShell::wake() { sync(); }
+
+void WebShell::openDone()
+{
+    files_.open(*model_);
+    sync();
+}
 
 void WebShell::command(const std::string& name)
 {

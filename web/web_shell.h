@@ -7,16 +7,13 @@
 #include "game/play/key_table.h"
 #include "web/controls_mirror.h"
 #include "web/js_page.h"
-#include "web/opened_levels.h"
+#include "web/player_files.h"
 #include "web/web_dialogs.h"
-#include "web/web_settings.h"
 #include "web/web_sound.h"
 
 #include <filesystem>
-#include <map>
 #include <memory>
 #include <string>
-#include <vector>
 
 namespace kelvaro {
 
@@ -46,7 +43,7 @@ public:
 
     // Level files from the device, one call a file, then openDone(): one loose file is played at
     // once, several or a folder become a set kept in the browser's storage and put in play.
-    void openFile(std::string name, std::string bytes) { opening_.push_back({std::move(name), std::move(bytes)}); }
+    void openFile(std::string name, std::string bytes) { files_.add({std::move(name), std::move(bytes)}); }
     void openDone();
 
     // For the browser tests: time stands at `now` (page milliseconds) until the next call.
@@ -59,14 +56,6 @@ private:
     void sync();
     void keepWrittenFiles();
 
-    // The player's things kept between visits (web_shell_files.cpp).
-    void restoreKept();
-    void keepSettings();
-    WebSettings settingsNow() const;
-    void playOpenedFile(const OpenedSet& set);
-    void putOpenedSetInPlay(const std::filesystem::path& folder);
-    std::string shownName(const std::filesystem::path& file) const;
-
     JsPage page_;
     Images images_;
     KeyTable keys_;
@@ -76,12 +65,7 @@ private:
     ControlsMirror mirror_{page_};
     std::filesystem::path records_file_;
     std::filesystem::file_time_type records_written_{};
-
-    std::filesystem::path sets_folder_;    // the sets opened from the device
-    std::filesystem::path settings_file_;
-    WebSettings kept_;                      // as last written
-    std::vector<OpenedFile> opening_;
-    std::map<std::filesystem::path, std::string> shown_names_;  // a kept level file: the name it was opened by
+    PlayerFiles files_;
 };
 
 } // namespace kelvaro
