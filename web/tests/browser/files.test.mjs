@@ -60,9 +60,11 @@ async function newGamePrompt(page) {
   return text;
 }
 
-// Once the page has kept its files (IndexedDB is written behind the game's back), loaded again.
+// The page's files kept: IndexedDB is written behind the game's back.
+const kept = (page) => page.waitForFunction(() => !Module.kelvaroKeep || !(Module.kelvaroKeep.running || Module.kelvaroKeep.again));
+
 async function reload(page) {
-  await page.waitForFunction(() => !Module.kelvaroKeep || !(Module.kelvaroKeep.running || Module.kelvaroKeep.again));
+  await kept(page);
   await page.reload();
   await page.waitForFunction(() => window.Page && Page.ready);
 }
@@ -72,7 +74,7 @@ const where = (s) => ({ x: s.x, y: s.y, jewel: s.jewel });
 // A page of its own storage: what one test keeps is not another's.
 async function openFresh() {
   const context = await session.browser.createBrowserContext();
-  return openGame({ browser: context, url: session.url });
+  return { ...(await openGame({ browser: context, url: session.url })), context };
 }
 
 test('a level file opened from the device plays at once; a damaged one gives the desktop\'s message and nothing is lost', async () => {
@@ -121,17 +123,22 @@ test('a set of two files dropped is in play and stays in play over a reload; a f
   assert.deepEqual(errors, []);
 });
 
-test('sound switched off stays off after a reload, and on again after another', async () => {
-  const { page, errors } = await openFresh();
+test('sound switched off stays off after a reload and in a new tab, and on again after another reload', async () => {
+  const first = await openFresh();
   const sound = '#menu button[data-command="sound"]';
-  const pressed = () => page.$eval(sound, (b) => b.getAttribute('aria-pressed'));
-  assert.equal(await pressed(), 'true');
+  const pressed = (page) => page.$eval(sound, (b) => b.getAttribute('aria-pressed'));
+  assert.equal(await pressed(first.page), 'true');
+  await first.page.click(sound);
+  assert.equal(await pressed(first.page), 'false');
+  await reload(first.page);
+  assert.equal(await pressed(first.page), 'false');
+  await kept(first.page);
+  await first.page.close();
+
+  const { page, errors } = await openGame({ browser: first.context, url: session.url });
+  assert.equal(await pressed(page), 'false');
   await page.click(sound);
-  assert.equal(await pressed(), 'false');
   await reload(page);
-  assert.equal(await pressed(), 'false');
-  await page.click(sound);
-  await reload(page);
-  assert.equal(await pressed(), 'true');
-  assert.deepEqual(errors, []);
+  assert.equal(await pressed(page), 'true');
+  assert.deepEqual([...first.errors, ...errors], []);
 });
