@@ -17,7 +17,8 @@ desktop=(
 )
 # Emscripten brings its clang 14, lld, binaryen, Node and the acorn module its optimiser loads.
 # The browser tests run Debian's Chromium through puppeteer-core, installed by npm.
-web=(cmake ninja-build python3 emscripten chromium)
+# oggenc (vorbis-tools) makes the web's Ogg Vorbis music.
+web=(cmake ninja-build python3 emscripten vorbis-tools chromium)
 
 packages=("${desktop[@]}")
 if [[ "${1:-}" == "--web" ]]; then

@@ -10,17 +10,39 @@ var Page = (function() {
   var marks = [0, 0, 0, 0, 0, 0, 0, 0];  // the hint and the marks last shown, for a new size
   var labels = [], buttons = [], pictures = [];  // pictures: canvases, each with its CrispCanvas
   var timer = null;
+  var touch = null;  // play by touch (touch_play.js), told of every call into the game
   var buttonCommands = ['next', 'abort', 'retry'];
   var arrows = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Control: 4};
   var named = {Backspace: 8, Enter: 13, Escape: 27};
+  // The desktop's menu keys the browser leaves to a page (F5 reloads, so About has only its button).
+  var functionKeys = {F1: 'help', F2: 'newGame', F3: 'restart', F4: 'endGame'};
 
-  function call(name, types, values) { return Module.ccall(name, 'number', types || [], values || []); }
+  function call(name, types, values) {
+    var result = Module.ccall(name, 'number', types || [], values || []);
+    if (touch)
+      touch.settle();
+    return result;
+  }
+
+  // Sets only what changed: a text or style set again to the same value still costs the page a new
+  // layout and paint, ten times a second for the banner's colour.
+  function update(element, values) {
+    var last = element.shown || (element.shown = {});
+    Object.keys(values).forEach(function(key) {
+      if (last[key] === values[key])
+        return;
+      last[key] = values[key];
+      if (key === 'text')
+        element.textContent = values[key];
+      else if (key === 'hidden')
+        element.hidden = values[key];
+      else
+        element.style[key] = values[key];
+    });
+  }
 
   function placed(element, place) {
-    element.style.left = place.x + 'px';
-    element.style.top = place.y + 'px';
-    element.style.width = place.width + 'px';
-    element.style.height = place.height + 'px';
+    update(element, {left: place.x + 'px', top: place.y + 'px', width: place.width + 'px', height: place.height + 'px'});
   }
 
   function made(list, index, tag, className) {
@@ -32,11 +54,11 @@ var Page = (function() {
     return list[index];
   }
 
-  // The scale the game's core picks for the room below the menu bar (fittedScale), in device pixels.
+  // The scale the game's core picks for the room beside the menu bar (fittedScale), in device pixels.
   function fit() {
-    var menu = document.getElementById('menu').offsetHeight;
+    var space = PageLayout.room();
     var dpr = window.devicePixelRatio || 1;
-    var room = [Math.floor(window.innerWidth * dpr), Math.floor((window.innerHeight - menu) * dpr), Math.max(1, Math.round(dpr))];
+    var room = [Math.floor(space.width * dpr), Math.floor(space.height * dpr), Math.max(1, Math.round(dpr))];
     var s = Module.HEAP32.subarray(call('kel_fit', ['number', 'number', 'number'], room) >> 2);
     var factor = s[0] * s[1], smooth = !!s[2], shown = {width: s[3] / dpr, height: s[4] / dpr};
     stage.style.transform = 'scale(' + shown.width / width + ',' + shown.height / height + ')';
@@ -129,9 +151,18 @@ var Page = (function() {
       audio.files.forEach(audio.fetch);
     },
     files: [],
+    // The music comes as Ogg Vorbis where the browser says it may decode it, else (or should that
+    // fail after all) as the WAV the desktop plays.
     fetch: function(file) {
-      fetch('sounds/' + file).then(function(response) { return response.arrayBuffer(); })
-        .then(function(bytes) { return audio.context.decodeAudioData(bytes); })
+      var vorbis = file === 'music.wav' && new Audio().canPlayType('audio/ogg; codecs=vorbis') !== '';
+      function decoded(name) {
+        return fetch('sounds/' + name).then(function(response) {
+          if (!response.ok)
+            throw new Error(response.status + ' ' + response.statusText);
+          return response.arrayBuffer();
+        }).then(function(bytes) { return audio.context.decodeAudioData(bytes); });
+      }
+      (vorbis ? decoded('music.ogg').catch(function() { return decoded(file); }) : decoded(file))
         .then(function(buffer) { audio.buffers[file] = buffer; })
         .catch(function(error) { console.error('sound ' + file + ': ' + error); });
     },
@@ -171,7 +202,7 @@ var Page = (function() {
   function listen() {
     window.addEventListener('pointerdown', audio.wake, true);
     window.addEventListener('keydown', audio.wake, true);
-    document.querySelectorAll('#menu button').forEach(function(b) {
+    document.querySelectorAll('#menu button[data-command], #menu button[data-character]').forEach(function(b) {
       b.addEventListener('click', function() {
         if (b.dataset.command)
           call('kel_command', ['string'], [b.dataset.command]);
@@ -183,7 +214,11 @@ var Page = (function() {
     window.addEventListener('keydown', function(event) {
       if (box.dialog.open)
         return;
-      if (event.key in arrows) {
+      if (event.key in functionKeys && !event.ctrlKey && !event.altKey && !event.metaKey) {
+        event.preventDefault();
+        if (!event.repeat)
+          call('kel_command', ['string'], [functionKeys[event.key]]);
+      } else if (event.key in arrows) {
         event.preventDefault();
         if (!event.repeat)
           call('kel_key', ['number', 'number'], [arrows[event.key], 1]);
@@ -203,6 +238,8 @@ var Page = (function() {
     });
     window.addEventListener('blur', function() { call('kel_release_keys'); });
     document.getElementById('scene').addEventListener('pointerdown', function(event) {
+      if (event.pointerType !== 'mouse')
+        return;  // a finger taps or swipes (touch_play.js)
       var at = cellAt(event);
       if (event.button === 2)
         call('kel_cancel_pointer');
@@ -212,10 +249,20 @@ var Page = (function() {
     document.getElementById('scene').addEventListener('contextmenu', function(event) { event.preventDefault(); });
     // A hand where a click would walk, push or pick.
     document.getElementById('scene').addEventListener('pointermove', function(event) {
+      if (event.pointerType !== 'mouse')
+        return;
       var at = cellAt(event);
       event.target.style.cursor = call('kel_pointer_acts', ['number', 'number'], [at.x, at.y]) ? 'pointer' : 'default';
     });
     window.addEventListener('resize', fit);
+    PageLayout.listen();
+    var byId = document.getElementById.bind(document);
+    touch = new TouchPlay(byId('room'), byId('scene'), byId('pad'), {
+      click: function(at) { call('kel_cell_click', ['number', 'number'], [at.x, at.y]); },
+      cellAt: cellAt,
+      key: function(key, down) { call('kel_key', ['number', 'number'], [key, down]); },
+      state: function() { return Page.probe(); },
+    });
   }
 
   return {
@@ -228,8 +275,11 @@ var Page = (function() {
     storageRead: function() {
       call('kel_start');
       Page.ready = true;
+      Page.readyAt = performance.now();
     },
     ready: false,
+    readyAt: 0,  // when the first frame was shown, in ms since navigation
+    wakes: null,  // an array, for a benchmark: when each timer wake-up ran
     // For tests and a look by hand: the run's state, and a clock that moves only when told.
     probe: function() { return JSON.parse(Module.ccall('kel_probe', 'string', [], [])); },
     testClock: function(milliseconds) { call('kel_test_clock', ['number'], [milliseconds]); },
@@ -237,11 +287,8 @@ var Page = (function() {
     blit: function(image, x, y) { scene.put(image, x, y); },
     label: function(index, caption, place, visible, colour, points) {
       var label = made(labels, index, 'div', 'label');
-      label.textContent = caption;
       placed(label, place);
-      label.style.color = colour;
-      label.style.fontSize = Math.round(points * 96 / 72) + 'px';
-      label.hidden = !visible;
+      update(label, {text: caption, color: colour, fontSize: Math.round(points * 96 / 72) + 'px', hidden: !visible});
     },
     button: function(index, caption, place, visible, focused) {
       var button = made(buttons, index, 'button', 'scene-button');
@@ -287,6 +334,8 @@ var Page = (function() {
         clearTimeout(timer);
       timer = milliseconds < 0 ? null : setTimeout(function() {
         timer = null;
+        if (Page.wakes)
+          Page.wakes.push(performance.now());
         call('kel_wake');
       }, milliseconds);
     },

@@ -56,6 +56,9 @@ EMSCRIPTEN_KEEPALIVE const char* kel_probe()
     text = shell->probe();
     return text.c_str();
 }
+// The worker `name` ("solver", "forge") answered, or stopped.
+EMSCRIPTEN_KEEPALIVE void kel_worker_answer(const char* name, const char* text) { shell->workerAnswer(name, text); }
+EMSCRIPTEN_KEEPALIVE void kel_worker_failed(const char* name) { shell->workerFailed(name); }
 EMSCRIPTEN_KEEPALIVE void kel_answer(int box, int yes, const char* text) { shell->answer(box, yes != 0, text); }
 
 // Level files the player opened from the device: each file's name ("a.txt", "Folder/a.txt") and
@@ -68,10 +71,15 @@ EMSCRIPTEN_KEEPALIVE void kel_open_done() { shell->openDone(); }
 
 // The scale for an area of device pixels, as the desktop's full screen takes it: render ratio,
 // nearest factor, smooth, shown width and height, left and top; valid until the next call.
+// A dense screen takes a whole scale, but on a page smaller than the scene (a phone's) that
+// would show it at a fraction of its size with most of the screen empty: there it is fitted as
+// on a screen of density 1, sharp-bilinear over the device pixels it has.
 EMSCRIPTEN_KEEPALIVE const int* kel_fit(int width, int height, int dpr)
 {
     static int numbers[7];
-    const kelvaro::SceneScale s = kelvaro::fittedScale(width, height, dpr);
+    kelvaro::SceneScale s = kelvaro::fittedScale(width, height, dpr);
+    if (s.render_ratio * s.nearest < dpr)
+        s = kelvaro::fittedScale(width, height, 1);
     const int values[7] = {s.render_ratio, s.nearest, s.smooth ? 1 : 0, s.width, s.height, s.left, s.top};
     std::copy(values, values + 7, numbers);
     return numbers;

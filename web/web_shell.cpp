@@ -51,14 +51,17 @@ WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::pat
     shelf.file_name = [this](int n) { return files_.shownName(model_->playedSet().file(n)); };
     shelf.installed_sets = [data] { return std::vector<LevelSet>{builtinLevelSet(data)}; };
     GameWindowModel::Shell shell{sound_, keys_, dialogs_, ticks, [](int status) { std::printf("quit %d\n", status); }};
+    shell.solver = &solver_;
     shell.initsound = [this] {
         sound_.load();
         return std::optional<std::string>();
     };
     model_ = std::make_unique<GameWindowModel>(images_, std::move(shell), std::move(shelf),
-                                               RecordsService::Setup{records_file_, shippedLevelKeys(data)});
+                                               RecordsService::Setup{records_file_, shippedLevelKeys(data)},
+                                               GeneratedPuzzles::Setup{&forge_});
     model_->setLevelSet(builtinLevelSet(data));
     dialogs_.after_close = [this] { sync(); };
+    model_->engine.trace = [this](std::uint32_t, bool frame) { steps_ += frame ? 0 : 1; };
 }
 
 void WebShell::start()
@@ -66,6 +69,7 @@ void WebShell::start()
     files_.restore(*model_);
     model_->start();
     sync();
+    solver_link_.prepare();
 }
 
 void WebShell::sync()
@@ -139,6 +143,24 @@ void WebShell::cancelPointer()
 
 bool WebShell::pointerActs(int x, int y) { return model_->pointerActs(x, y); }
 
+void WebShell::workerAnswer(const std::string& name, const std::string& text)
+{
+    if (name == "solver")
+        solver_.answer(text);
+    else if (name == "forge")
+        forge_.answer(text);
+    sync();
+}
+
+void WebShell::workerFailed(const std::string& name)
+{
+    if (name == "solver")
+        solver_.failed();
+    else if (name == "forge")
+        forge_.failed();
+    sync();
+}
+
 void WebShell::setTestClock(std::uint32_t now)
 {
     test_now = now;
@@ -150,11 +172,15 @@ std::string WebShell::probe() const
     const Engine& engine = model_->engine;
     const GameLevel& at = engine.position();
     const auto flag = [](bool value) { return value ? "true" : "false"; };
-    char text[200];
+    const HintOutline& hint = model_->controls.hintOutline;
+    char text[400];
     std::snprintf(text, sizeof text,
-                  R"({"level":%d,"playing":%s,"inPlay":%s,"timeup":%s,"x":%d,"y":%d,"jewel":[%d,%d],"timeleft":%d,"moves":%zu})",
+                  R"({"level":%d,"playing":%s,"inPlay":%s,"timeup":%s,"x":%d,"y":%d,"jewel":[%d,%d],"timeleft":%d,"moves":%zu,)"
+                  R"("steps":%u,"moving":%s,"hint":[%s,%d,%d,%d,%d],"solving":%zu,"dropped":%d})",
                   engine.level(), flag(engine.playing()), flag(engine.inPlay()), flag(engine.timeup()), at.playerx,
-                  at.playery, at.jewelx, at.jewely, at.timeleft, engine.movesMade());
+                  at.playery, at.jewelx, at.jewely, at.timeleft, engine.movesMade(), steps_,
+                  flag(engine.phase() == Engine::Phase::animating), flag(hint.visible), hint.objectx, hint.objecty,
+                  hint.sidex, hint.sidey, solver_.outstanding(), solver_.dropped());
     return text;
 }
 

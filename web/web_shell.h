@@ -7,8 +7,11 @@
 #include "game/play/key_table.h"
 #include "web/controls_mirror.h"
 #include "web/js_page.h"
+#include "web/js_worker_link.h"
 #include "web/player_files.h"
 #include "web/web_dialogs.h"
+#include "web/web_forge.h"
+#include "web/web_solver.h"
 #include "web/web_sound.h"
 
 #include <filesystem>
@@ -40,6 +43,9 @@ public:
     void cancelPointer();
     bool pointerActs(int x, int y);
     void answer(int box, bool yes, const std::string& text) { dialogs_.answer(box, yes, text); }
+    // The worker `name` ("solver", "forge") answered a job, or stopped.
+    void workerAnswer(const std::string& name, const std::string& text);
+    void workerFailed(const std::string& name);
 
     // Level files from the device, one call a file, then openDone(): one loose file is played at
     // once, several or a folder become a set kept in the browser's storage and put in play.
@@ -48,7 +54,10 @@ public:
 
     // For the browser tests: time stands at `now` (page milliseconds) until the next call.
     void setTestClock(std::uint32_t now);
-    // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left.
+    // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left,
+    // moves made, the play loop's steps taken and whether a move is under way (the page's touch play
+    // waits for a step with its arrow held), the hint shown (visible, the object's cell, the player's)
+    // and the searches outstanding and dropped.
     std::string probe() const;
 
 private:
@@ -61,11 +70,18 @@ private:
     KeyTable keys_;
     WebDialogs dialogs_{page_};
     WebSound sound_;
+    // Searches and forges run in Web Workers: the page never waits for one. A search may take
+    // the desktop's 5 s.
+    JsWorkerLink solver_link_{"solver"};
+    WebSolver solver_{solver_link_, 5000};
+    JsWorkerLink forge_link_{"forge"};
+    WebForge forge_{forge_link_};
     std::unique_ptr<GameWindowModel> model_;
     ControlsMirror mirror_{page_};
     std::filesystem::path records_file_;
     std::filesystem::file_time_type records_written_{};
     PlayerFiles files_;
+    unsigned steps_ = 0;
 };
 
 } // namespace kelvaro

@@ -137,3 +137,15 @@ export async function newGame(page, number) {
   await answerBox(page, String(number));
   await waitForState(page, (s, n) => s.inPlay && s.level === n, number);
 }
+
+// Walks or pushes one cell: the key held, on the frozen clock, until the move is done.
+export async function step(page, key, ctrl) {
+  const { moves } = await probe(page);
+  if (ctrl)
+    await page.keyboard.down('Control');
+  await page.keyboard.down(key);
+  await runUntil(page, (s, before) => s.moves > before || !s.inPlay, moves);
+  await page.keyboard.up(key);
+  if (ctrl)
+    await page.keyboard.up('Control');
+}

@@ -3,23 +3,11 @@
 // and the record it leaves survives a reload.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { answerBox, freezeClock, launch, newGame, openGame, probe, runUntil, shownLabels } from './harness.mjs';
+import { answerBox, freezeClock, launch, newGame, openGame, probe, runUntil, shownLabels, step, waitForState } from './harness.mjs';
 
 let session;
 before(async () => { session = await launch(); });
 after(() => session.close());
-
-// Walks or pushes one cell: the key held, on the frozen clock, until the move is done.
-async function step(page, key, ctrl) {
-  const { moves } = await probe(page);
-  if (ctrl)
-    await page.keyboard.down('Control');
-  await page.keyboard.down(key);
-  await runUntil(page, (s, before) => s.moves > before || !s.inPlay, moves);
-  await page.keyboard.up(key);
-  if (ctrl)
-    await page.keyboard.up('Control');
-}
 
 // Level 1's shortest solution, as kel_check --moves gives it: lower case walks, upper case pushes.
 async function play(page, moves) {
@@ -46,5 +34,22 @@ test('the page loads clean, New game plays level 1 and keys win it, the record k
   const records = await page.$eval('#box-text', (text) => text.textContent);
   assert.match(records, /\b1\b/);
   await answerBox(page);
+  assert.deepEqual(errors, []);
+});
+
+test('the desktop\'s menu keys: F2 asks for a level, F3 and F4 ask first, then restart and end it', async () => {
+  const { page, errors } = await openGame(session);
+  await page.keyboard.press('F2');
+  await answerBox(page, '2');
+  await waitForState(page, (s) => s.inPlay && s.level === 2);
+  await freezeClock(page);
+  await step(page, 'ArrowRight');
+  await page.keyboard.press('F3');
+  assert.match(await page.$eval('#box-title', (title) => title.textContent), /restart/i);
+  await answerBox(page);
+  await runUntil(page, (s) => s.inPlay && s.moves === 0);
+  await page.keyboard.press('F4');
+  await answerBox(page);
+  await runUntil(page, (s) => !s.playing);
   assert.deepEqual(errors, []);
 });
