@@ -156,7 +156,7 @@ var Page = (function() {
       b.addEventListener('click', function() {
         if (b.dataset.command)
           call('kel_command', ['string'], [b.dataset.command]);
-        else
+        else if (b.dataset.character)
           call('kel_character', ['number'], [Number(b.dataset.character)]);
         b.blur();
       });
@@ -221,6 +221,7 @@ var Page = (function() {
     start: function() {
       fit();
       listen();
+      LevelOpener.listen();
       call('kel_mount');
     },
     storageRead: function() {

@@ -63,6 +63,14 @@ EMSCRIPTEN_KEEPALIVE void kel_answer(int box, int yes, const char* text) { shell
 EMSCRIPTEN_KEEPALIVE void kel_chooser_set(int index) { shell->chooserSet(index); }
 EMSCRIPTEN_KEEPALIVE void kel_chooser_play(int number) { shell->chooserPlay(number); }
 
+// Level files the player opened from the device: each file's name ("a.txt", "Folder/a.txt") and
+// bytes, then kel_open_done() once they are all there.
+EMSCRIPTEN_KEEPALIVE void kel_open_file(const char* name, const char* bytes, int length)
+{
+    shell->openFile(name, std::string(bytes, static_cast<std::size_t>(length)));
+}
+EMSCRIPTEN_KEEPALIVE void kel_open_done() { shell->openDone(); }
+
 // The scale for an area of device pixels, as the desktop's full screen takes it: render ratio,
 // nearest factor, smooth, shown width and height, left and top; valid until the next call.
 // A dense screen takes a whole scale, but on a page smaller than the scene (a phone's) that

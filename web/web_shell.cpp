@@ -43,11 +43,12 @@ std::optional<Command> commandNamed(const std::string& name)
 } // namespace
 
 WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::path& save)
-    : images_(loadImages(data / "images")), records_file_(recordsFile(save.c_str(), nullptr))
+    : images_(loadImages(data / "images")), records_file_(recordsFile(save.c_str(), nullptr)),
+      files_(save, [this] { page_.keepFiles(); })
 {
     LevelShelf shelf;
     shelf.loader = [this](int n) { return loadGameLevel(model_->playedSet().file(n)); };
-    shelf.file_name = [this](int n) { return model_->playedSet().file(n).string(); };
+    shelf.file_name = [this](int n) { return files_.shownName(model_->playedSet().file(n)); };
     shelf.installed_sets = [data] { return std::vector<LevelSet>{builtinLevelSet(data)}; };
     GameWindowModel::Shell shell{sound_, keys_, dialogs_, ticks, [](int status) { std::printf("quit %d\n", status); }};
     shell.solver = &solver_;
@@ -65,6 +66,7 @@ WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::pat
 
 void WebShell::start()
 {
+    files_.restore(*model_);
     model_->start();
     sync();
     solver_link_.prepare();
@@ -77,6 +79,7 @@ void WebShell::sync()
     const std::optional<std::uint32_t> due = model_->nextDue();
     page_.wakeIn(due ? std::max(static_cast<std::int32_t>(*due - ticks()), 0) : -1);
     keepWrittenFiles();
+    files_.keepSettings(*model_);
 }
 
 // Records are written when a level is won, in whatever call that happens: a look at the file's
@@ -92,6 +95,12 @@ void WebShell::keepWrittenFiles()
 }
 
 void WebShell::wake() { sync(); }
+
+void WebShell::openDone()
+{
+    files_.open(*model_);
+    sync();
+}
 
 void WebShell::command(const std::string& name)
 {

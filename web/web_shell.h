@@ -8,6 +8,7 @@
 #include "web/controls_mirror.h"
 #include "web/js_page.h"
 #include "web/js_worker_link.h"
+#include "web/player_files.h"
 #include "web/web_dialogs.h"
 #include "web/web_forge.h"
 #include "web/web_solver.h"
@@ -49,6 +50,11 @@ public:
     void chooserSet(int index);
     void chooserPlay(int number);
 
+    // Level files from the device, one call a file, then openDone(): one loose file is played at
+    // once, several or a folder become a set kept in the browser's storage and put in play.
+    void openFile(std::string name, std::string bytes) { files_.add({std::move(name), std::move(bytes)}); }
+    void openDone();
+
     // For the browser tests: time stands at `now` (page milliseconds) until the next call.
     void setTestClock(std::uint32_t now);
     // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left,
@@ -77,6 +83,7 @@ private:
     ControlsMirror mirror_{page_};
     std::filesystem::path records_file_;
     std::filesystem::file_time_type records_written_{};
+    PlayerFiles files_;
     unsigned steps_ = 0;
 };
 

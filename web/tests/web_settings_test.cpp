@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The page's settings survive a write and a read, and a damaged or strange file falls back to the defaults.
+#include "web/web_settings.h"
+
+#include "game/records/tests/records_files.h"
+
+#include <gtest/gtest.h>
+
+namespace kelvaro {
+namespace {
+
+TEST(WebSettings, WhatIsWrittenReadsBack)
+{
+    TempDir dir;
+    const fs::path file = dir.path / "kelvaro" / "kelvaro.ini";
+    EXPECT_EQ(readWebSettings(file), WebSettings{});
+    const WebSettings kept{fs::path("/save/sets/a=b set"), false};
+    ASSERT_TRUE(writeWebSettings(file, kept));
+    EXPECT_EQ(slurp(file), "[game]\ncurrent_set=/save/sets/a=b set\nsound=false\n");
+    EXPECT_EQ(readWebSettings(file), kept);
+    ASSERT_TRUE(writeWebSettings(file, WebSettings{}));
+    EXPECT_EQ(readWebSettings(file), WebSettings{});
+}
+
+TEST(WebSettings, OtherSectionsKeysAndNonsenseArePassedOver)
+{
+    const WebSettings read = parseWebSettings("[view]\nsound=false\ncurrent_set=/x\n"
+                                              "[game]\r\n  sound = maybe \r\nzoom=3\njunk line\ncurrent_set = /save/sets/A \n");
+    EXPECT_TRUE(read.sound);
+    EXPECT_EQ(read.current_set, fs::path("/save/sets/A"));
+    EXPECT_EQ(parseWebSettings(std::string("\0\xff[game", 7)), WebSettings{});
+    EXPECT_FALSE(parseWebSettings("[game]\nsound=false").sound);
+}
+
+TEST(WebSettings, AFileThatCannotBeWrittenIsRefused)
+{
+    TempDir dir;
+    spit(dir.path / "file", "x");
+    EXPECT_FALSE(writeWebSettings(dir.path / "file" / "kelvaro.ini", WebSettings{}));
+}
+
+} // namespace
+} // namespace kelvaro
