@@ -50,6 +50,16 @@ async function drop(page, named) {
   await page.waitForFunction((n) => LevelOpener.opened > n, {}, opened);
 }
 
+// A set opened opens the chooser on it, as the desktop's Open level folder does: its name, and the
+// chooser closed.
+async function chooserShown(page) {
+  await page.waitForSelector('#chooser[open]');
+  const set = await page.$eval('#chooser-sets', (sets) => sets.options[sets.selectedIndex].textContent);
+  await page.keyboard.press('Escape');
+  await page.waitForSelector('#chooser:not([open])');
+  return set;
+}
+
 // New game's question, as the box shows it; the box is then cancelled.
 async function newGamePrompt(page) {
   await page.click('#menu button[data-command="newGame"]');
@@ -106,6 +116,7 @@ test('a set of two files dropped is in play and stays in play over a reload; a f
   const level3 = where(await probe(page));
 
   await drop(page, [['first.txt', shipped(1)], ['second.txt', shipped(3)]]);
+  assert.match(await chooserShown(page), /first/);
   assert.equal(await newGamePrompt(page), 'Enter the level number (1-2)');
   await reload(page);
   assert.equal(await newGamePrompt(page), 'Enter the level number (1-2)');
@@ -117,6 +128,7 @@ test('a set of two files dropped is in play and stays in play over a reload; a f
   for (const n of [1, 2, 5])
     deviceFile(`Three/maze${n}.txt`, shipped(n));
   await pick(page, '#open-folder-input', [folder]);
+  assert.match(await chooserShown(page), /Three/);
   assert.equal(await newGamePrompt(page), 'Enter the level number (1-5)');
   await reload(page);
   assert.equal(await newGamePrompt(page), 'Enter the level number (1-5)');
