@@ -8,7 +8,8 @@ scripts/deps.sh --web
 # Debian's emscripten runs its optimiser under `node`, which must find Debian's acorn module:
 # Debian's own Node looks there by itself, any other Node only through NODE_PATH.
 export NODE_PATH="${NODE_PATH:+$NODE_PATH:}/usr/share/nodejs"
-emcmake cmake -S . -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+# Each library compiled as a few combined units, as the desktop presets do: half the build's time.
+emcmake cmake -S . -B build/web -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_UNITY_BUILD=ON >/dev/null
 cmake --build build/web
 [[ "${1:-}" == "--build-only" ]] && exit 0
 port="${PORT:-8080}"
