@@ -135,7 +135,9 @@ var Page = (function() {
       var yes = box.dialog.returnValue === '1';
       var text = yes ? document.getElementById('box-input').value : '';
       call('kel_answer', ['number', 'number', 'string'], [box.id, yes ? 1 : 0, text]);
+      ++box.answered;
     },
+    answered: 0,
   };
   box.dialog.addEventListener('close', box.closed);
 
@@ -236,6 +238,8 @@ var Page = (function() {
     probe: function() { return JSON.parse(Module.ccall('kel_probe', 'string', [], [])); },
     testClock: function(milliseconds) { call('kel_test_clock', ['number'], [milliseconds]); },
     openBox: box.open,
+    // How many boxes the game has had its answer from: a box's close event comes a task after it shuts.
+    boxesAnswered: function() { return box.answered; },
     showRecords: records.show,
     openChooser: chooser.open,
     chooserSet: chooser.set,

@@ -188,11 +188,12 @@ std::string WebShell::probe() const
     char text[400];
     std::snprintf(text, sizeof text,
                   R"({"level":%d,"playing":%s,"inPlay":%s,"timeup":%s,"x":%d,"y":%d,"jewel":[%d,%d],"timeleft":%d,"moves":%zu,)"
-                  R"("steps":%u,"moving":%s,"hint":[%s,%d,%d,%d,%d],"solving":%zu,"dropped":%d})",
+                  R"("steps":%u,"moving":%s,"hint":[%s,%d,%d,%d,%d],"solving":%zu,"dropped":%d,"phase":%d,"paused":%d,"suspended":%s})",
                   engine.level(), flag(engine.playing()), flag(engine.inPlay()), flag(engine.timeup()), at.playerx,
                   at.playery, at.jewelx, at.jewely, at.timeleft, engine.movesMade(), steps_,
                   flag(engine.phase() == Engine::Phase::animating), flag(hint.visible), hint.objectx, hint.objecty,
-                  hint.sidex, hint.sidey, solver_.outstanding(), solver_.dropped());
+                  hint.sidex, hint.sidey, solver_.outstanding(), solver_.dropped(), static_cast<int>(engine.phase()),
+                  engine.paused(), flag(engine.suspended()));
     return text;
 }
 

@@ -60,7 +60,7 @@ public:
     // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left,
     // moves made, the play loop's steps taken and whether a move is under way (the page's touch play
     // waits for a step with its arrow held), the hint shown (visible, the object's cell, the player's)
-    // and the searches outstanding and dropped.
+    // the searches outstanding and dropped, and the engine's phase, pause and whether a box holds it.
     std::string probe() const;
 
 private:

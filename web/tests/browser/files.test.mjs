@@ -65,8 +65,9 @@ async function newGamePrompt(page) {
   await page.click('#menu button[data-command="newGame"]');
   await page.waitForSelector('#box[open]');
   const text = await page.$eval('#box-text', (t) => t.textContent);
+  const answered = await page.evaluate(() => Page.boxesAnswered());
   await page.click('#box-buttons button[value="0"]');
-  await page.waitForSelector('#box:not([open])');
+  await page.waitForFunction((before) => Page.boxesAnswered() > before, {}, answered);
   return text;
 }
 

@@ -122,13 +122,17 @@ export function shownLabels(page) {
   return page.$$eval('#stage .label', (labels) => labels.filter((l) => !l.hidden).map((l) => l.textContent));
 }
 
-// Answers the open box: `text` typed into it if it asks for one, then its first button (OK, Yes).
+// Answers the open box: `text` typed into it if it asks for one, then its first button (OK, Yes);
+// resolves once the game has the answer.
 export async function answerBox(page, text) {
   await page.waitForSelector('#box[open]');
   if (text !== undefined)
     await page.type('#box-input', text);
+  const answered = await page.evaluate(() => Page.boxesAnswered());
   await page.click('#box-buttons button');
-  await page.waitForSelector('#box:not([open])');
+  // The game hears the answer from the box's close event, a task after the box shuts: a frozen
+  // clock moved on before then would run the game with the box still open.
+  await page.waitForFunction((before) => Page.boxesAnswered() > before, {}, answered);
 }
 
 // A menu command as the player reaches it: on a phone the less used ones sit behind the menu button.
