@@ -117,6 +117,17 @@ export async function runUntil(page, test, value, limit = 60000) {
   return probe(page);
 }
 
+// Moves the frozen clock on by `milliseconds` of the game's time; the state then.
+export async function runFor(page, milliseconds) {
+  await page.evaluate((ms) => {
+    for (let spent = 0; spent < ms; spent += 25) {
+      testNow += 25;
+      Page.testClock(testNow);
+    }
+  }, milliseconds);
+  return probe(page);
+}
+
 // The texts of the visible labels over the scene, as the player reads them.
 export function shownLabels(page) {
   return page.$$eval('#stage .label', (labels) => labels.filter((l) => !l.hidden).map((l) => l.textContent));

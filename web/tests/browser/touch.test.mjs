@@ -4,7 +4,7 @@
 import assert from 'node:assert/strict';
 import { mkdirSync } from 'node:fs';
 import { after, before, test } from 'node:test';
-import { desktop, freezeClock, launch, newGame, openGame, phone, probe, runUntil } from './harness.mjs';
+import { desktop, freezeClock, launch, newGame, openGame, phone, probe, runFor, runUntil } from './harness.mjs';
 
 const landscape = { ...phone, width: 844, height: 390, isLandscape: true };
 const shots = process.env.KELVARO_SHOTS;  // a folder to keep screenshots in, for a look by eye
@@ -31,17 +31,6 @@ function cellCentre(page, x, y) {
 async function tap(page, x, y) {
   const at = await cellCentre(page, x, y);
   await page.touchscreen.tap(at.x, at.y);
-}
-
-// Moves the frozen clock on by `milliseconds` of the game's time.
-async function runFor(page, milliseconds) {
-  await page.evaluate((ms) => {
-    for (let spent = 0; spent < ms; spent += 25) {
-      testNow += 25;
-      Page.testClock(testNow);
-    }
-  }, milliseconds);
-  return probe(page);
 }
 
 // A finger put down on cell (x, y) and drawn `dx`, `dy` CSS pixels in a few moves; lifted unless `hold`.
