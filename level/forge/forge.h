@@ -24,6 +24,7 @@ GameLevel framedLevel(const Drawing& drawing);
 struct Settings {
     int width = 11;               // inside, without the frame: at most 13
     int height = 10;              // at most 12
+    double open_share = 0.5;      // of the inside carved open before the pieces go in
     int crates_low = 4;
     int crates_high = 8;
     int max_actions = 160;        // the shortest solution may be no longer

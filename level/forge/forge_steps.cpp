@@ -29,7 +29,7 @@ Drawing randomRoom(const Settings& settings, Dice& dice)
 {
     Drawing drawing(settings.height, std::string(settings.width, '#'));
     Spot at{dice.below(settings.width), dice.below(settings.height)};
-    const int open_goal = settings.width * settings.height / 2;
+    const int open_goal = static_cast<int>(settings.width * settings.height * settings.open_share);
     for (int open = 0, steps = 0; open < open_goal && steps < 20 * open_goal; ++steps) {
         for (int dy = 0; dy < (dice.chance(15) ? 2 : 1); ++dy)
             for (int dx = 0; dx < (dice.chance(15) ? 2 : 1); ++dx) {

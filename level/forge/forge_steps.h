@@ -42,7 +42,7 @@ struct Spot {
 std::vector<Spot> cellsOf(const Drawing& drawing, char c);
 
 // Tight rooms make deep levels: a walk that carves corridors and small rooms out of
-// solid border until about half the inside is open, then the pieces dropped in.
+// solid border until the settings' share of the inside is open, then the pieces dropped in.
 Drawing randomRoom(const Settings& settings, Dice& dice);
 
 // One small change: a wall raised or taken down, a piece moved near or far, a crate

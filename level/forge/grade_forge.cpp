@@ -3,12 +3,16 @@
 #include "level/forge/grade_forge.h"
 
 #include "level/forge/forge_steps.h"
+#include "level/forge/pull_search.h"
 #include "level/forge/room_schedule.h"
 #include "level/analysis/level_analysis.h"
+#include "level/solver/solver_space.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 #include <thread>
+#include <unordered_map>
 
 namespace kelvaro::forge {
 namespace {
@@ -27,17 +31,20 @@ Settings roomSettings(int width, int height, int crates_low, int crates_high, in
 }
 
 const GradeRules rules[] = {
-    {roomSettings(7, 6, 1, 3, 60, 10'000), {3, 0, 0}, 150, 0, 40, 1'000'000},
-    {roomSettings(8, 7, 2, 4, 80, 20'000), {6, 2, 1}, 250, 0, 40, 8'000'000},
-    {roomSettings(10, 9, 4, 7, 110, 30'000), {10, 4, 3}, 800, 10, 40, 25'000'000},
-    {roomSettings(12, 11, 6, 10, 160, 60'000), {14, 6, 5}, 1500, 10, 40, 80'000'000},
+    {roomSettings(7, 6, 1, 3, 60, 10'000), {3, 0, 0}, 150, 0, 0, 0, 1'000},
+    {roomSettings(8, 7, 2, 4, 80, 20'000), {6, 2, 1}, 250, 0, 0, 0, 12'000},
+    {roomSettings(10, 9, 4, 7, 110, 30'000), {10, 4, 3}, 1200, 60, 10, 10, 150'000},
+    {roomSettings(12, 11, 6, 10, 160, 60'000), {14, 6, 5}, 4000, 60, 10, 10, 1'400'000},
 };
 
 // The climb looks at the cheap figures only; crates moved stand in for the crates that
-// must move, which only the count of every position tells.
-double climbScore(const Figures& figures)
+// must move, which only the count of every position tells. On the higher grades a level
+// that takes the solver many states scores lower: such levels are slow to judge and
+// drift towards more positions than a fair level may have.
+double climbScore(const Figures& figures, const GradeRules& grade)
 {
-    return figures.score + 6.0 * std::min(figures.depth.crates_moved, 7);
+    return figures.score + 6.0 * std::min(figures.depth.crates_moved, 7) -
+           grade.states_weight * std::log2(1.0 + static_cast<double>(figures.solution.states));
 }
 
 bool withinReach(const Depth& quick, const Floors& floors)
@@ -58,67 +65,117 @@ std::optional<Forged> finished(const Drawing& drawing, const GradeRules& grade, 
     return forged;
 }
 
-// One room: a fair random room, then small changes kept when the cheap score is no worse
-// (sometimes a little worse). The cheap figures say nothing of how many positions a level
-// has, and a climb left alone drifts into levels with far too many: every few kept changes
-// they are counted, and a level with too many goes back to the last one that fitted. Each
-// time the level comes within reach of the floors by its cheap figures, scoring higher than
-// the last one that fell short, every position is counted for its traps and crates that must
-// move; the first level that meets the floors ends the climb.
-RoomClimb climbRoom(const GradeRules& grade, std::uint32_t seed, std::size_t allowance, const RoomWatch& watch)
-{
-    const Settings& settings = grade.settings;
-    Dice dice(seed);
-    Judging judging{watch.stop, 0, {}};
-    RoomClimb climb;
-    auto goOn = [&] {
-        climb.work = judging.work;
-        climb.stopped = watch.stop && watch.stop();
-        if (climb.stopped)
-            return false;
-        if (watch.spent)
-            watch.spent(judging.work);
-        climb.exhausted = judging.work >= allowance;
-        return !climb.exhausted;
-    };
+// The quick judge of drawings a climb has already judged is remembered: a change often
+// leaves the drawing as it was, or goes back to one tried before.
+class QuickJudge {
+public:
+    QuickJudge(const Settings& settings, Judging& judging) : settings_(settings), judging_(judging) {}
+
+    const std::optional<Figures>& operator()(const Drawing& drawing)
+    {
+        std::string key;
+        for (const std::string& row : drawing)
+            key += row;
+        auto [at, fresh] = judged_.try_emplace(std::move(key));
+        if (fresh)
+            at->second = judgeQuickly(drawing, settings_, &judging_);
+        return at->second;
+    }
+
+private:
+    const Settings& settings_;
+    Judging& judging_;
+    std::unordered_map<std::string, std::optional<Figures>> judged_;
+};
+
+struct Climber {
+    const GradeRules& grade;
+    Dice dice;
+    Judging judging;
+    QuickJudge quick;
     Drawing current;
     std::optional<Figures> now;
-    for (int attempt = 0; !now && attempt < grade.rounds; ++attempt) {
+    std::optional<std::pair<Drawing, Figures>> fitted;
+
+    Climber(const GradeRules& rules, std::uint32_t seed, const RoomWatch& watch)
+        : grade(rules), dice(seed), judging{watch.stop, 0, {}}, quick(rules.settings, judging)
+    {
+    }
+
+    double score(const Figures& figures) const { return climbScore(figures, grade); }
+
+    // Every few kept changes the level's positions are counted; a level with too many
+    // goes back to the last one that fitted. On the higher grades the positions also
+    // offer their starts farthest from a win, found backwards, and the climb takes the
+    // best of them by its cheap figures.
+    void countPositions()
+    {
+        const PositionSpace space(framedLevel(current), grade.settings.max_positions, judging.stop, &judging.tables);
+        judging.work += space.found();
+        if (!space.complete()) {
+            if (fitted)
+                std::tie(current, now) = *fitted;
+            return;
+        }
+        for (FarStart& start :
+             farthestStarts(current, space, grade.jumps, [&](int cells) { return dice.below(cells); })) {
+            const std::optional<Figures>& figures = quick(start.drawing);
+            if (figures && score(*figures) > score(*now)) {
+                current = std::move(start.drawing);
+                now = figures;
+            }
+        }
+        fitted.emplace(current, *now);
+    }
+};
+
+// One room: a fair random room, then small changes kept when the cheap score is no worse
+// (sometimes a little worse). Each time the level comes within reach of the floors by its
+// cheap figures, scoring higher than the last one that fell short, every position is
+// counted for its traps and crates that must move; the first level that meets the floors
+// ends the climb. The room gives up after its rounds.
+RoomClimb climbRoom(const GradeRules& grade, std::uint32_t seed, const RoomWatch& watch)
+{
+    Climber c(grade, seed, watch);
+    RoomClimb climb;
+    auto goOn = [&] {
+        climb.work = c.judging.work;
+        climb.stopped = watch.stop && watch.stop();
+        if (watch.spent && !climb.stopped)
+            watch.spent(c.judging.work);
+        return !climb.stopped;
+    };
+    for (int attempt = 0; !c.now && attempt < grade.rounds; ++attempt) {
         if (!goOn())
             return climb;
-        current = randomRoom(settings, dice);
-        now = judgeQuickly(current, settings, &judging);
+        c.current = randomRoom(grade.settings, c.dice);
+        c.now = c.quick(c.current);
     }
-    std::optional<std::pair<Drawing, Figures>> fitted;
     int kept_since = 0;
     double checked = -std::numeric_limits<double>::infinity();
-    for (int round = 0; now && round < grade.rounds; ++round) {
+    for (int round = 0; c.now && round < grade.rounds; ++round) {
         if (!goOn())
             return climb;
-        if (withinReach(now->depth, grade.floors) && climbScore(*now) > checked) {
-            checked = climbScore(*now);
-            climb.started_last = judging.work;
-            if ((climb.found = finished(current, grade, judging))) {
-                climb.work = judging.work;
+        if (withinReach(c.now->depth, grade.floors) && c.score(*c.now) > checked) {
+            checked = c.score(*c.now);
+            if ((climb.found = finished(c.current, grade, c.judging))) {
+                climb.work = c.judging.work;
                 return climb;
             }
         }
-        Drawing trial = mutated(current, settings, dice);
-        if (dice.chance(25))
-            trial = mutated(trial, settings, dice);
-        const double slack = dice.chance(5) ? 25.0 : 0.0;
-        std::optional<Figures> figures = judgeQuickly(trial, settings, &judging);
-        if (!figures || climbScore(*figures) < climbScore(*now) - slack)
+        Drawing trial = mutated(c.current, grade.settings, c.dice);
+        if (c.dice.chance(25))
+            trial = mutated(trial, grade.settings, c.dice);
+        const double slack = c.dice.chance(5) ? 25.0 : 0.0;
+        const std::optional<Figures>& figures = c.quick(trial);
+        if (!figures || c.score(*figures) < c.score(*c.now) - slack)
             continue;
-        current = std::move(trial);
-        now = std::move(figures);
-        if (grade.count_every == 0 || ++kept_since < grade.count_every)
-            continue;
-        kept_since = 0;
-        if (positionsFit(current, settings, &judging))
-            fitted.emplace(current, *now);
-        else if (fitted)
-            std::tie(current, now) = *fitted;
+        c.current = std::move(trial);
+        c.now = figures;
+        if (grade.count_every > 0 && ++kept_since >= grade.count_every) {
+            kept_since = 0;
+            c.countPositions();
+        }
     }
     goOn();
     return climb;
@@ -158,14 +215,12 @@ bool meetsFloors(const Depth& depth, const Floors& floors)
 ForgeOutcome forgeCode(LevelCode code, const std::atomic<bool>* cancel, const Progress& progress, int threads)
 {
     const GradeRules& grade = gradeRules(code.grade);
-    RoomPlan plan{grade.rooms, grade.budget, threadsFor(code.grade, threads), cancel, progress};
-    const RoomOutcome outcome = scheduleRooms(plan, [&](int room, std::size_t allowance, const RoomWatch& watch) {
-        return climbRoom(grade, roomSeed(code, room), allowance, watch);
+    RoomPlan plan{0, threadsFor(code.grade, threads), cancel, progress, grade.typical};
+    const RoomOutcome outcome = scheduleRooms(plan, [&](int room, const RoomWatch& watch) {
+        return climbRoom(grade, roomSeed(code, room), watch);
     });
-    ForgeOutcome forged{ForgeFailure::no_level_found, outcome.work, outcome.rooms};
-    if (outcome.cancelled)
-        forged.result = ForgeFailure::cancelled;
-    else if (outcome.found)
+    ForgeOutcome forged{ForgeFailure::cancelled, outcome.work, outcome.rooms};
+    if (!outcome.cancelled && outcome.found)
         forged.result = gradedLevel(code, *outcome.found);
     return forged;
 }
@@ -173,17 +228,7 @@ ForgeOutcome forgeCode(LevelCode code, const std::atomic<bool>* cancel, const Pr
 ForgeOutcome forgeDaily(std::chrono::year_month_day day, const std::atomic<bool>* cancel, const Progress& progress,
                         int threads)
 {
-    constexpr int attempts = 3;
-    ForgeOutcome outcome;
-    for (int attempt = 0; attempt < attempts; ++attempt) {
-        outcome = forgeCode(dailyCode(day, attempt), cancel, [&](double done) {
-            if (progress)
-                progress((attempt + done) / attempts);
-        }, threads);
-        if (outcome.ok() || outcome.failure() == ForgeFailure::cancelled)
-            break;
-    }
-    return outcome;
+    return forgeCode(dailyCode(day), cancel, progress, threads);
 }
 
 std::string levelFileBytes(const GameLevel& level) { return writeRecord(toRecord(level)); }

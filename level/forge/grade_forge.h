@@ -26,9 +26,10 @@ struct GradeRules {
     Settings settings;        // the room's size and crates, and the caps of a fair level
     Floors floors;
     int rounds = 0;           // changes tried on one room before a fresh one
-    int count_every = 0;      // kept changes between counts of the positions
-    int rooms = 0;            // fresh rooms at most
-    std::size_t budget = 0;   // work (see Judging) before giving up
+    int count_every = 0;      // kept changes between counts of the positions (0: never)
+    double states_weight = 0; // what the climb's score loses each time the solver's states double
+    int jumps = 0;            // starts farthest from a win taken from each count of the positions
+    std::size_t typical = 0;  // the work of a typical forge, for the progress shown
 };
 
 const GradeRules& gradeRules(Grade grade);
@@ -44,7 +45,7 @@ struct GradedLevel {
 };
 
 enum class ForgeFailure {
-    no_level_found,  // the budget ran out first: "no level found, try another code"
+    no_level_found,  // nothing came back (a forging worker was lost): the forge itself always gives a level
     cancelled,
 };
 
@@ -59,11 +60,13 @@ struct ForgeOutcome {
 };
 
 // Reported from a forging thread (with several, one at a time), at most a few hundred
-// times: the share of the budget spent, from 0 to 1, never falling.
+// times: from 0 towards 1, never falling. No forge knows how many rooms it will climb, so
+// the bar stands half full after the grade's typical work and fills on from there.
 using Progress = std::function<void(double)>;
 
 // The level of `code`, the same on every machine whatever `threads`: rooms are climbed
-// one by one, each from its own seed, and the first that meets the grade's floors wins.
+// one by one, each from its own seed and within its own bound, and the first that meets
+// the grade's floors wins; there is always one, so only `cancel` ends a forge without it.
 // With more threads later rooms are climbed ahead and dropped when an earlier one wins.
 // `cancel`, when set, ends the forge within a few milliseconds. 0 threads: the grade's
 // own choice (several for Expert, one below it).
@@ -76,7 +79,7 @@ inline ForgeOutcome forgeGrade(Grade grade, std::uint32_t seed, const std::atomi
     return forgeCode({grade, seed}, cancel, progress, threads);
 }
 
-// The daily puzzle: the day's first code that gives a level (nearly always its first).
+// The daily puzzle: the level of the day's code.
 ForgeOutcome forgeDaily(std::chrono::year_month_day day, const std::atomic<bool>* cancel = nullptr,
                         const Progress& progress = {}, int threads = 0);
 
@@ -84,7 +87,7 @@ ForgeOutcome forgeDaily(std::chrono::year_month_day day, const std::atomic<bool>
 std::string levelFileBytes(const GameLevel& level);
 
 // The bytes of the level file for a code: what level_forge --grade writes and the game
-// plays; nothing when the code gives no level.
+// plays.
 std::optional<std::string> levelFileForCode(LevelCode code);
 
 } // namespace kelvaro::forge

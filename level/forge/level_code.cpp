@@ -97,13 +97,12 @@ std::variant<LevelCode, CodeFault> readLevelCode(std::string_view text)
     return code;
 }
 
-LevelCode dailyCode(std::chrono::year_month_day day, int attempt)
+LevelCode dailyCode(std::chrono::year_month_day day)
 {
     const auto number = static_cast<std::uint32_t>(static_cast<int>(day.year()) * 10000 +
                                                    static_cast<int>(static_cast<unsigned>(day.month())) * 100 +
                                                    static_cast<int>(static_cast<unsigned>(day.day())));
-    const std::uint32_t seed = mixed(number + 0x9e3779b9U * static_cast<std::uint32_t>(attempt));
-    return {Grade::hard, seed % (max_code_seed + 1)};
+    return {Grade::hard, mixed(number) % (max_code_seed + 1)};
 }
 
 } // namespace kelvaro::forge

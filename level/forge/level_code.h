@@ -49,7 +49,6 @@ std::variant<LevelCode, CodeFault> readLevelCode(std::string_view text);
 
 // The daily puzzle's code for a calendar day (UTC): always Hard, its seed mixed from the
 // day's number yyyymmdd by a fixed function, so everyone gets the same puzzle that day.
-// `attempt` gives the day's further codes, for a day whose first code forges no level.
-LevelCode dailyCode(std::chrono::year_month_day day, int attempt = 0);
+LevelCode dailyCode(std::chrono::year_month_day day);
 
 } // namespace kelvaro::forge

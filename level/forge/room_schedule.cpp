@@ -3,7 +3,9 @@
 #include "level/forge/room_schedule.h"
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
+#include <map>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -16,23 +18,12 @@ class Ledger {
 public:
     explicit Ledger(const RoomPlan& plan) : plan_(plan) {}
 
-    // Takes the next room's climb. A room that found its level within what was left wins;
-    // one that reached what was left (before or while finding one) ends the forge empty.
     void settle(const RoomClimb& climb)
     {
-        const std::size_t allowance = plan_.budget - outcome_.work;
         ++outcome_.rooms;
-        if (climb.found && climb.started_last < allowance) {
-            outcome_.work += climb.work;
-            outcome_.found = climb.found;
-            done_ = true;
-        } else if (climb.found || climb.exhausted || climb.work >= allowance) {
-            outcome_.work = plan_.budget;
-            done_ = true;
-        } else {
-            outcome_.work += climb.work;
-            done_ = outcome_.rooms == plan_.rooms;
-        }
+        outcome_.work += climb.work;
+        outcome_.found = climb.found;
+        done_ = climb.found || outcome_.rooms == plan_.rooms;
     }
 
     bool done() const { return done_; }
@@ -48,14 +39,14 @@ private:
 // Tells the caller how far the forge is, a few hundred times at most.
 class ProgressReport {
 public:
-    explicit ProgressReport(const std::function<void(double)>& report, std::size_t budget)
-        : report_(report), budget_(static_cast<double>(std::max<std::size_t>(budget, 1)))
+    explicit ProgressReport(const RoomPlan& plan)
+        : report_(plan.progress), typical_(static_cast<double>(std::max<std::size_t>(plan.typical, 1)))
     {
     }
 
     void spent(std::size_t work)
     {
-        const double share = std::min(1.0, static_cast<double>(work) / budget_);
+        const double share = 1.0 - std::exp2(-static_cast<double>(work) / typical_);
         if (report_ && share >= last_ + 0.005) {
             last_ = share;
             report_(share);
@@ -64,7 +55,7 @@ public:
 
 private:
     const std::function<void(double)>& report_;
-    double budget_;
+    double typical_;
     double last_ = 0;
 };
 
@@ -80,10 +71,10 @@ bool cancelled(const RoomPlan& plan) { return plan.cancel && plan.cancel->load(s
 RoomOutcome oneByOne(const RoomPlan& plan, const ClimbRoom& climb)
 {
     Ledger ledger(plan);
-    ProgressReport progress(plan.progress, plan.budget);
+    ProgressReport progress(plan);
     const RoomWatch watch{[&] { return cancelled(plan); }, [&](std::size_t work) { progress.spent(ledger.spent() + work); }};
     for (int room = 0; !ledger.done(); ++room) {
-        const RoomClimb climbed = climb(room, plan.budget - ledger.spent(), watch);
+        const RoomClimb climbed = climb(room, watch);
         if (climbed.stopped || cancelled(plan))
             return cancelledOutcome();
         ledger.settle(climbed);
@@ -91,15 +82,10 @@ RoomOutcome oneByOne(const RoomPlan& plan, const ClimbRoom& climb)
     return ledger.outcome();
 }
 
-// Threads take rooms in order; each climbs with the whole budget, since what the rooms
-// before it spend is not known yet, and the ledger settles the finished rooms in order.
+// Threads take rooms in order and the ledger settles the finished rooms in order.
 class Crew {
 public:
-    Crew(const RoomPlan& plan, const ClimbRoom& climb)
-        : plan_(plan), climb_(climb), ledger_(plan), progress_(plan.progress, plan.budget),
-          climbs_(static_cast<std::size_t>(plan.rooms)), live_(static_cast<std::size_t>(plan.rooms), 0)
-    {
-    }
+    Crew(const RoomPlan& plan, const ClimbRoom& climb) : plan_(plan), climb_(climb), ledger_(plan), progress_(plan) {}
 
     RoomOutcome run()
     {
@@ -119,6 +105,8 @@ private:
     // after a room that found a level.
     bool matters(int room) const { return !settled_.load() && room <= first_found_.load(); }
 
+    bool beyondPlan(int room) const { return plan_.rooms > 0 && room >= plan_.rooms; }
+
     void work()
     {
         for (;;) {
@@ -126,32 +114,44 @@ private:
             {
                 std::lock_guard lock(mutex_);
                 room = next_++;
+                live_[room] = 0;
             }
-            if (room >= plan_.rooms || !matters(room) || cancelled(plan_))
-                return;
+            if (beyondPlan(room) || !matters(room) || cancelled(plan_))
+                return forget(room);
             const RoomWatch watch{[&] { return cancelled(plan_) || !matters(room); },
                                   [&](std::size_t work) { spent(room, work); }};
-            RoomClimb climbed = climb_(room, plan_.budget, watch);
+            RoomClimb climbed = climb_(room, watch);
             std::lock_guard lock(mutex_);
+            live_.erase(room);
             if (climbed.stopped)
                 continue;
             if (climbed.found)
                 first_found_.store(std::min(first_found_.load(), room));
-            climbs_[static_cast<std::size_t>(room)] = std::move(climbed);
-            while (!ledger_.done() && settled_rooms_ < plan_.rooms && climbs_[static_cast<std::size_t>(settled_rooms_)])
-                ledger_.settle(*climbs_[static_cast<std::size_t>(settled_rooms_++)]);
+            climbs_.emplace(room, std::move(climbed));
+            for (auto next = climbs_.find(settled_rooms_); !ledger_.done() && next != climbs_.end();
+                 next = climbs_.find(settled_rooms_)) {
+                ledger_.settle(next->second);
+                climbs_.erase(next);
+                ++settled_rooms_;
+            }
             settled_.store(ledger_.done());
         }
+    }
+
+    void forget(int room)
+    {
+        std::lock_guard lock(mutex_);
+        live_.erase(room);
     }
 
     void spent(int room, std::size_t work)
     {
         std::lock_guard lock(mutex_);
-        live_[static_cast<std::size_t>(room)] = work;
-        std::size_t all = 0;
-        for (std::size_t w : live_)
+        live_[room] = work;
+        std::size_t all = ledger_.spent();
+        for (const auto& [_, w] : live_)
             all += w;
-        progress_.spent(std::min(all, plan_.budget));
+        progress_.spent(all);
     }
 
     const RoomPlan& plan_;
@@ -159,8 +159,8 @@ private:
     std::mutex mutex_;
     Ledger ledger_;
     ProgressReport progress_;
-    std::vector<std::optional<RoomClimb>> climbs_;
-    std::vector<std::size_t> live_;
+    std::map<int, RoomClimb> climbs_;    // finished, not yet settled
+    std::map<int, std::size_t> live_;    // work of the rooms being climbed
     int next_ = 0;
     int settled_rooms_ = 0;
     std::atomic<bool> settled_{false};
@@ -171,8 +171,6 @@ private:
 
 RoomOutcome scheduleRooms(const RoomPlan& plan, const ClimbRoom& climb)
 {
-    if (plan.rooms <= 0)
-        return {};
     if (plan.threads <= 1)
         return oneByOne(plan, climb);
     return Crew(plan, climb).run();

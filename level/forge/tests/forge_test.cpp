@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The forge's drawings, judge and climb: framed as the level tools frame them, fair levels only, same seed same level.
 #include "level/forge/forge.h"
+#include "level/forge/pull_search.h"
 
 #include "level/cell_kind.h"
+#include "level/forge/forge_steps.h"
 
 #include <gtest/gtest.h>
 
@@ -118,6 +120,55 @@ TEST(Forge, SeedsPinnedByteForByte)
         const auto forged = forge(settings);
         ASSERT_TRUE(forged) << "seed " << seed;
         EXPECT_EQ(forged->drawing, drawing) << "seed " << seed;
+    }
+}
+
+TEST(FarthestStarts, ACorridorsPositionsByTheirPushesToTheGoal)
+{
+    const Drawing corridor{"S.*..G"};
+    const auto starts = farthestStarts(corridor, PositionSpace(framedLevel(corridor), 100), 5, {});
+    ASSERT_EQ(starts.size(), 3u);
+    // No object changes anywhere: the fewer pushes first, the player on the first cell it reaches.
+    EXPECT_EQ(starts[0].drawing, Drawing{"S...*G"});
+    EXPECT_EQ(starts[1].drawing, Drawing{"S..*.G"});
+    EXPECT_EQ(starts[2].drawing, Drawing{"S.*..G"});
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(starts[i].pushes, i + 1);
+        EXPECT_EQ(starts[i].changes, 0);
+    }
+}
+
+// The walls and the goal, with everything that moves lifted off.
+Drawing fixedCells(Drawing drawing)
+{
+    for (std::string& row : drawing)
+        for (char& c : row)
+            c = c == '#' || c == 'G' ? c : '.';
+    return drawing;
+}
+
+TEST(FarthestStarts, EveryStartCanBeWonAndNoSolutionPushesLess)
+{
+    for (int number : {20, 24}) {
+        const Drawing room = shippedDrawing(number);
+        const PositionSpace space(framedLevel(room), 10'000);
+        ASSERT_TRUE(space.complete());
+        int cells = 0;
+        const auto starts = farthestStarts(room, space, 40, [&](int n) { return cells++ % n; });
+        ASSERT_EQ(starts.size(), 40u) << number;
+        for (std::size_t i = 0; i < starts.size(); ++i) {
+            SCOPED_TRACE("level " + std::to_string(number) + ", start " + std::to_string(i));
+            const Drawing& start = starts[i].drawing;
+            for (char piece : std::string("o*S"))
+                EXPECT_EQ(cellsOf(start, piece).size(), cellsOf(room, piece).size()) << piece;
+            EXPECT_EQ(fixedCells(start), fixedCells(room));
+            const Solution solution = solve(framedLevel(start));
+            ASSERT_EQ(solution.verdict, Verdict::solvable);
+            EXPECT_GE(solution.pushes, starts[i].pushes);
+            if (i > 0) {
+                EXPECT_LE(starts[i].changes, starts[i - 1].changes);
+            }
+        }
     }
 }
 
