@@ -1013,6 +1013,81 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Restart</source>
+        <translation>Neu starten</translation>
+    </message>
+    <message>
+        <source>Open levels</source>
+        <translation>Level öffnen</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message>
+        <source>Take back</source>
+        <translation>Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menü</translation>
+    </message>
+    <message>
+        <source>Level files…</source>
+        <translation>Level-Dateien …</translation>
+    </message>
+    <message>
+        <source>Level folder…</source>
+        <translation>Level-Ordner …</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Hoch</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Links</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Rechts</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Runter</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Schieben</translation>
+    </message>
+    <message>
+        <source>Push with the arrows</source>
+        <translation>Mit den Pfeilen schieben</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Ja</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nein</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::EditorUsage</name>
     <message>
         <source>usage: kel_edit [--levels DIR] [--help | --version | --self-test]

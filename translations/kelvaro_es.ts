@@ -1013,6 +1013,81 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Restart</source>
+        <translation>Reiniciar</translation>
+    </message>
+    <message>
+        <source>Open levels</source>
+        <translation>Abrir niveles</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Acerca de</translation>
+    </message>
+    <message>
+        <source>Take back</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menú</translation>
+    </message>
+    <message>
+        <source>Level files…</source>
+        <translation>Archivos de niveles…</translation>
+    </message>
+    <message>
+        <source>Level folder…</source>
+        <translation>Carpeta de niveles…</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Izquierda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Derecha</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Empujar</translation>
+    </message>
+    <message>
+        <source>Push with the arrows</source>
+        <translation>Empujar con las flechas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>Aceptar</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sí</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::EditorUsage</name>
     <message>
         <source>usage: kel_edit [--levels DIR] [--help | --version | --self-test]

@@ -1013,6 +1013,81 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Restart</source>
+        <translation>Recommencer</translation>
+    </message>
+    <message>
+        <source>Open levels</source>
+        <translation>Ouvrir des niveaux</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message>
+        <source>Take back</source>
+        <translation>Annuler le coup</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Level files…</source>
+        <translation>Fichiers de niveaux…</translation>
+    </message>
+    <message>
+        <source>Level folder…</source>
+        <translation>Dossier de niveaux…</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Gauche</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Droite</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Pousser</translation>
+    </message>
+    <message>
+        <source>Push with the arrows</source>
+        <translation>Pousser avec les flèches</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Oui</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Non</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::EditorUsage</name>
     <message>
         <source>usage: kel_edit [--levels DIR] [--help | --version | --self-test]

@@ -1013,6 +1013,81 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Restart</source>
+        <translation>Ricomincia</translation>
+    </message>
+    <message>
+        <source>Open levels</source>
+        <translation>Apri livelli</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message>
+        <source>Take back</source>
+        <translation>Annulla mossa</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Level files…</source>
+        <translation>File di livelli…</translation>
+    </message>
+    <message>
+        <source>Level folder…</source>
+        <translation>Cartella di livelli…</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Sinistra</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Destra</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Spingi</translation>
+    </message>
+    <message>
+        <source>Push with the arrows</source>
+        <translation>Spingi con le frecce</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sì</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::EditorUsage</name>
     <message>
         <source>usage: kel_edit [--levels DIR] [--help | --version | --self-test]

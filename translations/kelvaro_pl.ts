@@ -1022,6 +1022,81 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Restart</source>
+        <translation>Od nowa</translation>
+    </message>
+    <message>
+        <source>Open levels</source>
+        <translation>Otwórz poziomy</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>O grze</translation>
+    </message>
+    <message>
+        <source>Take back</source>
+        <translation>Cofnij ruch</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Level files…</source>
+        <translation>Pliki poziomów…</translation>
+    </message>
+    <message>
+        <source>Level folder…</source>
+        <translation>Katalog poziomów…</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>W górę</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>W lewo</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>W prawo</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>W dół</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Pchaj</translation>
+    </message>
+    <message>
+        <source>Push with the arrows</source>
+        <translation>Pchaj strzałkami</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Tak</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::EditorUsage</name>
     <message>
         <source>usage: kel_edit [--levels DIR] [--help | --version | --self-test]

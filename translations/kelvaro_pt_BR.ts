@@ -1013,6 +1013,81 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
     </message>
 </context>
 <context>
+    <name>WebPage</name>
+    <message>
+        <source>Restart</source>
+        <translation>Recomeçar</translation>
+    </message>
+    <message>
+        <source>Open levels</source>
+        <translation>Abrir fases</translation>
+    </message>
+    <message>
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message>
+        <source>Take back</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Level files…</source>
+        <translation>Arquivos de fases…</translation>
+    </message>
+    <message>
+        <source>Level folder…</source>
+        <translation>Pasta de fases…</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Para cima</translation>
+    </message>
+    <message>
+        <source>Left</source>
+        <translation>Para a esquerda</translation>
+    </message>
+    <message>
+        <source>Right</source>
+        <translation>Para a direita</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Para baixo</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Empurrar</translation>
+    </message>
+    <message>
+        <source>Push with the arrows</source>
+        <translation>Empurrar com as setas</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>Yes</source>
+        <translation>Sim</translation>
+    </message>
+    <message>
+        <source>No</source>
+        <translation>Não</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::EditorUsage</name>
     <message>
         <source>usage: kel_edit [--levels DIR] [--help | --version | --self-test]

@@ -19,6 +19,8 @@ public:
     // Everything on the first call; then only the controls whose count moved, and the drawn
     // areas, which it empties.
     void show(Controls& controls, const Images& images);
+    // The page's language changed: the next show() hands it everything again, worded anew.
+    void showAgain() { first_ = true; }
 
 private:
     void showLabels(const Controls& controls);

@@ -3,6 +3,7 @@
 #include "web/js_page.h"
 
 #include "web/page_json.h"
+#include "web/web_translation.h"
 
 #include <vector>
 
@@ -74,14 +75,14 @@ void JsPage::blit(const Surface& surface, const Area& area)
 void JsPage::showLabel(int index, const LabelControl& label)
 {
     const Rect& p = label.place;
-    kelvaro_label(index, english(label.caption).c_str(), static_cast<int>(p.left), static_cast<int>(p.top), p.width,
+    kelvaro_label(index, worded(label.caption).c_str(), static_cast<int>(p.left), static_cast<int>(p.top), p.width,
                   p.height, label.visible ? 1 : 0, label.colour, label.font_points);
 }
 
 void JsPage::showButton(int index, const ButtonControl& button, bool focused)
 {
     const Rect& p = button.place;
-    kelvaro_button(index, english(button.caption).c_str(), static_cast<int>(p.left), static_cast<int>(p.top), p.width,
+    kelvaro_button(index, worded(button.caption).c_str(), static_cast<int>(p.left), static_cast<int>(p.top), p.width,
                    p.height, button.visible ? 1 : 0, focused ? 1 : 0);
 }
 

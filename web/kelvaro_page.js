@@ -122,7 +122,7 @@ var Page = (function() {
       var choices = kind === 1 ? [['Yes', 1], ['No', 0]] : kind === 2 ? [['OK', 1], ['Cancel', 0]] : [['OK', 1]];
       choices.forEach(function(choice) {
         var b = document.createElement('button');
-        b.textContent = choice[0];
+        b.textContent = PageLanguage.tr('WebPage', choice[0]);
         b.value = String(choice[1]);
         buttonsDiv.appendChild(b);
       });
@@ -217,6 +217,11 @@ var Page = (function() {
     });
     records.listen();
     chooser.listen();
+    var language = document.getElementById('language');
+    PageLanguage.listen(language, call, function() {
+      PageLayout.open(false);
+      language.blur();
+    });
   }
 
   return {
@@ -226,10 +231,14 @@ var Page = (function() {
       LevelOpener.listen();
       call('kel_mount');
     },
+    // The game starts in the page's language, once its translation is there.
     storageRead: function() {
-      call('kel_start');
-      Page.ready = true;
-      Page.readyAt = performance.now();
+      PageLanguage.ready().then(function() {
+        PageLanguage.teach(call);
+        call('kel_start');
+        Page.ready = true;
+        Page.readyAt = performance.now();
+      });
     },
     ready: false,
     readyAt: 0,  // when the first frame was shown, in ms since navigation

@@ -21,10 +21,10 @@ void WebDialogs::chooseLevel(const ChooserRequest& request, std::function<void(s
     chooser.sets = request.sets;
     chooser.figures = request.figures;
     chooser_ = std::move(chooser);
-    ChooserView view{english(phrase(chooser_words::context, chooser_words::title)),
-                     english(phrase(chooser_words::context, chooser_words::play)), {}, 0};
+    ChooserView view{worded(phrase(chooser_words::context, chooser_words::title)),
+                     worded(phrase(chooser_words::context, chooser_words::play)), {}, 0};
     for (const LevelSet& set : request.sets)
-        view.sets.push_back(english(chooserSetName(set, request.sets)));
+        view.sets.push_back(worded(chooserSetName(set, request.sets)));
     view.current = request.sets.empty() ? 0 : static_cast<int>(std::min(request.current, request.sets.size() - 1));
     page_.openChooser(chooser_->id, view);
     if (!request.sets.empty())
@@ -43,7 +43,7 @@ void WebDialogs::showSet(int index, int focus_number)
     const auto at = std::find_if(chooser_->levels.begin(), chooser_->levels.end(),
                                  [&](const ChooserLevel& level) { return level.number == focus_number; });
     const int focus = at == chooser_->levels.end() ? 0 : static_cast<int>(at - chooser_->levels.begin());
-    page_.showChooserSet(index, english(chooserSetName(set, chooser_->sets)), english(chooserSetInfo(set)),
+    page_.showChooserSet(index, worded(chooserSetName(set, chooser_->sets)), worded(chooserSetInfo(set)),
                          chooserTiles(true), focus);
 }
 
@@ -55,7 +55,7 @@ std::vector<ChooserTile> WebDialogs::chooserTiles(bool with_pictures) const
     for (const ChooserLevel& entry : chooser_->levels) {
         const LevelFigures figures = entry.level ? chooser_->figures(*entry.level) : LevelFigures{};
         ChooserTile tile{entry.number, worded(chooserLevelLines(entry, figures)), figures.solved, entry.level.has_value(),
-                         entry.error ? english(entry.error->message()) : entry.file.filename().string(), {}};
+                         entry.error ? worded(entry.error->message()) : entry.file.filename().string(), {}};
         if (with_pictures && entry.level)
             tile.thumbnail = levelThumbnail(*entry.level, images_, chooser_thumbnail_width, chooser_thumbnail_height);
         tiles.push_back(std::move(tile));

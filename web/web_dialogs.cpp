@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The boxes handed to the page's script, which words nothing: every text arrives in English.
+// The boxes handed to the page's script, which words nothing: every text arrives in the page's language.
 #include "web/web_dialogs.h"
 
 #include "game/play/records_table.h"
@@ -19,8 +19,8 @@ PageTable pageTable(const std::vector<Message>& headings, const RecordsTable::Ro
 RecordsView recordsView(const RecordsShown& shown)
 {
     const RecordsTable table = recordsTable(shown);
-    return {english(table.title),     english(table.levels_tab), pageTable(table.level_headings, table.levels),
-            english(table.daily_tab), english(table.tally),      pageTable(table.day_headings, table.days)};
+    return {worded(table.title),     worded(table.levels_tab), pageTable(table.level_headings, table.levels),
+            worded(table.daily_tab), worded(table.tally),      pageTable(table.day_headings, table.days)};
 }
 
 // The lines of a text window, one a line of the text.
@@ -28,19 +28,11 @@ std::string windowLines(const WindowText& text)
 {
     std::string lines;
     for (std::size_t i = 0; i < text.lines.size(); ++i)
-        lines += (i ? "\n" : "") + english(text.lines[i]);
+        lines += (i ? "\n" : "") + worded(text.lines[i]);
     return lines;
 }
 
 } // namespace
-
-std::vector<std::string> worded(const std::vector<Message>& messages)
-{
-    std::vector<std::string> words;
-    for (const Message& message : messages)
-        words.push_back(english(message));
-    return words;
-}
 
 int WebDialogs::open(Answer answer)
 {
@@ -63,33 +55,33 @@ void WebDialogs::answer(int id, bool yes, const std::string& text)
 void WebDialogs::confirm(const Message& text, const Message& title, std::function<void(bool yes)> done)
 {
     const int id = open([done](bool yes, const std::string&) { done(yes); });
-    page_.openBox(id, Page::BoxKind::yesNo, english(title), english(text));
+    page_.openBox(id, Page::BoxKind::yesNo, worded(title), worded(text));
 }
 
 void WebDialogs::inputBox(const Message& prompt, const Message& title, std::function<void(const std::string& answer)> done)
 {
     const int id = open([done](bool, const std::string& text) { done(text); });
-    page_.openBox(id, Page::BoxKind::input, english(title), english(prompt));
+    page_.openBox(id, Page::BoxKind::input, worded(title), worded(prompt));
 }
 
 void WebDialogs::message(const Message& text, std::function<void()> done)
 {
     const int id = open([done](bool, const std::string&) { done(); });
-    page_.openBox(id, Page::BoxKind::ok, "Kelvaro", english(text));
+    page_.openBox(id, Page::BoxKind::ok, "Kelvaro", worded(text));
 }
 
 void WebDialogs::showHelp(std::function<void()> done)
 {
     const int id = open([done](bool, const std::string&) { done(); });
     const WindowText text = helpText();
-    page_.openBox(id, Page::BoxKind::help, english(text.title), windowLines(text));
+    page_.openBox(id, Page::BoxKind::help, worded(text.title), windowLines(text));
 }
 
 void WebDialogs::showAbout(std::function<void()> done)
 {
     const int id = open([done](bool, const std::string&) { done(); });
     const WindowText text = aboutText();
-    page_.openBox(id, Page::BoxKind::about, english(text.title), windowLines(text));
+    page_.openBox(id, Page::BoxKind::about, worded(text.title), windowLines(text));
 }
 
 void WebDialogs::showRecords(const RecordsShown& shown, std::function<void()> done)

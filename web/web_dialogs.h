@@ -6,6 +6,7 @@
 #include "game/play/chooser_level.h"
 #include "game/ports/dialogs.h"
 #include "web/page.h"
+#include "web/web_translation.h"
 
 #include <functional>
 #include <map>
@@ -14,9 +15,6 @@
 #include <vector>
 
 namespace kelvaro {
-
-// The words of a list of messages, in English.
-std::vector<std::string> worded(const std::vector<Message>& messages);
 
 // What the chooser gives a level's picture, as the desktop's grid does: 17 x 16 cells of 8 pixels.
 inline constexpr int chooser_thumbnail_width = 136;

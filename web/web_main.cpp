@@ -2,6 +2,7 @@
 // The C functions the page's script calls: one shell, made at start-up, every event handed to it.
 #include "game/play/scene_scale.h"
 #include "web/web_shell.h"
+#include "web/web_translation.h"
 
 #include <emscripten.h>
 
@@ -85,5 +86,18 @@ EMSCRIPTEN_KEEPALIVE const int* kel_fit(int width, int height, int dpr)
     const int values[7] = {s.render_ratio, s.nearest, s.smooth ? 1 : 0, s.width, s.height, s.left, s.top};
     std::copy(values, values + 7, numbers);
     return numbers;
+}
+
+// The page's language: its code, then each text of its translation (form 0 for a text without
+// %n), then kel_language_done(), which shows a game already started in it.
+EMSCRIPTEN_KEEPALIVE void kel_language(const char* code) { kelvaro::pageTranslation().reset(code); }
+EMSCRIPTEN_KEEPALIVE void kel_phrase(const char* context, const char* source, int form, const char* text)
+{
+    kelvaro::pageTranslation().add(context, source, form, text);
+}
+EMSCRIPTEN_KEEPALIVE void kel_language_done()
+{
+    if (shell)
+        shell->showAgain();
 }
 }

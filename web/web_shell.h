@@ -55,6 +55,13 @@ public:
     void openFile(std::string name, std::string bytes) { files_.add({std::move(name), std::move(bytes)}); }
     void openDone();
 
+    // The page's language changed: every control shown again in it.
+    void showAgain()
+    {
+        mirror_.showAgain();
+        sync();
+    }
+
     // For the browser tests: time stands at `now` (page milliseconds) until the next call.
     void setTestClock(std::uint32_t now);
     // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left,

@@ -45,7 +45,7 @@ def main(lupdate, root, files):
             copies.append(copy)
         # Without -no-obsolete: a text gone from the sources shows as vanished, a new one as unfinished.
         subprocess.run([lupdate, '-silent', '-locations', 'none', '-I', root, '-extensions', 'cpp,h',
-                        *[os.path.join(root, d) for d in ('game', 'editor', 'level', 'i18n', 'tools')],
+                        *[os.path.join(root, d) for d in ('game', 'editor', 'level', 'i18n', 'tools', 'web')],
                         '-ts', *copies], check=True, stdout=subprocess.DEVNULL)
         for copy in copies:
             faults += faults_in(copy, os.path.basename(copy))

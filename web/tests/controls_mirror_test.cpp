@@ -43,6 +43,11 @@ TEST(ControlsMirror, ShowsEverythingFirstThenNothingUnchanged)
     EXPECT_NE(std::find(first.begin(), first.end(), "picture 0 hidden"), first.end());
     EXPECT_TRUE(rig.controls.drawn.empty());
     EXPECT_TRUE(rig.show().empty());
+
+    // A new language: the page is handed every control again, to word it anew.
+    rig.mirror.showAgain();
+    EXPECT_EQ(rig.show(), first);
+    EXPECT_TRUE(rig.show().empty());
 }
 
 TEST(ControlsMirror, PassesOnOnlyWhatMoved)

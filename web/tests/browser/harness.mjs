@@ -69,8 +69,9 @@ export async function launch() {
 }
 
 // Opens the game at `view` and waits until it has started; `errors` collects what the page
-// reports as an error (console errors, uncaught exceptions, failed requests).
-export async function openGame(session, view = desktop, query = '') {
+// reports as an error (console errors, uncaught exceptions, failed requests). `prepare(page)`,
+// if given, runs before the page is loaded (a browser's language, requests answered by the test).
+export async function openGame(session, view = desktop, query = '', prepare = null) {
   const page = await session.browser.newPage();
   const errors = [];
   page.on('console', (message) => { if (message.type() === 'error') errors.push(message.text()); });
@@ -78,6 +79,8 @@ export async function openGame(session, view = desktop, query = '') {
   page.on('response', (response) => { if (response.status() >= 400) errors.push(`${response.url()}: ${response.status()}`); });
   page.on('requestfailed', (request) => errors.push(`${request.url()}: ${request.failure()?.errorText}`));
   await page.setViewport(view);
+  if (prepare)
+    await prepare(page);
   await page.goto(session.url + query);
   await page.waitForFunction(() => window.Page && Page.ready);
   return { page, errors };
