@@ -20,7 +20,12 @@ public:
     // areas, which it empties.
     void show(Controls& controls, const Images& images);
     // The page's language changed: the next show() hands it everything again, worded anew.
-    void showAgain() { first_ = true; }
+    void showAgain()
+    {
+        first_ = true;
+        hint_.reset();
+        marks_.reset();
+    }
 
 private:
     void showLabels(const Controls& controls);
