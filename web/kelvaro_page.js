@@ -218,7 +218,7 @@ var Page = (function() {
     records.listen();
     chooser.listen();
     var language = document.getElementById('language');
-    PageLanguage.listen(language, call, function() {
+    PageLanguage.listen(language, function() {
       PageLayout.open(false);
       language.blur();
     });
@@ -234,7 +234,7 @@ var Page = (function() {
     // The game starts in the page's language, once its translation is there.
     storageRead: function() {
       PageLanguage.ready().then(function() {
-        PageLanguage.teach(call);
+        PageLanguage.teach();
         call('kel_start');
         Page.ready = true;
         Page.readyAt = performance.now();

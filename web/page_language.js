@@ -80,8 +80,10 @@ var PageLanguage = (function() {
     });
   }
 
+  function call(name, types, values) { Module.ccall(name, null, types || [], values || []); }
+
   // The game's core words its messages itself, from the same texts.
-  function teach(call) {
+  function teach() {
     call('kel_language', ['string'], [code]);
     Object.keys(messages).forEach(function(context) {
       Object.keys(messages[context]).forEach(function(source) {
@@ -124,7 +126,7 @@ var PageLanguage = (function() {
     tr: tr,
     teach: teach,
     // The menu: a language chosen is kept, the page and a game under way worded in it at once.
-    listen: function(select, call, done) {
+    listen: function(select, done) {
       fillMenu(select);
       select.addEventListener('change', function() {
         var wanted = select.value;
@@ -132,7 +134,7 @@ var PageLanguage = (function() {
           localStorage.setItem(storageKey, wanted);
         } catch (error) {}
         use(wanted).then(function() {
-          teach(call);
+          teach();
           call('kel_language_done');
           done();
         });
