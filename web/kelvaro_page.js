@@ -219,6 +219,16 @@ var Page = (function() {
     chooser.listen();
   }
 
+  // The site's files kept for a visit without the network (service_worker.js, made by the build),
+  // asked for once the game has shown itself, so that keeping them does not slow a first visit.
+  function keepOffline() {
+    if (!('serviceWorker' in navigator))
+      return;
+    navigator.serviceWorker.register('service_worker.js').catch(function(error) {
+      console.warn('The game cannot be kept for offline play: ' + error);
+    });
+  }
+
   return {
     start: function() {
       fit();
@@ -230,6 +240,7 @@ var Page = (function() {
       call('kel_start');
       Page.ready = true;
       Page.readyAt = performance.now();
+      keepOffline();
     },
     ready: false,
     readyAt: 0,  // when the first frame was shown, in ms since navigation
