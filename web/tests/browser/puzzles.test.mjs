@@ -11,7 +11,9 @@ import { fileURLToPath } from 'node:url';
 import { answerBox, freezeClock, launch, menu, newGame, openGame, play, probe, runUntil, step, waitForState } from './harness.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
-const tools = resolve(process.env.KELVARO_TOOLS || join(here, '../../../build/default/tools'));
+// The desktop's tools of the default build (KELVARO_BUILD names another build folder).
+const build = resolve(process.env.KELVARO_BUILD || join(here, '../../../build/default'));
+const tools = { level_forge: join(build, 'tools/level_forge'), kel_check: join(build, 'app/kel_check') };
 
 let session, scratch;
 before(async () => {
@@ -24,7 +26,7 @@ after(() => {
 });
 
 function run(program, args) {
-  const done = spawnSync(join(tools, program), args, { encoding: 'utf8' });
+  const done = spawnSync(tools[program], args, { encoding: 'utf8' });
   assert.equal(done.status, 0, `${program} ${args.join(' ')}: ${done.error || done.stderr}`);
   return done.stdout;
 }
