@@ -40,6 +40,7 @@ async function firstFrame(session) {
   for (let i = 0; i < loads; ++i) {
     const page = await session.browser.newPage();
     await page.setCacheEnabled(false);
+    await page.setBypassServiceWorker(true);  // the first load's worker would serve the others from its cache
     await page.setViewport(desktop);
     await page.goto(session.url);
     await page.waitForFunction(() => window.Page && Page.ready);

@@ -356,6 +356,39 @@ Das Spiel geht ohne sie weiter.</translation>
         <source>The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.</source>
         <translation>Das Level %1 wurde nicht behalten: Es gibt keinen Ordner für deine Level, da weder XDG_DATA_HOME noch HOME gesetzt ist.</translation>
     </message>
+    <message>
+        <source>Kelvaro daily %1 (%2): solved, %3 s left, %4</source>
+        <translation>Kelvaro Rätsel des Tages %1 (%2): gelöst, %3 s übrig, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvaro daily %1 (%2): solved, %3 s left, %4 · %n-day run</source>
+        <translation>
+            <numerusform>Kelvaro Rätsel des Tages %1 (%2): gelöst, %3 s übrig, %4 · Serie von %n Tag</numerusform>
+            <numerusform>Kelvaro Rätsel des Tages %1 (%2): gelöst, %3 s übrig, %4 · Serie von %n Tagen</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions</source>
+        <translation>
+            <numerusform>%n Zug</numerusform>
+            <numerusform>%n Züge</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions (par %1)</source>
+        <translation>
+            <numerusform>%n Zug (Par %1)</numerusform>
+            <numerusform>%n Züge (Par %1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Kopiert</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>

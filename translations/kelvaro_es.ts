@@ -356,6 +356,39 @@ El juego sigue sin ellos.</translation>
         <source>The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.</source>
         <translation>El nivel %1 no se guardó: no hay carpeta para tus niveles, porque no están definidas ni XDG_DATA_HOME ni HOME.</translation>
     </message>
+    <message>
+        <source>Kelvaro daily %1 (%2): solved, %3 s left, %4</source>
+        <translation>Kelvaro del día %1 (%2): resuelto, %3 s restantes, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvaro daily %1 (%2): solved, %3 s left, %4 · %n-day run</source>
+        <translation>
+            <numerusform>Kelvaro del día %1 (%2): resuelto, %3 s restantes, %4 · racha de %n día</numerusform>
+            <numerusform>Kelvaro del día %1 (%2): resuelto, %3 s restantes, %4 · racha de %n días</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions</source>
+        <translation>
+            <numerusform>%n acción</numerusform>
+            <numerusform>%n acciones</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions (par %1)</source>
+        <translation>
+            <numerusform>%n acción (par %1)</numerusform>
+            <numerusform>%n acciones (par %1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>

@@ -356,6 +356,39 @@ Le jeu continue sans eux.</translation>
         <source>The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.</source>
         <translation>Le niveau %1 n’a pas été gardé : il n’y a pas de dossier pour vos niveaux, car ni XDG_DATA_HOME ni HOME n’est défini.</translation>
     </message>
+    <message>
+        <source>Kelvaro daily %1 (%2): solved, %3 s left, %4</source>
+        <translation>Kelvaro du jour %1 (%2) : résolu, %3 s restantes, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvaro daily %1 (%2): solved, %3 s left, %4 · %n-day run</source>
+        <translation>
+            <numerusform>Kelvaro du jour %1 (%2) : résolu, %3 s restantes, %4 · série de %n jour</numerusform>
+            <numerusform>Kelvaro du jour %1 (%2) : résolu, %3 s restantes, %4 · série de %n jours</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions</source>
+        <translation>
+            <numerusform>%n action</numerusform>
+            <numerusform>%n actions</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions (par %1)</source>
+        <translation>
+            <numerusform>%n action (par %1)</numerusform>
+            <numerusform>%n actions (par %1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copié</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>

@@ -356,6 +356,39 @@ Il gioco continua senza.</translation>
         <source>The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.</source>
         <translation>Il livello %1 non è stato tenuto: non c’è una cartella per i tuoi livelli, perché né XDG_DATA_HOME né HOME sono impostate.</translation>
     </message>
+    <message>
+        <source>Kelvaro daily %1 (%2): solved, %3 s left, %4</source>
+        <translation>Kelvaro del giorno %1 (%2): risolto, %3 s rimasti, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvaro daily %1 (%2): solved, %3 s left, %4 · %n-day run</source>
+        <translation>
+            <numerusform>Kelvaro del giorno %1 (%2): risolto, %3 s rimasti, %4 · serie di %n giorno</numerusform>
+            <numerusform>Kelvaro del giorno %1 (%2): risolto, %3 s rimasti, %4 · serie di %n giorni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions</source>
+        <translation>
+            <numerusform>%n azione</numerusform>
+            <numerusform>%n azioni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions (par %1)</source>
+        <translation>
+            <numerusform>%n azione (par %1)</numerusform>
+            <numerusform>%n azioni (par %1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Condividi</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiato</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>

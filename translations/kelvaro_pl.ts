@@ -356,6 +356,42 @@ Gra toczy się dalej bez nich.</translation>
         <source>The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.</source>
         <translation>Poziomu %1 nie zachowano: nie ma folderu na twoje poziomy, bo nie ustawiono ani XDG_DATA_HOME, ani HOME.</translation>
     </message>
+    <message>
+        <source>Kelvaro daily %1 (%2): solved, %3 s left, %4</source>
+        <translation>Kelvaro dnia %1 (%2): rozwiązano, zostało %3 s, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvaro daily %1 (%2): solved, %3 s left, %4 · %n-day run</source>
+        <translation>
+            <numerusform>Kelvaro dnia %1 (%2): rozwiązano, zostało %3 s, %4 · seria: %n dzień</numerusform>
+            <numerusform>Kelvaro dnia %1 (%2): rozwiązano, zostało %3 s, %4 · seria: %n dni</numerusform>
+            <numerusform>Kelvaro dnia %1 (%2): rozwiązano, zostało %3 s, %4 · seria: %n dni</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions</source>
+        <translation>
+            <numerusform>%n ruch</numerusform>
+            <numerusform>%n ruchy</numerusform>
+            <numerusform>%n ruchów</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions (par %1)</source>
+        <translation>
+            <numerusform>%n ruch (par %1)</numerusform>
+            <numerusform>%n ruchy (par %1)</numerusform>
+            <numerusform>%n ruchów (par %1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Udostępnij</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Skopiowano</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>

@@ -356,6 +356,39 @@ O jogo continua sem eles.</translation>
         <source>The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.</source>
         <translation>A fase %1 não foi guardada: não há pasta para as suas fases, pois nem XDG_DATA_HOME nem HOME estão definidas.</translation>
     </message>
+    <message>
+        <source>Kelvaro daily %1 (%2): solved, %3 s left, %4</source>
+        <translation>Kelvaro do dia %1 (%2): resolvido, %3 s restantes, %4</translation>
+    </message>
+    <message numerus="yes">
+        <source>Kelvaro daily %1 (%2): solved, %3 s left, %4 · %n-day run</source>
+        <translation>
+            <numerusform>Kelvaro do dia %1 (%2): resolvido, %3 s restantes, %4 · sequência de %n dia</numerusform>
+            <numerusform>Kelvaro do dia %1 (%2): resolvido, %3 s restantes, %4 · sequência de %n dias</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions</source>
+        <translation>
+            <numerusform>%n ação</numerusform>
+            <numerusform>%n ações</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n actions (par %1)</source>
+        <translation>
+            <numerusform>%n ação (par %1)</numerusform>
+            <numerusform>%n ações (par %1)</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Share</source>
+        <translation>Compartilhar</translation>
+    </message>
+    <message>
+        <source>Copied</source>
+        <translation>Copiado</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>

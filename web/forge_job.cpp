@@ -26,8 +26,15 @@ std::optional<forge::ForgeOutcome> readOutcome(JobWords& words)
     }
     outcome.work = words.number<std::size_t>();
     outcome.rooms = words.number<int>(0);
-    if (ok)
-        std::get<forge::GradedLevel>(outcome.result).level = readPosition(words);
+    if (ok) {
+        // Only the shortest solution's length travels, for the par: the page never replays it.
+        auto& graded = std::get<forge::GradedLevel>(outcome.result);
+        const int par = words.number<int>(0);
+        graded.solution.verdict = par ? Verdict::solvable : Verdict::unknown;
+        graded.solution.shortest = par > 0;
+        graded.solution.moves.assign(static_cast<std::size_t>(par), Action{false, 0});
+        graded.level = readPosition(words);
+    }
     if (!words.ok())
         return std::nullopt;
     return outcome;
@@ -100,8 +107,11 @@ std::string outcomeText(std::uint32_t id, const forge::ForgeOutcome& outcome)
     }
     putNumber(text, static_cast<long long>(outcome.work));
     putNumber(text, outcome.rooms);
-    if (outcome.ok())
+    if (outcome.ok()) {
+        const Solution& solution = outcome.level().solution;
+        putNumber(text, solution.shortest ? static_cast<int>(solution.moves.size()) : 0);
         putPosition(text, outcome.level().level);
+    }
     return text;
 }
 

@@ -22,8 +22,8 @@ std::string forgeJobText(const ForgeJob& job);
 std::optional<ForgeJob> parseForgeJob(const std::string& text);
 
 // What the worker reports on a job: the share of the budget spent, then the outcome. The
-// outcome carries what the window plays, the level and its code; the solution and the depth
-// the forge judged it by stay in the worker.
+// outcome carries what the window plays, the level and its code, and the shortest solution's
+// length for the par; the moves and the depth the forge judged it by stay in the worker.
 struct ForgeReport {
     std::uint32_t id = 0;
     std::variant<double, forge::ForgeOutcome> what;
@@ -31,7 +31,7 @@ struct ForgeReport {
 
 // "progress ID SHARE", the share in ten-thousandths.
 std::string progressText(std::uint32_t id, double share);
-// "forged ID 1 GRADE SEED WORK ROOMS POSITION" (the position as putPosition writes it), or
+// "forged ID 1 GRADE SEED WORK ROOMS PAR POSITION" (PAR 0: not known) (the position as putPosition writes it), or
 // "forged ID 0 FAILURE WORK ROOMS".
 std::string outcomeText(std::uint32_t id, const forge::ForgeOutcome& outcome);
 std::optional<ForgeReport> parseForgeReport(const std::string& text);

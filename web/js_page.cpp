@@ -25,6 +25,10 @@ void kelvaro_menu_item(const char* name, int enabled, int checked);
 void kelvaro_overlay(const int* numbers, int count);
 void kelvaro_wake(int milliseconds);
 void kelvaro_keep_files();
+void kelvaro_puzzle_box(int id, const char* json);
+void kelvaro_progress(int id, const char* title, const char* text, double share);
+void kelvaro_title(const char* title);
+void kelvaro_share(const char* line, const char* caption, const char* copied);
 }
 
 namespace kelvaro {
@@ -113,5 +117,19 @@ void JsPage::showOverlay(const HintOutline& hint, const PushMarks& marks)
 void JsPage::wakeIn(int milliseconds) { kelvaro_wake(milliseconds); }
 
 void JsPage::keepFiles() { kelvaro_keep_files(); }
+
+void JsPage::openPuzzleBox(int id, const PuzzleBoxView& view) { kelvaro_puzzle_box(id, jsonPuzzleBox(view).c_str()); }
+
+void JsPage::showProgress(int id, const std::string& title, const std::string& text, double share)
+{
+    kelvaro_progress(id, title.c_str(), text.c_str(), share);
+}
+
+void JsPage::showTitle(const std::string& title) { kelvaro_title(title.c_str()); }
+
+void JsPage::showShare(const std::string& line, const std::string& caption, const std::string& copied)
+{
+    kelvaro_share(line.c_str(), caption.c_str(), copied.c_str());
+}
 
 } // namespace kelvaro

@@ -23,6 +23,10 @@ public:
     void showOverlay(const HintOutline& hint, const PushMarks& marks) override;
     void wakeIn(int milliseconds) override;
     void keepFiles() override;
+    void openPuzzleBox(int id, const PuzzleBoxView& view) override;
+    void showProgress(int id, const std::string& title, const std::string& text, double share) override;
+    void showTitle(const std::string& title) override;
+    void showShare(const std::string& line, const std::string& caption, const std::string& copied) override;
 };
 
 } // namespace kelvaro

@@ -142,10 +142,11 @@ var Page = (function() {
   box.dialog.addEventListener('close', box.closed);
 
   var boxes = KelvaroBoxes(call), records = boxes.records, chooser = boxes.chooser;
+  var puzzles = KelvaroPuzzles(call);
 
   // The game closes a box whose answer it has already: the page's close event then answers nothing more.
   function closeBox(id) {
-    [box, records, chooser].forEach(function(each) {
+    [box, records, chooser, puzzles.puzzle, puzzles.progress].forEach(function(each) {
       if (each.id === id && each.dialog.open)
         each.dialog.close();
     });
@@ -217,10 +218,21 @@ var Page = (function() {
     });
     records.listen();
     chooser.listen();
+    puzzles.listen();
     var language = document.getElementById('language');
     PageLanguage.listen(language, function() {
       PageLayout.open(false);
       language.blur();
+    });
+  }
+
+  // The site's files kept for a visit without the network (service_worker.js, made by the build),
+  // asked for once the game has shown itself, so that keeping them does not slow a first visit.
+  function keepOffline() {
+    if (!('serviceWorker' in navigator))
+      return;
+    navigator.serviceWorker.register('service_worker.js').catch(function(error) {
+      console.warn('The game cannot be kept for offline play: ' + error);
     });
   }
 
@@ -236,8 +248,10 @@ var Page = (function() {
       PageLanguage.ready().then(function() {
         PageLanguage.teach();
         call('kel_start');
+        puzzles.started();
         Page.ready = true;
         Page.readyAt = performance.now();
+        keepOffline();
       });
     },
     ready: false,
@@ -246,6 +260,9 @@ var Page = (function() {
     // For tests and a look by hand: the run's state, and a clock that moves only when told.
     probe: function() { return JSON.parse(Module.ccall('kel_probe', 'string', [], [])); },
     testClock: function(milliseconds) { call('kel_test_clock', ['number'], [milliseconds]); },
+    // For tests: the daily puzzle's day, as a UTC date would give it.
+    puzzleFile: function() { return Module.ccall('kel_test_puzzle_file', 'string', [], []); },
+    testDay: function(year, month, day) { call('kel_test_day', ['number', 'number', 'number'], [year, month, day]); },
     openBox: box.open,
     // How many boxes the game has had its answer from: a box's close event comes a task after it shuts.
     boxesAnswered: function() { return box.answered; },
@@ -254,6 +271,9 @@ var Page = (function() {
     chooserSet: chooser.set,
     chooserTile: chooser.tile,
     closeBox: closeBox,
+    puzzleBox: puzzles.puzzle.open,
+    progress: puzzles.progress.show,
+    share: puzzles.share.show,
     blit: function(image, x, y) { scene.put(image, x, y); },
     label: function(index, caption, place, visible, colour, points) {
       var label = made(labels, index, 'div', 'label');

@@ -85,6 +85,18 @@ mergeInto(LibraryManager.library, {
       }
     });
   },
+  kelvaro_puzzle_box: function(id, json) {
+    Module.page.puzzleBox(id, JSON.parse(UTF8ToString(json)));
+  },
+  kelvaro_progress: function(id, title, text, share) {
+    Module.page.progress(id, UTF8ToString(title), UTF8ToString(text), share);
+  },
+  kelvaro_title: function(title) {
+    document.title = UTF8ToString(title);
+  },
+  kelvaro_share: function(line, caption, copied) {
+    Module.page.share(UTF8ToString(line), UTF8ToString(caption), UTF8ToString(copied));
+  },
   kelvaro_wake: function(milliseconds) {
     Module.page.wakeIn(milliseconds);
   },

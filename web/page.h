@@ -44,6 +44,17 @@ struct ChooserTile {
     Surface thumbnail;     // empty when it cannot be played, or when only the figures change
 };
 
+// The generated puzzle box: a grade of `grades` (the one at `grade` chosen first) and a code.
+struct PuzzleBoxView {
+    std::string title;
+    std::string grade_label;
+    std::string code_label;
+    std::string code_hint;  // shown in the empty code field
+    std::string note;
+    std::vector<std::string> grades;
+    int grade = 0;
+};
+
 class Page {
 public:
     enum class BoxKind { ok, yesNo, input, help, about, records, chooser };
@@ -74,6 +85,16 @@ public:
     virtual void wakeIn(int milliseconds) = 0;
     // The player's files changed: the page keeps them in the browser's storage.
     virtual void keepFiles() = 0;
+    // Opens the generated puzzle box as box `id`; its answer's text is the grade's index, a
+    // blank and the code typed.
+    virtual void openPuzzleBox(int id, const PuzzleBoxView& view) = 0;
+    // A progress bar with Cancel as box `id`, filled to `share` (0 to 1): opened by its first call.
+    virtual void showProgress(int id, const std::string& title, const std::string& text, double share) = 0;
+    // The page's title, as the desktop's window title.
+    virtual void showTitle(const std::string& title) = 0;
+    // The Share button: `line` what it shares, empty to hide it; `caption` its words and
+    // `copied` the word shown once the line is on the clipboard.
+    virtual void showShare(const std::string& line, const std::string& caption, const std::string& copied) = 0;
 };
 
 } // namespace kelvaro

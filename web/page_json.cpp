@@ -54,4 +54,11 @@ std::string jsonRecords(const RecordsView& view)
            R"(,"days":)" + jsonTable(view.days) + "}";
 }
 
+std::string jsonPuzzleBox(const PuzzleBoxView& view)
+{
+    return R"({"title":)" + jsonText(view.title) + R"(,"gradeLabel":)" + jsonText(view.grade_label) + R"(,"codeLabel":)" +
+           jsonText(view.code_label) + R"(,"codeHint":)" + jsonText(view.code_hint) + R"(,"note":)" + jsonText(view.note) +
+           R"(,"grades":)" + jsonList(view.grades) + R"(,"grade":)" + std::to_string(view.grade) + "}";
+}
+
 } // namespace kelvaro

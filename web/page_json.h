@@ -13,5 +13,6 @@ namespace kelvaro {
 std::string jsonText(const std::string& text);
 std::string jsonList(const std::vector<std::string>& texts);
 std::string jsonRecords(const RecordsView& view);
+std::string jsonPuzzleBox(const PuzzleBoxView& view);
 
 } // namespace kelvaro

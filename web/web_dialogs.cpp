@@ -3,7 +3,10 @@
 #include "web/web_dialogs.h"
 
 #include "game/play/records_table.h"
+#include "game/play/window_phrases.h"
 #include "game/play/window_text.h"
+
+#include <cmath>
 
 namespace kelvaro {
 namespace {
@@ -30,6 +33,25 @@ std::string windowLines(const WindowText& text)
     for (std::size_t i = 0; i < text.lines.size(); ++i)
         lines += (i ? "\n" : "") + worded(text.lines[i]);
     return lines;
+}
+
+// The desktop's box words these, under its own context.
+Message boxWord(const char* source) { return phrase("QtDialogs", source); }
+
+PuzzleBoxView puzzleBoxView(forge::Grade grade)
+{
+    PuzzleBoxView view{english(gameMessage(words::generated_puzzle)),
+                       english(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "Grade:"))),
+                       english(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "Code:"))),
+                       english(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "such as M-00042"))),
+                       english(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "Without a code, a new puzzle of the grade."))),
+                       {},
+                       static_cast<int>(grade)};
+    const char* names[] = {QT_TRANSLATE_NOOP("QtDialogs", "Easy"), QT_TRANSLATE_NOOP("QtDialogs", "Medium"),
+                           QT_TRANSLATE_NOOP("QtDialogs", "Hard"), QT_TRANSLATE_NOOP("QtDialogs", "Expert")};
+    for (forge::Grade each : forge::grades)
+        view.grades.push_back(english(boxWord(names[static_cast<int>(each)])));
+    return view;
 }
 
 } // namespace
@@ -97,6 +119,52 @@ void WebDialogs::updateRecords(const RecordsShown& shown)
 {
     if (records_id_)
         page_.showRecords(records_id_, recordsView(shown));
+}
+
+// The answer's text: the grade's index, a blank, the code typed.
+void WebDialogs::askPuzzle(forge::Grade grade, std::function<void(std::optional<PuzzleAsk>)> done)
+{
+    const int id = open([done](bool yes, const std::string& text) {
+        const int index = text.empty() ? -1 : text[0] - '0';
+        if (!yes || index < 0 || index > static_cast<int>(forge::Grade::expert)) {
+            done(std::nullopt);
+            return;
+        }
+        done(PuzzleAsk{static_cast<forge::Grade>(index), text.size() > 2 ? text.substr(2) : std::string()});
+    });
+    page_.openPuzzleBox(id, puzzleBoxView(grade));
+}
+
+void WebDialogs::showProgress(const Message& title, std::function<void()> cancelled)
+{
+    const int id = open([this, cancelled](bool, const std::string&) {
+        progress_.reset();
+        cancelled();
+    });
+    progress_ = Progress{id, english(title)};
+    setProgress(0);
+}
+
+void WebDialogs::setProgress(double share)
+{
+    if (!progress_)
+        return;
+    const int thousandths = static_cast<int>(std::lround(share * 1000));
+    if (thousandths == progress_->shown)
+        return;
+    progress_->shown = thousandths;
+    page_.showProgress(progress_->id, progress_->title, english(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "Making the puzzle…"))),
+                       thousandths / 1000.0);
+}
+
+// Closed by the game, not by the player: no Cancel.
+void WebDialogs::endProgress()
+{
+    if (!progress_)
+        return;
+    open_.erase(progress_->id);
+    page_.closeBox(progress_->id);
+    progress_.reset();
 }
 
 } // namespace kelvaro

@@ -34,6 +34,10 @@ public:
     void updateRecords(const RecordsShown& shown) override;
     void chooseLevel(const ChooserRequest& request, std::function<void(std::optional<LevelChoice>)> done) override;
     void updateChooser() override;
+    void askPuzzle(forge::Grade grade, std::function<void(std::optional<PuzzleAsk>)> done) override;
+    void showProgress(const Message& title, std::function<void()> cancelled) override;
+    void setProgress(double share) override;
+    void endProgress() override;
 
     // The page closed box `id`: `yes` for Yes or OK, `text` what was typed (empty for Cancel).
     void answer(int id, bool yes, const std::string& text);
@@ -65,6 +69,12 @@ private:
     int next_id_ = 1;
     int records_id_ = 0;  // the Records window open, or 0
     std::optional<Chooser> chooser_;
+    struct Progress {
+        int id = 0;
+        std::string title;
+        int shown = -1;  // in thousandths: the page is told only when the bar moves
+    };
+    std::optional<Progress> progress_;
 };
 
 } // namespace kelvaro

@@ -7,6 +7,7 @@
 #include <emscripten.h>
 
 #include <algorithm>
+#include <chrono>
 #include <memory>
 #include <string>
 
@@ -57,6 +58,13 @@ EMSCRIPTEN_KEEPALIVE const char* kel_probe()
     text = shell->probe();
     return text.c_str();
 }
+// Valid until the next call.
+EMSCRIPTEN_KEEPALIVE const char* kel_test_puzzle_file()
+{
+    static std::string text;
+    text = shell->puzzleFile();
+    return text.c_str();
+}
 // The worker `name` ("solver", "forge") answered, or stopped.
 EMSCRIPTEN_KEEPALIVE void kel_worker_answer(const char* name, const char* text) { shell->workerAnswer(name, text); }
 EMSCRIPTEN_KEEPALIVE void kel_worker_failed(const char* name) { shell->workerFailed(name); }
@@ -71,6 +79,15 @@ EMSCRIPTEN_KEEPALIVE void kel_open_file(const char* name, const char* bytes, int
     shell->openFile(name, std::string(bytes, static_cast<std::size_t>(length)));
 }
 EMSCRIPTEN_KEEPALIVE void kel_open_done() { shell->openDone(); }
+
+// A puzzle's code from the page's address (#H-02053, ?code=H-02053): that puzzle is forged and played.
+EMSCRIPTEN_KEEPALIVE void kel_play_code(const char* code) { shell->playCode(code); }
+// For the browser tests: the daily puzzle's day from now on, as the desktop's UTC date would be.
+EMSCRIPTEN_KEEPALIVE void kel_test_day(int year, int month, int day)
+{
+    kelvaro::WebShell::setTestDay(std::chrono::year_month_day{std::chrono::year(year), std::chrono::month(static_cast<unsigned>(month)),
+                                                              std::chrono::day(static_cast<unsigned>(day))});
+}
 
 // The scale for an area of device pixels, as the desktop's full screen takes it: render ratio,
 // nearest factor, smooth, shown width and height, left and top; valid until the next call.

@@ -4,6 +4,7 @@
 
 #include "game/play/played_set.h"
 #include "game/records/records.h"
+#include "level/forge/grade_forge.h"
 #include "level/level_files.h"
 #include "level/sets/level_set.h"
 
@@ -20,6 +21,11 @@ namespace {
 // Set once a test takes the clock over: from then on time moves only when the test says.
 std::optional<std::uint32_t> test_now;
 
+// Set by a test: the daily puzzle's day.
+std::optional<std::chrono::year_month_day> test_day;
+
+std::chrono::year_month_day today() { return test_day ? *test_day : todayUtc(); }
+
 // The page's clock: performance.now(), whole milliseconds, wrapping as the port allows.
 std::uint32_t ticks()
 {
@@ -35,6 +41,8 @@ std::optional<Command> commandNamed(const std::string& name)
         {"next", Command::nextButton},           {"abort", Command::abortButton},
         {"retry", Command::retryButton},         {"hint", Command::hintItem},
         {"records", Command::recordsItem},       {"chooseLevel", Command::chooseLevelItem},
+        {"generated", Command::generatedItem},   {"daily", Command::dailyItem},
+        {"keepLevel", Command::keepLevelItem},
     };
     const auto found = commands.find(name);
     return found == commands.end() ? std::nullopt : std::optional(found->second);
@@ -43,7 +51,7 @@ std::optional<Command> commandNamed(const std::string& name)
 } // namespace
 
 WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::path& save)
-    : images_(loadImages(data / "images")), records_file_(recordsFile(save.c_str(), nullptr)),
+    : images_(loadImages(data / "images")), records_file_(recordsFile(save.c_str(), nullptr)), sets_folder_(save / "sets"),
       files_(save, [this] { page_.keepFiles(); })
 {
     LevelShelf shelf;
@@ -57,8 +65,8 @@ WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::pat
         return std::optional<std::string>();
     };
     model_ = std::make_unique<GameWindowModel>(images_, std::move(shell), std::move(shelf),
-                                               RecordsService::Setup{records_file_, shippedLevelKeys(data)},
-                                               GeneratedPuzzles::Setup{&forge_});
+                                               RecordsService::Setup{records_file_, shippedLevelKeys(data), today},
+                                               GeneratedPuzzles::Setup{&forge_, today, sets_folder_});
     model_->setLevelSet(builtinLevelSet(data));
     dialogs_.after_close = [this] { sync(); };
     model_->engine.trace = [this](std::uint32_t, bool frame) { steps_ += frame ? 0 : 1; };
@@ -76,6 +84,7 @@ void WebShell::sync()
 {
     model_->advance();
     mirror_.show(model_->controls, images_);
+    puzzle_mirror_.show(*model_);
     const std::optional<std::uint32_t> due = model_->nextDue();
     page_.wakeIn(due ? std::max(static_cast<std::int32_t>(*due - ticks()), 0) : -1);
     keepWrittenFiles();
@@ -106,8 +115,29 @@ void WebShell::command(const std::string& name)
 {
     if (const std::optional<Command> command = commandNamed(name))
         model_->post(*command);
+    if (name == "keepLevel")
+        keptPuzzle();
     sync();
 }
+
+// A puzzle kept lands in the "Generated" set of the level home: the chooser lists it from now
+// on (and on later visits, with the other sets there), and the page keeps the files.
+void WebShell::keptPuzzle()
+{
+    const std::filesystem::path generated = sets_folder_ / "Generated";
+    std::error_code error;
+    if (std::filesystem::is_directory(generated, error))
+        model_->addOpenedFolder(generated);
+    page_.keepFiles();
+}
+
+void WebShell::playCode(const std::string& code)
+{
+    model_->playCode(code);
+    sync();
+}
+
+void WebShell::setTestDay(std::chrono::year_month_day day) { test_day = day; }
 
 void WebShell::characterKey(char key)
 {
@@ -177,6 +207,12 @@ void WebShell::setTestClock(std::uint32_t now)
 {
     test_now = now;
     sync();
+}
+
+std::string WebShell::puzzleFile() const
+{
+    const GameLevel* puzzle = model_->puzzleInPlay();
+    return puzzle ? forge::levelFileBytes(*puzzle) : std::string();
 }
 
 std::string WebShell::probe() const

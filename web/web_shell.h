@@ -9,11 +9,13 @@
 #include "web/js_page.h"
 #include "web/js_worker_link.h"
 #include "web/player_files.h"
+#include "web/puzzle_mirror.h"
 #include "web/web_dialogs.h"
 #include "web/web_forge.h"
 #include "web/web_solver.h"
 #include "web/web_sound.h"
 
+#include <chrono>
 #include <filesystem>
 #include <memory>
 #include <string>
@@ -55,6 +57,8 @@ public:
     void openFile(std::string name, std::string bytes) { files_.add({std::move(name), std::move(bytes)}); }
     void openDone();
 
+    // The puzzle of a code from the page's address: forged and played as if typed in its box.
+    void playCode(const std::string& code);
     // The page's language changed: every control shown again in it.
     void showAgain()
     {
@@ -64,16 +68,21 @@ public:
 
     // For the browser tests: time stands at `now` (page milliseconds) until the next call.
     void setTestClock(std::uint32_t now);
+    // For the browser tests: the daily puzzle's day, and the records' today, from now on.
+    static void setTestDay(std::chrono::year_month_day day);
     // The run's state as JSON: level, whether playing and past the start effect, the figure's and the jewel's cells, time left,
     // moves made, the play loop's steps taken and whether a move is under way (the page's touch play
     // waits for a step with its arrow held), the hint shown (visible, the object's cell, the player's)
     // the searches outstanding and dropped, and the engine's phase, pause and whether a box holds it.
     std::string probe() const;
+    // For the browser tests: the level file of the puzzle in play, as level_forge writes it; empty: none.
+    std::string puzzleFile() const;
 
 private:
     // Runs what is due, mirrors the controls and asks for the next wake-up.
     void sync();
     void keepWrittenFiles();
+    void keptPuzzle();
 
     JsPage page_;
     Images images_;
@@ -88,7 +97,9 @@ private:
     WebForge forge_{forge_link_};
     std::unique_ptr<GameWindowModel> model_;
     ControlsMirror mirror_{page_};
+    PuzzleMirror puzzle_mirror_{page_};
     std::filesystem::path records_file_;
+    std::filesystem::path sets_folder_;  // the player's level home: opened sets, and the puzzles kept
     std::filesystem::file_time_type records_written_{};
     PlayerFiles files_;
     unsigned steps_ = 0;

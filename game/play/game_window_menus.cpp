@@ -140,6 +140,12 @@ void GameWindowModel::onDailyPuzzle()
     puzzles_.daily();
 }
 
+void GameWindowModel::playCode(const std::string& code)
+{
+    clock_.pauseForBox();
+    puzzles_.forgeCode(code);
+}
+
 void GameWindowModel::onKeepLevel() { puzzles_.keep(); }
 
 } // namespace kelvaro

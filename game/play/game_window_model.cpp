@@ -19,10 +19,15 @@ void GameWindowModel::onEngineChange(Engine::Change change)
 {
     aid_.onChange(change);
     pointer_.onChange(change);
-    if (change == Engine::Change::started)
+    if (change == Engine::Change::started) {
         puzzles_.levelStarted();
+        daily_win_.reset();
+    }
     if (change == Engine::Change::won) {
-        records_.keepWin(engine.startedDigest(), engine.timeleft(), static_cast<int>(engine.movesMade()), puzzles_.day());
+        const int actions = static_cast<int>(engine.movesMade());
+        records_.keepWin(engine.startedDigest(), engine.timeleft(), actions, puzzles_.day());
+        if (const auto day = puzzles_.day())
+            daily_win_ = DailyWin{*day, *puzzles_.code(), engine.timeleft(), actions, puzzles_.par(), records_.dailyRun()};
         puzzles_.won();
     }
 }

@@ -9,6 +9,7 @@
 #include "game/play/played_set.h"
 #include "game/play/pointer_play.h"
 #include "game/play/records_service.h"
+#include "game/play/share_line.h"
 #include "game/ports/dialogs.h"
 #include "game/ports/level_shelf.h"
 #include "game/ports/solver_port.h"
@@ -88,6 +89,12 @@ public:
     std::optional<std::string> codeInPlay() const { return puzzles_.code(); }
     // A generated or daily puzzle was won and can be kept: Keep this level is enabled.
     bool canKeep() const { return puzzles_.canKeep(); }
+    // The generated or daily puzzle on the playfield, as its level file reads.
+    const GameLevel* puzzleInPlay() const { return puzzles_.level(); }
+    // The daily puzzle just won, for the line a player shares, until another level starts.
+    const std::optional<DailyWin>& dailyWin() const { return daily_win_; }
+    // Forges the puzzle of a code given from outside (a page's address), as if typed in its box.
+    void playCode(const std::string& code);
 
     // A menu item, button or character key from the window. While the start effect
     // draws a ring they wait, and take effect when the ring is complete.
@@ -171,6 +178,7 @@ private:
     PlayedSet played_;
     std::vector<std::filesystem::path> opened_folders_;
     std::deque<Held> held_;
+    std::optional<DailyWin> daily_win_;
     bool rested_ = false;      // the play loop's last step took no action and had nothing planned
     unsigned rest_keys_ = 0;  // the keys held at that step
 };

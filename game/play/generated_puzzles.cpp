@@ -54,25 +54,33 @@ std::optional<std::string> GeneratedPuzzles::code() const
 void GeneratedPuzzles::ask()
 {
     boxes_.modal([this](auto closed) {
-        boxes_.dialogs().askPuzzle(grade_, [this, closed](std::optional<PuzzleAsk> asked) {
+        boxes_.dialogs().askPuzzle(grade_, [this, closed](std::optional<PuzzleAsk> answer) {
             closed();
-            if (!asked)
+            if (!answer)
                 return;
-            grade_ = asked->grade;
-            const auto read = forge::readLevelCode(asked->code);
-            if (const auto* code = std::get_if<forge::LevelCode>(&read)) {
-                forge(*code, words::generated_puzzle);
-                return;
-            }
-            const forge::CodeFault fault = std::get<forge::CodeFault>(read);
-            if (fault != forge::CodeFault::empty) {
-                boxes_.say(codeFault(fault, asked->code), [this] { ask(); });
-                return;
-            }
-            const auto seed = std::uniform_int_distribution<std::uint32_t>(0, forge::max_code_seed)(seeds_);
-            forge(forge::LevelCode{asked->grade, seed}, words::generated_puzzle);
+            grade_ = answer->grade;
+            asked(*answer, [this] { ask(); });
         });
     });
+}
+
+void GeneratedPuzzles::forgeCode(const std::string& typed) { asked({grade_, typed}, [] {}); }
+
+// A faulty code is said, then `again` runs; a blank one gives a fresh seed of the grade.
+void GeneratedPuzzles::asked(const PuzzleAsk& answer, const std::function<void()>& again)
+{
+    const auto read = forge::readLevelCode(answer.code);
+    if (const auto* code = std::get_if<forge::LevelCode>(&read)) {
+        forge(*code, words::generated_puzzle);
+        return;
+    }
+    const forge::CodeFault fault = std::get<forge::CodeFault>(read);
+    if (fault != forge::CodeFault::empty) {
+        boxes_.say(codeFault(fault, answer.code), again);
+        return;
+    }
+    const auto seed = std::uniform_int_distribution<std::uint32_t>(0, forge::max_code_seed)(seeds_);
+    forge(forge::LevelCode{answer.grade, seed}, words::generated_puzzle);
 }
 
 void GeneratedPuzzles::daily() { forge(setup_.today(), words::daily_puzzle); }
@@ -117,7 +125,10 @@ void GeneratedPuzzles::forged(const ForgeRequest& request, const forge::ForgeOut
         return;
     }
     const auto* day = std::get_if<std::chrono::year_month_day>(&request);
-    puzzle_ = Puzzle{outcome.level().code, std::move(*level), day ? std::optional(*day) : std::nullopt};
+    const Solution& solution = outcome.level().solution;
+    const std::optional<int> par =
+        solution.shortest && !solution.moves.empty() ? std::optional(static_cast<int>(solution.moves.size())) : std::nullopt;
+    puzzle_ = Puzzle{outcome.level().code, std::move(*level), day ? std::optional(*day) : std::nullopt, par};
     play_();
 }
 

@@ -30,6 +30,8 @@ public:
 
     // Game > Generated puzzle: asks for a grade and a code, then forges it.
     void ask();
+    // A code typed elsewhere: forged as the box's code would be; a faulty one is said.
+    void forgeCode(const std::string& typed);
     // Game > Daily puzzle: today's.
     void daily();
     // Next after a puzzle: the code after it, of the same grade.
@@ -42,6 +44,8 @@ public:
     bool inPlay() const { return puzzle_.has_value(); }
     // The day of the daily puzzle in play, for its records.
     std::optional<std::chrono::year_month_day> day() const { return puzzle_ ? puzzle_->day : std::nullopt; }
+    // The shortest solution's actions of the puzzle in play, when the forge told it.
+    std::optional<int> par() const { return puzzle_ ? puzzle_->par : std::nullopt; }
     // The code of the puzzle in play, for the window's title.
     std::optional<std::string> code() const;
     // The set in play takes over again.
@@ -56,8 +60,10 @@ private:
         forge::LevelCode code;
         GameLevel level;  // as read back from its level file, so records match a kept copy
         std::optional<std::chrono::year_month_day> day;  // the daily puzzle's
+        std::optional<int> par;
     };
     void forge(ForgeRequest request, const char* title);
+    void asked(const PuzzleAsk& answer, const std::function<void()>& again);
     void forged(const ForgeRequest& request, const forge::ForgeOutcome& outcome);
     ForgePort& forger() { return setup_.forge ? *setup_.forge : inline_forge_; }
 

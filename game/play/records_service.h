@@ -66,6 +66,8 @@ public:
     void keepWin(const std::string& digest, int time_left, int actions,
                  std::optional<std::chrono::year_month_day> daily);
 
+    // Daily puzzles solved one after another up to today, as last read or written.
+    int dailyRun() const { return records_ ? records_->dailyTally(setup_.today()).current_run : 0; }
     // The Records window on levels 1 to `count`, read through `loader`; pars fill in as they come.
     void showRecords(int count, const LevelLoader& loader);
     // The chooser is open or closed: it is told when pars come.

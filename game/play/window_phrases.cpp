@@ -24,7 +24,7 @@ std::span<const Phrase> windowPhrases()
         {context, generated_puzzle}, {context, daily_puzzle}, {context, code_unknown_grade}, {context, code_no_seed},
         {context, code_not_a_number}, {context, code_too_large}, {context, no_level_found}, {context, kept},
         {context, already_kept}, {context, keep_failed}, {context, keep_set_damaged}, {context, keep_set_full},
-        {context, keep_no_home},
+        {context, keep_no_home}, {context, share}, {context, share_button}, {context, share_copied},
     };
     return table;
 }

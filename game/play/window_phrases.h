@@ -44,6 +44,17 @@ inline constexpr const char* keep_set_damaged =
     QT_TRANSLATE_NOOP("GameWindow", "The level %1 was not kept: %2 cannot be read as a set's description. Mend or remove it first.");
 inline constexpr const char* keep_set_full = QT_TRANSLATE_NOOP("GameWindow", "The level %1 was not kept: the set %2 already has 999 levels.");
 inline constexpr const char* keep_no_home = QT_TRANSLATE_NOOP("GameWindow", "The level %1 was not kept: there is no folder for your levels, as neither XDG_DATA_HOME nor HOME is set.");
+// The line to share after a daily puzzle won: the day, the code, time left, actions, the run.
+inline constexpr const char* share = QT_TRANSLATE_NOOP("GameWindow", "Kelvaro daily %1 (%2): solved, %3 s left, %4");
+inline constexpr const char* share_run =
+    QT_TRANSLATE_N_NOOP("GameWindow", "Kelvaro daily %1 (%2): solved, %3 s left, %4 · %n-day run");
+inline constexpr const char* share_run_one = "Kelvaro daily %1 (%2): solved, %3 s left, %4 · 1-day run";
+inline constexpr const char* share_actions = QT_TRANSLATE_N_NOOP("GameWindow", "%n actions");
+inline constexpr const char* share_action = "1 action";
+inline constexpr const char* share_actions_par = QT_TRANSLATE_N_NOOP("GameWindow", "%n actions (par %1)");
+inline constexpr const char* share_action_par = "1 action (par %1)";
+inline constexpr const char* share_button = QT_TRANSLATE_NOOP("GameWindow", "Share");
+inline constexpr const char* share_copied = QT_TRANSLATE_NOOP("GameWindow", "Copied");
 } // namespace words
 
 // The texts above, and those the engine's controls and the player aid word themselves.

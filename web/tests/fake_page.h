@@ -78,6 +78,22 @@ public:
     }
     void wakeIn(int milliseconds) override { calls.push_back("wake " + std::to_string(milliseconds)); }
     void keepFiles() override { calls.push_back("keep files"); }
+    PuzzleBoxView puzzle_box;
+    void openPuzzleBox(int id, const PuzzleBoxView& view) override
+    {
+        calls.push_back("puzzle box " + std::to_string(id) + " " + view.title);
+        puzzle_box = view;
+    }
+    void showProgress(int id, const std::string& title, const std::string& text, double share) override
+    {
+        calls.push_back("progress " + std::to_string(id) + " " + title + ": " + text + " " +
+                        std::to_string(static_cast<int>(share * 100)) + "%");
+    }
+    void showTitle(const std::string& title) override { calls.push_back("title " + title); }
+    void showShare(const std::string& line, const std::string& caption, const std::string& copied) override
+    {
+        calls.push_back("share " + line + (line.empty() ? "" : " [" + caption + "/" + copied + "]"));
+    }
 
     // The calls so far, forgotten.
     std::vector<std::string> take() { return std::exchange(calls, {}); }

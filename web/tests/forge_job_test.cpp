@@ -68,6 +68,8 @@ TEST(ForgeJobText, TheWorkerForgesTheLevelOfTheCodeAndReportsItsProgress)
     ASSERT_TRUE(direct.ok());
     ASSERT_TRUE(outcome.ok());
     EXPECT_EQ(outcome.level().code, code);
+    EXPECT_TRUE(outcome.level().solution.shortest);
+    EXPECT_EQ(outcome.level().solution.moves.size(), direct.level().solution.moves.size());
     EXPECT_EQ(outcome.level().level, direct.level().level);
     EXPECT_EQ(outcome.work, direct.work);
     EXPECT_EQ(outcome.rooms, direct.rooms);

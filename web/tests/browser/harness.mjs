@@ -65,6 +65,14 @@ export async function launch() {
       server.kill();
       rmSync(profile, { recursive: true, force: true });
     },
+    // The site gone from the network, as for a phone offline; resolves once nothing answers there.
+    async stopServer() {
+      if (server.exitCode === null && server.signalCode === null) {
+        const ended = new Promise((done) => server.once('exit', done));
+        server.kill();
+        await ended;
+      }
+    },
   };
 }
 
