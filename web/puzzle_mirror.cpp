@@ -3,6 +3,7 @@
 #include "web/puzzle_mirror.h"
 
 #include "game/play/window_phrases.h"
+#include "web/web_translation.h"
 
 namespace kelvaro {
 
@@ -20,10 +21,10 @@ void PuzzleMirror::show(const GameWindowModel& model)
         keep.enabled = *can_keep_;
         page_.showMenuItem("keepLevel", keep);
     }
-    const std::string line = model.dailyWin() ? english(shareLine(*model.dailyWin())) : std::string();
+    const std::string line = model.dailyWin() ? worded(shareLine(*model.dailyWin())) : std::string();
     if (share_ != line) {
         share_ = line;
-        page_.showShare(line, english(gameMessage(words::share_button)), english(gameMessage(words::share_copied)));
+        page_.showShare(line, worded(gameMessage(words::share_button)), worded(gameMessage(words::share_copied)));
     }
 }
 

@@ -40,17 +40,17 @@ Message boxWord(const char* source) { return phrase("QtDialogs", source); }
 
 PuzzleBoxView puzzleBoxView(forge::Grade grade)
 {
-    PuzzleBoxView view{english(gameMessage(words::generated_puzzle)),
-                       english(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "Grade:"))),
-                       english(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "Code:"))),
-                       english(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "such as M-00042"))),
-                       english(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "Without a code, a new puzzle of the grade."))),
+    PuzzleBoxView view{worded(gameMessage(words::generated_puzzle)),
+                       worded(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "Grade:"))),
+                       worded(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "Code:"))),
+                       worded(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "such as M-00042"))),
+                       worded(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "Without a code, a new puzzle of the grade."))),
                        {},
                        static_cast<int>(grade)};
     const char* names[] = {QT_TRANSLATE_NOOP("QtDialogs", "Easy"), QT_TRANSLATE_NOOP("QtDialogs", "Medium"),
                            QT_TRANSLATE_NOOP("QtDialogs", "Hard"), QT_TRANSLATE_NOOP("QtDialogs", "Expert")};
     for (forge::Grade each : forge::grades)
-        view.grades.push_back(english(boxWord(names[static_cast<int>(each)])));
+        view.grades.push_back(worded(boxWord(names[static_cast<int>(each)])));
     return view;
 }
 
@@ -141,7 +141,7 @@ void WebDialogs::showProgress(const Message& title, std::function<void()> cancel
         progress_.reset();
         cancelled();
     });
-    progress_ = Progress{id, english(title)};
+    progress_ = Progress{id, worded(title)};
     setProgress(0);
 }
 
@@ -153,7 +153,7 @@ void WebDialogs::setProgress(double share)
     if (thousandths == progress_->shown)
         return;
     progress_->shown = thousandths;
-    page_.showProgress(progress_->id, progress_->title, english(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "Making the puzzle…"))),
+    page_.showProgress(progress_->id, progress_->title, worded(boxWord(QT_TRANSLATE_NOOP("QtDialogs", "Making the puzzle…"))),
                        thousandths / 1000.0);
 }
 

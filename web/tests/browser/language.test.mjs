@@ -85,6 +85,8 @@ function pseudoTranslation() {
 
 // The page in the pseudo language: its list of languages and its translation answered by the test.
 const pseudo = (files) => async (page) => {
+  // The offline page's service worker, kept from an earlier page, would answer before the test.
+  await page.setBypassServiceWorker(true);
   await page.setRequestInterception(true);
   page.on('request', (request) => {
     const path = new URL(request.url()).pathname;
@@ -129,7 +131,7 @@ function unmarked(page) {
   });
 }
 
-test('The pseudo-translation leaves no text unmarked: menus, the scene, Help, About, Records and a message box', async () => {
+test('The pseudo-translation leaves no text unmarked: menus, the scene, Help, About, Records, the puzzle box and a message box', async () => {
   const { page, errors } = await openGame(session, undefined, '', pseudo(pseudoTranslation()));
   assert.equal(await page.evaluate(() => document.documentElement.lang), 'eo');
   const seen = [];
@@ -147,6 +149,11 @@ test('The pseudo-translation leaves no text unmarked: menus, the scene, Help, Ab
   await page.click('#records-tabs [data-pane="records-daily"]');
   await look('daily records');
   await page.click('#records .box-buttons button');
+  await menu(page, 'generated');
+  await page.waitForSelector('#puzzle[open]');
+  await look('puzzle box');
+  await page.click('#puzzle .box-buttons button[value="0"]');
+  await page.waitForSelector('#puzzle:not([open])');
   await page.click('#menu button[data-command="newGame"]');
   await page.waitForSelector('#box[open]');
   await look('level box');
