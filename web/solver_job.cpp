@@ -10,18 +10,14 @@
 namespace kelvaro {
 namespace {
 
-bool readMoves(std::string_view text, std::vector<Action>& moves)
+bool readMoveList(std::string_view text, std::vector<Action>& moves)
 {
-    static constexpr std::string_view walks = "rlud", pushes = "RLUD";
     if (text == "-")
         return true;
-    for (const char c : text) {
-        const std::size_t walk = walks.find(c), push = pushes.find(c);
-        if (walk == std::string_view::npos && push == std::string_view::npos)
-            return false;
-        moves.push_back({push != std::string_view::npos, static_cast<std::uint8_t>(push != std::string_view::npos ? push : walk)});
-    }
-    return true;
+    std::optional<std::vector<Action>> read = readMoves(text);
+    if (read)
+        moves = std::move(*read);
+    return read.has_value();
 }
 
 } // namespace
@@ -79,7 +75,7 @@ std::optional<SolverAnswer> parseAnswer(const std::string& text)
     s.expanded = words.number<std::size_t>();
     s.stopped = words.number<int>(0, 1) != 0;
     const std::string_view moves = words.word();
-    if (!words.ok() || !readMoves(moves, s.moves))
+    if (!words.ok() || !readMoveList(moves, s.moves))
         return std::nullopt;
     return answer;
 }

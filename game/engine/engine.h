@@ -109,6 +109,8 @@ public:
     void requestTakeBack();
     // The walks and pushes made since the level started, less those taken back.
     std::size_t movesMade() const { return position_.movesMade(); }
+    // Those moves themselves, walks and pushes by their way: what a win's solution is kept as.
+    std::vector<Action> moves() const { return position_.moves(); }
     // The digest of the level as its file gave it, before any move: what its records are kept under.
     const std::string& startedDigest() const { return started_digest_; }
     // The position as it stands, as a level: for the solver and for planning clicks.

@@ -62,7 +62,17 @@ void Position::complete()
         level_.playerx = static_cast<std::uint8_t>(level_.playerx + d.dx);
         level_.playery = static_cast<std::uint8_t>(level_.playery + d.dy);
     }
+    moving_.dir = playerdir_;
     history_.push_back(moving_);
+}
+
+std::vector<Action> Position::moves() const
+{
+    std::vector<Action> made;
+    made.reserve(history_.size());
+    for (const Move& move : history_)
+        made.push_back({move.push, move.dir});
+    return made;
 }
 
 bool Position::takeBack()

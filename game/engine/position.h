@@ -4,6 +4,7 @@
 
 #include "game/ports/engine_ports.h"
 #include "level/game_level.h"
+#include "level/solver/solver.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -27,6 +28,7 @@ public:
         bool push = false;
         int fx = 0, fy = 0, gx = 0, gy = 0;  // the object's cell and the one it went to
         std::uint8_t f_code = 0, g_code = 0;
+        std::uint8_t dir = 0;  // the way the move went
     };
 
     // A new level, facing right, with no moves made.
@@ -55,6 +57,8 @@ public:
     // Undoes the last completed move; false when there is none.
     bool takeBack();
     std::size_t movesMade() const { return history_.size(); }
+    // The moves made since the start, less those taken back, as the solver writes them.
+    std::vector<Action> moves() const;
 
     // A second of the countdown gone: the count that follows, as shown, even below 1; the
     // time left itself stops at 0.

@@ -67,6 +67,21 @@ std::string movesText(const std::vector<Action>& moves)
     return text;
 }
 
+std::optional<std::vector<Action>> readMoves(std::string_view text)
+{
+    static constexpr std::string_view walks = "rlud", pushes = "RLUD";
+    std::vector<Action> moves;
+    moves.reserve(text.size());
+    for (const char c : text) {
+        const std::size_t walk = walks.find(c), push = pushes.find(c);
+        if (walk == std::string_view::npos && push == std::string_view::npos)
+            return std::nullopt;
+        const bool is_push = push != std::string_view::npos;
+        moves.push_back({is_push, static_cast<std::uint8_t>(is_push ? push : walk)});
+    }
+    return moves;
+}
+
 Solution decide(const GameLevel& level, const SolverLimits& limits)
 {
     SolverModel model(level, limits.tables);

@@ -7,7 +7,9 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kelvaro {
@@ -39,6 +41,8 @@ struct Action {
 
 // Walks as r l u d, pushes as R L U D.
 std::string movesText(const std::vector<Action>& moves);
+// The moves of such a text; nothing when a character is not one of those eight.
+std::optional<std::vector<Action>> readMoves(std::string_view text);
 
 class SolverTables;
 

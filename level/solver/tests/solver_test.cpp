@@ -37,6 +37,17 @@ TEST(SolverMoves, PushingTwiceInARowNeedsAWalkBetween)
     EXPECT_EQ(solution.leastMilliseconds(), 3 * 225);
 }
 
+TEST(SolverMoves, MovesReadBackAsWrittenAndAnyOtherCharacterIsRefused)
+{
+    const std::optional<std::vector<Action>> read = readMoves("rlUDuRdL");
+    ASSERT_TRUE(read);
+    EXPECT_EQ(movesText(*read), "rlUDuRdL");
+    EXPECT_EQ((*read)[2], (Action{true, 2}));
+    EXPECT_TRUE(readMoves("") && readMoves("")->empty());
+    EXPECT_FALSE(readMoves("rr x"));
+    EXPECT_FALSE(readMoves("rR\n"));
+}
+
 TEST(SolverMoves, TurningCostsNothingWhenItPushes)
 {
     // The player starts facing right; pushing up turns it in the same step.
