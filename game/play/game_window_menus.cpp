@@ -148,4 +148,10 @@ void GameWindowModel::playCode(const std::string& code)
 
 void GameWindowModel::onKeepLevel() { puzzles_.keep(); }
 
+void GameWindowModel::onRedo() {}
+
+void GameWindowModel::onReplay() {}
+
+void GameWindowModel::onShowSolution() {}
+
 } // namespace kelvaro

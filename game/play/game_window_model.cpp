@@ -104,6 +104,9 @@ void GameWindowModel::run(Command command)
     case Command::openFolderItem: onOpenLevelFolder(); return;
     case Command::generatedItem: onGeneratedPuzzle(); return;
     case Command::dailyItem: onDailyPuzzle(); return;
+    case Command::redoItem: onRedo(); return;
+    case Command::replayItem: onReplay(); return;
+    case Command::showSolutionItem: onShowSolution(); return;
     }
 }
 

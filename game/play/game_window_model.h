@@ -42,6 +42,9 @@ enum class Command {
     generatedItem,
     dailyItem,
     keepLevelItem,
+    redoItem,          // the move taken back made again
+    replayItem,        // the player's own kept solution, played on the level from its start
+    showSolutionItem,  // a shortest solution from the solver, played likewise
 };
 
 // Whether an answer to New game counts as a number, and its value: plain decimals,
@@ -137,6 +140,9 @@ public:
     void onGeneratedPuzzle();
     void onDailyPuzzle();
     void onKeepLevel();
+    void onRedo();
+    void onReplay();
+    void onShowSolution();
 
 private:
     struct Held {
