@@ -389,6 +389,22 @@ Das Spiel geht ohne sie weiter.</translation>
         <source>Copied</source>
         <translation>Kopiert</translation>
     </message>
+    <message>
+        <source>Show a solution</source>
+        <translation>Eine Lösung zeigen</translation>
+    </message>
+    <message>
+        <source>Show a solution? The level will not count as solved.</source>
+        <translation>Eine Lösung zeigen? Das Level zählt dann nicht als gelöst.</translation>
+    </message>
+    <message>
+        <source>No solution of yours is kept for this level yet.</source>
+        <translation>Für dieses Level ist noch keine Lösung von dir gespeichert.</translation>
+    </message>
+    <message>
+        <source>The solver found no solution from the level&apos;s start.</source>
+        <translation>Der Löser hat vom Start des Levels aus keine Lösung gefunden.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -1461,6 +1477,18 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
     <message>
         <source>Keep this level</source>
         <translation>Dieses Level behalten</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Replay my solution</source>
+        <translation>Meine Lösung abspielen</translation>
+    </message>
+    <message>
+        <source>Show a solution</source>
+        <translation>Eine Lösung zeigen</translation>
     </message>
 </context>
 <context>

@@ -389,6 +389,22 @@ El juego sigue sin ellos.</translation>
         <source>Copied</source>
         <translation>Copiado</translation>
     </message>
+    <message>
+        <source>Show a solution</source>
+        <translation>Mostrar una solución</translation>
+    </message>
+    <message>
+        <source>Show a solution? The level will not count as solved.</source>
+        <translation>¿Mostrar una solución? El nivel no contará como resuelto.</translation>
+    </message>
+    <message>
+        <source>No solution of yours is kept for this level yet.</source>
+        <translation>Aún no hay ninguna solución tuya guardada para este nivel.</translation>
+    </message>
+    <message>
+        <source>The solver found no solution from the level&apos;s start.</source>
+        <translation>El solucionador no encontró ninguna solución desde el inicio del nivel.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -1461,6 +1477,18 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
     <message>
         <source>Keep this level</source>
         <translation>Guardar este nivel</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Replay my solution</source>
+        <translation>Repetir mi solución</translation>
+    </message>
+    <message>
+        <source>Show a solution</source>
+        <translation>Mostrar una solución</translation>
     </message>
 </context>
 <context>

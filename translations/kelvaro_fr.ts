@@ -389,6 +389,22 @@ Le jeu continue sans eux.</translation>
         <source>Copied</source>
         <translation>Copié</translation>
     </message>
+    <message>
+        <source>Show a solution</source>
+        <translation>Montrer une solution</translation>
+    </message>
+    <message>
+        <source>Show a solution? The level will not count as solved.</source>
+        <translation>Montrer une solution ? Le niveau ne comptera pas comme résolu.</translation>
+    </message>
+    <message>
+        <source>No solution of yours is kept for this level yet.</source>
+        <translation>Aucune de vos solutions n&apos;est encore gardée pour ce niveau.</translation>
+    </message>
+    <message>
+        <source>The solver found no solution from the level&apos;s start.</source>
+        <translation>Le solveur n&apos;a trouvé aucune solution depuis le début du niveau.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -1461,6 +1477,18 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
     <message>
         <source>Keep this level</source>
         <translation>Garder ce niveau</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Replay my solution</source>
+        <translation>Rejouer ma solution</translation>
+    </message>
+    <message>
+        <source>Show a solution</source>
+        <translation>Montrer une solution</translation>
     </message>
 </context>
 <context>

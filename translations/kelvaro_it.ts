@@ -389,6 +389,22 @@ Il gioco continua senza.</translation>
         <source>Copied</source>
         <translation>Copiato</translation>
     </message>
+    <message>
+        <source>Show a solution</source>
+        <translation>Mostra una soluzione</translation>
+    </message>
+    <message>
+        <source>Show a solution? The level will not count as solved.</source>
+        <translation>Mostrare una soluzione? Il livello non conterà come risolto.</translation>
+    </message>
+    <message>
+        <source>No solution of yours is kept for this level yet.</source>
+        <translation>Non c&apos;è ancora una tua soluzione salvata per questo livello.</translation>
+    </message>
+    <message>
+        <source>The solver found no solution from the level&apos;s start.</source>
+        <translation>Il risolutore non ha trovato alcuna soluzione dall&apos;inizio del livello.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -1461,6 +1477,18 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
     <message>
         <source>Keep this level</source>
         <translation>Tieni questo livello</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Replay my solution</source>
+        <translation>Rivedi la mia soluzione</translation>
+    </message>
+    <message>
+        <source>Show a solution</source>
+        <translation>Mostra una soluzione</translation>
     </message>
 </context>
 <context>

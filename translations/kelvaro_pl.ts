@@ -392,6 +392,22 @@ Gra toczy się dalej bez nich.</translation>
         <source>Copied</source>
         <translation>Skopiowano</translation>
     </message>
+    <message>
+        <source>Show a solution</source>
+        <translation>Pokaż rozwiązanie</translation>
+    </message>
+    <message>
+        <source>Show a solution? The level will not count as solved.</source>
+        <translation>Pokazać rozwiązanie? Poziom nie będzie liczony jako rozwiązany.</translation>
+    </message>
+    <message>
+        <source>No solution of yours is kept for this level yet.</source>
+        <translation>Dla tego poziomu nie zachowano jeszcze żadnego twojego rozwiązania.</translation>
+    </message>
+    <message>
+        <source>The solver found no solution from the level&apos;s start.</source>
+        <translation>Solver nie znalazł rozwiązania od początku poziomu.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -1474,6 +1490,18 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
     <message>
         <source>Keep this level</source>
         <translation>Zachowaj ten poziom</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Replay my solution</source>
+        <translation>Odtwórz moje rozwiązanie</translation>
+    </message>
+    <message>
+        <source>Show a solution</source>
+        <translation>Pokaż rozwiązanie</translation>
     </message>
 </context>
 <context>

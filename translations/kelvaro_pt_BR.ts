@@ -389,6 +389,22 @@ O jogo continua sem eles.</translation>
         <source>Copied</source>
         <translation>Copiado</translation>
     </message>
+    <message>
+        <source>Show a solution</source>
+        <translation>Mostrar uma solução</translation>
+    </message>
+    <message>
+        <source>Show a solution? The level will not count as solved.</source>
+        <translation>Mostrar uma solução? O nível não contará como resolvido.</translation>
+    </message>
+    <message>
+        <source>No solution of yours is kept for this level yet.</source>
+        <translation>Ainda não há nenhuma solução sua guardada para este nível.</translation>
+    </message>
+    <message>
+        <source>The solver found no solution from the level&apos;s start.</source>
+        <translation>O resolvedor não encontrou nenhuma solução a partir do início do nível.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -1461,6 +1477,18 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
     <message>
         <source>Keep this level</source>
         <translation>Guardar esta fase</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Replay my solution</source>
+        <translation>Rever minha solução</translation>
+    </message>
+    <message>
+        <source>Show a solution</source>
+        <translation>Mostrar uma solução</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,7 @@ void PlayerAid::onChange(Engine::Change change)
         }
         break;
     case Engine::Change::started:
+    case Engine::Change::restored:
     case Engine::Change::won:
     case Engine::Change::lost:
     case Engine::Change::stopped:

@@ -33,6 +33,9 @@ void MainWindow::buildMenus()
     addItem(game, tr("Generated puzzle…"), QKeySequence(Qt::CTRL | Qt::Key_G), Command::generatedItem);
     addItem(game, tr("Daily puzzle"), QKeySequence(Qt::CTRL | Qt::Key_D), Command::dailyItem);
     addItem(game, tr("Keep this level"), QKeySequence(Qt::CTRL | Qt::Key_K), Command::keepLevelItem);
+    addItem(game, tr("Redo"), QKeySequence(), Command::redoItem);
+    addItem(game, tr("Replay my solution"), QKeySequence(), Command::replayItem);
+    addItem(game, tr("Show a solution"), QKeySequence(), Command::showSolutionItem);
     QMenu* options = menuBar()->addMenu(tr("Options"));
     addItem(options, tr("Sound"), QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
     buildViewItems(options);

@@ -46,6 +46,7 @@ std::optional<LevelError> Engine::startlevel(int number)
     phase_ = Phase::idle;  // whatever ran before is over for good
     timeup_ = false;
     drawing_.clear();
+    before_restart_.reset();
 
     auto read = loader_(number);
     if (!read)
@@ -67,6 +68,8 @@ std::optional<LevelError> Engine::startlevel(int number)
     controls_.timeLabel.caption = timeCaption(timeleft());
     playing_ = true;
     takeback_wanted_ = false;
+    redo_wanted_ = false;
+    replaying_ = false;
     plan_.clear();
     drawspiral();
     notify(Change::started);
@@ -149,7 +152,8 @@ void Engine::advance()
             return;
         startMusic();
         // A countdown a key started early may have run out between rings: it stays stopped.
-        if (!timeup_)
+        // A replay holds it until the player takes over.
+        if (!timeup_ && !replaying_)
             controls_.countdownTimer.enable(now());
         playloop();
         return;
@@ -227,33 +231,17 @@ Engine::Held Engine::heldKeys() const
     return held;
 }
 
-void Engine::plan(std::vector<Action> moves) { plan_.assign(moves.begin(), moves.end()); }
-
-std::optional<Action> Engine::takePlanned(Held& held)
-{
-    if (std::find(held.begin(), held.end(), true) != held.end())
-        plan_.clear();  // the keyboard takes over
-    if (plan_.empty())
-        return std::nullopt;
-    const Action planned = plan_.front();
-    plan_.pop_front();
-    held[static_cast<std::size_t>(arrowFor[planned.dir])] = true;
-    held[static_cast<std::size_t>(Key::ctrl)] = planned.push;
-    return planned;
-}
-
 void Engine::step()
 {
     lasttick_ = now();
     if (trace)
         trace(lasttick_, false);
-    if (takeback_wanted_) {
-        takeback_wanted_ = false;
-        if (!timeup_ && position_.takeBack())
-            notify(Change::taken_back);
-        drawing_.redraw(position_);
+    if (takeback_wanted_ || redo_wanted_) {
+        takeBackOrRedo();
         return;
     }
+    if (replaying_ && plan_.empty())
+        takeOver();  // the replay ran out without a win
     Held held = heldKeys();
     const std::optional<Action> planned = takePlanned(held);
     if (moveplayer(held) || push(held)) {
@@ -299,16 +287,6 @@ bool Engine::push(const Held& held)
 void Engine::pushobstacle(int fx, int fy) { startAnimation(Animation::push_obstacle, fx, fy); }
 
 void Engine::pushjewel(int fx, int fy) { startAnimation(Animation::push_jewel, fx, fy); }
-
-// ---------------------------------------------------------------- take-back
-
-void Engine::requestTakeBack()
-{
-    if (phase_ == Phase::playing && playing_ && paused_ == 0 && !timeup_ && !suspended()) {
-        takeback_wanted_ = true;
-        plan_.clear();
-    }
-}
 
 void Engine::notify(Change change)
 {
@@ -381,6 +359,8 @@ void Engine::stopgame()
     controls_.pausedLabel.visible = false;
     playing_ = false;
     plan_.clear();
+    replaying_ = false;
+    before_restart_.reset();
     controls_.clearWindowSurface();
     controls_.bannerTimer.enable(now());
     phase_ = Phase::idle;

@@ -107,6 +107,14 @@ public:
     // without animation. Asked for while the level is not being played between steps (an
     // animation, a pause, the start effect, a box, after the outcome) it is dropped.
     void requestTakeBack();
+    // Redo: the move last taken back is made again at the play loop's next step, as a
+    // take-back is undone, as long as no new move was made since. Dropped as a take-back is.
+    void requestRedo();
+    bool canRedo() const { return position_.canRedo(); }
+    // Restart level: the level from its start, as startlevel() plays it. Until another level
+    // starts, the position it left can be taken back once, with no moves made since the
+    // restart; the clock keeps the seconds that ran since.
+    std::optional<LevelError> restartlevel();
     // The walks and pushes made since the level started, less those taken back.
     std::size_t movesMade() const { return position_.movesMade(); }
     // Those moves themselves, walks and pushes by their way: what a win's solution is kept as.
@@ -121,11 +129,18 @@ public:
     // pace. A key held at a step, a level start or stop, a take-back or the level's end drops
     // what is left, as does a move that turns out not to walk or push as planned.
     void plan(std::vector<Action> moves);
-    void cancelPlan() { plan_.clear(); }
+    void cancelPlan();
     bool planned() const { return !plan_.empty(); }
+    // Plays `moves` on the level just started, as a plan, with the countdown held until the
+    // player takes over: by a key held, a cancel or a plan of their own, or when the moves
+    // run out without a win. The countdown then starts.
+    void replay(std::vector<Action> moves);
+    // The countdown waits for the end of a replay.
+    bool replaying() const { return replaying_; }
 
     // What changed the position, for whoever watches it (hints, records).
-    enum class Change { started, walked, pushed, taken_back, won, lost, stopped };
+    // `restored`: a restart was taken back, and the position is the one it left.
+    enum class Change { started, walked, pushed, taken_back, won, lost, stopped, restored };
     std::function<void(Change)> changed;
 
     void playOnce(Sound sound);
@@ -154,6 +169,9 @@ private:
     void pushobstacle(int fx, int fy);
     void pushjewel(int fx, int fy);
     void notify(Change change);
+    void takeBackOrRedo();
+    bool takeBackRestart();
+    void takeOver();
     void startAnimation(Animation kind, int fx, int fy);
     void frame();
     void finishAnimation();
@@ -183,7 +201,16 @@ private:
     int suspended_ = 0;
     std::string started_digest_;
     bool takeback_wanted_ = false;
+    bool redo_wanted_ = false;
+    bool replaying_ = false;
     std::deque<Action> plan_;
+    // What a restart left, until it is taken back or another level starts.
+    struct Restarted {
+        Position position;
+        std::string digest;
+        std::int16_t restarted_with = 0;  // the time left when the level started again
+    };
+    std::optional<Restarted> before_restart_;
 };
 
 } // namespace kelvaro

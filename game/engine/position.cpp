@@ -4,6 +4,7 @@
 
 #include "level/cell_rules.h"
 
+#include <algorithm>
 #include <utility>
 
 namespace kelvaro {
@@ -14,6 +15,7 @@ void Position::start(GameLevel level)
     ++maze_changes_;
     playerdir_ = 0;
     history_.clear();
+    taken_back_.clear();
     moving_ = {};
 }
 
@@ -64,6 +66,7 @@ void Position::complete()
     }
     moving_.dir = playerdir_;
     history_.push_back(moving_);
+    taken_back_.clear();  // a new move: what was taken back is gone for good
 }
 
 std::vector<Action> Position::moves() const
@@ -81,6 +84,7 @@ bool Position::takeBack()
         return false;
     const Move move = history_.back();
     history_.pop_back();
+    taken_back_.push_back(move);
     level_.playerx = move.playerx;
     level_.playery = move.playery;
     playerdir_ = move.playerdir;
@@ -92,6 +96,31 @@ bool Position::takeBack()
         ++maze_changes_;
     }
     return true;
+}
+
+std::optional<bool> Position::redo()
+{
+    if (taken_back_.empty())
+        return std::nullopt;
+    std::vector<Move> still = std::move(taken_back_);
+    const Move move = still.back();
+    still.pop_back();
+    face(move.dir);
+    // The position is the one the move was made from, so the same rule lets it again.
+    if (move.push ? !beginPush().has_value() : !beginWalk())
+        return std::nullopt;
+    complete();
+    taken_back_ = std::move(still);
+    return move.push;
+}
+
+void Position::restore(Position earlier, std::int16_t timeleft)
+{
+    const std::uint64_t changes = maze_changes_;
+    *this = std::move(earlier);
+    maze_changes_ = std::max(changes, maze_changes_) + 1;  // a drawing of either is out of date
+    level_.timeleft = timeleft;
+    taken_back_.clear();
 }
 
 int Position::countDown()

@@ -54,8 +54,15 @@ public:
     // Where the move under way began: the figure's cell, and for a push the object's.
     const Move& underWay() const { return moving_; }
 
-    // Undoes the last completed move; false when there is none.
+    // Undoes the last completed move; false when there is none. The move can then be redone
+    // until a new one is made.
     bool takeBack();
+    bool canRedo() const { return !taken_back_.empty(); }
+    // Makes the move last taken back again, at once: whether it was a push, or nothing when
+    // there is none to redo.
+    std::optional<bool> redo();
+    // Puts back a position kept from before, with `timeleft` on its clock and nothing to redo.
+    void restore(Position earlier, std::int16_t timeleft);
     std::size_t movesMade() const { return history_.size(); }
     // The moves made since the start, less those taken back, as the solver writes them.
     std::vector<Action> moves() const;
@@ -71,6 +78,7 @@ private:
     std::uint8_t playerdir_ = 0;
     std::uint64_t maze_changes_ = 0;
     std::vector<Move> history_;
+    std::vector<Move> taken_back_;  // the moves taken back, the last on top, while they can be redone
     Move moving_{};  // the move under way, kept when it completes
 };
 

@@ -92,9 +92,9 @@ Result<GameLevel> GameWindowModel::loadLevel(int number)
     return shelf_.loader(number);
 }
 
-void GameWindowModel::startlevel(int number)
+void GameWindowModel::startlevel(int number, bool restart)
 {
-    const std::optional<LevelError> error = engine.startlevel(number);
+    const std::optional<LevelError> error = restart ? engine.restartlevel() : engine.startlevel(number);
     if (!error && puzzles_.inPlay())
         controls.levelLabel.caption = levelCaption();  // its code is in the title: the read-out has no room for it
     if (!error)

@@ -48,7 +48,7 @@ void GameWindowModel::onRestartLevel()
 {
     boxes_.ifSure(words::restart_level, [this] {
         controls.countdownTimer.disable();
-        startlevel(engine.level());
+        startlevel(engine.level(), true);
     });
 }
 
@@ -148,10 +148,5 @@ void GameWindowModel::playCode(const std::string& code)
 
 void GameWindowModel::onKeepLevel() { puzzles_.keep(); }
 
-void GameWindowModel::onRedo() {}
-
-void GameWindowModel::onReplay() {}
-
-void GameWindowModel::onShowSolution() {}
 
 } // namespace kelvaro

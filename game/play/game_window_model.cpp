@@ -22,8 +22,9 @@ void GameWindowModel::onEngineChange(Engine::Change change)
     if (change == Engine::Change::started) {
         puzzles_.levelStarted();
         daily_win_.reset();
+        helped_ = false;
     }
-    if (change == Engine::Change::won) {
+    if (change == Engine::Change::won && !helped_) {
         const int actions = static_cast<int>(engine.movesMade());
         records_.keepWin(engine.startedDigest(), engine.timeleft(), actions, puzzles_.day());
         if (const auto day = puzzles_.day())

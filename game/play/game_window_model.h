@@ -104,6 +104,11 @@ public:
     void post(Command command);
     void onCharacterKey(char key);
 
+    // Plays `moves` on the level in play from its start, at play pace, the countdown held
+    // until the player takes over (see Engine::replay). The run counts as helped: a win in it
+    // keeps no record.
+    void replay(std::vector<Action> moves);
+
     // The mouse on the playfield, by cell. A left click walks, pushes or picks an object to
     // push (see PointerPlay); during the start effect or with a box open it does nothing.
     void onCellClick(int x, int y);
@@ -161,7 +166,8 @@ private:
     void onKey(char key);
     void flushHeld();
     void askLevel();
-    void startlevel(int number);
+    void startlevel(int number, bool restart = false);
+    void showSolution(const std::string& digest);
     void resetReadouts();
     void stopMusic();
     void onEngineChange(Engine::Change change);
@@ -185,6 +191,7 @@ private:
     std::vector<std::filesystem::path> opened_folders_;
     std::deque<Held> held_;
     std::optional<DailyWin> daily_win_;
+    bool helped_ = false;      // the run in play was replayed or shown: a win in it is not the player's own
     bool rested_ = false;      // the play loop's last step took no action and had nothing planned
     unsigned rest_keys_ = 0;  // the keys held at that step
 };

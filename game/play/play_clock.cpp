@@ -50,6 +50,8 @@ void PlayClock::goOn()
     engine_.goOn();
     controls_.pausedLabel.visible = false;
     const std::uint32_t now = ticks_();
+    if (engine_.replaying())
+        return;  // the countdown waits for the player to take over
     countdown.enable(now);
     if (was_paused && second_left_)
         countdown.due = now + *second_left_;

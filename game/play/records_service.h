@@ -74,6 +74,10 @@ public:
     void chooserOpen(bool open);
     // A level's record and par for the chooser, its par asked for the first time it is shown.
     LevelFigures figures(const GameLevel& level);
+    // The player's own solution of the level of `digest` with the fewest actions, as move letters.
+    std::optional<std::string> keptSolution(const std::string& digest);
+    // A solution of the level was shown to the player: it is seen, not solved, until won.
+    void markSeen(const std::string& digest);
 
 private:
     struct Listed {

@@ -25,6 +25,7 @@ std::span<const Phrase> windowPhrases()
         {context, code_not_a_number}, {context, code_too_large}, {context, no_level_found}, {context, kept},
         {context, already_kept}, {context, keep_failed}, {context, keep_set_damaged}, {context, keep_set_full},
         {context, keep_no_home}, {context, share}, {context, share_button}, {context, share_copied},
+        {context, show_solution}, {context, show_solution_ask}, {context, no_solution_kept}, {context, no_solution_found},
     };
     return table;
 }

@@ -55,6 +55,11 @@ inline constexpr const char* share_actions_par = QT_TRANSLATE_N_NOOP("GameWindow
 inline constexpr const char* share_action_par = "1 action (par %1)";
 inline constexpr const char* share_button = QT_TRANSLATE_NOOP("GameWindow", "Share");
 inline constexpr const char* share_copied = QT_TRANSLATE_NOOP("GameWindow", "Copied");
+// The player's own solutions and the solver's, played back.
+inline constexpr const char* show_solution = QT_TRANSLATE_NOOP("GameWindow", "Show a solution");
+inline constexpr const char* show_solution_ask = QT_TRANSLATE_NOOP("GameWindow", "Show a solution? The level will not count as solved.");
+inline constexpr const char* no_solution_kept = QT_TRANSLATE_NOOP("GameWindow", "No solution of yours is kept for this level yet.");
+inline constexpr const char* no_solution_found = QT_TRANSLATE_NOOP("GameWindow", "The solver found no solution from the level's start.");
 } // namespace words
 
 // The texts above, and those the engine's controls and the player aid word themselves.

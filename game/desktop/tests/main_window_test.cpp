@@ -281,7 +281,7 @@ private slots:
             menus << menu->text() + ": " + items.join(", ");
         }
         QCOMPARE(menus, QStringList({"Game: New game, End game, Restart level, Exit, Records, Choose level…, Open level folder…, "
-                                     "Generated puzzle…, Daily puzzle, Keep this level",
+                                     "Generated puzzle…, Daily puzzle, Keep this level, Redo, Replay my solution, Show a solution",
                                      "Options: Sound, Zoom in, Zoom out, Actual size, Full screen, Language",
                                      "Help: Game help, About..., Hint"}));
     }
