@@ -15,10 +15,10 @@ struct ActionNames {
 };
 
 constexpr ActionNames action_names[] = {
-    {"left", QT_TRANSLATE_NOOP("kelvaro::KeyBindings", "Left")},
-    {"right", QT_TRANSLATE_NOOP("kelvaro::KeyBindings", "Right")},
-    {"up", QT_TRANSLATE_NOOP("kelvaro::KeyBindings", "Up")},
-    {"down", QT_TRANSLATE_NOOP("kelvaro::KeyBindings", "Down")},
+    {"left", QT_TRANSLATE_NOOP("kelvaro::KeyBindings", "Walk left")},
+    {"right", QT_TRANSLATE_NOOP("kelvaro::KeyBindings", "Walk right")},
+    {"up", QT_TRANSLATE_NOOP("kelvaro::KeyBindings", "Walk up")},
+    {"down", QT_TRANSLATE_NOOP("kelvaro::KeyBindings", "Walk down")},
     {"push", QT_TRANSLATE_NOOP("kelvaro::KeyBindings", "Push")},
     {"pause", QT_TRANSLATE_NOOP("kelvaro::KeyBindings", "Pause")},
     {"takeBack", QT_TRANSLATE_NOOP("kelvaro::KeyBindings", "Take back")},

@@ -164,7 +164,7 @@ private slots:
         QCOMPARE(cell->text(), QString("Up"));
         ok(keys)->click();
         QCOMPARE(QApplication::activeModalWidget(), keys);
-        QCOMPARE(keys->findChild<QLabel*>("refusal")->text(), QString("The key Up is chosen for both Up and Hint."));
+        QCOMPARE(keys->findChild<QLabel*>("refusal")->text(), QString("The key Up is chosen for both Walk up and Hint."));
 
         // Shift+U is one key; Ctrl alone is taken as it comes up.
         keys->findChild<QPushButton*>("clear:hint")->click();

@@ -71,7 +71,7 @@ TEST(KeyBindings, AKeyTakenTwiceOrAnActionWithoutAKeyIsRefusedInWords)
     KeyBindings keys = KeyBindings::wasd();
     keys.set(KeyAction::hint, {"F1", "W"});
     ASSERT_TRUE(keys.fault());
-    EXPECT_EQ(english(*keys.fault()), "The key W is chosen for both Up and Hint.");
+    EXPECT_EQ(english(*keys.fault()), "The key W is chosen for both Walk up and Hint.");
     keys.set(KeyAction::hint, {"F1"});
     keys.set(KeyAction::pause, {});
     ASSERT_TRUE(keys.fault());
