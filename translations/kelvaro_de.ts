@@ -1292,6 +1292,111 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
     </message>
 </context>
 <context>
+    <name>kelvaro::KeyBindings</name>
+    <message>
+        <source>Walk left</source>
+        <translation>Nach links</translation>
+    </message>
+    <message>
+        <source>Walk right</source>
+        <translation>Nach rechts</translation>
+    </message>
+    <message>
+        <source>Walk up</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>Walk down</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Schieben</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Take back</source>
+        <translation>Zurücknehmen</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Tipp</translation>
+    </message>
+    <message>
+        <source>Choose a key for %1.</source>
+        <translation>Wähle eine Taste für %1.</translation>
+    </message>
+    <message>
+        <source>The key %1 is chosen for both %2 and %3.</source>
+        <translation>Die Taste %1 ist für %2 und %3 zugleich gewählt.</translation>
+    </message>
+    <message>
+        <source>The button %1 is chosen for both %2 and %3.</source>
+        <translation>Die Taste %1 des Controllers ist für %2 und %3 zugleich gewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::KeyCell</name>
+    <message>
+        <source>Press a key…</source>
+        <translation>Taste drücken…</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tasten</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastatur</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Taste</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Zweite Taste</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Leeren</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Pfeiltasten</translation>
+    </message>
+    <message>
+        <source>WASD</source>
+        <translation>WASD</translation>
+    </message>
+    <message>
+        <source>HJKL</source>
+        <translation>HJKL</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Taste</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::LevelChooser</name>
     <message>
         <source>cannot be read</source>
@@ -1490,6 +1595,10 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
         <source>Show a solution</source>
         <translation>Eine Lösung zeigen</translation>
     </message>
+    <message>
+        <source>Keys…</source>
+        <translation>Tasten…</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::RecordsWindow</name>
@@ -1604,6 +1713,18 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
     <message>
         <source>Free to play, share and change</source>
         <translation>Frei zum Spielen, Weitergeben und Ändern</translation>
+    </message>
+    <message>
+        <source>  Move Kelvaro using the %1 keys.</source>
+        <translation>  Bewege Kelvaro mit den Tasten %1.</translation>
+    </message>
+    <message>
+        <source>  Use the %1 key to push the obstacles.</source>
+        <translation>  Mit der Taste %1 schiebst du die Hindernisse.</translation>
+    </message>
+    <message>
+        <source>  Pause %1, take back %2, redo %3, hint %4.</source>
+        <translation>  Pause %1, zurücknehmen %2, wiederholen %3, Tipp %4.</translation>
     </message>
 </context>
 </TS>

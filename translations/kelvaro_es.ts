@@ -1292,6 +1292,111 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
     </message>
 </context>
 <context>
+    <name>kelvaro::KeyBindings</name>
+    <message>
+        <source>Walk left</source>
+        <translation>Ir a la izquierda</translation>
+    </message>
+    <message>
+        <source>Walk right</source>
+        <translation>Ir a la derecha</translation>
+    </message>
+    <message>
+        <source>Walk up</source>
+        <translation>Ir arriba</translation>
+    </message>
+    <message>
+        <source>Walk down</source>
+        <translation>Ir abajo</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Empujar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Take back</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Pista</translation>
+    </message>
+    <message>
+        <source>Choose a key for %1.</source>
+        <translation>Elige una tecla para %1.</translation>
+    </message>
+    <message>
+        <source>The key %1 is chosen for both %2 and %3.</source>
+        <translation>La tecla %1 está elegida para %2 y para %3 a la vez.</translation>
+    </message>
+    <message>
+        <source>The button %1 is chosen for both %2 and %3.</source>
+        <translation>El botón %1 está elegido para %2 y para %3 a la vez.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::KeyCell</name>
+    <message>
+        <source>Press a key…</source>
+        <translation>Pulsa una tecla…</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Mando</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Segunda tecla</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Flechas</translation>
+    </message>
+    <message>
+        <source>WASD</source>
+        <translation>WASD</translation>
+    </message>
+    <message>
+        <source>HJKL</source>
+        <translation>HJKL</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Predeterminadas</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Botón</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::LevelChooser</name>
     <message>
         <source>cannot be read</source>
@@ -1490,6 +1595,10 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
         <source>Show a solution</source>
         <translation>Mostrar una solución</translation>
     </message>
+    <message>
+        <source>Keys…</source>
+        <translation>Teclas…</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::RecordsWindow</name>
@@ -1604,6 +1713,18 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
     <message>
         <source>Free to play, share and change</source>
         <translation>Libre para jugar, compartir y modificar</translation>
+    </message>
+    <message>
+        <source>  Move Kelvaro using the %1 keys.</source>
+        <translation>  Mueve a Kelvaro con las teclas %1.</translation>
+    </message>
+    <message>
+        <source>  Use the %1 key to push the obstacles.</source>
+        <translation>  Usa la tecla %1 para empujar los obstáculos.</translation>
+    </message>
+    <message>
+        <source>  Pause %1, take back %2, redo %3, hint %4.</source>
+        <translation>  Pausa %1, deshacer %2, rehacer %3, pista %4.</translation>
     </message>
 </context>
 </TS>

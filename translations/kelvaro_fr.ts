@@ -1292,6 +1292,111 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
     </message>
 </context>
 <context>
+    <name>kelvaro::KeyBindings</name>
+    <message>
+        <source>Walk left</source>
+        <translation>Aller à gauche</translation>
+    </message>
+    <message>
+        <source>Walk right</source>
+        <translation>Aller à droite</translation>
+    </message>
+    <message>
+        <source>Walk up</source>
+        <translation>Aller en haut</translation>
+    </message>
+    <message>
+        <source>Walk down</source>
+        <translation>Aller en bas</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Pousser</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Take back</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Indice</translation>
+    </message>
+    <message>
+        <source>Choose a key for %1.</source>
+        <translation>Choisissez une touche pour %1.</translation>
+    </message>
+    <message>
+        <source>The key %1 is chosen for both %2 and %3.</source>
+        <translation>La touche %1 est choisie à la fois pour %2 et pour %3.</translation>
+    </message>
+    <message>
+        <source>The button %1 is chosen for both %2 and %3.</source>
+        <translation>Le bouton %1 est choisi à la fois pour %2 et pour %3.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::KeyCell</name>
+    <message>
+        <source>Press a key…</source>
+        <translation>Appuyez sur une touche…</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Touches</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Clavier</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Manette</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Touche</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Seconde touche</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Flèches</translation>
+    </message>
+    <message>
+        <source>WASD</source>
+        <translation>WASD</translation>
+    </message>
+    <message>
+        <source>HJKL</source>
+        <translation>HJKL</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Par défaut</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Bouton</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::LevelChooser</name>
     <message>
         <source>cannot be read</source>
@@ -1490,6 +1595,10 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
         <source>Show a solution</source>
         <translation>Montrer une solution</translation>
     </message>
+    <message>
+        <source>Keys…</source>
+        <translation>Touches…</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::RecordsWindow</name>
@@ -1604,6 +1713,18 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
     <message>
         <source>Free to play, share and change</source>
         <translation>Libre de jouer, partager et modifier</translation>
+    </message>
+    <message>
+        <source>  Move Kelvaro using the %1 keys.</source>
+        <translation>  Déplacez Kelvaro avec les touches %1.</translation>
+    </message>
+    <message>
+        <source>  Use the %1 key to push the obstacles.</source>
+        <translation>  Maintenez %1 pour pousser les obstacles.</translation>
+    </message>
+    <message>
+        <source>  Pause %1, take back %2, redo %3, hint %4.</source>
+        <translation>  Pause %1, annuler %2, rétablir %3, indice %4.</translation>
     </message>
 </context>
 </TS>

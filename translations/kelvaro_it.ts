@@ -1292,6 +1292,111 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
     </message>
 </context>
 <context>
+    <name>kelvaro::KeyBindings</name>
+    <message>
+        <source>Walk left</source>
+        <translation>Vai a sinistra</translation>
+    </message>
+    <message>
+        <source>Walk right</source>
+        <translation>Vai a destra</translation>
+    </message>
+    <message>
+        <source>Walk up</source>
+        <translation>Vai su</translation>
+    </message>
+    <message>
+        <source>Walk down</source>
+        <translation>Vai giù</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Spingere</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Take back</source>
+        <translation>Annulla</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ripeti</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Suggerimento</translation>
+    </message>
+    <message>
+        <source>Choose a key for %1.</source>
+        <translation>Scegli un tasto per %1.</translation>
+    </message>
+    <message>
+        <source>The key %1 is chosen for both %2 and %3.</source>
+        <translation>Il tasto %1 è scelto sia per %2 sia per %3.</translation>
+    </message>
+    <message>
+        <source>The button %1 is chosen for both %2 and %3.</source>
+        <translation>Il pulsante %1 è scelto sia per %2 sia per %3.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::KeyCell</name>
+    <message>
+        <source>Press a key…</source>
+        <translation>Premi un tasto…</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Tasti</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Tastiera</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tasto</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Secondo tasto</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Frecce</translation>
+    </message>
+    <message>
+        <source>WASD</source>
+        <translation>WASD</translation>
+    </message>
+    <message>
+        <source>HJKL</source>
+        <translation>HJKL</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Predefiniti</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Pulsante</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::LevelChooser</name>
     <message>
         <source>cannot be read</source>
@@ -1490,6 +1595,10 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
         <source>Show a solution</source>
         <translation>Mostra una soluzione</translation>
     </message>
+    <message>
+        <source>Keys…</source>
+        <translation>Tasti…</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::RecordsWindow</name>
@@ -1604,6 +1713,18 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
     <message>
         <source>Free to play, share and change</source>
         <translation>Libero da giocare, condividere e modificare</translation>
+    </message>
+    <message>
+        <source>  Move Kelvaro using the %1 keys.</source>
+        <translation>  Muovi Kelvaro con i tasti %1.</translation>
+    </message>
+    <message>
+        <source>  Use the %1 key to push the obstacles.</source>
+        <translation>  Usa il tasto %1 per spingere gli ostacoli.</translation>
+    </message>
+    <message>
+        <source>  Pause %1, take back %2, redo %3, hint %4.</source>
+        <translation>  Pausa %1, annulla %2, ripeti %3, suggerimento %4.</translation>
     </message>
 </context>
 </TS>

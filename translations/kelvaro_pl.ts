@@ -1304,6 +1304,111 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
     </message>
 </context>
 <context>
+    <name>kelvaro::KeyBindings</name>
+    <message>
+        <source>Walk left</source>
+        <translation>Idź w lewo</translation>
+    </message>
+    <message>
+        <source>Walk right</source>
+        <translation>Idź w prawo</translation>
+    </message>
+    <message>
+        <source>Walk up</source>
+        <translation>Idź w górę</translation>
+    </message>
+    <message>
+        <source>Walk down</source>
+        <translation>Idź w dół</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Pchanie</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pauza</translation>
+    </message>
+    <message>
+        <source>Take back</source>
+        <translation>Cofnij</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Ponów</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Podpowiedź</translation>
+    </message>
+    <message>
+        <source>Choose a key for %1.</source>
+        <translation>Wybierz klawisz dla: %1.</translation>
+    </message>
+    <message>
+        <source>The key %1 is chosen for both %2 and %3.</source>
+        <translation>Klawisz %1 wybrano jednocześnie dla: %2 i %3.</translation>
+    </message>
+    <message>
+        <source>The button %1 is chosen for both %2 and %3.</source>
+        <translation>Przycisk %1 wybrano jednocześnie dla: %2 i %3.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::KeyCell</name>
+    <message>
+        <source>Press a key…</source>
+        <translation>Naciśnij klawisz…</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Klawisze</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Klawiatura</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Kontroler</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Klawisz</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Drugi klawisz</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Wyczyść</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Strzałki</translation>
+    </message>
+    <message>
+        <source>WASD</source>
+        <translation>WASD</translation>
+    </message>
+    <message>
+        <source>HJKL</source>
+        <translation>HJKL</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Domyślne</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Przycisk</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::LevelChooser</name>
     <message>
         <source>cannot be read</source>
@@ -1503,6 +1608,10 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         <source>Show a solution</source>
         <translation>Pokaż rozwiązanie</translation>
     </message>
+    <message>
+        <source>Keys…</source>
+        <translation>Klawisze…</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::RecordsWindow</name>
@@ -1620,6 +1729,18 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
     <message>
         <source>Free to play, share and change</source>
         <translation>Wolno grać, udostępniać i zmieniać</translation>
+    </message>
+    <message>
+        <source>  Move Kelvaro using the %1 keys.</source>
+        <translation>  Poruszaj Kelvaro klawiszami %1.</translation>
+    </message>
+    <message>
+        <source>  Use the %1 key to push the obstacles.</source>
+        <translation>  Przytrzymaj %1, by pchać przeszkody.</translation>
+    </message>
+    <message>
+        <source>  Pause %1, take back %2, redo %3, hint %4.</source>
+        <translation>  Pauza %1, cofnij %2, ponów %3, podpowiedź %4.</translation>
     </message>
 </context>
 </TS>

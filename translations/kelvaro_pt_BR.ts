@@ -1292,6 +1292,111 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
     </message>
 </context>
 <context>
+    <name>kelvaro::KeyBindings</name>
+    <message>
+        <source>Walk left</source>
+        <translation>Ir para a esquerda</translation>
+    </message>
+    <message>
+        <source>Walk right</source>
+        <translation>Ir para a direita</translation>
+    </message>
+    <message>
+        <source>Walk up</source>
+        <translation>Ir para cima</translation>
+    </message>
+    <message>
+        <source>Walk down</source>
+        <translation>Ir para baixo</translation>
+    </message>
+    <message>
+        <source>Push</source>
+        <translation>Empurrar</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pausa</translation>
+    </message>
+    <message>
+        <source>Take back</source>
+        <translation>Desfazer</translation>
+    </message>
+    <message>
+        <source>Redo</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>Hint</source>
+        <translation>Dica</translation>
+    </message>
+    <message>
+        <source>Choose a key for %1.</source>
+        <translation>Escolha uma tecla para %1.</translation>
+    </message>
+    <message>
+        <source>The key %1 is chosen for both %2 and %3.</source>
+        <translation>A tecla %1 foi escolhida ao mesmo tempo para %2 e para %3.</translation>
+    </message>
+    <message>
+        <source>The button %1 is chosen for both %2 and %3.</source>
+        <translation>O botão %1 foi escolhido ao mesmo tempo para %2 e para %3.</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::KeyCell</name>
+    <message>
+        <source>Press a key…</source>
+        <translation>Pressione uma tecla…</translation>
+    </message>
+</context>
+<context>
+    <name>kelvaro::KeysDialog</name>
+    <message>
+        <source>Keys</source>
+        <translation>Teclas</translation>
+    </message>
+    <message>
+        <source>Keyboard</source>
+        <translation>Teclado</translation>
+    </message>
+    <message>
+        <source>Controller</source>
+        <translation>Controle</translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation>Tecla</translation>
+    </message>
+    <message>
+        <source>Second key</source>
+        <translation>Segunda tecla</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message>
+        <source>Arrows</source>
+        <translation>Setas</translation>
+    </message>
+    <message>
+        <source>WASD</source>
+        <translation>WASD</translation>
+    </message>
+    <message>
+        <source>HJKL</source>
+        <translation>HJKL</translation>
+    </message>
+    <message>
+        <source>Defaults</source>
+        <translation>Padrão</translation>
+    </message>
+    <message>
+        <source>Button</source>
+        <translation>Botão</translation>
+    </message>
+</context>
+<context>
     <name>kelvaro::LevelChooser</name>
     <message>
         <source>cannot be read</source>
@@ -1490,6 +1595,10 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
         <source>Show a solution</source>
         <translation>Mostrar uma solução</translation>
     </message>
+    <message>
+        <source>Keys…</source>
+        <translation>Teclas…</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::RecordsWindow</name>
@@ -1604,6 +1713,18 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
     <message>
         <source>Free to play, share and change</source>
         <translation>Livre para jogar, compartilhar e modificar</translation>
+    </message>
+    <message>
+        <source>  Move Kelvaro using the %1 keys.</source>
+        <translation>  Mova o Kelvaro com as teclas %1.</translation>
+    </message>
+    <message>
+        <source>  Use the %1 key to push the obstacles.</source>
+        <translation>  Use a tecla %1 para empurrar os obstáculos.</translation>
+    </message>
+    <message>
+        <source>  Pause %1, take back %2, redo %3, hint %4.</source>
+        <translation>  Pausa %1, desfazer %2, refazer %3, dica %4.</translation>
     </message>
 </context>
 </TS>

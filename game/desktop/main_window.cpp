@@ -51,18 +51,6 @@ QFont windowFont(double points)
     return font;
 }
 
-std::optional<Key> arrowOrCtrl(int qt_key)
-{
-    switch (qt_key) {
-    case Qt::Key_Left: return Key::left;
-    case Qt::Key_Right: return Key::right;
-    case Qt::Key_Up: return Key::up;
-    case Qt::Key_Down: return Key::down;
-    case Qt::Key_Control: return Key::ctrl;
-    default: return std::nullopt;
-    }
-}
-
 } // namespace
 
 Images loadImages()
@@ -91,9 +79,12 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
     if (options.initsound)
         shell.initsound = std::move(options.initsound);
     shell.solver = options.solver ? options.solver : &solver_;
+    shell.keys_chosen = [this](const PlayerKeys& keys) { keysChosen(keys); };
     model_ = std::make_unique<GameWindowModel>(images_, std::move(shell), std::move(wiring.shelf), std::move(wiring.records),
                                                std::move(wiring.puzzles));
     startOn(*model_, app_dir_, options, set_memory_);
+    readKeys();
+    dialogs_.keys_in_use = &model_->playerKeys();
     dialogs_.after_close = [this] { tick(); };
 
     setWindowTitle("KELVARO");
@@ -114,6 +105,7 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
         },
         [this](PadCommand command) { padCommand(command); },
     });
+    controllers_->bind(model_->playerKeys().pad);
     sync();
 }
 
@@ -201,50 +193,6 @@ void MainWindow::run(Command command)
     sync();
 }
 
-void MainWindow::padCommand(PadCommand command)
-{
-    // As with keys typed into a box, the controller's commands wait until it is closed.
-    if (QApplication::activeModalWidget())
-        return;
-    switch (command) {
-    case PadCommand::pause:
-        model_->onCharacterKey('P');
-        sync();
-        break;
-    case PadCommand::newGame: run(Command::newGameItem); break;
-    case PadCommand::pressFocused:
-        // Enter's job on the keyboard: the focused Next or Retry, once a level has ended.
-        for (const ButtonControl* model : {&model_->controls.nextButton, &model_->controls.retryButton}) {
-            QPushButton* button = buttonFor(model);
-            if (button == focusWidget() && button->isVisible())
-                button->click();
-        }
-        break;
-    }
-}
-
-bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
-{
-    if (pressed && event->key() == Qt::Key_Escape && full_screen_)
-        setFullScreen(false);  // and on to the game, as any other key
-    if (const auto key = arrowOrCtrl(event->key())) {
-        if (!event->isAutoRepeat()) {
-            if (pressed)
-                model_->cancelPointer();  // the keyboard takes over from a click
-            keys_.set(*key, pressed);
-            sync();  // a key down ends the play loop's rest
-        }
-        return *key != Key::ctrl;  // arrows must not move the focus between buttons
-    }
-    // Backspace takes back a move; not every platform gives it a character.
-    const bool backspace = event->key() == Qt::Key_Backspace;
-    if (pressed && (backspace || (event->text().size() == 1 && event->text()[0].unicode() < 128))) {
-        model_->onCharacterKey(backspace ? '\b' : static_cast<char>(event->text()[0].unicode()));
-        sync();
-    }
-    return false;
-}
-
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     const QEvent::Type type = event->type();
@@ -265,8 +213,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (widget && widget == first && widget->window() == this)
             return handleKey(static_cast<QKeyEvent*>(event), type == QEvent::KeyPress);
     }
-    if ((type == QEvent::WindowDeactivate && watched == this) || type == QEvent::ApplicationDeactivate)
+    if ((type == QEvent::WindowDeactivate && watched == this) || type == QEvent::ApplicationDeactivate) {
         keys_.clear();
+        held_keys_.clear();
+    }
     return QMainWindow::eventFilter(watched, event);
 }
 

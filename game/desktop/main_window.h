@@ -108,6 +108,10 @@ private:
     void showOverlays(QRegion& changed);
     void schedule();
     bool handleKey(QKeyEvent* event, bool pressed);
+    bool holdKey(QKeyEvent* event, bool pressed, std::optional<Key> key);
+    // The keys kept in the settings file, and the keys the player chose in Options > Keys.
+    void readKeys();
+    void keysChosen(const PlayerKeys& keys);
     void padCommand(PadCommand command);
     std::uint32_t ticks() const;
     int millisecondsUntil(std::uint32_t due) const;
@@ -115,6 +119,7 @@ private:
     std::filesystem::path app_dir_;
     Images images_;
     KeyTable keys_;
+    std::map<int, Key> held_keys_;  // the Qt keys down that walk or push, and what each holds
     SilentSound silent_;
     QtDialogs dialogs_;
     QElapsedTimer clock_;

@@ -40,6 +40,7 @@ void MainWindow::buildMenus()
     addItem(options, tr("Sound"), QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
     buildViewItems(options);
     buildLanguageMenu(options);
+    addItem(options, tr("Keys…"), QKeySequence(), Command::keysItem);
     QMenu* help = menuBar()->addMenu(tr("Help"));
     addItem(help, tr("Game help"), Qt::Key_F1, Command::helpItem);
     addItem(help, tr("About..."), Qt::Key_F5, Command::aboutItem);

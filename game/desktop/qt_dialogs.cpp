@@ -4,6 +4,7 @@
 #include "i18n/translation.h"
 #include "game/play/window_phrases.h"
 
+#include "game/desktop/keys_dialog.h"
 #include "game/desktop/level_chooser.h"
 #include "game/desktop/records_window.h"
 #include "game/desktop/text_window.h"
@@ -73,7 +74,7 @@ void QtDialogs::message(const Message& text, std::function<void()> done)
 
 void QtDialogs::showHelp(std::function<void()> done)
 {
-    auto* window = TextWindow::help(owner_);
+    auto* window = TextWindow::help(owner_, keys_in_use ? keys_in_use->keyboard : KeyBindings::defaults());
     openModal(window, this, [done](QDialog*, int) {
         done();
     });
@@ -236,6 +237,17 @@ void QtDialogs::endProgress()
     QObject::disconnect(box, &QProgressDialog::canceled, nullptr, nullptr);  // closing it is no Cancel
     box->close();
     box->deleteLater();
+}
+
+} // namespace kelvaro
+
+namespace kelvaro {
+
+void QtDialogs::chooseKeys(const PlayerKeys& keys, std::function<void(std::optional<PlayerKeys>)> done)
+{
+    openModal(new KeysDialog(keys, owner_), this, [done](KeysDialog* d, int result) {
+        done(result == QDialog::Accepted ? std::optional<PlayerKeys>(d->chosen()) : std::nullopt);
+    });
 }
 
 } // namespace kelvaro

@@ -32,6 +32,10 @@ public:
     void showProgress(const Message& title, std::function<void()> cancelled) override;
     void setProgress(double share) override;
     void endProgress() override;
+    void chooseKeys(const PlayerKeys& keys, std::function<void(std::optional<PlayerKeys>)> done) override;
+
+    // The keys the Help names.
+    const PlayerKeys* keys_in_use = nullptr;
 
     // Where "Open level folder…" starts.
     std::filesystem::path first_folder;

@@ -11,7 +11,7 @@
 
 namespace kelvaro {
 
-TextWindow::TextWindow(const QString& caption, QSize client, QStringList lines, QWidget* parent)
+TextWindow::TextWindow(const QString& caption, QSize client, QStringList lines, QWidget* parent, bool grows)
     : QDialog(parent), lines_(std::move(lines))
 {
     setWindowTitle(caption);
@@ -24,7 +24,7 @@ TextWindow::TextWindow(const QString& caption, QSize client, QStringList lines, 
     QFont font("Liberation Sans");
     font.setPixelSize(11);  // the system's default dialog font size at 96 dpi
     setFont(font);
-    if (i18n::active()) {
+    if (i18n::active() || grows) {
         // A translation longer than the English text grows the window rather than being cut off.
         const QFontMetrics metrics(font);
         int width = client.width();
@@ -58,10 +58,12 @@ QStringList shownLines(const WindowText& text)
 
 } // namespace
 
-TextWindow* TextWindow::help(QWidget* parent)
+TextWindow* TextWindow::help(QWidget* parent, const KeyBindings& keys)
 {
-    const WindowText text = helpText();
-    return new TextWindow(i18n::shown(text.title), QSize(196, 114), shownLines(text), parent);
+    const WindowText text = helpText(keys);
+    // The game's own keys keep the window as it was designed; others may make a line longer.
+    const bool own_keys = text.lines == helpText().lines;
+    return new TextWindow(i18n::shown(text.title), QSize(196, 114), shownLines(text), parent, !own_keys);
 }
 
 TextWindow* TextWindow::about(QWidget* parent)

@@ -108,6 +108,7 @@ void GameWindowModel::run(Command command)
     case Command::redoItem: onRedo(); return;
     case Command::replayItem: onReplay(); return;
     case Command::showSolutionItem: onShowSolution(); return;
+    case Command::keysItem: onKeys(); return;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "game/aid/player_aid.h"
 #include "game/play/boxes.h"
 #include "game/play/generated_puzzles.h"
+#include "game/ports/key_bindings.h"
 #include "game/play/play_clock.h"
 #include "game/play/played_set.h"
 #include "game/play/pointer_play.h"
@@ -45,6 +46,7 @@ enum class Command {
     redoItem,          // the move taken back made again
     replayItem,        // the player's own kept solution, played on the level from its start
     showSolutionItem,  // a shortest solution from the solver, played likewise
+    keysItem,          // the player's keys and controller buttons
 };
 
 // Whether an answer to New game counts as a number, and its value: plain decimals,
@@ -64,6 +66,8 @@ public:
         std::function<std::optional<std::string>()> initsound = [] { return std::optional<std::string>(); };
         // Judges positions for hints, the lost-position warning and par; none: at once, inline.
         SolverPort* solver = nullptr;
+        // Keeps the keys the player chose, for the next run.
+        std::function<void(const PlayerKeys&)> keys_chosen = [](const PlayerKeys&) {};
     };
 
     GameWindowModel(const Images& images, Shell shell, LevelShelf shelf, RecordsService::Setup records = {},
@@ -98,6 +102,10 @@ public:
     const std::optional<DailyWin>& dailyWin() const { return daily_win_; }
     // Forges the puzzle of a code given from outside (a page's address), as if typed in its box.
     void playCode(const std::string& code);
+
+    // The keys and buttons the player chose; the shell reads a key event through them.
+    const PlayerKeys& playerKeys() const { return player_keys_; }
+    void setPlayerKeys(PlayerKeys keys) { player_keys_ = std::move(keys); }
 
     // A menu item, button or character key from the window. While the start effect
     // draws a ring they wait, and take effect when the ring is complete.
@@ -148,6 +156,7 @@ public:
     void onRedo();
     void onReplay();
     void onShowSolution();
+    void onKeys();
 
 private:
     struct Held {
@@ -192,6 +201,7 @@ private:
     std::deque<Held> held_;
     std::optional<DailyWin> daily_win_;
     bool helped_ = false;      // the run in play was replayed or shown: a win in it is not the player's own
+    PlayerKeys player_keys_;
     bool rested_ = false;      // the play loop's last step took no action and had nothing planned
     unsigned rest_keys_ = 0;  // the keys held at that step
 };

@@ -2,6 +2,7 @@
 // The Help and About windows' words, shown line for line by every shell.
 #pragma once
 
+#include "game/ports/key_bindings.h"
 #include "level/message.h"
 
 #include <vector>
@@ -14,7 +15,8 @@ struct WindowText {
     std::vector<Message> lines;
 };
 
-WindowText helpText();
+// With the game's own keys, the Help as it has always read; with others, its lines name them.
+WindowText helpText(const KeyBindings& keys = KeyBindings::defaults());
 WindowText aboutText();
 
 } // namespace kelvaro

@@ -2,6 +2,7 @@
 // The modal boxes and windows the game's handlers open; each answers through its callback when it closes.
 #pragma once
 
+#include "game/ports/key_bindings.h"
 #include "game/records/records.h"
 #include "level/forge/level_code.h"
 #include "level/game_level.h"
@@ -97,6 +98,11 @@ public:
     virtual void showProgress(const Message& /*title*/, std::function<void()> /*cancelled*/) {}
     virtual void setProgress(double /*share*/) {}
     virtual void endProgress() {}
+    // Options > Keys on the keys in use: answers the keys chosen, or nothing when cancelled.
+    virtual void chooseKeys(const PlayerKeys& /*keys*/, std::function<void(std::optional<PlayerKeys>)> done)
+    {
+        done(std::nullopt);
+    }
 };
 
 } // namespace kelvaro

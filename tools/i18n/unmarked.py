@@ -26,6 +26,11 @@ NOT_FOR_A_PERSON = {
     # The game's pictures by their file names.
     ('game/engine/images.h', 'jewel'),
     ('game/engine/images.h', 'goal'),
+    # The arrow keys by the portable names the settings file keeps them by.
+    ('game/ports/key_bindings.cpp', 'Left'),
+    ('game/ports/key_bindings.cpp', 'Right'),
+    ('game/ports/key_bindings.cpp', 'Up'),
+    ('game/ports/key_bindings.cpp', 'Down'),
 }
 TOKENS = re.compile(r'//[^\n]*|/\*.*?\*/|"(?:[^"\\\n]|\\.)*"|\'(?:[^\'\\\n]|\\.)*\'|\bQT_TRANSLATE_N?_?NOOP\b|[()]',
                     re.S)

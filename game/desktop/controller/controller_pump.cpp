@@ -55,6 +55,12 @@ void ControllerPump::pump()
     reschedule();
 }
 
+void ControllerPump::bind(const KeyBindings& pad)
+{
+    pads_.bind(pad);
+    pump();
+}
+
 void ControllerPump::setInPlay(bool in_play)
 {
     if (in_play == in_play_)

@@ -28,6 +28,8 @@ public:
     // In play the stick and buttons are read as often as the play loop steps (25 ms);
     // otherwise only the command buttons matter, and a tenth of a second is soon enough.
     void setInPlay(bool in_play);
+    // The buttons as the player bound them; the keys they held are let go.
+    void bind(const KeyBindings& pad);
     int connected() const { return pads_.connected(); }
     bool polling() const { return poll_.isActive(); }
 

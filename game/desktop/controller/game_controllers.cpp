@@ -14,24 +14,50 @@ namespace {
 constexpr int kStickPress = 16384;
 constexpr int kStickRelease = 8192;
 
-std::optional<Key> heldKey(Uint8 button)
+struct NamedButton {
+    const char* name;
+    SDL_GameControllerButton button;
+};
+
+// The names are the ones printed on the common pads, the D-pad spelled out.
+constexpr NamedButton named_buttons[] = {
+    {"A", SDL_CONTROLLER_BUTTON_A},
+    {"X", SDL_CONTROLLER_BUTTON_X},
+    {"Y", SDL_CONTROLLER_BUTTON_Y},
+    {"Start", SDL_CONTROLLER_BUTTON_START},
+    {"LB", SDL_CONTROLLER_BUTTON_LEFTSHOULDER},
+    {"RB", SDL_CONTROLLER_BUTTON_RIGHTSHOULDER},
+    {"LS", SDL_CONTROLLER_BUTTON_LEFTSTICK},
+    {"RS", SDL_CONTROLLER_BUTTON_RIGHTSTICK},
+    {"DpadUp", SDL_CONTROLLER_BUTTON_DPAD_UP},
+    {"DpadDown", SDL_CONTROLLER_BUTTON_DPAD_DOWN},
+    {"DpadLeft", SDL_CONTROLLER_BUTTON_DPAD_LEFT},
+    {"DpadRight", SDL_CONTROLLER_BUTTON_DPAD_RIGHT},
+};
+
+std::optional<Key> heldKey(KeyAction action)
 {
-    switch (button) {
-    case SDL_CONTROLLER_BUTTON_DPAD_LEFT: return Key::left;
-    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT: return Key::right;
-    case SDL_CONTROLLER_BUTTON_DPAD_UP: return Key::up;
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN: return Key::down;
-    case SDL_CONTROLLER_BUTTON_A: return Key::ctrl;
+    switch (action) {
+    case KeyAction::left: return Key::left;
+    case KeyAction::right: return Key::right;
+    case KeyAction::up: return Key::up;
+    case KeyAction::down: return Key::down;
+    case KeyAction::push: return Key::ctrl;
     default: return std::nullopt;
     }
 }
 
-std::optional<PadCommand> command(Uint8 button)
+std::optional<PadCommand> command(Uint8 button, std::optional<KeyAction> action)
 {
-    switch (button) {
-    case SDL_CONTROLLER_BUTTON_START: return PadCommand::pause;
-    case SDL_CONTROLLER_BUTTON_B: return PadCommand::pressFocused;
-    case SDL_CONTROLLER_BUTTON_BACK: return PadCommand::newGame;
+    if (button == SDL_CONTROLLER_BUTTON_B)
+        return PadCommand::pressFocused;
+    if (button == SDL_CONTROLLER_BUTTON_BACK)
+        return PadCommand::newGame;
+    switch (action.value_or(KeyAction::left)) {
+    case KeyAction::pause: return PadCommand::pause;
+    case KeyAction::takeBack: return PadCommand::takeBack;
+    case KeyAction::redo: return PadCommand::redo;
+    case KeyAction::hint: return PadCommand::hint;
     default: return std::nullopt;
     }
 }
@@ -49,6 +75,34 @@ void stickAxis(GameControllers::Keys& stick, int value, Key negative, Key positi
 }
 
 } // namespace
+
+const std::vector<std::string>& GameControllers::bindableButtons()
+{
+    static const std::vector<std::string> names = [] {
+        std::vector<std::string> all;
+        for (const NamedButton& named : named_buttons)
+            all.emplace_back(named.name);
+        return all;
+    }();
+    return names;
+}
+
+void GameControllers::bind(const KeyBindings& pad)
+{
+    bindings_ = pad;
+    // A button held now may mean another key on its release: let go of them all.
+    for (auto& [instance, held] : pads_)
+        held.buttons = {};
+    recompute();
+}
+
+std::optional<KeyAction> GameControllers::bound(std::uint8_t button) const
+{
+    for (const NamedButton& named : named_buttons)
+        if (named.button == button)
+            return bindings_.action(named.name);
+    return std::nullopt;
+}
 
 GameControllers::GameControllers()
 {
@@ -111,9 +165,10 @@ std::vector<PadCommand> GameControllers::poll()
             if (pad == pads_.end())
                 break;
             const bool down = event.type == SDL_CONTROLLERBUTTONDOWN;
-            if (const auto key = heldKey(event.cbutton.button))
+            const std::optional<KeyAction> action = bound(event.cbutton.button);
+            if (const auto key = action ? heldKey(*action) : std::nullopt)
                 pad->second.buttons[static_cast<int>(*key)] = down;
-            else if (const auto pressed = command(event.cbutton.button); pressed && down)
+            else if (const auto pressed = command(event.cbutton.button, action); pressed && down)
                 commands.push_back(*pressed);
             break;
         }

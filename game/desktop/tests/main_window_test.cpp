@@ -282,7 +282,7 @@ private slots:
         }
         QCOMPARE(menus, QStringList({"Game: New game, End game, Restart level, Exit, Records, Choose level…, Open level folder…, "
                                      "Generated puzzle…, Daily puzzle, Keep this level, Redo, Replay my solution, Show a solution",
-                                     "Options: Sound, Zoom in, Zoom out, Actual size, Full screen, Language",
+                                     "Options: Sound, Zoom in, Zoom out, Actual size, Full screen, Language, Keys…",
                                      "Help: Game help, About..., Hint"}));
     }
 

@@ -15,7 +15,7 @@ namespace kelvaro {
 
 class FakeDialogs : public Dialogs {
 public:
-    enum class Kind { confirm, input, message, help, about, chooser, folder, puzzle, progress };
+    enum class Kind { confirm, input, message, help, about, chooser, folder, puzzle, progress, keys };
     struct Box {
         Kind kind;
         std::string text;  // the prompt of an input box
@@ -95,6 +95,17 @@ public:
     void setProgress(double share) override { progress.push_back(share); }
     void endProgress() override { pending_.reset(); }
 
+    // Options > Keys opens on `keys_shown`; "ok" answers `keys_chosen`, anything else cancels.
+    std::optional<PlayerKeys> keys_shown;
+    PlayerKeys keys_chosen;
+    void chooseKeys(const PlayerKeys& keys, std::function<void(std::optional<PlayerKeys>)> done) override
+    {
+        keys_shown = keys;
+        open({Kind::keys, "", "Keys"}, [this, done](const std::string& a) {
+            done(a == "ok" ? std::optional<PlayerKeys>(keys_chosen) : std::nullopt);
+        });
+    }
+
     // Closes the open box with an answer: "yes" or "no" for a confirmation, the text for an
     // input box ("" is Cancel), anything for the others.
     void answer(const std::string& text)
@@ -171,6 +182,7 @@ struct WindowModelRig {
     Images images = codedImages();
     int quits = 0;
     int exit_status = -1;                       // of the last quit
+    std::vector<PlayerKeys> keys_kept;          // each set of keys the shell was given to keep
     std::optional<std::string> sound_failure;  // what loading the sounds says at start-up
     std::vector<LevelSet> installed;                       // what the chooser always lists
     std::function<LevelSet(const LevelSet&)> reread;       // none: a set stays as it was read
@@ -185,12 +197,14 @@ struct WindowModelRig {
 
     GameWindowModel::Shell shell()
     {
-        return {sound, keys, dialogs, clock.source(),
-                [this](int status) {
-                    ++quits;
-                    exit_status = status;
-                },
-                [this] { return sound_failure; }};
+        GameWindowModel::Shell shell{sound, keys, dialogs, clock.source(),
+                                     [this](int status) {
+                                         ++quits;
+                                         exit_status = status;
+                                     },
+                                     [this] { return sound_failure; }};
+        shell.keys_chosen = [this](const PlayerKeys& chosen) { keys_kept.push_back(chosen); };
+        return shell;
     }
     LevelShelf shelf()
     {

@@ -118,6 +118,38 @@ TEST(GameControllers, StartBAndBackAreCommandsOnTheirPress)
     EXPECT_EQ(pads.keys(), Keys{});
 }
 
+TEST(GameControllers, ButtonsThePlayerBoundWalkAndCommandInsteadOfTheDefaults)
+{
+    GameControllers pads;
+    VirtualPad pad;
+    ASSERT_TRUE(pad.plugged()) << SDL_GetError();
+    pads.poll();
+    pad.button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);  // held while the buttons change: let go
+    pads.poll();
+    KeyBindings bound = KeyBindings::padDefaults();
+    bound.set(KeyAction::left, {"LB"});
+    bound.set(KeyAction::takeBack, {"X"});
+    bound.set(KeyAction::redo, {"DpadLeft"});
+    bound.set(KeyAction::hint, {"Y"});
+    pads.bind(bound);
+    EXPECT_EQ(pads.keys(), Keys{});
+    pad.button(SDL_CONTROLLER_BUTTON_DPAD_LEFT, false);
+    pads.poll();
+    pad.button(SDL_CONTROLLER_BUTTON_LEFTSHOULDER, true);
+    EXPECT_TRUE(pads.poll().empty());
+    EXPECT_EQ(pads.keys(), held({Key::left}));
+    for (auto [button, command] : {std::pair{SDL_CONTROLLER_BUTTON_X, PadCommand::takeBack},
+                                   std::pair{SDL_CONTROLLER_BUTTON_DPAD_LEFT, PadCommand::redo},
+                                   std::pair{SDL_CONTROLLER_BUTTON_Y, PadCommand::hint},
+                                   std::pair{SDL_CONTROLLER_BUTTON_B, PadCommand::pressFocused}}) {
+        pad.button(button, true);
+        EXPECT_EQ(pads.poll(), std::vector{command}) << int(button);
+        pad.button(button, false);
+        pads.poll();
+    }
+    EXPECT_EQ(pads.keys(), held({Key::left}));
+}
+
 TEST(GameControllers, AControllerRemovedLeavesNoKeyHeldAndTheOtherKeepsItsOwn)
 {
     GameControllers pads;
