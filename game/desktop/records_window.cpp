@@ -47,13 +47,21 @@ void fillRows(QTableWidget* table, const RecordsTable::Rows& rows)
     }
 }
 
+// The levels' cells with the kept solutions' beside them, a row a level.
+RecordsTable::Rows besideEachOther(RecordsTable::Rows left, const RecordsTable::Rows& right)
+{
+    for (std::size_t row = 0; row < left.size() && row < right.size(); ++row)
+        left[row].insert(left[row].end(), right[row].begin(), right[row].end());
+    return left;
+}
+
 } // namespace
 
 RecordsWindow::RecordsWindow(const RecordsShown& shown, QWidget* parent) : QDialog(parent)
 {
     const RecordsTable words = recordsTable(shown);
     setWindowTitle(i18n::shown(words.title));
-    table_ = readOnlyTable(shownAll(words.level_headings), this);
+    table_ = readOnlyTable(shownAll(words.level_headings) + shownAll(words.solution_headings), this);
     auto* daily = new QWidget(this);
     tally_ = new QLabel(daily);
     tally_->setWordWrap(true);
@@ -69,14 +77,14 @@ RecordsWindow::RecordsWindow(const RecordsShown& shown, QWidget* parent) : QDial
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addWidget(buttons);
-    resize(520, 600);
+    resize(860, 600);
     show(shown);
 }
 
 void RecordsWindow::show(const RecordsShown& shown)
 {
     const RecordsTable words = recordsTable(shown);
-    fillRows(table_, words.levels);
+    fillRows(table_, besideEachOther(words.levels, words.solutions));
     tally_->setText(i18n::shown(words.tally));
     fillRows(days_, words.days);
 }

@@ -206,5 +206,62 @@ TEST(RecordsInPlay, WithoutAWritableFolderTheGameIsPlayableAndSaysSoOnce)
     EXPECT_TRUE(rig.kept.controls.winnerLabel.visible);
 }
 
+// Every win keeps its moves beside the records, merged with what another copy kept since; the
+// Records window counts the kept solution, and the chooser tells it is there.
+TEST(RecordsInPlay, AWinsMovesAreKeptBesideAnotherCopysAndCounted)
+{
+    RecordsRig rig;
+    const fs::path file = solutionsFile(rig.file);
+    Solutions other(file, rig.file);
+    ASSERT_TRUE(other.recordWin(RecordsRig::digest(4), *readMoves("rlrlrrR"), 500));
+    ASSERT_FALSE(other.save());
+    rig.win(4, 2, 0);  // walks right, left, then right to the jewel and the push
+    rig.win(4, 0, 0);
+    Solutions read(file, rig.file);
+    ASSERT_FALSE(read.load());
+    EXPECT_EQ(read.at(RecordsRig::digest(4)).fewest, (KeptSolution{"rrR", rig.kept.engine.timeleft()})) << slurp(file);
+    EXPECT_EQ(read.at(RecordsRig::digest(4)).most_time, (KeptSolution{"rlrlrrR", 500})) << slurp(file);
+
+    InlineSolver solver;
+    Boxes boxes(rig.kept.engine, rig.boxes);
+    RecordsService fresh({rig.file}, solver, boxes);
+    EXPECT_EQ(fresh.keptSolution(RecordsRig::digest(4)), "rrR");
+    EXPECT_FALSE(fresh.keptSolution(RecordsRig::digest(5)));
+
+    rig.kept.post(Command::recordsItem);
+    ASSERT_EQ(rig.boxes.records_opened, 1);
+    EXPECT_EQ(rig.boxes.rows.at(3).kept, (WinStatistics{3, 1, 0, 1}));
+    EXPECT_FALSE(rig.boxes.rows.at(4).kept);
+    rig.boxes.close_records();
+    rig.kept.post(Command::chooseLevelItem);
+    ASSERT_TRUE(rig.boxes.chooser.has_value());
+    EXPECT_TRUE(rig.boxes.chooser->figures(RecordsRig::numbered(4)).solution_kept);
+    EXPECT_FALSE(rig.boxes.chooser->figures(RecordsRig::numbered(5)).solution_kept);
+}
+
+// A level whose solution was shown is seen, not solved, until the player wins it; a solved
+// level stays solved whatever is shown of it.
+TEST(RecordsInPlay, AShownLevelIsSeenUntilWon)
+{
+    RecordsRig rig;
+    InlineSolver solver;
+    Boxes boxes(rig.kept.engine, rig.boxes);
+    RecordsService shown({rig.file}, solver, boxes);
+    rig.levels.add(4, RecordsRig::numbered(4));
+    shown.markSeen(RecordsRig::digest(4));
+    rig.kept.post(Command::recordsItem);
+    ASSERT_EQ(rig.boxes.records_opened, 1);
+    EXPECT_TRUE(rig.boxes.rows.at(3).seen);
+    EXPECT_FALSE(rig.boxes.rows.at(3).solved);
+    rig.boxes.close_records();
+
+    rig.win(4, 0, 0);
+    shown.markSeen(RecordsRig::digest(4));
+    Records read(rig.file);
+    ASSERT_FALSE(read.load());
+    EXPECT_TRUE(read.at(RecordsRig::digest(4)).solved);
+    EXPECT_FALSE(read.at(RecordsRig::digest(4)).seen);
+}
+
 } // namespace
 } // namespace kelvaro
