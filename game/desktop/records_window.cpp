@@ -7,10 +7,13 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kelvaro {
 namespace {
@@ -47,6 +50,22 @@ void fillRows(QTableWidget* table, const RecordsTable::Rows& rows)
     }
 }
 
+// Each column as wide as its heading or widest cell and some room, whatever a language makes of
+// the words; the last takes what room is left.
+int fitColumns(QTableWidget* table)
+{
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(true);
+    table->resizeColumnsToContents();
+    int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < table->columnCount(); ++column) {
+        table->setColumnWidth(column, table->columnWidth(column) + 24);  // figures still to come
+        width += table->columnWidth(column);
+    }
+    return width;
+}
+
 // The levels' cells with the kept solutions' beside them, a row a level.
 RecordsTable::Rows besideEachOther(RecordsTable::Rows left, const RecordsTable::Rows& right)
 {
@@ -77,8 +96,9 @@ RecordsWindow::RecordsWindow(const RecordsShown& shown, QWidget* parent) : QDial
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addWidget(buttons);
-    resize(860, 600);
     show(shown);
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right() + 24;
+    resize(std::max(520, fitColumns(table_) + margins), 600);
 }
 
 void RecordsWindow::show(const RecordsShown& shown)
