@@ -35,13 +35,18 @@ RecordsService::RecordsService(Setup setup, SolverPort& solver, Boxes& boxes)
 {
 }
 
+void RecordsService::openFiles()
+{
+    if (!records_)
+        records_.emplace(setup_.records_file, setup_.shipped_keys);
+    if (!solutions_)
+        solutions_.emplace(solutionsFile(setup_.records_file), setup_.records_file);
+}
+
 // Each file's problem is said on its own, the records' first.
 void RecordsService::withRecords(std::function<void()> then)
 {
-    if (!records_) {
-        records_.emplace(setup_.records_file, setup_.shipped_keys);
-        solutions_.emplace(solutionsFile(setup_.records_file), setup_.records_file);
-    }
+    openFiles();
     const std::optional<Message> records_problem = records_->load();
     const std::optional<Message> solutions_problem = solutions_->load();
     if (records_problem && solutions_problem) {
@@ -85,8 +90,7 @@ void RecordsService::sayOnce(const std::optional<Message>& failure)
 
 std::optional<std::string> RecordsService::keptSolution(const std::string& digest)
 {
-    if (!solutions_)
-        solutions_.emplace(solutionsFile(setup_.records_file), setup_.records_file);
+    openFiles();
     if (const std::optional<Message> problem = solutions_->load())
         boxes_.say(*problem);
     const std::optional<KeptSolution>& fewest = solutions_->at(digest).fewest;

@@ -89,6 +89,7 @@ private:
     };
     RecordsShown shown() const;
     void answered();
+    void openFiles();
     void sayOnce(const std::optional<Message>& failure);
     std::optional<WinStatistics> keptStatistics(const std::string& digest, const GameLevel& level) const;
 
@@ -96,7 +97,7 @@ private:
     Boxes& boxes_;
     ParCache par_;
     std::optional<Records> records_;  // made at the first win or look, read again at each
-    std::optional<Solutions> solutions_;  // made and read with the records
+    std::optional<Solutions> solutions_;  // likewise
     bool failure_said_ = false;
     bool records_open_ = false;
     bool chooser_open_ = false;

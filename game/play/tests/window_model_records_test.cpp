@@ -193,6 +193,24 @@ TEST(RecordsInPlay, ADamagedFileIsSaidOnceAndPlayGoesOn)
     EXPECT_EQ(slurp(rig.file.string() + ".damaged"), "not records");
 }
 
+// A damaged solutions file is set aside and said like the records', and the win is kept afresh.
+TEST(RecordsInPlay, ADamagedSolutionsFileIsSetAsideAndSaid)
+{
+    RecordsRig rig;
+    const fs::path file = solutionsFile(rig.file);
+    fs::create_directories(file.parent_path());
+    spit(file, "kelvaro solutions 1\n0000000000000001 9 rrQ\n");
+    rig.win(4, 0, 0);
+    ASSERT_TRUE(rig.boxes.isOpen());
+    EXPECT_NE(rig.boxes.current().text.find("solutions file"), std::string::npos) << rig.boxes.current().text;
+    EXPECT_NE(rig.boxes.current().text.find("line 2"), std::string::npos) << rig.boxes.current().text;
+    rig.boxes.answer("");
+    EXPECT_EQ(slurp(file.string() + ".damaged"), "kelvaro solutions 1\n0000000000000001 9 rrQ\n");
+    Solutions read(file, rig.file);
+    ASSERT_FALSE(read.load());
+    EXPECT_EQ(read.at(RecordsRig::digest(4)).fewest, (KeptSolution{"rrR", rig.kept.engine.timeleft()}));
+}
+
 TEST(RecordsInPlay, WithoutAWritableFolderTheGameIsPlayableAndSaysSoOnce)
 {
     RecordsRig rig;
