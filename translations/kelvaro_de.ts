@@ -405,6 +405,30 @@ Das Spiel geht ohne sie weiter.</translation>
         <source>The solver found no solution from the level&apos;s start.</source>
         <translation>Der Löser hat vom Start des Levels aus keine Lösung gefunden.</translation>
     </message>
+    <message>
+        <source>The solutions file %1 is damaged (%2).
+
+It could not be set aside (%3), so your solutions are not kept in this game.</source>
+        <translation>Die Lösungsdatei %1 ist beschädigt (%2).
+
+Sie konnte nicht beiseitegelegt werden (%3), daher werden in diesem Spiel keine Lösungen gespeichert.</translation>
+    </message>
+    <message>
+        <source>The solutions file %1 is damaged (%2).
+
+It was set aside as %3; your solutions are kept afresh.</source>
+        <translation>Die Lösungsdatei %1 ist beschädigt (%2).
+
+Sie wurde als %3 beiseitegelegt; Ihre Lösungen werden neu gespeichert.</translation>
+    </message>
+    <message>
+        <source>Your solutions cannot be kept: %1.
+
+The game goes on without them.</source>
+        <translation>Ihre Lösungen können nicht gespeichert werden: %1.
+
+Das Spiel geht ohne sie weiter.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -830,6 +854,24 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
     <message>
         <source>%1 to %2 are missing</source>
         <translation>%1 bis %2 fehlen</translation>
+    </message>
+    <message>
+        <source>statistics</source>
+        <translation>Statistik</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object changes</source>
+        <translation>
+            <numerusform>%n Objektwechsel</numerusform>
+            <numerusform>%n Objektwechsel</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n push runs</source>
+        <translation>
+            <numerusform>%n Schubfolge</numerusform>
+            <numerusform>%n Schubfolgen</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1530,10 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
         <source>par %1</source>
         <translation>Par %1</translation>
     </message>
+    <message>
+        <source>solution kept</source>
+        <translation>Lösung gemerkt</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::MainWindow</name>
@@ -1666,6 +1712,26 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
             <numerusform>Längste Serie: %n Tag</numerusform>
             <numerusform>Längste Serie: %n Tage</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>seen</source>
+        <translation>gesehen</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Züge</translation>
+    </message>
+    <message>
+        <source>Pushes</source>
+        <translation>Schübe</translation>
+    </message>
+    <message>
+        <source>Object changes</source>
+        <translation>Objektwechsel</translation>
+    </message>
+    <message>
+        <source>Push runs</source>
+        <translation>Schubfolgen</translation>
     </message>
 </context>
 <context>

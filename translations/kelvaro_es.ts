@@ -405,6 +405,30 @@ El juego sigue sin ellos.</translation>
         <source>The solver found no solution from the level&apos;s start.</source>
         <translation>El solucionador no encontró ninguna solución desde el inicio del nivel.</translation>
     </message>
+    <message>
+        <source>The solutions file %1 is damaged (%2).
+
+It could not be set aside (%3), so your solutions are not kept in this game.</source>
+        <translation>El archivo de soluciones %1 está dañado (%2).
+
+No se pudo apartar (%3), así que en esta partida no se guardan sus soluciones.</translation>
+    </message>
+    <message>
+        <source>The solutions file %1 is damaged (%2).
+
+It was set aside as %3; your solutions are kept afresh.</source>
+        <translation>El archivo de soluciones %1 está dañado (%2).
+
+Se apartó como %3; sus soluciones se guardan de nuevo.</translation>
+    </message>
+    <message>
+        <source>Your solutions cannot be kept: %1.
+
+The game goes on without them.</source>
+        <translation>No se pueden guardar sus soluciones: %1.
+
+El juego sigue sin ellas.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -830,6 +854,24 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
     <message>
         <source>%1 to %2 are missing</source>
         <translation>faltan %1 a %2</translation>
+    </message>
+    <message>
+        <source>statistics</source>
+        <translation>estadística</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object changes</source>
+        <translation>
+            <numerusform>%n cambio de objeto</numerusform>
+            <numerusform>%n cambios de objeto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n push runs</source>
+        <translation>
+            <numerusform>%n serie de empujes</numerusform>
+            <numerusform>%n series de empujes</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1530,10 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
         <source>par %1</source>
         <translation>par %1</translation>
     </message>
+    <message>
+        <source>solution kept</source>
+        <translation>solución guardada</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::MainWindow</name>
@@ -1666,6 +1712,26 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
             <numerusform>Racha más larga: %n día</numerusform>
             <numerusform>Racha más larga: %n días</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>seen</source>
+        <translation>visto</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Acciones</translation>
+    </message>
+    <message>
+        <source>Pushes</source>
+        <translation>Empujes</translation>
+    </message>
+    <message>
+        <source>Object changes</source>
+        <translation>Cambios de objeto</translation>
+    </message>
+    <message>
+        <source>Push runs</source>
+        <translation>Series de empujes</translation>
     </message>
 </context>
 <context>

@@ -405,6 +405,30 @@ Le jeu continue sans eux.</translation>
         <source>The solver found no solution from the level&apos;s start.</source>
         <translation>Le solveur n&apos;a trouvé aucune solution depuis le début du niveau.</translation>
     </message>
+    <message>
+        <source>The solutions file %1 is damaged (%2).
+
+It could not be set aside (%3), so your solutions are not kept in this game.</source>
+        <translation>Le fichier des solutions %1 est endommagé (%2).
+
+Il n’a pas pu être mis de côté (%3) : vos solutions ne sont pas gardées dans cette partie.</translation>
+    </message>
+    <message>
+        <source>The solutions file %1 is damaged (%2).
+
+It was set aside as %3; your solutions are kept afresh.</source>
+        <translation>Le fichier des solutions %1 est endommagé (%2).
+
+Il a été mis de côté sous le nom %3 ; vos solutions sont gardées à nouveau.</translation>
+    </message>
+    <message>
+        <source>Your solutions cannot be kept: %1.
+
+The game goes on without them.</source>
+        <translation>Vos solutions ne peuvent pas être gardées : %1.
+
+Le jeu continue sans elles.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -830,6 +854,24 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
     <message>
         <source>%1 to %2 are missing</source>
         <translation>%1 à %2 manquent</translation>
+    </message>
+    <message>
+        <source>statistics</source>
+        <translation>statistiques</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object changes</source>
+        <translation>
+            <numerusform>%n changement d’objet</numerusform>
+            <numerusform>%n changements d’objet</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n push runs</source>
+        <translation>
+            <numerusform>%n série de poussées</numerusform>
+            <numerusform>%n séries de poussées</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1530,10 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
         <source>par %1</source>
         <translation>par %1</translation>
     </message>
+    <message>
+        <source>solution kept</source>
+        <translation>solution gardée</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::MainWindow</name>
@@ -1666,6 +1712,26 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
             <numerusform>Plus longue série : %n jour</numerusform>
             <numerusform>Plus longue série : %n jours</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>seen</source>
+        <translation>vu</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Actions</translation>
+    </message>
+    <message>
+        <source>Pushes</source>
+        <translation>Poussées</translation>
+    </message>
+    <message>
+        <source>Object changes</source>
+        <translation>Changements d’objet</translation>
+    </message>
+    <message>
+        <source>Push runs</source>
+        <translation>Séries de poussées</translation>
     </message>
 </context>
 <context>

@@ -405,6 +405,30 @@ Il gioco continua senza.</translation>
         <source>The solver found no solution from the level&apos;s start.</source>
         <translation>Il risolutore non ha trovato alcuna soluzione dall&apos;inizio del livello.</translation>
     </message>
+    <message>
+        <source>The solutions file %1 is damaged (%2).
+
+It could not be set aside (%3), so your solutions are not kept in this game.</source>
+        <translation>Il file delle soluzioni %1 è danneggiato (%2).
+
+Non è stato possibile metterlo da parte (%3), quindi in questa partita le tue soluzioni non vengono salvate.</translation>
+    </message>
+    <message>
+        <source>The solutions file %1 is damaged (%2).
+
+It was set aside as %3; your solutions are kept afresh.</source>
+        <translation>Il file delle soluzioni %1 è danneggiato (%2).
+
+È stato messo da parte come %3; le tue soluzioni vengono salvate da capo.</translation>
+    </message>
+    <message>
+        <source>Your solutions cannot be kept: %1.
+
+The game goes on without them.</source>
+        <translation>Impossibile salvare le tue soluzioni: %1.
+
+Il gioco continua senza.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -830,6 +854,24 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
     <message>
         <source>%1 to %2 are missing</source>
         <translation>mancano da %1 a %2</translation>
+    </message>
+    <message>
+        <source>statistics</source>
+        <translation>statistiche</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object changes</source>
+        <translation>
+            <numerusform>%n cambio di oggetto</numerusform>
+            <numerusform>%n cambi di oggetto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n push runs</source>
+        <translation>
+            <numerusform>%n serie di spinte</numerusform>
+            <numerusform>%n serie di spinte</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1530,10 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
         <source>par %1</source>
         <translation>par %1</translation>
     </message>
+    <message>
+        <source>solution kept</source>
+        <translation>soluzione salvata</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::MainWindow</name>
@@ -1666,6 +1712,26 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
             <numerusform>Serie più lunga: %n giorno</numerusform>
             <numerusform>Serie più lunga: %n giorni</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>seen</source>
+        <translation>visto</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Azioni</translation>
+    </message>
+    <message>
+        <source>Pushes</source>
+        <translation>Spinte</translation>
+    </message>
+    <message>
+        <source>Object changes</source>
+        <translation>Cambi di oggetto</translation>
+    </message>
+    <message>
+        <source>Push runs</source>
+        <translation>Serie di spinte</translation>
     </message>
 </context>
 <context>

@@ -408,6 +408,30 @@ Gra toczy się dalej bez nich.</translation>
         <source>The solver found no solution from the level&apos;s start.</source>
         <translation>Solver nie znalazł rozwiązania od początku poziomu.</translation>
     </message>
+    <message>
+        <source>The solutions file %1 is damaged (%2).
+
+It could not be set aside (%3), so your solutions are not kept in this game.</source>
+        <translation>Plik rozwiązań %1 jest uszkodzony (%2).
+
+Nie udało się go odłożyć (%3), więc w tej grze rozwiązania nie są zapisywane.</translation>
+    </message>
+    <message>
+        <source>The solutions file %1 is damaged (%2).
+
+It was set aside as %3; your solutions are kept afresh.</source>
+        <translation>Plik rozwiązań %1 jest uszkodzony (%2).
+
+Odłożono go jako %3; rozwiązania są zapisywane od nowa.</translation>
+    </message>
+    <message>
+        <source>Your solutions cannot be kept: %1.
+
+The game goes on without them.</source>
+        <translation>Nie można zapisać rozwiązań: %1.
+
+Gra toczy się dalej bez nich.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -842,6 +866,26 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
     <message>
         <source>%1 to %2 are missing</source>
         <translation>brakuje od %1 do %2</translation>
+    </message>
+    <message>
+        <source>statistics</source>
+        <translation>statystyki</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object changes</source>
+        <translation>
+            <numerusform>%n zmiana obiektu</numerusform>
+            <numerusform>%n zmiany obiektu</numerusform>
+            <numerusform>%n zmian obiektu</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n push runs</source>
+        <translation>
+            <numerusform>%n seria pchnięć</numerusform>
+            <numerusform>%n serie pchnięć</numerusform>
+            <numerusform>%n serii pchnięć</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1501,6 +1545,10 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         <source>par %1</source>
         <translation>par %1</translation>
     </message>
+    <message>
+        <source>solution kept</source>
+        <translation>rozwiązanie zapisane</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::MainWindow</name>
@@ -1682,6 +1730,26 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
             <numerusform>Najdłuższa seria: %n dni</numerusform>
             <numerusform>Najdłuższa seria: %n dni</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>seen</source>
+        <translation>pokazany</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Ruchy</translation>
+    </message>
+    <message>
+        <source>Pushes</source>
+        <translation>Pchnięcia</translation>
+    </message>
+    <message>
+        <source>Object changes</source>
+        <translation>Zmiany obiektu</translation>
+    </message>
+    <message>
+        <source>Push runs</source>
+        <translation>Serie pchnięć</translation>
     </message>
 </context>
 <context>

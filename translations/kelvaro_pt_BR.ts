@@ -405,6 +405,30 @@ O jogo continua sem eles.</translation>
         <source>The solver found no solution from the level&apos;s start.</source>
         <translation>O resolvedor não encontrou nenhuma solução a partir do início do nível.</translation>
     </message>
+    <message>
+        <source>The solutions file %1 is damaged (%2).
+
+It could not be set aside (%3), so your solutions are not kept in this game.</source>
+        <translation>O arquivo de soluções %1 está danificado (%2).
+
+Não foi possível deixá-lo de lado (%3), então suas soluções não serão guardadas neste jogo.</translation>
+    </message>
+    <message>
+        <source>The solutions file %1 is damaged (%2).
+
+It was set aside as %3; your solutions are kept afresh.</source>
+        <translation>O arquivo de soluções %1 está danificado (%2).
+
+Ele foi deixado de lado como %3; suas soluções são guardadas do zero.</translation>
+    </message>
+    <message>
+        <source>Your solutions cannot be kept: %1.
+
+The game goes on without them.</source>
+        <translation>Suas soluções não podem ser guardadas: %1.
+
+O jogo continua sem elas.</translation>
+    </message>
 </context>
 <context>
     <name>KelCheck</name>
@@ -830,6 +854,24 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
     <message>
         <source>%1 to %2 are missing</source>
         <translation>faltam %1 a %2</translation>
+    </message>
+    <message>
+        <source>statistics</source>
+        <translation>estatísticas</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n object changes</source>
+        <translation>
+            <numerusform>%n troca de objeto</numerusform>
+            <numerusform>%n trocas de objeto</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n push runs</source>
+        <translation>
+            <numerusform>%n sequência de empurrões</numerusform>
+            <numerusform>%n sequências de empurrões</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1488,6 +1530,10 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
         <source>par %1</source>
         <translation>par %1</translation>
     </message>
+    <message>
+        <source>solution kept</source>
+        <translation>solução guardada</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::MainWindow</name>
@@ -1666,6 +1712,26 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
             <numerusform>Maior sequência: %n dia</numerusform>
             <numerusform>Maior sequência: %n dias</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>seen</source>
+        <translation>vista</translation>
+    </message>
+    <message>
+        <source>Actions</source>
+        <translation>Ações</translation>
+    </message>
+    <message>
+        <source>Pushes</source>
+        <translation>Empurrões</translation>
+    </message>
+    <message>
+        <source>Object changes</source>
+        <translation>Trocas de objeto</translation>
+    </message>
+    <message>
+        <source>Push runs</source>
+        <translation>Sequências de empurrões</translation>
     </message>
 </context>
 <context>

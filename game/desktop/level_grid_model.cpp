@@ -26,6 +26,9 @@ void drawCrossedBox(QPainter& painter, const QRect& box)
     painter.drawRect(box);
 }
 
+// Which of a level's lines tells its par.
+constexpr int chooser_par_line = 3;
+
 } // namespace
 
 QStringList entryLines(const ChooserEntry& entry)
@@ -132,9 +135,15 @@ void LevelGridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opt
     }
     painter->setFont(option.font);
     painter->setPen(text);
-    for (int i = 1; i < lines.size(); ++i) {
+    // The par's line is the last that fits: a kept solution is told at its right end.
+    for (int i = 1; i < lines.size() && i <= chooser_par_line; ++i) {
         top += metrics.height();
         painter->drawText(QRect(cell.left() + 6, top, cell.width() - 12, metrics.height()), Qt::AlignLeft, lines[i]);
+    }
+    if (lines.size() > chooser_par_line + 1) {
+        const QRect right(cell.left() + 6, top, cell.width() - 12, metrics.height());
+        const int room = right.width() - metrics.horizontalAdvance(lines[chooser_par_line] + QStringLiteral("  "));
+        painter->drawText(right, Qt::AlignRight, metrics.elidedText(lines[chooser_par_line + 1], Qt::ElideRight, room));
     }
     painter->restore();
 }

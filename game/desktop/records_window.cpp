@@ -7,10 +7,13 @@
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QLabel>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kelvaro {
 namespace {
@@ -47,13 +50,37 @@ void fillRows(QTableWidget* table, const RecordsTable::Rows& rows)
     }
 }
 
+// Each column as wide as its heading or widest cell and some room, whatever a language makes of
+// the words; the last takes what room is left.
+int fitColumns(QTableWidget* table)
+{
+    QHeaderView* header = table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Interactive);
+    header->setStretchLastSection(true);
+    table->resizeColumnsToContents();
+    int width = 2 * table->frameWidth() + table->verticalScrollBar()->sizeHint().width();
+    for (int column = 0; column < table->columnCount(); ++column) {
+        table->setColumnWidth(column, table->columnWidth(column) + 24);  // figures still to come
+        width += table->columnWidth(column);
+    }
+    return width;
+}
+
+// The levels' cells with the kept solutions' beside them, a row a level.
+RecordsTable::Rows besideEachOther(RecordsTable::Rows left, const RecordsTable::Rows& right)
+{
+    for (std::size_t row = 0; row < left.size() && row < right.size(); ++row)
+        left[row].insert(left[row].end(), right[row].begin(), right[row].end());
+    return left;
+}
+
 } // namespace
 
 RecordsWindow::RecordsWindow(const RecordsShown& shown, QWidget* parent) : QDialog(parent)
 {
     const RecordsTable words = recordsTable(shown);
     setWindowTitle(i18n::shown(words.title));
-    table_ = readOnlyTable(shownAll(words.level_headings), this);
+    table_ = readOnlyTable(shownAll(words.level_headings) + shownAll(words.solution_headings), this);
     auto* daily = new QWidget(this);
     tally_ = new QLabel(daily);
     tally_->setWordWrap(true);
@@ -69,14 +96,15 @@ RecordsWindow::RecordsWindow(const RecordsShown& shown, QWidget* parent) : QDial
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs);
     layout->addWidget(buttons);
-    resize(520, 600);
     show(shown);
+    const int margins = layout->contentsMargins().left() + layout->contentsMargins().right() + 24;
+    resize(std::max(520, fitColumns(table_) + margins), 600);
 }
 
 void RecordsWindow::show(const RecordsShown& shown)
 {
     const RecordsTable words = recordsTable(shown);
-    fillRows(table_, words.levels);
+    fillRows(table_, besideEachOther(words.levels, words.solutions));
     tally_->setText(i18n::shown(words.tally));
     fillRows(days_, words.days);
 }

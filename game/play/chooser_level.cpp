@@ -78,13 +78,16 @@ std::vector<Message> chooserLevelLines(const ChooserLevel& entry, const LevelFig
         return {phrase(grid_context, unreadable ? QT_TRANSLATE_NOOP("kelvaro::LevelGridModel", "unreadable")
                                                 : QT_TRANSLATE_NOOP("kelvaro::LevelGridModel", "damaged"))};
     }
-    return {phrase(grid_context, f.solved ? QT_TRANSLATE_NOOP("kelvaro::LevelGridModel", "solved")
+    std::vector<Message> lines{phrase(grid_context, f.solved ? QT_TRANSLATE_NOOP("kelvaro::LevelGridModel", "solved")
                                           : QT_TRANSLATE_NOOP("kelvaro::LevelGridModel", "not solved")),
             phrase(grid_context, QT_TRANSLATE_NOOP("kelvaro::LevelGridModel", "best time left %1"),
                    {figureOrNone(f.solved, f.best_time_left)}),
             phrase(grid_context, QT_TRANSLATE_NOOP("kelvaro::LevelGridModel", "fewest actions %1"),
                    {figureOrNone(f.solved, f.fewest_actions)}),
             phrase(grid_context, QT_TRANSLATE_NOOP("kelvaro::LevelGridModel", "par %1"), {parOf(f)})};
+    if (f.solution_kept)
+        lines.push_back(phrase(grid_context, QT_TRANSLATE_NOOP("kelvaro::LevelGridModel", "solution kept")));
+    return lines;
 }
 
 Message chooserSetName(const LevelSet& set, const std::vector<LevelSet>& all)

@@ -30,7 +30,7 @@ struct ChooserLevel {
 std::vector<ChooserLevel> readChooserLevels(const LevelSet& set);
 
 // The words under a level's number: why it cannot be played, or whether it is solved, the
-// best time left, the fewest actions and the par.
+// best time left, the fewest actions, the par and, when there is one, that a solution is kept.
 std::vector<Message> chooserLevelLines(const ChooserLevel& entry, const LevelFigures& figures);
 
 // "Title — 12 levels", told apart from a set of the same title among `all`.

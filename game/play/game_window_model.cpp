@@ -26,7 +26,7 @@ void GameWindowModel::onEngineChange(Engine::Change change)
     }
     if (change == Engine::Change::won && !helped_) {
         const int actions = static_cast<int>(engine.movesMade());
-        records_.keepWin(engine.startedDigest(), engine.timeleft(), actions, puzzles_.day());
+        records_.keepWin(engine.startedDigest(), engine.timeleft(), actions, puzzles_.day(), engine.moves());
         if (const auto day = puzzles_.day())
             daily_win_ = DailyWin{*day, *puzzles_.code(), engine.timeleft(), actions, puzzles_.par(), records_.dailyRun()};
         puzzles_.won();

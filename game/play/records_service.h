@@ -7,6 +7,7 @@
 #include "game/ports/level_shelf.h"
 #include "game/ports/solver_port.h"
 #include "game/records/records.h"
+#include "game/records/solutions.h"
 
 #include <chrono>
 #include <filesystem>
@@ -62,9 +63,14 @@ public:
     // Reads the records again (another copy of the game may have added wins), says a
     // problem with the file, then runs `then`.
     void withRecords(std::function<void()> then);
-    // A win of the level of `digest`, and of the day's puzzle on `daily`.
+    // A win of the level of `digest` in `moves`, and of the day's puzzle on `daily`.
     void keepWin(const std::string& digest, int time_left, int actions,
-                 std::optional<std::chrono::year_month_day> daily);
+                 std::optional<std::chrono::year_month_day> daily, const std::vector<Action>& moves);
+    // The player's solution of the level of `digest` in the fewest actions, read afresh
+    // (another copy of the game may have kept a better one); nothing when none is kept.
+    std::optional<std::string> keptSolution(const std::string& digest);
+    // A solution of the level was shown: it counts as seen, not solved, until won without help.
+    void markSeen(const std::string& digest);
 
     // Daily puzzles solved one after another up to today, as last read or written.
     int dailyRun() const { return records_ ? records_->dailyTally(setup_.today()).current_run : 0; }
@@ -74,23 +80,24 @@ public:
     void chooserOpen(bool open);
     // A level's record and par for the chooser, its par asked for the first time it is shown.
     LevelFigures figures(const GameLevel& level);
-    // The player's own solution of the level of `digest` with the fewest actions, as move letters.
-    std::optional<std::string> keptSolution(const std::string& digest);
-    // A solution of the level was shown to the player: it is seen, not solved, until won.
-    void markSeen(const std::string& digest);
 
 private:
     struct Listed {
         int number;
         std::optional<std::string> digest;  // none: its file cannot be read
+        std::optional<WinStatistics> kept;  // of the kept solution in the fewest actions
     };
     RecordsShown shown() const;
     void answered();
+    void openFiles();
+    void sayOnce(const std::optional<Message>& failure);
+    std::optional<WinStatistics> keptStatistics(const std::string& digest, const GameLevel& level) const;
 
     Setup setup_;
     Boxes& boxes_;
     ParCache par_;
     std::optional<Records> records_;  // made at the first win or look, read again at each
+    std::optional<Solutions> solutions_;  // likewise
     bool failure_said_ = false;
     bool records_open_ = false;
     bool chooser_open_ = false;

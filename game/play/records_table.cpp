@@ -22,13 +22,25 @@ Message parCell(const RecordRow& row)
     return plainText(row.par_unknown ? "?" : "...");
 }
 
+const char* solvedWord(const RecordRow& row)
+{
+    if (row.solved)
+        return QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "yes");
+    return row.seen ? QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "seen") : QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "no");
+}
+
 std::vector<Message> levelRow(const RecordRow& row)
 {
-    return {figure(row.level),
-            recordsWord(row.solved ? QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "yes")
-                                   : QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "no")),
-            row.solved ? figure(row.best_time_left) : Message(), row.solved ? figure(row.fewest_actions) : Message(),
-            parCell(row)};
+    return {figure(row.level), recordsWord(solvedWord(row)), row.solved ? figure(row.best_time_left) : Message(),
+            row.solved ? figure(row.fewest_actions) : Message(), parCell(row)};
+}
+
+std::vector<Message> solutionRow(const RecordRow& row)
+{
+    if (!row.kept)
+        return std::vector<Message>(4);
+    return {figure(row.kept->actions), figure(row.kept->pushes), figure(row.kept->object_changes),
+            figure(row.kept->push_runs)};
 }
 
 Message isoDay(const std::chrono::year_month_day& day)
@@ -62,8 +74,14 @@ RecordsTable recordsTable(const RecordsShown& shown)
     table.level_headings = {recordsWord(QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "Level")),
                             recordsWord(QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "Solved")), best, fewest,
                             recordsWord(QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "Par"))};
-    for (const RecordRow& row : shown.rows)
+    table.solution_headings = {recordsWord(QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "Actions")),
+                               recordsWord(QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "Pushes")),
+                               recordsWord(QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "Object changes")),
+                               recordsWord(QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "Push runs"))};
+    for (const RecordRow& row : shown.rows) {
         table.levels.push_back(levelRow(row));
+        table.solutions.push_back(solutionRow(row));
+    }
     table.daily_tab = recordsWord(QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "Daily puzzles"));
     table.tally = tallyText(shown.daily);
     table.day_headings = {recordsWord(QT_TRANSLATE_NOOP("kelvaro::RecordsWindow", "Day")), best, fewest};

@@ -4,6 +4,7 @@
 
 #include "game/ports/key_bindings.h"
 #include "game/records/records.h"
+#include "level/analysis/win_statistics.h"
 #include "level/forge/level_code.h"
 #include "level/game_level.h"
 #include "level/message.h"
@@ -25,6 +26,8 @@ struct RecordRow {
     int fewest_actions;
     std::optional<int> par;  // the shortest solution's actions, once known
     bool par_unknown;        // the solver could not tell: no par will come
+    bool seen = false;       // a solution was shown, the level not yet won without help
+    std::optional<WinStatistics> kept = {};  // of the player's kept solution in the fewest actions
     bool operator==(const RecordRow&) const = default;
 };
 
@@ -42,6 +45,7 @@ struct LevelFigures {
     int fewest_actions = 0;
     std::optional<int> par;    // the shortest solution's actions, once known
     bool par_unknown = false;  // the solver could not tell: no par will come
+    bool solution_kept = false;  // the player's own solution is kept, to be replayed
     bool operator==(const LevelFigures&) const = default;
 };
 

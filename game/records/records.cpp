@@ -4,14 +4,12 @@
 #include "game/records/records_words.h"
 
 #include "level/calendar_day.h"
-#include "level/file_lock.h"
 #include "level/game_level.h"
 #include "level/level_digest.h"
 #include "level/level_files.h"
 #include "level/sets/level_home.h"
 
 #include <algorithm>
-#include <fstream>
 #include <sstream>
 
 namespace kelvaro {
@@ -20,13 +18,6 @@ namespace {
 
 const std::string kHeader = "kelvaro records 2";
 const std::string kNumberedHeader = "kelvaro records 1";  // kept by level number
-
-bool isDigest(const std::string& text)
-{
-    return text.size() == 16 && std::all_of(text.begin(), text.end(), [](char c) {
-               return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f');
-           });
-}
 
 // The figures after a record's key: time left and actions, in range, and nothing more.
 std::optional<PlayerRecord> figures(std::istringstream& fields)
@@ -40,13 +31,23 @@ std::optional<PlayerRecord> figures(std::istringstream& fields)
 }
 
 // Each figure on its own: a slow win in few actions and a quick one in many make one record.
+// A level shown in either is seen, until one of them has won it without help.
 PlayerRecord better(const PlayerRecord& a, const PlayerRecord& b)
 {
+    if (!a.solved && !b.solved)
+        return {false, 0, 0, a.seen || b.seen};
     if (!a.solved)
         return b;
     if (!b.solved)
         return a;
     return {true, std::max(a.best_time_left, b.best_time_left), std::min(a.fewest_actions, b.fewest_actions)};
+}
+
+// "seen 0123456789abcdef": a level whose solution was shown, and nothing more.
+bool readSeen(std::istringstream& fields, std::string& digest)
+{
+    std::string rest;
+    return (fields >> digest) && !(fields >> rest) && isLevelDigest(digest);
 }
 
 int dayNumber(std::chrono::year_month_day day) { return std::chrono::sys_days(day).time_since_epoch().count(); }
@@ -91,8 +92,17 @@ std::string Records::text() const
 {
     std::ostringstream out;
     out << kHeader << "\n# level-digest best-time-left fewest-actions\n";
+    bool any_seen = false;
+    for (const auto& [digest, r] : table_) {
+        any_seen = any_seen || (r.seen && !r.solved);
+        if (r.solved)
+            out << digest << ' ' << r.best_time_left << ' ' << r.fewest_actions << '\n';
+    }
+    if (any_seen)
+        out << "# seen: a solution was shown, the level is not yet won without help\n";
     for (const auto& [digest, r] : table_)
-        out << digest << ' ' << r.best_time_left << ' ' << r.fewest_actions << '\n';
+        if (r.seen && !r.solved)
+            out << "seen " << digest << '\n';
     if (!days_.empty())
         out << "# daily puzzles: day date best-time-left fewest-actions\n";
     for (const auto& [day, r] : days_)
@@ -124,6 +134,12 @@ std::optional<Records> Records::parse(const std::string& text, int& bad_line, co
             return std::nullopt;
         if (key == "level" && !(fields >> level))
             return std::nullopt;
+        if (key == "seen" && !records.numbered_file_) {
+            std::string digest;
+            if (!readSeen(fields, digest) || !records.table_.emplace(digest, PlayerRecord{false, 0, 0, true}).second)
+                return std::nullopt;
+            continue;
+        }
         if (key == "day") {
             std::string date;
             const std::optional<int> day = fields >> date ? readDate(date) : std::nullopt;
@@ -134,7 +150,7 @@ std::optional<Records> Records::parse(const std::string& text, int& bad_line, co
         }
         const std::optional<PlayerRecord> record = figures(fields);
         const bool by_number = records.numbered_file_ || key == "level";
-        if (!record || (by_number ? level < 1 || level > numbered_levels : !isDigest(key)))
+        if (!record || (by_number ? level < 1 || level > numbered_levels : !isLevelDigest(key)))
             return std::nullopt;
         // A level twice: not a file this program wrote.
         if (by_number ? !records.numbered_.emplace(level, *record).second : !records.table_.emplace(key, *record).second)
@@ -161,40 +177,24 @@ void Records::carryOver()
     }
 }
 
-fs::path Records::lockFile() const
+Records::Records(fs::path file, ShippedLevelKey shipped)
+    : kept_(file, keptLockFile(file),
+            {records_words::set_aside, records_words::kept_off, records_words::not_kept}),
+      shipped_(std::move(shipped))
 {
-    fs::path lock = file_;
-    lock += ".lock";
-    return lock;
 }
 
 std::optional<Message> Records::load()
 {
-    if (file_.empty() || keep_off_)
-        return std::nullopt;
-    // Even a read takes the lock: a damaged file it sets aside must be the one it read, not
-    // the good one another copy has just put in its place. Without a folder there is neither
-    // a lock nor a file.
-    const FileLock lock(lockFile());
-    return takeIn();
+    return kept_.load([this](const std::string& text) { return takeIn(text); });
 }
 
-std::optional<Message> Records::takeIn()
+int Records::takeIn(const std::string& text)
 {
-    std::error_code ec;
-    if (!fs::exists(file_, ec) && !ec)
-        return std::nullopt;
-    // Far larger than the records of every level a player could win: not a file this program wrote.
-    if (!fs::is_regular_file(file_, ec) || fs::file_size(file_, ec) > 16'000'000 || ec)
-        return setAside(records_words::worded(records_words::unreadable));
-    std::ifstream in(file_, std::ios::binary);
-    std::ostringstream bytes;
-    if (!in || !(bytes << in.rdbuf()))
-        return setAside(records_words::worded(records_words::unreadable));
     int bad_line = 0;
-    std::optional<Records> read = parse(bytes.str(), bad_line, shipped_);
+    std::optional<Records> read = parse(text, bad_line, shipped_);
     if (!read)
-        return setAside(records_words::worded(records_words::bad_line, {bad_line}));
+        return bad_line;
     for (const auto& [digest, r] : read->table_)
         table_[digest] = better(table_[digest], r);
     for (const auto& [level, r] : read->numbered_)
@@ -202,37 +202,28 @@ std::optional<Message> Records::takeIn()
     for (const auto& [day, r] : read->days_)
         days_[day] = better(days_[day], r);
     numbered_file_ = read->numbered_file_;
-    return std::nullopt;
-}
-
-std::optional<Message> Records::setAside(Message why)
-{
-    std::error_code ec;
-    fs::path aside = file_;
-    aside += ".damaged";
-    // Counted on for as long as names are taken: a rename onto a copy set aside earlier would
-    // delete that copy. Where a name cannot even be looked at, nothing is moved.
-    for (long n = 2; fs::exists(aside, ec) && !ec; ++n) {
-        aside = file_;
-        aside += ".damaged-" + std::to_string(n);
-    }
-    if (!ec)
-        fs::rename(file_, aside, ec);
-    if (ec) {
-        keep_off_ = true;
-        return records_words::worded(records_words::kept_off, {file_.string(), std::move(why), ec.message()});
-    }
-    return records_words::worded(records_words::set_aside, {file_.string(), std::move(why), aside.string()});
+    return 0;
 }
 
 bool Records::recordWin(const std::string& digest, int time_left, int actions)
 {
-    if (!isDigest(digest))
+    if (!isLevelDigest(digest))
         return false;
     PlayerRecord& r = table_[digest];
     const PlayerRecord before = r;
     r = better(r, {true, time_left, actions});
     return !(r == before);
+}
+
+bool Records::markSeen(const std::string& digest)
+{
+    if (!isLevelDigest(digest))
+        return false;
+    PlayerRecord& r = table_[digest];
+    if (r.solved || r.seen)
+        return false;
+    r.seen = true;
+    return true;
 }
 
 bool Records::recordDay(std::chrono::year_month_day day, int time_left, int actions)
@@ -280,33 +271,22 @@ DailyTally Records::dailyTally(std::chrono::year_month_day today) const
 
 std::optional<Message> Records::save()
 {
-    if (file_.empty() || keep_off_)
-        return std::nullopt;
-    std::error_code ec;
-    fs::create_directories(file_.parent_path(), ec);
-    // Read, merge and write as one step, or a copy of the game that read the file earlier
-    // writes its old view over the wins another has added since. A folder that refuses the
-    // lock file will most likely refuse the records too: the write then says so.
-    const FileLock lock(lockFile());
-    const std::optional<Message> set_aside = takeIn();
-    if (keep_off_)
-        return set_aside;
-    if (numbered_file_)
-        keepCopyOfNumberedFile();
-    if (const std::optional<LevelError> error = writeFileWhole(file_, text()))
-        return records_words::worded(records_words::not_kept, {error->message()});
-    return set_aside;
+    return kept_.save([this](const std::string& text) { return takeIn(text); }, [this] { return text(); },
+                      [this] {
+                          if (numbered_file_)
+                              keepCopyOfNumberedFile();
+                      });
 }
 
 // The first write over a file kept by level number leaves a copy of it beside, once: an older
 // copy of the game still reads that one, and nothing the player earned is gone.
 void Records::keepCopyOfNumberedFile()
 {
-    fs::path copy = file_;
+    fs::path copy = file();
     copy += ".numbered";
     std::error_code ec;
     if (!fs::exists(copy, ec))
-        fs::copy_file(file_, copy, ec);
+        fs::copy_file(file(), copy, ec);
     numbered_file_ = false;
 }
 

@@ -3,6 +3,7 @@
 // under each level's digest, so a record follows its level into any set.
 #pragma once
 
+#include "game/records/kept_file.h"
 #include "level/message.h"
 
 #include <chrono>
@@ -20,6 +21,8 @@ struct PlayerRecord {
     bool solved = false;
     int best_time_left = 0;
     int fewest_actions = 0;
+    // A solution was shown and the level is not yet won without help; never set when solved.
+    bool seen = false;
     bool operator==(const PlayerRecord&) const = default;
 };
 
@@ -47,8 +50,7 @@ class Records {
 public:
     static constexpr int numbered_levels = 50;  // what the files kept by level number could hold
 
-    explicit Records(std::filesystem::path file, ShippedLevelKey shipped = {})
-        : file_(std::move(file)), shipped_(std::move(shipped)) {}
+    explicit Records(std::filesystem::path file, ShippedLevelKey shipped = {});
 
     // Reads the file and takes in what it holds, keeping the better of each figure: another
     // copy of the game may have written wins of its own since. A missing file is an empty
@@ -65,6 +67,9 @@ public:
     // under the lock beside it, so no copy of the game writes over another's wins. Says why
     // it could not, or that a damaged file was set aside.
     std::optional<Message> save();
+    // A solution of the level was shown: it is marked seen unless it is solved already, and
+    // a later win makes it solved as any other. True when the mark is new.
+    bool markSeen(const std::string& digest);
 
     // A win of the daily puzzle of `day`, kept by its date as well as by its level.
     bool recordDay(std::chrono::year_month_day day, int time_left, int actions);
@@ -75,7 +80,7 @@ public:
     // The days solved, latest first, and the tally as of `today` (days after it are ignored).
     std::vector<std::pair<std::chrono::year_month_day, PlayerRecord>> days() const;
     DailyTally dailyTally(std::chrono::year_month_day today) const;
-    const std::filesystem::path& file() const { return file_; }
+    const std::filesystem::path& file() const { return kept_.file(); }
 
     std::string text() const;
     // The records in `text`, or the line that is wrong. A file kept by level number is
@@ -83,19 +88,16 @@ public:
     static std::optional<Records> parse(const std::string& text, int& bad_line, const ShippedLevelKey& shipped = {});
 
 private:
-    std::optional<Message> takeIn();
-    std::optional<Message> setAside(Message why);
-    std::filesystem::path lockFile() const;
+    int takeIn(const std::string& text);
     void keepCopyOfNumberedFile();
     void carryOver();
 
-    std::filesystem::path file_;
+    KeptFile kept_;
     ShippedLevelKey shipped_;
     std::map<std::string, PlayerRecord> table_;
     std::map<int, PlayerRecord> numbered_;  // kept by level number, not yet carried over
     std::map<int, PlayerRecord> days_;      // daily puzzles, by days since 1970-01-01
     bool numbered_file_ = false;            // the file read was of the first kind
-    bool keep_off_ = false;  // a damaged file could not be moved away: never write over it
 };
 
 } // namespace kelvaro

@@ -16,6 +16,14 @@ inline constexpr const char* set_aside =
 inline constexpr const char* not_kept =
     QT_TRANSLATE_NOOP("GameWindow", "Your records cannot be kept: %1.\n\nThe game goes on without them.");
 
+inline constexpr const char* solutions_kept_off = QT_TRANSLATE_NOOP(
+    "GameWindow",
+    "The solutions file %1 is damaged (%2).\n\nIt could not be set aside (%3), so your solutions are not kept in this game.");
+inline constexpr const char* solutions_set_aside = QT_TRANSLATE_NOOP(
+    "GameWindow", "The solutions file %1 is damaged (%2).\n\nIt was set aside as %3; your solutions are kept afresh.");
+inline constexpr const char* solutions_not_kept =
+    QT_TRANSLATE_NOOP("GameWindow", "Your solutions cannot be kept: %1.\n\nThe game goes on without them.");
+
 // One of the words above, its places filled by `args`.
 inline Message worded(const char* source, std::vector<MessageArg> args = {})
 {

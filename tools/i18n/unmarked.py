@@ -19,6 +19,8 @@ NOT_FOR_A_PERSON = {
     ('level/solver/solver.cpp', 'solvable'),
     ('level/solver/solver.cpp', 'unsolvable'),
     ('level/solver/solver.cpp', 'unknown (limit reached)'),
+    # The records file's keyword for a level whose solution was shown.
+    ('game/records/records.cpp', 'seen'),
     # The editor's tools by the names its widgets carry, never shown.
     ('editor/core/palette.h', 'jewel'),
     ('editor/core/palette.h', 'goal'),

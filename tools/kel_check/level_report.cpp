@@ -2,6 +2,8 @@
 // Wording of kel_check's report: a line per check, short enough to take in at a glance.
 #include "tools/kel_check/level_report.h"
 
+#include "level/analysis/win_statistics.h"
+
 #include <algorithm>
 #include <cstdio>
 #include <vector>
@@ -22,6 +24,7 @@ constexpr const char* changes_label = QT_TRANSLATE_NOOP("KelCheck", "changes");
 constexpr const char* crates_label = QT_TRANSLATE_NOOP("KelCheck", "crates");
 constexpr const char* traps_label = QT_TRANSLATE_NOOP("KelCheck", "traps");
 constexpr const char* effort_label = QT_TRANSLATE_NOOP("KelCheck", "effort");
+constexpr const char* statistics_label = QT_TRANSLATE_NOOP("KelCheck", "statistics");
 constexpr const char* moves_label = QT_TRANSLATE_NOOP("KelCheck", "moves");
 constexpr const char* levels_label = QT_TRANSLATE_NOOP("KelCheck", "levels");
 constexpr const char* gap_label = QT_TRANSLATE_NOOP("KelCheck", "gap");
@@ -29,7 +32,7 @@ constexpr const char* ignored_label = QT_TRANSLATE_NOOP("KelCheck", "ignored");
 constexpr const char* set_file_label = "set.txt";  // a file name, the same in every language
 constexpr const char* labels[] = {reads_label,  marks_label,  frame_label,  cells_label,   solution_label, least_time_label,
                                   time_limit_label, pushes_label, changes_label, crates_label, traps_label,
-                                  effort_label, moves_label,  levels_label, gap_label,     ignored_label};
+                                  effort_label, statistics_label, moves_label, levels_label, gap_label, ignored_label};
 
 constexpr const char* pass_word = QT_TRANSLATE_NOOP("KelCheck", "PASS");
 constexpr const char* fail_word = QT_TRANSLATE_NOOP("KelCheck", "FAIL");
@@ -173,6 +176,18 @@ std::string depthLines(const Block& b, const LevelCheck& check)
     return text;
 }
 
+// The figures players compare their own solutions by, as the game's Records window shows them.
+std::string statisticsLine(const Block& b, const LevelCheck& check)
+{
+    const ReportWords& w = b.words;
+    const WinStatistics s = winStatistics(check.level, check.solution.moves);
+    return b.line(statistics_label,
+                  w.counted(QT_TRANSLATE_N_NOOP("KelCheck", "%n actions"), "1 action", s.actions) + ", " +
+                      w.counted(QT_TRANSLATE_N_NOOP("KelCheck", "%n pushes"), "1 push", s.pushes) + ", " +
+                      w.counted(QT_TRANSLATE_N_NOOP("KelCheck", "%n object changes"), "1 object change", s.object_changes) +
+                      ", " + w.counted(QT_TRANSLATE_N_NOOP("KelCheck", "%n push runs"), "1 push run", s.push_runs));
+}
+
 } // namespace
 
 std::string seconds(int milliseconds) { return secondsText(milliseconds); }
@@ -198,7 +213,7 @@ std::string reportText(const std::string& name, const LevelCheck& check, bool wi
         text += b.line(least_time_label, seconds(check.solution.leastMilliseconds()));
     text += timeLine(b, check);
     if (check.solvable())
-        text += depthLines(b, check);
+        text += depthLines(b, check) + statisticsLine(b, check);
     if (with_moves && check.solvable())
         text += b.line(moves_label, movesText(check.solution.moves));
     return text;

@@ -193,6 +193,24 @@ TEST(RecordsInPlay, ADamagedFileIsSaidOnceAndPlayGoesOn)
     EXPECT_EQ(slurp(rig.file.string() + ".damaged"), "not records");
 }
 
+// A damaged solutions file is set aside and said like the records', and the win is kept afresh.
+TEST(RecordsInPlay, ADamagedSolutionsFileIsSetAsideAndSaid)
+{
+    RecordsRig rig;
+    const fs::path file = solutionsFile(rig.file);
+    fs::create_directories(file.parent_path());
+    spit(file, "kelvaro solutions 1\n0000000000000001 9 rrQ\n");
+    rig.win(4, 0, 0);
+    ASSERT_TRUE(rig.boxes.isOpen());
+    EXPECT_NE(rig.boxes.current().text.find("solutions file"), std::string::npos) << rig.boxes.current().text;
+    EXPECT_NE(rig.boxes.current().text.find("line 2"), std::string::npos) << rig.boxes.current().text;
+    rig.boxes.answer("");
+    EXPECT_EQ(slurp(file.string() + ".damaged"), "kelvaro solutions 1\n0000000000000001 9 rrQ\n");
+    Solutions read(file, rig.file);
+    ASSERT_FALSE(read.load());
+    EXPECT_EQ(read.at(RecordsRig::digest(4)).fewest, (KeptSolution{"rrR", rig.kept.engine.timeleft()}));
+}
+
 TEST(RecordsInPlay, WithoutAWritableFolderTheGameIsPlayableAndSaysSoOnce)
 {
     RecordsRig rig;
@@ -204,6 +222,104 @@ TEST(RecordsInPlay, WithoutAWritableFolderTheGameIsPlayableAndSaysSoOnce)
     rig.win(5, 0, 0);
     EXPECT_FALSE(rig.boxes.isOpen()) << "said once";
     EXPECT_TRUE(rig.kept.controls.winnerLabel.visible);
+}
+
+// Every win keeps its moves beside the records, merged with what another copy kept since; the
+// Records window counts the kept solution, and the chooser tells it is there.
+TEST(RecordsInPlay, AWinsMovesAreKeptBesideAnotherCopysAndCounted)
+{
+    RecordsRig rig;
+    const fs::path file = solutionsFile(rig.file);
+    Solutions other(file, rig.file);
+    ASSERT_TRUE(other.recordWin(RecordsRig::digest(4), *readMoves("rlrlrrR"), 500));
+    ASSERT_FALSE(other.save());
+    rig.win(4, 2, 0);  // walks right, left, then right to the jewel and the push
+    rig.win(4, 0, 0);
+    Solutions read(file, rig.file);
+    ASSERT_FALSE(read.load());
+    EXPECT_EQ(read.at(RecordsRig::digest(4)).fewest, (KeptSolution{"rrR", rig.kept.engine.timeleft()})) << slurp(file);
+    EXPECT_EQ(read.at(RecordsRig::digest(4)).most_time, (KeptSolution{"rlrlrrR", 500})) << slurp(file);
+
+    InlineSolver solver;
+    Boxes boxes(rig.kept.engine, rig.boxes);
+    RecordsService fresh({rig.file}, solver, boxes);
+    EXPECT_EQ(fresh.keptSolution(RecordsRig::digest(4)), "rrR");
+    EXPECT_FALSE(fresh.keptSolution(RecordsRig::digest(5)));
+
+    rig.kept.post(Command::recordsItem);
+    ASSERT_EQ(rig.boxes.records_opened, 1);
+    EXPECT_EQ(rig.boxes.rows.at(3).kept, (WinStatistics{3, 1, 0, 1}));
+    EXPECT_FALSE(rig.boxes.rows.at(4).kept);
+    rig.boxes.close_records();
+    rig.kept.post(Command::chooseLevelItem);
+    ASSERT_TRUE(rig.boxes.chooser.has_value());
+    EXPECT_TRUE(rig.boxes.chooser->figures(RecordsRig::numbered(4)).solution_kept);
+    EXPECT_FALSE(rig.boxes.chooser->figures(RecordsRig::numbered(5)).solution_kept);
+}
+
+// A level whose solution was shown is seen, not solved, until the player wins it; a solved
+// level stays solved whatever is shown of it.
+TEST(RecordsInPlay, AShownLevelIsSeenUntilWon)
+{
+    RecordsRig rig;
+    InlineSolver solver;
+    Boxes boxes(rig.kept.engine, rig.boxes);
+    RecordsService shown({rig.file}, solver, boxes);
+    rig.levels.add(4, RecordsRig::numbered(4));
+    shown.markSeen(RecordsRig::digest(4));
+    rig.kept.post(Command::recordsItem);
+    ASSERT_EQ(rig.boxes.records_opened, 1);
+    EXPECT_TRUE(rig.boxes.rows.at(3).seen);
+    EXPECT_FALSE(rig.boxes.rows.at(3).solved);
+    rig.boxes.close_records();
+
+    rig.win(4, 0, 0);
+    shown.markSeen(RecordsRig::digest(4));
+    Records read(rig.file);
+    ASSERT_FALSE(read.load());
+    EXPECT_TRUE(read.at(RecordsRig::digest(4)).solved);
+    EXPECT_FALSE(read.at(RecordsRig::digest(4)).seen);
+}
+
+// Through the window: a solution shown plays to WINNER! and leaves the level seen, not solved;
+// the player's own win then keeps its moves, and Replay plays them to WINNER! with no key
+// pressed, changing no record.
+TEST(RecordsInPlay, AShownSolutionIsNoWinAndAReplayPlaysTheKeptOne)
+{
+    RecordsRig rig;
+    rig.levels.add(4, RecordsRig::numbered(4));
+    rig.kept.post(Command::newGameItem);
+    rig.boxes.answer("4");
+    for (int guard = 0; guard < 1000 && rig.kept.engine.phase() != Engine::Phase::playing; ++guard)
+        rig.run(10);
+    rig.kept.post(Command::replayItem);
+    ASSERT_TRUE(rig.boxes.isOpen());
+    EXPECT_EQ(rig.boxes.current().text, "No solution of yours is kept for this level yet.");
+    rig.boxes.answer("");
+    rig.kept.post(Command::showSolutionItem);
+    rig.boxes.answer("yes");
+    rig.run(3000);
+    ASSERT_TRUE(rig.kept.controls.winnerLabel.visible);
+    Records read(rig.file);
+    ASSERT_FALSE(read.load());
+    EXPECT_TRUE(read.at(RecordsRig::digest(4)).seen);
+    EXPECT_FALSE(read.at(RecordsRig::digest(4)).solved);
+
+    rig.win(4, 2, 0);
+    ASSERT_TRUE(rig.kept.controls.winnerLabel.visible);
+    const std::size_t boxes_before = rig.boxes.opened.size();
+    rig.kept.post(Command::replayItem);
+    for (int guard = 0; guard < 1000 && rig.kept.engine.phase() != Engine::Phase::playing; ++guard)
+        rig.run(10);
+    EXPECT_FALSE(rig.kept.controls.winnerLabel.visible);
+    rig.run(4000);
+    EXPECT_TRUE(rig.kept.controls.winnerLabel.visible);
+    EXPECT_EQ(rig.kept.engine.movesMade(), 5u) << "the kept win's own moves";
+    EXPECT_EQ(rig.boxes.opened.size(), boxes_before) << "no box on the way";
+    Records after(rig.file);
+    ASSERT_FALSE(after.load());
+    EXPECT_TRUE(after.at(RecordsRig::digest(4)).solved);
+    EXPECT_EQ(after.at(RecordsRig::digest(4)).fewest_actions, 5);
 }
 
 } // namespace

@@ -7,26 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdio>
 
 #include <sys/resource.h>
 
 namespace kelvaro {
 namespace {
-
-// What the records say, in English.
-std::optional<std::string> inEnglish(const std::optional<Message>& said)
-{
-    return said ? std::optional<std::string>(english(*said)) : std::nullopt;
-}
-
-// A level's key as levelDigest gives it: 16 hexadecimal digits.
-std::string key(int n)
-{
-    char text[17];
-    std::snprintf(text, sizeof text, "%016x", n);
-    return text;
-}
 
 TEST(Records, KeepTheBestTimeAndTheFewestActionsEachOnItsOwn)
 {

@@ -35,6 +35,7 @@ TEST(KelCheck, GoodLevelPassesEveryCheck)
     EXPECT_TRUE(has(text, "crates      0 must move in any solution, 0 moved in the shortest\n")) << text;
     EXPECT_TRUE(has(text, "traps       0 losing pushes along the shortest solution\n")) << text;
     EXPECT_TRUE(has(text, "effort      1 state expanded to decide, 1 position in all\n")) << text;
+    EXPECT_TRUE(has(text, "statistics  2 actions, 1 push, 0 object changes, 1 push run\n")) << text;
 }
 
 TEST(KelCheck, DepthFiguresInTheTableAndLeftOutWhenQuick)
