@@ -5,8 +5,6 @@
 #include "level/cell_kind.h"
 #include "level/picture_words.h"
 
-#include <sstream>
-
 namespace kelvaro {
 namespace {
 
@@ -128,14 +126,6 @@ bool isPicture(std::string_view text)
         start = end + 1;
     }
     return false;
-}
-
-Result<LevelRecord> readLevelText(std::string_view text, const ReadRules& rules)
-{
-    if (isPicture(text))
-        return readPicture(text, rules);
-    std::istringstream in{std::string(text)};
-    return readRecord(in, rules);
 }
 
 } // namespace kelvaro

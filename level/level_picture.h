@@ -17,9 +17,9 @@ namespace picture_char {
 inline constexpr char blank = '.';
 inline constexpr char border = '#';
 inline constexpr char obstacle = 'o';
-inline constexpr char start = '@';
+inline constexpr char start = 'S';
 inline constexpr char jewel = '*';
-inline constexpr char goal = 'X';
+inline constexpr char goal = 'G';
 inline constexpr char other = '?';
 } // namespace picture_char
 
@@ -37,8 +37,5 @@ Result<LevelRecord> readPicture(std::string_view text, const ReadRules& rules);
 // is a picture's own line ("time 60") or a row of picture characters, which no level file's first
 // line (the highest column index, a number) ever is.
 bool isPicture(std::string_view text);
-
-// A level's text, a picture or a level file's lines, read under `rules`: what a paste or a load takes.
-Result<LevelRecord> readLevelText(std::string_view text, const ReadRules& rules);
 
 } // namespace kelvaro

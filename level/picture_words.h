@@ -28,7 +28,7 @@ inline constexpr PictureMark picture_marks[picture_mark_count] = {
 
 inline constexpr const char* picture_time_word = "time";
 inline constexpr const char* picture_cell_word = "cell";
-inline constexpr const char* picture_cell_chars = ".#o@*X?";
+inline constexpr const char* picture_cell_chars = ".#o*GS?";
 
 inline bool isPictureWord(std::string_view word)
 {

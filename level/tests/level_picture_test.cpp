@@ -3,6 +3,7 @@
 #include "level/author_level.h"
 #include "level/game_level.h"
 #include "level/level_picture.h"
+#include "level/level_text.h"
 #include "level/tests/framed_author_level.h"
 
 #include <gtest/gtest.h>
@@ -24,15 +25,6 @@ std::string fileText(const std::filesystem::path& file)
     return out.str();
 }
 
-// The level a hand makes of a read record, or the error that kept it from one.
-template <typename Level>
-Result<Level> levelOf(const Result<LevelRecord>& read, Result<Level> (*from)(const LevelRecord&))
-{
-    if (!read)
-        return read.error();
-    return from(read.value());
-}
-
 template <typename Level>
 void expectSameLevel(const Result<Level>& pictured, const Result<Level>& filed)
 {
@@ -48,8 +40,8 @@ void expectPictureReadsAsFile(const LevelRecord& record, const std::string& what
     const std::string picture = writePicture(record);
     SCOPED_TRACE(picture);
     EXPECT_TRUE(isPicture(picture));
-    expectSameLevel(levelOf(readLevelText(picture, gameRules()), &gameLevelFrom), gameLevelFrom(record));
-    expectSameLevel(levelOf(readLevelText(picture, editorRules()), &authorLevelFrom), authorLevelFrom(record));
+    expectSameLevel(readGameLevelText(picture), gameLevelFrom(record));
+    expectSameLevel(readAuthorLevelText(picture), authorLevelFrom(record));
 }
 
 TEST(LevelPicture, EveryShippedLevelReadsBackFromItsPictureAsFromItsFile)
@@ -59,9 +51,12 @@ TEST(LevelPicture, EveryShippedLevelReadsBackFromItsPictureAsFromItsFile)
         const std::string name = entry.path().filename().string();
         const std::string text = fileText(entry.path());
         EXPECT_FALSE(isPicture(text)) << name;
-        const Result<LevelRecord> file = readLevelText(text, gameRules());
+        const Result<GameLevel> file = readGameLevelText(text);
         ASSERT_TRUE(file) << name;
-        expectPictureReadsAsFile(file.value(), name);
+        EXPECT_TRUE(file.value() == loadGameLevel(entry.path()).value()) << name;
+        expectPictureReadsAsFile(toRecord(file.value()), name);
+        // What kel_check --picture writes, read back as a paste reads it.
+        EXPECT_TRUE(readGameLevelText(writePicture(toRecord(file.value()))).value() == file.value()) << name;
         ++levels;
     }
     EXPECT_EQ(levels, 50);
@@ -74,7 +69,7 @@ TEST(LevelPicture, WhatNoRowShowsTravelsOnLinesOfItsOwn)
     level.jewelx = 3, level.jewely = 3, level.goalx = 5, level.goaly = 4, level.startx = 4, level.starty = 2;
     level.maze.at(2, 4) = 4;
     const std::string picture = writePicture(toRecord(level));
-    EXPECT_EQ(picture, "time 75\n#########\n#########\n##..@..##\n##.*...##\n##o..X.##\n#########\n#########\n");
+    EXPECT_EQ(picture, "time 75\n#########\n#########\n##..S..##\n##.*...##\n##o..G.##\n#########\n#########\n");
     expectPictureReadsAsFile(toRecord(level), "a plain level");
 
     AuthorLevel stacked = level;
@@ -108,25 +103,25 @@ TEST(LevelPicture, ADamagedPictureSaysLineAndColumn)
 {
     const std::string wide(257, '#');
     const Damage damages[] = {
-        {"time 20\n####\n#@*#\n#X+#\n####\n", 4, 3, "\"+\" stands for no cell"},
-        {"####\n#@*X#\n####\n", 2, 5, "the row has 5 cells where the first has 4"},
-        {"#####\r\n#@*X\r\n#####\r\n", 2, 5, "the row has 4 cells where the first has 5"},
-        {"#####\n#@*X#\n#@..#\n", 3, 2, "a second start"},
-        {"#####\n#@*X#\n#####\njewel 1 1\n", 4, 7, "a second jewel"},
-        {"time 20\n#####\n#@*X#\ntime 30\n", 4, 6, "a second time limit"},
-        {"time soon\n#####\n#@*X#\n", 1, 6, "the time limit \"soon\" is not a whole number"},
-        {"#####\n#@*X#\ntime 40000\n", 3, 6, "the time limit 40000 is outside -32768 to 32767"},
-        {"####\n#@*?\n####\n", 2, 4, "no line \"cell\" gives the code of cell (3, 1)"},
-        {"####\n#@*X\ncell 9 1 4\n", 3, 6, "cell (9, 1) lies outside the grid of 4 x 2 cells"},
-        {"####\n#@*X\ngoal 1\n", 3, 1, "\"goal\" takes 2 numbers"},
-        {"####\n#@*.\ngoal 1 8\n", 3, 6, "the goal at (1, 8) lies outside the grid of 4 x 2 cells"},
-        {"####\n#@*X\nwall 1 2\n", 3, 1, "\"wall\" is no word of a picture"},
-        {"####\n#@*X\n\xC3\xA9###\n", 3, 1, "\"\xC3\xA9\" stands for no cell"},
+        {"time 20\n####\n#S*#\n#G+#\n####\n", 4, 3, "\"+\" stands for no cell"},
+        {"####\n#S*G#\n####\n", 2, 5, "the row has 5 cells where the first has 4"},
+        {"#####\r\n#S*G\r\n#####\r\n", 2, 5, "the row has 4 cells where the first has 5"},
+        {"#####\n#S*G#\n#S..#\n", 3, 2, "a second start"},
+        {"#####\n#S*G#\n#####\njewel 1 1\n", 4, 7, "a second jewel"},
+        {"time 20\n#####\n#S*G#\ntime 30\n", 4, 6, "a second time limit"},
+        {"time soon\n#####\n#S*G#\n", 1, 6, "the time limit \"soon\" is not a whole number"},
+        {"#####\n#S*G#\ntime 40000\n", 3, 6, "the time limit 40000 is outside -32768 to 32767"},
+        {"####\n#S*?\n####\n", 2, 4, "no line \"cell\" gives the code of cell (3, 1)"},
+        {"####\n#S*G\ncell 9 1 4\n", 3, 6, "cell (9, 1) lies outside the grid of 4 x 2 cells"},
+        {"####\n#S*G\ngoal 1\n", 3, 1, "\"goal\" takes 2 numbers"},
+        {"####\n#S*.\ngoal 1 8\n", 3, 6, "the goal at (1, 8) lies outside the grid of 4 x 2 cells"},
+        {"####\n#S*G\nwall 1 2\n", 3, 1, "\"wall\" is no word of a picture"},
+        {"####\n#S*G\n\xC3\xA9###\n", 3, 1, "\"\xC3\xA9\" stands for no cell"},
         {wide.c_str(), 1, 257, "the highest column index 256 is outside 0 to 255"},
     };
     for (const Damage& damage : damages) {
         SCOPED_TRACE(damage.picture);
-        const Result<LevelRecord> read = readLevelText(damage.picture, gameRules());
+        const Result<GameLevel> read = readGameLevelText(damage.picture);
         ASSERT_FALSE(read);
         EXPECT_EQ(read.error().kind, LevelError::Kind::bad_picture);
         EXPECT_EQ(read.error().line, damage.line);
@@ -147,17 +142,17 @@ TEST(LevelPicture, ADamagedPictureSaysLineAndColumn)
 
 TEST(LevelPicture, APictureIsToldFromALevelFilesText)
 {
-    EXPECT_TRUE(isPicture("time 20\n###\n#@#\n"));
-    EXPECT_TRUE(isPicture("\r\n  \n###\n#@#\n"));
+    EXPECT_TRUE(isPicture("time 20\n###\n#S#\n"));
+    EXPECT_TRUE(isPicture("\r\n  \n###\n#S#\n"));
     EXPECT_TRUE(isPicture("...\n"));
     EXPECT_FALSE(isPicture("12\r\n6\r\n7\r\n"));
     EXPECT_FALSE(isPicture("\r\n6\r\n"));       // an empty first field reads 0
     EXPECT_FALSE(isPicture("2,2,1,1,0,0,1,0\n"));  // fields split by commas
     EXPECT_FALSE(isPicture("  \n"));
     // A level file's text is read as the file is, whatever follows its cells.
-    const Result<LevelRecord> file = readLevelText("0\n0\n0\n0\n0\n0\n0\n0\n30\n1\nrrU\n", gameRules());
+    const Result<GameLevel> file = readGameLevelText("0\n0\n0\n0\n0\n0\n0\n0\n30\n1\nrrU\n");
     ASSERT_TRUE(file);
-    EXPECT_EQ(file->cells.size(), 1u);
+    EXPECT_EQ(file->timeleft, 30);
 }
 
 } // namespace

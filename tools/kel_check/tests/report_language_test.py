@@ -15,7 +15,8 @@ import tempfile
 RUNS = [
     ['--moves', 'damaged.txt', 'broken.txt', 'open_frame.txt', 'short_time.txt', 'truncated.txt',
      'unsolvable.txt', 'gapped_set', 'no_level_set', 'missing.txt'],
-    ['--quick', 'good.txt', 'good.txt'],
+    ['--quick', 'good.txt', 'good.txt', 'broken_picture.txt'],
+    ['--picture', 'good.txt', 'good_picture.txt', 'broken_picture.txt'],
     ['--markdown', 'good.txt', 'broken.txt', 'unsolvable.txt'],
     ['--help'],
     ['--limit', 'x'], ['--seconds', '0'], ['--limit'], ['--moves=1', 'a'], ['--frob'], [],
