@@ -33,6 +33,8 @@ void MainWindow::buildMenus()
     addItem(game, tr("Generated puzzle…"), QKeySequence(Qt::CTRL | Qt::Key_G), Command::generatedItem);
     addItem(game, tr("Daily puzzle"), QKeySequence(Qt::CTRL | Qt::Key_D), Command::dailyItem);
     addItem(game, tr("Keep this level"), QKeySequence(Qt::CTRL | Qt::Key_K), Command::keepLevelItem);
+    addItem(game, tr("Copy level"), QKeySequence(Qt::CTRL | Qt::Key_C), Command::copyLevelItem);
+    addItem(game, tr("Paste level"), QKeySequence(Qt::CTRL | Qt::Key_V), Command::pasteLevelItem);
     QMenu* options = menuBar()->addMenu(tr("Options"));
     addItem(options, tr("Sound"), QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
     buildViewItems(options);

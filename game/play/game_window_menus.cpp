@@ -85,6 +85,7 @@ void GameWindowModel::onNext()
         puzzles_.next();
         return;
     }
+    clipboard_.leave();  // after a pasted level the set goes on
     refreshSet();
     const std::optional<int> next = played_.next(engine.level());
     if (!next)
@@ -153,5 +154,9 @@ void GameWindowModel::onRedo() {}
 void GameWindowModel::onReplay() {}
 
 void GameWindowModel::onShowSolution() {}
+
+void GameWindowModel::onCopyLevel() { clipboard_.copy(); }
+
+void GameWindowModel::onPasteLevel() { clipboard_.paste(); }
 
 } // namespace kelvaro

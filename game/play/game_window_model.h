@@ -5,6 +5,7 @@
 #include "game/aid/player_aid.h"
 #include "game/play/boxes.h"
 #include "game/play/generated_puzzles.h"
+#include "game/play/level_clipboard.h"
 #include "game/play/play_clock.h"
 #include "game/play/played_set.h"
 #include "game/play/pointer_play.h"
@@ -45,6 +46,8 @@ enum class Command {
     redoItem,          // the move taken back made again
     replayItem,        // the player's own kept solution, played on the level from its start
     showSolutionItem,  // a shortest solution from the solver, played likewise
+    copyLevelItem,     // the level in play as text, with the moves after a win
+    pasteLevelItem,    // a level pasted as text played, or moves pasted replayed
 };
 
 // Whether an answer to New game counts as a number, and its value: plain decimals,
@@ -64,6 +67,9 @@ public:
         std::function<std::optional<std::string>()> initsound = [] { return std::optional<std::string>(); };
         // Judges positions for hints, the lost-position warning and par; none: at once, inline.
         SolverPort* solver = nullptr;
+        // The system clipboard's text, which Copy level sets and Paste level reads; none: nothing.
+        std::function<void(const std::string&)> copyText = [](const std::string&) {};
+        std::function<std::string()> pasteText = [] { return std::string(); };
     };
 
     GameWindowModel(const Images& images, Shell shell, LevelShelf shelf, RecordsService::Setup records = {},
@@ -143,6 +149,8 @@ public:
     void onRedo();
     void onReplay();
     void onShowSolution();
+    void onCopyLevel();
+    void onPasteLevel();
 
 private:
     struct Held {
@@ -171,6 +179,9 @@ private:
     void openChooser(std::optional<std::filesystem::path> select);
     void choose(const LevelChoice& choice);
     void playPuzzle();
+    void playPasted();
+    // Moves pasted for the level in play: played on it from its start.
+    void replayMoves(std::vector<Action> moves);
 
     Shell shell_;
     LevelShelf shelf_;
@@ -181,6 +192,7 @@ private:
     PointerPlay pointer_;
     RecordsService records_;
     GeneratedPuzzles puzzles_;
+    LevelClipboard clipboard_;
     PlayedSet played_;
     std::vector<std::filesystem::path> opened_folders_;
     std::deque<Held> held_;

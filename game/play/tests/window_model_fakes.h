@@ -176,6 +176,7 @@ struct WindowModelRig {
     std::function<LevelSet(const LevelSet&)> reread;       // none: a set stays as it was read
     std::vector<LevelSet> remembered;                      // each set the player chose, in order
     FakeForge forge;
+    std::string clipboard;  // the system clipboard's text
     std::chrono::year_month_day today{std::chrono::year(2026), std::chrono::month(3), std::chrono::day(14)};
     // The level home Keep writes to: made by the first keep, removed by the test that keeps.
     std::filesystem::path level_home = std::filesystem::temp_directory_path() / ("kelvaro-home-" + std::to_string(getpid()));
@@ -185,12 +186,15 @@ struct WindowModelRig {
 
     GameWindowModel::Shell shell()
     {
-        return {sound, keys, dialogs, clock.source(),
-                [this](int status) {
-                    ++quits;
-                    exit_status = status;
-                },
-                [this] { return sound_failure; }};
+        GameWindowModel::Shell shell{sound, keys, dialogs, clock.source(),
+                                     [this](int status) {
+                                         ++quits;
+                                         exit_status = status;
+                                     },
+                                     [this] { return sound_failure; }};
+        shell.copyText = [this](const std::string& text) { clipboard = text; };
+        shell.pasteText = [this] { return clipboard; };
+        return shell;
     }
     LevelShelf shelf()
     {
