@@ -149,6 +149,14 @@ No se escribió nada; el nivel del editor no ha cambiado.</translation>
         <source>a level name may not be made of blanks alone</source>
         <translation>el nombre de un nivel no puede ser solo espacios</translation>
     </message>
+    <message>
+        <source>Could not paste the level:
+%1.
+The level in the editor is unchanged.</source>
+        <translation>No se pudo pegar el nivel:
+%1.
+El nivel del editor no ha cambiado.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -738,8 +746,10 @@ El juego sigue sin ellos.</translation>
     </message>
     <message>
         <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --picture FILE|DIR...
        kel_check --help | --version
   Checks each level file as the game reads it; exits 0 only when every file passes.
+  A file may also hold a picture of a level (see --picture).
   A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
   and missing numbers are reported (they do not fail it); a set without a level fails.
   --moves      also print a shortest solution (r l u d walk, R L U D push)
@@ -747,6 +757,7 @@ El juego sigue sin ellos.</translation>
   --quick      leave out the costly depth figures (crates that must move, traps)
   --limit N    states each search may hold (default 1000000)
   --seconds S  time each search may take (default 30)
+  --picture    print each level&apos;s picture in plain characters instead of checking it
   --help       print this text and exit
   --version    print the version and exit
 
@@ -767,8 +778,10 @@ Depth figures, on the shortest solution and the level&apos;s positions:
                the state limit.
 </source>
         <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit ESTADOS] [--seconds S] ARCHIVO|CARPETA...
+     kel_check --picture ARCHIVO|CARPETA...
      kel_check --help | --version
   Comprueba cada archivo de nivel tal como lo lee el juego; sale con 0 solo si todos aprueban.
+  Un archivo también puede contener un dibujo de un nivel (véase --picture).
   Una carpeta es una colección de niveles: sus maze1.txt a maze999.txt se comprueban por número,
   y se informan los números que faltan (no la hacen fallar); una colección sin niveles falla.
   --moves      muestra también una solución más corta (r l u d paso, R L U D empuje)
@@ -776,6 +789,7 @@ Depth figures, on the shortest solution and the level&apos;s positions:
   --quick      omite las medidas de profundidad costosas (cajas que deben moverse, trampas)
   --limit N    estados que cada búsqueda puede guardar (por omisión 1000000)
   --seconds S  tiempo que cada búsqueda puede tardar (por omisión 30)
+  --picture    muestra el dibujo de cada nivel en caracteres simples en lugar de comprobarlo
   --help       muestra este texto y sale
   --version    muestra la versión y sale
 
@@ -814,6 +828,19 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
     <message>
         <source>%1 to %2 are missing</source>
         <translation>faltan %1 a %2</translation>
+    </message>
+</context>
+<context>
+    <name>LevelClipboard</name>
+    <message>
+        <source>The pasted level cannot be played:
+%1.</source>
+        <translation>No se puede jugar el nivel pegado:
+%1.</translation>
+    </message>
+    <message>
+        <source>The pasted moves need a level in play.</source>
+        <translation>Los movimientos pegados necesitan un nivel en juego.</translation>
     </message>
 </context>
 <context>
@@ -957,6 +984,42 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
     <message>
         <source>line %1: %2</source>
         <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no cell</source>
+        <translation>«%1» no representa ninguna casilla</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells where the first has %2</source>
+        <translation>la fila tiene %1 casillas y la primera tiene %2</translation>
+    </message>
+    <message>
+        <source>the picture has no rows of cells</source>
+        <translation>el dibujo no tiene filas de casillas</translation>
+    </message>
+    <message>
+        <source>a second %1</source>
+        <translation>%1 por segunda vez</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no word of a picture</source>
+        <translation>«%1» no es una palabra de un dibujo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 numbers</source>
+        <translation>«%1» lleva %2 números</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the grid of %2 x %3 cells</source>
+        <translation>%1 está fuera de la cuadrícula de %2 x %3 casillas</translation>
+    </message>
+    <message>
+        <source>no line &quot;cell&quot; gives the code of %1</source>
+        <translation>ninguna línea «cell» da el código de %1</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1308,18 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
         <translation>No se pudo iniciar el juego %1:
 %2.</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copiar nivel</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Pegar nivel</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::GameUsage</name>
@@ -1461,6 +1536,14 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
     <message>
         <source>Keep this level</source>
         <translation>Guardar este nivel</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copiar nivel</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Pegar nivel</translation>
     </message>
 </context>
 <context>

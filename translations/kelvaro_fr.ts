@@ -149,6 +149,14 @@ Rien n’a été écrit ; le niveau dans l’éditeur est inchangé.</translatio
         <source>a level name may not be made of blanks alone</source>
         <translation>un nom de niveau ne peut pas être fait que d’espaces</translation>
     </message>
+    <message>
+        <source>Could not paste the level:
+%1.
+The level in the editor is unchanged.</source>
+        <translation>Impossible de coller le niveau :
+%1.
+Le niveau dans l’éditeur est inchangé.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -738,8 +746,10 @@ Le jeu continue sans eux.</translation>
     </message>
     <message>
         <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --picture FILE|DIR...
        kel_check --help | --version
   Checks each level file as the game reads it; exits 0 only when every file passes.
+  A file may also hold a picture of a level (see --picture).
   A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
   and missing numbers are reported (they do not fail it); a set without a level fails.
   --moves      also print a shortest solution (r l u d walk, R L U D push)
@@ -747,6 +757,7 @@ Le jeu continue sans eux.</translation>
   --quick      leave out the costly depth figures (crates that must move, traps)
   --limit N    states each search may hold (default 1000000)
   --seconds S  time each search may take (default 30)
+  --picture    print each level&apos;s picture in plain characters instead of checking it
   --help       print this text and exit
   --version    print the version and exit
 
@@ -767,8 +778,10 @@ Depth figures, on the shortest solution and the level&apos;s positions:
                the state limit.
 </source>
         <translation>usage : kel_check [--moves] [--markdown] [--quick] [--limit ÉTATS] [--seconds S] FICHIER|DOSSIER...
+        kel_check --picture FICHIER|DOSSIER...
         kel_check --help | --version
   Vérifie chaque fichier de niveau comme le jeu le lit ; ne sort avec 0 que si chaque fichier réussit.
+  Un fichier peut aussi contenir l&apos;image d&apos;un niveau (voir --picture).
   Un dossier est une série de niveaux : ses maze1.txt à maze999.txt sont vérifiés par numéro,
   et les numéros manquants sont signalés (ils ne la font pas échouer) ; une série sans niveau échoue.
   --moves      affiche aussi une solution la plus courte (r l u d pas, R L U D poussée)
@@ -776,6 +789,7 @@ Depth figures, on the shortest solution and the level&apos;s positions:
   --quick      omet les mesures de profondeur coûteuses (caisses à déplacer, pièges)
   --limit N    états que chaque recherche peut garder (par défaut 1000000)
   --seconds S  temps que chaque recherche peut prendre (par défaut 30)
+  --picture    affiche l&apos;image de chaque niveau en caractères simples au lieu de le vérifier
   --help       affiche ce texte et quitte
   --version    affiche la version et quitte
 
@@ -814,6 +828,19 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
     <message>
         <source>%1 to %2 are missing</source>
         <translation>%1 à %2 manquent</translation>
+    </message>
+</context>
+<context>
+    <name>LevelClipboard</name>
+    <message>
+        <source>The pasted level cannot be played:
+%1.</source>
+        <translation>Le niveau collé ne peut pas être joué :
+%1.</translation>
+    </message>
+    <message>
+        <source>The pasted moves need a level in play.</source>
+        <translation>Les coups collés demandent un niveau en jeu.</translation>
     </message>
 </context>
 <context>
@@ -957,6 +984,42 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
     <message>
         <source>line %1: %2</source>
         <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no cell</source>
+        <translation>« %1 » ne désigne aucune case</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells where the first has %2</source>
+        <translation>la rangée a %1 cases alors que la première en a %2</translation>
+    </message>
+    <message>
+        <source>the picture has no rows of cells</source>
+        <translation>l’image n’a aucune rangée de cases</translation>
+    </message>
+    <message>
+        <source>a second %1</source>
+        <translation>%1 une deuxième fois</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no word of a picture</source>
+        <translation>« %1 » n’est pas un mot d’une image</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 numbers</source>
+        <translation>« %1 » demande %2 nombres</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the grid of %2 x %3 cells</source>
+        <translation>%1 est hors de la grille de %2 x %3 cases</translation>
+    </message>
+    <message>
+        <source>no line &quot;cell&quot; gives the code of %1</source>
+        <translation>aucune ligne « cell » ne donne le code de %1</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1308,18 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
         <translation>Impossible de lancer le jeu %1 :
 %2.</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copier le niveau</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Coller le niveau</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::GameUsage</name>
@@ -1461,6 +1536,14 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
     <message>
         <source>Keep this level</source>
         <translation>Garder ce niveau</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copier le niveau</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Coller le niveau</translation>
     </message>
 </context>
 <context>

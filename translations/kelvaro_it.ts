@@ -149,6 +149,14 @@ Non è stato scritto nulla; il livello nell’editor non è cambiato.</translati
         <source>a level name may not be made of blanks alone</source>
         <translation>il nome di un livello non può essere fatto solo di spazi</translation>
     </message>
+    <message>
+        <source>Could not paste the level:
+%1.
+The level in the editor is unchanged.</source>
+        <translation>Impossibile incollare il livello:
+%1.
+Il livello nell’editor non è cambiato.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -738,8 +746,10 @@ Il gioco continua senza.</translation>
     </message>
     <message>
         <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --picture FILE|DIR...
        kel_check --help | --version
   Checks each level file as the game reads it; exits 0 only when every file passes.
+  A file may also hold a picture of a level (see --picture).
   A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
   and missing numbers are reported (they do not fail it); a set without a level fails.
   --moves      also print a shortest solution (r l u d walk, R L U D push)
@@ -747,6 +757,7 @@ Il gioco continua senza.</translation>
   --quick      leave out the costly depth figures (crates that must move, traps)
   --limit N    states each search may hold (default 1000000)
   --seconds S  time each search may take (default 30)
+  --picture    print each level&apos;s picture in plain characters instead of checking it
   --help       print this text and exit
   --version    print the version and exit
 
@@ -767,8 +778,10 @@ Depth figures, on the shortest solution and the level&apos;s positions:
                the state limit.
 </source>
         <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit STATI] [--seconds S] FILE|CARTELLA...
+     kel_check --picture FILE|CARTELLA...
      kel_check --help | --version
   Controlla ogni file di livello come lo legge il gioco; esce con 0 solo se ogni file è superato.
+  Un file può contenere anche il disegno di un livello (vedi --picture).
   Una cartella è una raccolta di livelli: i suoi maze1.txt a maze999.txt sono controllati per numero,
   e i numeri mancanti sono segnalati (non la fanno fallire); una raccolta senza livelli fallisce.
   --moves      stampa anche una soluzione più breve (r l u d passo, R L U D spinta)
@@ -776,6 +789,7 @@ Depth figures, on the shortest solution and the level&apos;s positions:
   --quick      omette le misure di profondità costose (casse da muovere, trappole)
   --limit N    stati che ogni ricerca può tenere (predefinito 1000000)
   --seconds S  tempo che ogni ricerca può impiegare (predefinito 30)
+  --picture    stampa il disegno di ogni livello in caratteri semplici invece di controllarlo
   --help       stampa questo testo ed esce
   --version    stampa la versione ed esce
 
@@ -814,6 +828,19 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
     <message>
         <source>%1 to %2 are missing</source>
         <translation>mancano da %1 a %2</translation>
+    </message>
+</context>
+<context>
+    <name>LevelClipboard</name>
+    <message>
+        <source>The pasted level cannot be played:
+%1.</source>
+        <translation>Impossibile giocare il livello incollato:
+%1.</translation>
+    </message>
+    <message>
+        <source>The pasted moves need a level in play.</source>
+        <translation>Le mosse incollate richiedono un livello in gioco.</translation>
     </message>
 </context>
 <context>
@@ -957,6 +984,42 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
     <message>
         <source>line %1: %2</source>
         <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>riga %1, colonna %2: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no cell</source>
+        <translation>«%1» non indica alcuna casella</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells where the first has %2</source>
+        <translation>la fila ha %1 caselle mentre la prima ne ha %2</translation>
+    </message>
+    <message>
+        <source>the picture has no rows of cells</source>
+        <translation>il disegno non ha file di caselle</translation>
+    </message>
+    <message>
+        <source>a second %1</source>
+        <translation>%1 una seconda volta</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no word of a picture</source>
+        <translation>«%1» non è una parola di un disegno</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 numbers</source>
+        <translation>«%1» vuole %2 numeri</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the grid of %2 x %3 cells</source>
+        <translation>%1 è fuori dalla griglia di %2 x %3 caselle</translation>
+    </message>
+    <message>
+        <source>no line &quot;cell&quot; gives the code of %1</source>
+        <translation>nessuna riga «cell» dà il codice di %1</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1308,18 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
         <translation>Impossibile avviare il gioco %1:
 %2.</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copia livello</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Incolla livello</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::GameUsage</name>
@@ -1461,6 +1536,14 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
     <message>
         <source>Keep this level</source>
         <translation>Tieni questo livello</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copia livello</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Incolla livello</translation>
     </message>
 </context>
 <context>

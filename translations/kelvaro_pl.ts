@@ -149,6 +149,14 @@ Nic nie zapisano; poziom w edytorze pozostał bez zmian.</translation>
         <source>a level name may not be made of blanks alone</source>
         <translation>nazwa poziomu nie może składać się z samych spacji</translation>
     </message>
+    <message>
+        <source>Could not paste the level:
+%1.
+The level in the editor is unchanged.</source>
+        <translation>Nie można wkleić poziomu:
+%1.
+Poziom w edytorze pozostał bez zmian.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -749,8 +757,10 @@ Gra toczy się dalej bez nich.</translation>
     </message>
     <message>
         <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --picture FILE|DIR...
        kel_check --help | --version
   Checks each level file as the game reads it; exits 0 only when every file passes.
+  A file may also hold a picture of a level (see --picture).
   A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
   and missing numbers are reported (they do not fail it); a set without a level fails.
   --moves      also print a shortest solution (r l u d walk, R L U D push)
@@ -758,6 +768,7 @@ Gra toczy się dalej bez nich.</translation>
   --quick      leave out the costly depth figures (crates that must move, traps)
   --limit N    states each search may hold (default 1000000)
   --seconds S  time each search may take (default 30)
+  --picture    print each level&apos;s picture in plain characters instead of checking it
   --help       print this text and exit
   --version    print the version and exit
 
@@ -778,8 +789,10 @@ Depth figures, on the shortest solution and the level&apos;s positions:
                the state limit.
 </source>
         <translation>użycie: kel_check [--moves] [--markdown] [--quick] [--limit STANY] [--seconds S] PLIK|KATALOG...
+        kel_check --picture PLIK|KATALOG...
         kel_check --help | --version
   Sprawdza każdy plik poziomu tak, jak czyta go gra; kończy się kodem 0 tylko wtedy, gdy każdy plik przejdzie.
+  Plik może też zawierać obraz poziomu (zob. --picture).
   Katalog to zestaw poziomów: jego pliki od maze1.txt do maze999.txt są sprawdzane według numerów,
   a brakujące numery są zgłaszane (nie oblewają zestawu); zestaw bez poziomu nie przechodzi.
   --moves      wypisz też najkrótsze rozwiązanie (r l u d krok, R L U D pchnięcie)
@@ -787,6 +800,7 @@ Depth figures, on the shortest solution and the level&apos;s positions:
   --quick      pomiń kosztowne miary głębi (skrzynie, które muszą się ruszyć, pułapki)
   --limit N    liczba stanów, które może trzymać każde wyszukiwanie (domyślnie 1000000)
   --seconds S  czas, jaki może zająć każde wyszukiwanie (domyślnie 30)
+  --picture    wypisz obraz każdego poziomu w zwykłych znakach zamiast go sprawdzać
   --help       wypisz ten tekst i zakończ
   --version    wypisz wersję i zakończ
 
@@ -826,6 +840,19 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
     <message>
         <source>%1 to %2 are missing</source>
         <translation>brakuje od %1 do %2</translation>
+    </message>
+</context>
+<context>
+    <name>LevelClipboard</name>
+    <message>
+        <source>The pasted level cannot be played:
+%1.</source>
+        <translation>Nie można zagrać wklejonego poziomu:
+%1.</translation>
+    </message>
+    <message>
+        <source>The pasted moves need a level in play.</source>
+        <translation>Wklejone ruchy wymagają poziomu w grze.</translation>
     </message>
 </context>
 <context>
@@ -969,6 +996,42 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
     <message>
         <source>line %1: %2</source>
         <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>wiersz %1, kolumna %2: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no cell</source>
+        <translation>„%1” nie oznacza żadnego pola</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells where the first has %2</source>
+        <translation>rząd ma %1 pól, a pierwszy ma %2</translation>
+    </message>
+    <message>
+        <source>the picture has no rows of cells</source>
+        <translation>obraz nie ma rzędów pól</translation>
+    </message>
+    <message>
+        <source>a second %1</source>
+        <translation>%1 po raz drugi</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no word of a picture</source>
+        <translation>„%1” nie jest słowem obrazu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 numbers</source>
+        <translation>„%1” wymaga liczb: %2</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the grid of %2 x %3 cells</source>
+        <translation>%1 leży poza siatką %2 x %3 pól</translation>
+    </message>
+    <message>
+        <source>no line &quot;cell&quot; gives the code of %1</source>
+        <translation>żaden wiersz „cell” nie podaje kodu dla: %1</translation>
     </message>
 </context>
 <context>
@@ -1257,6 +1320,18 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         <translation>Nie można uruchomić gry %1:
 %2.</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Kopiuj poziom</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Wklej poziom</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::GameUsage</name>
@@ -1474,6 +1549,14 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
     <message>
         <source>Keep this level</source>
         <translation>Zachowaj ten poziom</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Kopiuj poziom</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Wklej poziom</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,14 @@ Nada foi gravado; a fase no editor não foi alterada.</translation>
         <source>a level name may not be made of blanks alone</source>
         <translation>o nome de uma fase não pode ser só espaços</translation>
     </message>
+    <message>
+        <source>Could not paste the level:
+%1.
+The level in the editor is unchanged.</source>
+        <translation>Não foi possível colar a fase:
+%1.
+A fase no editor não foi alterada.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -738,8 +746,10 @@ O jogo continua sem eles.</translation>
     </message>
     <message>
         <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --picture FILE|DIR...
        kel_check --help | --version
   Checks each level file as the game reads it; exits 0 only when every file passes.
+  A file may also hold a picture of a level (see --picture).
   A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
   and missing numbers are reported (they do not fail it); a set without a level fails.
   --moves      also print a shortest solution (r l u d walk, R L U D push)
@@ -747,6 +757,7 @@ O jogo continua sem eles.</translation>
   --quick      leave out the costly depth figures (crates that must move, traps)
   --limit N    states each search may hold (default 1000000)
   --seconds S  time each search may take (default 30)
+  --picture    print each level&apos;s picture in plain characters instead of checking it
   --help       print this text and exit
   --version    print the version and exit
 
@@ -767,8 +778,10 @@ Depth figures, on the shortest solution and the level&apos;s positions:
                the state limit.
 </source>
         <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit ESTADOS] [--seconds S] ARQUIVO|PASTA...
+     kel_check --picture ARQUIVO|PASTA...
      kel_check --help | --version
   Verifica cada arquivo de fase como o jogo o lê; sai com 0 só quando todos os arquivos são aprovados.
+  Um arquivo também pode conter o desenho de uma fase (veja --picture).
   Uma pasta é um conjunto de fases: seus maze1.txt a maze999.txt são verificados pela ordem dos números,
   e os números que faltam são informados (não reprovam o conjunto); um conjunto sem fase é reprovado.
   --moves      mostra também uma solução mais curta (r l u d passo, R L U D empurrão)
@@ -776,6 +789,7 @@ Depth figures, on the shortest solution and the level&apos;s positions:
   --quick      omite as medidas de profundidade custosas (caixas que precisam mover-se, armadilhas)
   --limit N    estados que cada busca pode guardar (padrão 1000000)
   --seconds S  tempo que cada busca pode levar (padrão 30)
+  --picture    mostra o desenho de cada fase em caracteres simples em vez de verificá-la
   --help       mostra este texto e sai
   --version    mostra a versão e sai
 
@@ -814,6 +828,19 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
     <message>
         <source>%1 to %2 are missing</source>
         <translation>faltam %1 a %2</translation>
+    </message>
+</context>
+<context>
+    <name>LevelClipboard</name>
+    <message>
+        <source>The pasted level cannot be played:
+%1.</source>
+        <translation>Não é possível jogar a fase colada:
+%1.</translation>
+    </message>
+    <message>
+        <source>The pasted moves need a level in play.</source>
+        <translation>Os movimentos colados precisam de uma fase em jogo.</translation>
     </message>
 </context>
 <context>
@@ -957,6 +984,42 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
     <message>
         <source>line %1: %2</source>
         <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>linha %1, coluna %2: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no cell</source>
+        <translation>“%1” não representa nenhuma casa</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells where the first has %2</source>
+        <translation>a fileira tem %1 casas, e a primeira tem %2</translation>
+    </message>
+    <message>
+        <source>the picture has no rows of cells</source>
+        <translation>o desenho não tem fileiras de casas</translation>
+    </message>
+    <message>
+        <source>a second %1</source>
+        <translation>%1 pela segunda vez</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no word of a picture</source>
+        <translation>“%1” não é uma palavra de um desenho</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 numbers</source>
+        <translation>“%1” leva %2 números</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the grid of %2 x %3 cells</source>
+        <translation>%1 está fora da grade de %2 x %3 casas</translation>
+    </message>
+    <message>
+        <source>no line &quot;cell&quot; gives the code of %1</source>
+        <translation>nenhuma linha “cell” dá o código de %1</translation>
     </message>
 </context>
 <context>
@@ -1245,6 +1308,18 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
         <translation>Não foi possível iniciar o jogo %1:
 %2.</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copiar fase</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Colar fase</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::GameUsage</name>
@@ -1461,6 +1536,14 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
     <message>
         <source>Keep this level</source>
         <translation>Guardar esta fase</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copiar fase</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Colar fase</translation>
     </message>
 </context>
 <context>
