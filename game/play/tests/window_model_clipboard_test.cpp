@@ -137,6 +137,9 @@ TEST(LevelClipboard, MovesAloneAreForTheLevelInPlay)
     EXPECT_EQ(rig.dialogs.current().text, "The pasted moves need a level in play.");
     rig.answer("");
     EXPECT_EQ(rig.engine.phase(), Engine::Phase::idle);
+    rig.paste(writePicture(toRecord(levelFrom(pasted_room, 40))));  // from the banner, too
+    ASSERT_TRUE(rig.toPlay());
+    EXPECT_EQ(rig.played(), pasted_room);
 
     ASSERT_TRUE(rig.play(3, drawn_room));
     rig.paste("   \n");  // nothing pasted: nothing happens
