@@ -90,7 +90,7 @@ private:
     std::string notes_;
 };
 
-std::string trimmed(std::string_view text)
+std::string lineWithoutBlanks(std::string_view text)
 {
     const std::size_t first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos)
@@ -119,7 +119,7 @@ bool isPicture(std::string_view text)
         std::size_t end = text.find_first_of("\r\n", start);
         if (end == std::string_view::npos)
             end = text.size();
-        const std::string line = trimmed(text.substr(start, end - start));
+        const std::string line = lineWithoutBlanks(text.substr(start, end - start));
         if (!line.empty())
             return isPictureWord(line.substr(0, line.find_first_of(" \t"))) ||
                    line.find_first_not_of(picture_cell_chars) == std::string::npos;
