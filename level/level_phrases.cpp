@@ -37,6 +37,15 @@ std::span<const Phrase> levelPhrases()
         {context, cells_of_code},
         {context, jewel_cells},
         {context, goal_cells},
+        {context, at_line_column},
+        {context, no_cell_character},
+        {context, row_length},
+        {context, no_rows},
+        {context, second_mark},
+        {context, unknown_word},
+        {context, numbers_wanted},
+        {context, code_missing},
+        {context, cell_outside},
         };
         for (const char* name : header_names)
             all.push_back({context, name});

@@ -11,6 +11,7 @@ namespace kelvaro {
 namespace level_words {
 inline constexpr const char* context = "LevelFile";
 inline constexpr const char* at_line = QT_TRANSLATE_NOOP("LevelFile", "line %1: %2");
+inline constexpr const char* at_line_column = QT_TRANSLATE_NOOP("LevelFile", "line %1, column %2: %3");
 inline constexpr const char* not_whole = QT_TRANSLATE_NOOP("LevelFile", "the %1 \"%2\" is not a whole number");
 inline constexpr const char* outside = QT_TRANSLATE_NOOP("LevelFile", "the %1 %2 is outside %3 to %4");
 inline constexpr const char* unreadable_end = QT_TRANSLATE_NOOP("LevelFile", "the file could not be read to its end");
@@ -38,6 +39,15 @@ inline constexpr const char* goal_at = QT_TRANSLATE_NOOP("LevelFile", "goal (%1,
 inline constexpr const char* cells_of_code = QT_TRANSLATE_NOOP("LevelFile", "%1 cell(s) of code %2");
 inline constexpr const char* jewel_cells = QT_TRANSLATE_NOOP("LevelFile", "%1 jewel cells");
 inline constexpr const char* goal_cells = QT_TRANSLATE_NOOP("LevelFile", "%1 goal cells");
+// What a picture of a level may get wrong.
+inline constexpr const char* no_cell_character = QT_TRANSLATE_NOOP("LevelFile", "\"%1\" stands for no cell");
+inline constexpr const char* row_length = QT_TRANSLATE_NOOP("LevelFile", "the row has %1 cells where the first has %2");
+inline constexpr const char* no_rows = QT_TRANSLATE_NOOP("LevelFile", "the picture has no rows of cells");
+inline constexpr const char* second_mark = QT_TRANSLATE_NOOP("LevelFile", "a second %1");
+inline constexpr const char* unknown_word = QT_TRANSLATE_NOOP("LevelFile", "\"%1\" is no word of a picture");
+inline constexpr const char* numbers_wanted = QT_TRANSLATE_NOOP("LevelFile", "\"%1\" takes %2 numbers");
+inline constexpr const char* cell_outside = QT_TRANSLATE_NOOP("LevelFile", "%1 lies outside the grid of %2 x %3 cells");
+inline constexpr const char* code_missing = QT_TRANSLATE_NOOP("LevelFile", "no line \"cell\" gives the code of %1");
 // The values of a level file's header, in their order.
 inline constexpr const char* header_names[] = {
     QT_TRANSLATE_NOOP("LevelFile", "highest column index"), QT_TRANSLATE_NOOP("LevelFile", "highest row index"),

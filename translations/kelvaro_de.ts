@@ -149,6 +149,14 @@ Es wurde nichts geschrieben; das Level im Editor bleibt unverändert.</translati
         <source>a level name may not be made of blanks alone</source>
         <translation>ein Levelname darf nicht nur aus Leerzeichen bestehen</translation>
     </message>
+    <message>
+        <source>Could not paste the level:
+%1.
+The level in the editor is unchanged.</source>
+        <translation>Das Level konnte nicht eingefügt werden:
+%1.
+Das Level im Editor bleibt unverändert.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -777,66 +785,6 @@ Das Spiel geht ohne sie weiter.</translation>
         <translation>unlesbar</translation>
     </message>
     <message>
-        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
-       kel_check --help | --version
-  Checks each level file as the game reads it; exits 0 only when every file passes.
-  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
-  and missing numbers are reported (they do not fail it); a set without a level fails.
-  --moves      also print a shortest solution (r l u d walk, R L U D push)
-  --markdown   print a table of the levels instead of the checks
-  --quick      leave out the costly depth figures (crates that must move, traps)
-  --limit N    states each search may hold (default 1000000)
-  --seconds S  time each search may take (default 30)
-  --help       print this text and exit
-  --version    print the version and exit
-
-Depth figures, on the shortest solution and the level&apos;s positions:
-  pushes       pushes of the shortest solution, of the jewel and of crates.
-  changes      how often the pushed object differs from the one pushed just before;
-               longest run: the most pushes of one object in one direction in a row.
-  crates       crates that must move: those that every solution moves, since with
-               the crate fixed in place the level is proven unsolvable; and how many
-               crates the shortest solution moves.
-  traps        distinct pushes (what is pushed, from where, which way) available in
-               a position along the shortest solution that leave a position proven
-               unwinnable, so the player has to restart; and whether one is
-               available before the first push.
-  effort       states the search that decides the level expanded before it knew;
-               positions: all the level can reach, the player counted once per
-               area it walks in. Crates and traps are only counted when they fit
-               the state limit.
-</source>
-        <translation>Aufruf: kel_check [--moves] [--markdown] [--quick] [--limit ZUSTÄNDE] [--seconds S] DATEI|ORDNER...
-       kel_check --help | --version
-  Prüft jede Leveldatei so, wie das Spiel sie liest; endet nur mit 0, wenn jede Datei besteht.
-  Ein Ordner ist eine Levelsammlung: ihre maze1.txt bis maze999.txt werden nach Nummer geprüft,
-  fehlende Nummern werden gemeldet (sie lassen sie nicht durchfallen); eine Sammlung ohne Level fällt durch.
-  --moves      auch eine kürzeste Lösung ausgeben (r l u d Schritt, R L U D Schub)
-  --markdown   statt der Prüfungen eine Tabelle der Level ausgeben
-  --quick      die aufwendigen Tiefenwerte auslassen (Kisten, die bewegt werden müssen, Fallen)
-  --limit N    Zustände, die jede Suche halten darf (Vorgabe 1000000)
-  --seconds S  Zeit, die jede Suche dauern darf (Vorgabe 30)
-  --help       diesen Text ausgeben und beenden
-  --version    die Version ausgeben und beenden
-
-Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
-  Schübe       Schübe der kürzesten Lösung, des Juwels und der Kisten.
-  Wechsel      wie oft sich das geschobene Objekt vom zuvor geschobenen unterscheidet;
-               längste Folge: die meisten Schübe eines Objekts in eine Richtung hintereinander.
-  Kisten       Kisten, die bewegt werden müssen: die jede Lösung bewegt, weil das Level
-               mit der Kiste an ihrem Platz nachweislich unlösbar ist; und wie viele
-               Kisten die kürzeste Lösung bewegt.
-  Fallen       verschiedene Schübe (was geschoben wird, von wo, in welche Richtung), die
-               in einer Stellung entlang der kürzesten Lösung möglich sind und eine
-               nachweislich verlorene Stellung hinterlassen, sodass neu begonnen werden muss;
-               und ob einer schon vor dem ersten Schub möglich ist.
-  Aufwand      Zustände, die die entscheidende Suche erweiterte, bevor sie es wusste;
-               Stellungen: alle, die das Level erreichen kann, die Spielfigur einmal je
-               Bereich gezählt, in dem sie läuft. Kisten und Fallen werden nur gezählt,
-               wenn sie in die Zustandsgrenze passen.
-</translation>
-    </message>
-    <message>
         <source>FILE or DIR</source>
         <translation>DATEI oder ORDNER</translation>
     </message>
@@ -872,6 +820,85 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
             <numerusform>%n Schubfolge</numerusform>
             <numerusform>%n Schubfolgen</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --picture FILE|DIR...
+       kel_check --help | --version
+  Checks each level file as the game reads it; exits 0 only when every file passes.
+  A file may also hold a picture of a level (see --picture).
+  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
+  and missing numbers are reported (they do not fail it); a set without a level fails.
+  --moves      also print a shortest solution (r l u d walk, R L U D push)
+  --markdown   print a table of the levels instead of the checks
+  --quick      leave out the costly depth figures (crates that must move, traps)
+  --limit N    states each search may hold (default 1000000)
+  --seconds S  time each search may take (default 30)
+  --picture    print each level&apos;s picture in plain characters instead of checking it
+  --help       print this text and exit
+  --version    print the version and exit
+
+Depth figures, on the shortest solution and the level&apos;s positions:
+  pushes       pushes of the shortest solution, of the jewel and of crates.
+  changes      how often the pushed object differs from the one pushed just before;
+               longest run: the most pushes of one object in one direction in a row.
+  crates       crates that must move: those that every solution moves, since with
+               the crate fixed in place the level is proven unsolvable; and how many
+               crates the shortest solution moves.
+  traps        distinct pushes (what is pushed, from where, which way) available in
+               a position along the shortest solution that leave a position proven
+               unwinnable, so the player has to restart; and whether one is
+               available before the first push.
+  effort       states the search that decides the level expanded before it knew;
+               positions: all the level can reach, the player counted once per
+               area it walks in. Crates and traps are only counted when they fit
+               the state limit.
+</source>
+        <translation>Aufruf: kel_check [--moves] [--markdown] [--quick] [--limit ZUSTÄNDE] [--seconds S] DATEI|ORDNER...
+       kel_check --picture DATEI|ORDNER...
+       kel_check --help | --version
+  Prüft jede Leveldatei so, wie das Spiel sie liest; endet nur mit 0, wenn jede Datei besteht.
+  Eine Datei darf auch ein Bild eines Levels enthalten (siehe --picture).
+  Ein Ordner ist eine Levelsammlung: ihre maze1.txt bis maze999.txt werden nach Nummer geprüft,
+  fehlende Nummern werden gemeldet (sie lassen sie nicht durchfallen); eine Sammlung ohne Level fällt durch.
+  --moves      auch eine kürzeste Lösung ausgeben (r l u d Schritt, R L U D Schub)
+  --markdown   statt der Prüfungen eine Tabelle der Level ausgeben
+  --quick      die aufwendigen Tiefenwerte auslassen (Kisten, die bewegt werden müssen, Fallen)
+  --limit N    Zustände, die jede Suche halten darf (Vorgabe 1000000)
+  --seconds S  Zeit, die jede Suche dauern darf (Vorgabe 30)
+  --picture    statt der Prüfung das Bild jedes Levels in einfachen Zeichen ausgeben
+  --help       diesen Text ausgeben und beenden
+  --version    die Version ausgeben und beenden
+
+Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
+  Schübe       Schübe der kürzesten Lösung, des Juwels und der Kisten.
+  Wechsel      wie oft sich das geschobene Objekt vom zuvor geschobenen unterscheidet;
+               längste Folge: die meisten Schübe eines Objekts in eine Richtung hintereinander.
+  Kisten       Kisten, die bewegt werden müssen: die jede Lösung bewegt, weil das Level
+               mit der Kiste an ihrem Platz nachweislich unlösbar ist; und wie viele
+               Kisten die kürzeste Lösung bewegt.
+  Fallen       verschiedene Schübe (was geschoben wird, von wo, in welche Richtung), die
+               in einer Stellung entlang der kürzesten Lösung möglich sind und eine
+               nachweislich verlorene Stellung hinterlassen, sodass neu begonnen werden muss;
+               und ob einer schon vor dem ersten Schub möglich ist.
+  Aufwand      Zustände, die die entscheidende Suche erweiterte, bevor sie es wusste;
+               Stellungen: alle, die das Level erreichen kann, die Spielfigur einmal je
+               Bereich gezählt, in dem sie läuft. Kisten und Fallen werden nur gezählt,
+               wenn sie in die Zustandsgrenze passen.
+</translation>
+    </message>
+</context>
+<context>
+    <name>LevelClipboard</name>
+    <message>
+        <source>The pasted level cannot be played:
+%1.</source>
+        <translation>Das eingefügte Level kann nicht gespielt werden:
+%1.</translation>
+    </message>
+    <message>
+        <source>The pasted moves need a level in play.</source>
+        <translation>Die eingefügten Züge brauchen ein Level im Spiel.</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1042,42 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
     <message>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no cell</source>
+        <translation>„%1“ steht für kein Feld</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells where the first has %2</source>
+        <translation>die Zeile hat %1 Felder, die erste hat %2</translation>
+    </message>
+    <message>
+        <source>the picture has no rows of cells</source>
+        <translation>das Bild hat keine Zeilen mit Feldern</translation>
+    </message>
+    <message>
+        <source>a second %1</source>
+        <translation>%1 ein zweites Mal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no word of a picture</source>
+        <translation>„%1“ ist kein Wort eines Bildes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 numbers</source>
+        <translation>„%1“ braucht %2 Zahlen</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the grid of %2 x %3 cells</source>
+        <translation>%1 liegt außerhalb des Rasters von %2 x %3 Feldern</translation>
+    </message>
+    <message>
+        <source>no line &quot;cell&quot; gives the code of %1</source>
+        <translation>keine Zeile „cell“ gibt den Code von %1 an</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1365,18 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
 %2.</source>
         <translation>Das Spiel %1 konnte nicht gestartet werden:
 %2.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Level kopieren</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Level einfügen</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +1719,14 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
     <message>
         <source>Keys…</source>
         <translation>Tasten…</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Level kopieren</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Level einfügen</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,14 @@ No se escribió nada; el nivel del editor no ha cambiado.</translation>
         <source>a level name may not be made of blanks alone</source>
         <translation>el nombre de un nivel no puede ser solo espacios</translation>
     </message>
+    <message>
+        <source>Could not paste the level:
+%1.
+The level in the editor is unchanged.</source>
+        <translation>No se pudo pegar el nivel:
+%1.
+El nivel del editor no ha cambiado.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -777,66 +785,6 @@ El juego sigue sin ellas.</translation>
         <translation>ilegible</translation>
     </message>
     <message>
-        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
-       kel_check --help | --version
-  Checks each level file as the game reads it; exits 0 only when every file passes.
-  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
-  and missing numbers are reported (they do not fail it); a set without a level fails.
-  --moves      also print a shortest solution (r l u d walk, R L U D push)
-  --markdown   print a table of the levels instead of the checks
-  --quick      leave out the costly depth figures (crates that must move, traps)
-  --limit N    states each search may hold (default 1000000)
-  --seconds S  time each search may take (default 30)
-  --help       print this text and exit
-  --version    print the version and exit
-
-Depth figures, on the shortest solution and the level&apos;s positions:
-  pushes       pushes of the shortest solution, of the jewel and of crates.
-  changes      how often the pushed object differs from the one pushed just before;
-               longest run: the most pushes of one object in one direction in a row.
-  crates       crates that must move: those that every solution moves, since with
-               the crate fixed in place the level is proven unsolvable; and how many
-               crates the shortest solution moves.
-  traps        distinct pushes (what is pushed, from where, which way) available in
-               a position along the shortest solution that leave a position proven
-               unwinnable, so the player has to restart; and whether one is
-               available before the first push.
-  effort       states the search that decides the level expanded before it knew;
-               positions: all the level can reach, the player counted once per
-               area it walks in. Crates and traps are only counted when they fit
-               the state limit.
-</source>
-        <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit ESTADOS] [--seconds S] ARCHIVO|CARPETA...
-     kel_check --help | --version
-  Comprueba cada archivo de nivel tal como lo lee el juego; sale con 0 solo si todos aprueban.
-  Una carpeta es una colección de niveles: sus maze1.txt a maze999.txt se comprueban por número,
-  y se informan los números que faltan (no la hacen fallar); una colección sin niveles falla.
-  --moves      muestra también una solución más corta (r l u d paso, R L U D empuje)
-  --markdown   muestra una tabla de los niveles en lugar de las comprobaciones
-  --quick      omite las medidas de profundidad costosas (cajas que deben moverse, trampas)
-  --limit N    estados que cada búsqueda puede guardar (por omisión 1000000)
-  --seconds S  tiempo que cada búsqueda puede tardar (por omisión 30)
-  --help       muestra este texto y sale
-  --version    muestra la versión y sale
-
-Medidas de profundidad, sobre la solución más corta y las posiciones del nivel:
-  empujes      empujes de la solución más corta, de la joya y de cajas.
-  cambios      cuántas veces el objeto empujado difiere del empujado justo antes;
-               racha más larga: la mayor cantidad de empujes seguidos de un objeto en una dirección.
-  cajas        cajas que deben moverse: las que toda solución mueve, pues con la caja
-               fija en su sitio el nivel es sin solución demostrada; y cuántas cajas
-               mueve la solución más corta.
-  trampas      empujes distintos (qué se empuja, desde dónde, hacia dónde) posibles en
-               una posición a lo largo de la solución más corta que dejan una posición
-               perdida demostrada, de modo que hay que empezar de nuevo; y si alguno es
-               posible antes del primer empuje.
-  esfuerzo     estados que expandió la búsqueda que decide el nivel antes de saberlo;
-               posiciones: todas las que el nivel puede alcanzar, contando al jugador una
-               vez por cada área por la que camina. Cajas y trampas solo se cuentan si
-               caben en el límite de estados.
-</translation>
-    </message>
-    <message>
         <source>FILE or DIR</source>
         <translation>ARCHIVO o CARPETA</translation>
     </message>
@@ -872,6 +820,85 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
             <numerusform>%n serie de empujes</numerusform>
             <numerusform>%n series de empujes</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --picture FILE|DIR...
+       kel_check --help | --version
+  Checks each level file as the game reads it; exits 0 only when every file passes.
+  A file may also hold a picture of a level (see --picture).
+  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
+  and missing numbers are reported (they do not fail it); a set without a level fails.
+  --moves      also print a shortest solution (r l u d walk, R L U D push)
+  --markdown   print a table of the levels instead of the checks
+  --quick      leave out the costly depth figures (crates that must move, traps)
+  --limit N    states each search may hold (default 1000000)
+  --seconds S  time each search may take (default 30)
+  --picture    print each level&apos;s picture in plain characters instead of checking it
+  --help       print this text and exit
+  --version    print the version and exit
+
+Depth figures, on the shortest solution and the level&apos;s positions:
+  pushes       pushes of the shortest solution, of the jewel and of crates.
+  changes      how often the pushed object differs from the one pushed just before;
+               longest run: the most pushes of one object in one direction in a row.
+  crates       crates that must move: those that every solution moves, since with
+               the crate fixed in place the level is proven unsolvable; and how many
+               crates the shortest solution moves.
+  traps        distinct pushes (what is pushed, from where, which way) available in
+               a position along the shortest solution that leave a position proven
+               unwinnable, so the player has to restart; and whether one is
+               available before the first push.
+  effort       states the search that decides the level expanded before it knew;
+               positions: all the level can reach, the player counted once per
+               area it walks in. Crates and traps are only counted when they fit
+               the state limit.
+</source>
+        <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit ESTADOS] [--seconds S] ARCHIVO|CARPETA...
+     kel_check --picture ARCHIVO|CARPETA...
+     kel_check --help | --version
+  Comprueba cada archivo de nivel tal como lo lee el juego; sale con 0 solo si todos aprueban.
+  Un archivo también puede contener un dibujo de un nivel (véase --picture).
+  Una carpeta es una colección de niveles: sus maze1.txt a maze999.txt se comprueban por número,
+  y se informan los números que faltan (no la hacen fallar); una colección sin niveles falla.
+  --moves      muestra también una solución más corta (r l u d paso, R L U D empuje)
+  --markdown   muestra una tabla de los niveles en lugar de las comprobaciones
+  --quick      omite las medidas de profundidad costosas (cajas que deben moverse, trampas)
+  --limit N    estados que cada búsqueda puede guardar (por omisión 1000000)
+  --seconds S  tiempo que cada búsqueda puede tardar (por omisión 30)
+  --picture    muestra el dibujo de cada nivel en caracteres simples en lugar de comprobarlo
+  --help       muestra este texto y sale
+  --version    muestra la versión y sale
+
+Medidas de profundidad, sobre la solución más corta y las posiciones del nivel:
+  empujes      empujes de la solución más corta, de la joya y de cajas.
+  cambios      cuántas veces el objeto empujado difiere del empujado justo antes;
+               racha más larga: la mayor cantidad de empujes seguidos de un objeto en una dirección.
+  cajas        cajas que deben moverse: las que toda solución mueve, pues con la caja
+               fija en su sitio el nivel es sin solución demostrada; y cuántas cajas
+               mueve la solución más corta.
+  trampas      empujes distintos (qué se empuja, desde dónde, hacia dónde) posibles en
+               una posición a lo largo de la solución más corta que dejan una posición
+               perdida demostrada, de modo que hay que empezar de nuevo; y si alguno es
+               posible antes del primer empuje.
+  esfuerzo     estados que expandió la búsqueda que decide el nivel antes de saberlo;
+               posiciones: todas las que el nivel puede alcanzar, contando al jugador una
+               vez por cada área por la que camina. Cajas y trampas solo se cuentan si
+               caben en el límite de estados.
+</translation>
+    </message>
+</context>
+<context>
+    <name>LevelClipboard</name>
+    <message>
+        <source>The pasted level cannot be played:
+%1.</source>
+        <translation>No se puede jugar el nivel pegado:
+%1.</translation>
+    </message>
+    <message>
+        <source>The pasted moves need a level in play.</source>
+        <translation>Los movimientos pegados necesitan un nivel en juego.</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1042,42 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
     <message>
         <source>line %1: %2</source>
         <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>línea %1, columna %2: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no cell</source>
+        <translation>«%1» no representa ninguna casilla</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells where the first has %2</source>
+        <translation>la fila tiene %1 casillas y la primera tiene %2</translation>
+    </message>
+    <message>
+        <source>the picture has no rows of cells</source>
+        <translation>el dibujo no tiene filas de casillas</translation>
+    </message>
+    <message>
+        <source>a second %1</source>
+        <translation>%1 por segunda vez</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no word of a picture</source>
+        <translation>«%1» no es una palabra de un dibujo</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 numbers</source>
+        <translation>«%1» lleva %2 números</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the grid of %2 x %3 cells</source>
+        <translation>%1 está fuera de la cuadrícula de %2 x %3 casillas</translation>
+    </message>
+    <message>
+        <source>no line &quot;cell&quot; gives the code of %1</source>
+        <translation>ninguna línea «cell» da el código de %1</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1365,18 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
 %2.</source>
         <translation>No se pudo iniciar el juego %1:
 %2.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copiar nivel</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Pegar nivel</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +1719,14 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
     <message>
         <source>Keys…</source>
         <translation>Teclas…</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copiar nivel</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Pegar nivel</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,14 @@ Rien n’a été écrit ; le niveau dans l’éditeur est inchangé.</translatio
         <source>a level name may not be made of blanks alone</source>
         <translation>un nom de niveau ne peut pas être fait que d’espaces</translation>
     </message>
+    <message>
+        <source>Could not paste the level:
+%1.
+The level in the editor is unchanged.</source>
+        <translation>Impossible de coller le niveau :
+%1.
+Le niveau dans l’éditeur est inchangé.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -777,66 +785,6 @@ Le jeu continue sans elles.</translation>
         <translation>illisible</translation>
     </message>
     <message>
-        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
-       kel_check --help | --version
-  Checks each level file as the game reads it; exits 0 only when every file passes.
-  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
-  and missing numbers are reported (they do not fail it); a set without a level fails.
-  --moves      also print a shortest solution (r l u d walk, R L U D push)
-  --markdown   print a table of the levels instead of the checks
-  --quick      leave out the costly depth figures (crates that must move, traps)
-  --limit N    states each search may hold (default 1000000)
-  --seconds S  time each search may take (default 30)
-  --help       print this text and exit
-  --version    print the version and exit
-
-Depth figures, on the shortest solution and the level&apos;s positions:
-  pushes       pushes of the shortest solution, of the jewel and of crates.
-  changes      how often the pushed object differs from the one pushed just before;
-               longest run: the most pushes of one object in one direction in a row.
-  crates       crates that must move: those that every solution moves, since with
-               the crate fixed in place the level is proven unsolvable; and how many
-               crates the shortest solution moves.
-  traps        distinct pushes (what is pushed, from where, which way) available in
-               a position along the shortest solution that leave a position proven
-               unwinnable, so the player has to restart; and whether one is
-               available before the first push.
-  effort       states the search that decides the level expanded before it knew;
-               positions: all the level can reach, the player counted once per
-               area it walks in. Crates and traps are only counted when they fit
-               the state limit.
-</source>
-        <translation>usage : kel_check [--moves] [--markdown] [--quick] [--limit ÉTATS] [--seconds S] FICHIER|DOSSIER...
-        kel_check --help | --version
-  Vérifie chaque fichier de niveau comme le jeu le lit ; ne sort avec 0 que si chaque fichier réussit.
-  Un dossier est une série de niveaux : ses maze1.txt à maze999.txt sont vérifiés par numéro,
-  et les numéros manquants sont signalés (ils ne la font pas échouer) ; une série sans niveau échoue.
-  --moves      affiche aussi une solution la plus courte (r l u d pas, R L U D poussée)
-  --markdown   affiche un tableau des niveaux au lieu des vérifications
-  --quick      omet les mesures de profondeur coûteuses (caisses à déplacer, pièges)
-  --limit N    états que chaque recherche peut garder (par défaut 1000000)
-  --seconds S  temps que chaque recherche peut prendre (par défaut 30)
-  --help       affiche ce texte et quitte
-  --version    affiche la version et quitte
-
-Mesures de profondeur, sur la solution la plus courte et les positions du niveau :
-  poussées     poussées de la solution la plus courte, du joyau et des caisses.
-  changements  combien de fois l’objet poussé diffère de celui poussé juste avant ;
-               plus longue série : le plus de poussées d’un objet dans une direction d’affilée.
-  caisses      caisses à déplacer : celles que toute solution déplace, puisque la caisse
-               fixée en place, le niveau est prouvé insoluble ; et combien de caisses
-               la solution la plus courte déplace.
-  pièges       poussées distinctes (ce qui est poussé, d’où, dans quel sens) possibles
-               dans une position le long de la solution la plus courte et qui laissent
-               une position prouvée perdue, si bien qu’il faut recommencer ; et si l’une
-               est possible avant la première poussée.
-  effort       états que la recherche qui tranche a développés avant de savoir ;
-               positions : toutes celles que le niveau peut atteindre, le joueur compté
-               une fois par zone où il marche. Caisses et pièges ne sont comptés que
-               s’ils tiennent dans la limite d’états.
-</translation>
-    </message>
-    <message>
         <source>FILE or DIR</source>
         <translation>FICHIER ou DOSSIER</translation>
     </message>
@@ -872,6 +820,85 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
             <numerusform>%n série de poussées</numerusform>
             <numerusform>%n séries de poussées</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --picture FILE|DIR...
+       kel_check --help | --version
+  Checks each level file as the game reads it; exits 0 only when every file passes.
+  A file may also hold a picture of a level (see --picture).
+  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
+  and missing numbers are reported (they do not fail it); a set without a level fails.
+  --moves      also print a shortest solution (r l u d walk, R L U D push)
+  --markdown   print a table of the levels instead of the checks
+  --quick      leave out the costly depth figures (crates that must move, traps)
+  --limit N    states each search may hold (default 1000000)
+  --seconds S  time each search may take (default 30)
+  --picture    print each level&apos;s picture in plain characters instead of checking it
+  --help       print this text and exit
+  --version    print the version and exit
+
+Depth figures, on the shortest solution and the level&apos;s positions:
+  pushes       pushes of the shortest solution, of the jewel and of crates.
+  changes      how often the pushed object differs from the one pushed just before;
+               longest run: the most pushes of one object in one direction in a row.
+  crates       crates that must move: those that every solution moves, since with
+               the crate fixed in place the level is proven unsolvable; and how many
+               crates the shortest solution moves.
+  traps        distinct pushes (what is pushed, from where, which way) available in
+               a position along the shortest solution that leave a position proven
+               unwinnable, so the player has to restart; and whether one is
+               available before the first push.
+  effort       states the search that decides the level expanded before it knew;
+               positions: all the level can reach, the player counted once per
+               area it walks in. Crates and traps are only counted when they fit
+               the state limit.
+</source>
+        <translation>usage : kel_check [--moves] [--markdown] [--quick] [--limit ÉTATS] [--seconds S] FICHIER|DOSSIER...
+        kel_check --picture FICHIER|DOSSIER...
+        kel_check --help | --version
+  Vérifie chaque fichier de niveau comme le jeu le lit ; ne sort avec 0 que si chaque fichier réussit.
+  Un fichier peut aussi contenir l&apos;image d&apos;un niveau (voir --picture).
+  Un dossier est une série de niveaux : ses maze1.txt à maze999.txt sont vérifiés par numéro,
+  et les numéros manquants sont signalés (ils ne la font pas échouer) ; une série sans niveau échoue.
+  --moves      affiche aussi une solution la plus courte (r l u d pas, R L U D poussée)
+  --markdown   affiche un tableau des niveaux au lieu des vérifications
+  --quick      omet les mesures de profondeur coûteuses (caisses à déplacer, pièges)
+  --limit N    états que chaque recherche peut garder (par défaut 1000000)
+  --seconds S  temps que chaque recherche peut prendre (par défaut 30)
+  --picture    affiche l&apos;image de chaque niveau en caractères simples au lieu de le vérifier
+  --help       affiche ce texte et quitte
+  --version    affiche la version et quitte
+
+Mesures de profondeur, sur la solution la plus courte et les positions du niveau :
+  poussées     poussées de la solution la plus courte, du joyau et des caisses.
+  changements  combien de fois l’objet poussé diffère de celui poussé juste avant ;
+               plus longue série : le plus de poussées d’un objet dans une direction d’affilée.
+  caisses      caisses à déplacer : celles que toute solution déplace, puisque la caisse
+               fixée en place, le niveau est prouvé insoluble ; et combien de caisses
+               la solution la plus courte déplace.
+  pièges       poussées distinctes (ce qui est poussé, d’où, dans quel sens) possibles
+               dans une position le long de la solution la plus courte et qui laissent
+               une position prouvée perdue, si bien qu’il faut recommencer ; et si l’une
+               est possible avant la première poussée.
+  effort       états que la recherche qui tranche a développés avant de savoir ;
+               positions : toutes celles que le niveau peut atteindre, le joueur compté
+               une fois par zone où il marche. Caisses et pièges ne sont comptés que
+               s’ils tiennent dans la limite d’états.
+</translation>
+    </message>
+</context>
+<context>
+    <name>LevelClipboard</name>
+    <message>
+        <source>The pasted level cannot be played:
+%1.</source>
+        <translation>Le niveau collé ne peut pas être joué :
+%1.</translation>
+    </message>
+    <message>
+        <source>The pasted moves need a level in play.</source>
+        <translation>Les coups collés demandent un niveau en jeu.</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1042,42 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
     <message>
         <source>line %1: %2</source>
         <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>ligne %1, colonne %2 : %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no cell</source>
+        <translation>« %1 » ne désigne aucune case</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells where the first has %2</source>
+        <translation>la rangée a %1 cases alors que la première en a %2</translation>
+    </message>
+    <message>
+        <source>the picture has no rows of cells</source>
+        <translation>l’image n’a aucune rangée de cases</translation>
+    </message>
+    <message>
+        <source>a second %1</source>
+        <translation>%1 une deuxième fois</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no word of a picture</source>
+        <translation>« %1 » n’est pas un mot d’une image</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 numbers</source>
+        <translation>« %1 » demande %2 nombres</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the grid of %2 x %3 cells</source>
+        <translation>%1 est hors de la grille de %2 x %3 cases</translation>
+    </message>
+    <message>
+        <source>no line &quot;cell&quot; gives the code of %1</source>
+        <translation>aucune ligne « cell » ne donne le code de %1</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1365,18 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
 %2.</source>
         <translation>Impossible de lancer le jeu %1 :
 %2.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Édition</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copier le niveau</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Coller le niveau</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +1719,14 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
     <message>
         <source>Keys…</source>
         <translation>Touches…</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copier le niveau</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Coller le niveau</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,14 @@ Non è stato scritto nulla; il livello nell’editor non è cambiato.</translati
         <source>a level name may not be made of blanks alone</source>
         <translation>il nome di un livello non può essere fatto solo di spazi</translation>
     </message>
+    <message>
+        <source>Could not paste the level:
+%1.
+The level in the editor is unchanged.</source>
+        <translation>Impossibile incollare il livello:
+%1.
+Il livello nell’editor non è cambiato.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -777,66 +785,6 @@ Il gioco continua senza.</translation>
         <translation>illeggibile</translation>
     </message>
     <message>
-        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
-       kel_check --help | --version
-  Checks each level file as the game reads it; exits 0 only when every file passes.
-  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
-  and missing numbers are reported (they do not fail it); a set without a level fails.
-  --moves      also print a shortest solution (r l u d walk, R L U D push)
-  --markdown   print a table of the levels instead of the checks
-  --quick      leave out the costly depth figures (crates that must move, traps)
-  --limit N    states each search may hold (default 1000000)
-  --seconds S  time each search may take (default 30)
-  --help       print this text and exit
-  --version    print the version and exit
-
-Depth figures, on the shortest solution and the level&apos;s positions:
-  pushes       pushes of the shortest solution, of the jewel and of crates.
-  changes      how often the pushed object differs from the one pushed just before;
-               longest run: the most pushes of one object in one direction in a row.
-  crates       crates that must move: those that every solution moves, since with
-               the crate fixed in place the level is proven unsolvable; and how many
-               crates the shortest solution moves.
-  traps        distinct pushes (what is pushed, from where, which way) available in
-               a position along the shortest solution that leave a position proven
-               unwinnable, so the player has to restart; and whether one is
-               available before the first push.
-  effort       states the search that decides the level expanded before it knew;
-               positions: all the level can reach, the player counted once per
-               area it walks in. Crates and traps are only counted when they fit
-               the state limit.
-</source>
-        <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit STATI] [--seconds S] FILE|CARTELLA...
-     kel_check --help | --version
-  Controlla ogni file di livello come lo legge il gioco; esce con 0 solo se ogni file è superato.
-  Una cartella è una raccolta di livelli: i suoi maze1.txt a maze999.txt sono controllati per numero,
-  e i numeri mancanti sono segnalati (non la fanno fallire); una raccolta senza livelli fallisce.
-  --moves      stampa anche una soluzione più breve (r l u d passo, R L U D spinta)
-  --markdown   stampa una tabella dei livelli invece dei controlli
-  --quick      omette le misure di profondità costose (casse da muovere, trappole)
-  --limit N    stati che ogni ricerca può tenere (predefinito 1000000)
-  --seconds S  tempo che ogni ricerca può impiegare (predefinito 30)
-  --help       stampa questo testo ed esce
-  --version    stampa la versione ed esce
-
-Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
-  spinte       spinte della soluzione più breve, del gioiello e di casse.
-  cambi        quante volte l’oggetto spinto differisce da quello spinto appena prima;
-               serie più lunga: il massimo di spinte di un oggetto in una direzione di fila.
-  casse        casse da muovere: quelle che ogni soluzione muove, poiché con la cassa
-               ferma al suo posto il livello risulta irrisolvibile; e quante casse
-               muove la soluzione più breve.
-  trappole     spinte distinte (cosa si spinge, da dove, in che verso) possibili in una
-               posizione lungo la soluzione più breve che lasciano una posizione
-               dimostrata persa, così che bisogna ricominciare; e se una è possibile
-               prima della prima spinta.
-  sforzo       stati che la ricerca decisiva ha espanso prima di saperlo;
-               posizioni: tutte quelle che il livello può raggiungere, il giocatore
-               contato una volta per area in cui cammina. Casse e trappole si contano
-               solo se stanno nel limite di stati.
-</translation>
-    </message>
-    <message>
         <source>FILE or DIR</source>
         <translation>FILE o CARTELLA</translation>
     </message>
@@ -872,6 +820,85 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
             <numerusform>%n serie di spinte</numerusform>
             <numerusform>%n serie di spinte</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --picture FILE|DIR...
+       kel_check --help | --version
+  Checks each level file as the game reads it; exits 0 only when every file passes.
+  A file may also hold a picture of a level (see --picture).
+  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
+  and missing numbers are reported (they do not fail it); a set without a level fails.
+  --moves      also print a shortest solution (r l u d walk, R L U D push)
+  --markdown   print a table of the levels instead of the checks
+  --quick      leave out the costly depth figures (crates that must move, traps)
+  --limit N    states each search may hold (default 1000000)
+  --seconds S  time each search may take (default 30)
+  --picture    print each level&apos;s picture in plain characters instead of checking it
+  --help       print this text and exit
+  --version    print the version and exit
+
+Depth figures, on the shortest solution and the level&apos;s positions:
+  pushes       pushes of the shortest solution, of the jewel and of crates.
+  changes      how often the pushed object differs from the one pushed just before;
+               longest run: the most pushes of one object in one direction in a row.
+  crates       crates that must move: those that every solution moves, since with
+               the crate fixed in place the level is proven unsolvable; and how many
+               crates the shortest solution moves.
+  traps        distinct pushes (what is pushed, from where, which way) available in
+               a position along the shortest solution that leave a position proven
+               unwinnable, so the player has to restart; and whether one is
+               available before the first push.
+  effort       states the search that decides the level expanded before it knew;
+               positions: all the level can reach, the player counted once per
+               area it walks in. Crates and traps are only counted when they fit
+               the state limit.
+</source>
+        <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit STATI] [--seconds S] FILE|CARTELLA...
+     kel_check --picture FILE|CARTELLA...
+     kel_check --help | --version
+  Controlla ogni file di livello come lo legge il gioco; esce con 0 solo se ogni file è superato.
+  Un file può contenere anche il disegno di un livello (vedi --picture).
+  Una cartella è una raccolta di livelli: i suoi maze1.txt a maze999.txt sono controllati per numero,
+  e i numeri mancanti sono segnalati (non la fanno fallire); una raccolta senza livelli fallisce.
+  --moves      stampa anche una soluzione più breve (r l u d passo, R L U D spinta)
+  --markdown   stampa una tabella dei livelli invece dei controlli
+  --quick      omette le misure di profondità costose (casse da muovere, trappole)
+  --limit N    stati che ogni ricerca può tenere (predefinito 1000000)
+  --seconds S  tempo che ogni ricerca può impiegare (predefinito 30)
+  --picture    stampa il disegno di ogni livello in caratteri semplici invece di controllarlo
+  --help       stampa questo testo ed esce
+  --version    stampa la versione ed esce
+
+Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
+  spinte       spinte della soluzione più breve, del gioiello e di casse.
+  cambi        quante volte l’oggetto spinto differisce da quello spinto appena prima;
+               serie più lunga: il massimo di spinte di un oggetto in una direzione di fila.
+  casse        casse da muovere: quelle che ogni soluzione muove, poiché con la cassa
+               ferma al suo posto il livello risulta irrisolvibile; e quante casse
+               muove la soluzione più breve.
+  trappole     spinte distinte (cosa si spinge, da dove, in che verso) possibili in una
+               posizione lungo la soluzione più breve che lasciano una posizione
+               dimostrata persa, così che bisogna ricominciare; e se una è possibile
+               prima della prima spinta.
+  sforzo       stati che la ricerca decisiva ha espanso prima di saperlo;
+               posizioni: tutte quelle che il livello può raggiungere, il giocatore
+               contato una volta per area in cui cammina. Casse e trappole si contano
+               solo se stanno nel limite di stati.
+</translation>
+    </message>
+</context>
+<context>
+    <name>LevelClipboard</name>
+    <message>
+        <source>The pasted level cannot be played:
+%1.</source>
+        <translation>Impossibile giocare il livello incollato:
+%1.</translation>
+    </message>
+    <message>
+        <source>The pasted moves need a level in play.</source>
+        <translation>Le mosse incollate richiedono un livello in gioco.</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1042,42 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
     <message>
         <source>line %1: %2</source>
         <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>riga %1, colonna %2: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no cell</source>
+        <translation>«%1» non indica alcuna casella</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells where the first has %2</source>
+        <translation>la fila ha %1 caselle mentre la prima ne ha %2</translation>
+    </message>
+    <message>
+        <source>the picture has no rows of cells</source>
+        <translation>il disegno non ha file di caselle</translation>
+    </message>
+    <message>
+        <source>a second %1</source>
+        <translation>%1 una seconda volta</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no word of a picture</source>
+        <translation>«%1» non è una parola di un disegno</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 numbers</source>
+        <translation>«%1» vuole %2 numeri</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the grid of %2 x %3 cells</source>
+        <translation>%1 è fuori dalla griglia di %2 x %3 caselle</translation>
+    </message>
+    <message>
+        <source>no line &quot;cell&quot; gives the code of %1</source>
+        <translation>nessuna riga «cell» dà il codice di %1</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1365,18 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
 %2.</source>
         <translation>Impossibile avviare il gioco %1:
 %2.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Modifica</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copia livello</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Incolla livello</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +1719,14 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
     <message>
         <source>Keys…</source>
         <translation>Tasti…</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copia livello</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Incolla livello</translation>
     </message>
 </context>
 <context>

@@ -149,6 +149,14 @@ Nic nie zapisano; poziom w edytorze pozostał bez zmian.</translation>
         <source>a level name may not be made of blanks alone</source>
         <translation>nazwa poziomu nie może składać się z samych spacji</translation>
     </message>
+    <message>
+        <source>Could not paste the level:
+%1.
+The level in the editor is unchanged.</source>
+        <translation>Nie można wkleić poziomu:
+%1.
+Poziom w edytorze pozostał bez zmian.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -788,66 +796,6 @@ Gra toczy się dalej bez nich.</translation>
         <translation>nieczytelny</translation>
     </message>
     <message>
-        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
-       kel_check --help | --version
-  Checks each level file as the game reads it; exits 0 only when every file passes.
-  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
-  and missing numbers are reported (they do not fail it); a set without a level fails.
-  --moves      also print a shortest solution (r l u d walk, R L U D push)
-  --markdown   print a table of the levels instead of the checks
-  --quick      leave out the costly depth figures (crates that must move, traps)
-  --limit N    states each search may hold (default 1000000)
-  --seconds S  time each search may take (default 30)
-  --help       print this text and exit
-  --version    print the version and exit
-
-Depth figures, on the shortest solution and the level&apos;s positions:
-  pushes       pushes of the shortest solution, of the jewel and of crates.
-  changes      how often the pushed object differs from the one pushed just before;
-               longest run: the most pushes of one object in one direction in a row.
-  crates       crates that must move: those that every solution moves, since with
-               the crate fixed in place the level is proven unsolvable; and how many
-               crates the shortest solution moves.
-  traps        distinct pushes (what is pushed, from where, which way) available in
-               a position along the shortest solution that leave a position proven
-               unwinnable, so the player has to restart; and whether one is
-               available before the first push.
-  effort       states the search that decides the level expanded before it knew;
-               positions: all the level can reach, the player counted once per
-               area it walks in. Crates and traps are only counted when they fit
-               the state limit.
-</source>
-        <translation>użycie: kel_check [--moves] [--markdown] [--quick] [--limit STANY] [--seconds S] PLIK|KATALOG...
-        kel_check --help | --version
-  Sprawdza każdy plik poziomu tak, jak czyta go gra; kończy się kodem 0 tylko wtedy, gdy każdy plik przejdzie.
-  Katalog to zestaw poziomów: jego pliki od maze1.txt do maze999.txt są sprawdzane według numerów,
-  a brakujące numery są zgłaszane (nie oblewają zestawu); zestaw bez poziomu nie przechodzi.
-  --moves      wypisz też najkrótsze rozwiązanie (r l u d krok, R L U D pchnięcie)
-  --markdown   wypisz tabelę poziomów zamiast sprawdzeń
-  --quick      pomiń kosztowne miary głębi (skrzynie, które muszą się ruszyć, pułapki)
-  --limit N    liczba stanów, które może trzymać każde wyszukiwanie (domyślnie 1000000)
-  --seconds S  czas, jaki może zająć każde wyszukiwanie (domyślnie 30)
-  --help       wypisz ten tekst i zakończ
-  --version    wypisz wersję i zakończ
-
-Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
-  pchnięcia    pchnięcia najkrótszego rozwiązania, klejnotu i skrzyń.
-  zmiany       jak często pchany obiekt różni się od pchniętego tuż przedtem;
-               najdłuższa seria: najwięcej pchnięć jednego obiektu w jednym kierunku z rzędu.
-  skrzynie     skrzynie, które muszą się ruszyć: te, które rusza każde rozwiązanie, bo ze
-               skrzynią unieruchomioną na miejscu poziom jest dowiedzenie nierozwiązywalny;
-               oraz ile skrzyń rusza najkrótsze rozwiązanie.
-  pułapki      różne pchnięcia (co jest pchane, skąd, w którą stronę) dostępne w pozycji
-               wzdłuż najkrótszego rozwiązania, które zostawiają pozycję dowiedzenie
-               przegraną, więc gracz musi zacząć od nowa; oraz czy któreś jest dostępne
-               przed pierwszym pchnięciem.
-  wysiłek      stany rozwinięte przez rozstrzygające wyszukiwanie, zanim poznało wynik;
-               pozycje: wszystkie, które poziom może osiągnąć, gracz liczony raz na
-               obszar, po którym chodzi. Skrzynie i pułapki są liczone tylko wtedy,
-               gdy mieszczą się w limicie stanów.
-</translation>
-    </message>
-    <message>
         <source>FILE or DIR</source>
         <translation>PLIK lub KATALOG</translation>
     </message>
@@ -886,6 +834,85 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
             <numerusform>%n serie pchnięć</numerusform>
             <numerusform>%n serii pchnięć</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --picture FILE|DIR...
+       kel_check --help | --version
+  Checks each level file as the game reads it; exits 0 only when every file passes.
+  A file may also hold a picture of a level (see --picture).
+  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
+  and missing numbers are reported (they do not fail it); a set without a level fails.
+  --moves      also print a shortest solution (r l u d walk, R L U D push)
+  --markdown   print a table of the levels instead of the checks
+  --quick      leave out the costly depth figures (crates that must move, traps)
+  --limit N    states each search may hold (default 1000000)
+  --seconds S  time each search may take (default 30)
+  --picture    print each level&apos;s picture in plain characters instead of checking it
+  --help       print this text and exit
+  --version    print the version and exit
+
+Depth figures, on the shortest solution and the level&apos;s positions:
+  pushes       pushes of the shortest solution, of the jewel and of crates.
+  changes      how often the pushed object differs from the one pushed just before;
+               longest run: the most pushes of one object in one direction in a row.
+  crates       crates that must move: those that every solution moves, since with
+               the crate fixed in place the level is proven unsolvable; and how many
+               crates the shortest solution moves.
+  traps        distinct pushes (what is pushed, from where, which way) available in
+               a position along the shortest solution that leave a position proven
+               unwinnable, so the player has to restart; and whether one is
+               available before the first push.
+  effort       states the search that decides the level expanded before it knew;
+               positions: all the level can reach, the player counted once per
+               area it walks in. Crates and traps are only counted when they fit
+               the state limit.
+</source>
+        <translation>użycie: kel_check [--moves] [--markdown] [--quick] [--limit STANY] [--seconds S] PLIK|KATALOG...
+        kel_check --picture PLIK|KATALOG...
+        kel_check --help | --version
+  Sprawdza każdy plik poziomu tak, jak czyta go gra; kończy się kodem 0 tylko wtedy, gdy każdy plik przejdzie.
+  Plik może też zawierać obraz poziomu (zob. --picture).
+  Katalog to zestaw poziomów: jego pliki od maze1.txt do maze999.txt są sprawdzane według numerów,
+  a brakujące numery są zgłaszane (nie oblewają zestawu); zestaw bez poziomu nie przechodzi.
+  --moves      wypisz też najkrótsze rozwiązanie (r l u d krok, R L U D pchnięcie)
+  --markdown   wypisz tabelę poziomów zamiast sprawdzeń
+  --quick      pomiń kosztowne miary głębi (skrzynie, które muszą się ruszyć, pułapki)
+  --limit N    liczba stanów, które może trzymać każde wyszukiwanie (domyślnie 1000000)
+  --seconds S  czas, jaki może zająć każde wyszukiwanie (domyślnie 30)
+  --picture    wypisz obraz każdego poziomu w zwykłych znakach zamiast go sprawdzać
+  --help       wypisz ten tekst i zakończ
+  --version    wypisz wersję i zakończ
+
+Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
+  pchnięcia    pchnięcia najkrótszego rozwiązania, klejnotu i skrzyń.
+  zmiany       jak często pchany obiekt różni się od pchniętego tuż przedtem;
+               najdłuższa seria: najwięcej pchnięć jednego obiektu w jednym kierunku z rzędu.
+  skrzynie     skrzynie, które muszą się ruszyć: te, które rusza każde rozwiązanie, bo ze
+               skrzynią unieruchomioną na miejscu poziom jest dowiedzenie nierozwiązywalny;
+               oraz ile skrzyń rusza najkrótsze rozwiązanie.
+  pułapki      różne pchnięcia (co jest pchane, skąd, w którą stronę) dostępne w pozycji
+               wzdłuż najkrótszego rozwiązania, które zostawiają pozycję dowiedzenie
+               przegraną, więc gracz musi zacząć od nowa; oraz czy któreś jest dostępne
+               przed pierwszym pchnięciem.
+  wysiłek      stany rozwinięte przez rozstrzygające wyszukiwanie, zanim poznało wynik;
+               pozycje: wszystkie, które poziom może osiągnąć, gracz liczony raz na
+               obszar, po którym chodzi. Skrzynie i pułapki są liczone tylko wtedy,
+               gdy mieszczą się w limicie stanów.
+</translation>
+    </message>
+</context>
+<context>
+    <name>LevelClipboard</name>
+    <message>
+        <source>The pasted level cannot be played:
+%1.</source>
+        <translation>Nie można zagrać wklejonego poziomu:
+%1.</translation>
+    </message>
+    <message>
+        <source>The pasted moves need a level in play.</source>
+        <translation>Wklejone ruchy wymagają poziomu w grze.</translation>
     </message>
 </context>
 <context>
@@ -1029,6 +1056,42 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
     <message>
         <source>line %1: %2</source>
         <translation>wiersz %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>wiersz %1, kolumna %2: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no cell</source>
+        <translation>„%1” nie oznacza żadnego pola</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells where the first has %2</source>
+        <translation>rząd ma %1 pól, a pierwszy ma %2</translation>
+    </message>
+    <message>
+        <source>the picture has no rows of cells</source>
+        <translation>obraz nie ma rzędów pól</translation>
+    </message>
+    <message>
+        <source>a second %1</source>
+        <translation>%1 po raz drugi</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no word of a picture</source>
+        <translation>„%1” nie jest słowem obrazu</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 numbers</source>
+        <translation>„%1” wymaga liczb: %2</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the grid of %2 x %3 cells</source>
+        <translation>%1 leży poza siatką %2 x %3 pól</translation>
+    </message>
+    <message>
+        <source>no line &quot;cell&quot; gives the code of %1</source>
+        <translation>żaden wiersz „cell” nie podaje kodu dla: %1</translation>
     </message>
 </context>
 <context>
@@ -1316,6 +1379,18 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
 %2.</source>
         <translation>Nie można uruchomić gry %1:
 %2.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Edycja</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Kopiuj poziom</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Wklej poziom</translation>
     </message>
 </context>
 <context>
@@ -1659,6 +1734,14 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
     <message>
         <source>Keys…</source>
         <translation>Klawisze…</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Kopiuj poziom</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Wklej poziom</translation>
     </message>
 </context>
 <context>

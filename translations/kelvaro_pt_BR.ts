@@ -149,6 +149,14 @@ Nada foi gravado; a fase no editor não foi alterada.</translation>
         <source>a level name may not be made of blanks alone</source>
         <translation>o nome de uma fase não pode ser só espaços</translation>
     </message>
+    <message>
+        <source>Could not paste the level:
+%1.
+The level in the editor is unchanged.</source>
+        <translation>Não foi possível colar a fase:
+%1.
+A fase no editor não foi alterada.</translation>
+    </message>
 </context>
 <context>
     <name>GameWindow</name>
@@ -777,66 +785,6 @@ O jogo continua sem elas.</translation>
         <translation>ilegível</translation>
     </message>
     <message>
-        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
-       kel_check --help | --version
-  Checks each level file as the game reads it; exits 0 only when every file passes.
-  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
-  and missing numbers are reported (they do not fail it); a set without a level fails.
-  --moves      also print a shortest solution (r l u d walk, R L U D push)
-  --markdown   print a table of the levels instead of the checks
-  --quick      leave out the costly depth figures (crates that must move, traps)
-  --limit N    states each search may hold (default 1000000)
-  --seconds S  time each search may take (default 30)
-  --help       print this text and exit
-  --version    print the version and exit
-
-Depth figures, on the shortest solution and the level&apos;s positions:
-  pushes       pushes of the shortest solution, of the jewel and of crates.
-  changes      how often the pushed object differs from the one pushed just before;
-               longest run: the most pushes of one object in one direction in a row.
-  crates       crates that must move: those that every solution moves, since with
-               the crate fixed in place the level is proven unsolvable; and how many
-               crates the shortest solution moves.
-  traps        distinct pushes (what is pushed, from where, which way) available in
-               a position along the shortest solution that leave a position proven
-               unwinnable, so the player has to restart; and whether one is
-               available before the first push.
-  effort       states the search that decides the level expanded before it knew;
-               positions: all the level can reach, the player counted once per
-               area it walks in. Crates and traps are only counted when they fit
-               the state limit.
-</source>
-        <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit ESTADOS] [--seconds S] ARQUIVO|PASTA...
-     kel_check --help | --version
-  Verifica cada arquivo de fase como o jogo o lê; sai com 0 só quando todos os arquivos são aprovados.
-  Uma pasta é um conjunto de fases: seus maze1.txt a maze999.txt são verificados pela ordem dos números,
-  e os números que faltam são informados (não reprovam o conjunto); um conjunto sem fase é reprovado.
-  --moves      mostra também uma solução mais curta (r l u d passo, R L U D empurrão)
-  --markdown   mostra uma tabela das fases em vez das verificações
-  --quick      omite as medidas de profundidade custosas (caixas que precisam mover-se, armadilhas)
-  --limit N    estados que cada busca pode guardar (padrão 1000000)
-  --seconds S  tempo que cada busca pode levar (padrão 30)
-  --help       mostra este texto e sai
-  --version    mostra a versão e sai
-
-Medidas de profundidade, sobre a solução mais curta e as posições da fase:
-  empurrões    empurrões da solução mais curta, da joia e de caixas.
-  trocas       quantas vezes o objeto empurrado difere do empurrado logo antes;
-               maior sequência: o máximo de empurrões seguidos de um objeto numa direção.
-  caixas       caixas que precisam mover-se: as que toda solução move, pois com a caixa
-               fixa no lugar a fase é comprovadamente sem solução; e quantas caixas
-               a solução mais curta move.
-  armadilhas   empurrões distintos (o que é empurrado, de onde, para que lado) possíveis
-               numa posição ao longo da solução mais curta que deixam uma posição
-               comprovadamente perdida, de modo que é preciso recomeçar; e se algum é
-               possível antes do primeiro empurrão.
-  esforço      estados que a busca que decide a fase expandiu antes de saber;
-               posições: todas as que a fase pode alcançar, o jogador contado uma vez
-               por área em que anda. Caixas e armadilhas só são contadas quando cabem
-               no limite de estados.
-</translation>
-    </message>
-    <message>
         <source>FILE or DIR</source>
         <translation>ARQUIVO ou PASTA</translation>
     </message>
@@ -872,6 +820,85 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
             <numerusform>%n sequência de empurrões</numerusform>
             <numerusform>%n sequências de empurrões</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...
+       kel_check --picture FILE|DIR...
+       kel_check --help | --version
+  Checks each level file as the game reads it; exits 0 only when every file passes.
+  A file may also hold a picture of a level (see --picture).
+  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,
+  and missing numbers are reported (they do not fail it); a set without a level fails.
+  --moves      also print a shortest solution (r l u d walk, R L U D push)
+  --markdown   print a table of the levels instead of the checks
+  --quick      leave out the costly depth figures (crates that must move, traps)
+  --limit N    states each search may hold (default 1000000)
+  --seconds S  time each search may take (default 30)
+  --picture    print each level&apos;s picture in plain characters instead of checking it
+  --help       print this text and exit
+  --version    print the version and exit
+
+Depth figures, on the shortest solution and the level&apos;s positions:
+  pushes       pushes of the shortest solution, of the jewel and of crates.
+  changes      how often the pushed object differs from the one pushed just before;
+               longest run: the most pushes of one object in one direction in a row.
+  crates       crates that must move: those that every solution moves, since with
+               the crate fixed in place the level is proven unsolvable; and how many
+               crates the shortest solution moves.
+  traps        distinct pushes (what is pushed, from where, which way) available in
+               a position along the shortest solution that leave a position proven
+               unwinnable, so the player has to restart; and whether one is
+               available before the first push.
+  effort       states the search that decides the level expanded before it knew;
+               positions: all the level can reach, the player counted once per
+               area it walks in. Crates and traps are only counted when they fit
+               the state limit.
+</source>
+        <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit ESTADOS] [--seconds S] ARQUIVO|PASTA...
+     kel_check --picture ARQUIVO|PASTA...
+     kel_check --help | --version
+  Verifica cada arquivo de fase como o jogo o lê; sai com 0 só quando todos os arquivos são aprovados.
+  Um arquivo também pode conter o desenho de uma fase (veja --picture).
+  Uma pasta é um conjunto de fases: seus maze1.txt a maze999.txt são verificados pela ordem dos números,
+  e os números que faltam são informados (não reprovam o conjunto); um conjunto sem fase é reprovado.
+  --moves      mostra também uma solução mais curta (r l u d passo, R L U D empurrão)
+  --markdown   mostra uma tabela das fases em vez das verificações
+  --quick      omite as medidas de profundidade custosas (caixas que precisam mover-se, armadilhas)
+  --limit N    estados que cada busca pode guardar (padrão 1000000)
+  --seconds S  tempo que cada busca pode levar (padrão 30)
+  --picture    mostra o desenho de cada fase em caracteres simples em vez de verificá-la
+  --help       mostra este texto e sai
+  --version    mostra a versão e sai
+
+Medidas de profundidade, sobre a solução mais curta e as posições da fase:
+  empurrões    empurrões da solução mais curta, da joia e de caixas.
+  trocas       quantas vezes o objeto empurrado difere do empurrado logo antes;
+               maior sequência: o máximo de empurrões seguidos de um objeto numa direção.
+  caixas       caixas que precisam mover-se: as que toda solução move, pois com a caixa
+               fixa no lugar a fase é comprovadamente sem solução; e quantas caixas
+               a solução mais curta move.
+  armadilhas   empurrões distintos (o que é empurrado, de onde, para que lado) possíveis
+               numa posição ao longo da solução mais curta que deixam uma posição
+               comprovadamente perdida, de modo que é preciso recomeçar; e se algum é
+               possível antes do primeiro empurrão.
+  esforço      estados que a busca que decide a fase expandiu antes de saber;
+               posições: todas as que a fase pode alcançar, o jogador contado uma vez
+               por área em que anda. Caixas e armadilhas só são contadas quando cabem
+               no limite de estados.
+</translation>
+    </message>
+</context>
+<context>
+    <name>LevelClipboard</name>
+    <message>
+        <source>The pasted level cannot be played:
+%1.</source>
+        <translation>Não é possível jogar a fase colada:
+%1.</translation>
+    </message>
+    <message>
+        <source>The pasted moves need a level in play.</source>
+        <translation>Os movimentos colados precisam de uma fase em jogo.</translation>
     </message>
 </context>
 <context>
@@ -1015,6 +1042,42 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
     <message>
         <source>line %1: %2</source>
         <translation>linha %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>linha %1, coluna %2: %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; stands for no cell</source>
+        <translation>“%1” não representa nenhuma casa</translation>
+    </message>
+    <message>
+        <source>the row has %1 cells where the first has %2</source>
+        <translation>a fileira tem %1 casas, e a primeira tem %2</translation>
+    </message>
+    <message>
+        <source>the picture has no rows of cells</source>
+        <translation>o desenho não tem fileiras de casas</translation>
+    </message>
+    <message>
+        <source>a second %1</source>
+        <translation>%1 pela segunda vez</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is no word of a picture</source>
+        <translation>“%1” não é uma palavra de um desenho</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; takes %2 numbers</source>
+        <translation>“%1” leva %2 números</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the grid of %2 x %3 cells</source>
+        <translation>%1 está fora da grade de %2 x %3 casas</translation>
+    </message>
+    <message>
+        <source>no line &quot;cell&quot; gives the code of %1</source>
+        <translation>nenhuma linha “cell” dá o código de %1</translation>
     </message>
 </context>
 <context>
@@ -1302,6 +1365,18 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
 %2.</source>
         <translation>Não foi possível iniciar o jogo %1:
 %2.</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copiar fase</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Colar fase</translation>
     </message>
 </context>
 <context>
@@ -1644,6 +1719,14 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
     <message>
         <source>Keys…</source>
         <translation>Teclas…</translation>
+    </message>
+    <message>
+        <source>Copy level</source>
+        <translation>Copiar fase</translation>
+    </message>
+    <message>
+        <source>Paste level</source>
+        <translation>Colar fase</translation>
     </message>
 </context>
 <context>

@@ -42,6 +42,7 @@ std::span<const Phrase> editorPhrases()
         {context, name_slash},
         {context, name_control},
         {context, name_blank},
+        {context, paste_failure},
     };
     return table;
 }

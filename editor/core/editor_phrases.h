@@ -44,6 +44,7 @@ inline constexpr const char* current = QT_TRANSLATE_NOOP("EditorCore", "Current 
 inline constexpr const char* name_slash = QT_TRANSLATE_NOOP("EditorCore", "a level name may not hold \"/\" or \"\\\"; type the name alone, e.g. maze5");
 inline constexpr const char* name_control = QT_TRANSLATE_NOOP("EditorCore", "a level name may not hold control characters");
 inline constexpr const char* name_blank = QT_TRANSLATE_NOOP("EditorCore", "a level name may not be made of blanks alone");
+inline constexpr const char* paste_failure = QT_TRANSLATE_NOOP("EditorCore", "Could not paste the level:\n%1.\nThe level in the editor is unchanged.");
 } // namespace editor_words
 
 // One of the words above, its places filled by `args`.

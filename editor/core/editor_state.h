@@ -3,6 +3,7 @@
 #pragma once
 
 #include "editor/core/canvas_picture.h"
+#include "editor/core/clipboard_port.h"
 #include "editor/core/edit_history.h"
 #include "editor/core/level_folders.h"
 #include "editor/core/solution_playback.h"
@@ -68,6 +69,11 @@ public:
     CommandResult reset();  // "RESET"
     CommandResult load();   // "LOAD"
     CommandResult save();   // "SAVE"
+    // Edit > Copy level: the level's picture, with the time box's time, onto the clipboard.
+    void copyLevel(ClipboardPort& clipboard) const;
+    // Edit > Paste level: a level file's text or a picture from the clipboard, as one undo step;
+    // a damaged one is told by line and column and changes nothing.
+    CommandResult pasteLevel(const ClipboardPort& clipboard);
 
     // Whether closing now would lose work: the level or the time differ from the last
     // SAVE or LOAD (or from start-up), and the question to ask then.
@@ -109,6 +115,9 @@ private:
     // Runs a whole-level command as one undo step.
     CommandResult recorded(CommandResult (EditorState::*command)());
     CommandResult loadNow();
+    CommandResult pasteNow();
+    // A level read whole takes the place of the edited one: canvas, time box and all.
+    void takeLevel(AuthorLevel read);
     bool onCanvasGrid(int x, int y) const;
     void applyTool(int cx, int cy);
     void placeItem(Coordinate& itemx, Coordinate& itemy, int cx, int cy);
@@ -119,6 +128,7 @@ private:
     std::optional<EditorSnapshot> stroke_;  // the document when the open stroke began
     std::optional<SolutionPlayback> playback_;
     Grid<CanvasPicture> canvas_before_playback_;
+    std::string pasted_;  // the clipboard's text while Paste level reads it
 };
 
 } // namespace kelvaro

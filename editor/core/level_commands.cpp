@@ -5,6 +5,7 @@
 #include "editor/core/editor_phrases.h"
 
 #include "level/level_files.h"
+#include "level/level_text.h"
 
 #include <cstdint>
 #include <system_error>
@@ -98,16 +99,21 @@ CommandResult EditorState::loadNow()
         return {loadFailure(file, folder.string(), *problem)};
 
     // Read the whole file into a level of its own first, so a bad file costs nothing.
-    Result<AuthorLevel> read = loadAuthorLevel(fileIn(folder, file));
+    Result<AuthorLevel> read = loadAuthorLevelOrPicture(fileIn(folder, file));
     if (!read)
         return {loadFailure(file, folder.string(), read.error().message())};
 
-    level = std::move(read.value());
+    takeLevel(std::move(read.value()));
+    markSaved();
+    return {};
+}
+
+void EditorState::takeLevel(AuthorLevel read)
+{
+    level = std::move(read);
     sizecanvas();
     texts.timeBox = std::to_string(level.leveltime);
     rendermaze();
-    markSaved();
-    return {};
 }
 
 CommandResult EditorState::save()

@@ -116,6 +116,7 @@ EditorWindow::EditorWindow(LevelFolders folders, QWidget* parent)
     buildCanvas();
     buildSaveFolderLabel();
     buildWorkbench();
+    buildEditMenu();
     placeCanvasArea();
 
     state_.formLoad();

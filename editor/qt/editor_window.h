@@ -72,6 +72,9 @@ public:
     void fitTime();
     void toggleSolution();
     void testPlay();
+    // Edit > Copy level and Paste level, through the system clipboard.
+    void copyLevel();
+    void pasteLevel();
     // The canvas's zoom, 1 to 4 (Ctrl+wheel, Ctrl+=, Ctrl+-, Ctrl+0). The canvas point at
     // `anchor` (in the scrolled area's viewport) stays where it is; none: the viewport's middle.
     int canvasZoom() const;
@@ -101,6 +104,7 @@ private:
     // After an edit: a fresh check of the level when it changed.
     void levelEdited();
     void buildWorkbench();
+    void buildEditMenu();
     void onAnalysis(std::uint64_t generation, const EditorLevelAnalysis& analysis);
     void showAnalysis();
     void solutionTick();

@@ -13,6 +13,7 @@
 
 #include <QActionGroup>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
@@ -80,6 +81,8 @@ MainWindow::MainWindow(std::filesystem::path app_dir, Options options, QWidget* 
         shell.initsound = std::move(options.initsound);
     shell.solver = options.solver ? options.solver : &solver_;
     shell.keys_chosen = [this](const PlayerKeys& keys) { keysChosen(keys); };
+    shell.copyText = [](const std::string& text) { QGuiApplication::clipboard()->setText(QString::fromStdString(text)); };
+    shell.pasteText = [] { return QGuiApplication::clipboard()->text().toStdString(); };
     model_ = std::make_unique<GameWindowModel>(images_, std::move(shell), std::move(wiring.shelf), std::move(wiring.records),
                                                std::move(wiring.puzzles));
     startOn(*model_, app_dir_, options, set_memory_);

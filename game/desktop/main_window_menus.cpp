@@ -36,6 +36,8 @@ void MainWindow::buildMenus()
     addItem(game, tr("Redo"), QKeySequence(), Command::redoItem);
     addItem(game, tr("Replay my solution"), QKeySequence(), Command::replayItem);
     addItem(game, tr("Show a solution"), QKeySequence(), Command::showSolutionItem);
+    addItem(game, tr("Copy level"), QKeySequence(Qt::CTRL | Qt::Key_C), Command::copyLevelItem);
+    addItem(game, tr("Paste level"), QKeySequence(Qt::CTRL | Qt::Key_V), Command::pasteLevelItem);
     QMenu* options = menuBar()->addMenu(tr("Options"));
     addItem(options, tr("Sound"), QKeySequence(Qt::CTRL | Qt::Key_M), Command::soundItem)->setCheckable(true);
     buildViewItems(options);

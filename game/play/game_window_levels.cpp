@@ -74,11 +74,13 @@ void GameWindowModel::playLevel(int number)
 {
     controls.bannerTimer.disable();
     puzzles_.leave();
+    clipboard_.leave();
     startlevel(number);
 }
 
 void GameWindowModel::playPuzzle()
 {
+    clipboard_.leave();
     controls.bannerTimer.disable();
     resetReadouts();
     startlevel(engine.level());
@@ -89,13 +91,25 @@ Result<GameLevel> GameWindowModel::loadLevel(int number)
 {
     if (const GameLevel* puzzle = puzzles_.level())
         return *puzzle;
+    if (const GameLevel* pasted = clipboard_.level())
+        return *pasted;
     return shelf_.loader(number);
+}
+
+// A pasted level is played as a puzzle is, under the number in play, and Restart plays it again.
+void GameWindowModel::playPasted()
+{
+    puzzles_.leave();
+    controls.bannerTimer.disable();
+    controls.countdownTimer.disable();
+    resetReadouts();
+    startlevel(engine.level());
 }
 
 void GameWindowModel::startlevel(int number, bool restart)
 {
     const std::optional<LevelError> error = restart ? engine.restartlevel() : engine.startlevel(number);
-    if (!error && puzzles_.inPlay())
+    if (!error && (puzzles_.inPlay() || clipboard_.level()))
         controls.levelLabel.caption = levelCaption();  // its code is in the title: the read-out has no room for it
     if (!error)
         return;

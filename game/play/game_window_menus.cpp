@@ -85,6 +85,7 @@ void GameWindowModel::onNext()
         puzzles_.next();
         return;
     }
+    clipboard_.leave();  // after a pasted level the set goes on
     refreshSet();
     const std::optional<int> next = played_.next(engine.level());
     if (!next)
@@ -148,5 +149,9 @@ void GameWindowModel::playCode(const std::string& code)
 
 void GameWindowModel::onKeepLevel() { puzzles_.keep(); }
 
+
+void GameWindowModel::onCopyLevel() { clipboard_.copy(); }
+
+void GameWindowModel::onPasteLevel() { clipboard_.paste(); }
 
 } // namespace kelvaro

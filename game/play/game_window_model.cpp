@@ -9,7 +9,10 @@ GameWindowModel::GameWindowModel(const Images& images, Shell shell, LevelShelf s
     : engine(controls, images, shell.sound, shell.keys, shell.ticks, [this](int number) { return loadLevel(number); }),
       shell_(std::move(shell)), shelf_(std::move(shelf)), boxes_(engine, shell_.dialogs),
       clock_(engine, controls, shell_.ticks), aid_(engine, controls, solver(), shell_.ticks), pointer_(engine, controls),
-      records_(std::move(records), solver(), boxes_), puzzles_(std::move(puzzles), boxes_, [this] { playPuzzle(); })
+      records_(std::move(records), solver(), boxes_), puzzles_(std::move(puzzles), boxes_, [this] { playPuzzle(); }),
+      clipboard_(engine, boxes_,
+                 {[this](const std::string& text) { shell_.copyText(text); }, [this] { return shell_.pasteText(); },
+                  [this] { playPasted(); }, [this](std::vector<Action> moves) { replay(std::move(moves)); }})
 {
     engine.changed = [this](Engine::Change change) { onEngineChange(change); };
     aid_.say = [this](const Message& text) { boxes_.say(text); };
@@ -19,6 +22,7 @@ void GameWindowModel::onEngineChange(Engine::Change change)
 {
     aid_.onChange(change);
     pointer_.onChange(change);
+    clipboard_.onChange(change);
     if (change == Engine::Change::started) {
         puzzles_.levelStarted();
         daily_win_.reset();
@@ -109,6 +113,8 @@ void GameWindowModel::run(Command command)
     case Command::replayItem: onReplay(); return;
     case Command::showSolutionItem: onShowSolution(); return;
     case Command::keysItem: onKeys(); return;
+    case Command::copyLevelItem: onCopyLevel(); return;
+    case Command::pasteLevelItem: onPasteLevel(); return;
     }
 }
 

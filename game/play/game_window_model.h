@@ -6,6 +6,7 @@
 #include "game/play/boxes.h"
 #include "game/play/generated_puzzles.h"
 #include "game/ports/key_bindings.h"
+#include "game/play/level_clipboard.h"
 #include "game/play/play_clock.h"
 #include "game/play/played_set.h"
 #include "game/play/pointer_play.h"
@@ -47,6 +48,8 @@ enum class Command {
     replayItem,        // the player's own kept solution, played on the level from its start
     showSolutionItem,  // a shortest solution from the solver, played likewise
     keysItem,          // the player's keys and controller buttons
+    copyLevelItem,     // the level in play as text, with the moves after a win
+    pasteLevelItem,    // a level pasted as text played, or moves pasted replayed
 };
 
 // Whether an answer to New game counts as a number, and its value: plain decimals,
@@ -68,6 +71,9 @@ public:
         SolverPort* solver = nullptr;
         // Keeps the keys the player chose, for the next run.
         std::function<void(const PlayerKeys&)> keys_chosen = [](const PlayerKeys&) {};
+        // The system clipboard's text, which Copy level sets and Paste level reads; none: nothing.
+        std::function<void(const std::string&)> copyText = [](const std::string&) {};
+        std::function<std::string()> pasteText = [] { return std::string(); };
     };
 
     GameWindowModel(const Images& images, Shell shell, LevelShelf shelf, RecordsService::Setup records = {},
@@ -157,6 +163,8 @@ public:
     void onReplay();
     void onShowSolution();
     void onKeys();
+    void onCopyLevel();
+    void onPasteLevel();
 
 private:
     struct Held {
@@ -186,6 +194,7 @@ private:
     void openChooser(std::optional<std::filesystem::path> select);
     void choose(const LevelChoice& choice);
     void playPuzzle();
+    void playPasted();
 
     Shell shell_;
     LevelShelf shelf_;
@@ -196,6 +205,7 @@ private:
     PointerPlay pointer_;
     RecordsService records_;
     GeneratedPuzzles puzzles_;
+    LevelClipboard clipboard_;
     PlayedSet played_;
     std::vector<std::filesystem::path> opened_folders_;
     std::deque<Held> held_;

@@ -3,6 +3,7 @@
 #include "game/play/window_phrases.h"
 
 #include "game/aid/player_aid.h"
+#include "game/play/level_clipboard.h"
 #include "game/records/records_words.h"
 
 namespace kelvaro {
@@ -26,6 +27,7 @@ std::span<const Phrase> windowPhrases()
         {context, already_kept}, {context, keep_failed}, {context, keep_set_damaged}, {context, keep_set_full},
         {context, keep_no_home}, {context, share}, {context, share_button}, {context, share_copied},
         {context, show_solution}, {context, show_solution_ask}, {context, no_solution_kept}, {context, no_solution_found},
+        {clipboard_words::context, clipboard_words::cannot_play}, {clipboard_words::context, clipboard_words::no_level},
     };
     return table;
 }

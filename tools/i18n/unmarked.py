@@ -25,6 +25,10 @@ NOT_FOR_A_PERSON = {
     ('editor/core/palette.h', 'jewel'),
     ('editor/core/palette.h', 'goal'),
     ('editor/core/palette.h', 'start'),
+    # The words of a level's picture, which are part of its format and never translated.
+    ('level/picture_words.h', 'jewel'),
+    ('level/picture_words.h', 'goal'),
+    ('level/picture_words.h', 'start'),
     # The game's pictures by their file names.
     ('game/engine/images.h', 'jewel'),
     ('game/engine/images.h', 'goal'),

@@ -2,6 +2,8 @@
 // The checks kel_check makes on a level: marks, frame, cells, solution and time limit.
 #include "tools/kel_check/level_check.h"
 
+#include "level/level_text.h"
+
 namespace kelvaro {
 
 bool LevelCheck::timeEnough() const
@@ -31,7 +33,7 @@ LevelCheck checkLevel(const GameLevel& level, const SolverLimits& limits, const 
 
 LevelCheck checkLevelFile(const std::filesystem::path& file, const SolverLimits& limits, const DepthLimits& depth)
 {
-    auto level = loadGameLevel(file);
+    auto level = loadGameLevelOrPicture(file);
     if (!level) {
         LevelCheck check;
         check.read_error = level.error();

@@ -88,7 +88,9 @@ std::string readsLine(const Block& b, const LevelCheck& check)
     const ReportWords& w = b.words;
     if (!check.reads()) {
         const LevelError& error = *check.read_error;
-        const std::string why = error.line > 0 ? w.text(QT_TRANSLATE_NOOP("KelCheck", "line %1: %2"),
+        // A picture's fault also says its column, in the reader's words for the whole place.
+        const std::string why = error.column > 0 ? w.core(error.message())
+                              : error.line > 0 ? w.text(QT_TRANSLATE_NOOP("KelCheck", "line %1: %2"),
                                                          {std::to_string(error.line), w.core(error.detail)})
                                                : w.core(error.detail);
         return b.line(reads_label, w.text(QT_TRANSLATE_NOOP("KelCheck", "no: %1"), {why}));

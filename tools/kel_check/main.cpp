@@ -6,6 +6,9 @@
 #include "tools/kel_check/set_check.h"
 #include "tools/options/option_reader.h"
 
+#include "level/level_picture.h"
+#include "level/level_text.h"
+
 #include <chrono>
 #include <filesystem>
 #include <iostream>
@@ -19,8 +22,10 @@ namespace {
 constexpr const char* usage = QT_TRANSLATE_NOOP(
     "KelCheck",
     "usage: kel_check [--moves] [--markdown] [--quick] [--limit STATES] [--seconds S] FILE|DIR...\n"
+    "       kel_check --picture FILE|DIR...\n"
     "       kel_check --help | --version\n"
     "  Checks each level file as the game reads it; exits 0 only when every file passes.\n"
+    "  A file may also hold a picture of a level (see --picture).\n"
     "  A folder is a level set: its maze1.txt to maze999.txt are checked in number order,\n"
     "  and missing numbers are reported (they do not fail it); a set without a level fails.\n"
     "  --moves      also print a shortest solution (r l u d walk, R L U D push)\n"
@@ -28,6 +33,7 @@ constexpr const char* usage = QT_TRANSLATE_NOOP(
     "  --quick      leave out the costly depth figures (crates that must move, traps)\n"
     "  --limit N    states each search may hold (default 1000000)\n"
     "  --seconds S  time each search may take (default 30)\n"
+    "  --picture    print each level's picture in plain characters instead of checking it\n"
     "  --help       print this text and exit\n"
     "  --version    print the version and exit\n"
     "\n"
@@ -51,6 +57,7 @@ struct Options {
     bool moves = false;
     bool markdown = false;
     bool quick = false;
+    bool picture = false;
     kelvaro::SolverLimits limits;
     int seconds = 30;
     std::vector<std::string> files;
@@ -67,6 +74,8 @@ public:
     void file(const std::string& name)
     {
         // Each file's search gets its own time, counted from its start.
+        if (options_.picture)
+            return picture(name);
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(options_.seconds);
         options_.limits.should_stop = [deadline] { return std::chrono::steady_clock::now() >= deadline; };
         const kelvaro::LevelCheck check = kelvaro::checkLevelFile(name, options_.limits, depth_);
@@ -83,10 +92,23 @@ public:
     {
         const kelvaro::SetCheck check = kelvaro::checkSetFolder(name);
         sets_failed_ += !check.passed();
-        if (!options_.markdown)
+        if (!options_.markdown && !options_.picture)
             std::cout << kelvaro::setReportText(name, check, words_) << "\n";
         for (const kelvaro::SetLevel& level : check.set.levels)
             file(level.file.string());
+    }
+
+    // The level's picture, what a paste and the editor's Load read back; or why the file cannot be read.
+    void picture(const std::string& name)
+    {
+        const kelvaro::Result<kelvaro::GameLevel> level = kelvaro::loadGameLevelOrPicture(name);
+        ++files_;
+        if (!level) {
+            std::cerr << name << ": " << words_.core(level.error().message()) << "\n";
+            return;
+        }
+        ++passed_;
+        std::cout << (passed_ > 1 ? "\n" : "") << kelvaro::writePicture(kelvaro::toRecord(level.value()));
     }
 
     int files() const { return files_; }
@@ -113,12 +135,13 @@ int main(int argc, char** argv)
         .flag("--moves", options.moves)
         .flag("--markdown", options.markdown)
         .flag("--quick", options.quick)
+        .flag("--picture", options.picture)
         .option("--limit", {kelvaro::wholeNumber(options.limits.max_states, std::size_t{1})})
         .option("--seconds", {kelvaro::wholeNumber(options.seconds, 1)})
         .operands(options.files, 1, std::numeric_limits<std::size_t>::max(), words.text(QT_TRANSLATE_NOOP("KelCheck", "FILE or DIR")));
     if (const std::optional<int> status = reader.read(argc, argv))
         return *status;
-    if (options.markdown)
+    if (options.markdown && !options.picture)
         std::cout << kelvaro::markdownHeader(words);
     Checker checker(options, words);
     for (const std::string& operand : options.files) {
@@ -128,7 +151,7 @@ int main(int argc, char** argv)
         else
             checker.file(operand);
     }
-    if (!options.markdown && checker.files() > 1)
+    if (!options.markdown && !options.picture && checker.files() > 1)
         std::cout << words.counted(QT_TRANSLATE_N_NOOP("KelCheck", "%1 of %n files pass"), "%1 of 1 file passes",
                                    checker.files(), {std::to_string(checker.passed())})
                   << "\n";

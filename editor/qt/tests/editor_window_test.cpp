@@ -8,6 +8,7 @@
 #include "assets/tests/wait_until.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -416,6 +417,32 @@ private slots:
         QTest::keyClick(child("nameBox"), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(child<QLineEdit>("nameBox")->text(), QString("maze1"));
         QCOMPARE(state().level, painted);
+    }
+
+    // Ctrl+C puts the level's picture on the system clipboard; Ctrl+V reads it back as one undo
+    // step, and a damaged paste is told and changes nothing.
+    void copyAndPasteThroughTheClipboardWithUndo()
+    {
+        paintCorridor();
+        AuthorLevel painted = state().level;
+        painted.leveltime = 75;  // the time box's
+        QTest::keyClick(window_.get(), Qt::Key_C, Qt::ControlModifier);
+        const QString picture = QGuiApplication::clipboard()->text();
+        QVERIFY2(picture.startsWith("time 75\n##"), qPrintable(picture));
+        paint("border", 6, 6);
+        QVERIFY(state().level != painted);
+        QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(state().level, authorLevelFrom(toRecord(painted)).value());
+        QTest::keyClick(window_.get(), Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY(state().level != painted);
+
+        QGuiApplication::clipboard()->setText("#####\n#S*G?\n#####\n");
+        const AuthorLevel before = state().level;
+        QTest::keyClick(window_.get(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(state().level, before);
+        QCOMPARE(messages_.size(), 1);
+        QVERIFY2(messages_[0].contains("line 2, column 5"), qPrintable(messages_[0]));
+        QCOMPARE(child("editMenuBar")->geometry().intersects(child("saveFolderLabel")->geometry()), false);
     }
 
     // Between the palette and the canvas, the folder SAVE writes to, clear of every control.

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDialog>
 #include <QInputDialog>
 #include <QLabel>
@@ -281,9 +282,27 @@ private slots:
             menus << menu->text() + ": " + items.join(", ");
         }
         QCOMPARE(menus, QStringList({"Game: New game, End game, Restart level, Exit, Records, Choose level…, Open level folder…, "
-                                     "Generated puzzle…, Daily puzzle, Keep this level, Redo, Replay my solution, Show a solution",
+                                     "Generated puzzle…, Daily puzzle, Keep this level, Redo, Replay my solution, Show a solution, Copy level, Paste level",
                                      "Options: Sound, Zoom in, Zoom out, Actual size, Full screen, Language, Keys…",
                                      "Help: Game help, About..., Hint"}));
+    }
+
+    // Ctrl+C puts the level in play on the system clipboard as its file's lines; Ctrl+V plays a
+    // picture found there.
+    void copyAndPasteThroughTheSystemClipboard()
+    {
+        const fs::path file = dir_ / "Maps" / "maze3.txt";
+        writeLevel(file, {"##########", "##########", "##S.....##", "##.o.*.G##", "##########", "##########"}, 60);
+        answerNewGame("3");
+        run(40 * 10 + 700 + 10);
+        QTest::keyClick(keyTarget(), Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text().toStdString(), writeRecord(toRecord(loadGameLevel(file).value())));
+        QGuiApplication::clipboard()->setText("time 40\n#######\n##S*G##\n#######\n");
+        QTest::keyClick(keyTarget(), Qt::Key_V, Qt::ControlModifier);
+        run(2000);
+        QCOMPARE(int(window_->model().engine.maxx()), 6);
+        QCOMPARE(int(window_->model().engine.maxy()), 2);
+        QCOMPARE(int(window_->model().engine.playerx()), 2);
     }
 
     // Backspace takes back a walk; H outlines the next push over the playfield, leaving the

@@ -188,6 +188,7 @@ struct WindowModelRig {
     std::function<LevelSet(const LevelSet&)> reread;       // none: a set stays as it was read
     std::vector<LevelSet> remembered;                      // each set the player chose, in order
     FakeForge forge;
+    std::string clipboard;  // the system clipboard's text
     std::chrono::year_month_day today{std::chrono::year(2026), std::chrono::month(3), std::chrono::day(14)};
     // The level home Keep writes to: made by the first keep, removed by the test that keeps.
     std::filesystem::path level_home = std::filesystem::temp_directory_path() / ("kelvaro-home-" + std::to_string(getpid()));
@@ -204,6 +205,8 @@ struct WindowModelRig {
                                      },
                                      [this] { return sound_failure; }};
         shell.keys_chosen = [this](const PlayerKeys& chosen) { keys_kept.push_back(chosen); };
+        shell.copyText = [this](const std::string& text) { clipboard = text; };
+        shell.pasteText = [this] { return clipboard; };
         return shell;
     }
     LevelShelf shelf()

@@ -15,15 +15,17 @@ import tempfile
 RUNS = [
     ['--moves', 'damaged.txt', 'broken.txt', 'open_frame.txt', 'short_time.txt', 'truncated.txt',
      'unsolvable.txt', 'gapped_set', 'no_level_set', 'missing.txt'],
-    ['--quick', 'good.txt', 'good.txt'],
+    ['--quick', 'good.txt', 'good.txt', 'broken_picture.txt'],
+    ['--picture', 'good.txt', 'good_picture.txt', 'broken_picture.txt'],
     ['--markdown', 'good.txt', 'broken.txt', 'unsolvable.txt'],
     ['--help'],
     ['--limit', 'x'], ['--seconds', '0'], ['--limit'], ['--moves=1', 'a'], ['--frob'], [],
 ]
 # What stays as it is in every language: figures with their units, file and set names, the
-# program and its options, the set's own title and the moves.
+# program and its options, the set's own title, the moves and a level's picture.
 KEPT = re.compile(r'\S+\.txt|gapped_set|no_level_set|kel_check|--[a-z]+|Three with a gap|\brR\b|'
-                  r'\d+(?:\.\d+)? s\b|\d+ x \d+|^\| [\w.-]+ \|')  # a table row begins with the file's stem
+                  r'\d+(?:\.\d+)? s\b|\d+ x \d+|^\| [\w.-]+ \||'  # a table row begins with the file's stem
+                  r'^time -?\d+$|^[.#o*GS?]+$')  # a level's picture: its time line and rows
 MARKED = re.compile('⟦[^⟦⟧]*⟧')
 FIGURES = re.compile(r'\d+(?:\.\d+)?')
 
