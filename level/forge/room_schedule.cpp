@@ -135,6 +135,7 @@ private:
                 ++settled_rooms_;
             }
             settled_.store(ledger_.done());
+            reportWork();
         }
     }
 
@@ -148,9 +149,17 @@ private:
     {
         std::lock_guard lock(mutex_);
         live_[room] = work;
+        reportWork();
+    }
+
+    // The work of every room so far, settled, finished out of turn or under way; under the lock.
+    void reportWork()
+    {
         std::size_t all = ledger_.spent();
         for (const auto& [_, w] : live_)
             all += w;
+        for (const auto& [_, climbed] : climbs_)
+            all += climbed.work;
         progress_.spent(all);
     }
 
