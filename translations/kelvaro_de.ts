@@ -1574,6 +1574,10 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
         <source>Its set.txt cannot be read, so the set is named after its folder.</source>
         <translation>Ihre set.txt ist nicht lesbar, daher trägt die Sammlung den Namen ihres Ordners.</translation>
     </message>
+    <message>
+        <source>Replay my solution</source>
+        <translation>Meine Lösung abspielen</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::LevelGridModel</name>

@@ -1574,6 +1574,10 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
         <source>Its set.txt cannot be read, so the set is named after its folder.</source>
         <translation>Su set.txt es ilegible, así que la colección lleva el nombre de su carpeta.</translation>
     </message>
+    <message>
+        <source>Replay my solution</source>
+        <translation>Repetir mi solución</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::LevelGridModel</name>

@@ -1574,6 +1574,10 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
         <source>Its set.txt cannot be read, so the set is named after its folder.</source>
         <translation>Son set.txt est illisible : la série porte le nom de son dossier.</translation>
     </message>
+    <message>
+        <source>Replay my solution</source>
+        <translation>Rejouer ma solution</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::LevelGridModel</name>

@@ -1574,6 +1574,10 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
         <source>Its set.txt cannot be read, so the set is named after its folder.</source>
         <translation>Il suo set.txt è illeggibile, quindi la raccolta prende il nome della cartella.</translation>
     </message>
+    <message>
+        <source>Replay my solution</source>
+        <translation>Rivedi la mia soluzione</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::LevelGridModel</name>

@@ -1589,6 +1589,10 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         <source>Its set.txt cannot be read, so the set is named after its folder.</source>
         <translation>Jego set.txt jest nieczytelny, więc zestaw nosi nazwę katalogu.</translation>
     </message>
+    <message>
+        <source>Replay my solution</source>
+        <translation>Odtwórz moje rozwiązanie</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::LevelGridModel</name>

@@ -1574,6 +1574,10 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
         <source>Its set.txt cannot be read, so the set is named after its folder.</source>
         <translation>O set.txt está ilegível, então o conjunto leva o nome da pasta.</translation>
     </message>
+    <message>
+        <source>Replay my solution</source>
+        <translation>Rever minha solução</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::LevelGridModel</name>

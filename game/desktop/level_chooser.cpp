@@ -56,11 +56,16 @@ LevelChooser::LevelChooser(const ChooserRequest& request, const Images& images, 
 
     auto* buttons = new QDialogButtonBox(this);
     play_ = buttons->addButton(i18n::shown(phrase(chooser_words::context, chooser_words::play)), QDialogButtonBox::AcceptRole);
+    replay_ = buttons->addButton(i18n::shown(phrase(chooser_words::context, chooser_words::replay)),
+                                 QDialogButtonBox::ActionRole);
+    replay_->setObjectName("replay");
     QPushButton* close = buttons->addButton(QDialogButtonBox::Close);
     // Enter belongs to the grid: it plays the level in focus, never presses a button as well.
-    for (QPushButton* button : {play_, close})
+    for (QPushButton* button : {play_, replay_, close})
         button->setAutoDefault(false);
     connect(play_, &QPushButton::clicked, this, [this] { play(grid_->currentIndex()); });
+    connect(replay_, &QPushButton::clicked, this, [this] { play(grid_->currentIndex(), true); });
+    connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this, &LevelChooser::showReplay);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
@@ -90,7 +95,7 @@ void LevelChooser::buildGrid()
     grid_->setGridSize(QSize(LevelGridDelegate::item_width + 4, LevelGridDelegate::item_height + 4));
     grid_->setModel(levels_);
     grid_->setItemDelegate(new LevelGridDelegate(*levels_, grid_));
-    connect(grid_, &QListView::activated, this, &LevelChooser::play);
+    connect(grid_, &QListView::activated, this, [this](const QModelIndex& index) { play(index); });
 }
 
 QString LevelChooser::setName(const LevelSet& set) const
@@ -110,7 +115,16 @@ void LevelChooser::showSet(int row)
     if (levels_->rowCount() > 0)
         grid_->setCurrentIndex(levels_->index(0));
     play_->setEnabled(levels_->rowCount() > 0);
+    showReplay();
     info_->setText(setInfo());
+}
+
+// The figures come as a level is first shown, and its par later: asked again as they do.
+void LevelChooser::showReplay()
+{
+    const QModelIndex index = grid_->currentIndex();
+    const ChooserEntry* entry = index.isValid() ? &levels_->entry(index.row()) : nullptr;
+    replay_->setEnabled(entry && entry->figures && entry->figures->solution_kept);
 }
 
 QString LevelChooser::setInfo() const
@@ -119,10 +133,14 @@ QString LevelChooser::setInfo() const
     return row < 0 ? QString() : i18n::shown(chooserSetInfo(sets_[static_cast<std::size_t>(row)]));
 }
 
-void LevelChooser::refreshFigures() { levels_->refreshFigures(); }
+void LevelChooser::refreshFigures()
+{
+    levels_->refreshFigures();
+    showReplay();
+}
 
 // The file is read again when chosen: it may have been damaged or removed since the grid was made.
-void LevelChooser::play(const QModelIndex& index)
+void LevelChooser::play(const QModelIndex& index, bool replay)
 {
     const int row = sets_view_->currentRow();
     if (!index.isValid() || row < 0)
@@ -135,7 +153,7 @@ void LevelChooser::play(const QModelIndex& index)
         refuse(*fault);
         return;
     }
-    choice_ = LevelChoice{set, entry.number};
+    choice_ = LevelChoice{set, entry.number, replay};
     accept();
 }
 

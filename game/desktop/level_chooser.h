@@ -34,7 +34,8 @@ public:
 
 private:
     void showSet(int row);
-    void play(const QModelIndex& index);
+    void play(const QModelIndex& index, bool replay = false);
+    void showReplay();
     void refuse(const QString& text);
     void buildGrid();
     QString setName(const LevelSet& set) const;
@@ -45,6 +46,7 @@ private:
     QListView* grid_ = nullptr;
     QLabel* info_ = nullptr;
     QPushButton* play_ = nullptr;
+    QPushButton* replay_ = nullptr;  // enabled on a level with a solution of the player's kept
     std::optional<LevelChoice> choice_;
 };
 

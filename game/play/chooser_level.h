@@ -16,6 +16,7 @@ namespace chooser_words {
 inline constexpr const char* context = "kelvaro::LevelChooser";
 inline constexpr const char* title = QT_TRANSLATE_NOOP("kelvaro::LevelChooser", "Choose level");
 inline constexpr const char* play = QT_TRANSLATE_NOOP("kelvaro::LevelChooser", "Play");
+inline constexpr const char* replay = QT_TRANSLATE_NOOP("kelvaro::LevelChooser", "Replay my solution");
 } // namespace chooser_words
 
 // A level file of a set as the chooser lists it: read once, a level or why it cannot be one.

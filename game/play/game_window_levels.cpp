@@ -216,6 +216,8 @@ void GameWindowModel::choose(const LevelChoice& choice)
     played_ = PlayedSet(choice.set);
     shelf_.set_chosen(played_.set());
     playLevel(choice.number);
+    if (choice.replay && engine.playing())
+        onReplay();
 }
 
 } // namespace kelvaro

@@ -63,6 +63,7 @@ struct ChooserRequest {
 struct LevelChoice {
     LevelSet set;
     int number = 0;
+    bool replay = false;  // the player's kept solution is played on it
 };
 
 // What the generated puzzle box answers: a grade, and the code typed (blank: none).

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QListWidget>
+#include <QPushButton>
 #include <QMessageBox>
 #include <QTest>
 
@@ -189,6 +190,29 @@ private slots:
         QCOMPARE(chooser.choice()->number, 2);
         QCOMPARE(chooser.choice()->set.folder, home_ / "a");
         QCOMPARE(chooser.result(), int(QDialog::Accepted));
+    }
+
+    // Replay is offered only on a level whose solution the player kept, and answers with it.
+    void replayIsOfferedWhereASolutionIsKept()
+    {
+        ChooserRequest r = request(2);
+        r.figures = [](const GameLevel& level) {
+            LevelFigures f;
+            f.solution_kept = level.maze.maxx() > 8;  // the wide levels: number 2 here
+            return f;
+        };
+        LevelChooser chooser(r, images_);
+        chooser.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&chooser));
+        auto* replay = chooser.findChild<QPushButton*>("replay");
+        QVERIFY(replay);
+        QVERIFY(!replay->isEnabled());
+        QTest::keyClick(chooser.levelGrid(), Qt::Key_Right);
+        QVERIFY(replay->isEnabled());
+        replay->click();
+        QVERIFY(chooser.choice());
+        QCOMPARE(chooser.choice()->number, 2);
+        QVERIFY(chooser.choice()->replay);
     }
 
     void aFolderThatVanishesWhileOpenIsSaidToBeGone()
