@@ -853,6 +853,9 @@ Depth figures, on the shortest solution and the level&apos;s positions:
                positions: all the level can reach, the player counted once per
                area it walks in. Crates and traps are only counted when they fit
                the state limit.
+  statistics   what the game&apos;s Records window shows of a kept solution, here of the
+               shortest: actions, pushes, object changes and push runs (runs of
+               pushes with no walk between them).
 </source>
         <translation>Aufruf: kel_check [--moves] [--markdown] [--quick] [--limit ZUSTÄNDE] [--seconds S] DATEI|ORDNER...
        kel_check --picture DATEI|ORDNER...
@@ -885,6 +888,9 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
                Stellungen: alle, die das Level erreichen kann, die Spielfigur einmal je
                Bereich gezählt, in dem sie läuft. Kisten und Fallen werden nur gezählt,
                wenn sie in die Zustandsgrenze passen.
+  Statistik    was das Fenster Bestleistungen von einer behaltenen Lösung zeigt, hier
+               von der kürzesten: Aktionen, Schübe, Objektwechsel und Schubfolgen
+               (Folgen von Schüben ohne Schritt dazwischen).
 </translation>
     </message>
 </context>

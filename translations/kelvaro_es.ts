@@ -853,6 +853,9 @@ Depth figures, on the shortest solution and the level&apos;s positions:
                positions: all the level can reach, the player counted once per
                area it walks in. Crates and traps are only counted when they fit
                the state limit.
+  statistics   what the game&apos;s Records window shows of a kept solution, here of the
+               shortest: actions, pushes, object changes and push runs (runs of
+               pushes with no walk between them).
 </source>
         <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit ESTADOS] [--seconds S] ARCHIVO|CARPETA...
      kel_check --picture ARCHIVO|CARPETA...
@@ -885,6 +888,9 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
                posiciones: todas las que el nivel puede alcanzar, contando al jugador una
                vez por cada área por la que camina. Cajas y trampas solo se cuentan si
                caben en el límite de estados.
+  estadística  lo que la ventana Récords muestra de una solución guardada, aquí de la
+               más corta: acciones, empujes, cambios de objeto y series de empujes
+               (series de empujes sin ningún paso entre ellos).
 </translation>
     </message>
 </context>

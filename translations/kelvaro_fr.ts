@@ -853,6 +853,9 @@ Depth figures, on the shortest solution and the level&apos;s positions:
                positions: all the level can reach, the player counted once per
                area it walks in. Crates and traps are only counted when they fit
                the state limit.
+  statistics   what the game&apos;s Records window shows of a kept solution, here of the
+               shortest: actions, pushes, object changes and push runs (runs of
+               pushes with no walk between them).
 </source>
         <translation>usage : kel_check [--moves] [--markdown] [--quick] [--limit ÉTATS] [--seconds S] FICHIER|DOSSIER...
         kel_check --picture FICHIER|DOSSIER...
@@ -885,6 +888,9 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
                positions : toutes celles que le niveau peut atteindre, le joueur compté
                une fois par zone où il marche. Caisses et pièges ne sont comptés que
                s’ils tiennent dans la limite d’états.
+  statistiques ce que la fenêtre Records montre d’une solution gardée, ici de la plus
+               courte : actions, poussées, changements d’objet et séries de poussées
+               (suites de poussées sans pas entre elles).
 </translation>
     </message>
 </context>

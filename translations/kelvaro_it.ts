@@ -853,6 +853,9 @@ Depth figures, on the shortest solution and the level&apos;s positions:
                positions: all the level can reach, the player counted once per
                area it walks in. Crates and traps are only counted when they fit
                the state limit.
+  statistics   what the game&apos;s Records window shows of a kept solution, here of the
+               shortest: actions, pushes, object changes and push runs (runs of
+               pushes with no walk between them).
 </source>
         <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit STATI] [--seconds S] FILE|CARTELLA...
      kel_check --picture FILE|CARTELLA...
@@ -885,6 +888,9 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
                posizioni: tutte quelle che il livello può raggiungere, il giocatore
                contato una volta per area in cui cammina. Casse e trappole si contano
                solo se stanno nel limite di stati.
+  statistiche  ciò che la finestra Record mostra di una soluzione conservata, qui della
+               più breve: azioni, spinte, cambi di oggetto e serie di spinte (spinte
+               di seguito senza passi in mezzo).
 </translation>
     </message>
 </context>

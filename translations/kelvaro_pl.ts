@@ -867,6 +867,9 @@ Depth figures, on the shortest solution and the level&apos;s positions:
                positions: all the level can reach, the player counted once per
                area it walks in. Crates and traps are only counted when they fit
                the state limit.
+  statistics   what the game&apos;s Records window shows of a kept solution, here of the
+               shortest: actions, pushes, object changes and push runs (runs of
+               pushes with no walk between them).
 </source>
         <translation>użycie: kel_check [--moves] [--markdown] [--quick] [--limit STANY] [--seconds S] PLIK|KATALOG...
         kel_check --picture PLIK|KATALOG...
@@ -899,6 +902,9 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
                pozycje: wszystkie, które poziom może osiągnąć, gracz liczony raz na
                obszar, po którym chodzi. Skrzynie i pułapki są liczone tylko wtedy,
                gdy mieszczą się w limicie stanów.
+  statystyki   to, co okno Rekordy pokazuje dla zachowanego rozwiązania, tu dla
+               najkrótszego: akcje, pchnięcia, zmiany obiektu i serie pchnięć (ciągi
+               pchnięć bez kroku pomiędzy).
 </translation>
     </message>
 </context>

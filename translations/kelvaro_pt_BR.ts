@@ -853,6 +853,9 @@ Depth figures, on the shortest solution and the level&apos;s positions:
                positions: all the level can reach, the player counted once per
                area it walks in. Crates and traps are only counted when they fit
                the state limit.
+  statistics   what the game&apos;s Records window shows of a kept solution, here of the
+               shortest: actions, pushes, object changes and push runs (runs of
+               pushes with no walk between them).
 </source>
         <translation>uso: kel_check [--moves] [--markdown] [--quick] [--limit ESTADOS] [--seconds S] ARQUIVO|PASTA...
      kel_check --picture ARQUIVO|PASTA...
@@ -885,6 +888,9 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
                posições: todas as que a fase pode alcançar, o jogador contado uma vez
                por área em que anda. Caixas e armadilhas só são contadas quando cabem
                no limite de estados.
+  estatísticas o que a janela Recordes mostra de uma solução guardada, aqui da mais
+               curta: ações, empurrões, trocas de objeto e sequências de empurrões
+               (empurrões seguidos sem passo entre eles).
 </translation>
     </message>
 </context>

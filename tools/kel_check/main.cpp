@@ -51,7 +51,10 @@ constexpr const char* usage = QT_TRANSLATE_NOOP(
     "  effort       states the search that decides the level expanded before it knew;\n"
     "               positions: all the level can reach, the player counted once per\n"
     "               area it walks in. Crates and traps are only counted when they fit\n"
-    "               the state limit.\n");
+    "               the state limit.\n"
+    "  statistics   what the game's Records window shows of a kept solution, here of the\n"
+    "               shortest: actions, pushes, object changes and push runs (runs of\n"
+    "               pushes with no walk between them).\n");
 
 struct Options {
     bool moves = false;
