@@ -171,6 +171,10 @@ var Page = (function() {
         event.preventDefault();
         if (!event.repeat)
           call('kel_command', ['string'], [functionKeys[event.key]]);
+      } else if (event.shiftKey && (event.key === 'Backspace' || event.key.toUpperCase() === 'U') && !event.ctrlKey && !event.altKey &&
+                 !event.metaKey) {
+        event.preventDefault();  // Backspace and U alone take back
+        call('kel_command', ['string'], ['redo']);
       } else if (event.key in arrows) {
         event.preventDefault();
         if (!event.repeat)

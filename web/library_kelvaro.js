@@ -66,6 +66,46 @@ mergeInto(LibraryManager.library, {
   kelvaro_sound: function(action, channel, file) {
     Module.page.sound(action, channel, UTF8ToString(file));
   },
+  // /save is read back from IndexedDB before the game starts; from then on any change under it
+  // (a file written, truncated, renamed or removed, a folder made) has the page keep it again, once
+  // the call into the game that made it has returned, so a records file written with its lock and
+  // its temporary copy is kept once.
+  kelvaro_mount__deps: ['$IDBFS', 'kelvaro_keep_files'],
+  kelvaro_mount: function() {
+    FS.mkdir('/save');
+    FS.mount(IDBFS, {}, '/save');
+    FS.syncfs(true, function(error) {
+      if (error)
+        console.error('the records could not be read: ' + error);
+      var pending = false;
+      function changed(paths) {
+        var under = paths.some(function(path) {
+          path = typeof path === 'string' ? path : FS.getPath(path);
+          return path === '/save' || path.startsWith('/save/');
+        });
+        if (pending || !under)
+          return;
+        pending = true;
+        Promise.resolve().then(function() {
+          pending = false;
+          _kelvaro_keep_files();
+        });
+      }
+      function watch(name, pathsOf) {
+        var original = FS[name];
+        FS[name] = function() {
+          var result = original.apply(FS, arguments);
+          changed(pathsOf(arguments));
+          return result;
+        };
+      }
+      var first = function(args) { return [args[0]]; };
+      ['mkdir', 'rmdir', 'unlink', 'truncate'].forEach(function(name) { watch(name, first); });
+      watch('rename', function(args) { return [args[0], args[1]]; });
+      watch('write', function(args) { return [args[0].path || '']; });
+      Module.page.storageRead();
+    });
+  },
   // The files under /save go to IndexedDB; a save asked for while one runs follows it.
   kelvaro_keep_files__deps: ['$IDBFS'],
   kelvaro_keep_files: function() {

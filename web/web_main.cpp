@@ -11,6 +11,8 @@
 #include <memory>
 #include <string>
 
+extern "C" void kelvaro_mount();
+
 namespace {
 
 std::unique_ptr<kelvaro::WebShell> shell;
@@ -21,18 +23,7 @@ extern "C" {
 
 // The player's files live in /save, kept in the browser's IndexedDB: read back before the game
 // starts, then the page's storageRead() starts it.
-EMSCRIPTEN_KEEPALIVE void kel_mount()
-{
-    EM_ASM({
-        FS.mkdir('/save');
-        FS.mount(IDBFS, {}, '/save');
-        FS.syncfs(true, function(error) {
-            if (error)
-                console.error('the records could not be read: ' + error);
-            Module.page.storageRead();
-        });
-    });
-}
+EMSCRIPTEN_KEEPALIVE void kel_mount() { kelvaro_mount(); }
 
 // The data packed into the build sits in /game: Maps/ and images/.
 EMSCRIPTEN_KEEPALIVE void kel_start()

@@ -42,7 +42,8 @@ std::optional<Command> commandNamed(const std::string& name)
         {"retry", Command::retryButton},         {"hint", Command::hintItem},
         {"records", Command::recordsItem},       {"chooseLevel", Command::chooseLevelItem},
         {"generated", Command::generatedItem},   {"daily", Command::dailyItem},
-        {"keepLevel", Command::keepLevelItem},
+        {"keepLevel", Command::keepLevelItem},   {"redo", Command::redoItem},
+        {"replay", Command::replayItem},         {"showSolution", Command::showSolutionItem},
     };
     const auto found = commands.find(name);
     return found == commands.end() ? std::nullopt : std::optional(found->second);
@@ -51,7 +52,7 @@ std::optional<Command> commandNamed(const std::string& name)
 } // namespace
 
 WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::path& save)
-    : images_(loadImages(data / "images")), records_file_(recordsFile(save.c_str(), nullptr)), sets_folder_(save / "sets"),
+    : images_(loadImages(data / "images")), sets_folder_(save / "sets"),
       files_(save, [this] { page_.keepFiles(); })
 {
     LevelShelf shelf;
@@ -65,7 +66,7 @@ WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::pat
         return std::optional<std::string>();
     };
     model_ = std::make_unique<GameWindowModel>(images_, std::move(shell), std::move(shelf),
-                                               RecordsService::Setup{records_file_, shippedLevelKeys(data), today},
+                                               RecordsService::Setup{recordsFile(save.c_str(), nullptr), shippedLevelKeys(data), today},
                                                GeneratedPuzzles::Setup{&forge_, today, sets_folder_});
     model_->setLevelSet(builtinLevelSet(data));
     dialogs_.after_close = [this] { sync(); };
@@ -87,20 +88,7 @@ void WebShell::sync()
     puzzle_mirror_.show(*model_);
     const std::optional<std::uint32_t> due = model_->nextDue();
     page_.wakeIn(due ? std::max(static_cast<std::int32_t>(*due - ticks()), 0) : -1);
-    keepWrittenFiles();
     files_.keepSettings(*model_);
-}
-
-// Records are written when a level is won, in whatever call that happens: a look at the file's
-// time after each one tells the page when to keep it.
-void WebShell::keepWrittenFiles()
-{
-    std::error_code error;
-    const std::filesystem::file_time_type written = std::filesystem::last_write_time(records_file_, error);
-    if (!error && written != records_written_) {
-        records_written_ = written;
-        page_.keepFiles();
-    }
 }
 
 void WebShell::wake() { sync(); }
@@ -121,14 +109,13 @@ void WebShell::command(const std::string& name)
 }
 
 // A puzzle kept lands in the "Generated" set of the level home: the chooser lists it from now
-// on (and on later visits, with the other sets there), and the page keeps the files.
+// on, and on later visits with the other sets there.
 void WebShell::keptPuzzle()
 {
     const std::filesystem::path generated = sets_folder_ / "Generated";
     std::error_code error;
     if (std::filesystem::is_directory(generated, error))
         model_->addOpenedFolder(generated);
-    page_.keepFiles();
 }
 
 void WebShell::playCode(const std::string& code)

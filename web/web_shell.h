@@ -27,8 +27,8 @@ Images loadImages(const std::filesystem::path& folder);
 
 class WebShell {
 public:
-    // `data` holds Maps/ (the shipped levels) and images/; the player's records go under `save`,
-    // a folder the page keeps in the browser's storage.
+    // `data` holds Maps/ (the shipped levels) and images/; the player's records, solutions and
+    // sets go under `save`, a folder the page keeps in the browser's storage after any change.
     WebShell(const std::filesystem::path& data, const std::filesystem::path& save);
 
     // Start-up, once the page is shown.
@@ -81,7 +81,6 @@ public:
 private:
     // Runs what is due, mirrors the controls and asks for the next wake-up.
     void sync();
-    void keepWrittenFiles();
     void keptPuzzle();
 
     JsPage page_;
@@ -98,9 +97,7 @@ private:
     std::unique_ptr<GameWindowModel> model_;
     ControlsMirror mirror_{page_};
     PuzzleMirror puzzle_mirror_{page_};
-    std::filesystem::path records_file_;
     std::filesystem::path sets_folder_;  // the player's level home: opened sets, and the puzzles kept
-    std::filesystem::file_time_type records_written_{};
     PlayerFiles files_;
     unsigned steps_ = 0;
 };

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game in the browser as a player meets it: it loads clean, New game plays a level, keys win it,
-// and the record it leaves survives a reload.
+// the record and the solution it leaves survive a reload, and the keys take back and redo.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { answerBox, freezeClock, launch, menu, newGame, openGame, play, probe, runUntil, shownLabels, step, waitForState } from './harness.mjs';
@@ -61,5 +61,35 @@ test('sound: fetched at the first touch, music with the level, the audio context
   await page.keyboard.press('F3');
   await answerBox(page);
   await page.waitForFunction(() => PageAudio.state().context === 'running' && PageAudio.state().playing > 0);
+  assert.deepEqual(errors, []);
+});
+
+test('Shift+Backspace and Shift+U redo what Backspace and U took back; the win\'s moves, kept over a reload, replay to WINNER!', async () => {
+  const { page, errors } = await openGame(session);
+  await newGame(page, 1);
+  await freezeClock(page);
+  await play(page, 'rrr');
+  const walked = await probe(page);
+  for (const [back, again] of [['Backspace', 'Backspace'], ['u', 'U']]) {
+    await page.keyboard.press(back);
+    await runUntil(page, (s, before) => s.moves === before.moves - 1 && s.x === before.x - 1, walked);
+    await page.keyboard.down('Shift');
+    await page.keyboard.press(again);
+    await page.keyboard.up('Shift');
+    await runUntil(page, (s, before) => s.moves === before.moves && s.x === before.x, walked);
+  }
+  await play(page, 'RrR');
+  await runUntil(page, (s) => !s.playing);
+  // A win that bettered nothing writes nothing; one that did is kept before the page is left.
+  await page.waitForFunction(() => !(Module.kelvaroKeep && Module.kelvaroKeep.running));
+
+  await page.reload();
+  await page.waitForFunction(() => window.Page && Page.ready);
+  await newGame(page, 1);
+  await freezeClock(page);
+  await menu(page, 'replay');
+  const won = await runUntil(page, (s) => !s.playing, undefined, 20000);
+  assert.equal(won.moves, 6);
+  assert.ok((await shownLabels(page)).includes('WINNER!'));
   assert.deepEqual(errors, []);
 });
