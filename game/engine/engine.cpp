@@ -52,6 +52,7 @@ std::optional<LevelError> Engine::startlevel(int number)
     if (!read)
         return read.error();
     started_digest_ = levelDigest(read.value());
+    started_level_ = read.value();
     position_.start(std::move(read.value()));
     drawing_.beginLevel(position_.maxx(), position_.maxy());
 
@@ -361,6 +362,7 @@ void Engine::stopgame()
     plan_.clear();
     replaying_ = false;
     before_restart_.reset();
+    started_level_.reset();
     controls_.clearWindowSurface();
     controls_.bannerTimer.enable(now());
     phase_ = Phase::idle;

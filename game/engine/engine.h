@@ -121,6 +121,8 @@ public:
     std::vector<Action> moves() const { return position_.moves(); }
     // The digest of the level as its file gave it, before any move: what its records are kept under.
     const std::string& startedDigest() const { return started_digest_; }
+    // That level itself, as its file gave it; nothing before the first start and after a stop.
+    const GameLevel* startedLevel() const { return started_level_ ? &*started_level_ : nullptr; }
     // The position as it stands, as a level: for the solver and for planning clicks.
     const GameLevel& position() const { return position_.level(); }
 
@@ -200,6 +202,7 @@ private:
     std::uint32_t runs_ = 0;
     int suspended_ = 0;
     std::string started_digest_;
+    std::optional<GameLevel> started_level_;
     bool takeback_wanted_ = false;
     bool redo_wanted_ = false;
     bool replaying_ = false;
@@ -207,6 +210,7 @@ private:
     // What a restart left, until it is taken back or another level starts.
     struct Restarted {
         Position position;
+        GameLevel level;
         std::string digest;
         std::int16_t restarted_with = 0;  // the time left when the level started again
     };

@@ -94,8 +94,8 @@ void Engine::takeBackOrRedo()
 std::optional<LevelError> Engine::restartlevel()
 {
     std::optional<Restarted> before;
-    if (playing_ && !timeup_)
-        before = Restarted{position_, started_digest_, 0};
+    if (playing_ && !timeup_ && started_level_)
+        before = Restarted{position_, *started_level_, started_digest_, 0};
     if (std::optional<LevelError> failure = startlevel(level_))
         return failure;
     if (before) {
@@ -118,6 +118,7 @@ bool Engine::takeBackRestart()
     Restarted before = std::move(*before_restart_);
     before_restart_.reset();
     position_.restore(std::move(before.position), static_cast<std::int16_t>(left));
+    started_level_ = std::move(before.level);
     started_digest_ = std::move(before.digest);
     controls_.timeLabel.caption = timeCaption(left);
     return true;

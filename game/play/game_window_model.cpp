@@ -22,7 +22,6 @@ void GameWindowModel::onEngineChange(Engine::Change change)
 {
     aid_.onChange(change);
     pointer_.onChange(change);
-    clipboard_.onChange(change);
     if (change == Engine::Change::started) {
         puzzles_.levelStarted();
         daily_win_.reset();

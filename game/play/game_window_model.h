@@ -184,7 +184,7 @@ private:
     void flushHeld();
     void askLevel();
     void startlevel(int number, bool restart = false);
-    void showSolution(const std::string& digest);
+    void showSolution();
     void resetReadouts();
     void stopMusic();
     void onEngineChange(Engine::Change change);

@@ -9,8 +9,8 @@ void GameWindowModel::onRedo() { engine.requestRedo(); }
 
 void GameWindowModel::replay(std::vector<Action> moves)
 {
-    if (engine.startedDigest().empty())
-        return;  // no level was ever started
+    if (!engine.startedLevel())
+        return;  // no level on the playfield
     controls.countdownTimer.disable();
     startlevel(engine.level());
     if (!engine.playing())
@@ -21,10 +21,9 @@ void GameWindowModel::replay(std::vector<Action> moves)
 
 void GameWindowModel::onReplay()
 {
-    const std::string digest = engine.startedDigest();
-    if (digest.empty())
+    if (!engine.startedLevel())
         return;
-    const std::optional<std::string> kept = records_.keptSolution(digest);
+    const std::optional<std::string> kept = records_.keptSolution(engine.startedDigest());
     std::optional<std::vector<Action>> moves = kept ? readMoves(*kept) : std::nullopt;
     if (!moves) {
         boxes_.say(gameMessage(words::no_solution_kept));
@@ -35,30 +34,29 @@ void GameWindowModel::onReplay()
 
 void GameWindowModel::onShowSolution()
 {
-    const std::string digest = engine.startedDigest();
-    if (digest.empty())
+    if (!engine.startedLevel())
         return;
-    boxes_.modal([this, digest](auto closed) {
+    boxes_.modal([this](auto closed) {
         shell_.dialogs.confirm(gameMessage(words::show_solution_ask), gameMessage(words::show_solution),
-                               [this, digest, closed](bool yes) {
+                               [this, closed](bool yes) {
                                    closed();
                                    if (yes)
-                                       showSolution(digest);
+                                       showSolution();
                                });
     });
 }
 
 // Solved from the level's start, not from where the player stands: what is shown is then a
 // whole solution, played as the player's own is.
-void GameWindowModel::showSolution(const std::string& digest)
+void GameWindowModel::showSolution()
 {
-    Result<GameLevel> start = loadLevel(engine.level());
+    const GameLevel* start = engine.startedLevel();
     if (!start)
-        return;
+        return;  // the game was ended while the box was open
     const std::uint32_t runs = engine.runs();
-    solver().solve(std::move(start.value()), [this, digest, runs](const Solution& solution) {
-        if (engine.runs() != runs || engine.startedDigest() != digest)
-            return;  // another level started while the solver searched
+    solver().solve(*start, [this, runs, digest = engine.startedDigest()](const Solution& solution) {
+        if (engine.runs() != runs)
+            return;  // another level started, or this one ended, while the solver searched
         if (solution.verdict != Verdict::solvable) {
             boxes_.say(gameMessage(words::no_solution_found));
             return;

@@ -11,15 +11,11 @@ namespace kelvaro {
 PastedText readPastedText(std::string_view text)
 {
     std::string letters;
-    bool only_moves = true;
-    for (const char c : text) {
-        if (c == ' ' || c == '\t' || c == '\r' || c == '\n')
-            continue;
-        letters += c;
-        only_moves = only_moves && std::string_view("rludRLUD").find(c) != std::string_view::npos;
-    }
-    if (only_moves && !letters.empty())
-        return {readMoves(letters)};
+    for (const char c : text)
+        if (c != ' ' && c != '\t' && c != '\r' && c != '\n')
+            letters += c;
+    if (std::optional<std::vector<Action>> moves = readMoves(letters); moves && !moves->empty())
+        return {std::move(moves)};
     return {std::nullopt, readGameLevelText(text)};
 }
 
@@ -36,24 +32,14 @@ LevelClipboard::LevelClipboard(const Engine& engine, Boxes& boxes, Hands hands)
 {
 }
 
-void LevelClipboard::onChange(Engine::Change change)
-{
-    if (change == Engine::Change::started) {
-        started_ = engine_.position();
-        won_ = false;
-    }
-    if (change == Engine::Change::won)
-        won_ = true;
-    if (change == Engine::Change::stopped)
-        started_.reset();
-}
-
 void LevelClipboard::copy()
 {
-    if (!started_)
+    const GameLevel* started = engine_.startedLevel();
+    if (!started)
         return;
     const std::vector<Action> moves = engine_.moves();
-    hands_.copy_text(copiedLevelText(*started_, won_ ? &moves : nullptr));
+    const bool won = engine_.jewelx() == engine_.goalx() && engine_.jewely() == engine_.goaly();
+    hands_.copy_text(copiedLevelText(*started, won ? &moves : nullptr));
 }
 
 void LevelClipboard::paste()
@@ -63,7 +49,7 @@ void LevelClipboard::paste()
         return;
     PastedText pasted = readPastedText(text);
     if (pasted.moves) {
-        if (started_)
+        if (engine_.startedLevel())
             hands_.replay(std::move(*pasted.moves));
         else
             boxes_.say(phrase(clipboard_words::context, clipboard_words::no_level));

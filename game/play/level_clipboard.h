@@ -44,8 +44,7 @@ public:
 
     LevelClipboard(const Engine& engine, Boxes& boxes, Hands hands);
 
-    // Keeps the level as it started, and after a win its moves, for Copy level.
-    void onChange(Engine::Change change);
+    // The level in play as it started, and after a win its moves.
     void copy();
     // A level is played at once; moves are handed on for the level in play; a damaged level
     // is said in a box, the level in play left as it was.
@@ -60,8 +59,6 @@ private:
     const Engine& engine_;
     Boxes& boxes_;
     Hands hands_;
-    std::optional<GameLevel> started_;  // the level in play as it started
-    bool won_ = false;
     std::optional<GameLevel> pasted_;
 };
 
