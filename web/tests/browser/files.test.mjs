@@ -7,7 +7,7 @@ import { tmpdir } from 'node:os';
 import { dirname, join } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, test } from 'node:test';
-import { answerBox, launch, newGame, openGame, probe, waitForState } from './harness.mjs';
+import { answerBox, kept, launch, newGame, openGame, probe, reload, waitForState } from './harness.mjs';
 
 const maps = join(dirname(fileURLToPath(import.meta.url)), '../../../data/Maps');
 const shipped = (n) => readFileSync(join(maps, `maze${n}.txt`), 'utf8');
@@ -69,15 +69,6 @@ async function newGamePrompt(page) {
   await page.click('#box-buttons button[value="0"]');
   await page.waitForFunction((before) => Page.boxesAnswered() > before, {}, answered);
   return text;
-}
-
-// The page's files kept: IndexedDB is written behind the game's back.
-const kept = (page) => page.waitForFunction(() => !Module.kelvaroKeep || !(Module.kelvaroKeep.running || Module.kelvaroKeep.again));
-
-async function reload(page) {
-  await kept(page);
-  await page.reload();
-  await page.waitForFunction(() => window.Page && Page.ready);
 }
 
 const where = (s) => ({ x: s.x, y: s.y, jewel: s.jewel });

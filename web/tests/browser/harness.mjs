@@ -94,6 +94,16 @@ export async function openGame(session, view = desktop, query = '', prepare = nu
   return { page, errors };
 }
 
+// The page's files kept: IndexedDB is written behind the game's back, a moment after the change.
+export const kept = (page) => page.waitForFunction(() => !Module.kelvaroKeep || !(Module.kelvaroKeep.running || Module.kelvaroKeep.again));
+
+// Reloads the page once what it has written is kept, as a player's reload a moment later would find it.
+export async function reload(page) {
+  await kept(page);
+  await page.reload();
+  await page.waitForFunction(() => window.Page && Page.ready);
+}
+
 export const probe = (page) => page.evaluate(() => Page.probe());
 
 // Waits until the run's state satisfies `test(state, value)`, a function run in the page.

@@ -8,7 +8,7 @@ import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { fileURLToPath } from 'node:url';
 import { after, before, test } from 'node:test';
-import { answerBox, launch, menu, openGame, shownLabels, waitForState } from './harness.mjs';
+import { answerBox, launch, menu, openGame, reload, shownLabels, waitForState } from './harness.mjs';
 
 const root = resolve(dirname(fileURLToPath(import.meta.url)), '../../..');
 
@@ -63,8 +63,7 @@ test('German under the browser\'s language: menus, boxes and the scene in German
   await page.waitForFunction(() => document.documentElement.lang === 'fr');
   assert.equal(await menuText(page, 'newGame'), 'Nouvelle partie');
   await page.waitForFunction(() => [...document.querySelectorAll('#stage .label')].some((l) => !l.hidden && l.textContent.startsWith('TEMPS')));
-  await page.reload();
-  await page.waitForFunction(() => window.Page && Page.ready);
+  await reload(page);
   assert.equal(await menuText(page, 'newGame'), 'Nouvelle partie');
   assert.equal(await page.$eval('#language', (s) => s.value), 'fr');
   assert.deepEqual(errors, []);

@@ -3,7 +3,7 @@
 // the record and the solution it leaves survive a reload, and the keys take back and redo.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
-import { answerBox, freezeClock, launch, menu, newGame, openGame, play, probe, runUntil, shownLabels, step, waitForState } from './harness.mjs';
+import { answerBox, freezeClock, launch, menu, newGame, openGame, play, probe, reload, runUntil, shownLabels, step, waitForState } from './harness.mjs';
 
 let session;
 before(async () => { session = await launch(); });
@@ -20,8 +20,7 @@ test('the page loads clean, New game plays level 1 and keys win it, the record k
     .some((l) => !l.hidden && l.textContent === 'WINNER!'));
   assert.equal((await probe(page)).playing, false);
 
-  await page.reload();
-  await page.waitForFunction(() => window.Page && Page.ready);
+  await reload(page);
   await page.click('#menu button[data-command="records"]');
   await page.waitForSelector('#records[open]');
   const level1 = await page.$eval('#records-levels tbody tr', (row) => [...row.cells].map((cell) => cell.textContent));
@@ -80,11 +79,7 @@ test('Shift+Backspace and Shift+U redo what Backspace and U took back; the win\'
   }
   await play(page, 'RrR');
   await runUntil(page, (s) => !s.playing);
-  // A win that bettered nothing writes nothing; one that did is kept before the page is left.
-  await page.waitForFunction(() => !(Module.kelvaroKeep && Module.kelvaroKeep.running));
-
-  await page.reload();
-  await page.waitForFunction(() => window.Page && Page.ready);
+  await reload(page);
   await newGame(page, 1);
   await freezeClock(page);
   await menu(page, 'replay');

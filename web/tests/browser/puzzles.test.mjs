@@ -8,7 +8,7 @@ import { tmpdir } from 'node:os';
 import { dirname, join, resolve } from 'node:path';
 import { after, before, test } from 'node:test';
 import { fileURLToPath } from 'node:url';
-import { answerBox, freezeClock, launch, menu, newGame, openGame, play, probe, runUntil, step, waitForState } from './harness.mjs';
+import { answerBox, freezeClock, kept, launch, menu, newGame, openGame, play, probe, runUntil, step, waitForState } from './harness.mjs';
 
 const here = dirname(fileURLToPath(import.meta.url));
 // The desktop's tools of the default build (KELVARO_BUILD names another build folder).
@@ -115,8 +115,7 @@ test('a code in the address opens its puzzle; won with kel_check\'s moves and ke
   await page.waitForSelector('#box[open]');
   assert.match(await page.$eval('#box-text', (p) => p.textContent), /^The level E-00042 is kept as /);
   await answerBox(page);
-  // The kept files reach the browser's storage a moment later.
-  await page.waitForFunction(() => !Module.kelvaroKeep || !Module.kelvaroKeep.running);
+  await kept(page);
 
   await page.goto(session.url + '#E-00001');
   await page.waitForFunction(() => window.Page && Page.ready);
