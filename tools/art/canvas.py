@@ -93,7 +93,12 @@ def fill(cv, view, inside, colour, outline=None, width=1, box=None):
     if outline is not None:
         ring = [(dx, dy) for dy in range(-width, width + 1) for dx in range(-width, width + 1)
                 if abs(dx) + abs(dy) <= width + (1 if width > 1 else 0) and (dx or dy)]
-        edge = {(x, y) for x, y in mask if any((x + dx, y + dy) not in mask for dx, dy in ring)}
+        # A pixel of the shape is on its ring when some pixel outside lies within `ring` of it; the
+        # ring is closed under shortening an offset, so the nearest such pixel is one that touches
+        # the shape, and only those need be looked round.
+        outside = {(x + dx, y + dy) for x, y in mask for dx, dy in ((1, 0), (-1, 0), (0, 1), (0, -1))}
+        outside -= mask
+        edge = {(x + dx, y + dy) for x, y in outside for dx, dy in ring} & mask
     for x, y in mask:
         if (x, y) in edge:
             cv.set(x, y, outline)

@@ -62,7 +62,9 @@ void expectFair(const GradedLevel& graded)
 }
 
 // Hard and Expert take a few seconds a code here, minutes under the sanitizers: those
-// builds hold Easy and Medium to the checker, the release build every grade.
+// builds hold Easy and Medium to the checker, the release build every grade. Expert's seeds
+// take up to ten seconds each, so the release build holds its first four; forge_bench forges
+// as many of them as it is asked for.
 #if defined(__SANITIZE_ADDRESS__)
 constexpr bool sanitized = true;
 #elif defined(__has_feature)
@@ -73,11 +75,12 @@ constexpr bool sanitized = false;
 
 class GradeForge : public ::testing::TestWithParam<Grade> {};
 
-TEST_P(GradeForge, TenSeedsGiveFairLevelsThatMeetTheFloors)
+TEST_P(GradeForge, TheFirstSeedsGiveFairLevelsThatMeetTheFloors)
 {
     if (sanitized && GetParam() >= Grade::hard)
         GTEST_SKIP() << "too slow under the sanitizers; the release build runs it";
-    for (std::uint32_t seed = 1; seed <= 10; ++seed) {
+    const std::uint32_t seeds = GetParam() == Grade::expert ? 4 : 10;
+    for (std::uint32_t seed = 1; seed <= seeds; ++seed) {
         const ForgeOutcome outcome = forgeGrade(GetParam(), seed);
         ASSERT_TRUE(outcome.ok()) << codeText({GetParam(), seed});
         EXPECT_EQ(outcome.level().code, (LevelCode{GetParam(), seed}));
