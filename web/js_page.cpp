@@ -27,6 +27,7 @@ void kelvaro_wake(int milliseconds);
 void kelvaro_keep_files();
 void kelvaro_puzzle_box(int id, const char* json);
 void kelvaro_progress(int id, const char* title, const char* text, double share);
+void kelvaro_keys(int id, const char* json);
 void kelvaro_title(const char* title);
 void kelvaro_share(const char* line, const char* caption, const char* copied);
 }
@@ -124,6 +125,8 @@ void JsPage::showProgress(int id, const std::string& title, const std::string& t
 {
     kelvaro_progress(id, title.c_str(), text.c_str(), share);
 }
+
+void JsPage::showKeys(int id, const KeysView& view) { kelvaro_keys(id, jsonKeys(view).c_str()); }
 
 void JsPage::showTitle(const std::string& title) { kelvaro_title(title.c_str()); }
 

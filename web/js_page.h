@@ -25,6 +25,7 @@ public:
     void keepFiles() override;
     void openPuzzleBox(int id, const PuzzleBoxView& view) override;
     void showProgress(int id, const std::string& title, const std::string& text, double share) override;
+    void showKeys(int id, const KeysView& view) override;
     void showTitle(const std::string& title) override;
     void showShare(const std::string& line, const std::string& caption, const std::string& copied) override;
 };

@@ -55,6 +55,14 @@ struct PuzzleBoxView {
     int grade = 0;
 };
 
+// Options > Keys: each action's words and keys, and why OK was refused (empty: it was not).
+struct KeysView {
+    std::vector<std::string> actions;
+    std::vector<std::vector<std::string>> keys;
+    std::string refusal;
+    bool operator==(const KeysView&) const = default;
+};
+
 class Page {
 public:
     enum class BoxKind { ok, yesNo, input, help, about, records, chooser };
@@ -90,6 +98,8 @@ public:
     virtual void openPuzzleBox(int id, const PuzzleBoxView& view) = 0;
     // A progress bar with Cancel as box `id`, filled to `share` (0 to 1): opened by its first call.
     virtual void showProgress(int id, const std::string& title, const std::string& text, double share) = 0;
+    // Opens the keys box as box `id`, or shows its keys anew when it is open.
+    virtual void showKeys(int id, const KeysView& view) = 0;
     // The page's title, as the desktop's window title.
     virtual void showTitle(const std::string& title) = 0;
     // The Share button: `line` what it shares, empty to hide it; `caption` its words and

@@ -37,12 +37,17 @@ std::string jsonList(const std::vector<std::string>& texts)
 
 namespace {
 
+std::string jsonRows(const std::vector<std::vector<std::string>>& rows)
+{
+    std::string out = "[";
+    for (const std::vector<std::string>& row : rows)
+        out += (out.size() > 1 ? "," : "") + jsonList(row);
+    return out + "]";
+}
+
 std::string jsonTable(const PageTable& table)
 {
-    std::string rows = "[";
-    for (const std::vector<std::string>& row : table.rows)
-        rows += (rows.size() > 1 ? "," : "") + jsonList(row);
-    return R"({"headings":)" + jsonList(table.headings) + R"(,"rows":)" + rows + "]}";
+    return R"({"headings":)" + jsonList(table.headings) + R"(,"rows":)" + jsonRows(table.rows) + "}";
 }
 
 } // namespace
@@ -59,6 +64,12 @@ std::string jsonPuzzleBox(const PuzzleBoxView& view)
     return R"({"title":)" + jsonText(view.title) + R"(,"gradeLabel":)" + jsonText(view.grade_label) + R"(,"codeLabel":)" +
            jsonText(view.code_label) + R"(,"codeHint":)" + jsonText(view.code_hint) + R"(,"note":)" + jsonText(view.note) +
            R"(,"grades":)" + jsonList(view.grades) + R"(,"grade":)" + std::to_string(view.grade) + "}";
+}
+
+std::string jsonKeys(const KeysView& view)
+{
+    return R"({"actions":)" + jsonList(view.actions) + R"(,"keys":)" + jsonRows(view.keys) + R"(,"refusal":)" +
+           jsonText(view.refusal) + "}";
 }
 
 } // namespace kelvaro

@@ -14,5 +14,6 @@ std::string jsonText(const std::string& text);
 std::string jsonList(const std::vector<std::string>& texts);
 std::string jsonRecords(const RecordsView& view);
 std::string jsonPuzzleBox(const PuzzleBoxView& view);
+std::string jsonKeys(const KeysView& view);
 
 } // namespace kelvaro

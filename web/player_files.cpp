@@ -16,7 +16,8 @@ namespace {
 WebSettings settingsOf(const GameWindowModel& model)
 {
     const PlayedSet& played = model.playedSet();
-    return {played.builtin() ? std::nullopt : std::optional<fs::path>(played.set().folder), model.controls.soundItem.checked};
+    return {played.builtin() ? std::nullopt : std::optional<fs::path>(played.set().folder), model.controls.soundItem.checked,
+            model.playerKeys().keyboard};
 }
 
 } // namespace
@@ -35,6 +36,7 @@ void PlayerFiles::restore(GameWindowModel& model)
     if (kept_.current_set && fs::is_directory(*kept_.current_set, ec))
         model.setLevelSet(readLevelSet(*kept_.current_set));
     model.controls.soundItem.checked = kept_.sound;
+    model.setPlayerKeys({kept_.keys, KeyBindings::padDefaults()});
 }
 
 void PlayerFiles::keepSettings(const GameWindowModel& model)

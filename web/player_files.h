@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The player's things the page keeps beside the records: the level sets opened from the device, the set in play and the sound.
+// The player's things the page keeps beside the records: the level sets opened from the device, the set in play, the sound and the keys.
 #pragma once
 
 #include "game/play/game_window_model.h"
@@ -23,8 +23,8 @@ public:
     // At start-up, before the model starts: the sets opened on earlier visits are listed again,
     // and the set in play and the sound are as they were left.
     void restore(GameWindowModel& model);
-    // After every event: whatever changed the set in play or the sound (the chooser, a set
-    // opened, the Sound item) is kept.
+    // After every event: whatever changed the set in play, the sound or the keys (the chooser,
+    // a set opened, the Sound item, Keys) is kept.
     void keepSettings(const GameWindowModel& model);
 
     // Level files from the device, one call a file, then open(): one loose file is played at

@@ -95,7 +95,7 @@ void WebDialogs::message(const Message& text, std::function<void()> done)
 void WebDialogs::showHelp(std::function<void()> done)
 {
     const int id = open([done](bool, const std::string&) { done(); });
-    const WindowText text = helpText();
+    const WindowText text = helpText(keys_in_use());
     page_.openBox(id, Page::BoxKind::help, worded(text.title), windowLines(text));
 }
 

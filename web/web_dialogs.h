@@ -38,6 +38,7 @@ public:
     void showProgress(const Message& title, std::function<void()> cancelled) override;
     void setProgress(double share) override;
     void endProgress() override;
+    void chooseKeys(const PlayerKeys& keys, std::function<void(std::optional<PlayerKeys>)> done) override;
 
     // The page closed box `id`: `yes` for Yes or OK, `text` what was typed (empty for Cancel).
     void answer(int id, bool yes, const std::string& text);
@@ -45,6 +46,14 @@ public:
     void chooserSet(int index);
     // The player chose level `number` of the set the chooser shows: played, or said why it cannot be.
     void chooserPlay(int number);
+    // The open keys box: the action's key `slot` (0 or 1) is `name`, the action's keys are
+    // cleared, the ready set `set` (Arrows, WASD, HJKL, Defaults) is taken, OK was pressed.
+    void keysChoose(int action, int slot, const std::string& name);
+    void keysClear(int action);
+    void keysReady(int set);
+    void keysOk();
+    // The keyboard's keys in use, which Help names.
+    std::function<KeyBindings()> keys_in_use = [] { return KeyBindings::defaults(); };
     // Runs after every answer: the shell advances the model and mirrors it.
     std::function<void()> after_close = [] {};
 
@@ -75,6 +84,12 @@ private:
         int shown = -1;  // in thousandths: the page is told only when the bar moves
     };
     std::optional<Progress> progress_;
+    struct KeysBox {
+        int id = 0;
+        PlayerKeys keys;
+    };
+    std::optional<KeysBox> keys_box_;
+    void showKeys(const std::string& refusal = {});
 };
 
 } // namespace kelvaro

@@ -37,6 +37,22 @@ EMSCRIPTEN_KEEPALIVE void kel_command(const char* name) { shell->command(name); 
 EMSCRIPTEN_KEEPALIVE void kel_character(int key) { shell->characterKey(static_cast<char>(key)); }
 // `key`: 0 left, 1 right, 2 up, 3 down, 4 Ctrl, as the keys port numbers them.
 EMSCRIPTEN_KEEPALIVE void kel_key(int key, int down) { shell->key(static_cast<kelvaro::Key>(key), down != 0); }
+// A key pressed (`down`) or let go, named as the player's keys name it ("Shift+U"), bare ("U"),
+// and its ASCII character or 0: 0 it did nothing, 1 it walked, pushed or redid, 2 it typed.
+EMSCRIPTEN_KEEPALIVE int kel_key_event(const char* name, const char* bare, int character, int down, int repeat)
+{
+    const kelvaro::PageKey key{name, bare, static_cast<char>(character), down != 0, repeat != 0};
+    switch (shell->pageKey(key)) {
+    case kelvaro::KeyDeed::Kind::nothing: return 0;
+    case kelvaro::KeyDeed::Kind::character: return 2;
+    default: return 1;
+    }
+}
+// The open keys box: a key chosen for an action's slot, an action's keys cleared, a ready set, OK.
+EMSCRIPTEN_KEEPALIVE void kel_keys_choose(int action, int slot, const char* name) { shell->dialogs().keysChoose(action, slot, name); }
+EMSCRIPTEN_KEEPALIVE void kel_keys_clear(int action) { shell->dialogs().keysClear(action); }
+EMSCRIPTEN_KEEPALIVE void kel_keys_ready(int set) { shell->dialogs().keysReady(set); }
+EMSCRIPTEN_KEEPALIVE void kel_keys_ok() { shell->dialogs().keysOk(); }
 EMSCRIPTEN_KEEPALIVE void kel_release_keys() { shell->releaseKeys(); }
 EMSCRIPTEN_KEEPALIVE void kel_cell_click(int x, int y) { shell->cellClick(x, y); }
 EMSCRIPTEN_KEEPALIVE void kel_cancel_pointer() { shell->cancelPointer(); }

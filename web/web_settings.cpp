@@ -4,6 +4,9 @@
 
 #include "level/level_files.h"
 #include "level/plain_file.h"
+#include "web/web_keys.h"
+
+#include <map>
 
 #include <sstream>
 
@@ -16,6 +19,48 @@ std::string trimmed(std::string text)
 {
     text.erase(text.find_last_not_of(" \t\r") + 1);  // all blanks: npos + 1 erases everything
     return text.erase(0, text.find_first_not_of(" \t\r"));
+}
+
+// A list of key names as the desktop's settings write it: "Backspace, U"; a name holding a
+// comma, a quote or a blank is quoted, with its quotes and backslashes escaped.
+std::string namesText(const KeyBindings::Names& names)
+{
+    std::string text;
+    for (const std::string& name : names) {
+        text += text.empty() ? "" : ", ";
+        if (name.find_first_of(",;=\\\" \t") == std::string::npos) {
+            text += name;
+            continue;
+        }
+        text += '"';
+        for (char c : name)
+            text += c == '"' || c == '\\' ? std::string{'\\', c} : std::string{c};
+        text += '"';
+    }
+    return text;
+}
+
+KeyBindings::Names namesOf(const std::string& text)
+{
+    KeyBindings::Names names;
+    std::string name;
+    bool quoted = false, any = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (quoted && c == '\\' && i + 1 < text.size())
+            name += text[++i];
+        else if (c == '"')
+            quoted = !quoted;
+        else if (c == ',' && !quoted) {
+            names.push_back(trimmed(name));
+            name.clear();
+        } else
+            name += c;
+        any = true;
+    }
+    if (any)
+        names.push_back(quoted ? std::string() : trimmed(name));  // an unclosed quote: no name, refused
+    return names;
 }
 
 void apply(WebSettings& settings, const std::string& key, const std::string& value)
@@ -31,15 +76,28 @@ void apply(WebSettings& settings, const std::string& key, const std::string& val
 WebSettings parseWebSettings(std::string_view text)
 {
     WebSettings settings;
-    bool in_game = false;
+    std::string section;
+    std::map<std::string, std::string> keys;
     std::istringstream lines{std::string(text)};
     for (std::string line; std::getline(lines, line);) {
         line = trimmed(line);
+        const std::size_t equals = line.find('=');
         if (!line.empty() && line.front() == '[')
-            in_game = line == "[game]";
-        else if (const std::size_t equals = line.find('='); in_game && equals != std::string::npos)
+            section = line;
+        else if (equals == std::string::npos)
+            continue;
+        else if (section == "[game]")
             apply(settings, trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1)));
+        else if (section == "[keys]")
+            keys[trimmed(line.substr(0, equals))] = trimmed(line.substr(equals + 1));
     }
+    settings.keys = KeyBindings::read(
+        KeyBindings::defaults(),
+        [&keys](KeyAction action) -> std::optional<KeyBindings::Names> {
+            const auto found = keys.find(settingsName(action));
+            return found == keys.end() ? std::nullopt : std::optional(namesOf(found->second));
+        },
+        webKeyName);
     return settings;
 }
 
@@ -48,6 +106,9 @@ std::string webSettingsText(const WebSettings& settings)
     std::string text = "[game]\n";
     text += "current_set=" + (settings.current_set ? settings.current_set->string() : std::string()) + "\n";
     text += std::string("sound=") + (settings.sound ? "true" : "false") + "\n";
+    text += "\n[keys]\n";
+    for (KeyAction action : key_actions)
+        text += std::string(settingsName(action)) + "=" + namesText(settings.keys.keys(action)) + "\n";
     return text;
 }
 

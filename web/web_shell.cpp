@@ -44,6 +44,7 @@ std::optional<Command> commandNamed(const std::string& name)
         {"generated", Command::generatedItem},   {"daily", Command::dailyItem},
         {"keepLevel", Command::keepLevelItem},   {"redo", Command::redoItem},
         {"replay", Command::replayItem},         {"showSolution", Command::showSolutionItem},
+        {"keys", Command::keysItem},
     };
     const auto found = commands.find(name);
     return found == commands.end() ? std::nullopt : std::optional(found->second);
@@ -61,6 +62,11 @@ WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::pat
     shelf.installed_sets = [data] { return std::vector<LevelSet>{builtinLevelSet(data)}; };
     GameWindowModel::Shell shell{sound_, keys_, dialogs_, ticks, [](int status) { std::printf("quit %d\n", status); }};
     shell.solver = &solver_;
+    // A key held now may mean another on its release.
+    shell.keys_chosen = [this](const PlayerKeys&) {
+        key_reader_.clear();
+        keys_.clear();
+    };
     shell.initsound = [this] {
         sound_.load();
         return std::optional<std::string>();
@@ -70,6 +76,7 @@ WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::pat
                                                GeneratedPuzzles::Setup{&forge_, today, sets_folder_});
     model_->setLevelSet(builtinLevelSet(data));
     dialogs_.after_close = [this] { sync(); };
+    dialogs_.keys_in_use = [this] { return model_->playerKeys().keyboard; };
     model_->engine.trace = [this](std::uint32_t, bool frame) { steps_ += frame ? 0 : 1; };
 }
 
@@ -140,8 +147,24 @@ void WebShell::key(Key key, bool down)
     sync();
 }
 
+KeyDeed::Kind WebShell::pageKey(const PageKey& key)
+{
+    const KeyDeed deed = key_reader_.read(model_->playerKeys().keyboard, key);
+    switch (deed.kind) {
+    case KeyDeed::Kind::held:
+        if (deed.changed)
+            this->key(deed.key, deed.down);
+        break;
+    case KeyDeed::Kind::redo: command("redo"); break;
+    case KeyDeed::Kind::character: characterKey(deed.character); break;
+    case KeyDeed::Kind::nothing: break;
+    }
+    return deed.kind;
+}
+
 void WebShell::releaseKeys()
 {
+    key_reader_.clear();
     keys_.clear();
     sync();
 }

@@ -12,6 +12,7 @@
 #include "web/puzzle_mirror.h"
 #include "web/web_dialogs.h"
 #include "web/web_forge.h"
+#include "web/web_keys.h"
 #include "web/web_solver.h"
 #include "web/web_sound.h"
 
@@ -39,6 +40,8 @@ public:
     void command(const std::string& name);
     void characterKey(char key);
     void key(Key key, bool down);
+    // A key pressed or let go, read through the player's keys: whether it did something.
+    KeyDeed::Kind pageKey(const PageKey& key);
     // The page lost the focus: no key release will come.
     void releaseKeys();
     void cellClick(int x, int y);
@@ -51,6 +54,7 @@ public:
     // The open level chooser: show set `index`, play level `number` of the set shown.
     void chooserSet(int index);
     void chooserPlay(int number);
+    WebDialogs& dialogs() { return dialogs_; }
 
     // Level files from the device, one call a file, then openDone(): one loose file is played at
     // once, several or a folder become a set kept in the browser's storage and put in play.
@@ -86,6 +90,7 @@ private:
     JsPage page_;
     Images images_;
     KeyTable keys_;
+    KeyReader key_reader_;
     WebDialogs dialogs_{page_, images_};
     WebSound sound_;
     // Searches and forges run in Web Workers: the page never waits for one. A search may take

@@ -10,21 +10,6 @@
 #include <QPushButton>
 
 namespace kelvaro {
-namespace {
-
-Key heldKey(KeyAction action)
-{
-    switch (action) {
-    case KeyAction::left: return Key::left;
-    case KeyAction::right: return Key::right;
-    case KeyAction::up: return Key::up;
-    case KeyAction::down: return Key::down;
-    default: return Key::ctrl;
-    }
-}
-
-} // namespace
-
 void MainWindow::readKeys()
 {
     if (settings_file_)
@@ -95,7 +80,7 @@ bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
     if (!action)
         action = bindings.action(keyName(*event, false).toStdString());
     if ((action && heldAction(*action)) || (!pressed && held_keys_.count(event->key())))
-        return holdKey(event, pressed, action ? std::optional<Key>(heldKey(*action)) : std::nullopt);
+        return holdKey(event, pressed, action ? heldKey(*action) : std::nullopt);
     if (!pressed)
         return false;
     if (action == KeyAction::redo) {

@@ -39,6 +39,18 @@ Message actionWords(KeyAction action) { return phrase(keys_context, action_names
 
 bool heldAction(KeyAction action) { return action <= KeyAction::push; }
 
+std::optional<Key> heldKey(KeyAction action)
+{
+    switch (action) {
+    case KeyAction::left: return Key::left;
+    case KeyAction::right: return Key::right;
+    case KeyAction::up: return Key::up;
+    case KeyAction::down: return Key::down;
+    case KeyAction::push: return Key::ctrl;
+    default: return std::nullopt;
+    }
+}
+
 KeyBindings KeyBindings::defaults()
 {
     KeyBindings keys(Device::keyboard);

@@ -2,6 +2,7 @@
 // The player's keys: which keyboard keys and controller buttons do what, the ready sets, and what makes a set unusable.
 #pragma once
 
+#include "game/ports/keys.h"
 #include "level/message.h"
 
 #include <array>
@@ -25,6 +26,8 @@ const char* settingsName(KeyAction action);
 Message actionWords(KeyAction action);
 // Whether the action is a key the play loop reads while it is held, rather than on its press.
 bool heldAction(KeyAction action);
+// The play loop's key a held action holds: an arrow, or Ctrl to push; none for an action pressed.
+std::optional<Key> heldKey(KeyAction action);
 
 // What a key is called: a keyboard key by its portable name ("Left", "W", "Ctrl", "Shift+U"),
 // a controller button by the short name its shell gives it ("A", "Start", "DpadUp").

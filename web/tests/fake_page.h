@@ -89,6 +89,12 @@ public:
         calls.push_back("progress " + std::to_string(id) + " " + title + ": " + text + " " +
                         std::to_string(static_cast<int>(share * 100)) + "%");
     }
+    KeysView keys;
+    void showKeys(int id, const KeysView& view) override
+    {
+        calls.push_back("keys " + std::to_string(id) + (view.refusal.empty() ? "" : ": " + view.refusal));
+        keys = view;
+    }
     void showTitle(const std::string& title) override { calls.push_back("title " + title); }
     void showShare(const std::string& line, const std::string& caption, const std::string& copied) override
     {

@@ -108,3 +108,54 @@ TEST(WebDialogs, RecordsAreTheDesktopsTableAndRefreshWhileOpen)
 
 } // namespace
 } // namespace kelvaro
+
+namespace kelvaro {
+namespace {
+
+// The keys box keeps its choice until OK, refuses a key chosen twice with the core's words,
+// and answers the keys chosen only on OK.
+TEST(WebDialogs, TheKeysBoxRefusesAKeyChosenTwiceAndAnswersOnOk)
+{
+    FakePage page;
+    Images images;
+    WebDialogs dialogs(page, images);
+    std::vector<std::optional<PlayerKeys>> answers;
+    const PlayerKeys start;
+    dialogs.chooseKeys(start, [&](std::optional<PlayerKeys> keys) { answers.push_back(keys); });
+    EXPECT_EQ(page.take(), (std::vector<std::string>{"keys 1"}));
+    EXPECT_EQ(page.keys.actions.front(), "Walk left");
+    EXPECT_EQ(page.keys.keys[6], (KeyBindings::Names{"Backspace", "U"}));
+
+    dialogs.keysReady(1);                // WASD
+    dialogs.keysChoose(8, 1, "D");       // D for a hint too
+    dialogs.keysChoose(0, 0, "Escape");  // no key's name: nothing
+    dialogs.keysOk();
+    EXPECT_EQ(page.take(), (std::vector<std::string>{"keys 1", "keys 1",
+                                                     "keys 1: The key D is chosen for both Walk right and Hint."}));
+    EXPECT_TRUE(answers.empty());
+    dialogs.keysClear(8);
+    dialogs.keysOk();
+    EXPECT_EQ(page.keys.refusal, "Choose a key for Hint.");
+    dialogs.keysChoose(8, 1, "G");  // the second slot of an empty action is its first key
+    dialogs.keysChoose(8, 0, "G");
+    EXPECT_EQ(page.keys.keys[8], (KeyBindings::Names{"G"}));
+    EXPECT_EQ(page.keys.refusal, "");
+    page.take();
+    dialogs.keysOk();
+    EXPECT_EQ(page.take(), (std::vector<std::string>{"close 1"}));
+    PlayerKeys chosen{KeyBindings::wasd(), KeyBindings::padDefaults()};
+    chosen.keyboard.set(KeyAction::hint, {"G"});
+    ASSERT_EQ(answers.size(), 1u);
+    EXPECT_EQ(answers[0], chosen);
+    dialogs.keysOk();  // closed: nothing more
+    dialogs.keysReady(0);
+
+    dialogs.chooseKeys(start, [&](std::optional<PlayerKeys> keys) { answers.push_back(keys); });
+    dialogs.keysReady(2);
+    dialogs.answer(2, false, "");  // Cancel
+    ASSERT_EQ(answers.size(), 2u);
+    EXPECT_FALSE(answers[1]);
+}
+
+} // namespace
+} // namespace kelvaro

@@ -35,18 +35,6 @@ constexpr NamedButton named_buttons[] = {
     {"DpadRight", SDL_CONTROLLER_BUTTON_DPAD_RIGHT},
 };
 
-std::optional<Key> heldKey(KeyAction action)
-{
-    switch (action) {
-    case KeyAction::left: return Key::left;
-    case KeyAction::right: return Key::right;
-    case KeyAction::up: return Key::up;
-    case KeyAction::down: return Key::down;
-    case KeyAction::push: return Key::ctrl;
-    default: return std::nullopt;
-    }
-}
-
 std::optional<PadCommand> command(Uint8 button, std::optional<KeyAction> action)
 {
     if (button == SDL_CONTROLLER_BUTTON_B)
