@@ -12,7 +12,6 @@ var Page = (function() {
   var timer = null;
   var touch = null;  // play by touch (touch_play.js), told of every call into the game
   var buttonCommands = ['next', 'abort', 'retry'];
-  var arrows = {ArrowLeft: 0, ArrowRight: 1, ArrowUp: 2, ArrowDown: 3, Control: 4};
   var named = {Backspace: 8, Enter: 13, Escape: 27};
   // The desktop's menu keys the browser leaves to a page (F5 reloads, so About has only its button).
   var functionKeys = {F1: 'help', F2: 'newGame', F3: 'restart', F4: 'endGame'};
@@ -143,10 +142,23 @@ var Page = (function() {
 
   var boxes = KelvaroBoxes(call), records = boxes.records, chooser = boxes.chooser;
   var puzzles = KelvaroPuzzles(call);
+  var keysBox = KelvaroKeys.box(call);
+
+  // A key pressed or let go, read by the game through the player's keys: 0 it did nothing,
+  // 1 it walked, pushed or redid, 2 it typed a character.
+  function keyEvent(event, down) {
+    var bare = KelvaroKeys.bareName(event);
+    if (!bare)
+      return 0;
+    var code = event.key in named ? named[event.key] : event.key.length === 1 ? event.key.charCodeAt(0) : 0;
+    var typed = code < 128 && !event.ctrlKey && !event.altKey && !event.metaKey ? code : 0;
+    return call('kel_key_event', ['string', 'string', 'number', 'number', 'number'],
+                [KelvaroKeys.keyName(event), bare, typed, down, event.repeat ? 1 : 0]);
+  }
 
   // The game closes a box whose answer it has already: the page's close event then answers nothing more.
   function closeBox(id) {
-    [box, records, chooser, puzzles.puzzle, puzzles.progress].forEach(function(each) {
+    [box, records, chooser, puzzles.puzzle, puzzles.progress, keysBox].forEach(function(each) {
       if (each.id === id && each.dialog.open)
         each.dialog.close();
     });
@@ -171,28 +183,14 @@ var Page = (function() {
         event.preventDefault();
         if (!event.repeat)
           call('kel_command', ['string'], [functionKeys[event.key]]);
-      } else if (event.shiftKey && (event.key === 'Backspace' || event.key.toUpperCase() === 'U') && !event.ctrlKey && !event.altKey &&
-                 !event.metaKey) {
-        event.preventDefault();  // Backspace and U alone take back
-        call('kel_command', ['string'], ['redo']);
-      } else if (event.key in arrows) {
-        event.preventDefault();
-        if (!event.repeat)
-          call('kel_key', ['number', 'number'], [arrows[event.key], 1]);
-      } else if (event.key in named || event.key.length === 1) {
-        var code = event.key in named ? named[event.key] : event.key.charCodeAt(0);
-        if (code < 128 && !event.ctrlKey && !event.altKey && !event.metaKey) {
-          // A focused Next or Retry still takes its Enter or Space, as on the desktop.
-          if (!(event.target instanceof HTMLButtonElement))
-            event.preventDefault();
-          call('kel_character', ['number'], [code]);
-        }
+      } else {
+        var done = keyEvent(event, 1);
+        // A focused Next or Retry still takes its Enter or Space, as on the desktop.
+        if (done === 1 || (done === 2 && !(event.target instanceof HTMLButtonElement)))
+          event.preventDefault();
       }
     });
-    window.addEventListener('keyup', function(event) {
-      if (event.key in arrows)
-        call('kel_key', ['number', 'number'], [arrows[event.key], 0]);
-    });
+    window.addEventListener('keyup', function(event) { keyEvent(event, 0); });
     window.addEventListener('blur', function() { call('kel_release_keys'); });
     document.getElementById('scene').addEventListener('pointerdown', function(event) {
       if (event.pointerType !== 'mouse')
@@ -223,6 +221,7 @@ var Page = (function() {
     records.listen();
     chooser.listen();
     puzzles.listen();
+    keysBox.listen();
     var language = document.getElementById('language');
     PageLanguage.listen(language, function() {
       PageLayout.open(false);
@@ -278,6 +277,7 @@ var Page = (function() {
     puzzleBox: puzzles.puzzle.open,
     progress: puzzles.progress.show,
     share: puzzles.share.show,
+    keys: keysBox.show,
     blit: function(image, x, y) { scene.put(image, x, y); },
     label: function(index, caption, place, visible, colour, points) {
       var label = made(labels, index, 'div', 'label');

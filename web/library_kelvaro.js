@@ -131,6 +131,9 @@ mergeInto(LibraryManager.library, {
   kelvaro_progress: function(id, title, text, share) {
     Module.page.progress(id, UTF8ToString(title), UTF8ToString(text), share);
   },
+  kelvaro_keys: function(id, json) {
+    Module.page.keys(id, JSON.parse(UTF8ToString(json)));
+  },
   kelvaro_title: function(title) {
     document.title = UTF8ToString(title);
   },
