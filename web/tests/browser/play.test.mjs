@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game in the browser as a player meets it: it loads clean, New game plays a level, keys win it,
-// the record and the solution it leaves survive a reload, and the keys take back and redo.
+// the record and the solution it leaves survive a reload, the keys take back and redo, and keys of
+// the player's choosing play.
 import assert from 'node:assert/strict';
 import { after, before, test } from 'node:test';
 import { answerBox, freezeClock, launch, menu, newGame, openGame, play, probe, reload, runUntil, shownLabels, step, waitForState } from './harness.mjs';
@@ -86,5 +87,52 @@ test('Shift+Backspace and Shift+U redo what Backspace and U took back; the win\'
   const won = await runUntil(page, (s) => !s.playing, undefined, 20000);
   assert.equal(won.moves, 6);
   assert.ok((await shownLabels(page)).includes('WINNER!'));
+  assert.deepEqual(errors, []);
+});
+
+test('Keys: WASD chosen in the box walks with D and pushes with Space+D, and is kept over a reload', async () => {
+  const { page, errors } = await openGame(session);
+  const slot = (action, n) => page.$eval(`[data-slot="${action}:${n}"]`, (b) => b.textContent);
+  await menu(page, 'keys');
+  await page.waitForSelector('#keys[open]');
+  await page.click('#keys-sets button[data-set="1"]');
+  await page.click('[data-slot="8:1"]');
+  await page.keyboard.press('KeyD');
+  await page.click('#keys-ok');
+  await page.waitForFunction(() => !document.getElementById('keys-refusal').hidden);
+  assert.equal(await page.$eval('#keys-refusal', (p) => p.textContent), 'The key D is chosen for both Walk right and Hint.');
+  await page.click('[data-slot="8:1"]');
+  await page.keyboard.press('KeyG');
+  assert.equal(await slot(8, 1), 'G');
+  await page.click('#keys-ok');
+  await page.waitForSelector('#keys:not([open])');
+
+  await newGame(page, 1);
+  await freezeClock(page);
+  for (const move of 'rrrRrR') {
+    const { moves } = await probe(page);
+    const push = move === 'R';
+    if (push)
+      await page.keyboard.down('Space');
+    await page.keyboard.down('KeyD');
+    await runUntil(page, (s, before) => s.moves > before || !s.inPlay, moves);
+    await page.keyboard.up('KeyD');
+    if (push)
+      await page.keyboard.up('Space');
+  }
+  await runUntil(page, (s) => !s.playing);
+  assert.ok((await shownLabels(page)).includes('WINNER!'));
+
+  await reload(page);
+  await menu(page, 'help');
+  await page.waitForSelector('#box[open]');
+  assert.match(await page.$eval('#box-text', (p) => p.textContent), /Move Kelvaro using the W A S D keys\./);
+  await answerBox(page);
+  await menu(page, 'keys');
+  await page.waitForSelector('#keys[open]');
+  assert.deepEqual([await slot(0, 0), await slot(1, 0), await slot(2, 0), await slot(3, 0), await slot(4, 0), await slot(8, 1)],
+                   ['A', 'D', 'W', 'S', 'Space', 'G']);
+  await page.click('#keys .box-buttons button[value="0"]');
+  await page.waitForSelector('#keys:not([open])');
   assert.deepEqual(errors, []);
 });
