@@ -148,8 +148,8 @@ var Page = (function() {
   // 1 it walked, pushed or redid, 2 it typed a character.
   function keyEvent(event, down) {
     var bare = KelvaroKeys.bareName(event);
-    if (!bare)
-      return 0;
+    if (!bare || !Page.ready)
+      return 0;  // a key let go as the page loads (F5's) finds no game yet
     var code = event.key in named ? named[event.key] : event.key.length === 1 ? event.key.charCodeAt(0) : 0;
     var typed = code < 128 && !event.ctrlKey && !event.altKey && !event.metaKey ? code : 0;
     return call('kel_key_event', ['string', 'string', 'number', 'number', 'number'],
