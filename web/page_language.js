@@ -103,15 +103,19 @@ var PageLanguage = (function() {
       select.add(option);
     });
     select.value = code;
+    shownIn = select;
   }
 
   var loaded = null;
+  var shownIn = null;  // the menu's list, once filled: the page may start before the language is loaded
 
   // Loads `wanted`, then shows the page's words in it; resolves once it is in force.
   function use(wanted) {
     loaded = load(wanted).then(function(table) {
       code = wanted;
       messages = table;
+      if (shownIn)
+        shownIn.value = code;
     }, function(error) {
       console.error(String(error));  // the words stay as they were
     }).then(wordPage);
