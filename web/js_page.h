@@ -27,6 +27,7 @@ public:
     void showProgress(int id, const std::string& title, const std::string& text, double share) override;
     void showTitle(const std::string& title) override;
     void showShare(const std::string& line, const std::string& caption, const std::string& copied) override;
+    void copyText(const std::string& text) override;
 };
 
 } // namespace kelvaro

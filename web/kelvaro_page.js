@@ -143,6 +143,7 @@ var Page = (function() {
 
   var boxes = KelvaroBoxes(call), records = boxes.records, chooser = boxes.chooser;
   var puzzles = KelvaroPuzzles(call);
+  var clipboard = PageClipboard(call, function(text) { box.open(0, 0, 'Kelvaro', text); });
 
   // The game closes a box whose answer it has already: the page's close event then answers nothing more.
   function closeBox(id) {
@@ -223,6 +224,7 @@ var Page = (function() {
     records.listen();
     chooser.listen();
     puzzles.listen();
+    clipboard.listen();
     var language = document.getElementById('language');
     PageLanguage.listen(language, function() {
       PageLayout.open(false);
@@ -278,6 +280,7 @@ var Page = (function() {
     puzzleBox: puzzles.puzzle.open,
     progress: puzzles.progress.show,
     share: puzzles.share.show,
+    copyText: clipboard.copy,
     blit: function(image, x, y) { scene.put(image, x, y); },
     label: function(index, caption, place, visible, colour, points) {
       var label = made(labels, index, 'div', 'label');

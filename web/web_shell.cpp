@@ -44,6 +44,7 @@ std::optional<Command> commandNamed(const std::string& name)
         {"generated", Command::generatedItem},   {"daily", Command::dailyItem},
         {"keepLevel", Command::keepLevelItem},   {"redo", Command::redoItem},
         {"replay", Command::replayItem},         {"showSolution", Command::showSolutionItem},
+        {"copyLevel", Command::copyLevelItem},
     };
     const auto found = commands.find(name);
     return found == commands.end() ? std::nullopt : std::optional(found->second);
@@ -61,6 +62,7 @@ WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::pat
     shelf.installed_sets = [data] { return std::vector<LevelSet>{builtinLevelSet(data)}; };
     GameWindowModel::Shell shell{sound_, keys_, dialogs_, ticks, [](int status) { std::printf("quit %d\n", status); }};
     shell.solver = &solver_;
+    shell.copyText = [this](const std::string& text) { page_.copyText(text); };
     shell.initsound = [this] {
         sound_.load();
         return std::optional<std::string>();
@@ -116,6 +118,12 @@ void WebShell::keptPuzzle()
     std::error_code error;
     if (std::filesystem::is_directory(generated, error))
         model_->addOpenedFolder(generated);
+}
+
+void WebShell::pasteLevel(const std::string& text)
+{
+    model_->pasteLevel(text);
+    sync();
 }
 
 void WebShell::playCode(const std::string& code)
