@@ -1246,6 +1246,10 @@ Tiefenwerte, zur kürzesten Lösung und den Stellungen des Levels:
         <source>Close</source>
         <translation>Schließen</translation>
     </message>
+    <message>
+        <source>The browser did not let the page read the clipboard. Press %1 to paste.</source>
+        <translation>Der Browser hat der Seite das Lesen der Zwischenablage nicht erlaubt. Zum Einfügen %1 drücken.</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::EditorUsage</name>

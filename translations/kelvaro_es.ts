@@ -1246,6 +1246,10 @@ Medidas de profundidad, sobre la solución más corta y las posiciones del nivel
         <source>Close</source>
         <translation>Cerrar</translation>
     </message>
+    <message>
+        <source>The browser did not let the page read the clipboard. Press %1 to paste.</source>
+        <translation>El navegador no ha dejado que la página lea el portapapeles. Pulsa %1 para pegar.</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::EditorUsage</name>

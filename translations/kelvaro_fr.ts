@@ -1246,6 +1246,10 @@ Mesures de profondeur, sur la solution la plus courte et les positions du niveau
         <source>Close</source>
         <translation>Fermer</translation>
     </message>
+    <message>
+        <source>The browser did not let the page read the clipboard. Press %1 to paste.</source>
+        <translation>Le navigateur n’a pas laissé la page lire le presse-papiers. Appuyez sur %1 pour coller.</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::EditorUsage</name>

@@ -1246,6 +1246,10 @@ Misure di profondità, sulla soluzione più breve e sulle posizioni del livello:
         <source>Close</source>
         <translation>Chiudi</translation>
     </message>
+    <message>
+        <source>The browser did not let the page read the clipboard. Press %1 to paste.</source>
+        <translation>Il browser non ha permesso alla pagina di leggere gli appunti. Premi %1 per incollare.</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::EditorUsage</name>

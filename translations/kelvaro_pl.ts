@@ -1260,6 +1260,10 @@ Miary głębi, dla najkrótszego rozwiązania i pozycji poziomu:
         <source>Close</source>
         <translation>Zamknij</translation>
     </message>
+    <message>
+        <source>The browser did not let the page read the clipboard. Press %1 to paste.</source>
+        <translation>Przeglądarka nie pozwoliła stronie odczytać schowka. Naciśnij %1, aby wkleić.</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::EditorUsage</name>

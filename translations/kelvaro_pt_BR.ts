@@ -1246,6 +1246,10 @@ Medidas de profundidade, sobre a solução mais curta e as posições da fase:
         <source>Close</source>
         <translation>Fechar</translation>
     </message>
+    <message>
+        <source>The browser did not let the page read the clipboard. Press %1 to paste.</source>
+        <translation>O navegador não deixou a página ler a área de transferência. Pressione %1 para colar.</translation>
+    </message>
 </context>
 <context>
     <name>kelvaro::EditorUsage</name>

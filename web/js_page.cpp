@@ -30,6 +30,7 @@ void kelvaro_progress(int id, const char* title, const char* text, double share)
 void kelvaro_keys(int id, const char* json);
 void kelvaro_title(const char* title);
 void kelvaro_share(const char* line, const char* caption, const char* copied);
+void kelvaro_copy_text(const char* text);
 }
 
 namespace kelvaro {
@@ -134,5 +135,7 @@ void JsPage::showShare(const std::string& line, const std::string& caption, cons
 {
     kelvaro_share(line.c_str(), caption.c_str(), copied.c_str());
 }
+
+void JsPage::copyText(const std::string& text) { kelvaro_copy_text(text.c_str()); }
 
 } // namespace kelvaro

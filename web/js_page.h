@@ -28,6 +28,7 @@ public:
     void showKeys(int id, const KeysView& view) override;
     void showTitle(const std::string& title) override;
     void showShare(const std::string& line, const std::string& caption, const std::string& copied) override;
+    void copyText(const std::string& text) override;
 };
 
 } // namespace kelvaro

@@ -142,6 +142,7 @@ var Page = (function() {
 
   var boxes = KelvaroBoxes(call), records = boxes.records, chooser = boxes.chooser;
   var puzzles = KelvaroPuzzles(call);
+  var clipboard = PageClipboard(call, function(text) { box.open(0, 0, 'Kelvaro', text); });
   var keysBox = KelvaroKeys.box(call);
 
   // A key pressed or let go, read by the game through the player's keys: 0 it did nothing,
@@ -222,6 +223,7 @@ var Page = (function() {
     chooser.listen();
     puzzles.listen();
     keysBox.listen();
+    clipboard.listen();
     var language = document.getElementById('language');
     PageLanguage.listen(language, function() {
       PageLayout.open(false);
@@ -278,6 +280,7 @@ var Page = (function() {
     progress: puzzles.progress.show,
     share: puzzles.share.show,
     keys: keysBox.show,
+    copyText: clipboard.copy,
     blit: function(image, x, y) { scene.put(image, x, y); },
     label: function(index, caption, place, visible, colour, points) {
       var label = made(labels, index, 'div', 'label');

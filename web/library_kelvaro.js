@@ -140,6 +140,9 @@ mergeInto(LibraryManager.library, {
   kelvaro_share: function(line, caption, copied) {
     Module.page.share(UTF8ToString(line), UTF8ToString(caption), UTF8ToString(copied));
   },
+  kelvaro_copy_text: function(text) {
+    Module.page.copyText(UTF8ToString(text));
+  },
   kelvaro_wake: function(milliseconds) {
     Module.page.wakeIn(milliseconds);
   },

@@ -105,6 +105,8 @@ public:
     // The Share button: `line` what it shares, empty to hide it; `caption` its words and
     // `copied` the word shown once the line is on the clipboard.
     virtual void showShare(const std::string& line, const std::string& caption, const std::string& copied) = 0;
+    // Copy level's text for the system clipboard.
+    virtual void copyText(const std::string& text) = 0;
 };
 
 } // namespace kelvaro

@@ -26,6 +26,10 @@ inline constexpr const char* pad[] = {
     QT_TRANSLATE_NOOP("WebPage", "Push"), QT_TRANSLATE_NOOP("WebPage", "Push with the arrows"),
 };
 
+// Paste level, when the browser keeps the clipboard from the page; %1 the keys that paste.
+inline constexpr const char* clipboard_refused =
+    QT_TRANSLATE_NOOP("WebPage", "The browser did not let the page read the clipboard. Press %1 to paste.");
+
 // The boxes' buttons, which the desktop takes from Qt's own translation.
 inline constexpr const char* buttons[] = {
     QT_TRANSLATE_NOOP("WebPage", "OK"),  QT_TRANSLATE_NOOP("WebPage", "Cancel"), QT_TRANSLATE_NOOP("WebPage", "Yes"),

@@ -87,6 +87,9 @@ EMSCRIPTEN_KEEPALIVE void kel_open_file(const char* name, const char* bytes, int
 }
 EMSCRIPTEN_KEEPALIVE void kel_open_done() { shell->openDone(); }
 
+// Paste level with the clipboard's text, which the page reads when the browser lets it.
+EMSCRIPTEN_KEEPALIVE void kel_paste(const char* text) { shell->pasteLevel(text); }
+
 // A puzzle's code from the page's address (#H-02053, ?code=H-02053): that puzzle is forged and played.
 EMSCRIPTEN_KEEPALIVE void kel_play_code(const char* code) { shell->playCode(code); }
 // For the browser tests: the daily puzzle's day from now on, as the desktop's UTC date would be.

@@ -45,6 +45,7 @@ std::optional<Command> commandNamed(const std::string& name)
         {"keepLevel", Command::keepLevelItem},   {"redo", Command::redoItem},
         {"replay", Command::replayItem},         {"showSolution", Command::showSolutionItem},
         {"keys", Command::keysItem},
+        {"copyLevel", Command::copyLevelItem},
     };
     const auto found = commands.find(name);
     return found == commands.end() ? std::nullopt : std::optional(found->second);
@@ -67,6 +68,7 @@ WebShell::WebShell(const std::filesystem::path& data, const std::filesystem::pat
         key_reader_.clear();
         keys_.clear();
     };
+    shell.copyText = [this](const std::string& text) { page_.copyText(text); };
     shell.initsound = [this] {
         sound_.load();
         return std::optional<std::string>();
@@ -123,6 +125,12 @@ void WebShell::keptPuzzle()
     std::error_code error;
     if (std::filesystem::is_directory(generated, error))
         model_->addOpenedFolder(generated);
+}
+
+void WebShell::pasteLevel(const std::string& text)
+{
+    model_->pasteLevel(text);
+    sync();
 }
 
 void WebShell::playCode(const std::string& code)

@@ -61,6 +61,9 @@ public:
     void openFile(std::string name, std::string bytes) { files_.add({std::move(name), std::move(bytes)}); }
     void openDone();
 
+    // Paste level with the text the page read from the clipboard (its paste event, or the item's
+    // read): a level plays, moves replay, a damaged text is said in a box.
+    void pasteLevel(const std::string& text);
     // The puzzle of a code from the page's address: forged and played as if typed in its box.
     void playCode(const std::string& code);
     // The page's language changed: every control shown again in it.

@@ -39,23 +39,20 @@ void GameWindowModel::onEngineChange(Engine::Change change)
 // Held back while the start effect draws a ring, or while a modal box is open.
 bool GameWindowModel::holding() const { return !engine.acceptsEvents() || engine.suspended(); }
 
-void GameWindowModel::post(Command command)
+void GameWindowModel::queue(Held event)
 {
     if (holding()) {
-        held_.push_back({command, 0});
+        held_.push_back(std::move(event));
         return;
     }
-    dispatch({command, 0});
+    dispatch(event);
 }
 
-void GameWindowModel::onCharacterKey(char key)
-{
-    if (holding()) {
-        held_.push_back({std::nullopt, key});
-        return;
-    }
-    dispatch({std::nullopt, key});
-}
+void GameWindowModel::post(Command command) { queue({command, 0, std::nullopt}); }
+
+void GameWindowModel::onCharacterKey(char key) { queue({std::nullopt, key, std::nullopt}); }
+
+void GameWindowModel::pasteLevel(std::string text) { queue({Command::pasteLevelItem, 0, std::move(text)}); }
 
 void GameWindowModel::onCellClick(int x, int y)
 {
@@ -79,7 +76,9 @@ void GameWindowModel::dispatch(const Held& event)
 void GameWindowModel::handle(const Held& event)
 {
     rested_ = false;  // whatever the event changed, the next step must see it
-    if (event.command)
+    if (event.pasted)
+        clipboard_.paste(*event.pasted);
+    else if (event.command)
         run(*event.command);
     else
         onKey(event.key);
@@ -136,7 +135,7 @@ void GameWindowModel::flushHeld()
 {
     bool handled = false;
     while (!held_.empty() && !holding()) {
-        Held event = held_.front();
+        Held event = std::move(held_.front());
         held_.pop_front();
         handle(event);
         handled = true;

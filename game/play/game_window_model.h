@@ -117,6 +117,9 @@ public:
     // draws a ring they wait, and take effect when the ring is complete.
     void post(Command command);
     void onCharacterKey(char key);
+    // Paste level with its text handed over, where the shell's clipboard answers later than the
+    // item's click (a browser's); it waits as the item would.
+    void pasteLevel(std::string text);
 
     // Plays `moves` on the level in play from its start, at play pace, the countdown held
     // until the player takes over (see Engine::replay). The run counts as helped: a win in it
@@ -170,9 +173,12 @@ private:
     struct Held {
         std::optional<Command> command;
         char key = 0;
+        std::optional<std::string> pasted;  // Paste level's text, when the shell handed it over
     };
 
     bool holding() const;
+    // Dispatched at once, or held back while holding().
+    void queue(Held event);
     void dispatch(const Held& event);
     void pass();  // one call of the engine, noting a step that found nothing to do
     // The arrows and Ctrl held, one bit each.

@@ -42,9 +42,8 @@ void LevelClipboard::copy()
     hands_.copy_text(copiedLevelText(*started, won ? &moves : nullptr));
 }
 
-void LevelClipboard::paste()
+void LevelClipboard::paste(const std::string& text)
 {
-    const std::string text = hands_.paste_text();
     if (text.find_first_not_of(" \t\r\n") == std::string::npos)
         return;
     PastedText pasted = readPastedText(text);

@@ -48,7 +48,9 @@ public:
     void copy();
     // A level is played at once; moves are handed on for the level in play; a damaged level
     // is said in a box, the level in play left as it was.
-    void paste();
+    void paste() { paste(hands_.paste_text()); }
+    // The same with the text handed over: a browser reads its clipboard when it will.
+    void paste(const std::string& text);
 
     // While a pasted level is in play every level number is its level: Restart and Retry replay it.
     const GameLevel* level() const { return pasted_ ? &*pasted_ : nullptr; }

@@ -100,6 +100,7 @@ public:
     {
         calls.push_back("share " + line + (line.empty() ? "" : " [" + caption + "/" + copied + "]"));
     }
+    void copyText(const std::string& text) override { calls.push_back("copy " + text); }
 
     // The calls so far, forgotten.
     std::vector<std::string> take() { return std::exchange(calls, {}); }

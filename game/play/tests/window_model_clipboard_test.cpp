@@ -151,5 +151,31 @@ TEST(LevelClipboard, MovesAloneAreForTheLevelInPlay)
     EXPECT_EQ(rig.engine.playerx(), 5);
 }
 
+// A browser hands the text over after the click: it waits for the start effect as the item
+// does, and is what gets pasted, not what the shell's clipboard holds by then.
+TEST(LevelClipboard, TextHandedOverWaitsLikeTheItemAndIsWhatIsPasted)
+{
+    ClipboardRig rig;
+    ASSERT_TRUE(rig.play(3, drawn_room));
+    rig.clipboard = "rrr";
+    rig.newGame("3");
+    ASSERT_TRUE(rig.inSpiral());
+    rig.model.pasteLevel(writePicture(toRecord(levelFrom(pasted_room, 40))));
+    rig.model.advance();
+    EXPECT_EQ(rig.played(), drawn_room) << "held while the start effect draws";
+    ASSERT_TRUE(rig.toPlay());  // level 3's effect, then the pasted level's
+    ASSERT_TRUE(rig.toPlay());
+    EXPECT_EQ(rig.played(), pasted_room);
+    EXPECT_EQ(english(rig.controls.levelLabel.caption), "LEVEL :");
+    EXPECT_EQ(rig.clipboard, "rrr");
+
+    rig.model.pasteLevel("time 30\n#####\n#S*G+\n#####\n");
+    rig.model.advance();
+    ASSERT_TRUE(rig.dialogs.isOpen());
+    EXPECT_EQ(rig.dialogs.current().text, "The pasted level cannot be played:\nline 3, column 5: \"+\" stands for no cell.");
+    rig.answer("");
+    EXPECT_EQ(rig.played(), pasted_room);
+}
+
 } // namespace
 } // namespace kelvaro

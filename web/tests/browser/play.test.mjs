@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The game in the browser as a player meets it: it loads clean, New game plays a level, keys win it,
-// the record and the solution it leaves survive a reload, the keys take back and redo, and keys of
-// the player's choosing play.
+// the record and the solution it leaves survive a reload, the keys take back and redo, keys of the
+// player's choosing play, and levels go to and come from the clipboard.
 import assert from 'node:assert/strict';
+import { readFileSync } from 'node:fs';
 import { after, before, test } from 'node:test';
 import { answerBox, freezeClock, launch, menu, newGame, openGame, play, probe, reload, runUntil, shownLabels, step, waitForState } from './harness.mjs';
 
@@ -132,7 +133,54 @@ test('Keys: WASD chosen in the box walks with D and pushes with Space+D, and is 
   await page.waitForSelector('#keys[open]');
   assert.deepEqual([await slot(0, 0), await slot(1, 0), await slot(2, 0), await slot(3, 0), await slot(4, 0), await slot(8, 1)],
                    ['A', 'D', 'W', 'S', 'Space', 'G']);
-  await page.click('#keys .box-buttons button[value="0"]');
+  // The game's own keys again, for the tests after this one in the same browser.
+  await page.click('#keys-sets button[data-set="3"]');
+  await page.click('#keys-ok');
   await page.waitForSelector('#keys:not([open])');
+  assert.deepEqual(errors, []);
+});
+
+test('Copy level puts the level\'s file on the clipboard; Paste level and Ctrl+V play a level pasted, and a damaged one is said', async () => {
+  await session.browser.defaultBrowserContext().overridePermissions(session.url, ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
+  const { page, errors } = await openGame(session);
+  const levelFile = (n) => readFileSync(new URL(`../../../data/Maps/maze${n}.txt`, import.meta.url), 'latin1');
+  const lines = (text) => text.replace(/\r\n/g, '\n').trimEnd();
+  await freezeClock(page);  // the start effects run on the test's clock, at once
+  await menu(page, 'newGame');
+  await answerBox(page, '7');
+  await runUntil(page, (s) => s.inPlay && s.level === 7);
+  await menu(page, 'copyLevel');
+  assert.equal(lines(await page.evaluate(() => navigator.clipboard.readText())), lines(levelFile(7)));
+  // Ctrl+C is the page's copy event: the text goes into the event's own clipboard.
+  const copied = await page.evaluate(() => {
+    const event = new ClipboardEvent('copy', { clipboardData: new DataTransfer(), bubbles: true, cancelable: true });
+    document.dispatchEvent(event);
+    return { text: event.clipboardData.getData('text/plain'), taken: event.defaultPrevented };
+  });
+  assert.deepEqual({ ...copied, text: lines(copied.text) }, { text: lines(levelFile(7)), taken: true });
+
+  // The menu's item reads the clipboard; Ctrl+V hands over its paste event's text.
+  await page.evaluate((text) => navigator.clipboard.writeText(text), levelFile(1));
+  await page.click('#paste-level');
+  await page.waitForFunction(() => [...document.querySelectorAll('#stage .label')].some((l) => !l.hidden && l.textContent === 'LEVEL :'));
+  await runUntil(page, (s) => s.inPlay);
+  const pasteKeys = (text) => page.evaluate((t) => {
+    const data = new DataTransfer();
+    data.setData('text/plain', t);
+    document.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+  }, text);
+  await pasteKeys('time 30\n#####\n#S*G+\n#####\n');
+  await page.waitForSelector('#box[open]');
+  assert.match(await page.$eval('#box-text', (t) => t.textContent), /line 3, column 5/);
+  await answerBox(page);
+  await play(page, 'rrrRrR');  // the pasted level 1 plays on
+  assert.equal((await runUntil(page, (s) => !s.playing)).moves, 6);
+
+  // A browser that keeps its clipboard from the page: the player is told to paste by the keys.
+  await page.evaluate(() => Object.defineProperty(navigator, 'clipboard', { value: { readText: () => Promise.reject(new Error('denied')) } }));
+  await page.click('#paste-level');
+  await page.waitForSelector('#box[open]');
+  assert.equal(await page.$eval('#box-text', (t) => t.textContent), 'The browser did not let the page read the clipboard. Press Ctrl+V to paste.');
+  await answerBox(page);
   assert.deepEqual(errors, []);
 });

@@ -238,7 +238,7 @@ test('the page fits a phone upright and lying down, and a desktop as before', as
 
   const wide = await openGame(session, desktop);
   m = await measure(wide.page);
-  assert.equal(m.buttons, 18);  // every command in the bar, no menu button, no pad
+  assert.equal(m.buttons, 20);  // every command in the bar (Copy level, Paste level and Keys too), no menu button, no pad
   assert.equal(m.pad.width, 0);
   const menu = await wide.page.$eval('#menu', (bar) => bar.offsetHeight);
   assert.equal(Math.round(m.scene.height), 800 - menu);  // the room below the menu, as before
