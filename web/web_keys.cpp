@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <string_view>
+#include <tuple>
 
 namespace kelvaro {
 namespace {
@@ -61,7 +62,7 @@ KeyDeed KeyReader::read(const KeyBindings& bindings, const PageKey& key)
         if (bare && (heldAction(*bare) || key.name == "Shift+" + key.bare))
             action = bare;
     }
-    if ((action && heldAction(*action)) || (!key.down && held_.count(key.bare)))
+    if ((action && heldAction(*action)) || (!key.down && held_.holds(key.bare)))
         return hold(key, action);
     if (!key.down)
         return {};
@@ -72,22 +73,13 @@ KeyDeed KeyReader::read(const KeyBindings& bindings, const PageKey& key)
     return {KeyDeed::Kind::character, Key::left, false, false, characterFor(action, key.character)};
 }
 
-// A key held walks or pushes until it comes up: it is let go by the key that took it, whatever
-// modifiers come and go meanwhile.
+// A key held walks or pushes until it comes up.
 KeyDeed KeyReader::hold(const PageKey& key, std::optional<KeyAction> action)
 {
     KeyDeed deed{KeyDeed::Kind::held};
     if (key.repeat)
         return deed;  // nothing changes, but the page does not scroll either
-    if (key.down) {
-        deed.key = held_[key.bare] = *heldKey(*action);
-    } else {
-        deed.key = held_[key.bare];
-        held_.erase(key.bare);
-    }
-    deed.down = key.down;
-    for (const auto& [other, held] : held_)
-        deed.down = deed.down || held == deed.key;  // two keys for one direction: the other may still hold it
+    std::tie(deed.key, deed.down) = key.down ? held_.press(key.bare, *heldKey(*action)) : held_.release(key.bare);
     deed.changed = true;
     return deed;
 }

@@ -5,7 +5,6 @@
 #include "game/ports/key_bindings.h"
 #include "game/ports/keys.h"
 
-#include <map>
 #include <string>
 
 namespace kelvaro {
@@ -44,7 +43,7 @@ public:
 
 private:
     KeyDeed hold(const PageKey& key, std::optional<KeyAction> action);
-    std::map<std::string, Key> held_;  // by the bare key that took it
+    HeldKeys<std::string> held_;  // by the bare key
 };
 
 } // namespace kelvaro

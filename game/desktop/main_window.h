@@ -119,7 +119,7 @@ private:
     std::filesystem::path app_dir_;
     Images images_;
     KeyTable keys_;
-    std::map<int, Key> held_keys_;  // the Qt keys down that walk or push, and what each holds
+    HeldKeys<int> held_keys_;  // by the Qt key
     SilentSound silent_;
     QtDialogs dialogs_;
     QElapsedTimer clock_;

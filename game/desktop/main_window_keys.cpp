@@ -48,23 +48,15 @@ void MainWindow::padCommand(PadCommand command)
     sync();
 }
 
-// A key held down walks or pushes until it comes up: it is let go by the key that took it,
-// whatever modifiers come and go meanwhile.
+// A key held down walks or pushes until it comes up.
 bool MainWindow::holdKey(QKeyEvent* event, bool pressed, std::optional<Key> key)
 {
     const int qt_key = event->key();
-    if (!event->isAutoRepeat() && (pressed ? key.has_value() : held_keys_.count(qt_key) > 0)) {
-        if (pressed) {
+    if (!event->isAutoRepeat() && (pressed ? key.has_value() : held_keys_.holds(qt_key))) {
+        if (pressed)
             model_->cancelPointer();  // the keyboard takes over from a click
-            held_keys_[qt_key] = *key;
-        } else {
-            key = held_keys_[qt_key];
-            held_keys_.erase(qt_key);
-        }
-        bool down = pressed;
-        for (const auto& [other, held] : held_keys_)
-            down = down || held == *key;  // two keys for one direction: the other may still hold it
-        keys_.set(*key, down);
+        const auto [which, down] = pressed ? held_keys_.press(qt_key, *key) : held_keys_.release(qt_key);
+        keys_.set(which, down);
         sync();  // a key down ends the play loop's rest
     }
     // Keys that walk must not move the focus between buttons, nor type into them.
@@ -79,7 +71,7 @@ bool MainWindow::handleKey(QKeyEvent* event, bool pressed)
     std::optional<KeyAction> action = bindings.action(keyName(*event, true).toStdString());
     if (!action)
         action = bindings.action(keyName(*event, false).toStdString());
-    if ((action && heldAction(*action)) || (!pressed && held_keys_.count(event->key())))
+    if ((action && heldAction(*action)) || (!pressed && held_keys_.holds(event->key())))
         return holdKey(event, pressed, action ? heldKey(*action) : std::nullopt);
     if (!pressed)
         return false;
