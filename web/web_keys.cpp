@@ -73,9 +73,12 @@ KeyDeed KeyReader::read(const KeyBindings& bindings, const PageKey& key)
     return {KeyDeed::Kind::character, Key::left, false, false, characterFor(action, key.character)};
 }
 
-// A key held walks or pushes until it comes up.
+// A key held walks or pushes until it comes up. One let go that took nothing (pressed while a
+// box had the keys) lets go nothing.
 KeyDeed KeyReader::hold(const PageKey& key, std::optional<KeyAction> action)
 {
+    if (!key.down && !held_.holds(key.bare))
+        return {};
     KeyDeed deed{KeyDeed::Kind::held};
     if (key.repeat)
         return deed;  // nothing changes, but the page does not scroll either

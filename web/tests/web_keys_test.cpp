@@ -43,6 +43,8 @@ TEST(WebKeys, TheDefaultsActAsThePagesKeysAlwaysDid)
     EXPECT_EQ(deed(reader, keys, "X", "X", 'x'), "char 120");
     EXPECT_EQ(deed(reader, keys, "Ctrl+U", "U"), "-");  // with Ctrl a letter never typed
     EXPECT_EQ(deed(reader, keys, "U", "U", 'u', false), "-");
+    // An arrow pressed in a box comes up after it closed: it took nothing, and lets go nothing.
+    EXPECT_EQ(deed(reader, keys, "Down", "Down", 0, false), "-");
 }
 
 TEST(WebKeys, ChosenKeysWalkPushAndActAndFreeTheGamesOwn)
